@@ -1,0 +1,53 @@
+// Every modal interaction of the program goes through this interface, so commands run in tests
+// against a scripted double: message boxes, file dialogs, the two list dialogs, beeps, pointer moves.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+namespace restallow {
+
+enum class MsgButton { None, Ok, Cancel, Yes, No, Abort, Retry };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgIcon { None, Information, Question, Warning, Error };
+enum class BeepKind { Default, Information };
+
+// Texts keep their carriage-return line breaks; the real prompter shows them as line breaks.
+struct MessageRequest {
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    MsgButton defaultButton = MsgButton::None;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;  // "Description|pattern;pattern|Description|pattern"
+    QString directory;
+    int filterIndex = 1;  // 1-based, as the filter's pairs are counted
+    QString defaultSuffix;
+};
+
+struct FileDialogAnswer {
+    QString path;
+    int filterIndex = 1;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    virtual MsgButton message(const MessageRequest& request) = 0;
+    virtual std::optional<FileDialogAnswer> openFile(const FileDialogRequest& request) = 0;
+    // Asks before replacing an existing file.
+    virtual std::optional<FileDialogAnswer> saveFile(const FileDialogRequest& request) = 0;
+    // The Start-ID dialog: the typed text, or nothing when it was not closed with OK.
+    virtual std::optional<QString> askStartId(const QString& proposal, int language) = 0;
+    // The output-kind dialog: 0 (.res) or 1 (.dcr), or nothing when it was not closed with OK.
+    virtual std::optional<int> askOutputKind(int resKind, int language) = 0;
+    virtual void beep(BeepKind kind) = 0;
+    virtual void movePointer(const QPoint& globalPosition) = 0;
+};
+
+}  // namespace restallow

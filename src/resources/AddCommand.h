@@ -1,0 +1,27 @@
+// The Add command: output kind for an empty list, the open dialog, the Start-ID of a text file,
+// the new entry and the duplicate check.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace restallow {
+
+class ResourceList;
+
+class AddCommand {
+public:
+    explicit AddCommand(ResourceList& list) : list_(list) {}
+
+    // Throws FileError when the Start-ID is no integer or a text file cannot be counted.
+    void AddResourceFile();
+    // The text file's Start-ID as typed, or nothing when the dialog was cancelled.
+    std::optional<QString> StartIDStep(const QString& path);
+
+private:
+    void CheckDuplicates(int newRow);
+
+    ResourceList& list_;
+};
+
+}  // namespace restallow

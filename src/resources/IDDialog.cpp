@@ -1,0 +1,58 @@
+// The Start-ID dialog: a masked field whose first character must be a digit.
+#include "resources/IDDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/DialogStrings.h"
+#include "shell/Hint.h"
+
+namespace restallow {
+
+TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
+    : QDialog(parent), movePointer_(std::move(movePointer)) {
+    const IdDialogTable& text = IdDialogStrings(language);
+    setWindowTitle(QString::fromUtf8(text[0]));
+    setFixedSize(188, 100);
+    const QString hint = QString::fromUtf8(text[2]) + u'\r' + QString::fromUtf8(text[3]);
+
+    auto* label = new QLabel(HintLabel(hint), this);
+    label->setGeometry(12, 8, 164, 18);
+    editId_ = new QLineEdit(this);
+    editId_->setObjectName(QStringLiteral("EditID"));
+    editId_->setInputMask(QStringLiteral("0#####;_"));
+    editId_->setToolTip(HintTooltip(hint));
+    editId_->setGeometry(12, 28, 164, 24);
+
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_->setDefault(true);
+    ok_->setGeometry(12, 64, 78, 26);
+    auto* cancel = new QPushButton(QString::fromUtf8(text[1]), this);
+    cancel->setGeometry(98, 64, 78, 26);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The first character must be a digit before OK can be pressed.
+    connect(editId_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { ok_->setEnabled(!text.isEmpty() && text.front().isDigit()); });
+
+    pointerTimer_.setSingleShot(true);
+    pointerTimer_.setInterval(100);
+    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
+        if (movePointer_) movePointer_(ok_->mapToGlobal(QPoint(ok_->width() / 2, ok_->height() / 2)));
+    });
+}
+
+void TfmIDDlg::setStartId(const QString& text) {
+    editId_->setText(text);
+    editId_->selectAll();
+}
+
+QString TfmIDDlg::startId() const { return editId_->text(); }
+
+void TfmIDDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    pointerTimer_.start();
+}
+
+}  // namespace restallow

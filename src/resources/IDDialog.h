@@ -1,0 +1,36 @@
+// TfmIDDlg: asks for the first string id of a text file's string table.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace restallow {
+
+class TfmIDDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+
+    TfmIDDlg(int language, PointerMover movePointer, QWidget* parent = nullptr);
+
+    void setStartId(const QString& text);
+    QString startId() const;  // the typed text without the mask's blanks
+    QLineEdit* EditID() const { return editId_; }
+    QPushButton* okButton() const { return ok_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLineEdit* editId_;
+    QPushButton* ok_;
+    QTimer pointerTimer_;
+    PointerMover movePointer_;
+};
+
+}  // namespace restallow

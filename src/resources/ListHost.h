@@ -1,0 +1,37 @@
+// What the Resource List needs from the window around it, and from the preview window.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include "resources/ResourceEntry.h"
+
+namespace restallow {
+
+// The buttons the pointer returns to after a command.
+enum class ReturnButton { Add, Clear, Compile };
+
+class ListHost {
+public:
+    virtual ~ListHost() = default;
+    // Point 16, 16 of the button in screen coordinates, taken from where the button is now.
+    virtual QPoint returnPoint(ReturnButton button) const = 0;
+    virtual void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) = 0;
+    virtual void entryAppended() = 0;  // the view scrolls when the list outgrows its rows
+    virtual QString inputFileText() const = 0;
+    // Setting the input field runs its change handling, which loads a script it names.
+    virtual void setInputFileText(const QString& text) = 0;
+};
+
+class PreviewPort {
+public:
+    virtual ~PreviewPort() = default;
+    virtual void showEntry(const ResourceEntry* entry) = 0;  // none: nothing to show
+    virtual void hide() = 0;
+    // The Preview box is ticked but the window is not shown.
+    virtual bool hiddenWhileWanted() const = 0;
+    // After a rename: the new name followed by the size text of the shown resource.
+    virtual void renameCaption(const QString& name) = 0;
+};
+
+}  // namespace restallow

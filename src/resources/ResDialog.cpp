@@ -1,0 +1,79 @@
+// The output-kind dialog.
+#include "resources/ResDialog.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shell/DialogStrings.h"
+#include "shell/Hint.h"
+
+namespace restallow {
+namespace {
+
+// The radio button shows its hint's label beside it and its tooltip; a click on the label marks it.
+QRadioButton* MakeChoice(const QString& hint, const QString& areaHint, QWidget* parent) {
+    auto* button = new QRadioButton(HintLabel(hint), parent);
+    button->setToolTip(HintTooltip(areaHint.isEmpty() ? hint : areaHint));
+    return button;
+}
+
+}  // namespace
+
+TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent)
+    : QDialog(parent), movePointer_(std::move(movePointer)) {
+    const ResDialogTable& text = ResDialogStrings(language);
+    const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
+    setWindowTitle(str(0));
+    setFixedSize(205, 189);
+
+    auto* group = new QGroupBox(str(1), this);
+    group->setAlignment(Qt::AlignHCenter);
+    group->setGeometry(8, 6, 189, 136);
+    auto* question = new QLabel(str(2) + u'\n' + str(3), group);
+    question->setGeometry(10, 20, 170, 36);
+    rbRes_ = MakeChoice(str(5), str(8), group);
+    rbRes_->setObjectName(QStringLiteral("rbRes"));
+    rbRes_->setGeometry(10, 64, 175, 24);
+    rbDcr_ = MakeChoice(str(6) + u'\r' + str(7), str(9) + u'\r' + str(10), group);
+    rbDcr_->setObjectName(QStringLiteral("rbDcr"));
+    rbDcr_->setGeometry(10, 96, 175, 24);
+    (resKind == 1 ? rbDcr_ : rbRes_)->setChecked(true);
+
+    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_->setDefault(true);
+    ok_->setGeometry(16, 152, 80, 26);
+    auto* cancel = new QPushButton(str(4), this);
+    cancel->setGeometry(109, 152, 80, 26);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(rbRes_, &QRadioButton::clicked, this, &TfmResDlg::PointToOk);
+    connect(rbDcr_, &QRadioButton::clicked, this, &TfmResDlg::PointToOk);
+
+    pointerTimer_.setSingleShot(true);
+    pointerTimer_.setInterval(100);
+    connect(&pointerTimer_, &QTimer::timeout, this, &TfmResDlg::PointToOk);
+}
+
+int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? 1 : 0; }
+
+void TfmResDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    pointerTimer_.start();
+}
+
+void TfmResDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfmResDlg::PointToOk() {
+    if (movePointer_) movePointer_(ok_->mapToGlobal(QPoint(ok_->width() / 2, ok_->height() / 2)));
+}
+
+}  // namespace restallow

@@ -1,0 +1,41 @@
+// TfmResDlg: asks whether the list becomes a standard resource file or a component-palette resource.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+class QPushButton;
+class QRadioButton;
+
+namespace restallow {
+
+class TfmResDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+
+    TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent = nullptr);
+
+    int chosenKind() const;  // 1 when the .dcr choice is marked, else 0
+    QRadioButton* rbRes() const { return rbRes_; }
+    QRadioButton* rbDcr() const { return rbDcr_; }
+    QPushButton* okButton() const { return ok_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Escape does not close this dialog; only OK, Cancel and the close box do.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void PointToOk();
+
+    QRadioButton* rbRes_;
+    QRadioButton* rbDcr_;
+    QPushButton* ok_;
+    QTimer pointerTimer_;
+    PointerMover movePointer_;
+};
+
+}  // namespace restallow

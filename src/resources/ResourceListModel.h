@@ -1,0 +1,63 @@
+// The Resource List's entries as a four-column table model (Name, Type, StringID, File).
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "resources/ResourceEntry.h"
+
+class QCollator;
+
+namespace restallow {
+
+class ResourceListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { NameColumn = 0, TypeColumn = 1, StringIdColumn = 2, FileColumn = 3 };
+    static constexpr int kColumnCount = 4;
+
+    explicit ResourceListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // An accepted in-place edit of a Name is reported through nameEdited; the owner renames.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    void setColumnTitles(const QStringList& titles);
+
+    // Every entry gets a serial number that stays with it while the list is sorted.
+    std::uint64_t append(ResourceEntry entry);
+    void appendAll(std::vector<ResourceEntry> entries);
+    void removeRows(std::vector<int> rows);
+    void clear();
+    void setName(int row, std::string name);
+
+    const ResourceEntry& entry(int row) const { return entries_.at(static_cast<std::size_t>(row)); }
+    const std::vector<ResourceEntry>& entries() const { return entries_; }
+    std::uint64_t serial(int row) const { return serials_.at(static_cast<std::size_t>(row)); }
+    int rowOfSerial(std::uint64_t serial) const;  // -1 when no entry has it
+    int count() const { return static_cast<int>(entries_.size()); }
+
+    // Sorts by a column's text with the collator; descending negates the comparison.
+    // Equal texts keep their order, and selections follow their entries.
+    void sortBy(int column, bool descending, const QCollator& collator);
+
+signals:
+    void nameEdited(int row, const QString& text);
+
+private:
+    static const std::string& ColumnText(const ResourceEntry& entry, int column);
+
+    std::vector<ResourceEntry> entries_;
+    std::vector<std::uint64_t> serials_;
+    std::uint64_t nextSerial_ = 1;
+    QStringList titles_;
+};
+
+}  // namespace restallow

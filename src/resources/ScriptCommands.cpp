@@ -1,0 +1,88 @@
+// Script saving and loading on behalf of the Script button and the input field.
+#include "resources/ScriptCommands.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "resources/ResourceList.h"
+#include "resources/ScriptReader.h"
+#include "resources/ScriptWriter.h"
+#include "resources/TextLines.h"
+#include "shell/MainStrings.h"
+
+namespace restallow {
+
+void ScriptCommands::SaveScript() {
+    ListSettings& settings = list_.settings();
+    Prompter& prompter = list_.prompter();
+    const MainTable& text = MainStrings(settings.Language);
+    const QString input = list_.host().inputFileText();
+    bool askForName = true;
+    if (ExtensionOf(input.toStdString()) == ".rc") {
+        if (!QFileInfo::exists(input)) {
+            WriteScript(input);
+            askForName = false;
+        } else {
+            const MsgButton answer = prompter.message({QString::fromUtf8(text[UiOverwrite]),
+                                                       QString::fromUtf8(text[UiConfirmation]), MsgButtons::YesNoCancel,
+                                                       MsgIcon::Question, MsgButton::No});
+            if (answer == MsgButton::Cancel || answer == MsgButton::None) return;
+            if (answer == MsgButton::Yes) {
+                WriteScript(input);
+                askForName = false;
+            }
+        }
+    }
+    if (askForName) {
+        FileDialogRequest request;
+        request.filter = QString::fromUtf8(text[UiScriptFilter]);
+        request.directory = settings.InitialDir;
+        request.defaultSuffix = QStringLiteral("rc");
+        if (const std::optional<FileDialogAnswer> answer = prompter.saveFile(request)) {
+            settings.InitialDir = QFileInfo(answer->path).absolutePath() + u'/';
+            WriteScript(answer->path);
+        }
+    }
+    list_.MovePointerTo(ReturnButton::Compile);
+}
+
+void ScriptCommands::WriteScript(const QString& path) {
+    const std::string script = WriteScriptText(list_.model().entries(), path.toStdString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(script.data(), static_cast<qint64>(script.size())) !=
+                                                static_cast<qint64>(script.size()) ||
+        !file.commit()) {
+        throw FileError("Cannot create file " + path.toStdString() + ": " + file.errorString().toStdString());
+    }
+    list_.setListSaved(true);
+    list_.host().setInputFileText(QString());
+    list_.host().setInputFileText(path);
+}
+
+void ScriptCommands::LoadChosenScript(const QString& path) {
+    if (!list_.isEmpty() && !list_.ListSaved()) {
+        const MainTable& text = MainStrings(list_.settings().Language);
+        const MsgButton answer =
+            list_.prompter().message({QString::fromUtf8(text[UiLoadAnyway]), QString::fromUtf8(text[UiConfirmation]),
+                                      MsgButtons::YesNo, MsgIcon::Question, MsgButton::No});
+        if (answer != MsgButton::Yes) return;
+    }
+    ReadScript(path);
+}
+
+void ScriptCommands::ReadScript(const QString& path) {
+    if (!list_.isEmpty()) {
+        list_.RemoveAll();
+        list_.ResetKindCounters();
+    }
+    const LoadedScript loaded = ParseScript(ReadFileBytes(path.toStdString()));
+    if (!loaded.recognised) return;
+    list_.ReplaceEntries(loaded.entries);
+    list_.counters().Add(loaded.counters);
+    if (loaded.startId) list_.settings().StartID = *loaded.startId;
+    if (!loaded.error.empty()) throw FileError(loaded.error);
+    list_.setListSaved(true);
+    list_.UpdateListButtons();
+}
+
+}  // namespace restallow

@@ -1,0 +1,28 @@
+// Saving the Resource List as a script and loading a script back into it.
+#pragma once
+
+#include <QString>
+
+namespace restallow {
+
+class ResourceList;
+
+class ScriptCommands {
+public:
+    explicit ScriptCommands(ResourceList& list) : list_(list) {}
+
+    // The Script button: reuses the input field's .rc file (asking before overwriting) or asks
+    // for a name. Throws FileError when the script cannot be written.
+    void SaveScript();
+    // Writes the whole list to path through a temporary file, so a failure leaves the old file.
+    void WriteScript(const QString& path);
+    // Loads a script the input field names: at once when nothing would be lost, else after asking.
+    void LoadChosenScript(const QString& path);
+    // Throws FileError when the script or a string table's text file cannot be read.
+    void ReadScript(const QString& path);
+
+private:
+    ResourceList& list_;
+};
+
+}  // namespace restallow

@@ -1,0 +1,104 @@
+// Script reader. Lines are classified by their shape, so every line the writer produces loads back:
+// a string line (a blank, digits, a comma) is skipped, a comment line starting with "/* " that holds
+// " STRINGTABLE " is a string table, and any other line with a double quote is an entry line.
+#include "resources/ScriptReader.h"
+
+#include <cctype>
+
+#include "resources/ScriptWriter.h"
+#include "resources/TextLines.h"
+
+namespace restallow {
+namespace {
+
+constexpr int kRecognitionLines = 9;
+constexpr long long kDefaultStartId = 2000;
+
+bool IsStringLine(std::string_view line) {
+    std::size_t i = 1;
+    if (line.empty() || line[0] != ' ') return false;
+    if (i < line.size() && line[i] == '-') ++i;
+    const std::size_t digits = i;
+    while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) ++i;
+    return i > digits && i < line.size() && line[i] == ',';
+}
+
+bool IsStringTableLine(std::string_view line) {
+    return line.starts_with("/* ") && line.find(kStringTableKeyword) != std::string_view::npos;
+}
+
+// Cuts the text before the first blank off `rest` and returns it; the blank is dropped.
+std::string_view TakeWord(std::string_view& rest) {
+    const auto blank = rest.find(' ');
+    const std::string_view word = rest.substr(0, blank);
+    rest = rest.substr(blank == std::string_view::npos ? rest.size() : blank + 1);
+    return word;
+}
+
+// Name, then the keyword with a blank on each side, as the writer joined them.
+void TakeNameAndType(std::string_view& rest, ResourceEntry& entry) {
+    entry.name = TakeWord(rest);
+    entry.type = " " + std::string(TakeWord(rest)) + " ";
+}
+
+ResourceEntry ParseEntryLine(std::string_view line) {
+    ResourceEntry entry;
+    TakeNameAndType(line, entry);
+    const auto quote = line.find('"');
+    entry.file = " " + std::string(quote == std::string_view::npos ? line : line.substr(quote));
+    return entry;
+}
+
+// Returns false when the line names no text file between two double quotes.
+bool ParseStringTableLine(std::string_view line, ResourceEntry& entry) {
+    std::string_view rest = line.substr(3);
+    TakeNameAndType(rest, entry);
+    entry.stringId = TakeWord(rest);
+    const auto open = line.find('"', static_cast<std::size_t>(rest.data() - line.data()));
+    const auto close = line.rfind('"');
+    if (open == std::string_view::npos || close <= open) return false;
+    entry.file = " " + std::string(line.substr(open, close - open + 1));
+    return true;
+}
+
+}  // namespace
+
+LoadedScript ParseScript(std::string_view text, const LineCounter& countLines, const StringTableTrace& trace) {
+    LoadedScript result;
+    const std::vector<std::string_view> lines = SplitLines(text);
+    std::size_t next = 0;
+    for (; next < lines.size() && next < kRecognitionLines && !result.recognised; ++next) {
+        result.recognised = lines[next].find(kCreatedByText) != std::string_view::npos;
+    }
+    if (!result.recognised) return result;
+
+    for (; next < lines.size(); ++next) {
+        const std::string_view line = lines[next];
+        if (IsStringLine(line)) continue;
+        if (IsStringTableLine(line)) {
+            ResourceEntry entry;
+            const bool named = ParseStringTableLine(line, entry);
+            long long startId = kDefaultStartId;
+            if (!TryParseInteger(entry.stringId, startId)) startId = kDefaultStartId;
+            result.startId = startId;
+            if (trace) trace(entry.stringId, entry.path());
+            try {
+                if (!named) throw FileError("No text file named in line " + std::to_string(next + 1));
+                const std::size_t count = countLines ? countLines(entry.path()) : CountLines(entry.path());
+                result.startId = NextStartID(startId, static_cast<long long>(count));
+            } catch (const FileError& error) {
+                result.error = error.what();
+                return result;
+            }
+            result.counters.Recount(kStringTableKeyword);
+            result.entries.push_back(std::move(entry));
+        } else if (line.find('"') != std::string_view::npos) {
+            ResourceEntry entry = ParseEntryLine(line);
+            result.counters.Recount(entry.type);
+            result.entries.push_back(std::move(entry));
+        }
+    }
+    return result;
+}
+
+}  // namespace restallow

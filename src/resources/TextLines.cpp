@@ -1,0 +1,61 @@
+// Line splitting, line counting and integer parsing shared by the script writer and reader.
+#include "resources/TextLines.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace restallow {
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    const auto eof = text.find('\x1a');
+    if (eof != std::string_view::npos) text = text.substr(0, eof);
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+    return lines;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (path.empty() || !in) {
+        throw FileError("Cannot open file \"" + path + "\": " + std::strerror(errno ? errno : ENOENT));
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw FileError("Cannot read file \"" + path + "\"");
+    return bytes;
+}
+
+std::size_t CountLines(const std::string& path) { return SplitLines(ReadFileBytes(path)).size(); }
+
+long long NextStartID(long long firstId, long long lineCount) {
+    return (firstId + lineCount) / 10 * 10 + 10;
+}
+
+bool TryParseInteger(std::string_view text, long long& value) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return false;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+long long ParseInteger(std::string_view text) {
+    long long value = 0;
+    if (!TryParseInteger(text, value)) {
+        throw FileError("'" + std::string(text) + "' is not a valid integer value");
+    }
+    return value;
+}
+
+}  // namespace restallow

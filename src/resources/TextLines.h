@@ -1,0 +1,35 @@
+// Line rules for text files and scripts, and the numbering of string tables.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace restallow {
+
+// A file that could not be read or written, or a text that is not what a command needs.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Splits text into lines: CR LF, a lone CR and a lone LF each end a line, a byte 26 ends the
+// text, a last line without an end still counts, and an empty text has no lines.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// The whole file as bytes; throws FileError naming the file when it cannot be read.
+std::string ReadFileBytes(const std::string& path);
+
+std::size_t CountLines(const std::string& path);
+
+// The next multiple of ten above the last id that a table starting at firstId uses.
+long long NextStartID(long long firstId, long long lineCount);
+
+// A whole decimal number with an optional sign, as typed or read from a script; throws
+// FileError with the run-time text when the text is no integer.
+long long ParseInteger(std::string_view text);
+bool TryParseInteger(std::string_view text, long long& value);
+
+}  // namespace restallow

@@ -1,0 +1,15 @@
+// The language tables of the output-kind and the Start-ID dialog.
+#pragma once
+
+#include <array>
+
+namespace restallow {
+
+using ResDialogTable = std::array<const char*, 11>;
+using IdDialogTable = std::array<const char*, 4>;
+
+// A number outside 1..3 gives the English table, which equals the dialogs' built-in texts.
+const ResDialogTable& ResDialogStrings(int language);
+const IdDialogTable& IdDialogStrings(int language);
+
+}  // namespace restallow

@@ -1,0 +1,48 @@
+// Language tables, hints and dialog filters.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/FileFilter.h"
+#include "shell/Hint.h"
+#include "shell/MainStrings.h"
+
+namespace restallow {
+namespace {
+
+TEST(MainStrings, TablesHoldTheExactTextsWithTheirBlanks) {
+    EXPECT_STREQ(MainStrings(kEnglish)[28], "             loaded");
+    EXPECT_STREQ(MainStrings(kGerman)[28], "           geladen");
+    EXPECT_STREQ(MainStrings(kEnglish)[18], "Program w8loss doesn't exist in path \"");
+    EXPECT_STREQ(MainStrings(kFrench)[18], "Le programm w8loss n' existe pas dans le répertoire.");
+    EXPECT_STREQ(MainStrings(kGerman)[32], "   Originalgröße: ");
+    EXPECT_STREQ(MainStrings(kFrench)[44], "Nom");
+    EXPECT_STREQ(MainStrings(0)[52], "Confirmation");  // outside 1..3: English
+    EXPECT_STREQ(MainStrings(kGerman)[52], "Bestätigen");
+    for (int language : {kEnglish, kFrench, kGerman}) {
+        for (const char* text : MainStrings(language)) {
+            ASSERT_NE(text, nullptr);
+            EXPECT_GT(std::strlen(text), 0u);
+        }
+    }
+}
+
+TEST(Hint, SplitsTooltipAndLabel) {
+    EXPECT_EQ(HintTooltip(QStringLiteral("Add a new resource|Add|")), QStringLiteral("Add a new resource"));
+    EXPECT_EQ(HintLabel(QStringLiteral("Add a new resource|Add|")), QStringLiteral("Add"));
+    EXPECT_EQ(HintTooltip(QStringLiteral("|Resource List|")), QString());
+    EXPECT_EQ(HintTooltip(QStringLiteral("Copy or \rexpand the file|Expand|")), QStringLiteral("Copy or \nexpand the file"));
+    EXPECT_EQ(HintLabel(QStringLiteral("plain")), QStringLiteral("plain"));
+    EXPECT_EQ(HintTooltip(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
+TEST(FileFilter, TurnsPairsIntoQtFilters) {
+    const QStringList filters = QtFilters(QString::fromUtf8(MainStrings(kEnglish)[UiAddFilterRes]));
+    ASSERT_EQ(filters.size(), 9);
+    EXPECT_EQ(filters[0], QStringLiteral("All Files (*.*) (*)"));
+    EXPECT_EQ(filters[3], QStringLiteral("Cursors, Icons (*.ani,*.cur, *.ico) (*.ani *.cur *.ico)"));
+    EXPECT_EQ(QtFilters(QStringLiteral("Bitmaps (*.bmp)|*.bmp")), QStringList{QStringLiteral("Bitmaps (*.bmp) (*.bmp)")});
+}
+
+}  // namespace
+}  // namespace restallow

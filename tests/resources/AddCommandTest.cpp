@@ -1,0 +1,122 @@
+// The Add command through the prompter double: output kind, open dialog, Start-ID and duplicates.
+#include "resources/TextLines.h"
+#include "shell/MainStrings.h"
+#include "support/ListFixture.h"
+
+namespace restallow {
+namespace {
+
+class AddCommandTest : public test::ListFixture {};
+
+TEST_F(AddCommandTest, OutputKindIsAskedOnlyForAnEmptyList) {
+    AddFile("/a/one.bmp");
+    AddFile("/a/two.bmp");
+    EXPECT_EQ(prompter.outputKindProposals.size(), 1u);
+    const ResourceEntry& entry = list.model().entry(0);
+    EXPECT_EQ(entry.name, "Bitmap_1");
+    EXPECT_EQ(entry.type, " BITMAP ");
+    EXPECT_EQ(entry.stringId, "");
+    EXPECT_EQ(entry.file, " \"/a/one.bmp\"");
+    EXPECT_FALSE(list.ListSaved());
+    EXPECT_EQ(settings.InitialDir, QStringLiteral("/a/"));
+}
+
+TEST_F(AddCommandTest, CancelledOutputKindChangesNothingAndLeavesThePointer) {
+    settings.ResKind = 1;
+    prompter.outputKindAnswers.push_back(std::nullopt);
+    add.AddResourceFile();
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(settings.ResKind, 1);
+    EXPECT_TRUE(prompter.openRequests.empty());
+    EXPECT_TRUE(prompter.pointerMoves.empty());
+}
+
+TEST_F(AddCommandTest, CancelledOpenDialogStillReturnsThePointerToAdd) {
+    prompter.outputKindAnswers.push_back(0);
+    prompter.openAnswers.push_back(std::nullopt);
+    add.AddResourceFile();
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_TRUE(list.ListSaved());
+    ASSERT_EQ(prompter.pointerMoves.size(), 1u);
+    EXPECT_EQ(prompter.pointerMoves[0], host.returnPoint(ReturnButton::Add));
+}
+
+TEST_F(AddCommandTest, DcrOffersBitmapsOnlyAndKeepsTheFullFiltersIndex) {
+    settings.FilterIndex = 4;
+    prompter.outputKindAnswers.push_back(1);
+    prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/x.bmp"), 1));
+    add.AddResourceFile();
+    EXPECT_EQ(settings.ResKind, 1);
+    ASSERT_EQ(prompter.openRequests.size(), 1u);
+    EXPECT_EQ(prompter.openRequests[0].filter, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    EXPECT_EQ(settings.FilterIndex, 4);
+
+    list.ClearList();
+    prompter.outputKindAnswers.push_back(0);
+    prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/y.gif"), 5));
+    add.AddResourceFile();
+    EXPECT_EQ(prompter.outputKindProposals.back(), 1);  // the dialog opens with the last choice
+    EXPECT_TRUE(prompter.openRequests[1].filter.startsWith(QStringLiteral("All Files (*.*)|*.*|Animations")));
+    EXPECT_EQ(prompter.openRequests[1].filterIndex, 4);
+    EXPECT_EQ(settings.FilterIndex, 5);
+}
+
+TEST_F(AddCommandTest, DuplicatesAreAddedSelectedAndReported) {
+    AddFile("/a/one.bmp");
+    AddFile("/a/other.bmp");
+    AddFile("/a/ONE.bmp");  // another letter case is another file
+    EXPECT_TRUE(prompter.messages.empty());
+    const int hides = preview.hides;
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    AddFile("/a/one.bmp");
+    EXPECT_EQ(list.model().count(), 4);
+    EXPECT_EQ(preview.hides, hides + 1);
+    EXPECT_EQ(prompter.beeps.back(), BeepKind::Information);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("The selected items are more than one time in the list.\r"
+                                                         "Each file should be chosen only once."));
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Information"));
+    EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Information);
+    const std::vector<int> selected = list.SelectedRows();
+    ASSERT_EQ(selected.size(), 2u);
+    for (int row : selected) EXPECT_EQ(list.model().entry(row).path(), "/a/one.bmp");
+    EXPECT_FALSE(list.ListSaved());
+}
+
+TEST_F(AddCommandTest, TextFileGetsItsStartIdAndMovesTheProposal) {
+    const std::string five = dir.write("five.txt", "a\r\nb\r\nc\r\nd\r\ne\r\n");
+    AddFile(five, QStringLiteral("2000"));
+    EXPECT_EQ(prompter.startIdProposals.back(), QStringLiteral("2000"));
+    EXPECT_EQ(list.model().entry(0).stringId, "2000");
+    EXPECT_EQ(list.model().entry(0).name, "Strings_1");
+    EXPECT_EQ(settings.StartID, 2010);
+
+    prompter.messageAnswers.push_back(MsgButton::Ok);  // the same file twice
+    AddFile(five, QStringLiteral("0100"));
+    EXPECT_EQ(prompter.startIdProposals.back(), QStringLiteral("2010"));
+    EXPECT_EQ(settings.StartID, 110);
+}
+
+TEST_F(AddCommandTest, CancelledOrBadStartIdAddsNothing) {
+    const std::string text = dir.write("t.txt", "x");
+    AddFile("/a/one.bmp");
+    const int moves = static_cast<int>(prompter.pointerMoves.size());
+    prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(text)));
+    prompter.startIdAnswers.push_back(std::nullopt);
+    add.AddResourceFile();
+    EXPECT_EQ(list.model().count(), 1);
+    EXPECT_EQ(settings.StartID, 2000);
+    EXPECT_EQ(static_cast<int>(prompter.pointerMoves.size()), moves);
+
+    EXPECT_THROW(AddFile(text, QStringLiteral("1-")), FileError);
+    EXPECT_EQ(list.model().count(), 1);
+    EXPECT_EQ(settings.StartID, 2000);
+
+    // A text file that vanished after it was chosen: the typed id is kept, the file is not added.
+    EXPECT_THROW(AddFile(dir.stdPath("gone.txt"), QStringLiteral("500")), FileError);
+    EXPECT_EQ(list.model().count(), 1);
+    EXPECT_EQ(settings.StartID, 500);
+}
+
+}  // namespace
+}  // namespace restallow

@@ -1,0 +1,47 @@
+// Scripted answers for the prompter double.
+#include "support/ScriptedPrompter.h"
+
+#include <gtest/gtest.h>
+
+namespace restallow::test {
+namespace {
+
+template <typename T>
+T Next(std::deque<T>& answers, const char* what, T cancelled) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return cancelled;
+    }
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
+MsgButton ScriptedPrompter::message(const MessageRequest& request) {
+    messages.push_back(request);
+    return Next(messageAnswers, "message box", MsgButton::Cancel);
+}
+
+std::optional<FileDialogAnswer> ScriptedPrompter::openFile(const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    return Next<std::optional<FileDialogAnswer>>(openAnswers, "open dialog", std::nullopt);
+}
+
+std::optional<FileDialogAnswer> ScriptedPrompter::saveFile(const FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    return Next<std::optional<FileDialogAnswer>>(saveAnswers, "save dialog", std::nullopt);
+}
+
+std::optional<QString> ScriptedPrompter::askStartId(const QString& proposal, int) {
+    startIdProposals.push_back(proposal);
+    return Next<std::optional<QString>>(startIdAnswers, "Start-ID dialog", std::nullopt);
+}
+
+std::optional<int> ScriptedPrompter::askOutputKind(int resKind, int) {
+    outputKindProposals.push_back(resKind);
+    return Next<std::optional<int>>(outputKindAnswers, "output-kind dialog", std::nullopt);
+}
+
+}  // namespace restallow::test
