@@ -51,6 +51,12 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     list_.ResetKindCounters();
 }
 
+TfmTallow::~TfmTallow() {
+    // The widgets go first: they refer to the list, and a field losing the focus must not load.
+    filename1_->disconnect(this);
+    delete takeCentralWidget();
+}
+
 void TfmTallow::BuildList() {
     script_ = new ReportListView(this);
     script_->setObjectName(QStringLiteral("Script"));

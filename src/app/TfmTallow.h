@@ -27,6 +27,7 @@ public:
     enum ListButtonTag { TagAdd = 4, TagDelete = 5, TagClear = 6, TagScript = 7, TagClose = 8 };
 
     explicit TfmTallow(Prompter& prompter, QWidget* parent = nullptr);
+    ~TfmTallow() override;
 
     ResourceList& resourceList() { return list_; }
     ReportListView* Script() const { return script_; }
