@@ -1,0 +1,103 @@
+// Bad input: one clear "file(line): error: text", no output file, an older output untouched.
+#include "RcTestSupport.h"
+
+namespace rc::test {
+namespace {
+
+struct BadCase {
+    const char* what;
+    std::string script;
+    int line;
+    std::string message;
+    bool win16 = false;
+};
+
+class CompileErrorTest : public ::testing::Test {
+protected:
+    void Expect(const BadCase& bad) {
+        SCOPED_TRACE(bad.what);
+        const auto script = dir.write("bad.rc", bad.script);
+        const auto output = dir.write("bad.res", "older output");
+        const std::size_t files = dir.countFiles();
+        const CompileResult result = Compile(script, output, bad.win16);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error, script.string() + "(" + std::to_string(bad.line) + "): error: " + bad.message);
+        EXPECT_EQ(ReadBytes(output), "older output");
+        EXPECT_EQ(dir.countFiles(), files);  // no temporary file left behind
+    }
+
+    std::string Data(const char* name) const { return "\"" + (DataDir() / name).string() + "\""; }
+
+    ScratchDir dir;
+};
+
+TEST_F(CompileErrorTest, FilesThatAreMissingOrNotWhatTheStatementSays) {
+    const std::string missing = dir.path("gone.bmp").string();
+    Expect({"missing file", "\n\nB BITMAP \"" + missing + "\"\n", 3,
+            "cannot open file \"" + missing + "\": No such file or directory"});
+    Expect({"not a bitmap", "B BITMAP " + Data("not_a_bitmap.bmp"), 1,
+            Data("not_a_bitmap.bmp") + " is not a bitmap file (it does not start with \"BM\")"});
+    Expect({"truncated icon", "// icon\nI ICON " + Data("truncated.ico"), 2,
+            Data("truncated.ico") + ": truncated icon directory: 10 images announced, the file ends before their entries"});
+    Expect({"cursor as icon", "I ICON " + Data("mono.cur"), 1, Data("mono.cur") + " is a cursor file, not an icon file"});
+}
+
+TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
+    Expect({"unterminated string", "S RCDATA { \"open\n }", 1, "unterminated string"});
+    Expect({"unterminated block", "S RCDATA\nBEGIN 1, 2\n", 2, "block is not closed by END or '}'"});
+    Expect({"unterminated string table", "STRINGTABLE\n{\n 1, \"a\"\n", 2, "STRINGTABLE is not closed by END or '}'"});
+    Expect({"unterminated comment", "/* never closed\nB BITMAP \"x\"", 1, "unterminated comment"});
+    Expect({"non-numeric id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2, "string id must be a number, not 'IDS_HELLO'"});
+    Expect({"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
+            "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"});
+    Expect({"unsupported statement", "1 DIALOG 0, 0, 10, 10 {}", 1, "unsupported statement DIALOG"});
+    Expect({"unsupported directive", "#define X 1\n", 1, "unsupported preprocessor directive: #define X 1"});
+    Expect({"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"});
+    Expect({"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"});
+    Expect({"bad escape", "STRINGTABLE { 1, \"a\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"});
+}
+
+TEST_F(CompileErrorTest, StringsA16BitFileCannotHold) {
+    Expect({"300-byte string", "STRINGTABLE {\n 1, \"" + std::string(300, 'x') + "\" }", 2,
+            "string of 300 bytes; a 16-bit string table holds at most 255", true});
+    Expect({"character outside 1252", "STRINGTABLE {\n\n 1, \"\xE6\x97\xA5\" }", 3,
+            "the string holds a character that code page 1252 cannot hold (U+65E5)", true});
+}
+
+TEST_F(CompileErrorTest, MissingScriptAndUnwritableOutputLeaveNothing) {
+    const CompileResult missing = Compile(dir.path("none.rc"), dir.path("none.res"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.error, "error: cannot open script \"" + dir.path("none.rc").string() + "\": No such file or directory");
+    EXPECT_FALSE(std::filesystem::exists(dir.path("none.res")));
+    const auto script = dir.write("ok.rc", "D RCDATA { 1 }");
+    EXPECT_FALSE(Compile(script, dir.path("no/such/folder/out.res")).ok);
+}
+
+TEST(CompilePaths, BlanksAndNonAsciiLettersInPathsAndIncludes) {
+    ScratchDir dir;
+    const std::string bitmap = ReadBytes(DataDir() / "rle4.bmp");
+    const auto art = dir.write("my folder/Bild \xC3\xA4 1.bmp", bitmap);
+    dir.write("inc dir/defs.rc", "Inc RCDATA { \"included\" }\n");
+    dir.write("my folder/local.rc", "Local RCDATA { 7 }\n");
+    const auto script = dir.write("my folder/main script.rc",
+                                  "#include \"local.rc\"\n#include \"defs.rc\"\n#pragma code_page(1252)\n"
+                                  "B BITMAP \"" + art.string() + "\"\nR BITMAP \"Bild \xC3\xA4 1.bmp\"\n"
+                                  "STRINGTABLE { 1, \"caf\xE9\" }\n");
+    CompileOptions options;
+    options.script = script.string();
+    options.output = dir.path("out put.res").string();
+    options.includeDirs = {dir.path("inc dir").string()};
+    const CompileResult result = CompileScript(options);
+    ASSERT_TRUE(result.ok) << result.error;
+    const OwnedRes file = ReadRes(ReadBytes(options.output));
+    ASSERT_EQ(file.entries().size(), 5u);
+    EXPECT_EQ(IdText(file.entries()[0].name), "LOCAL");
+    EXPECT_EQ(IdText(file.entries()[1].name), "INC");
+    EXPECT_TRUE(file.entries()[2].data == std::string_view(bitmap).substr(14));
+    EXPECT_TRUE(file.entries()[3].data == file.entries()[2].data);
+    // Under code page 1252 the byte E9 is an e with acute accent, stored as UTF-16.
+    EXPECT_EQ(std::string(file.entries()[4].data.substr(2, 10)), std::string("\x04\0c\0a\0f\0\xE9\0", 10));
+}
+
+}  // namespace
+}  // namespace rc::test

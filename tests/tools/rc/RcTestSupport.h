@@ -1,0 +1,70 @@
+// Helpers for the compiler tests: temporary folders, compiling a script text, reading outputs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "Compiler.h"
+#include "ResReader.h"
+
+namespace rc::test {
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+inline std::filesystem::path DataDir() { return RC_TEST_DATA; }
+
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "rctest.XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~ScratchDir() { std::filesystem::remove_all(path_); }
+    std::filesystem::path path(const std::string& name) const { return path_ / name; }
+    std::filesystem::path write(const std::string& name, const std::string& bytes) const {
+        const auto full = path(name);
+        std::filesystem::create_directories(full.parent_path());
+        std::ofstream(full, std::ios::binary) << bytes;
+        return full;
+    }
+    // Files of the output's folder other than the ones named, to catch stray temporary files.
+    std::size_t countFiles() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_), {}));
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline CompileResult Compile(const std::filesystem::path& script, const std::filesystem::path& output, bool win16 = false) {
+    CompileOptions options;
+    options.script = script.string();
+    options.output = output.string();
+    options.win16 = win16;
+    return CompileScript(options);
+}
+
+// A parsed .res file together with the bytes its entries point into.
+struct OwnedRes {
+    explicit OwnedRes(std::string content) : bytes(std::move(content)) {
+        auto read = ReadResFile(bytes);
+        if (auto* message = std::get_if<std::string>(&read)) ADD_FAILURE() << *message;
+        if (auto* parsed = std::get_if<ResFile>(&read)) file = std::move(*parsed);
+    }
+    OwnedRes(const OwnedRes&) = delete;
+    const std::vector<ResEntry>& entries() const { return file.entries; }
+
+    const std::string bytes;
+    ResFile file;
+};
+
+inline OwnedRes ReadRes(std::string bytes) { return OwnedRes(std::move(bytes)); }
+
+}  // namespace rc::test

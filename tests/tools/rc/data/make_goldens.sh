@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Regenerates the peers' outputs that the compiler tests compare against. Needs llvm-rc (llvm-14),
+# windres (binutils-mingw-w64-i686) and Wine's wrc (wine64-tools); run from this folder.
+set -euo pipefail
+cd "$(dirname "$0")"
+llvm-rc -no-preprocess -c 65001 -fo every_kind.llvm.res every_kind.rc
+llvm-rc -no-preprocess -c 65001 -fo options.llvm.res options.rc
+# llvm-rc stores ANICURSOR and ANIICON under their names; windres uses the types 21 and 22.
+i686-w64-mingw32-windres --preprocessor=cpp -i ani.rc -O res -o ani.windres.res
+wrc=$(command -v wrc || echo /usr/lib/wine/wrc)
+"$wrc" -m16 -O res16 -I / -o win16.wrc.res win16.rc

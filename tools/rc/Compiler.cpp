@@ -1,0 +1,309 @@
+// The compiler: statements in, resources out, string tables gathered into blocks of 16 at the end.
+#include "Compiler.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "Bytes.h"
+#include "IconFile.h"
+#include "Parser.h"
+#include "ResWriter.h"
+#include "TextCodec.h"
+
+namespace rc {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Reads a whole file into `buffer`; false when it cannot be opened or read.
+bool ReadInto(const std::string& path, std::string& buffer) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, std::fclose);
+    if (std::fseek(file, 0, SEEK_END) != 0) return false;
+    const long size = std::ftell(file);
+    if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+    buffer.resize(static_cast<std::size_t>(size));
+    return std::fread(buffer.data(), 1, buffer.size(), file) == buffer.size();
+}
+
+class Compiler {
+public:
+    Compiler(const CompileOptions& options, ResWriter& writer) : options_(options), writer_(writer) {
+        language_ = options.language;
+    }
+
+    std::size_t Run(Parser& parser) {
+        writer_.Begin();
+        while (std::optional<Statement> statement = parser.Next()) {
+            std::visit([this](auto& stmt) { Visit(stmt); }, *statement);
+        }
+        WriteStringTables();
+        return count_;
+    }
+
+private:
+    using Key = std::pair<std::uint16_t, std::uint16_t>;  // block number, language
+    struct Block {
+        ResourceHeader header;
+        StringBundle bundle;
+    };
+
+    void Visit(const LanguageStmt& stmt) { language_ = stmt.language; }
+
+    void Visit(const ResourceStmt& stmt) {
+        writer_.CheckId(stmt.name, stmt.where);
+        writer_.CheckId(stmt.type, stmt.where);
+        ResourceHeader header{stmt.type, stmt.name, stmt.flags, stmt.language.value_or(language_), stmt.version,
+                              stmt.characteristics};
+        using Kind = ResourceStmt::Kind;
+        if (!stmt.file) return Emit(header, {}, InlineData(stmt));
+        const std::string_view bytes = Load(*stmt.file, stmt.where);
+        switch (stmt.kind) {
+        case Kind::Bitmap:
+            if (bytes.size() < 14 || bytes[0] != 'B' || bytes[1] != 'M') {
+                throw CompileError(stmt.where, "\"" + *stmt.file + "\" is not a bitmap file (it does not start with \"BM\")");
+            }
+            return Emit(header, {}, bytes.substr(14));
+        case Kind::Icon:
+        case Kind::Cursor: return IconGroup(stmt, header, bytes);
+        default: return Emit(header, {}, bytes);
+        }
+    }
+
+    void Visit(const StringTableStmt& stmt) {
+        const std::uint16_t language = stmt.language.value_or(language_);
+        for (const StringEntry& entry : stmt.entries) {
+            if (entry.id > 0xFFFF) throw CompileError(entry.where, "string id " + std::to_string(entry.id) + " does not fit in 16 bits");
+            const Key key{static_cast<std::uint16_t>(entry.id >> 4), language};
+            auto [block, created] = blocks_.try_emplace(key);
+            if (created) {
+                order_.push_back(key);
+                block->second.header = {ResourceId::Number(RtString), ResourceId::Number(static_cast<std::uint16_t>(key.first + 1)),
+                                        stmt.flags, language, stmt.version, stmt.characteristics};
+            }
+            StringBundle& bundle = block->second.bundle;
+            const std::size_t slot = entry.id & 15;
+            if (bundle.strings[slot]) {
+                const Location& first = bundle.where[slot];
+                throw CompileError(entry.where, "duplicate string id " + std::to_string(entry.id) + " (first defined at " +
+                                                    first.file + "(" + std::to_string(first.line) + "))");
+            }
+            std::u16string text;
+            for (const StringLiteral& piece : entry.pieces) text += Process(piece, NullHandling::CutAtDoubleNull);
+            bundle.strings[slot] = std::move(text);
+            bundle.where[slot] = entry.where;
+        }
+    }
+
+    void WriteStringTables() {
+        for (const Key& key : order_) {
+            const Block& block = blocks_.at(key);
+            Emit(block.header, {}, writer_.EncodeStrings(block.bundle));
+        }
+    }
+
+    void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
+        const bool cursor = stmt.kind == ResourceStmt::Kind::Cursor;
+        auto read = ReadIconDirectory(bytes);
+        if (auto* message = std::get_if<std::string>(&read)) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + *message);
+        const IconDirectory& directory = std::get<IconDirectory>(read);
+        if (directory.type != (cursor ? 2 : 1)) {
+            throw CompileError(stmt.where, "\"" + *stmt.file + "\" is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
+        }
+        if (nextImageId_ + directory.images.size() > 0x10000) throw CompileError(stmt.where, "more than 65535 icon and cursor images");
+
+        std::string group;
+        PutU16(group, 0);
+        PutU16(group, directory.type);
+        PutU16(group, static_cast<std::uint16_t>(directory.images.size()));
+        for (const IconImage& image : directory.images) {
+            const auto id = static_cast<std::uint16_t>(nextImageId_++);
+            const auto [planes, bitCount] = ImageFormat(image.bytes);
+            ResourceHeader single = header;
+            single.type = ResourceId::Number(cursor ? RtCursor : RtIcon);
+            single.name = ResourceId::Number(id);
+            std::string hotSpot;
+            if (cursor) {
+                PutU16(hotSpot, image.planes);
+                PutU16(hotSpot, image.bitCount);
+                PutU16(group, image.width);
+                PutU16(group, static_cast<std::uint16_t>(image.height * 2));  // a cursor's height counts both masks
+            } else {
+                PutU8(group, image.width);
+                PutU8(group, image.height);
+                PutU8(group, image.colorCount);
+                PutU8(group, image.reserved);
+            }
+            PutU16(group, planes);
+            PutU16(group, bitCount);
+            PutU32(group, image.size + static_cast<std::uint32_t>(hotSpot.size()));
+            PutU16(group, id);
+            Emit(single, hotSpot, image.bytes);
+        }
+        header.type = ResourceId::Number(cursor ? RtGroupCursor : RtGroupIcon);
+        header.flags = MfMoveable | MfPure | MfDiscardable;
+        if (stmt.flags & MfPreload) header.flags = (header.flags | MfPreload) & ~MfPure;
+        Emit(header, {}, group);
+    }
+
+    std::string InlineData(const ResourceStmt& stmt) {
+        std::string out;
+        for (const DataItem& item : stmt.data) {
+            if (!item.isString) {
+                if (item.isLong) {
+                    PutU32(out, item.value);
+                } else if (item.value > 0xFFFF) {
+                    throw CompileError(stmt.where, "number " + std::to_string(item.value) + " does not fit in 16 bits (write it with L)");
+                } else {
+                    PutU16(out, static_cast<std::uint16_t>(item.value));
+                }
+                continue;
+            }
+            const std::u16string text = Process(item.string, NullHandling::Keep);
+            for (char16_t unit : text) {
+                if (item.string.wide) {
+                    PutU16(out, unit);
+                } else if (unit > 0xFF) {
+                    throw CompileError(item.string.where, "character too large for a narrow string; write it as L\"...\"");
+                } else {
+                    PutU8(out, static_cast<std::uint8_t>(unit));
+                }
+            }
+        }
+        return out;
+    }
+
+    std::u16string Process(const StringLiteral& literal, NullHandling nulls) {
+        try {
+            return ProcessStringLiteral(literal.body, literal.wide, literal.codePage, nulls);
+        } catch (const std::runtime_error& error) {
+            throw CompileError(literal.where, error.what());
+        }
+    }
+
+    // Finds a resource file: as written when absolute, else beside the script, in the include
+    // folders, then from the working folder. Backslashes of Windows paths are tried as "/".
+    std::string_view Load(const std::string& name, const Location& where) {
+        std::vector<std::string> candidates;
+        for (const std::string& written : {name, Slashed(name)}) {
+            if (fs::path(written).is_absolute()) {
+                candidates.push_back(written);
+                continue;
+            }
+            candidates.push_back((fs::path(where.file).parent_path() / written).string());
+            for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / written).string());
+            candidates.push_back(written);
+        }
+        for (const std::string& path : candidates) {
+            if (!fs::is_directory(path) && ReadInto(path, buffer_)) return buffer_;
+        }
+        throw CompileError(where, "cannot open file \"" + name + "\": " + std::strerror(errno ? errno : ENOENT));
+    }
+
+    static std::string Slashed(std::string name) {
+        for (char& c : name) {
+            if (c == '\\') c = '/';
+        }
+        return name;
+    }
+
+    void Emit(const ResourceHeader& header, std::string_view prefix, std::string_view body) {
+        writer_.Write(header, prefix, body);
+        ++count_;
+    }
+
+    const CompileOptions& options_;
+    ResWriter& writer_;
+    std::uint16_t language_;
+    std::uint32_t nextImageId_ = 1;
+    std::map<Key, Block> blocks_;
+    std::vector<Key> order_;
+    std::string buffer_;
+    std::size_t count_ = 0;
+};
+
+std::optional<std::string> LoadText(const std::string& path) {
+    std::string text;
+    if (fs::is_directory(path) || !ReadInto(path, text)) return std::nullopt;
+    return text;
+}
+
+// The output file being written; removed again unless committed.
+class TemporaryOutput {
+public:
+    explicit TemporaryOutput(const std::string& target) : target_(target) {
+        std::string pattern = target + ".tmpXXXXXX";
+        const int fd = mkstemp(pattern.data());
+        if (fd < 0) throw CompileError({}, "cannot create the output \"" + target + "\": " + std::strerror(errno));
+        path_ = pattern;
+        file_ = fdopen(fd, "wb");
+        if (!file_) {
+            ::close(fd);
+            std::remove(path_.c_str());
+            throw CompileError({}, "cannot create the output \"" + target + "\"");
+        }
+        buffer_ = std::make_unique<char[]>(kBufferSize);
+        std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
+    }
+    ~TemporaryOutput() {
+        if (file_) std::fclose(file_);
+        if (!committed_) std::remove(path_.c_str());
+    }
+    std::FILE* file() const { return file_; }
+    void Commit() {
+        const bool written = std::fflush(file_) == 0 && std::ferror(file_) == 0;
+        const int closed = std::fclose(file_);
+        file_ = nullptr;
+        if (!written || closed != 0) throw CompileError({}, "cannot write the output \"" + target_ + "\": " + std::strerror(errno));
+        if (std::rename(path_.c_str(), target_.c_str()) != 0) {
+            throw CompileError({}, "cannot write the output \"" + target_ + "\": " + std::strerror(errno));
+        }
+        committed_ = true;
+    }
+
+private:
+    static constexpr std::size_t kBufferSize = 1 << 20;
+    std::string target_;
+    std::string path_;
+    std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
+    bool committed_ = false;
+};
+
+}  // namespace
+
+CompileResult CompileScript(const CompileOptions& options) {
+    CompileResult result;
+    try {
+        if (!IsSupportedCodePage(options.codePage)) {
+            throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
+        }
+        const std::optional<std::string> text = LoadText(options.script);
+        if (!text) throw CompileError({}, "cannot open script \"" + options.script + "\": " + std::strerror(errno ? errno : ENOENT));
+        Parser parser(Tokenize(*text, options.script), {options.codePage, options.includeDirs, LoadText});
+        TemporaryOutput output(options.output);
+        std::unique_ptr<ResWriter> writer;
+        if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
+        else writer = std::make_unique<Res32Writer>(output.file());
+        Compiler compiler(options, *writer);
+        result.resources = compiler.Run(parser);
+        output.Commit();
+        result.ok = true;
+    } catch (const CompileError& error) {
+        result.error = error.text();
+    } catch (const std::exception& error) {
+        result.error = std::string("error: ") + error.what();
+    }
+    return result;
+}
+
+}  // namespace rc

@@ -1,0 +1,29 @@
+// Compiles a resource script into a .res file: the driver's one call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rc {
+
+struct CompileOptions {
+    std::string script;
+    std::string output;
+    bool win16 = false;               // Windows 3.x format
+    int codePage = 0;                 // 0: UTF-8 when valid, else Windows-1252
+    std::uint16_t language = 0x0409;  // until a LANGUAGE statement says otherwise
+    std::vector<std::string> includeDirs;
+};
+
+struct CompileResult {
+    bool ok = false;
+    std::string error;  // "file(line): error: text" when not ok
+    std::size_t resources = 0;
+};
+
+// Writes the output through a temporary file beside it, renamed at the end: on failure no
+// output is left and an older one stays untouched.
+CompileResult CompileScript(const CompileOptions& options);
+
+}  // namespace rc

@@ -1,0 +1,68 @@
+// Writes resources in the 32-bit (Win32) or the 16-bit (Windows 3.x) .res format.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Statements.h"
+
+namespace rc {
+
+struct ResourceHeader {
+    ResourceId type;
+    ResourceId name;
+    std::uint16_t flags = 0;
+    std::uint16_t language = 0;
+    std::uint32_t version = 0;
+    std::uint32_t characteristics = 0;
+};
+
+// The 16 strings of a string-table block; an absent one is written as empty.
+struct StringBundle {
+    std::array<std::optional<std::u16string>, 16> strings;
+    std::array<Location, 16> where;
+};
+
+class ResWriter {
+public:
+    explicit ResWriter(std::FILE* out) : out_(out) {}
+    virtual ~ResWriter() = default;
+    virtual void Begin() {}
+    // The body is given in up to two parts, so a file's bytes need not be copied behind a prefix.
+    virtual void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) = 0;
+    // The body of a string-table block in this format; throws CompileError for a string it cannot hold.
+    virtual std::string EncodeStrings(const StringBundle& bundle) const = 0;
+    // Checks that a name or type can be written; throws CompileError otherwise.
+    virtual void CheckId(const ResourceId&, const Location&) const {}
+
+protected:
+    void Put(std::string_view bytes);
+
+private:
+    std::FILE* out_;
+};
+
+class Res32Writer : public ResWriter {
+public:
+    using ResWriter::ResWriter;
+    void Begin() override;
+    void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) override;
+    std::string EncodeStrings(const StringBundle& bundle) const override;
+
+private:
+    std::uint64_t written_ = 0;
+};
+
+class Res16Writer : public ResWriter {
+public:
+    using ResWriter::ResWriter;
+    void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) override;
+    std::string EncodeStrings(const StringBundle& bundle) const override;
+    void CheckId(const ResourceId& id, const Location& where) const override;
+};
+
+}  // namespace rc

@@ -1,0 +1,39 @@
+// Splits script text into tokens that carry their file and line.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Diagnostic.h"
+
+namespace rc {
+
+// Token kinds; TokenKindName gives the words used in error messages.
+enum class TokenKind {
+    Identifier,  // names, keywords, unquoted file names
+    Int,         // 12, 0x1F, 7L
+    String,      // "text" or L"text"
+    Comma,
+    LeftParen,
+    RightParen,
+    LeftBrace,   // "{" (BEGIN stays an identifier)
+    RightBrace,
+    Operator,    // + - | & ~
+    Directive,   // a whole "#..." line
+    End,
+};
+
+const char* TokenKindName(TokenKind kind);
+
+struct Token {
+    TokenKind kind = TokenKind::End;
+    std::string text;  // identifiers and numbers as written; strings without L and outer quotes
+    bool wide = false; // L"..."
+    Location where;
+};
+
+// Throws CompileError for an unterminated string or comment or a character no token starts with.
+std::vector<Token> Tokenize(std::string_view text, const std::string& fileName);
+
+}  // namespace rc
