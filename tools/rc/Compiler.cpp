@@ -16,6 +16,7 @@
 #include "IconFile.h"
 #include "Parser.h"
 #include "ResWriter.h"
+#include "SourceFile.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -66,16 +67,22 @@ private:
                               stmt.characteristics};
         using Kind = ResourceStmt::Kind;
         if (!stmt.file) return Emit(header, {}, InlineData(stmt));
-        const std::string_view bytes = Load(*stmt.file, stmt.where);
+        const SourceFile file = Open(*stmt.file, stmt.where);
         switch (stmt.kind) {
         case Kind::Bitmap:
-            if (bytes.size() < 14 || bytes[0] != 'B' || bytes[1] != 'M') {
+            if (file.size() < 14 || file.ReadAt(0, 2) != "BM") {
                 throw CompileError(stmt.where, "\"" + *stmt.file + "\" is not a bitmap file (it does not start with \"BM\")");
             }
-            return Emit(header, {}, bytes.substr(14));
+            return EmitFile(header, file, 14);  // without the file header
         case Kind::Icon:
-        case Kind::Cursor: return IconGroup(stmt, header, bytes);
-        default: return Emit(header, {}, bytes);
+        case Kind::Cursor:
+            try {
+                file.ReadAll(buffer_);
+            } catch (const std::runtime_error& error) {
+                throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + error.what());
+            }
+            return IconGroup(stmt, header, buffer_);
+        default: return EmitFile(header, file, 0);
         }
     }
 
@@ -95,7 +102,7 @@ private:
             if (bundle.strings[slot]) {
                 const Location& first = bundle.where[slot];
                 throw CompileError(entry.where, "duplicate string id " + std::to_string(entry.id) + " (first defined at " +
-                                                    first.file + "(" + std::to_string(first.line) + "))");
+                                                    first.fileName() + "(" + std::to_string(first.line) + "))");
             }
             std::u16string text;
             for (const StringLiteral& piece : entry.pieces) text += Process(piece, NullHandling::CutAtDoubleNull);
@@ -192,19 +199,19 @@ private:
 
     // Finds a resource file: as written when absolute, else beside the script, in the include
     // folders, then from the working folder. Backslashes of Windows paths are tried as "/".
-    std::string_view Load(const std::string& name, const Location& where) {
+    SourceFile Open(const std::string& name, const Location& where) {
         std::vector<std::string> candidates;
         for (const std::string& written : {name, Slashed(name)}) {
             if (fs::path(written).is_absolute()) {
                 candidates.push_back(written);
                 continue;
             }
-            candidates.push_back((fs::path(where.file).parent_path() / written).string());
+            candidates.push_back((fs::path(where.fileName()).parent_path() / written).string());
             for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / written).string());
             candidates.push_back(written);
         }
         for (const std::string& path : candidates) {
-            if (!fs::is_directory(path) && ReadInto(path, buffer_)) return buffer_;
+            if (std::optional<SourceFile> file = SourceFile::Open(path)) return std::move(*file);
         }
         throw CompileError(where, "cannot open file \"" + name + "\": " + std::strerror(errno ? errno : ENOENT));
     }
@@ -214,6 +221,11 @@ private:
             if (c == '\\') c = '/';
         }
         return name;
+    }
+
+    void EmitFile(const ResourceHeader& header, const SourceFile& file, std::uint64_t offset) {
+        writer_.WriteFile(header, {}, file, offset);
+        ++count_;
     }
 
     void Emit(const ResourceHeader& header, std::string_view prefix, std::string_view body) {

@@ -1,14 +1,18 @@
 // Where a problem was found and what it is: "file(line): error: text".
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace rc {
 
+// Tokens share their file's name instead of each holding a copy.
 struct Location {
-    std::string file;
+    std::shared_ptr<const std::string> file;
     int line = 0;
+
+    std::string fileName() const { return file ? *file : std::string(); }
 };
 
 // Raised inside the compiler and turned into a value at its boundary (see Compiler.h).
@@ -18,8 +22,8 @@ public:
         : std::runtime_error(message), where_(std::move(where)) {}
     const Location& where() const { return where_; }
     std::string text() const {
-        if (where_.file.empty()) return "error: " + std::string(what());
-        return where_.file + "(" + std::to_string(where_.line) + "): error: " + what();
+        if (!where_.file) return "error: " + std::string(what());
+        return *where_.file + "(" + std::to_string(where_.line) + "): error: " + what();
     }
 
 private:

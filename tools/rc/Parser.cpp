@@ -5,6 +5,7 @@
 #include <cctype>
 #include <filesystem>
 #include <stdexcept>
+#include <strings.h>
 
 #include "TextCodec.h"
 
@@ -117,7 +118,7 @@ Token Parser::Expect(TokenKind kind, const char* what) {
 }
 
 bool Parser::IsWord(const Token& token, const char* word) const {
-    return token.kind == TokenKind::Identifier && Upper(token.text) == word;
+    return token.kind == TokenKind::Identifier && strcasecmp(token.text.c_str(), word) == 0;
 }
 
 void Parser::Directive(const Token& token) {
@@ -157,7 +158,7 @@ void Parser::Include(const Token& token, const std::string& name) {
     if (fs::path(name).is_absolute()) {
         candidates.push_back(name);
     } else {
-        candidates.push_back((fs::path(token.where.file).parent_path() / name).string());
+        candidates.push_back((fs::path(token.where.fileName()).parent_path() / name).string());
         for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / name).string());
     }
     for (const std::string& path : candidates) {

@@ -3,6 +3,9 @@
 // no alignment, string tables with byte lengths in code page 1252.
 #include "ResWriter.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -56,6 +59,48 @@ void PutId16(std::string& out, const ResourceId& id) {
 
 }  // namespace
 
+void ResWriter::Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) {
+    const std::uint64_t size = prefix.size() + body.size();
+    Head(header, size);
+    Put(prefix);
+    Put(body);
+    Tail(size);
+}
+
+void ResWriter::WriteFile(const ResourceHeader& header, std::string_view prefix, const SourceFile& file,
+                          std::uint64_t offset) {
+    const std::uint64_t size = prefix.size() + (file.size() - offset);
+    Head(header, size);
+    Put(prefix);
+    Copy(file, offset);
+    Tail(size);
+}
+
+// Copies inside the kernel where the system can; otherwise through a buffer.
+void ResWriter::Copy(const SourceFile& file, std::uint64_t offset) {
+    if (std::fflush(out_) != 0) throw CompileError({}, std::string("cannot write the output: ") + std::strerror(errno));
+    auto position = static_cast<off_t>(offset);
+    const auto end = static_cast<off_t>(file.size());
+#ifdef __linux__
+    while (position < end) {
+        const ssize_t copied = ::copy_file_range(file.fd(), &position, fileno(out_), nullptr,
+                                                 static_cast<std::size_t>(end - position), 0);
+        if (copied > 0) continue;
+        if (copied < 0 && errno == EINTR) continue;
+        if (copied == 0 || errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
+        throw CompileError({}, std::string("cannot write the output: ") + std::strerror(errno));
+    }
+#endif
+    constexpr std::size_t kChunk = 1 << 20;
+    while (position < end) {
+        const std::string chunk = file.ReadAt(static_cast<std::uint64_t>(position),
+                                              static_cast<std::size_t>(std::min<off_t>(kChunk, end - position)));
+        if (chunk.empty()) throw CompileError({}, "a resource file shrank while it was read");
+        Put(chunk);
+        position += static_cast<off_t>(chunk.size());
+    }
+}
+
 void ResWriter::Put(std::string_view bytes) {
     if (bytes.empty()) return;
     if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
@@ -71,11 +116,9 @@ void Res32Writer::Begin() {
     PutId32(empty, ResourceId::Number(0));
     empty.append(16, '\0');
     Put(empty);
-    written_ += empty.size();
 }
 
-void Res32Writer::Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) {
-    const std::size_t size = prefix.size() + body.size();
+void Res32Writer::Head(const ResourceHeader& header, std::uint64_t size) {
     if (size > kMaxResourceSize) throw CompileError({}, "resource larger than 4 GB");
     std::string head;
     PutU32(head, static_cast<std::uint32_t>(size));
@@ -91,8 +134,9 @@ void Res32Writer::Write(const ResourceHeader& header, std::string_view prefix, s
     const auto headerSize = static_cast<std::uint32_t>(head.size());
     for (int i = 0; i < 4; ++i) head[4 + i] = static_cast<char>((headerSize >> (8 * i)) & 0xFF);
     Put(head);
-    Put(prefix);
-    Put(body);
+}
+
+void Res32Writer::Tail(std::uint64_t size) {
     static constexpr char kZeros[4] = {};
     Put(std::string_view(kZeros, (4 - size % 4) % 4));
 }
@@ -113,8 +157,7 @@ void Res16Writer::CheckId(const ResourceId& id, const Location& where) const {
     if (!id.isNumber) Cp1252Bytes(id.text, where, "the resource name or type");
 }
 
-void Res16Writer::Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) {
-    const std::size_t size = prefix.size() + body.size();
+void Res16Writer::Head(const ResourceHeader& header, std::uint64_t size) {
     if (size > kMaxResourceSize) throw CompileError({}, "resource larger than 4 GB");
     std::string head;
     PutId16(head, header.type);
@@ -122,8 +165,6 @@ void Res16Writer::Write(const ResourceHeader& header, std::string_view prefix, s
     PutU16(head, header.flags);
     PutU32(head, static_cast<std::uint32_t>(size));
     Put(head);
-    Put(prefix);
-    Put(body);
 }
 
 std::string Res16Writer::EncodeStrings(const StringBundle& bundle) const {

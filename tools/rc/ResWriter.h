@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "SourceFile.h"
 #include "Statements.h"
 
 namespace rc {
@@ -33,16 +34,22 @@ public:
     virtual ~ResWriter() = default;
     virtual void Begin() {}
     // The body is given in up to two parts, so a file's bytes need not be copied behind a prefix.
-    virtual void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) = 0;
+    void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body);
+    // The body is the file from `offset` on, copied without passing through memory where it can.
+    void WriteFile(const ResourceHeader& header, std::string_view prefix, const SourceFile& file, std::uint64_t offset);
     // The body of a string-table block in this format; throws CompileError for a string it cannot hold.
     virtual std::string EncodeStrings(const StringBundle& bundle) const = 0;
     // Checks that a name or type can be written; throws CompileError otherwise.
     virtual void CheckId(const ResourceId&, const Location&) const {}
 
 protected:
+    virtual void Head(const ResourceHeader& header, std::uint64_t size) = 0;
+    virtual void Tail(std::uint64_t) {}
     void Put(std::string_view bytes);
 
 private:
+    void Copy(const SourceFile& file, std::uint64_t offset);
+
     std::FILE* out_;
 };
 
@@ -50,19 +57,21 @@ class Res32Writer : public ResWriter {
 public:
     using ResWriter::ResWriter;
     void Begin() override;
-    void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) override;
     std::string EncodeStrings(const StringBundle& bundle) const override;
 
-private:
-    std::uint64_t written_ = 0;
+protected:
+    void Head(const ResourceHeader& header, std::uint64_t size) override;
+    void Tail(std::uint64_t size) override;
 };
 
 class Res16Writer : public ResWriter {
 public:
     using ResWriter::ResWriter;
-    void Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) override;
     std::string EncodeStrings(const StringBundle& bundle) const override;
     void CheckId(const ResourceId& id, const Location& where) const override;
+
+protected:
+    void Head(const ResourceHeader& header, std::uint64_t size) override;
 };
 
 }  // namespace rc

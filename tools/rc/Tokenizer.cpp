@@ -16,7 +16,10 @@ bool ContinuesIdentifier(char c) {
 
 class Scanner {
 public:
-    Scanner(std::string_view text, const std::string& file) : text_(text), file_(file) {}
+    Scanner(std::string_view text, const std::string& file)
+        : text_(text), file_(std::make_shared<const std::string>(file)) {
+        tokens_.reserve(text.size() / 8 + 16);
+    }
 
     std::vector<Token> Run() {
         while (SkipBlanksAndComments()) {
@@ -123,7 +126,7 @@ private:
     }
 
     std::string_view text_;
-    std::string file_;
+    std::shared_ptr<const std::string> file_;
     std::size_t pos_ = 0;
     int line_ = 1;
     bool atLineStart_ = true;

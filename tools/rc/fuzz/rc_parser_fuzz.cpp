@@ -1,0 +1,29 @@
+// Fuzz target: any bytes as a script go through the tokenizer, the parser and string decoding
+// without crashing; errors come back as CompileError.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "Parser.h"
+#include "TextCodec.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    try {
+        rc::Parser parser(rc::Tokenize(text, "fuzz.rc"), {});
+        while (auto statement = parser.Next()) {
+            if (auto* table = std::get_if<rc::StringTableStmt>(&*statement)) {
+                for (const auto& entry : table->entries) {
+                    for (const auto& piece : entry.pieces) {
+                        try {
+                            rc::ProcessStringLiteral(piece.body, piece.wide, piece.codePage, rc::NullHandling::CutAtDoubleNull);
+                        } catch (const std::runtime_error&) {
+                        }
+                    }
+                }
+            }
+        }
+    } catch (const rc::CompileError&) {
+    }
+    return 0;
+}
