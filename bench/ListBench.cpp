@@ -25,6 +25,7 @@ public:
     std::optional<FileDialogAnswer> saveFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> askStartId(const QString&, int) override { return std::nullopt; }
     std::optional<int> askOutputKind(int, int) override { return std::nullopt; }
+    bool showReadme(const ReadmeRequest&) override { return false; }
     void beep(BeepKind) override {}
     void movePointer(const QPoint&) override {}
 };

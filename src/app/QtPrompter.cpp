@@ -9,6 +9,7 @@
 #include "platform/FileFilter.h"
 #include "resources/IDDialog.h"
 #include "resources/ResDialog.h"
+#include "shell/ReadmeDialog.h"
 
 namespace restallow {
 namespace {
@@ -97,6 +98,12 @@ std::optional<int> QtPrompter::askOutputKind(int resKind, int language) {
     TfmResDlg dialog(language, resKind, [this](const QPoint& p) { movePointer(p); }, parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.chosenKind();
+}
+
+bool QtPrompter::showReadme(const ReadmeRequest& request) {
+    TfmReadme dialog(request, [this](const QPoint& p) { movePointer(p); }, parent_);
+    dialog.exec();
+    return dialog.showOnStart();
 }
 
 void QtPrompter::beep(BeepKind) { QApplication::beep(); }

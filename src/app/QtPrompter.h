@@ -16,6 +16,7 @@ public:
     std::optional<FileDialogAnswer> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> askStartId(const QString& proposal, int language) override;
     std::optional<int> askOutputKind(int resKind, int language) override;
+    bool showReadme(const ReadmeRequest& request) override;
     void beep(BeepKind kind) override;
     void movePointer(const QPoint& globalPosition) override;
 

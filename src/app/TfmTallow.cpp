@@ -1,112 +1,185 @@
-// The main window: layout of the Resource List with its buttons, and the event handlers.
+// The main window: start-up in its fixed order, the event handlers, closing.
 #include "app/TfmTallow.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
-#include <QTreeView>
-#include <QVBoxLayout>
+#include <QToolButton>
+#include <QToolTip>
 
 #include "resources/TextLines.h"
 #include "shell/Hint.h"
+#include "shell/LanguageDetect.h"
 #include "shell/MainStrings.h"
+#include "shell/ReadmeTexts.h"
+#include "widgets/CaptionStrip.h"
+#include "widgets/CaptionedProgressBar.h"
+#include "widgets/FileEdit.h"
 #include "widgets/LabelArea.h"
+#include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
+#include "widgets/RoundButton.h"
 
 namespace restallow {
 namespace {
 
 constexpr int kListScrollStep = 35;
-const std::array<int, 5> kButtonHints = {UiAddHint, UiDeleteHint, UiClearHint, UiScriptHint, UiCloseHint};
+constexpr int kPreviewAreaTag = 5;
+// Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
+constexpr int kFirstListAreaTag = 6;
+
+QString Text(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
 
 }  // namespace
 
 TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), prompter_(prompter), list_(settings_, prompter, *this), add_(list_), scripts_(list_) {
+    : QMainWindow(parent),
+      store_(QStringLiteral("Params")),
+      prompter_(prompter),
+      list_(settings_.list, prompter, *this),
+      add_(list_),
+      scripts_(list_) {
     setWindowTitle(QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/restallow/restallow.png")));
+    setFont(QFont(QStringLiteral("Comic Sans MS"), 8));
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    auto* inputRow = new QHBoxLayout;
-    filename1_ = new QLineEdit(central);
-    filename1_->setObjectName(QStringLiteral("Filename1"));
-    inputRow->addWidget(new QLabel(HintLabel(QString::fromUtf8(MainStrings(settings_.Language)[UiInputFileHint])), central));
-    inputRow->addWidget(filename1_);
-    layout->addLayout(inputRow);
-    auto* listRow = new QHBoxLayout;
-    BuildList();
-    listRow->addWidget(script_, 1);
-    listRow->addWidget(BuildButtons());
-    layout->addLayout(listRow, 1);
     setCentralWidget(central);
-    resize(640, 420);
-
-    connect(filename1_, &QLineEdit::editingFinished, this, &TfmTallow::Filename1Change);
-    ApplyTexts();
-    list_.ResetKindCounters();
+    ui_ = BuildMainLayout(central);
+    resize(538, 472);
+    ConnectEvents();
+    StartUp();
 }
 
 TfmTallow::~TfmTallow() {
+    SaveOnClose();
     // The widgets go first: they refer to the list, and a field losing the focus must not load.
-    filename1_->disconnect(this);
+    ui_.filename1->disconnect(this);
+    qApp->removeEventFilter(this);
     delete takeCentralWidget();
 }
 
-void TfmTallow::BuildList() {
-    script_ = new ReportListView(this);
-    script_->setObjectName(QStringLiteral("Script"));
-    script_->setModel(&list_.model());
-    script_->setSelectionModel(&list_.selection());
-    script_->setRootIsDecorated(false);
-    script_->setUniformRowHeights(true);
-    script_->setItemsExpandable(false);
-    script_->setAllColumnsShowFocus(true);
-    script_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    script_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    script_->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    script_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    script_->setMouseTracking(true);
-    script_->header()->setSectionsClickable(true);
-    script_->header()->setStretchLastSection(true);
-    const std::array<int, 3> widths = {80, 95, 60};
-    for (int column = 0; column < 3; ++column) script_->setColumnWidth(column, widths[column]);
-    script_->installEventFilter(this);
-    script_->viewport()->installEventFilter(this);
-    connect(script_->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
+void TfmTallow::StartUp() {
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isScalable(family)) fonts_ << family;
+    }
+    // "Comic Sans MS" counts as installed when the font system answers it with a comic face.
+    const QString comic = QFontInfo(QFont(QStringLiteral("Comic Sans MS"))).family();
+    comicFont_ = fonts_.contains(QStringLiteral("Comic Sans MS")) || comic.contains(QStringLiteral("Comic"));
+    QToolTip::setFont(comicFont_ ? QFont(QStringLiteral("Comic Sans MS"), 8) : QApplication::font("QTipLabel"));
+    ui_.progress->setBackground(ui_.script->palette().color(QPalette::Base));
+
+    list_.setListSaved(true);
+    list_.ResetKindCounters();
+    for (int tag : {TagExpand, TagMinimize, TagCompile}) {
+        ui_.tool(tag)->setEnabled(false);
+        ui_.area(tag + 1)->setEnabled(false);
+    }
+    ui_.version->setEnabled(false);
+    ui_.filename2->setEnabled(false);
+
+    ReadSettings(store_, settings_);
+    if (settings_.list.Language == 0) settings_.list.Language = DetectLanguage(WindowsLanguageId(UserLocaleName()));
+    if (settings_.list.Language < kEnglish || settings_.list.Language > kGerman) settings_.list.Language = kEnglish;
+    ApplyLanguage(settings_.list.Language);
+    ui_.preview->setChecked(settings_.PreviewChecked);
+    ApplyHints();
+    if (settings_.ShowInfo == 1) {
+        BtnReadmeClick();
+        WriteSettings(store_, settings_);
+    }
+    ApplyBackground(settings_.Outfit);
 }
 
-QWidget* TfmTallow::BuildButtons() {
-    auto* panel = new QWidget(this);
-    auto* grid = new QGridLayout(panel);
-    for (int i = 0; i < 5; ++i) {
-        const int tag = TagAdd + i;
-        buttons_[i] = new QPushButton(panel);
-        buttons_[i]->setFixedSize(32, 32);
-        labels_[i] = new LabelArea(panel);
-        grid->addWidget(buttons_[i], i, 0);
-        grid->addWidget(labels_[i], i, 1);
-        connect(buttons_[i], &QPushButton::clicked, this, [this, tag] { BtnAddClick(tag); });
-        connect(labels_[i], &LabelArea::released, this, [this, tag] { BtnAddClick(tag); });
+void TfmTallow::ConnectEvents() {
+    ReportListView* view = ui_.script;
+    view->setModel(&list_.model());
+    view->setSelectionModel(&list_.selection());
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setItemsExpandable(false);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setMouseTracking(true);
+    view->header()->setSectionsClickable(true);
+    view->header()->setStretchLastSection(false);
+    const std::array<int, 4> widths = {80, 95, 60, 130};
+    for (int column = 0; column < 4; ++column) view->setColumnWidth(column, widths[column]);
+    view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
+    connect(view->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
+
+    for (int tag = TagExpand; tag <= TagClose; ++tag) {
+        connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
     }
-    grid->setRowStretch(5, 1);
-    return panel;
+    connect(ui_.readme, &QAbstractButton::clicked, this, &TfmTallow::BtnReadmeClick);
+    for (int tag = 1; tag <= 10; ++tag) {
+        connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { LabelAreaReleased(tag); });
+    }
+    connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { settings_.PreviewChecked = checked; });
+    connect(ui_.filename1->edit(), &QLineEdit::editingFinished, this, &TfmTallow::Filename1Change);
 }
 
-void TfmTallow::ApplyTexts() {
-    const MainTable& text = MainStrings(settings_.Language);
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        const QString hint = QString::fromUtf8(text[kButtonHints[i]]);
-        buttons_[i]->setToolTip(HintTooltip(hint));
-        labels_[i]->setToolTip(HintTooltip(hint));
-        labels_[i]->setText(HintLabel(hint));
+QLineEdit* TfmTallow::Filename1() const { return ui_.filename1->edit(); }
+
+void TfmTallow::ApplyLanguage(int language) {
+    if (language < kEnglish || language > kGerman) return;
+    settings_.list.Language = language;
+    ApplyMainTable(language);
+}
+
+void TfmTallow::ApplyMainTable(int language) {
+    const auto text = [language](int index) { return Text(language, index); };
+    ui_.filename1->hide();
+    ui_.filename2->hide();
+    MegaPanel::SetHint(ui_.filename1, text(0));
+    MegaPanel::SetHint(ui_.filename2, text(1));
+    MegaPanel::SetHint(ui_.memo1, text(2));
+    MegaPanel::SetHint(ui_.memo2, text(3));
+    MegaPanel::SetHint(ui_.listPanel, text(4));
+    const QString hints[8] = {text(5) + u'\r' + text(6), text(7) + u'\r' + text(8), text(9), text(10),
+                              text(11), text(12), text(13), text(14)};
+    for (int tag = TagExpand; tag <= TagClose; ++tag) {
+        MegaPanel::SetHint(ui_.tool(tag), hints[tag - 1]);
+        // The label area over a button's label shows the button's tooltip too.
+        const int area = tag <= TagCompile ? tag + 1 : tag + 2;
+        ui_.area(area)->setToolTip(HintTooltip(hints[tag - 1]));
     }
-    script_->setToolTip(HintLabel(QString::fromUtf8(text[UiResourceListHint])));
-    list_.SetLanguage(settings_.Language);
+    ui_.version->setTitle(text(15));
+    ui_.progress->setCaption(text(28));
+    MegaPanel::SetHint(ui_.preview, text(29));
+    ui_.caption->optionsButton()->setToolTip(text(37));
+    MegaPanel::SetHint(ui_.readme, u'|' + text(40) + u'|');
+    for (FileEdit* field : {ui_.filename1, ui_.filename2}) field->browseButton()->setToolTip(text(49));
+    list_.SetLanguage(language);
+    ui_.filename1->show();
+    ui_.filename2->show();
+}
+
+void TfmTallow::ApplyHints() {
+    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? Text(settings_.list.Language, 37) : QString());
+}
+
+int TfmTallow::ScreenDepth() const {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 24;
+}
+
+void TfmTallow::ApplyBackground(int outfit) {
+    settings_.Outfit = outfit;
+    restallow::ApplyBackground(ui_, outfit, ScreenDepth());
 }
 
 template <typename Command>
@@ -129,8 +202,20 @@ void TfmTallow::BtnAddClick(int tag) {
     }
 }
 
+void TfmTallow::BtnReadmeClick() {
+    const int language = settings_.list.Language;
+    ReadmeRequest request{Text(language, 40), Text(language, 41), ReadmeLines(language), settings_.ShowInfo != 0};
+    settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
+}
+
+void TfmTallow::LabelAreaReleased(int tag) {
+    if (tag == 1) return BtnReadmeClick();
+    if (tag == kPreviewAreaTag) return ui_.preview->toggle();
+    BtnAddClick(tag < kPreviewAreaTag ? tag - 1 : tag - kFirstListAreaTag + TagAdd);
+}
+
 void TfmTallow::Filename1Change() {
-    QString path = filename1_->text().trimmed();
+    QString path = ui_.filename1->text().trimmed();
     if (path.size() >= 2 && path.startsWith(u'"') && path.endsWith(u'"')) path = path.mid(1, path.size() - 2);
     if (ExtensionOf(path.toStdString()) != ".rc" || !QFileInfo(path).isFile()) return;
     RunCommand([this, &path] { scripts_.LoadChosenScript(path); });
@@ -148,35 +233,67 @@ void TfmTallow::ScriptKeyUp(int key) {
 }
 
 bool TfmTallow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == script_ && event->type() == QEvent::KeyRelease && !script_->isEditing()) {
+    ReportListView* view = ui_.script;
+    if (watched == view && event->type() == QEvent::KeyRelease && !view->isEditing()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) ScriptKeyUp(key->key());
-    } else if (watched == script_->viewport()) {
+    } else if (watched == view->viewport()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            const QModelIndex index = script_->indexAt(mouse->position().toPoint());
+            const QModelIndex index = view->indexAt(mouse->position().toPoint());
             if (mouse->button() == Qt::LeftButton) list_.MouseUp(index.isValid() ? index.row() : -1);
             list_.Click();
         } else if (event->type() == QEvent::MouseMove) {
-            const bool overEntry = script_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
-            script_->viewport()->setCursor(overEntry ? Qt::PointingHandCursor : Qt::ArrowCursor);
+            const bool overEntry = view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
+            view->viewport()->setCursor(overEntry ? Qt::PointingHandCursor : Qt::ArrowCursor);
         }
+    } else if (event->type() == QEvent::ToolTip && settings_.Hints != 0) {
+        return true;  // tooltips are switched off
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TfmTallow::closeEvent(QCloseEvent* event) {
-    if (Queries != 1 && !list_.ListSaved()) {
-        const MainTable& text = MainStrings(settings_.Language);
-        const MsgButton answer = prompter_.message(
-            {QString::fromUtf8(text[UiCloseQuestion1]) + u'\r' + QString::fromUtf8(text[UiCloseQuestion2]),
-             QString::fromUtf8(text[UiConfirmation]), MsgButtons::YesNo, MsgIcon::Question, MsgButton::No});
+    if (settings_.Queries != 1 && !list_.ListSaved()) {
+        const int language = settings_.list.Language;
+        const MsgButton answer =
+            prompter_.message({Text(language, UiCloseQuestion1) + u'\r' + Text(language, UiCloseQuestion2),
+                               Text(language, UiConfirmation), MsgButtons::YesNo, MsgIcon::Question, MsgButton::No});
         if (answer != MsgButton::Yes) {
             event->ignore();
             return;
         }
     }
+    SaveOnClose();
     event->accept();
+}
+
+void TfmTallow::SaveOnClose() {
+    if (settingsWritten_) return;
+    settingsWritten_ = true;
+    WriteSettings(store_, settings_);
+    const QRect frame = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QScreen* screen = this->screen();
+    WritePosition(store_, {frame, isMinimized(), isVisible(), screen ? qRound(screen->logicalDotsPerInch()) : 96,
+                           screen ? screen->size() : QSize()});
+}
+
+void TfmTallow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ResizeMainLayout(ui_, centralWidget()->width(), centralWidget()->height());
+}
+
+void TfmTallow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    const QScreen* screen = this->screen();
+    if (screen) {
+        if (const auto rect = ReadPosition(store_, geometry(), qRound(screen->logicalDotsPerInch()), screen->size())) {
+            setGeometry(*rect);
+        }
+    }
+    ReadSettings(store_, settings_);
 }
 
 void TfmTallow::ShowError(const QString& text) {
@@ -184,36 +301,38 @@ void TfmTallow::ShowError(const QString& text) {
 }
 
 QPoint TfmTallow::returnPoint(ReturnButton button) const {
-    // The Compile button joins the window with the build tools; until then Script is next in line.
-    const QPushButton* target = button == ReturnButton::Add ? listButton(TagAdd)
-                                : button == ReturnButton::Clear ? listButton(TagClear)
-                                                                : listButton(TagScript);
+    const RoundButton* target = button == ReturnButton::Add     ? ui_.tool(TagAdd)
+                                : button == ReturnButton::Clear ? ui_.tool(TagClear)
+                                                                : ui_.tool(TagCompile);
     return target->mapToGlobal(QPoint(16, 16));
 }
 
 void TfmTallow::setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) {
     const std::array<std::pair<int, bool>, 3> states = {
         {{TagClear, clearEnabled}, {TagDelete, deleteEnabled}, {TagScript, scriptEnabled}}};
+    bool changed = false;
     for (const auto& [tag, enabled] : states) {
-        listButton(tag)->setEnabled(enabled);
-        labels_.at(static_cast<std::size_t>(tag - TagAdd))->setEnabled(enabled);
+        changed |= ui_.tool(tag)->isEnabled() != enabled;
+        ui_.tool(tag)->setEnabled(enabled);
+        ui_.area(tag + 2)->setEnabled(enabled);
     }
+    if (changed) ui_.right->update();
 }
 
 void TfmTallow::entryAppended() {
-    const int rowHeight = script_->sizeHintForRow(0);
+    ReportListView* view = ui_.script;
+    const int rowHeight = view->sizeHintForRow(0);
     if (rowHeight <= 0) return;
-    const int visibleRows = script_->viewport()->height() / rowHeight;
-    if (list_.model().count() > visibleRows) {
-        QScrollBar* bar = script_->verticalScrollBar();
+    if (list_.model().count() > view->viewport()->height() / rowHeight) {
+        QScrollBar* bar = view->verticalScrollBar();
         bar->setValue(bar->value() + kListScrollStep);
     }
 }
 
-QString TfmTallow::inputFileText() const { return filename1_->text(); }
+QString TfmTallow::inputFileText() const { return ui_.filename1->text(); }
 
 void TfmTallow::setInputFileText(const QString& text) {
-    filename1_->setText(text);
+    ui_.filename1->setText(text);
     Filename1Change();
 }
 

@@ -1,42 +1,46 @@
-// TfmTallow: the main window. It owns the Resource List and forwards each user event to a command.
+// TfmTallow: the main window. It owns the Resource List, the settings and the widgets, and
+// forwards each user event to a command.
 #pragma once
 
 #include <QMainWindow>
-#include <array>
+#include <QStringList>
 
+class QLineEdit;
+
+#include "app/MainLayout.h"
 #include "platform/Prompter.h"
 #include "resources/AddCommand.h"
 #include "resources/ListHost.h"
-#include "resources/ListSettings.h"
 #include "resources/ResourceList.h"
 #include "resources/ScriptCommands.h"
-
-class QLineEdit;
-class QPushButton;
+#include "shell/AppSettings.h"
+#include "shell/SettingsStore.h"
 
 namespace restallow {
-
-class LabelArea;
-class ReportListView;
 
 class TfmTallow : public QMainWindow, public ListHost {
     Q_OBJECT
 
 public:
-    // Tags of the five list buttons, which share BtnAddClick.
-    enum ListButtonTag { TagAdd = 4, TagDelete = 5, TagClear = 6, TagScript = 7, TagClose = 8 };
-
     explicit TfmTallow(Prompter& prompter, QWidget* parent = nullptr);
     ~TfmTallow() override;
 
     ResourceList& resourceList() { return list_; }
-    ReportListView* Script() const { return script_; }
-    QLineEdit* Filename1() const { return filename1_; }
-    QPushButton* listButton(int tag) const { return buttons_.at(static_cast<std::size_t>(tag - TagAdd)); }
-    int Queries = 0;  // 1: close without asking
+    AppSettings& settings() { return settings_; }
+    const MainLayout& layout() const { return ui_; }
+    ReportListView* Script() const { return ui_.script; }
+    QLineEdit* Filename1() const;
+    RoundButton* listButton(int tag) const { return ui_.tool(tag); }
+    const QStringList& fontList() const { return fonts_; }
+    bool comicFont() const { return comicFont_; }
 
     void BtnAddClick(int tag);
+    void BtnReadmeClick();
     void Filename1Change();
+    void ApplyLanguage(int language);
+    void ApplyBackground(int outfit);
+    // Switches tooltips on (Hints 0) or off (any other value).
+    void ApplyHints();
 
     // ListHost
     QPoint returnPoint(ReturnButton button) const override;
@@ -48,25 +52,32 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildList();
-    QWidget* BuildButtons();
-    void ApplyTexts();
+    void StartUp();
+    void ConnectEvents();
+    void ApplyMainTable(int language);
+    void LabelAreaReleased(int tag);
     void ScriptKeyUp(int key);
     void ShowError(const QString& text);
+    void SaveOnClose();
+    int ScreenDepth() const;
     template <typename Command>
     void RunCommand(Command command);
 
-    ListSettings settings_;
+    AppSettings settings_;
+    SettingsStore store_;
     Prompter& prompter_;
     ResourceList list_;
     AddCommand add_;
     ScriptCommands scripts_;
-    ReportListView* script_ = nullptr;
-    QLineEdit* filename1_ = nullptr;
-    std::array<QPushButton*, 5> buttons_{};
-    std::array<LabelArea*, 5> labels_{};
+    MainLayout ui_;
+    QStringList fonts_;
+    bool comicFont_ = false;
+    bool shown_ = false;
+    bool settingsWritten_ = false;
 };
 
 }  // namespace restallow

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace restallow {
@@ -35,6 +36,13 @@ struct FileDialogAnswer {
     int filterIndex = 1;
 };
 
+struct ReadmeRequest {
+    QString caption;       // "Readme"
+    QString checkCaption;  // "Show Readme on next start?"
+    QStringList lines;
+    bool showOnStart = true;
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -46,6 +54,8 @@ public:
     virtual std::optional<QString> askStartId(const QString& proposal, int language) = 0;
     // The output-kind dialog: 0 (.res) or 1 (.dcr), or nothing when it was not closed with OK.
     virtual std::optional<int> askOutputKind(int resKind, int language) = 0;
+    // The readme dialog; returns the state of its show-on-start box when it is closed.
+    virtual bool showReadme(const ReadmeRequest& request) = 0;
     virtual void beep(BeepKind kind) = 0;
     virtual void movePointer(const QPoint& globalPosition) = 0;
 };

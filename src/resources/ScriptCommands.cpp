@@ -36,10 +36,12 @@ void ScriptCommands::SaveScript() {
     if (askForName) {
         FileDialogRequest request;
         request.filter = QString::fromUtf8(text[UiScriptFilter]);
-        request.directory = settings.InitialDir;
+        request.directory = settings.SaveDir;
+        request.filterIndex = settings.SaveFilterIndex;
         request.defaultSuffix = QStringLiteral("rc");
         if (const std::optional<FileDialogAnswer> answer = prompter.saveFile(request)) {
-            settings.InitialDir = QFileInfo(answer->path).absolutePath() + u'/';
+            settings.SaveDir = QFileInfo(answer->path).absolutePath() + u'/';
+            settings.SaveFilterIndex = answer->filterIndex;
             WriteScript(answer->path);
         }
     }

@@ -1,12 +1,17 @@
-// Label areas release like buttons, but only over the label and only when enabled.
+// Label areas release like buttons, but only over the area and only when enabled.
 #include "widgets/LabelArea.h"
 
 #include <QMouseEvent>
 
 namespace restallow {
 
+LabelArea::LabelArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setCursor(Qt::PointingHandCursor);
+}
+
 void LabelArea::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint())) {
         emit released();
     }

@@ -1,15 +1,16 @@
-// A label beside a button that acts like the button when the mouse is released over it.
+// An invisible area over a button's panel label that acts like the button when the mouse is
+// released over it.
 #pragma once
 
-#include <QLabel>
+#include <QWidget>
 
 namespace restallow {
 
-class LabelArea : public QLabel {
+class LabelArea : public QWidget {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit LabelArea(QWidget* parent = nullptr);
 
 signals:
     void released();

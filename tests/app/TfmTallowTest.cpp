@@ -10,23 +10,27 @@
 
 #include "app/TfmTallow.h"
 #include "widgets/ReportListView.h"
+#include "widgets/RoundButton.h"
 #include "resources/TextLines.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
+#include "support/Settings.h"
 
 namespace restallow {
 namespace {
 
+// A window on settings of its own, with the readme of the first start already answered.
 class TfmTallowTest : public ::testing::Test {
 protected:
-    TfmTallowTest() : window(prompter) { window.show(); }
+    TfmTallowTest() : settingsDir(), window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) { window.show(); }
 
     void Add(const std::string& path) {
         if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(0);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
-        QTest::mouseClick(window.listButton(TfmTallow::TagAdd), Qt::LeftButton);
+        QTest::mouseClick(window.listButton(TagAdd), Qt::LeftButton);
     }
 
+    test::TempDir settingsDir;
     test::ScriptedPrompter prompter;
     test::TempDir dir;
     TfmTallow window;
@@ -34,19 +38,19 @@ protected:
 
 TEST_F(TfmTallowTest, ButtonsStartDisabledAndFollowTheList) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
-    EXPECT_TRUE(window.listButton(TfmTallow::TagAdd)->isEnabled());
-    EXPECT_FALSE(window.listButton(TfmTallow::TagClear)->isEnabled());
-    EXPECT_FALSE(window.listButton(TfmTallow::TagScript)->isEnabled());
-    EXPECT_EQ(window.listButton(TfmTallow::TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
+    EXPECT_TRUE(window.listButton(TagAdd)->isEnabled());
+    EXPECT_FALSE(window.listButton(TagClear)->isEnabled());
+    EXPECT_FALSE(window.listButton(TagScript)->isEnabled());
+    EXPECT_EQ(window.listButton(TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
     Add("/a/logo.bmp");
     EXPECT_EQ(window.Script()->model()->index(0, 0).data().toString(), QStringLiteral("Bitmap_1"));
-    EXPECT_TRUE(window.listButton(TfmTallow::TagClear)->isEnabled());
-    EXPECT_TRUE(window.listButton(TfmTallow::TagDelete)->isEnabled());
+    EXPECT_TRUE(window.listButton(TagClear)->isEnabled());
+    EXPECT_TRUE(window.listButton(TagDelete)->isEnabled());
     EXPECT_EQ(prompter.pointerMoves.back(),
-              window.listButton(TfmTallow::TagAdd)->mapToGlobal(QPoint(16, 16)));
-    QTest::mouseClick(window.listButton(TfmTallow::TagClear), Qt::LeftButton);
+              window.listButton(TagAdd)->mapToGlobal(QPoint(16, 16)));
+    QTest::mouseClick(window.listButton(TagClear), Qt::LeftButton);
     EXPECT_EQ(window.Script()->model()->rowCount(), 0);
-    EXPECT_FALSE(window.listButton(TfmTallow::TagScript)->isEnabled());
+    EXPECT_FALSE(window.listButton(TagScript)->isEnabled());
 }
 
 TEST_F(TfmTallowTest, ScriptButtonSavesAndTheInputFieldLoadsItBack) {
@@ -54,7 +58,7 @@ TEST_F(TfmTallowTest, ScriptButtonSavesAndTheInputFieldLoadsItBack) {
     Add("/a/pic.jpeg");
     const QString target = dir.path("demo.rc");
     prompter.saveAnswers.push_back(test::ScriptedPrompter::Chosen(target));
-    QTest::mouseClick(window.listButton(TfmTallow::TagScript), Qt::LeftButton);
+    QTest::mouseClick(window.listButton(TagScript), Qt::LeftButton);
     EXPECT_EQ(window.Filename1()->text(), target);
     EXPECT_TRUE(window.resourceList().ListSaved());
     EXPECT_EQ(window.Script()->model()->rowCount(), 2);
@@ -68,7 +72,7 @@ TEST_F(TfmTallowTest, ErrorsOfACommandAreShownInAnErrorBox) {
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(text)));
     prompter.startIdAnswers.push_back(QStringLiteral("1-"));
     prompter.messageAnswers.push_back(MsgButton::Ok);
-    QTest::mouseClick(window.listButton(TfmTallow::TagAdd), Qt::LeftButton);
+    QTest::mouseClick(window.listButton(TagAdd), Qt::LeftButton);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("'1-' is not a valid integer value"));
@@ -127,7 +131,7 @@ TEST_F(TfmTallowTest, CloseAsksOnlyForAnUnsavedListAndNoKeepsIt) {
                                                          "without to save your current Resource List?"));
     EXPECT_EQ(prompter.messages[0].defaultButton, MsgButton::No);
 
-    window.Queries = 1;
+    window.settings().Queries = 1;
     QCloseEvent quiet;
     QApplication::sendEvent(&window, &quiet);
     EXPECT_TRUE(quiet.isAccepted());

@@ -44,4 +44,9 @@ std::optional<int> ScriptedPrompter::askOutputKind(int resKind, int) {
     return Next<std::optional<int>>(outputKindAnswers, "output-kind dialog", std::nullopt);
 }
 
+bool ScriptedPrompter::showReadme(const ReadmeRequest& request) {
+    readmeRequests.push_back(request);
+    return Next(readmeAnswers, "readme dialog", request.showOnStart);
+}
+
 }  // namespace restallow::test

@@ -24,6 +24,8 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QString> startIdProposals;
     std::vector<int> outputKindProposals;
+    std::vector<ReadmeRequest> readmeRequests;
+    std::deque<bool> readmeAnswers;  // the show-on-start box when the readme closes
     std::vector<BeepKind> beeps;
     std::vector<QPoint> pointerMoves;
 
@@ -32,6 +34,7 @@ public:
     std::optional<FileDialogAnswer> saveFile(const FileDialogRequest& request) override;
     std::optional<QString> askStartId(const QString& proposal, int language) override;
     std::optional<int> askOutputKind(int resKind, int language) override;
+    bool showReadme(const ReadmeRequest& request) override;
     void beep(BeepKind kind) override { beeps.push_back(kind); }
     void movePointer(const QPoint& globalPosition) override { pointerMoves.push_back(globalPosition); }
 

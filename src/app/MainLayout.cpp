@@ -1,0 +1,219 @@
+// Building and placing the main window's widgets.
+#include "app/MainLayout.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "shell/AppSettings.h"
+#include "widgets/CaptionStrip.h"
+#include "widgets/CaptionedProgressBar.h"
+#include "widgets/FileEdit.h"
+#include "widgets/LabelArea.h"
+#include "widgets/MegaPanel.h"
+#include "widgets/ReportListView.h"
+#include "widgets/RoundButton.h"
+
+// The pictures live in a resource file of a static library, which must be registered by hand.
+static void InitPictures() { Q_INIT_RESOURCE(restallow); }
+
+namespace restallow {
+namespace {
+
+constexpr int kCaptionHeight = 20;
+constexpr int kOuterBorder = 5;
+constexpr int kRightWidth = 136;
+constexpr int kTopHeight = 81;
+constexpr int kLowerBorder = 8;
+constexpr int kBevelHeight = 138;
+constexpr int kSpacer = 23;
+constexpr int kStripHeight = 18;
+
+const QColor kGradientTop(0xB8, 0x71, 0xFF), kGradientBottom(0xE8, 0xD0, 0xFF);
+const QColor kReadmeFace(0x6B, 0xE8, 0xF5), kCloseFace(0xFF, 0x80, 0x80);
+
+RoundButton* Button(MegaPanel* column, int x, int y, const char* name) {
+    auto* button = new RoundButton(column);
+    button->setObjectName(QString::fromLatin1(name));
+    button->move(x, y);
+    return button;
+}
+
+void BuildRightColumn(MainLayout& l) {
+    auto* group1 = new QFrame(l.right);
+    group1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    group1->setGeometry(4, 0, 128, 120);
+    auto* group2 = new QFrame(l.right);
+    group2->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    group2->setGeometry(4, 123, 128, 133);
+    l.readme = Button(l.right, 15, 7, "BtnReadme");
+    const std::array<std::pair<int, const char*>, 8> places = {{{45, "BtnExpand"}, {83, "BtnExeMin"}, {129, "BtnCompile"},
+                                                                {260, "BtnAdd"}, {295, "BtnDelete"}, {330, "BtnClear"},
+                                                                {365, "BtnScript"}, {402, "BtnClose"}}};
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        l.tools[i] = Button(l.right, 15, places[i].first, places[i].second);
+        l.tools[i]->setProperty("tag", static_cast<int>(i + 1));
+    }
+    l.readme->setFaceColor(kReadmeFace);
+    l.tool(TagClose)->setFaceColor(kCloseFace);
+
+    l.version = new QGroupBox(l.right);
+    l.version->setGeometry(25, 162, 86, 56);
+    l.version16 = new QRadioButton(QStringLiteral("16 Bit"), l.version);
+    l.version16->setGeometry(8, 16, 74, 18);
+    l.version32 = new QRadioButton(QStringLiteral("32 Bit"), l.version);
+    l.version32->setGeometry(8, 34, 74, 18);
+    l.version32->setChecked(true);
+    l.preview = new QCheckBox(l.right);
+    l.preview->setObjectName(QStringLiteral("cbPreview"));
+    l.preview->setGeometry(23, 235, 13, 13);
+
+    const std::array<int, 10> ys = {10, 48, 86, 132, 230, 263, 298, 333, 368, 405};
+    for (std::size_t i = 0; i < ys.size(); ++i) {
+        l.areas[i] = new LabelArea(l.right);
+        const bool previewArea = i == 4;
+        l.areas[i]->setGeometry(previewArea ? 35 : 48, ys[i], previewArea ? 96 : 80, 26);
+    }
+}
+
+void BuildLeftArea(MainLayout& l) {
+    l.filename1 = new FileEdit(l.top);
+    l.filename1->setObjectName(QStringLiteral("Filename1"));
+    l.filename1->setGeometry(110, 12, 272, 22);
+    l.filename2 = new FileEdit(l.top);
+    l.filename2->setObjectName(QStringLiteral("Filename2"));
+    l.filename2->setGeometry(110, 52, 272, 22);
+    l.filename1->hide();
+    l.filename2->hide();
+    l.marble = new QLabel(l.top);
+    l.marble->setPixmap(QPixmap(QStringLiteral(":/restallow/marble.png")));
+    l.marble->setGeometry(0, 0, 26, 26);
+    l.marble->hide();
+
+    l.bevel = new MegaPanel(l.lower);
+    l.bevel->setLabelSide(MegaPanel::LabelSide::Above, 183);
+    for (QPlainTextEdit** memo : {&l.memo1, &l.memo2}) {
+        *memo = new QPlainTextEdit(l.bevel);
+        (*memo)->setReadOnly(true);
+        (*memo)->setLineWrapMode(QPlainTextEdit::NoWrap);
+    }
+    l.memo1->setObjectName(QStringLiteral("Memo1"));
+    l.memo2->setObjectName(QStringLiteral("Memo2"));
+    l.memo1->setGeometry(8, 20, 183, 116);
+    l.memo2->setGeometry(199, 20, 183, 116);
+
+    l.listPanel = new MegaPanel(l.lower);
+    l.script = new ReportListView(l.listPanel);
+    l.strip = new MegaPanel(l.listPanel);
+    l.progress = new CaptionedProgressBar(l.strip);
+    l.progress->hide();
+}
+
+}  // namespace
+
+MainLayout BuildMainLayout(QWidget* central) {
+    InitPictures();
+    MainLayout l;
+    l.caption = new CaptionStrip(central);
+    l.outer = new MegaPanel(central);
+    l.right = new MegaPanel(l.outer);
+    l.right->setLabelSide(MegaPanel::LabelSide::Right, 72);
+    l.top = new MegaPanel(l.outer);
+    l.top->setLabelSide(MegaPanel::LabelSide::Left, 91);
+    l.lower = new MegaPanel(l.outer);
+    l.lower->setLabelSide(MegaPanel::LabelSide::Above, 112);
+    BuildRightColumn(l);
+    BuildLeftArea(l);
+    for (LabelArea* area : l.areas) area->raise();
+    return l;
+}
+
+void ResizeMainLayout(MainLayout& l, int width, int height) {
+    l.caption->setGeometry(0, 0, width, kCaptionHeight);
+    l.outer->setGeometry(0, kCaptionHeight, width, height - kCaptionHeight);
+    const int innerWidth = width - 2 * kOuterBorder, innerHeight = height - kCaptionHeight - 2 * kOuterBorder;
+    const int leftWidth = std::max(0, innerWidth - kRightWidth);
+    l.right->setGeometry(kOuterBorder + leftWidth, kOuterBorder, kRightWidth, innerHeight);
+    l.top->setGeometry(kOuterBorder, kOuterBorder, leftWidth, kTopHeight);
+    l.lower->setGeometry(kOuterBorder, kOuterBorder + kTopHeight, leftWidth, std::max(0, innerHeight - kTopHeight));
+
+    const int frameWidth = std::max(0, leftWidth - 2 * kLowerBorder);
+    l.bevel->setGeometry(kLowerBorder, kLowerBorder, frameWidth, kBevelHeight);
+    const int listTop = kLowerBorder + kBevelHeight + kSpacer;
+    l.listPanel->setGeometry(kLowerBorder, listTop, frameWidth, std::max(0, l.lower->height() - listTop - kLowerBorder));
+    l.script->setGeometry(0, 0, frameWidth, std::max(0, l.listPanel->height() - kStripHeight));
+    l.strip->setGeometry(0, l.listPanel->height() - kStripHeight, frameWidth, kStripHeight);
+    l.progress->setGeometry(0, 0, frameWidth, kStripHeight);
+
+    // Both information boxes share the frame; the file fields end where the right box ends.
+    const int memoWidth = (frameWidth - 8) / 2;
+    l.memo1->resize(memoWidth, l.memo1->height());
+    l.memo2->setGeometry(l.memo1->x() + memoWidth + 8, l.memo2->y(), memoWidth, l.memo2->height());
+    const int right = l.memo2->mapTo(l.outer, QPoint(l.memo2->width(), 0)).x();
+    for (FileEdit* field : {l.filename1, l.filename2}) {
+        const int left = field->mapTo(l.outer, QPoint(0, 0)).x();
+        field->resize(std::max(0, right - left), field->height());
+    }
+
+    // Close sits at the bottom of the column, but at least 35 pixels below Script.
+    RoundButton* close = l.tool(TagClose);
+    close->move(close->x(), std::max(l.right->height() - 37, l.tool(TagScript)->y() + 35));
+    l.area(10)->move(l.area(10)->x(), close->y() + 3);
+
+    l.script->hide();
+    const int fixedColumns = l.script->columnWidth(0) + l.script->columnWidth(1) + l.script->columnWidth(2);
+    l.script->setColumnWidth(3, std::max(0, l.script->width() - fixedColumns - 10));
+    l.script->show();
+}
+
+void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
+    const std::array<MegaPanel*, 5> pictured = {l.outer, l.right, l.top, l.lower, l.strip};
+    const QPalette system = l.outer->palette();
+    const QColor btnFace = system.color(QPalette::Button), highlight = system.color(QPalette::Light),
+                 shadow = system.color(QPalette::Dark);
+    struct Look {
+        QColor highlight, shadow, right, frame, border, face;
+        bool gradient, marble, shaded;
+    };
+    Look look;
+    if (screenDepth <= 8) {
+        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, false};
+        l.progress->setBarColor(QColor(0xFF, 0, 0));
+    } else if (outfit == OutfitGradient) {
+        look = {QColor(0xF1, 0xE3, 0xFF), QColor(0x80, 0x58, 0xA8), QColor(0xE9, 0xD2, 0xFF), QColor(0xC2, 0x86, 0xFF),
+                QColor(0xC2, 0x86, 0xFF), QColor(0xC2, 0x86, 0xFF), true, false, true};
+    } else if (outfit == OutfitMarbled) {
+        look = {Qt::white, QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), QColor(0xC0, 0xC0, 0xC0),
+                QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80), false, true, true};
+    } else if (outfit == OutfitBtnFace) {
+        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true};
+    } else {
+        l.readme->setFaceColor(kReadmeFace);
+        l.tool(TagClose)->setFaceColor(kCloseFace);
+        return;
+    }
+    l.outer->setBevel(look.highlight, look.shadow, kOuterBorder);
+    for (MegaPanel* panel : {l.outer, l.top, l.lower, l.strip, l.listPanel}) {
+        panel->setColor(btnFace);
+        panel->setGradient(look.gradient ? kGradientTop : QColor(), look.gradient ? kGradientBottom : QColor());
+    }
+    l.right->setColor(look.right);
+    l.right->setGradient({}, {});
+    l.bevel->setColor(look.frame);
+    if (screenDepth > 8) {
+        const QPixmap marble = look.marble ? l.marble->pixmap() : QPixmap();
+        for (MegaPanel* panel : pictured) panel->setPicture(marble);
+    }
+    for (RoundButton* button : l.right->findChildren<RoundButton*>()) {
+        button->setBorderColor(look.border);
+        button->setFaceColor(look.face);
+        button->setShaded(look.shaded);
+    }
+    l.readme->setFaceColor(kReadmeFace);
+    l.tool(TagClose)->setFaceColor(kCloseFace);
+}
+
+}  // namespace restallow

@@ -1,0 +1,67 @@
+// The main window's widgets at their places, the resize rules and the background looks.
+#pragma once
+
+#include <QColor>
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+namespace restallow {
+
+class CaptionStrip;
+class CaptionedProgressBar;
+class FileEdit;
+class LabelArea;
+class MegaPanel;
+class ReportListView;
+class RoundButton;
+
+// Button tags, shared with the label areas' targets.
+enum ToolTag { TagExpand = 1, TagMinimize = 2, TagCompile = 3, TagAdd = 4, TagDelete = 5, TagClear = 6, TagScript = 7, TagClose = 8 };
+
+struct MainLayout {
+    CaptionStrip* caption = nullptr;
+    MegaPanel* outer = nullptr;
+    MegaPanel* right = nullptr;
+    MegaPanel* top = nullptr;
+    MegaPanel* lower = nullptr;
+    MegaPanel* bevel = nullptr;     // the frame around the information boxes
+    MegaPanel* listPanel = nullptr;
+    MegaPanel* strip = nullptr;     // the progress bar's strip
+    RoundButton* readme = nullptr;
+    std::array<RoundButton*, 8> tools{};  // by tag - 1: Expand .. Close
+    QGroupBox* version = nullptr;
+    QRadioButton* version16 = nullptr;
+    QRadioButton* version32 = nullptr;
+    QCheckBox* preview = nullptr;
+    std::array<LabelArea*, 10> areas{};   // tags 1..10: Readme, Expand, Minimize, Compile, Preview, Add .. Close
+    FileEdit* filename1 = nullptr;
+    FileEdit* filename2 = nullptr;
+    QPlainTextEdit* memo1 = nullptr;
+    QPlainTextEdit* memo2 = nullptr;
+    ReportListView* script = nullptr;
+    CaptionedProgressBar* progress = nullptr;
+    QLabel* marble = nullptr;  // hidden; holds the marble texture
+
+    RoundButton* tool(int tag) const { return tools.at(static_cast<std::size_t>(tag - 1)); }
+    LabelArea* area(int tag) const { return areas.at(static_cast<std::size_t>(tag - 1)); }
+};
+
+// Builds the widgets into `central` (client size 538 by 472 with the caption strip).
+MainLayout BuildMainLayout(QWidget* central);
+
+// Positions that follow the window's size: panels, information boxes, file fields, the Close
+// button and the File column.
+void ResizeMainLayout(MainLayout& layout, int width, int height);
+
+// The background look for `outfit` (4 Gradient, 5 Marbled, 6 BtnFace); a screen of 8 bits per
+// pixel or less always gets the plain look.
+void ApplyBackground(MainLayout& layout, int outfit, int screenDepth);
+
+}  // namespace restallow

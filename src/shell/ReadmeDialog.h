@@ -1,0 +1,45 @@
+// TfmReadme: the readme with the program's icon, title and notice, and the show-on-start box.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+#include "platform/Prompter.h"
+
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace restallow {
+
+class TfmReadme : public QDialog {
+    Q_OBJECT
+
+public:
+    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+    TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWidget* parent = nullptr);
+
+    bool showOnStart() const;
+    QPlainTextEdit* text() const { return text_; }
+    QCheckBox* checkBox() const { return check_; }
+    QPushButton* okButton() const { return ok_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void PointToOk();
+
+    QPlainTextEdit* text_;
+    QCheckBox* check_;
+    QPushButton* ok_;
+    QTimer pointerTimer_;
+    PointerMover movePointer_;
+};
+
+// The readme text with the contact address inserted after the first "eMail: ".
+QString ReadmeText(const QStringList& lines, const QString& contact);
+
+}  // namespace restallow

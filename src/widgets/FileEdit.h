@@ -1,0 +1,31 @@
+// An edit field with a browse button at its right end.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace restallow {
+
+class FileEdit : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FileEdit(QWidget* parent = nullptr);
+
+    QLineEdit* edit() const { return edit_; }
+    QToolButton* browseButton() const { return browse_; }
+    QString text() const;
+    void setText(const QString& text);
+
+signals:
+    void textChanged(const QString& text);
+    void browseClicked();
+
+private:
+    QLineEdit* edit_;
+    QToolButton* browse_;
+};
+
+}  // namespace restallow

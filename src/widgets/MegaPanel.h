@@ -1,0 +1,41 @@
+// A panel that paints a vertical gradient, a tiled picture or a flat colour, and draws the label
+// of each child control (the label part of its hint) beside or above it.
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace restallow {
+
+class MegaPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class LabelSide { Left, Right, Above };
+
+    explicit MegaPanel(QWidget* parent = nullptr);
+
+    void setGradient(const QColor& top, const QColor& bottom);  // invalid colours: no gradient
+    void setColor(const QColor& color);
+    void setPicture(const QPixmap& picture);  // tiled; a null picture shows the colour or gradient
+    void setBevel(const QColor& highlight, const QColor& shadow, int border);
+    void setLabelSide(LabelSide side, int labelWidth);
+
+    // The hint a child shows: its tooltip part pops up, its label part is drawn by this panel.
+    static void SetHint(QWidget* child, const QString& hint);
+    static QString HintOf(const QWidget* child);
+    QRect labelRect(const QWidget* child) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_, top_, bottom_, highlight_, shadow_;
+    QPixmap picture_;
+    int border_ = 0;
+    LabelSide side_ = LabelSide::Right;
+    int labelWidth_ = 72;
+};
+
+}  // namespace restallow

@@ -1,0 +1,247 @@
+// Start-up, settings that survive a restart, languages, looks and the resize rules of the window.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+#include <cstdlib>
+#include <memory>
+
+#include "app/MainLayout.h"
+#include "app/TfmTallow.h"
+#include "shell/LanguageDetect.h"
+#include "shell/MainStrings.h"
+#include "shell/ReadmeDialog.h"
+#include "shell/SettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "support/Settings.h"
+#include "widgets/CaptionedProgressBar.h"
+#include "widgets/FileEdit.h"
+#include "widgets/LabelArea.h"
+#include "widgets/MegaPanel.h"
+#include "widgets/ReportListView.h"
+#include "widgets/RoundButton.h"
+
+namespace restallow {
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    ShellTest() { test::IsolateSettings(dir); }
+    ~ShellTest() override { unsetenv("LC_ALL"); }
+
+    std::unique_ptr<TfmTallow> Start(const char* locale = "en_US.UTF-8") {
+        setenv("LC_ALL", locale, 1);
+        return std::make_unique<TfmTallow>(prompter);
+    }
+
+    test::TempDir dir;
+    test::ScriptedPrompter prompter;
+};
+
+TEST(LanguageDetect, MapsLocalesAndIdsAsTheWindowsIdsDo) {
+    EXPECT_EQ(WindowsLanguageId(QStringLiteral("de_AT.UTF-8")), 0x0C07);
+    EXPECT_EQ(DetectLanguage(0x0C07), kGerman);
+    EXPECT_EQ(WindowsLanguageId(QStringLiteral("fr_BE.UTF-8")), 0x080C);
+    EXPECT_EQ(DetectLanguage(0x080C), kEnglish);  // a French sublanguage outside the four
+    EXPECT_EQ(DetectLanguage(0x100C), kFrench);
+    EXPECT_EQ(DetectLanguage(WindowsLanguageId(QStringLiteral("C"))), kEnglish);
+}
+
+TEST_F(ShellTest, FirstStartDetectsTheLanguageShowsTheReadmeAndWritesTheSettings) {
+    prompter.readmeAnswers.push_back(false);
+    auto window = Start("de_AT.UTF-8");
+    ASSERT_EQ(prompter.readmeRequests.size(), 1u);  // before the window was ever shown
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(prompter.readmeRequests[0].caption, QStringLiteral("Liesmich"));
+    EXPECT_EQ(prompter.readmeRequests[0].checkCaption, QStringLiteral("Beim nächsten Start anzeigen?"));
+    EXPECT_TRUE(prompter.readmeRequests[0].showOnStart);
+    EXPECT_EQ(test::StoredValue(dir, QStringLiteral("Params/Language_Value")), QStringLiteral("3"));
+    EXPECT_EQ(test::StoredValue(dir, QStringLiteral("Params/ShowInfo_Value")), QStringLiteral("0"));
+    EXPECT_EQ(window->settings().Outfit, OutfitBtnFace);
+    EXPECT_FALSE(window->layout().tool(TagExpand)->isEnabled());
+    EXPECT_FALSE(window->layout().tool(TagMinimize)->isEnabled());
+    EXPECT_FALSE(window->layout().tool(TagCompile)->isEnabled());
+    EXPECT_FALSE(window->layout().area(4)->isEnabled());
+    window->show();
+    EXPECT_TRUE(window->layout().filename1->isVisible());
+    EXPECT_TRUE(window->layout().filename2->isVisible());
+    window->close();
+}
+
+TEST_F(ShellTest, SecondStartRestoresWhatTheFirstLeft) {
+    prompter.readmeAnswers.push_back(false);
+    {
+        auto first = Start("fr_FR.UTF-8");
+        first->show();
+        first->ApplyBackground(OutfitMarbled);
+        first->settings().list.CI = 2;
+        first->settings().list.StartID = 3050;
+        first->settings().list.InitialDir = QStringLiteral("/art/");
+        first->settings().list.SaveDir = QStringLiteral("/scripts/");
+        first->settings().Queries = 1;
+        first->setGeometry(120, 90, 600, 500);
+        first->close();
+    }
+    auto second = Start("en_US.UTF-8");
+    second->show();
+    EXPECT_EQ(prompter.readmeRequests.size(), 1u);  // not shown again
+    const AppSettings& s = second->settings();
+    EXPECT_EQ(s.list.Language, kFrench);
+    EXPECT_EQ(s.Outfit, OutfitMarbled);
+    EXPECT_EQ(s.list.CI, 2);
+    EXPECT_EQ(s.list.UpDown, 1);
+    EXPECT_EQ(s.list.StartID, 3050);
+    EXPECT_EQ(s.list.InitialDir, QStringLiteral("/art/"));
+    EXPECT_EQ(s.list.SaveDir, QStringLiteral("/scripts/"));
+    EXPECT_EQ(s.Queries, 1);
+    EXPECT_EQ(second->size(), QSize(600, 500));
+    EXPECT_EQ(second->Script()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nom"));
+}
+
+TEST_F(ShellTest, StoredTextsAreReadAsTheStoreDefines) {
+    {
+        QSettings file(dir.path(QStringLiteral("config/Orvel/Resource Tallowin.conf")), QSettings::IniFormat);
+        file.setValue(QStringLiteral("Params/Queries_Value"), QStringLiteral("x1"));
+        file.setValue(QStringLiteral("Params/cbPreview_Checked"), QStringLiteral("true"));
+        file.setValue(QStringLiteral("Params/StartID_Value"), QStringLiteral(" 2500 "));
+        file.setValue(QStringLiteral("Params/Language_Value"), QStringLiteral("7"));
+    }
+    SettingsStore store(QStringLiteral("Params"));
+    AppSettings settings;
+    settings.Queries = 5;
+    ReadSettings(store, settings);
+    EXPECT_EQ(settings.Queries, 0);
+    EXPECT_TRUE(settings.PreviewChecked);
+    EXPECT_EQ(settings.list.StartID, 2500);
+    EXPECT_EQ(settings.list.Language, 7);
+    {
+        QSettings file(dir.path(QStringLiteral("config/Orvel/Resource Tallowin.conf")), QSettings::IniFormat);
+        file.setValue(QStringLiteral("Params/cbPreview_Checked"), QStringLiteral("yes"));
+    }
+    ReadSettings(SettingsStore(QStringLiteral("Params")), settings);
+    EXPECT_TRUE(settings.PreviewChecked);  // "yes" leaves it as it was
+
+    // A language outside 1..3 is treated as English.
+    prompter.readmeAnswers.push_back(true);
+    auto window = Start();
+    EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
+}
+
+TEST_F(ShellTest, PositionsFallBackToThePlainValueAndIgnoreOtherDensities) {
+    SettingsStore store(QStringLiteral("Params"));
+    WritePosition(store, {QRect(100, 50, 400, 300), false, true, 96, QSize(1024, 768)});
+    const QRect current(0, 0, 10, 10);
+    EXPECT_EQ(ReadPosition(store, current, 96, QSize(1024, 768)), QRect(100, 50, 400, 300));
+    EXPECT_EQ(ReadPosition(store, current, 96, QSize(1920, 1080)), QRect(100, 50, 400, 300));  // no suffix match
+    EXPECT_FALSE(ReadPosition(store, current, 120, QSize(1024, 768)));
+    store.write(QStringLiteral("NormPos"), QStringLiteral("x,60,500,400"));
+    store.remove(QStringLiteral("NormPos(1024x768)"));
+    EXPECT_EQ(ReadPosition(store, QRect(7, 0, 10, 10), 96, QSize(1024, 768)), QRect(7, 60, 493, 340));
+    store.write(QStringLiteral("NormPos"), QStringLiteral("500,60,100,400"));
+    EXPECT_FALSE(ReadPosition(store, current, 96, QSize(1024, 768)));
+}
+
+TEST_F(ShellTest, LanguageSwitchRewordsTheWindowAndLaterMessages) {
+    prompter.readmeAnswers.push_back(false);
+    auto window = Start();
+    window->show();
+    window->ApplyLanguage(kGerman);
+    const MainLayout& ui = window->layout();
+    EXPECT_EQ(ui.tool(TagExpand)->toolTip(), QStringLiteral("Datei kopieren \nbzw. expandieren"));
+    EXPECT_EQ(MegaPanel::HintOf(ui.tool(TagExpand)), QStringLiteral("Datei kopieren \rbzw. expandieren|Expandieren|"));
+    EXPECT_EQ(ui.area(2)->toolTip(), ui.tool(TagExpand)->toolTip());
+    EXPECT_EQ(ui.tool(TagClose)->toolTip(), QStringLiteral("Programm beenden"));
+    EXPECT_EQ(ui.version->title(), QStringLiteral("Dateiversion"));
+    EXPECT_EQ(MegaPanel::HintOf(ui.memo1), QStringLiteral("|Info zur Eingabedatei|"));
+    EXPECT_EQ(ui.progress->format(), QStringLiteral("           geladen"));
+    EXPECT_EQ(window->Script()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Typ"));
+
+    prompter.outputKindAnswers.push_back(0);
+    prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/b.bmp")));
+    window->BtnAddClick(TagAdd);
+    prompter.messageAnswers.push_back(MsgButton::No);
+    window->close();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Möchten Sie Resource Tallowin+ beenden,\r"
+                                                         "ohne die momentane Ressourcen-Liste zu speichern?"));
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Bestätigen"));
+    window->resourceList().setListSaved(true);
+}
+
+TEST_F(ShellTest, LooksFollowTheOutfitAndAnEightBitScreenIsPlain) {
+    prompter.readmeAnswers.push_back(false);
+    auto window = Start();
+    MainLayout ui = window->layout();
+    ApplyBackground(ui, OutfitGradient, 24);
+    EXPECT_EQ(ui.tool(TagAdd)->faceColor(), QColor(0xC2, 0x86, 0xFF));
+    EXPECT_EQ(ui.readme->faceColor(), QColor(0x6B, 0xE8, 0xF5));
+    EXPECT_EQ(ui.tool(TagClose)->faceColor(), QColor(0xFF, 0x80, 0x80));
+    EXPECT_TRUE(ui.tool(TagAdd)->shaded());
+    ApplyBackground(ui, OutfitMarbled, 8);
+    EXPECT_FALSE(ui.tool(TagAdd)->shaded());
+    EXPECT_EQ(ui.tool(TagAdd)->faceColor(), QColor(0x80, 0x80, 0x80));
+    ApplyBackground(ui, 9, 24);  // unknown look: only the Readme and Close faces
+    EXPECT_FALSE(ui.tool(TagAdd)->shaded());
+}
+
+TEST_F(ShellTest, ResizingMovesCloseAndWidensTheFileColumn) {
+    prompter.readmeAnswers.push_back(false);
+    auto window = Start();
+    window->show();
+    window->resize(538, 700);
+    QCoreApplication::processEvents();
+    const MainLayout& ui = window->layout();
+    EXPECT_EQ(ui.tool(TagClose)->y(), ui.right->height() - 37);
+    EXPECT_EQ(ui.tool(TagScript)->y(), 365);
+    window->resize(538, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.tool(TagClose)->y(), 365 + 35);
+    window->resize(800, 480);
+    QCoreApplication::processEvents();
+    ReportListView* view = ui.script;
+    EXPECT_EQ(view->columnWidth(3), view->width() - 80 - 95 - 60 - 10);
+    EXPECT_EQ(ui.memo1->width(), ui.memo2->width());
+    EXPECT_EQ(ui.memo2->x(), ui.memo1->x() + ui.memo1->width() + 8);
+    EXPECT_EQ(ui.filename1->mapTo(window.get(), QPoint(ui.filename1->width(), 0)).x(),
+              ui.memo2->mapTo(window.get(), QPoint(ui.memo2->width(), 0)).x());
+}
+
+TEST_F(ShellTest, LabelAreasActLikeTheirButtons) {
+    prompter.readmeAnswers.push_back(false);
+    auto window = Start();
+    window->show();
+    const MainLayout& ui = window->layout();
+    EXPECT_FALSE(ui.preview->isChecked());
+    QTest::mouseClick(ui.area(5), Qt::LeftButton);
+    EXPECT_TRUE(ui.preview->isChecked());
+    prompter.readmeAnswers.push_back(true);
+    QTest::mouseClick(ui.area(1), Qt::LeftButton);
+    ASSERT_EQ(prompter.readmeRequests.size(), 2u);
+    EXPECT_FALSE(prompter.readmeRequests[1].showOnStart);  // ShowInfo was 0
+    EXPECT_EQ(window->settings().ShowInfo, 1);
+    QTest::mouseClick(ui.area(4), Qt::LeftButton);  // Compile is disabled with its area
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST(TfmReadme, InsertsAndSelectsTheContactAndKeepsOtherTexts) {
+    EXPECT_EQ(ReadmeText({QStringLiteral("a"), QStringLiteral("eMail: "), QStringLiteral("b")}, QStringLiteral("x@y")),
+              QStringLiteral("a\neMail: x@y\nb"));
+    EXPECT_EQ(ReadmeText({QStringLiteral("no address")}, QStringLiteral("x@y")), QStringLiteral("no address"));
+    std::vector<QPoint> moves;
+    TfmReadme dialog({QStringLiteral("Readme"), QStringLiteral("Show?"), {QStringLiteral("eMail: ")}, false},
+                     [&](const QPoint& p) { moves.push_back(p); });
+    EXPECT_FALSE(dialog.showOnStart());
+    EXPECT_FALSE(dialog.text()->textCursor().selectedText().isEmpty());
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    dialog.checkBox()->click();
+    EXPECT_TRUE(dialog.showOnStart());
+    EXPECT_EQ(moves.size(), 1u);
+}
+
+}  // namespace
+}  // namespace restallow
