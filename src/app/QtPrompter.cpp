@@ -72,7 +72,7 @@ std::optional<FileDialogAnswer> QtPrompter::runFileDialog(const FileDialogReques
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     }
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FileDialogAnswer{dialog.selectedFiles().constFirst(),

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -55,6 +56,13 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     auto* central = new QWidget(this);
     setCentralWidget(central);
     ui_ = BuildMainLayout(central);
+    files_ = std::make_unique<FilePanel>(
+        ui_, settings_, prompter_,
+        FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
+                         [this] { MinimizerCheck(); }});
+    tools_ = std::make_unique<BuildTools>(settings_, prompter_, *files_, ui_,
+                                          [this] { return returnPoint(ReturnButton::Clear); },
+                                          BundledTool(QStringLiteral("restallow-rc")));
     resize(538, 472);
     ConnectEvents();
     StartUp();
@@ -63,7 +71,10 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
 TfmTallow::~TfmTallow() {
     SaveOnClose();
     // The widgets go first: they refer to the list, and a field losing the focus must not load.
-    ui_.filename1->disconnect(this);
+    ui_.filename1->disconnect();
+    ui_.filename1->edit()->disconnect();
+    ui_.filename2->disconnect();
+    ui_.filename2->edit()->disconnect();
     qApp->removeEventFilter(this);
     delete takeCentralWidget();
 }
@@ -129,7 +140,6 @@ void TfmTallow::ConnectEvents() {
         connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { LabelAreaReleased(tag); });
     }
     connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { settings_.PreviewChecked = checked; });
-    connect(ui_.filename1->edit(), &QLineEdit::editingFinished, this, &TfmTallow::Filename1Change);
 }
 
 QLineEdit* TfmTallow::Filename1() const { return ui_.filename1->edit(); }
@@ -163,6 +173,7 @@ void TfmTallow::ApplyMainTable(int language) {
     ui_.caption->optionsButton()->setToolTip(text(37));
     MegaPanel::SetHint(ui_.readme, u'|' + text(40) + u'|');
     for (FileEdit* field : {ui_.filename1, ui_.filename2}) field->browseButton()->setToolTip(text(49));
+    if (files_) files_->StartRefresh(100);  // the information boxes follow the language
     list_.SetLanguage(language);
     ui_.filename1->show();
     ui_.filename2->show();
@@ -193,6 +204,8 @@ void TfmTallow::RunCommand(Command command) {
 
 void TfmTallow::BtnAddClick(int tag) {
     switch (tag) {
+    case TagExpand: tools_->BtnExpandClick(); break;
+    case TagCompile: tools_->BtnCompileClick(); break;
     case TagAdd: RunCommand([this] { add_.AddResourceFile(); }); break;
     case TagDelete: list_.DeleteSelected(); break;
     case TagClear: list_.ClearList(); break;
@@ -214,11 +227,21 @@ void TfmTallow::LabelAreaReleased(int tag) {
     BtnAddClick(tag < kPreviewAreaTag ? tag - 1 : tag - kFirstListAreaTag + TagAdd);
 }
 
-void TfmTallow::Filename1Change() {
-    QString path = ui_.filename1->text().trimmed();
-    if (path.size() >= 2 && path.startsWith(u'"') && path.endsWith(u'"')) path = path.mid(1, path.size() - 2);
-    if (ExtensionOf(path.toStdString()) != ".rc" || !QFileInfo(path).isFile()) return;
-    RunCommand([this, &path] { scripts_.LoadChosenScript(path); });
+// The refresh also ends a minimizer that was given its time.
+void TfmTallow::MinimizerCheck() {
+    if (tools_->AppExeMin.Tag != 1) return;
+    tools_->AppExeMin.Terminate();
+    tools_->AppExeMin.Tag = 0;
+}
+
+// A tool that comes with the program: beside it, one folder up (a build tree), or on the PATH.
+QString TfmTallow::BundledTool(const QString& name) {
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate : {dir + u'/' + name, dir + QStringLiteral("/../") + name}) {
+        if (QFileInfo(candidate).isExecutable()) return QFileInfo(candidate).canonicalFilePath();
+    }
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? dir + u'/' + name : found;
 }
 
 void TfmTallow::ScriptKeyUp(int key) {
@@ -331,9 +354,6 @@ void TfmTallow::entryAppended() {
 
 QString TfmTallow::inputFileText() const { return ui_.filename1->text(); }
 
-void TfmTallow::setInputFileText(const QString& text) {
-    ui_.filename1->setText(text);
-    Filename1Change();
-}
+void TfmTallow::setInputFileText(const QString& text) { ui_.filename1->setText(text); }
 
 }  // namespace restallow

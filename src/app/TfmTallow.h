@@ -7,7 +7,11 @@
 
 class QLineEdit;
 
+#include <memory>
+
 #include "app/MainLayout.h"
+#include "build/BuildTools.h"
+#include "files/FilePanel.h"
 #include "platform/Prompter.h"
 #include "resources/AddCommand.h"
 #include "resources/ListHost.h"
@@ -36,7 +40,8 @@ public:
 
     void BtnAddClick(int tag);
     void BtnReadmeClick();
-    void Filename1Change();
+    FilePanel& files() { return *files_; }
+    BuildTools& tools() { return *tools_; }
     void ApplyLanguage(int language);
     void ApplyBackground(int outfit);
     // Switches tooltips on (Hints 0) or off (any other value).
@@ -63,6 +68,8 @@ private:
     void ScriptKeyUp(int key);
     void ShowError(const QString& text);
     void SaveOnClose();
+    void MinimizerCheck();
+    static QString BundledTool(const QString& name);
     int ScreenDepth() const;
     template <typename Command>
     void RunCommand(Command command);
@@ -74,6 +81,8 @@ private:
     AddCommand add_;
     ScriptCommands scripts_;
     MainLayout ui_;
+    std::unique_ptr<FilePanel> files_;
+    std::unique_ptr<BuildTools> tools_;
     QStringList fonts_;
     bool comicFont_ = false;
     bool shown_ = false;

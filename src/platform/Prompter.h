@@ -29,6 +29,7 @@ struct FileDialogRequest {
     QString directory;
     int filterIndex = 1;  // 1-based, as the filter's pairs are counted
     QString defaultSuffix;
+    bool mustExist = true;  // open dialogs: the chosen file must exist
 };
 
 struct FileDialogAnswer {

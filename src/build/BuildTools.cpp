@@ -1,0 +1,94 @@
+// Compile and Expand. A compile that fails is reported with the compiler's own words; one
+// that succeeds stays silent, and the output box shows the new file.
+#include "build/BuildTools.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "app/MainLayout.h"
+#include "build/CommandLine.h"
+#include "build/CompilerDriver.h"
+#include "build/Expander.h"
+#include "files/FilePanel.h"
+#include "shell/MainStrings.h"
+#include "widgets/FileEdit.h"
+
+namespace restallow {
+namespace {
+
+// The hourglass for as long as a command runs, also when it ends by an exception.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+QString Unquoted(const QString& text) {
+    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"')) return text.mid(1, text.size() - 2);
+    return text;
+}
+
+BuildTools::BuildTools(AppSettings& settings, Prompter& prompter, FilePanel& files, MainLayout& ui,
+                       std::function<QPoint()> clearPoint, QString bundledCompiler)
+    : settings_(settings), prompter_(prompter), files_(files), ui_(ui), clearPoint_(std::move(clearPoint)),
+      bundledCompiler_(std::move(bundledCompiler)) {
+    AppExeComp.Wait = true;
+    AppExeComp.WindowStyle = TExecFile::wsHide;
+    AppExeMin.WindowStyle = TExecFile::wsHide;
+}
+
+void BuildTools::BtnCompileClick() {
+    {
+        BusyCursor busy;
+        compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
+        AppExeComp.CommandLine = QString::fromStdString(QuoteArgument(compilerPath_.toStdString()));
+        AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), ui_.filename1->text(), ui_.filename2->text());
+        AppExeComp.Execute();
+        prompter_.movePointer(clearPoint_());
+        files_.ShowFileInfo(ui_.memo2, ui_.filename2);
+    }
+    ReportCompileFailure();
+}
+
+void BuildTools::ReportCompileFailure() {
+    QString text;
+    if (!AppExeComp.ProcessEnded) {
+        text = QStringLiteral("The resource compiler could not be started:\r%1\r%2").arg(AppExeComp.CommandText(), AppExeComp.ErrorText);
+    } else if (!AppExeComp.FinishedNormally || AppExeComp.FinishedExitCode != 0) {
+        QString output = AppExeComp.Output.trimmed();
+        output.replace(u'\n', u'\r');
+        text = output.isEmpty() ? QStringLiteral("The resource compiler failed (exit code %1).").arg(AppExeComp.FinishedExitCode)
+                                : output;
+    }
+    if (text.isEmpty()) return;
+    prompter_.message({text, QString::fromUtf8(MainStrings(settings_.list.Language)[53]), MsgButtons::Ok, MsgIcon::Error,
+                       MsgButton::Ok});
+}
+
+// The missing-source notice: Retry looks again, Cancel gives up.
+bool BuildTools::WaitForSource(const QString& source) {
+    while (!QFileInfo(source).isFile()) {
+        const MsgButton answer = prompter_.message({QStringLiteral("Cannot find the file %1.\rInsert the disk that holds it, then retry.").arg(source),
+                                                    QStringLiteral("Expand"), MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
+        if (answer != MsgButton::Retry) return false;
+    }
+    return true;
+}
+
+void BuildTools::BtnExpandClick() {
+    const QString input = ui_.filename1->text(), output = ui_.filename2->text();
+    if (input.isEmpty() || output.isEmpty()) return;
+    const QString source = Unquoted(input), target = Unquoted(output);
+    const ExpandResult result =
+        WaitForSource(source) ? ExpandFile(source.toStdString(), target.toStdString()) : ExpandResult::SourceFailed;
+    const auto show = [this](ExpandResult failure) {
+        prompter_.message({QString::fromUtf8(ExpandMessage(failure)), QString::fromUtf8(ExpandCaption(failure)), MsgButtons::Ok,
+                           MsgIcon::None, MsgButton::Ok});
+    };
+    if (result != ExpandResult::Ok) show(result);
+    if (result == ExpandResult::OutputFailed) show(ExpandResult::WriteFailed);
+    files_.StartRefresh(3000);
+}
+
+}  // namespace restallow

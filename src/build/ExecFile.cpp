@@ -1,0 +1,153 @@
+// Starting, waiting for and ending external programs.
+#include "build/ExecFile.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <algorithm>
+#include <cerrno>
+
+#include "build/CommandLine.h"
+#include "platform/Association.h"
+
+namespace restallow {
+namespace {
+
+int PriorityBits(TExecFile::TPriorityClass priority) {
+    switch (priority) {
+    case TExecFile::pcIdle: return 0x40;
+    case TExecFile::pcHigh: return 0x80;
+    case TExecFile::pcRealTime: return 0x100;
+    default: return 0x20;
+    }
+}
+
+int NiceValue(TExecFile::TPriorityClass priority) {
+    switch (priority) {
+    case TExecFile::pcIdle: return 19;
+    case TExecFile::pcHigh: return -5;
+    case TExecFile::pcRealTime: return -10;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+TExecFile::~TExecFile() = default;
+
+bool TExecFile::IsRunning() const { return process_ && process_->state() != QProcess::NotRunning; }
+
+void TExecFile::Fail(int code, const QString& text) {
+    ErrorCode = code;
+    ErrorText = text;
+    if (OnFail) OnFail(*this);
+}
+
+void TExecFile::KeepInBackground() {
+    if (!IsRunning()) {
+        process_.reset();
+        return;
+    }
+    // The earlier program runs on; it is reaped and released when it ends.
+    QProcess* running = process_.get();
+    connect(running, &QProcess::finished, this, [this, running] {
+        const auto found = std::find_if(background_.begin(), background_.end(),
+                                        [running](const auto& p) { return p.get() == running; });
+        if (found != background_.end()) {
+            found->release()->deleteLater();
+            background_.erase(found);
+        }
+    });
+    background_.push_back(std::move(process_));
+}
+
+bool TExecFile::Start(const QString& commandText) {
+    if (commandText.size() > kMaxCommandText) {
+        ErrorCode = E2BIG;
+        ErrorText = QStringLiteral("The command is longer than the system allows (%1 characters).").arg(commandText.size());
+        return false;
+    }
+    const std::vector<std::string> words = SplitCommandLine(commandText.toStdString());
+    if (words.empty()) {
+        ErrorCode = ENOENT;
+        ErrorText = QStringLiteral("No program to start.");
+        return false;
+    }
+    KeepInBackground();
+    process_ = std::make_unique<QProcess>();
+    process_->setProcessChannelMode(QProcess::MergedChannels);
+    process_->setProgram(QString::fromStdString(words.front()));
+    QStringList arguments;
+    for (std::size_t i = 1; i < words.size(); ++i) arguments << QString::fromStdString(words[i]);
+    process_->setArguments(arguments);
+    const int nice = NiceValue(Priority);
+    process_->setChildProcessModifier([nice] {
+        ::setpgid(0, 0);  // a process group of its own, as a console of its own would be
+        if (nice != 0) ::setpriority(PRIO_PROCESS, 0, nice);  // best effort: a refusal keeps the start
+    });
+    process_->start(QIODevice::ReadOnly);
+    if (!process_->waitForStarted(-1)) {
+        const QString reason = process_->errorString();
+        process_.reset();
+        ErrorText = reason;
+        ErrorCode = ENOENT;
+        return false;
+    }
+    return true;
+}
+
+bool TExecFile::Execute() {
+    CreationFlags = PriorityBits(Priority);
+    ProcessEnded = false;
+    Output.clear();
+    if (!Start(CommandText()) && !RetryThroughAssociation()) {
+        Fail(ErrorCode, ErrorText);
+        return false;
+    }
+    if (!Wait) return false;
+
+    IsWaiting = true;
+    if (WaitStyle == wSuspend) {
+        process_->waitForFinished(-1);
+    } else {
+        // The window repaints meanwhile, but takes no input, so no second command can start.
+        while (!process_->waitForFinished(10)) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    ProcessEnded = true;
+    IsWaiting = false;
+    Output = QString::fromLocal8Bit(process_->readAll());
+    FinishedNormally = process_->exitStatus() == QProcess::NormalExit;
+    FinishedExitCode = process_->exitCode();
+    return true;
+}
+
+// The start failed: with Associate, the program the desktop opens CommandLine with is tried.
+bool TExecFile::RetryThroughAssociation() {
+    if (!Associate || ErrorCode == E2BIG) return false;
+    AssociatedProgram = platform::AssociatedProgram(CommandLine);
+    if (AssociatedProgram.isEmpty()) {
+        ErrorCode = ENOENT;
+        ErrorText = QStringLiteral("No program is associated with %1.").arg(CommandLine);
+        return false;
+    }
+    return Start(QString::fromStdString(QuoteArgument(AssociatedProgram.toStdString())) + u' ' +
+                 QString::fromStdString(QuoteArgument(CommandLine.toStdString())) + u' ' + Parameters);
+}
+
+bool TExecFile::Terminate() {
+    if (!process_) return false;
+    if (process_->state() == QProcess::NotRunning) {
+        ExitCode = process_->exitCode();
+        return false;
+    }
+    ExitCode = kStillActive;
+    process_->kill();
+    process_->waitForFinished(-1);
+    return true;
+}
+
+}  // namespace restallow

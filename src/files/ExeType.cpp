@@ -1,0 +1,51 @@
+// MZ, NE and PE header reading.
+#include "files/ExeType.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace restallow {
+namespace {
+
+std::uint16_t U16(std::string_view b, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
+}
+
+std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | (static_cast<std::uint32_t>(U16(b, at + 2)) << 16); }
+
+constexpr std::size_t kNewHeaderOffset = 0x3C;
+constexpr std::size_t kNeTargetOs = 0x36;
+constexpr std::uint8_t kNeOs2 = 1;
+constexpr std::uint16_t kPeAmd64 = 0x8664, kPeArm64 = 0xAA64, kPeIa64 = 0x0200;
+
+}  // namespace
+
+std::optional<std::uint32_t> BinaryTypeOf(std::string_view bytes) {
+    if (bytes.size() < 0x40 || bytes.substr(0, 2) != "MZ") return std::nullopt;
+    const std::uint32_t next = U32(bytes, kNewHeaderOffset);
+    // A program without a valid new header is a DOS program.
+    if (next < 0x40 || next > bytes.size() || bytes.size() - next < 2) return ScsDosBinary;
+    const std::string_view signature = bytes.substr(next, 2);
+    if (signature == "NE") {
+        if (bytes.size() - next <= kNeTargetOs) return std::nullopt;  // a truncated NE header
+        return static_cast<std::uint8_t>(bytes[next + kNeTargetOs]) == kNeOs2 ? ScsOs216Binary : ScsWowBinary;
+    }
+    if (signature == "PE") {
+        if (bytes.size() - next < 6 || bytes.substr(next, 4) != std::string_view("PE\0\0", 4)) return std::nullopt;
+        const std::uint16_t machine = U16(bytes, next + 4);
+        return machine == kPeAmd64 || machine == kPeArm64 || machine == kPeIa64 ? Scs64BitBinary : Scs32BitBinary;
+    }
+    return ScsDosBinary;
+}
+
+std::optional<std::uint32_t> BinaryTypeOfFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    // The headers lie near the start; a few kilobytes hold the new header of any program.
+    std::string bytes(64 * 1024, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return BinaryTypeOf(bytes);
+}
+
+}  // namespace restallow

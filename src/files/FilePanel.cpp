@@ -1,0 +1,152 @@
+// File field handlers. Setting a field's text runs its change handler again at once, inside
+// the running one, as typing would.
+#include "files/FilePanel.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QGroupBox>
+
+#include "app/MainLayout.h"
+#include "files/ExeType.h"
+#include "files/FileFields.h"
+#include "files/FileInfo.h"
+#include "shell/MainStrings.h"
+#include "widgets/FileEdit.h"
+#include "widgets/LabelArea.h"
+#include "widgets/MegaPanel.h"
+#include "widgets/RoundButton.h"
+
+namespace restallow {
+namespace {
+
+QString Text(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
+
+// The folder a field's browse dialog starts in: the folder of the file, with its slash.
+QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + u'/'; }
+
+}  // namespace
+
+FilePanel::FilePanel(MainLayout& ui, AppSettings& settings, Prompter& prompter, Hooks hooks, QObject* parent)
+    : QObject(parent), ui_(ui), settings_(settings), prompter_(prompter), hooks_(std::move(hooks)) {
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &FilePanel::Timer1Timer);
+    connect(ui_.filename1, &FileEdit::textChanged, this, [this] { Filename1Change(1); });
+    connect(ui_.filename2, &FileEdit::textChanged, this, [this] { Filename1Change(2); });
+    connect(ui_.filename1->edit(), &QLineEdit::editingFinished, this, &FilePanel::Filename1Exit);
+    connect(ui_.filename2->edit(), &QLineEdit::editingFinished, this, &FilePanel::Filename2Exit);
+    connect(ui_.filename1, &FileEdit::browseClicked, this, [this] { Browse(1); });
+    connect(ui_.filename2, &FileEdit::browseClicked, this, [this] { Browse(2); });
+    connect(ui_.version16, &QRadioButton::clicked, this, &FilePanel::VersionClick);
+    connect(ui_.version32, &QRadioButton::clicked, this, &FilePanel::VersionClick);
+}
+
+QString FilePanel::FieldName(const FileEdit* field) const { return FieldFileName(field->text()); }
+QString FilePanel::InputName() const { return FieldName(ui_.filename1); }
+QString FilePanel::OutputName() const { return FieldName(ui_.filename2); }
+bool FilePanel::SixteenBit() const { return ui_.version16->isChecked(); }
+
+void FilePanel::SetText(FileEdit* field, const QString& text) { field->setText(text); }
+
+void FilePanel::Filename1Change(int fieldTag) {
+    const QString name = InputName();
+    const QString ext = FileExtension(name);
+    std::uint32_t typeCode = 0;
+    if (fieldTag == 1) {
+        if (ext == QStringLiteral(".rc")) {
+            if (QFileInfo(name).isFile() && hooks_.loadScript) hooks_.loadScript(name);
+            SetText(ui_.filename2, ProposeOutputName(name, settings_.list.ResKind, SixteenBit()));
+        } else if (ext == QStringLiteral(".exe")) {
+            if (FileExtension(OutputName()) != QStringLiteral(".exe")) SetText(ui_.filename2, QString());
+            typeCode = GetExeType(name.toStdString());
+            if (!Is16BitWindowsProgram(typeCode)) {
+                const int language = settings_.list.Language;
+                prompter_.beep(BeepKind::Information);
+                prompter_.message({Text(language, 38) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + Text(language, 39),
+                                   QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
+                SetText(ui_.filename1, QString());
+                SetText(ui_.filename2, QString());
+            }
+        }
+        if (!name.isEmpty()) settings_.Filename1InitialDir = QStringLiteral("/");
+    } else if (!ui_.filename2->text().isEmpty()) {
+        settings_.Filename2InitialDir = QStringLiteral("/");
+        if (ext == QStringLiteral(".exe")) typeCode = GetExeType(name.toStdString());
+    }
+    UpdateActionButtons(FileExtension(InputName()), typeCode);
+    StartRefresh(100);
+}
+
+void FilePanel::UpdateActionButtons(const QString& ext, std::uint32_t typeCode) {
+    const ActionStates states = ComputeActionStates(ext, typeCode, ui_.filename1->text(), ui_.filename2->text());
+    const auto set = [this](int tag, bool enabled) {
+        ui_.tool(tag)->setEnabled(enabled);
+        ui_.area(tag + 1)->setEnabled(enabled);
+    };
+    set(TagCompile, states.compile);
+    ui_.version->setEnabled(states.compile);
+    ui_.filename2->setEnabled(states.output);
+    set(TagMinimize, states.minimize);
+    set(TagExpand, states.expand);
+    ui_.right->update();
+}
+
+void FilePanel::Filename1Exit() {
+    const QString name = InputName();
+    if (name.isEmpty()) return;
+    settings_.Filename1FilterIndex = InputFilterIndex(name);
+    settings_.Filename1InitialDir = FolderOf(name);
+}
+
+void FilePanel::Filename2Exit() {
+    const QString name = OutputName();
+    if (!name.isEmpty()) settings_.Filename2InitialDir = FolderOf(name);
+}
+
+void FilePanel::VersionClick() {
+    const QString text = ui_.filename2->text();
+    if (text.isEmpty()) return;
+    const QString switched = SwitchVersionMarker(text, SixteenBit());
+    if (switched != text) SetText(ui_.filename2, switched);
+}
+
+void FilePanel::Browse(int fieldTag) {
+    const int language = settings_.list.Language;
+    FileDialogRequest request;
+    request.title = Text(language, 48);
+    const bool input = fieldTag == 1;
+    request.filter = Text(language, input ? 50 : 51);
+    request.directory = input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;
+    request.filterIndex = input ? settings_.Filename1FilterIndex : 1;
+    request.mustExist = input;
+    const std::optional<FileDialogAnswer> answer = prompter_.openFile(request);
+    ui_.right->update();  // the dialog may have covered the action panel
+    if (!answer) return;
+    if (input) {
+        settings_.Filename1InitialDir = FolderOf(answer->path);
+        settings_.Filename1FilterIndex = answer->filterIndex;
+    } else {
+        settings_.Filename2InitialDir = FolderOf(answer->path);
+    }
+    SetText(input ? ui_.filename1 : ui_.filename2, FieldTextForPath(answer->path));
+}
+
+void FilePanel::ShowFileInfo(QPlainTextEdit* box, FileEdit* field) {
+    box->clear();
+    box->setPlainText(FileInfoLines(FieldName(field), settings_.list.Language).join(u'\n'));
+}
+
+void FilePanel::StartRefresh(int milliseconds) {
+    if (timer_.isActive() && timer_.interval() == milliseconds) return;
+    timer_.start(milliseconds);
+}
+
+void FilePanel::Timer1Timer() {
+    ShowFileInfo(ui_.memo1, ui_.filename1);
+    ShowFileInfo(ui_.memo2, ui_.filename2);
+    timer_.stop();
+    if (hooks_.refreshed) hooks_.refreshed();
+}
+
+}  // namespace restallow

@@ -1,0 +1,58 @@
+// The input and output file fields with their browse dialogs, the version choice, the enabling
+// of the action buttons, and the two information boxes with their refresh timer.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+
+#include "platform/Prompter.h"
+#include "shell/AppSettings.h"
+
+class QPlainTextEdit;
+
+namespace restallow {
+
+struct MainLayout;
+class FileEdit;
+
+class FilePanel : public QObject {
+    Q_OBJECT
+
+public:
+    struct Hooks {
+        std::function<void(const QString&)> loadScript;  // an existing .rc named by the input field
+        std::function<void()> refreshed;                 // the timer fired and both boxes are new
+    };
+
+    FilePanel(MainLayout& ui, AppSettings& settings, Prompter& prompter, Hooks hooks, QObject* parent = nullptr);
+
+    QString InputName() const;   // the input field's file name
+    QString OutputName() const;  // the output field's file name
+    bool SixteenBit() const;
+
+    void Filename1Change(int fieldTag);  // 1 input, 2 output
+    void Filename1Exit();
+    void Filename2Exit();
+    void VersionClick();
+    void Browse(int fieldTag);
+    void UpdateActionButtons(const QString& ext, std::uint32_t typeCode);
+    void ShowFileInfo(QPlainTextEdit* box, FileEdit* field);
+    // Starts the one-shot refresh; the same interval again does not restart a running countdown.
+    void StartRefresh(int milliseconds);
+    QTimer& Timer1() { return timer_; }
+
+private:
+    void Timer1Timer();
+    void SetText(FileEdit* field, const QString& text);
+    QString FieldName(const FileEdit* field) const;
+
+    MainLayout& ui_;
+    AppSettings& settings_;
+    Prompter& prompter_;
+    Hooks hooks_;
+    QTimer timer_;
+};
+
+}  // namespace restallow

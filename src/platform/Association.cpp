@@ -1,0 +1,33 @@
+// Association lookup through the desktop's MIME defaults (xdg-mime) and the desktop entry's Exec.
+#include "platform/Association.h"
+
+#include <QFile>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "build/CommandLine.h"
+
+namespace restallow::platform {
+
+QString AssociatedProgram(const QString& document) {
+    const QString mime = QMimeDatabase().mimeTypeForFile(document).name();
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (mime.isEmpty() || xdgMime.isEmpty()) return {};
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mime});
+    if (!query.waitForFinished(5000)) return {};
+    const QString entry = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
+    QFile file(path);
+    if (entry.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (!line.startsWith(QStringLiteral("Exec="))) continue;
+        const auto words = SplitCommandLine(line.mid(5).toStdString());
+        return words.empty() ? QString() : QStandardPaths::findExecutable(QString::fromStdString(words.front()));
+    }
+    return {};
+}
+
+}  // namespace restallow::platform

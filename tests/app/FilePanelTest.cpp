@@ -1,0 +1,184 @@
+// The file panel in the window: script reload and output proposal, Compile in both bitnesses
+// and output kinds, Expand, the 16-bit program test and the refresh timer.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/TfmTallow.h"
+#include "files/FileFields.h"
+#include "support/ProgramFiles.h"
+#include "support/ScriptedPrompter.h"
+#include "support/Settings.h"
+#include "support/TempDir.h"
+#include "widgets/FileEdit.h"
+#include "widgets/RoundButton.h"
+
+namespace restallow {
+namespace {
+
+class FilePanelTest : public ::testing::Test {
+protected:
+    FilePanelTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
+        window.show();
+    }
+    ~FilePanelTest() override { window.resourceList().setListSaved(true); }
+
+    void Add(const std::string& path) {
+        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(window.settings().list.ResKind);
+        prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
+        window.BtnAddClick(TagAdd);
+    }
+
+    void SaveScript(const QString& path) {
+        prompter.saveAnswers.push_back(test::ScriptedPrompter::Chosen(path));
+        window.BtnAddClick(TagScript);
+    }
+
+    QString Dump(const QString& res) {
+        QProcess dump;
+        dump.start(QStringLiteral(RESTALLOW_RESDUMP), {res});
+        dump.waitForFinished();
+        return QString::fromUtf8(dump.readAllStandardOutput());
+    }
+
+    FileEdit* input() { return window.layout().filename1; }
+    FileEdit* output() { return window.layout().filename2; }
+
+    test::TempDir settingsDir;
+    test::ScriptedPrompter prompter;
+    test::TempDir dir;
+    TfmTallow window;
+};
+
+TEST_F(FilePanelTest, SavedScriptIsReloadedProposedAndCompiledInEveryForm) {
+    const std::string data = std::string(RESTALLOW_TEST_DATA) + "/../tools/rc/data/";
+    Add(data + "rle4.bmp");
+    Add(data + "icon.ico");
+    Add(data + "mono.cur");
+    prompter.startIdAnswers.push_back(QStringLiteral("2000"));
+    Add(dir.write("texts.txt", "Hello\r\nWorld\r\n"));
+    SaveScript(dir.path(QStringLiteral("demo.rc")));
+    EXPECT_EQ(input()->text(), dir.path(QStringLiteral("demo.rc")));
+    EXPECT_EQ(output()->text(), dir.path(QStringLiteral("demo32.res")));
+    EXPECT_TRUE(window.layout().tool(TagCompile)->isEnabled());
+    EXPECT_TRUE(window.layout().version->isEnabled());
+    EXPECT_FALSE(window.layout().tool(TagExpand)->isEnabled());
+
+    for (const bool sixteen : {false, true}) {
+        (sixteen ? window.layout().version16 : window.layout().version32)->click();
+        const QString res = output()->text();
+        EXPECT_EQ(res, dir.path(sixteen ? QStringLiteral("demo16.res") : QStringLiteral("demo32.res")));
+        window.BtnAddClick(TagCompile);
+        const QString listing = Dump(res);
+        EXPECT_TRUE(listing.contains(sixteen ? QStringLiteral("16-bit resource file, 15 resources")
+                                             : QStringLiteral("32-bit resource file, 15 resources")))
+            << listing.toStdString();
+        EXPECT_TRUE(listing.contains(QStringLiteral("GROUP_ICON     ICON_1")));
+        EXPECT_TRUE(listing.contains(QStringLiteral("STRINGTABLE    #126")));
+        EXPECT_TRUE(window.layout().memo2->toPlainText().startsWith(QStringLiteral("File exists")));
+        EXPECT_TRUE(window.layout().memo2->toPlainText().contains(QStringLiteral(" Byte")));
+        EXPECT_EQ(prompter.pointerMoves.back(), window.layout().tool(TagClear)->mapToGlobal(QPoint(16, 16)));
+    }
+    EXPECT_TRUE(prompter.messages.empty());  // a successful compile stays silent
+
+    // The component-palette kind proposes .dcr.
+    window.settings().list.ResKind = 1;
+    window.layout().version16->click();
+    input()->setText(QString());
+    input()->setText(dir.path(QStringLiteral("demo.rc")));
+    EXPECT_EQ(output()->text(), dir.path(QStringLiteral("demo16.dcr")));
+    window.BtnAddClick(TagCompile);
+    EXPECT_TRUE(Dump(output()->text()).contains(QStringLiteral("16-bit resource file")));
+}
+
+TEST_F(FilePanelTest, AFailedCompileIsReportedWithTheCompilersWords) {
+    const std::string script = dir.write("broken.rc", "B BITMAP \"missing.bmp\"\n");
+    input()->setText(QString::fromStdString(script));
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    window.BtnAddClick(TagCompile);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("broken.rc(1): error: cannot open file \"missing.bmp\"")));
+    EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(window.layout().memo2->toPlainText(), QStringLiteral("File doesn't exist yet"));
+}
+
+TEST_F(FilePanelTest, ExpandRestoresACompressedFileAndReportsADamagedOne) {
+    const QString compressed = QStringLiteral(RESTALLOW_TEST_DATA "/sample.txt_");
+    input()->setText(compressed);
+    EXPECT_TRUE(output()->isEnabled());
+    EXPECT_FALSE(window.layout().tool(TagExpand)->isEnabled());
+    output()->setText(dir.path(QStringLiteral("sample out.txt")));
+    EXPECT_TRUE(window.layout().tool(TagExpand)->isEnabled());
+    window.BtnAddClick(TagExpand);
+    EXPECT_EQ(test::TempDir::read(dir.stdPath(QStringLiteral("sample out.txt"))),
+              test::TempDir::read(RESTALLOW_TEST_DATA "/sample.txt"));
+    EXPECT_EQ(window.files().Timer1().interval(), 3000);
+    EXPECT_TRUE(window.files().Timer1().isActive());
+
+    const std::string bytes = test::TempDir::read(RESTALLOW_TEST_DATA "/sample.txt_");
+    input()->setText(FieldTextForPath(QString::fromStdString(dir.write("bad copy.tx_", bytes.substr(0, 300)))));
+    output()->setText(QString::fromStdString(dir.write("kept.txt", "old")));
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    window.BtnAddClick(TagExpand);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Error writing file."));
+    EXPECT_EQ(test::TempDir::read(dir.stdPath(QStringLiteral("kept.txt"))), "old");
+
+    input()->setText(dir.path(QStringLiteral("vanished.tx_")));
+    prompter.messageAnswers.push_back(MsgButton::Cancel);  // the missing-source notice
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    window.BtnAddClick(TagExpand);
+    ASSERT_EQ(prompter.messages.size(), 3u);
+    EXPECT_EQ(prompter.messages[1].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(prompter.messages[2].text, QStringLiteral("Error open file."));
+}
+
+TEST_F(FilePanelTest, OnlyAWindowsNeProgramPassesThe16BitTest) {
+    const std::string windows = dir.write("win16.exe", test::NeProgram(2));
+    input()->setText(QString::fromStdString(windows));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(output()->isEnabled());
+    output()->setText(dir.path(QStringLiteral("small.exe")));
+    EXPECT_TRUE(window.layout().tool(TagMinimize)->isEnabled());
+
+    const std::pair<const char*, std::string> others[] = {
+        {"os2.exe", test::NeProgram(1)}, {"dos.exe", test::DosProgram()}, {"pe32.exe", test::PeProgram(0x14C)},
+        {"pe64.exe", test::PeProgram(0x8664)}, {"cut.exe", test::NeProgram(2).substr(0, 0x90)}, {"empty.exe", ""}};
+    for (const auto& [name, bytes] : others) {
+        SCOPED_TRACE(name);
+        const std::string path = dir.write(QString::fromLatin1(name), bytes);
+        prompter.messageAnswers.push_back(MsgButton::Ok);
+        input()->setText(QString::fromStdString(path));
+        ASSERT_FALSE(prompter.messages.empty());
+        EXPECT_EQ(prompter.messages.back().text, QStringLiteral("File \r\r") + QString::fromStdString(path) +
+                                                     QStringLiteral("\r\r isn't a 16bit Windows executeable."));
+        EXPECT_EQ(prompter.messages.back().title, QStringLiteral("Information"));
+        EXPECT_TRUE(input()->text().isEmpty());
+        EXPECT_TRUE(output()->text().isEmpty());
+        EXPECT_FALSE(window.layout().tool(TagMinimize)->isEnabled());
+    }
+}
+
+TEST_F(FilePanelTest, RefreshTimerKeepsItsCountdownForTheSameInterval) {
+    FilePanel& files = window.files();
+    files.StartRefresh(100);
+    QTest::qWait(60);
+    const int left = files.Timer1().remainingTime();
+    files.StartRefresh(100);  // same interval: the countdown goes on
+    EXPECT_LE(files.Timer1().remainingTime(), left);
+    files.StartRefresh(5000);  // another interval restarts it
+    EXPECT_GT(files.Timer1().remainingTime(), 4000);
+    input()->setText(QStringLiteral(RESTALLOW_TEST_DATA "/sample.txt"));
+    EXPECT_EQ(files.Timer1().interval(), 100);
+    QTest::qWait(250);
+    EXPECT_TRUE(window.layout().memo1->toPlainText().startsWith(QStringLiteral("File exists")));
+    EXPECT_TRUE(window.layout().memo2->toPlainText().isEmpty());
+}
+
+}  // namespace
+}  // namespace restallow

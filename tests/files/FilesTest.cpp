@@ -1,0 +1,99 @@
+// The 16-bit program test, the file field rules and the information box lines.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QLocale>
+#include <unistd.h>
+
+#include "files/ExeType.h"
+#include "files/FileFields.h"
+#include "files/FileInfo.h"
+#include "shell/MainStrings.h"
+#include "support/ProgramFiles.h"
+#include "support/TempDir.h"
+
+namespace restallow {
+namespace {
+
+TEST(ExeType, OnlyAWindowsNeProgramIsA16BitWindowsProgram) {
+    EXPECT_EQ(BinaryTypeOf(test::NeProgram(2)), ScsWowBinary);
+    EXPECT_EQ(BinaryTypeOf(test::NeProgram(1)), ScsOs216Binary);
+    EXPECT_EQ(BinaryTypeOf(test::DosProgram()), ScsDosBinary);
+    EXPECT_EQ(BinaryTypeOf(test::PeProgram(0x14C)), Scs32BitBinary);
+    EXPECT_EQ(BinaryTypeOf(test::PeProgram(0x8664)), Scs64BitBinary);
+    EXPECT_FALSE(BinaryTypeOf(test::NeProgram(2).substr(0, 0x80 + 0x20)));  // NE header cut short
+    EXPECT_FALSE(BinaryTypeOf(""));
+    EXPECT_FALSE(BinaryTypeOf("MZ"));
+    EXPECT_FALSE(BinaryTypeOf(std::string(0x100, 'x')));
+    EXPECT_TRUE(Is16BitWindowsProgram(ScsWowBinary));
+    EXPECT_TRUE(Is16BitWindowsProgram(kNeWindows310));
+    for (std::uint32_t other : {0u, 1u, 5u, 6u}) EXPECT_FALSE(Is16BitWindowsProgram(other));
+    EXPECT_EQ(GetExeType("/no/such/file.exe"), 0u);
+}
+
+TEST(FileFields, OutputNamesGetTheirMarkerBeforeTheExtensionsDot) {
+    EXPECT_EQ(ProposeOutputName(QStringLiteral("/work/demo.rc"), 0, false), QStringLiteral("/work/demo32.res"));
+    EXPECT_EQ(ProposeOutputName(QStringLiteral("/work/demo.rc"), 1, true), QStringLiteral("/work/demo16.dcr"));
+    EXPECT_EQ(ProposeOutputName(QStringLiteral("/my.dir/demo.rc"), 0, false), QStringLiteral("/my.dir/demo32.res"));
+    EXPECT_EQ(SwitchVersionMarker(QStringLiteral("/w/demo32.res"), true), QStringLiteral("/w/demo16.res"));
+    EXPECT_EQ(SwitchVersionMarker(QStringLiteral("/w/demo16.res"), true), QStringLiteral("/w/demo16.res"));
+    EXPECT_EQ(SwitchVersionMarker(QStringLiteral("/w/demo.res"), true), QStringLiteral("/w/demo16.res"));
+    EXPECT_EQ(SwitchVersionMarker(QStringLiteral("/my.dir/out"), false), QStringLiteral("/my.dir/out32"));
+}
+
+TEST(FileFields, ActionButtonsFollowTheInput) {
+    const auto states = [](const char* ext, std::uint32_t type, const char* in, const char* out) {
+        const ActionStates s = ComputeActionStates(QString::fromLatin1(ext), type, QString::fromLatin1(in), QString::fromLatin1(out));
+        return std::string(s.compile ? "C" : "-") + (s.output ? "O" : "-") + (s.minimize ? "M" : "-") + (s.expand ? "E" : "-");
+    };
+    EXPECT_EQ(states(".rc", 0, "/w/demo.rc", "/w/demo32.res"), "CO--");
+    EXPECT_EQ(states(".RC", 0, "/W/DEMO.RC", ""), "----");  // extensions compare exactly
+    EXPECT_EQ(states(".tx_", 0, "/s/readme.tx_", ""), "-O--");
+    EXPECT_EQ(states(".tx_", 0, "/s/readme.tx_", "/t/readme.txt"), "-O-E");
+    EXPECT_EQ(states(".c_", 0, "/s/a.c_", "/t/a.c"), "---E");  // "_" is the third character
+    EXPECT_EQ(states(".exe", ScsWowBinary, "/p/app.exe", ""), "-O--");
+    EXPECT_EQ(states(".exe", ScsWowBinary, "/p/app.exe", "/p/small.exe"), "-OM-");
+    EXPECT_EQ(states(".exe", Scs32BitBinary, "/p/app.exe", "/p/small.exe"), "----");
+    EXPECT_EQ(InputFilterIndex(QStringLiteral("/s/readme.tx_")), 1);
+    EXPECT_EQ(InputFilterIndex(QStringLiteral("/p/app.exe")), 2);
+    EXPECT_EQ(InputFilterIndex(QStringLiteral("/w/demo.rc")), 3);
+}
+
+TEST(FileFields, AQuotedTextNamesTheFileInside) {
+    test::TempDir dir;
+    const std::string path = dir.write("with blank.rc", "x");
+    const QString quoted = FieldTextForPath(QString::fromStdString(path));
+    EXPECT_TRUE(quoted.startsWith(u'"'));
+    EXPECT_EQ(FieldFileName(quoted), QString::fromStdString(path));
+    EXPECT_EQ(FieldFileName(QString::fromStdString(path)), QString::fromStdString(path));
+    EXPECT_EQ(FieldFileName(QStringLiteral("/no such/file.rc")), QStringLiteral("/no"));
+    EXPECT_EQ(AsOneArgument(QStringLiteral("/a b/c.rc")), QStringLiteral("\"/a b/c.rc\""));
+    EXPECT_EQ(AsOneArgument(quoted), quoted);
+}
+
+TEST(FileInfo, LinesForMissingExistingAndHugeFiles) {
+    test::TempDir dir;
+    EXPECT_TRUE(FileInfoLines(QString(), kEnglish).isEmpty());
+    EXPECT_EQ(FileInfoLines(dir.path(QStringLiteral("gone.res")), kEnglish), QStringList{QStringLiteral("File doesn't exist yet")});
+    EXPECT_EQ(FileInfoLines(dir.path(QString()), kEnglish), QStringList{QStringLiteral("File doesn't exist yet")});  // a folder
+    const std::string huge = dir.write("huge.bin", "");
+    ASSERT_EQ(::truncate(huge.c_str(), 3000000000LL), 0);  // sparse: takes no room
+    const QStringList lines = FileInfoLines(QString::fromStdString(huge), kGerman);
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], QStringLiteral("Datei existiert"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Erstellt: ")));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("Letzte Änderung: ")));
+    EXPECT_EQ(lines[5], QStringLiteral("Dateigröße: 3000000000 Byte"));
+}
+
+TEST(FileInfo, MidnightShowsTheDateAlone) {
+    const QDateTime midnight(QDate(2024, 3, 5), QTime(0, 0, 0));
+    EXPECT_EQ(FileTimeText(midnight), QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat));
+    const QDateTime later(QDate(2024, 3, 5), QTime(0, 0, 1));
+    EXPECT_EQ(FileTimeText(later), QLocale().toString(later.date(), QLocale::ShortFormat) + u' ' +
+                                       QLocale().toString(later.time(), QLocale::LongFormat));
+}
+
+}  // namespace
+}  // namespace restallow
