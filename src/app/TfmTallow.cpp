@@ -60,9 +60,9 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
         ui_, settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
                          [this] { MinimizerCheck(); }});
-    tools_ = std::make_unique<BuildTools>(settings_, prompter_, *files_, ui_,
+    tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
-                                          BundledTool(QStringLiteral("restallow-rc")));
+                                          BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
     resize(538, 472);
     ConnectEvents();
     StartUp();
@@ -205,6 +205,7 @@ void TfmTallow::RunCommand(Command command) {
 void TfmTallow::BtnAddClick(int tag) {
     switch (tag) {
     case TagExpand: tools_->BtnExpandClick(); break;
+    case TagMinimize: tools_->BtnExeMinClick(); break;
     case TagCompile: tools_->BtnCompileClick(); break;
     case TagAdd: RunCommand([this] { add_.AddResourceFile(); }); break;
     case TagDelete: list_.DeleteSelected(); break;
@@ -240,8 +241,7 @@ QString TfmTallow::BundledTool(const QString& name) {
     for (const QString& candidate : {dir + u'/' + name, dir + QStringLiteral("/../") + name}) {
         if (QFileInfo(candidate).isExecutable()) return QFileInfo(candidate).canonicalFilePath();
     }
-    const QString found = QStandardPaths::findExecutable(name);
-    return found.isEmpty() ? dir + u'/' + name : found;
+    return QStandardPaths::findExecutable(name);
 }
 
 void TfmTallow::ScriptKeyUp(int key) {

@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include "app/MainLayout.h"
 #include "build/CommandLine.h"
 #include "build/CompilerDriver.h"
 #include "build/Expander.h"
+#include "files/FileFields.h"
 #include "files/FilePanel.h"
 #include "shell/MainStrings.h"
 #include "widgets/FileEdit.h"
@@ -29,10 +33,10 @@ QString Unquoted(const QString& text) {
     return text;
 }
 
-BuildTools::BuildTools(AppSettings& settings, Prompter& prompter, FilePanel& files, MainLayout& ui,
-                       std::function<QPoint()> clearPoint, QString bundledCompiler)
-    : settings_(settings), prompter_(prompter), files_(files), ui_(ui), clearPoint_(std::move(clearPoint)),
-      bundledCompiler_(std::move(bundledCompiler)) {
+BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files, MainLayout& ui,
+                       std::function<QPoint()> clearPoint, QString bundledCompiler, QString bundledMinimizer)
+    : BundledMinimizer(std::move(bundledMinimizer)), settings_(settings), store_(store), prompter_(prompter), files_(files),
+      ui_(ui), clearPoint_(std::move(clearPoint)), bundledCompiler_(std::move(bundledCompiler)) {
     AppExeComp.Wait = true;
     AppExeComp.WindowStyle = TExecFile::wsHide;
     AppExeMin.WindowStyle = TExecFile::wsHide;
@@ -89,6 +93,85 @@ void BuildTools::BtnExpandClick() {
     if (result != ExpandResult::Ok) show(result);
     if (result == ExpandResult::OutputFailed) show(ExpandResult::WriteFailed);
     files_.StartRefresh(3000);
+}
+
+}  // namespace restallow
+
+namespace restallow {
+namespace {
+
+constexpr const char* kStoredMinimizer = "w8lossDir";
+
+QString Text(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
+
+// The "Windows folder" of this platform, where Delphi.ini is looked for.
+QString WindowsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/restallow");
+}
+
+}  // namespace
+
+void BuildTools::BtnExeMinClick() {
+    const int language = settings_.list.Language;
+    if (ui_.filename2->text().isEmpty()) {
+        prompter_.message({Text(language, 16), Text(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        ui_.filename2->edit()->setFocus();
+        return;
+    }
+    if (!FindMinimizer()) return;
+    BusyCursor busy;
+    // Both names stay one argument each, blanks and all.
+    AppExeMin.Parameters = AsOneArgument(files_.InputName()) + u' ' + AsOneArgument(ui_.filename2->text());
+    AppExeMin.Execute();
+    AppExeMin.Tag = 1;
+    files_.StartRefresh(5000);
+}
+
+bool BuildTools::FindMinimizer() {
+    const std::optional<QString> stored = store_.value(QString::fromLatin1(kStoredMinimizer));
+    if (stored && QFileInfo(*stored).isFile()) {
+        AppExeMin.CommandLine = QString::fromStdString(QuoteArgument(stored->toStdString()));
+        return true;
+    }
+    const bool found = FindMinimizerInIni();
+    if (found && !stored) store_.write(QString::fromLatin1(kStoredMinimizer), Unquoted(AppExeMin.CommandLine));
+    return found;
+}
+
+bool BuildTools::FindMinimizerInIni() {
+    const QSettings ini(WindowsFolder() + QStringLiteral("/Delphi.ini"), QSettings::IniFormat);
+    const QString library = ini.value(QStringLiteral("Library/ComponentLibrary")).toString().trimmed();
+    const qsizetype slash = library.lastIndexOf(u'/');
+    const QString directory = slash < 0 ? QString() : library.left(slash + 1);
+    QStringList candidates;
+    if (!directory.isEmpty()) {
+        for (const char* name : {"w8loss.exe", "w8loss", "restallow-min"}) candidates << directory + QString::fromLatin1(name);
+    }
+    if (!BundledMinimizer.isEmpty()) candidates << BundledMinimizer;
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile()) {
+            AppExeMin.CommandLine = QString::fromStdString(QuoteArgument(candidate.toStdString()));
+            return true;
+        }
+    }
+    return AskForMinimizer(directory);
+}
+
+bool BuildTools::AskForMinimizer(const QString& directory) {
+    const int language = settings_.list.Language;
+    prompter_.beep(BeepKind::Information);
+    const QString text = Text(language, 18) + directory + QStringLiteral("\".\r\r") + Text(language, 19);
+    if (prompter_.message({text, Text(language, 53), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
+        return false;
+    }
+    // The Add command's dialog, with a filter of its own for this one question.
+    FileDialogRequest request;
+    request.filter = QStringLiteral("w8loss.exe|w8loss.exe;w8loss;restallow-min");
+    request.directory = settings_.list.InitialDir;
+    const std::optional<FileDialogAnswer> answer = prompter_.openFile(request);
+    if (!answer) return false;
+    AppExeMin.CommandLine = QString::fromStdString(QuoteArgument(answer->path.toStdString()));
+    return true;
 }
 
 }  // namespace restallow

@@ -7,6 +7,7 @@
 #include "build/ExecFile.h"
 #include "platform/Prompter.h"
 #include "shell/AppSettings.h"
+#include "shell/SettingsStore.h"
 
 namespace restallow {
 
@@ -15,11 +16,18 @@ struct MainLayout;
 
 class BuildTools {
 public:
-    BuildTools(AppSettings& settings, Prompter& prompter, FilePanel& files, MainLayout& ui,
-               std::function<QPoint()> clearPoint, QString bundledCompiler);
+    BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files, MainLayout& ui,
+               std::function<QPoint()> clearPoint, QString bundledCompiler, QString bundledMinimizer);
 
     void BtnCompileClick();
     void BtnExpandClick();
+    void BtnExeMinClick();
+    // Sets the minimizer's command line: stored path, Delphi.ini, the bundled one, or the user's choice.
+    bool FindMinimizer();
+    bool FindMinimizerInIni();
+    bool AskForMinimizer(const QString& directory);
+
+    QString BundledMinimizer;  // restallow-min beside the program; empty when there is none
 
     TExecFile AppExeComp;  // the resource compiler, waited for
     TExecFile AppExeMin;   // the minimizer, not waited for
@@ -29,6 +37,7 @@ private:
     bool WaitForSource(const QString& source);
 
     AppSettings& settings_;
+    SettingsStore& store_;
     Prompter& prompter_;
     FilePanel& files_;
     MainLayout& ui_;

@@ -1,0 +1,190 @@
+// restallow-min: packed programs keep every segment, relocation and resource byte; bad
+// programs are refused with a clear message and no output.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "Minimizer.h"
+#include "NeFile.h"
+#include "NeWriter.h"
+
+namespace ne {
+namespace {
+
+using test::NeWriter;
+using test::Pattern;
+using test::ProgramSpec;
+
+test::ProgramSpec Spec(int segments, bool resources, unsigned shift = 9) {
+    ProgramSpec spec;
+    spec.segmentShift = shift;
+    for (int i = 0; i < segments; ++i) spec.segments.push_back({Pattern(100 + 37 * i, i), i % 3 == 0 ? 2 + i : 0});
+    if (resources) {
+        spec.resources = {{0x8003, 0x8001, Pattern(744, 50)},  // an icon image
+                          {0x800E, 0x8001, Pattern(20, 51)},   // its group
+                          {0x8006, 0x8002, Pattern(33, 52)},   // a string block
+                          {0x800A, 0x8007, Pattern(1000, 53)}};
+    }
+    return spec;
+}
+
+Program Read(const std::string& file) {
+    auto read = ReadProgram(file);
+    if (auto* message = std::get_if<std::string>(&read)) ADD_FAILURE() << *message;
+    return std::holds_alternative<Program>(read) ? std::get<Program>(read) : Program{};
+}
+
+// Every segment with its relocations, every resource's own bytes and the non-resident names
+// are the same in both files.
+void ExpectSameContent(const std::string& before, const std::string& after, const ProgramSpec& spec) {
+    const Program a = Read(before), b = Read(after);
+    ASSERT_EQ(a.segments.size(), b.segments.size());
+    for (std::size_t i = 0; i < a.segments.size(); ++i) {
+        EXPECT_EQ(before.substr(a.segments[i].offset, a.segments[i].size + a.segments[i].relocSize),
+                  after.substr(b.segments[i].offset, b.segments[i].size + b.segments[i].relocSize))
+            << "segment " << i;
+    }
+    ASSERT_EQ(b.resources.size(), spec.resources.size());
+    for (std::size_t i = 0; i < spec.resources.size(); ++i) {
+        EXPECT_EQ(after.substr(b.resources[i].offset, spec.resources[i].data.size()), spec.resources[i].data) << "resource " << i;
+        EXPECT_GE(b.resources[i].size, spec.resources[i].data.size());
+    }
+    EXPECT_EQ(before.substr(a.nonResidentOffset, a.nonResidentSize), after.substr(b.nonResidentOffset, b.nonResidentSize));
+}
+
+TEST(Minimizer, PackedProgramsKeepEveryByteAndShrinkWhenThereWasSlack) {
+    for (int segments : {1, 2, 5, 20}) {
+        for (bool resources : {false, true}) {
+            for (bool nonResidentAtEnd : {false, true}) {
+                SCOPED_TRACE(testing::Message() << segments << " segments, resources " << resources << ", names at end " << nonResidentAtEnd);
+                ProgramSpec spec = Spec(segments, resources);
+                spec.nonResidentAtEnd = nonResidentAtEnd;
+                spec.appended = "OVERLAY DATA";
+                const std::string before = NeWriter::Build(spec);
+                const auto packed = Minimize(before);
+                ASSERT_TRUE(IsPacked(packed)) << std::get<1>(packed);
+                const std::string& after = std::get<0>(packed);
+                EXPECT_LT(after.size(), before.size());
+                ExpectSameContent(before, after, spec);
+                EXPECT_EQ(after.substr(after.size() - spec.appended.size()), spec.appended);
+                EXPECT_EQ(Read(after).segmentShift, 1);
+                // Packing again changes nothing more.
+                EXPECT_EQ(std::get<0>(Minimize(after)), after);
+            }
+        }
+    }
+}
+
+TEST(Minimizer, LargeProgramsGetTheSmallestShiftThatStillAddressesThem) {
+    ProgramSpec spec = Spec(0, false);
+    for (int i = 0; i < 4; ++i) spec.segments.push_back({Pattern(60000, i), 1});
+    const std::string before = NeWriter::Build(spec);
+    const auto packed = Minimize(before);
+    ASSERT_TRUE(IsPacked(packed));
+    const Program after = Read(std::get<0>(packed));
+    EXPECT_EQ(after.segmentShift, 2);  // 240 KB need offsets in units of 4 bytes
+    ExpectSameContent(before, std::get<0>(packed), spec);
+}
+
+TEST(Minimizer, RefusesWhatIsNoWellFormedNeProgram) {
+    const std::string good = NeWriter::Build(Spec(3, true));
+    std::string pe = good;
+    pe[0x40 + 1] = 'E';
+    pe[0x40] = 'P';
+    std::string overlapping = good;
+    const Program layout = Read(good);
+    // The second segment starts inside the first.
+    const std::size_t entry = layout.segments[1].entryAt;
+    overlapping[entry] = overlapping[layout.segments[0].entryAt];
+    std::string beyond = good;
+    beyond[layout.segments[2].entryAt + 1] = 0x7F;
+    std::string resourceTable = good;  // the first type announces more resources than the file holds
+    resourceTable[layout.resourceTableAt + 4] = '\xFF';
+    resourceTable[layout.resourceTableAt + 5] = '\xFF';
+    const std::pair<std::string, std::string> cases[] = {
+        {pe, "a 32-bit or 64-bit program (PE), not a 16-bit one"},
+        {std::string("MZ") + std::string(0x80, '\0'), "a DOS program, not a 16-bit Windows program"},
+        {good.substr(0, 0x40 + 0x20), "the NE header is truncated"},
+        {beyond, "a segment lies beyond the end of the file"},
+        {overlapping, "segments or resources overlap"},
+        {resourceTable, "the resource table runs off the end of the file"},
+        {"", "not a program (no MZ header)"},
+    };
+    for (const auto& [bytes, message] : cases) {
+        const auto result = Minimize(bytes);
+        ASSERT_FALSE(IsPacked(result)) << message;
+        EXPECT_EQ(std::get<1>(result), message);
+    }
+}
+
+class MinimizerCommand : public ::testing::Test {
+protected:
+    MinimizerCommand() {
+        dir = std::filesystem::temp_directory_path() / ("mintest" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    ~MinimizerCommand() override { std::filesystem::remove_all(dir); }
+
+    int Run(const std::string& arguments) {
+        const int status = std::system(("'" RESTALLOW_MIN "' " + arguments + " >/dev/null 2>'" + (dir / "err").string() + "'").c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    static std::string ReadFile(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    void Write(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
+
+    std::filesystem::path dir;
+};
+
+TEST_F(MinimizerCommand, WritesThePackedCopyOrNothing) {
+    const ProgramSpec spec = Spec(4, true);
+    Write("in put.exe", NeWriter::Build(spec));
+    ASSERT_EQ(Run("'" + (dir / "in put.exe").string() + "' '" + (dir / "out.exe").string() + "'"), 0);
+    ExpectSameContent(ReadFile(dir / "in put.exe"), ReadFile(dir / "out.exe"), spec);
+
+    Write("pe.exe", std::string("MZ") + std::string(0x3A, '\0') + std::string("\x40\0\0\0PE\0\0", 8) + std::string(64, '\0'));
+    EXPECT_EQ(Run("'" + (dir / "pe.exe").string() + "' '" + (dir / "pe.out").string() + "'"), 1);
+    EXPECT_NE(ReadFile(dir / "err").find("error: a 32-bit or 64-bit program (PE), not a 16-bit one"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "pe.out"));
+    EXPECT_EQ(Run("only-one"), 2);
+}
+
+TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {
+    if (std::system("command -v wrestool >/dev/null 2>&1") != 0) GTEST_SKIP() << "wrestool (icoutils) missing";
+    const ProgramSpec spec = Spec(3, true);
+    Write("in.exe", NeWriter::Build(spec));
+    ASSERT_EQ(Run("'" + (dir / "in.exe").string() + "' '" + (dir / "out.exe").string() + "'"), 0);
+    std::string listings[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::string name = i == 0 ? "in" : "out";
+        const std::string command = "cd '" + dir.string() + "' && wrestool -l " + name + ".exe > " + name + ".list 2>&1 && mkdir -p x" +
+                                    name + " && wrestool -x --raw -o x" + name + " " + name + ".exe";
+        ASSERT_EQ(std::system(command.c_str()), 0) << name;
+        listings[i] = ReadFile(dir / (name + ".list"));
+        // Offsets differ by design; types, names and sizes must not.
+        std::string::size_type at;
+        while ((at = listings[i].find("offset=0x")) != std::string::npos) {
+            listings[i].erase(at, listings[i].find(' ', at) + 1 - at);
+        }
+    }
+    EXPECT_FALSE(listings[0].empty());
+    EXPECT_EQ(listings[0], listings[1]);
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "xin")) {
+        const std::string extracted = entry.path().filename().string();
+        std::string other = extracted;
+        other.replace(other.find("in.exe"), 6, "out.exe");
+        const std::string a = ReadFile(entry.path()), b = ReadFile(dir / "xout" / other);
+        // The resources' own bytes are equal; a smaller unit may leave less padding behind them.
+        EXPECT_EQ(a.substr(0, b.size()), b.substr(0, a.size())) << extracted;
+    }
+}
+
+}  // namespace
+}  // namespace ne

@@ -1,0 +1,126 @@
+// The test NE writer.
+#include "NeWriter.h"
+
+namespace ne::test {
+namespace {
+
+void Put16(std::string& out, std::size_t at, std::uint32_t value) {
+    if (out.size() < at + 2) out.resize(at + 2, '\0');
+    out[at] = static_cast<char>(value & 0xFF);
+    out[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+}
+
+void Append16(std::string& out, std::uint32_t value) { Put16(out, out.size(), value); }
+
+void Align(std::string& out, unsigned shift) {
+    const std::size_t unit = std::size_t{1} << shift;
+    out.resize((out.size() + unit - 1) / unit * unit, '\0');
+}
+
+std::string NameTable(const std::string& first) {
+    std::string table;
+    table += static_cast<char>(first.size());
+    table += first;
+    Append16(table, 0);
+    table += '\0';
+    return table;
+}
+
+}  // namespace
+
+std::string Pattern(std::size_t size, unsigned seed) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + seed * 13 + i / 5) & 0xFF);
+    return bytes;
+}
+
+std::string NeWriter::Build(const ProgramSpec& spec) {
+    constexpr std::size_t ne = 0x40;
+    std::string file(ne, '\0');
+    file[0] = 'M';
+    file[1] = 'Z';
+    file[0x3C] = static_cast<char>(ne);
+    std::string header(0x40, '\0');
+    header[0] = 'N';
+    header[1] = 'E';
+    Put16(header, 0x1C, static_cast<std::uint32_t>(spec.segments.size()));
+    Put16(header, 0x32, spec.segmentShift);
+    header[0x36] = 2;  // Windows
+    header[0x37] = 0x08;  // with a gang-load area
+    Put16(header, 0x38, 1);
+    Put16(header, 0x3A, 1);
+    Put16(header, 0x3E, 0x030A);
+
+    // Tables in their usual order behind the header.
+    std::string tables;
+    const auto here = [&] { return static_cast<std::uint32_t>(0x40 + tables.size()); };
+    Put16(header, 0x22, here());
+    const std::size_t segmentTable = tables.size();
+    tables.append(spec.segments.size() * 8, '\0');
+    std::vector<std::size_t> nameInfo;
+    if (!spec.resources.empty()) {
+        Put16(header, 0x24, here());
+        Append16(tables, spec.resourceShift);
+        for (const ResourceSpec& r : spec.resources) {
+            Append16(tables, r.type);
+            Append16(tables, 1);
+            Append16(tables, 0);
+            Append16(tables, 0);
+            nameInfo.push_back(tables.size());
+            tables.append(12, '\0');
+            Put16(tables, nameInfo.back() + 4, 0x0030);
+            Put16(tables, nameInfo.back() + 6, r.id);
+        }
+        Append16(tables, 0);
+        tables += '\0';  // no resource names
+    }
+    Put16(header, 0x26, here());
+    if (spec.resources.empty()) Put16(header, 0x24, here());
+    tables += NameTable(spec.moduleName);
+    Put16(header, 0x28, here());
+    Put16(header, 0x2A, here());
+    tables += '\0';
+    Put16(header, 0x04, here());
+    Put16(header, 0x06, 2);
+    tables.append(2, '\0');
+    const std::string nonResident = NameTable(spec.description);
+    Put16(header, 0x20, static_cast<std::uint32_t>(nonResident.size()));
+
+    file += header;
+    file += tables;
+    const auto putNonResident = [&] {
+        Put16(file, ne + 0x2C, static_cast<std::uint32_t>(file.size() & 0xFFFF));
+        Put16(file, ne + 0x2E, static_cast<std::uint32_t>(file.size() >> 16));
+        file += nonResident;
+    };
+    if (!spec.nonResidentAtEnd) putNonResident();
+
+    for (std::size_t i = 0; i < spec.segments.size(); ++i) {
+        const SegmentSpec& s = spec.segments[i];
+        Align(file, spec.segmentShift);
+        const std::size_t entry = ne + 0x40 + segmentTable + i * 8;
+        Put16(file, entry, static_cast<std::uint32_t>(file.size() >> spec.segmentShift));
+        Put16(file, entry + 2, static_cast<std::uint32_t>(s.data.size() & 0xFFFF));
+        Put16(file, entry + 4, s.relocations > 0 ? 0x0100 : 0);
+        Put16(file, entry + 6, static_cast<std::uint32_t>(s.data.size() & 0xFFFF));
+        file += s.data;
+        if (s.relocations > 0) {
+            Append16(file, static_cast<std::uint32_t>(s.relocations));
+            file += Pattern(8 * static_cast<std::size_t>(s.relocations), static_cast<unsigned>(i + 100));
+        }
+    }
+    for (std::size_t i = 0; i < spec.resources.size(); ++i) {
+        Align(file, spec.resourceShift);
+        const std::size_t unit = std::size_t{1} << spec.resourceShift;
+        const std::size_t at = ne + 0x40 + nameInfo[i];
+        Put16(file, at, static_cast<std::uint32_t>(file.size() >> spec.resourceShift));
+        Put16(file, at + 2, static_cast<std::uint32_t>((spec.resources[i].data.size() + unit - 1) / unit));
+        file += spec.resources[i].data;
+        Align(file, spec.resourceShift);
+    }
+    if (spec.nonResidentAtEnd) putNonResident();
+    file += spec.appended;
+    return file;
+}
+
+}  // namespace ne::test

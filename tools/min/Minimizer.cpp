@@ -1,0 +1,117 @@
+// Minimizer: header first, then every block in its old order at the new alignment.
+#include "Minimizer.h"
+
+#include <algorithm>
+
+#include "NeFile.h"
+
+namespace ne {
+namespace {
+
+void Put16(std::string& out, std::size_t at, std::uint64_t value) {
+    out[at] = static_cast<char>(value & 0xFF);
+    out[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+}
+
+void Put32(std::string& out, std::size_t at, std::uint64_t value) {
+    Put16(out, at, value & 0xFFFF);
+    Put16(out, at + 2, value >> 16);
+}
+
+struct Block {
+    enum Kind { SegmentData, ResourceData, NonResident } kind;
+    std::size_t index;
+    std::uint64_t oldOffset;
+    std::uint64_t size;      // bytes that belong to it in the old file
+    std::uint64_t newOffset = 0;
+};
+
+std::vector<Block> BlocksOf(const Program& p, std::uint64_t fileSize) {
+    std::vector<Block> blocks;
+    for (std::size_t i = 0; i < p.segments.size(); ++i) {
+        const Segment& s = p.segments[i];
+        if (s.offset != 0) blocks.push_back({Block::SegmentData, i, s.offset, s.size + s.relocSize});
+    }
+    for (std::size_t i = 0; i < p.resources.size(); ++i) {
+        const Resource& r = p.resources[i];
+        // The last resource's padding may be missing from the file.
+        if (r.size != 0) blocks.push_back({Block::ResourceData, i, r.offset, std::min(r.size, fileSize - r.offset)});
+    }
+    if (p.nonResidentSize != 0 && p.nonResidentOffset >= p.headerEnd) {
+        blocks.push_back({Block::NonResident, 0, p.nonResidentOffset, p.nonResidentSize});
+    }
+    std::sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) { return a.oldOffset < b.oldOffset; });
+    return blocks;
+}
+
+// Lays the blocks out behind the header with alignment 1 << shift; false when an offset or a
+// resource length no longer fits its 16-bit field.
+bool Layout(std::vector<Block>& blocks, const Program& p, std::uint64_t headerSize, unsigned shift) {
+    const std::uint64_t unit = 1ull << shift;
+    std::uint64_t position = headerSize;
+    for (Block& block : blocks) {
+        if (block.kind != Block::NonResident) position = (position + unit - 1) / unit * unit;
+        block.newOffset = position;
+        if (block.kind != Block::NonResident && (position >> shift) > 0xFFFF) return false;
+        if (block.kind == Block::ResourceData && (p.resources[block.index].size + unit - 1) / unit > 0xFFFF) return false;
+        position += block.size;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::variant<std::string, std::string> Minimize(std::string_view file) {
+    auto read = ReadProgram(file);
+    if (auto* message = std::get_if<std::string>(&read)) return std::variant<std::string, std::string>(std::in_place_index<1>, *message);
+    const Program& p = std::get<Program>(read);
+
+    std::uint64_t headerSize = p.headerEnd;
+    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) {
+        headerSize = std::max<std::uint64_t>(headerSize, p.nonResidentOffset + p.nonResidentSize);
+    }
+    std::vector<Block> blocks = BlocksOf(p, file.size());
+    std::uint64_t dataEnd = headerSize;
+    for (const Block& block : blocks) dataEnd = std::max(dataEnd, block.oldOffset + block.size);
+
+    unsigned shift = 1;  // a segment shift of 0 would mean 512-byte sectors
+    while (shift < 16 && !Layout(blocks, p, headerSize, shift)) ++shift;
+    if (shift == 16) return std::variant<std::string, std::string>(std::in_place_index<1>, "the program is too large to be packed");
+
+    std::string out(file.substr(0, headerSize));
+    const std::uint64_t unit = 1ull << shift;
+    Put16(out, p.neOffset + 0x32, shift);
+    if (p.resourceTableAt != 0) Put16(out, p.resourceTableAt, shift);
+    // The gang-load area names file sectors that no longer hold what it describes.
+    Put16(out, p.neOffset + 0x38, 0);
+    Put16(out, p.neOffset + 0x3A, 0);
+    out[p.neOffset + 0x37] = static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + 0x37]) & ~0x08);
+    for (const Block& block : blocks) {
+        out.resize(block.newOffset, '\0');
+        out.append(file.substr(block.oldOffset, block.size));
+        switch (block.kind) {
+        case Block::SegmentData: Put16(out, p.segments[block.index].entryAt, block.newOffset >> shift); break;
+        case Block::ResourceData: {
+            const Resource& r = p.resources[block.index];
+            Put16(out, r.entryAt, block.newOffset >> shift);
+            Put16(out, r.entryAt + 2, (r.size + unit - 1) / unit);
+            break;
+        }
+        case Block::NonResident: Put32(out, p.neOffset + 0x2C, block.newOffset); break;
+        }
+    }
+    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) Put32(out, p.neOffset + 0x2C, p.nonResidentOffset);
+    // A resource's last unit may reach past its bytes; the file must hold it.
+    for (const Block& block : blocks) {
+        if (block.kind == Block::ResourceData) {
+            const std::uint64_t units = (p.resources[block.index].size + unit - 1) / unit;
+            if (out.size() < block.newOffset + units * unit && block.newOffset + block.size == out.size()) {
+                out.resize(block.newOffset + units * unit, '\0');
+            }
+        }
+    }
+    out.append(file.substr(std::min<std::uint64_t>(dataEnd, file.size())));  // anything appended after the program
+    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(out));
+}
+
+}  // namespace ne
