@@ -81,7 +81,7 @@ std::variant<std::string, std::string> Minimize(std::string_view file) {
     std::string out(file.substr(0, headerSize));
     const std::uint64_t unit = 1ull << shift;
     Put16(out, p.neOffset + 0x32, shift);
-    if (p.resourceTableAt != 0) Put16(out, p.resourceTableAt, shift);
+    if (!p.resources.empty()) Put16(out, p.resourceTableAt, shift);
     // The gang-load area names file sectors that no longer hold what it describes.
     Put16(out, p.neOffset + 0x38, 0);
     Put16(out, p.neOffset + 0x3A, 0);
@@ -101,6 +101,10 @@ std::variant<std::string, std::string> Minimize(std::string_view file) {
         }
     }
     if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) Put32(out, p.neOffset + 0x2C, p.nonResidentOffset);
+    // A resource without data keeps no offset: under the new unit its old one could point anywhere.
+    for (const Resource& r : p.resources) {
+        if (r.size == 0) Put16(out, r.entryAt, 0);
+    }
     // A resource's last unit may reach past its bytes; the file must hold it.
     for (const Block& block : blocks) {
         if (block.kind == Block::ResourceData) {

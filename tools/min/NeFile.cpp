@@ -114,12 +114,19 @@ std::variant<Program, std::string> ReadProgram(std::string_view file) {
         p.segmentShift = U16(file, p.neOffset + 0x32);
         std::uint64_t end = p.neOffset + kNeHeaderSize;
         for (std::size_t field : {0x04, 0x22, 0x24, 0x26, 0x28, 0x2A}) {
-            end = std::max<std::uint64_t>(end, p.neOffset + U16(file, p.neOffset + field));
+            const std::uint16_t relative = U16(file, p.neOffset + field);
+            Require(relative >= kNeHeaderSize, "a table of the NE header lies inside the header itself");
+            end = std::max<std::uint64_t>(end, p.neOffset + relative);
         }
         end = std::max<std::uint64_t>(end, p.neOffset + U16(file, p.neOffset + 0x04) + U16(file, p.neOffset + 0x06));
         Require(end <= file.size(), "the NE header's tables run off the end of the file");
         ReadSegments(file, p);
         ReadResources(file, p);
+        if (!p.segments.empty() && p.resourceTableAt != 0) {
+            const std::size_t segmentsAt = p.segments.front().entryAt, segmentsEnd = p.segments.back().entryAt + 8;
+            Require(p.resourceTypesEnd <= segmentsAt || p.resourceTableAt >= segmentsEnd,
+                    "the segment table and the resource table overlap");
+        }
         p.headerEnd = end;
         for (const Segment& s : p.segments) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + 8);
         for (const Resource& r : p.resources) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + 12);

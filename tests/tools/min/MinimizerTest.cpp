@@ -122,6 +122,21 @@ TEST(Minimizer, RefusesWhatIsNoWellFormedNeProgram) {
     }
 }
 
+// Inputs the fuzzer found, named after what they caught: each is refused, or packed into a
+// program that reads back.
+TEST(Minimizer, FuzzFindingsArePackedSoundlyOrRefused) {
+    const std::filesystem::path data = RESTALLOW_MIN_DATA;
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(data)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto packed = Minimize(bytes);
+        if (IsPacked(packed)) EXPECT_TRUE(std::holds_alternative<Program>(ReadProgram(std::get<0>(packed)))) << entry.path();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 3);
+}
+
 class MinimizerCommand : public ::testing::Test {
 protected:
     MinimizerCommand() {
