@@ -26,6 +26,7 @@ public:
     std::optional<QString> askStartId(const QString&, int) override { return std::nullopt; }
     std::optional<int> askOutputKind(int, int) override { return std::nullopt; }
     bool showReadme(const ReadmeRequest&) override { return false; }
+    OptionsOutcome showOptions(const OptionsState&) override { return {}; }
     void beep(BeepKind) override {}
     void movePointer(const QPoint&) override {}
 };

@@ -17,6 +17,7 @@ public:
     std::optional<QString> askStartId(const QString&, int) override { return {}; }
     std::optional<int> askOutputKind(int, int) override { return {}; }
     bool showReadme(const restallow::ReadmeRequest&) override { return false; }
+    restallow::OptionsOutcome showOptions(const restallow::OptionsState&) override { return {}; }
     void beep(restallow::BeepKind) override {}
     void movePointer(const QPoint&) override {}
 };

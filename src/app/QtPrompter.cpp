@@ -9,6 +9,7 @@
 #include "platform/FileFilter.h"
 #include "resources/IDDialog.h"
 #include "resources/ResDialog.h"
+#include "shell/OptionDialog.h"
 #include "shell/ReadmeDialog.h"
 
 namespace restallow {
@@ -104,6 +105,18 @@ bool QtPrompter::showReadme(const ReadmeRequest& request) {
     TfmReadme dialog(request, [this](const QPoint& p) { movePointer(p); }, parent_);
     dialog.exec();
     return dialog.showOnStart();
+}
+
+OptionsOutcome QtPrompter::showOptions(const OptionsState& state) {
+    TfmOptDlg dialog(
+        state, [this](const QPoint& p) { movePointer(p); },
+        [this](const QString& text, const QString& title) {
+            beep(BeepKind::Default);
+            return message({text, title, MsgButtons::YesNo, MsgIcon::Warning, MsgButton::No}) == MsgButton::Yes;
+        },
+        parent_);
+    dialog.exec();
+    return dialog.outcome();
 }
 
 void QtPrompter::beep(BeepKind) { QApplication::beep(); }

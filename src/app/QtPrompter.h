@@ -17,6 +17,7 @@ public:
     std::optional<QString> askStartId(const QString& proposal, int language) override;
     std::optional<int> askOutputKind(int resKind, int language) override;
     bool showReadme(const ReadmeRequest& request) override;
+    OptionsOutcome showOptions(const OptionsState& state) override;
     void beep(BeepKind kind) override;
     void movePointer(const QPoint& globalPosition) override;
 

@@ -23,6 +23,7 @@
 #include "shell/LanguageDetect.h"
 #include "shell/MainStrings.h"
 #include "shell/ReadmeTexts.h"
+#include "shell/Shortcuts.h"
 #include "widgets/CaptionStrip.h"
 #include "widgets/CaptionedProgressBar.h"
 #include "widgets/FileEdit.h"
@@ -80,6 +81,7 @@ TfmTallow::~TfmTallow() {
 }
 
 void TfmTallow::StartUp() {
+    CancelPendingUninstall();
     for (const QString& family : QFontDatabase::families()) {
         if (QFontDatabase::isScalable(family)) fonts_ << family;
     }
@@ -136,6 +138,7 @@ void TfmTallow::ConnectEvents() {
         connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
     }
     connect(ui_.readme, &QAbstractButton::clicked, this, &TfmTallow::BtnReadmeClick);
+    connect(ui_.caption, &CaptionStrip::optionsClicked, this, &TfmTallow::OpenOptions);
     for (int tag = 1; tag <= 10; ++tag) {
         connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { LabelAreaReleased(tag); });
     }
@@ -222,6 +225,48 @@ void TfmTallow::BtnReadmeClick() {
     settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
 }
 
+void TfmTallow::OpenOptions() {
+    const OptionsOutcome outcome = prompter_.showOptions(
+        {settings_.list.Language, settings_.Outfit, settings_.Hints == 1, settings_.Queries == 1, ScreenDepth() > 8});
+    if (outcome.result == OptionsOutcome::Uninstall) return DoUninstall();
+    if (outcome.result == OptionsOutcome::Ok) ApplyOptions(outcome);
+}
+
+void TfmTallow::ApplyOptions(const OptionsOutcome& outcome) {
+    settings_.Hints = outcome.noHints ? 1 : 0;
+    ApplyHints();
+    settings_.Queries = outcome.noQuery ? 1 : 0;
+    if (outcome.background != settings_.Outfit) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ApplyBackground(outcome.background);
+        QApplication::restoreOverrideCursor();
+    }
+    const QString program = QCoreApplication::applicationFilePath();
+    try {
+        CreateOrRemoveShortcuts(outcome.links, {program, program, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
+    } catch (const FileError& error) {
+        return ShowError(QString::fromStdString(error.what()));  // the later steps are skipped
+    }
+    ui_.script->hide();
+    if (outcome.language != settings_.list.Language) ApplyLanguage(outcome.language);
+    files_->ShowFileInfo(ui_.memo1, ui_.filename1);
+    files_->ShowFileInfo(ui_.memo2, ui_.filename2);
+    ui_.outer->update();
+    ui_.script->show();
+    if (!isVisible()) show();
+}
+
+// Removes the settings and shortcuts and leaves the rest to the removal script; ends at once.
+void TfmTallow::DoUninstall() {
+    store_.setEnabled(false);
+    settingsWritten_ = true;
+    const QString manifest = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/restallow/install-manifest.txt");
+    if (Uninstall(manifest, store_.location())) prompter_.beep(BeepKind::Default);
+    uninstalled_ = true;
+    close();
+    QCoreApplication::exit(0);
+}
+
 void TfmTallow::LabelAreaReleased(int tag) {
     if (tag == 1) return BtnReadmeClick();
     if (tag == kPreviewAreaTag) return ui_.preview->toggle();
@@ -277,7 +322,7 @@ bool TfmTallow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfmTallow::closeEvent(QCloseEvent* event) {
-    if (settings_.Queries != 1 && !list_.ListSaved()) {
+    if (!uninstalled_ && settings_.Queries != 1 && !list_.ListSaved()) {
         const int language = settings_.list.Language;
         const MsgButton answer =
             prompter_.message({Text(language, UiCloseQuestion1) + u'\r' + Text(language, UiCloseQuestion2),

@@ -40,6 +40,8 @@ public:
 
     void BtnAddClick(int tag);
     void BtnReadmeClick();
+    void OpenOptions();
+    bool uninstalled() const { return uninstalled_; }
     FilePanel& files() { return *files_; }
     BuildTools& tools() { return *tools_; }
     void ApplyLanguage(int language);
@@ -69,6 +71,8 @@ private:
     void ShowError(const QString& text);
     void SaveOnClose();
     void MinimizerCheck();
+    void ApplyOptions(const OptionsOutcome& outcome);
+    void DoUninstall();
     static QString BundledTool(const QString& name);
     int ScreenDepth() const;
     template <typename Command>
@@ -87,6 +91,7 @@ private:
     bool comicFont_ = false;
     bool shown_ = false;
     bool settingsWritten_ = false;
+    bool uninstalled_ = false;
 };
 
 }  // namespace restallow

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace restallow {
@@ -44,6 +45,24 @@ struct ReadmeRequest {
     bool showOnStart = true;
 };
 
+// What the options dialog starts with, and what the user left in it.
+struct OptionsState {
+    int language = 1;
+    int background = 6;
+    bool noHints = false;
+    bool noQuery = false;
+    bool backgroundEnabled = true;  // off on a screen of 8 bits per pixel or less
+};
+
+struct OptionsOutcome {
+    enum Result { Ok, Cancel, Uninstall } result = Cancel;
+    int language = 1;
+    int background = 6;
+    bool noHints = false;
+    bool noQuery = false;
+    std::array<bool, 3> links{true, true, false};  // desktop, start menu, autostart
+};
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
@@ -57,6 +76,7 @@ public:
     virtual std::optional<int> askOutputKind(int resKind, int language) = 0;
     // The readme dialog; returns the state of its show-on-start box when it is closed.
     virtual bool showReadme(const ReadmeRequest& request) = 0;
+    virtual OptionsOutcome showOptions(const OptionsState& state) = 0;
     virtual void beep(BeepKind kind) = 0;
     virtual void movePointer(const QPoint& globalPosition) = 0;
 };

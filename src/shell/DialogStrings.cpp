@@ -29,7 +29,27 @@ const IdDialogTable kIdFrench = {"Start-ID", "&Cesser", "Using more than one Str
 const IdDialogTable kIdGerman = {"Start-ID", "&Abbruch", "Bei Verwendung mehrerer Stringtables ",
                                  "ausreichend Spielraum lassen!|Bitte Start-ID eingeben:|"};
 
+const OptionsDialogTable kOptEnglish = {
+    "Options", "Language", "Links", "Desktop", "Startmenu", "Startup", "&Cancel", "|No query before closing",
+    "Resource Tallowin+|", "|No Hints|", "&Uninstall", "All Registry entries and links will be deleted.",
+    "Resource Tallowin+ will be deleted after the next Windows Start.", "Do you really want this?", "Background", "Warning"};
+const OptionsDialogTable kOptFrench = {
+    "Propriétées", "Langue", "Links", "Desktop", "Startmenu", "Startup", "&Cesser", "|No query before closing",
+    "Resource Tallowin+|", "|No Hints|", "&Deinstaller", "All Registry entries and links will be deleted.",
+    "Resource Tallowin+ will be deleted after the next Windows Start.", "Do you really want this?", "Fond", "Avertissement"};
+const OptionsDialogTable kOptGerman = {
+    "Einstellungen", "Sprache", "Verknüpfungen", "Desktop", "Startmenü", "Autostart", "&Abbruch",
+    "|Keine Abfrage vor Beendigung", "von Resource Tallowin+|", "|Keine Hilfe|", "&Deinstallieren",
+    "Es werden alle Registrierungseinträge und Verknüpfungen gelöscht.",
+    "Resource Tallowin+ wird nach dem nächsten Windows-Start gelöscht.", "Möchten Sie das wirklich?", "Hintergrund", "Warnung"};
+
 }  // namespace
+
+const OptionsDialogTable& OptionsDialogStrings(int language) {
+    if (language == kFrench) return kOptFrench;
+    if (language == kGerman) return kOptGerman;
+    return kOptEnglish;
+}
 
 const ResDialogTable& ResDialogStrings(int language) {
     if (language == kFrench) return kResFrench;

@@ -22,12 +22,19 @@ inline std::string DosProgram() {
     return file;
 }
 
-// A 64-byte NE header with the given target system (2 Windows, 1 OS/2).
+// A small but complete NE program for the given target system (2 Windows, 1 OS/2): no
+// segments, no resources, a resident name table, empty import and entry tables.
 inline std::string NeProgram(std::uint8_t targetOs) {
     std::string header(0x40, '\0');
     header[0] = 'N';
     header[1] = 'E';
     header[0x36] = static_cast<char>(targetOs);
+    for (int field : {0x22, 0x24, 0x26}) header[field] = 0x40;  // tables follow the header
+    for (int field : {0x28, 0x2A}) header[field] = 0x48;
+    header[0x04] = 0x49;
+    header[0x06] = 2;
+    header += std::string("\x04" "DEMO\0\0\0", 8);  // resident names
+    header += std::string(3, '\0');                  // imported names, entry table
     return MzWith(header);
 }
 

@@ -49,4 +49,9 @@ bool ScriptedPrompter::showReadme(const ReadmeRequest& request) {
     return Next(readmeAnswers, "readme dialog", request.showOnStart);
 }
 
+OptionsOutcome ScriptedPrompter::showOptions(const OptionsState& state) {
+    optionsRequests.push_back(state);
+    return Next(optionsAnswers, "options dialog", OptionsOutcome{});
+}
+
 }  // namespace restallow::test

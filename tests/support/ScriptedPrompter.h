@@ -26,6 +26,8 @@ public:
     std::vector<int> outputKindProposals;
     std::vector<ReadmeRequest> readmeRequests;
     std::deque<bool> readmeAnswers;  // the show-on-start box when the readme closes
+    std::vector<OptionsState> optionsRequests;
+    std::deque<OptionsOutcome> optionsAnswers;
     std::vector<BeepKind> beeps;
     std::vector<QPoint> pointerMoves;
 
@@ -35,6 +37,7 @@ public:
     std::optional<QString> askStartId(const QString& proposal, int language) override;
     std::optional<int> askOutputKind(int resKind, int language) override;
     bool showReadme(const ReadmeRequest& request) override;
+    OptionsOutcome showOptions(const OptionsState& state) override;
     void beep(BeepKind kind) override { beeps.push_back(kind); }
     void movePointer(const QPoint& globalPosition) override { pointerMoves.push_back(globalPosition); }
 

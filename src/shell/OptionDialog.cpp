@@ -1,0 +1,178 @@
+// The options dialog.
+#include "shell/OptionDialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shell/DialogStrings.h"
+#include "widgets/LabelArea.h"
+#include "widgets/MegaPanel.h"
+
+namespace restallow {
+namespace {
+
+const char* const kLinkNames[3] = {"cbDesktop", "cbStartmenu", "cbStartup"};
+
+// A group whose buttons draw their labels from their hints, with label areas over the labels.
+template <typename Button>
+std::array<Button*, 3> Buttons(QGroupBox* group, MegaPanel* labels, const std::array<const char*, 3>& hints) {
+    std::array<Button*, 3> buttons{};
+    for (int i = 0; i < 3; ++i) {
+        buttons[i] = new Button(labels);
+        buttons[i]->setGeometry(12, 39 + 29 * i - 16, 16, 16);
+        MegaPanel::SetHint(buttons[i], QString::fromUtf8(hints[i]));
+        auto* area = new LabelArea(labels);
+        area->setGeometry(25, 33 + 29 * i - 16, 60, 25);
+        QObject::connect(area, &LabelArea::released, buttons[i], [button = buttons[i]] {
+            button->setFocus();
+            if constexpr (std::is_same_v<Button, QRadioButton>) button->click();
+            else button->toggle();
+        });
+    }
+    (void)group;
+    return buttons;
+}
+
+QGroupBox* Group(QWidget* parent, int x, int width, MegaPanel** labels) {
+    auto* group = new QGroupBox(parent);
+    group->setGeometry(x, 75, width, 126);
+    *labels = new MegaPanel(group);
+    (*labels)->setGeometry(2, 16, width - 4, 108);
+    (*labels)->setAutoFillBackground(false);
+    (*labels)->setColor(Qt::transparent);
+    (*labels)->setLabelSide(MegaPanel::LabelSide::Right, width - 36);
+    return group;
+}
+
+}  // namespace
+
+TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent)
+    : QDialog(parent), store_(QStringLiteral("Options")), movePointer_(std::move(movePointer)), ask_(std::move(ask)) {
+    setFixedSize(376, 250);
+    panel_ = new MegaPanel(this);
+    panel_->setGeometry(0, 0, 376, 250);
+    panel_->setLabelSide(MegaPanel::LabelSide::Right, 150);
+
+    cbQuery = new QCheckBox(panel_);
+    cbQuery->setGeometry(27, 17, 16, 16);
+    cbHints = new QCheckBox(panel_);
+    cbHints->setGeometry(27, 50, 16, 16);
+    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {{{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
+    for (const auto& [box, rect] : areas) {
+        auto* area = new LabelArea(panel_);
+        area->setGeometry(rect);
+        connect(area, &LabelArea::released, box, [box = box] {
+            box->setFocus();
+            box->toggle();
+        });
+    }
+    uninstallButton = new QPushButton(panel_);
+    uninstallButton->setGeometry(250, 13, 106, 25);
+    uninstallButton->setFocusPolicy(Qt::ClickFocus);
+    connect(uninstallButton, &QPushButton::clicked, this, &TfmOptDlg::UninstallClick);
+
+    MegaPanel* labels[3];
+    groups_[0] = Group(panel_, 15, 106, &labels[0]);
+    groups_[1] = Group(panel_, 130, 106, &labels[1]);
+    groups_[2] = Group(panel_, 245, 116, &labels[2]);
+    backgroundGroup = groups_[1];
+    languages = Buttons<QRadioButton>(groups_[0], labels[0], {"|English|", "|Français|", "|Deutsch|"});
+    backgrounds = Buttons<QRadioButton>(groups_[1], labels[1], {"|Gradient|", "|Marbled|", "|BtnFace|"});
+    links = Buttons<QCheckBox>(groups_[2], labels[2], {"", "", ""});
+    links[0]->setChecked(true);
+    links[1]->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        connect(languages[i], &QRadioButton::clicked, this, [this, i] {
+            ApplyDialogTable(i + 1);
+            StartPointer();
+        });
+        connect(backgrounds[i], &QRadioButton::clicked, this, [this, i] {
+            background_ = i + 4;
+            StartPointer();
+        });
+    }
+
+    okButton = new QPushButton(QStringLiteral("&OK"), panel_);
+    okButton->setGeometry(143, 210, 81, 25);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(panel_);
+    cancelButton->setGeometry(263, 210, 81, 25);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, [this] {
+        store_.setEnabled(false);  // Cancel keeps the stored shortcut boxes
+        reject();
+    });
+
+    pointerTimer_.setSingleShot(true);
+    pointerTimer_.setInterval(100);
+    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
+        if (movePointer_) movePointer_(okButton->mapToGlobal(QPoint(okButton->width() / 2, okButton->height() / 2)));
+    });
+
+    const int language = state.language >= 1 && state.language <= 3 ? state.language : 1;
+    languages[language - 1]->setChecked(true);
+    ApplyDialogTable(language);
+    const int background = state.background >= 4 && state.background <= 6 ? state.background : 6;
+    backgrounds[background - 4]->setChecked(true);
+    background_ = background;
+    cbHints->setChecked(state.noHints);
+    cbQuery->setChecked(state.noQuery);
+    backgroundGroup->setEnabled(state.backgroundEnabled);
+}
+
+void TfmOptDlg::ApplyDialogTable(int language) {
+    language_ = language;
+    const OptionsDialogTable& text = OptionsDialogStrings(language);
+    const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
+    setWindowTitle(str(0));
+    groups_[0]->setTitle(str(1));
+    groups_[2]->setTitle(str(2));
+    groups_[1]->setTitle(str(14));
+    for (int i = 0; i < 3; ++i) MegaPanel::SetHint(links[i], str(3 + i));
+    cancelButton->setText(str(6));
+    MegaPanel::SetHint(cbQuery, str(7) + u'\r' + str(8));
+    MegaPanel::SetHint(cbHints, str(9));
+    uninstallButton->setText(str(10));
+    panel_->update();
+}
+
+void TfmOptDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (int i = 0; i < 3; ++i) {
+        bool checked = links[i]->isChecked();
+        store_.readBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), checked);
+        links[i]->setChecked(checked);
+    }
+    StartPointer();
+}
+
+void TfmOptDlg::done(int result) {
+    for (int i = 0; i < 3; ++i) store_.writeBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), links[i]->isChecked());
+    store_.sync();
+    QDialog::done(result);
+}
+
+void TfmOptDlg::UninstallClick() {
+    const OptionsDialogTable& text = OptionsDialogStrings(language_);
+    const QString question = QString::fromUtf8(text[11]) + QStringLiteral("\r\r") + QString::fromUtf8(text[12]) +
+                             QStringLiteral("\r\r") + QString::fromUtf8(text[13]);
+    if (!ask_ || !ask_(question, QString::fromUtf8(text[15]))) return;
+    uninstall_ = true;
+    store_.setEnabled(false);
+    reject();
+}
+
+OptionsOutcome TfmOptDlg::outcome() const {
+    OptionsOutcome out;
+    out.result = uninstall_ ? OptionsOutcome::Uninstall : result() == QDialog::Accepted ? OptionsOutcome::Ok : OptionsOutcome::Cancel;
+    out.language = language_;
+    out.background = background_;
+    out.noHints = cbHints->isChecked();
+    out.noQuery = cbQuery->isChecked();
+    for (int i = 0; i < 3; ++i) out.links[i] = links[i]->isChecked();
+    return out;
+}
+
+}  // namespace restallow

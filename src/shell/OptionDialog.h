@@ -1,0 +1,64 @@
+// TfmOptDlg: language, tooltips, close question, background, shortcuts, and Uninstall.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "platform/Prompter.h"
+#include "shell/SettingsStore.h"
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace restallow {
+
+class MegaPanel;
+
+class TfmOptDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+    // The Uninstall question; true when the user confirms.
+    using UninstallQuestion = std::function<bool(const QString& text, const QString& title)>;
+
+    TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent = nullptr);
+
+    OptionsOutcome outcome() const;
+    void ApplyDialogTable(int language);
+    bool uninstallRequested() const { return uninstall_; }
+
+    std::array<QRadioButton*, 3> languages{};
+    std::array<QRadioButton*, 3> backgrounds{};
+    std::array<QCheckBox*, 3> links{};  // desktop, start menu, autostart
+    QCheckBox* cbQuery = nullptr;
+    QCheckBox* cbHints = nullptr;
+    QPushButton* uninstallButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QGroupBox* backgroundGroup = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void UninstallClick();
+    void StartPointer() { pointerTimer_.start(); }
+
+    MegaPanel* panel_;
+    std::array<QGroupBox*, 3> groups_{};
+    SettingsStore store_;  // FStor: the three shortcut boxes
+    QTimer pointerTimer_;
+    PointerMover movePointer_;
+    UninstallQuestion ask_;
+    int language_ = 1;
+    int background_ = 6;
+    bool uninstall_ = false;
+};
+
+}  // namespace restallow

@@ -1,0 +1,49 @@
+// Shortcuts to the program as desktop entries in the desktop, start-menu and autostart folders,
+// and the uninstall that removes the program's own files at the next log-in.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace restallow {
+
+inline constexpr const char* kShortcutName = "Resource Tallowin+ 1.0.desktop";
+inline constexpr const char* kRemovalEntry = "Delete ResTallow.desktop";
+inline constexpr const char* kRemovalScript = "DelResTa.sh";
+
+struct ShortcutSpec {
+    QString target;       // the program to start
+    QString icon;
+    QString description;  // the entry's comment
+    QString workingDir;
+};
+
+// Desktop, start menu and autostart, in this order.
+std::array<QString, 3> ShortcutFolders();
+// The "Windows folder": where Delphi.ini is read and the removal script is written.
+QString ProgramDataFolder();
+
+// Creates a missing shortcut whose flag is set, deletes an existing one whose flag is clear;
+// an existing shortcut is never rewritten. A missing desktop folder is skipped without error.
+// Throws FileError("Erreur en écriture.") when an entry cannot be written.
+void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutSpec& spec);
+void WriteShortcut(const QString& fileName, const ShortcutSpec& spec);
+
+// The Exec value for a program path, quoted and escaped as desktop entries require.
+QString DesktopExecQuote(const QString& path);
+// A shell word that stands for exactly this text.
+QString ShellQuote(const QString& text);
+
+// The removal script's text: deletes the listed files, then the folders that became empty below
+// `prefix` (never a root, system or home folder), then the autostart entry and itself.
+QString RemovalScript(const QStringList& files, const QString& prefix, const QString& entry, const QString& script);
+
+// Deletes the settings and the shortcuts, writes the removal script and its autostart entry.
+// `manifest` names the install prefix ("prefix=...") and then the installed files relative to
+// it, one a line; without it no program file is removed. Returns true when the autostart entry was written.
+bool Uninstall(const QString& manifest, const QString& settingsFile);
+// Start-up: a removal that has not run yet is cancelled.
+void CancelPendingUninstall();
+
+}  // namespace restallow

@@ -1,0 +1,192 @@
+// The options dialog, the shortcuts it keeps, and the uninstall with its removal script.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdlib>
+
+#include "app/TfmTallow.h"
+#include "shell/MainStrings.h"
+#include "shell/OptionDialog.h"
+#include "shell/Shortcuts.h"
+#include "support/ScriptedPrompter.h"
+#include "support/Settings.h"
+#include "support/TempDir.h"
+#include "widgets/MegaPanel.h"
+#include "widgets/RoundButton.h"
+
+namespace restallow {
+namespace {
+
+// HOME and the XDG folders inside a temporary folder for the length of a test.
+class IsolatedHome : public ::testing::Test {
+protected:
+    IsolatedHome() {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) saved_.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
+        setenv("HOME", home.stdPath(QString()).c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.stdPath(QStringLiteral(".config")).c_str(), 1);
+        setenv("XDG_DATA_HOME", home.stdPath(QStringLiteral(".local/share")).c_str(), 1);
+        test::IsolateSettings(home);
+    }
+    ~IsolatedHome() override {
+        for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
+    }
+    QString Shortcut(int folder) const { return ShortcutFolders()[folder] + u'/' + QString::fromLatin1(kShortcutName); }
+
+    test::TempDir home;
+
+private:
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
+using ShortcutsTest = IsolatedHome;
+
+TEST_F(ShortcutsTest, FirstConfirmationCreatesTheTickedOnesAndLaterOnesKeepThem) {
+    QDir().mkpath(home.path(QStringLiteral("Desktop")));
+    const ShortcutSpec spec{QStringLiteral("/opt/my tools/restallow"), QStringLiteral("/opt/icon.png"), QStringLiteral("Resource Tallowin+ 1.0"), {}};
+    CreateOrRemoveShortcuts({true, true, false}, spec);
+    EXPECT_TRUE(QFile::exists(Shortcut(0)));
+    EXPECT_TRUE(QFile::exists(Shortcut(1)));
+    EXPECT_FALSE(QFile::exists(Shortcut(2)));
+    const QString text = QString::fromStdString(test::TempDir::read(Shortcut(0).toStdString()));
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"/opt/my tools/restallow\"\n")));
+
+    QFile edited(Shortcut(1));
+    ASSERT_TRUE(edited.open(QIODevice::Append));
+    edited.write("# mine\n");
+    edited.close();
+    CreateOrRemoveShortcuts({true, true, false}, spec);  // an existing entry is never rewritten
+    EXPECT_TRUE(test::TempDir::read(Shortcut(1).toStdString()).ends_with("# mine\n"));
+
+    CreateOrRemoveShortcuts({false, true, false}, spec);
+    EXPECT_FALSE(QFile::exists(Shortcut(0)));
+    EXPECT_TRUE(QFile::exists(Shortcut(1)));
+}
+
+TEST_F(ShortcutsTest, AMissingDesktopFolderIsNoError) {
+    EXPECT_NO_THROW(CreateOrRemoveShortcuts({true, false, true}, {QStringLiteral("/bin/true"), {}, {}, {}}));
+    EXPECT_FALSE(QFile::exists(Shortcut(0)));
+    EXPECT_TRUE(QFile::exists(Shortcut(2)));
+}
+
+TEST(DesktopExec, QuotesSoThatNoNameRunsACommand) {
+    EXPECT_EQ(DesktopExecQuote(QStringLiteral("/a b/c")), QStringLiteral("\"/a b/c\""));
+    EXPECT_EQ(DesktopExecQuote(QStringLiteral("/x/$(rm -rf)`q`\"%")), QStringLiteral("\"/x/\\\\$(rm -rf)\\\\`q\\\\`\\\\\"%%\""));
+    EXPECT_EQ(ShellQuote(QStringLiteral("it's; $(x)")), QStringLiteral("'it'\\''s; $(x)'"));
+}
+
+using UninstallTest = IsolatedHome;
+
+TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
+    const QString prefix = home.path(QStringLiteral("pre fix 'q' $(touch pwned); x"));
+    QProcess install;
+    install.setWorkingDirectory(home.path(QString()));
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(RESTALLOW_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+    ASSERT_TRUE(install.waitForFinished(60000));
+    ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
+    const QString manifest = prefix + QStringLiteral("/share/restallow/install-manifest.txt");
+    ASSERT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));
+    home.write(QStringLiteral("pre fix 'q' $(touch pwned); x/bin/mine.txt"), "the user's own file");
+
+    QDir().mkpath(ShortcutFolders()[1]);
+    CreateOrRemoveShortcuts({false, true, true}, {prefix + QStringLiteral("/bin/restallow"), {}, {}, {}});
+    SettingsStore store(QStringLiteral("Params"));
+    store.write(QStringLiteral("Language_Value"), 3);
+    store.sync();
+    ASSERT_TRUE(QFile::exists(store.location()));
+
+    ASSERT_TRUE(Uninstall(manifest, store.location()));
+    EXPECT_FALSE(QFile::exists(store.location()));
+    EXPECT_FALSE(QFile::exists(Shortcut(1)));
+    EXPECT_FALSE(QFile::exists(Shortcut(2)));
+    const QString entry = ShortcutFolders()[2] + QStringLiteral("/Delete ResTallow.desktop");
+    ASSERT_TRUE(QFile::exists(entry));
+
+    QProcess removal;  // what the next log-in runs
+    removal.setWorkingDirectory(home.path(QString()));
+    removal.start(QStringLiteral("sh"), {ProgramDataFolder() + QStringLiteral("/DelResTa.sh")});
+    ASSERT_TRUE(removal.waitForFinished(10000));
+    for (const char* installed : {"/bin/restallow", "/bin/restallow-rc", "/bin/restallow-min", "/bin/restallow-resdump",
+                                  "/share/applications/restallow.desktop", "/share/restallow/install-manifest.txt"}) {
+        EXPECT_FALSE(QFile::exists(prefix + QString::fromLatin1(installed))) << installed;
+    }
+    EXPECT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/mine.txt")));
+    EXPECT_FALSE(QFileInfo::exists(prefix + QStringLiteral("/share")));  // emptied folders go
+    EXPECT_FALSE(QFile::exists(home.path(QStringLiteral("pwned"))));
+    EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_FALSE(QFile::exists(ProgramDataFolder() + QStringLiteral("/DelResTa.sh")));
+}
+
+TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
+    ASSERT_TRUE(Uninstall(home.path(QStringLiteral("no-manifest.txt")), home.path(QStringLiteral("none.conf"))));
+    const QString entry = ShortcutFolders()[2] + QStringLiteral("/Delete ResTallow.desktop");
+    ASSERT_TRUE(QFile::exists(entry));
+    test::ScriptedPrompter prompter;
+    prompter.readmeAnswers.push_back(false);
+    TfmTallow window(prompter);
+    EXPECT_FALSE(QFile::exists(entry));
+}
+
+using OptionsTest = IsolatedHome;
+
+TEST_F(OptionsTest, TickingALanguageRewordsTheDialogAndCancelKeepsTheWindowsLanguage) {
+    TfmOptDlg dialog({1, 6, false, false, false}, {}, {});
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
+    EXPECT_FALSE(dialog.backgroundGroup->isEnabled());
+    EXPECT_TRUE(dialog.backgrounds[2]->isChecked());
+    dialog.languages[2]->click();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Einstellungen"));
+    EXPECT_EQ(dialog.cancelButton->text(), QStringLiteral("&Abbruch"));
+    EXPECT_EQ(MegaPanel::HintOf(dialog.links[1]), QStringLiteral("Startmenü"));
+    dialog.cancelButton->click();
+    const OptionsOutcome outcome = dialog.outcome();
+    EXPECT_EQ(outcome.result, OptionsOutcome::Cancel);
+    EXPECT_EQ(outcome.language, 3);
+}
+
+TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting) {
+    QDir().mkpath(home.path(QStringLiteral("Desktop")));
+    test::ScriptedPrompter prompter;
+    prompter.readmeAnswers.push_back(false);
+    auto window = std::make_unique<TfmTallow>(prompter);
+    window->show();
+    window->settings().list.Language = kEnglish;
+    OptionsOutcome german;
+    german.result = OptionsOutcome::Ok;
+    german.language = kGerman;
+    german.background = OutfitGradient;
+    german.noQuery = true;
+    prompter.optionsAnswers.push_back(german);
+    window->OpenOptions();
+    ASSERT_EQ(prompter.optionsRequests.size(), 1u);
+    EXPECT_EQ(window->settings().list.Language, kGerman);
+    EXPECT_EQ(window->settings().Outfit, OutfitGradient);
+    EXPECT_EQ(window->settings().Queries, 1);
+    EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
+    EXPECT_TRUE(QFile::exists(Shortcut(0)));
+    EXPECT_TRUE(QFile::exists(Shortcut(1)));
+
+    OptionsOutcome cancel;
+    cancel.language = kFrench;
+    prompter.optionsAnswers.push_back(cancel);
+    window->OpenOptions();
+    EXPECT_EQ(window->settings().list.Language, kGerman);
+
+    OptionsOutcome uninstall;
+    uninstall.result = OptionsOutcome::Uninstall;
+    prompter.optionsAnswers.push_back(uninstall);
+    window->OpenOptions();
+    EXPECT_TRUE(window->uninstalled());
+    window.reset();  // destroyed: nothing is written any more
+    EXPECT_FALSE(QFile::exists(SettingsStore(QStringLiteral("Params")).location()));
+    EXPECT_FALSE(QFile::exists(Shortcut(0)));
+}
+
+}  // namespace
+}  // namespace restallow
