@@ -54,7 +54,7 @@ QString MegaPanel::HintOf(const QWidget* child) { return child->property(kHintPr
 
 QRect MegaPanel::labelRect(const QWidget* child) const {
     const QRect g = child->geometry();
-    const int height = fontMetrics().height() * 2 + 2;
+    const int height = fontMetrics().height() * 3 + 2;  // room for a label of up to three lines
     switch (side_) {
     case LabelSide::Left: return {g.left() - labelWidth_ - 4, g.center().y() - height / 2, labelWidth_, height};
     case LabelSide::Above: return {g.left(), g.top() - fontMetrics().height() - 2, labelWidth_, fontMetrics().height() + 2};
@@ -89,7 +89,8 @@ void MegaPanel::paintEvent(QPaintEvent*) {
     for (const QObject* object : children()) {
         const auto* child = qobject_cast<const QWidget*>(object);
         if (!child || !child->isVisible()) continue;
-        const QString label = HintLabel(HintOf(child));
+        QString label = HintLabel(HintOf(child));
+        label.replace(u'\r', u'\n');
         if (label.trimmed().isEmpty()) continue;
         painter.setPen(child->isEnabled() ? palette().color(QPalette::WindowText)
                                           : palette().color(QPalette::Disabled, QPalette::WindowText));
