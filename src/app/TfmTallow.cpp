@@ -71,6 +71,8 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
 
 TfmTallow::~TfmTallow() {
     SaveOnClose();
+    list_.setPreview(nullptr);
+    preview_.reset();
     // The widgets go first: they refer to the list, and a field losing the focus must not load.
     ui_.filename1->disconnect();
     ui_.filename1->edit()->disconnect();
@@ -90,6 +92,15 @@ void TfmTallow::StartUp() {
     comicFont_ = fonts_.contains(QStringLiteral("Comic Sans MS")) || comic.contains(QStringLiteral("Comic"));
     QToolTip::setFont(comicFont_ ? QFont(QStringLiteral("Comic Sans MS"), 8) : QApplication::font("QTipLabel"));
     ui_.progress->setBackground(ui_.script->palette().color(QPalette::Base));
+    PreviewWindow::Context context{[this] { return ui_.preview->isChecked(); },
+                                   [this] { return static_cast<int>(list_.SelectedRows().size()); },
+                                   [this] { return settings_.list.Language; },
+                                   [this] { ui_.script->setFocus(); },
+                                   ui_.progress,
+                                   fonts_};
+    preview_ = std::make_unique<PreviewWindow>(prompter_, std::move(context), this);
+    preview_->move(10, 10);
+    list_.setPreview(preview_.get());
 
     list_.setListSaved(true);
     list_.ResetKindCounters();
@@ -142,7 +153,7 @@ void TfmTallow::ConnectEvents() {
     for (int tag = 1; tag <= 10; ++tag) {
         connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { LabelAreaReleased(tag); });
     }
-    connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { settings_.PreviewChecked = checked; });
+    connect(ui_.preview, &QCheckBox::toggled, this, &TfmTallow::cbPreviewClick);
 }
 
 QLineEdit* TfmTallow::Filename1() const { return ui_.filename1->edit(); }
@@ -225,6 +236,15 @@ void TfmTallow::BtnReadmeClick() {
     settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
 }
 
+void TfmTallow::cbPreviewClick(bool checked) {
+    settings_.PreviewChecked = checked;
+    if (!preview_) return;  // during start-up
+    const std::vector<int> selected = list_.SelectedRows();
+    if (checked && selected.size() == 1) list_.HandToPreview(selected.front());
+    if (!checked) preview_->hide();
+    ui_.script->setFocus();
+}
+
 void TfmTallow::OpenOptions() {
     const OptionsOutcome outcome = prompter_.showOptions(
         {settings_.list.Language, settings_.Outfit, settings_.Hints == 1, settings_.Queries == 1, ScreenDepth() > 8});
@@ -248,7 +268,10 @@ void TfmTallow::ApplyOptions(const OptionsOutcome& outcome) {
         return ShowError(QString::fromStdString(error.what()));  // the later steps are skipped
     }
     ui_.script->hide();
-    if (outcome.language != settings_.list.Language) ApplyLanguage(outcome.language);
+    if (outcome.language != settings_.list.Language) {
+        ApplyLanguage(outcome.language);
+        preview_->Relabel(outcome.language);
+    }
     files_->ShowFileInfo(ui_.memo1, ui_.filename1);
     files_->ShowFileInfo(ui_.memo2, ui_.filename2);
     ui_.outer->update();
@@ -339,6 +362,10 @@ void TfmTallow::closeEvent(QCloseEvent* event) {
 void TfmTallow::SaveOnClose() {
     if (settingsWritten_) return;
     settingsWritten_ = true;
+    if (preview_) {
+        settings_.PrevLeft = preview_->x();
+        settings_.PrevTop = preview_->y();
+    }
     WriteSettings(store_, settings_);
     const QRect frame = normalGeometry().isValid() ? normalGeometry() : geometry();
     const QScreen* screen = this->screen();
@@ -362,6 +389,7 @@ void TfmTallow::showEvent(QShowEvent* event) {
         }
     }
     ReadSettings(store_, settings_);
+    preview_->move(settings_.PrevLeft, settings_.PrevTop);
 }
 
 void TfmTallow::ShowError(const QString& text) {

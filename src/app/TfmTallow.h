@@ -12,6 +12,7 @@ class QLineEdit;
 #include "app/MainLayout.h"
 #include "build/BuildTools.h"
 #include "files/FilePanel.h"
+#include "preview/PreviewWindow.h"
 #include "platform/Prompter.h"
 #include "resources/AddCommand.h"
 #include "resources/ListHost.h"
@@ -44,6 +45,7 @@ public:
     bool uninstalled() const { return uninstalled_; }
     FilePanel& files() { return *files_; }
     BuildTools& tools() { return *tools_; }
+    PreviewWindow& preview() { return *preview_; }
     void ApplyLanguage(int language);
     void ApplyBackground(int outfit);
     // Switches tooltips on (Hints 0) or off (any other value).
@@ -72,6 +74,7 @@ private:
     void SaveOnClose();
     void MinimizerCheck();
     void ApplyOptions(const OptionsOutcome& outcome);
+    void cbPreviewClick(bool checked);
     void DoUninstall();
     static QString BundledTool(const QString& name);
     int ScreenDepth() const;
@@ -87,6 +90,7 @@ private:
     MainLayout ui_;
     std::unique_ptr<FilePanel> files_;
     std::unique_ptr<BuildTools> tools_;
+    std::unique_ptr<PreviewWindow> preview_;
     QStringList fonts_;
     bool comicFont_ = false;
     bool shown_ = false;

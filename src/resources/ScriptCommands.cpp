@@ -8,6 +8,7 @@
 #include "resources/ScriptReader.h"
 #include "resources/ScriptWriter.h"
 #include "resources/TextLines.h"
+#include "shell/DebugChannel.h"
 #include "shell/MainStrings.h"
 
 namespace restallow {
@@ -77,7 +78,11 @@ void ScriptCommands::ReadScript(const QString& path) {
         list_.RemoveAll();
         list_.ResetKindCounters();
     }
-    const LoadedScript loaded = ParseScript(ReadFileBytes(path.toStdString()));
+    // Each string table read is traced on the debug channel, without a sound.
+    const LoadedScript loaded = ParseScript(ReadFileBytes(path.toStdString()), {},
+                                            [](const std::string& stringId, const std::string& file) {
+                                                DebugSend({QString::fromStdString(stringId), QString::fromStdString(file)});
+                                            });
     if (!loaded.recognised) return;
     list_.ReplaceEntries(loaded.entries);
     list_.counters().Add(loaded.counters);

@@ -1,0 +1,131 @@
+// Header readers; every offset is checked against the bytes.
+#include "preview/MediaHeaders.h"
+
+namespace restallow {
+namespace {
+
+std::uint32_t Le32(std::string_view b, std::size_t at) {
+    return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8) |
+           (static_cast<std::uint8_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
+}
+std::uint32_t Be32(std::string_view b, std::size_t at) {
+    return (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at])) << 24) | (static_cast<std::uint8_t>(b[at + 1]) << 16) |
+           (static_cast<std::uint8_t>(b[at + 2]) << 8) | static_cast<std::uint8_t>(b[at + 3]);
+}
+std::uint16_t Be16(std::string_view b, std::size_t at) {
+    return static_cast<std::uint16_t>((static_cast<std::uint8_t>(b[at]) << 8) | static_cast<std::uint8_t>(b[at + 1]));
+}
+
+// Walks the chunks of a RIFF list body, calling visit(tag, body) for each.
+template <typename Visit>
+bool WalkChunks(std::string_view list, Visit visit) {
+    std::size_t at = 0;
+    while (at + 8 <= list.size()) {
+        const std::string_view tag = list.substr(at, 4);
+        const std::uint32_t size = Le32(list, at + 4);
+        if (size > list.size() - at - 8) return false;
+        if (!visit(tag, list.substr(at + 8, size))) return false;
+        at += 8 + size + (size & 1);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::variant<AnimatedCursor, std::string> ReadAnimatedCursor(std::string_view file) {
+    if (file.size() < 12 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "ACON") {
+        return std::string("not an animated cursor (no RIFF ACON header)");
+    }
+    const std::uint32_t riffSize = Le32(file, 4);
+    const std::string_view body = file.substr(12, std::min<std::size_t>(file.size() - 12, riffSize >= 4 ? riffSize - 4 : 0));
+    AnimatedCursor cursor;
+    bool header = false;
+    const bool complete = WalkChunks(body, [&](std::string_view tag, std::string_view chunk) {
+        if (tag == "anih") {
+            if (chunk.size() < 36) return false;
+            cursor.rateJiffies = Le32(chunk, 28);
+            header = true;
+        } else if (tag == "LIST" && chunk.size() >= 4 && chunk.substr(0, 4) == "fram") {
+            return WalkChunks(chunk.substr(4), [&](std::string_view frameTag, std::string_view frame) {
+                if (frameTag == "icon") cursor.frames.push_back(frame);
+                return true;
+            });
+        }
+        return true;
+    });
+    if (!complete) return std::string("the animated cursor is truncated or damaged");
+    if (!header) return std::string("the animated cursor has no anih header");
+    if (cursor.frames.empty()) return std::string("the animated cursor holds no frames");
+    return cursor;
+}
+
+std::variant<AviHeader, std::string> ReadAviHeader(std::string_view file) {
+    if (file.size() < 72 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "AVI ") {
+        return std::string("not an AVI clip (no RIFF AVI header)");
+    }
+    if (file.substr(24, 4) != "avih") return std::string("the AVI clip has no main header where it belongs");
+    return AviHeader{Le32(file, 48), Le32(file, 64), Le32(file, 68)};
+}
+
+std::string CheckMidi(std::string_view file) {
+    if (file.size() < 14 || file.substr(0, 4) != "MThd" || Be32(file, 4) < 6) return "not a MIDI file (no MThd header)";
+    const std::uint32_t headerSize = Be32(file, 4);
+    if (headerSize > file.size() - 8) return "the MIDI header is truncated";
+    const std::uint16_t tracks = Be16(file, 10);
+    std::size_t at = 8 + headerSize;
+    for (std::uint16_t i = 0; i < tracks; ++i) {
+        if (at + 8 > file.size() || file.substr(at, 4) != "MTrk") return "MIDI track " + std::to_string(i + 1) + " is missing";
+        const std::uint32_t size = Be32(file, at + 4);
+        if (size > file.size() - at - 8) return "MIDI track " + std::to_string(i + 1) + " is truncated";
+        at += 8 + size;
+    }
+    return tracks == 0 ? "the MIDI file has no tracks" : "";
+}
+
+std::variant<std::string, std::string> ReadFontFamily(std::string_view file) {
+    using Result = std::variant<std::string, std::string>;
+    const auto fail = [](const char* message) { return Result(std::in_place_index<1>, message); };
+    if (file.size() < 12) return fail("not a TrueType font (too short)");
+    const std::uint16_t tables = Be16(file, 4);
+    if (12 + 16ull * tables > file.size()) return fail("the font's table directory is truncated");
+    for (std::size_t i = 0; i < tables; ++i) {
+        const std::size_t entry = 12 + 16 * i;
+        if (file.substr(entry, 4) != "name") continue;
+        const std::uint32_t offset = Be32(file, entry + 8), length = Be32(file, entry + 12);
+        if (offset > file.size() || length > file.size() - offset || length < 6) return fail("the font's name table is damaged");
+        const std::string_view names = file.substr(offset, length);
+        const std::uint16_t count = Be16(names, 2), strings = Be16(names, 4);
+        std::string fallback;
+        for (std::size_t n = 0; n < count && 6 + 12 * n + 12 <= names.size(); ++n) {
+            const std::size_t record = 6 + 12 * n;
+            const std::uint16_t platform = Be16(names, record), nameId = Be16(names, record + 6);
+            const std::uint16_t size = Be16(names, record + 8), at = Be16(names, record + 10);
+            if (nameId != 1 || std::size_t{strings} + at + size > names.size()) continue;
+            const std::string_view text = names.substr(std::size_t{strings} + at, size);
+            if (platform == 3 || platform == 0) {  // UTF-16 big-endian, kept as UTF-8
+                std::string name;
+                for (std::size_t c = 0; c + 1 < text.size(); c += 2) {
+                    const std::uint16_t unit = Be16(text, c);
+                    if (unit < 0x80) {
+                        name += static_cast<char>(unit);
+                    } else if (unit < 0x800) {
+                        name += static_cast<char>(0xC0 | (unit >> 6));
+                        name += static_cast<char>(0x80 | (unit & 0x3F));
+                    } else {
+                        name += static_cast<char>(0xE0 | (unit >> 12));
+                        name += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+                        name += static_cast<char>(0x80 | (unit & 0x3F));
+                    }
+                }
+                if (!name.empty()) return Result(std::in_place_index<0>, name);
+            } else if (platform == 1 && fallback.empty()) {
+                fallback = std::string(text);
+            }
+        }
+        if (!fallback.empty()) return Result(std::in_place_index<0>, fallback);
+        return fail("the font names no family");
+    }
+    return fail("not a TrueType font (no name table)");
+}
+
+}  // namespace restallow

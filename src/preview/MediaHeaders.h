@@ -1,0 +1,33 @@
+// Readers for the headers the preview needs: animated cursors (RIFF "ACON"), AVI main headers,
+// the chunk structure of MIDI files and the family name of TrueType fonts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace restallow {
+
+struct AnimatedCursor {
+    std::vector<std::string_view> frames;  // the icon chunks, in file order
+    std::uint32_t rateJiffies = 0;         // default display rate, in 1/60 s
+    std::uint32_t DelayMilliseconds() const { return static_cast<std::uint32_t>(rateJiffies * 100ull / 6); }
+};
+
+struct AviHeader {
+    std::uint32_t frameCount = 0;  // bytes 48..51 of the file
+    std::uint32_t width = 0;       // bytes 64..67
+    std::uint32_t height = 0;      // bytes 68..71
+};
+
+// Each gives its result, or a message saying what is wrong with the bytes.
+std::variant<AnimatedCursor, std::string> ReadAnimatedCursor(std::string_view file);
+std::variant<AviHeader, std::string> ReadAviHeader(std::string_view file);
+// Empty when the file has an MThd header and complete MTrk chunks; else what is wrong.
+std::string CheckMidi(std::string_view file);
+// The family name of a TrueType or OpenType font, from its "name" table.
+std::variant<std::string, std::string> ReadFontFamily(std::string_view file);
+
+}  // namespace restallow

@@ -1,0 +1,31 @@
+// The debug channel: values turned into one line of text and sent to a debug viewer listening
+// on the local socket "TDebuggerForm"; without a listener the text is dropped.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <variant>
+#include <vector>
+
+namespace restallow {
+
+struct DebugPointer {};  // a value whose text is empty
+struct DebugNil {};      // an empty object reference: "nil"
+
+using DebugValue = std::variant<int, bool, char, double, QString, DebugPointer, DebugNil>;
+
+QString FormatDebugValues(const std::vector<DebugValue>& values);
+
+inline constexpr const char* kDebugServer = "TDebuggerForm";
+
+// Sends the text and one NUL byte; returns at once when no viewer listens.
+void DebugSendText(const QString& text);
+void DebugSend(const std::vector<DebugValue>& values);
+
+// Sends the values, then plays sound 1..8 of the sound table from `soundDirectory` (0: none)
+// through `play`, which gets the file's path.
+void DebugSendSound(const std::vector<DebugValue>& values, int sound, const QString& soundDirectory,
+                    const std::function<void(const QString&)>& play);
+QString DebugSoundFile(int sound, const QString& soundDirectory);
+
+}  // namespace restallow

@@ -1,0 +1,256 @@
+// The preview window for every kind: sizes, captions, tooltips, hiding, and bad files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMovie>
+#include <QTest>
+#include <random>
+
+#include "preview/AviPlayer.h"
+#include "preview/MediaHeaders.h"
+#include "preview/PreviewScale.h"
+#include "preview/PreviewWindow.h"
+#include "shell/DebugChannel.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
+#include "widgets/CaptionedProgressBar.h"
+
+namespace restallow {
+namespace {
+
+QString Fixture(const char* name) { return QStringLiteral(RESTALLOW_TEST_DATA "/../preview/data/") + QString::fromLatin1(name); }
+QString RcFixture(const char* name) { return QStringLiteral(RESTALLOW_TEST_DATA "/../tools/rc/data/") + QString::fromLatin1(name); }
+
+ResourceEntry Entry(const char* name, const char* type, const QString& path) {
+    return {name, type, "", ResourceEntry::QuoteFile(path.toStdString())};
+}
+
+class PreviewTest : public ::testing::Test {
+protected:
+    PreviewTest()
+        : preview(prompter, {[this] { return checked; }, [this] { return selected; }, [] { return 1; }, {}, &progress, {}}) {
+        progress.hide();
+        connect = QObject::connect(&progress, &QProgressBar::valueChanged, [this](int v) { progressValues.push_back(v); });
+    }
+
+    void Show(const char* name, const char* type, const QString& path) {
+        const ResourceEntry entry = Entry(name, type, path);
+        preview.PreviewEntry(&entry);
+    }
+
+    test::ScriptedPrompter prompter;
+    CaptionedProgressBar progress;
+    std::vector<int> progressValues;
+    QMetaObject::Connection connect;
+    bool checked = true;
+    int selected = 1;
+    PreviewWindow preview;
+};
+
+TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheCaption) {
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp320x240.bmp"));
+    EXPECT_TRUE(preview.isVisible());
+    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_1"));
+    EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp320x240.bmp") + u'\n');
+    EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 240));
+
+    Show("Bitmap_2", " BITMAP ", Fixture("bmp640x480.bmp"));
+    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Original Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 240));
+    preview.Relabel(3);
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Originalgröße: 640 x 480 Pixel"));
+    preview.renameCaption(QStringLiteral("Logo"));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Originalgröße: 640 x 480 Pixel"));
+
+    Show("Bitmap_3", " BITMAP ", Fixture("bmp10x10.bmp"));
+    EXPECT_EQ(preview.clientSize(), QSize(80, 80));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PreviewTest, JpegPicturesAreReducedOnceWhileTheProgressBarMoves) {
+    Show("JPEG_1", " JPEG ", Fixture("jpeg1280x480.jpg"));
+    EXPECT_EQ(preview.clientSize(), QSize(340, 140));
+    EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 120));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("JPEG_1   Original Size: 1280 x 480 pixels"));
+    EXPECT_FALSE(progressValues.empty());
+    EXPECT_EQ(progressValues.back(), 0);  // reset when done
+    EXPECT_TRUE(std::find(progressValues.begin(), progressValues.end(), 100) != progressValues.end());
+    EXPECT_FALSE(progress.isVisible());
+
+    Show("JPEG_2", " JPEG ", Fixture("jpeg100x960.jpg"));
+    EXPECT_EQ(preview.clientSize(), QSize(80, 260));
+    EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(25, 240));
+}
+
+TEST_F(PreviewTest, GifPicturesTellTheirFramesAndAnimate) {
+    Show("GIF_1", " GIF ", Fixture("gif1frame.gif"));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("GIF_1  "));
+    EXPECT_NE(preview.movie()->state(), QMovie::Running);
+    Show("GIF_2", " GIF ", Fixture("gif12frames.gif"));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("GIF_2  12 Frames"));
+    EXPECT_EQ(preview.GIFPrev()->toolTip().section(u'\n', 1), QStringLiteral("12 Frames"));
+    EXPECT_EQ(preview.movie()->state(), QMovie::Running);
+    Show("GIF_3", " GIF ", Fixture("gif640x480.gif"));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("GIF_3   Original Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.movie()->scaledSize(), QSize(320, 240));
+    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+}
+
+TEST_F(PreviewTest, AviClipsPlayAtTheirOwnSize) {
+    Show("Animation_1", " ANIMATION ", Fixture("clip640x480.avi"));
+    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Animation_1   Original Size: 640 x 480 pixels"));
+    EXPECT_TRUE(preview.AviPrev()->isPlaying());
+    EXPECT_EQ(preview.AviPrev()->pixmap().size(), QSize(640, 480));
+    QTest::qWait(350);
+    EXPECT_GE(preview.AviPrev()->framesShown(), 3);  // on past the end, from the start again
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PreviewTest, SmallKindsGetTheIconSizedViewer) {
+    const std::pair<const char*, QString> kinds[] = {{" ICON ", RcFixture("icon.ico")},
+                                                     {" CURSOR ", RcFixture("mono.cur")},
+                                                     {" CURSOR ", RcFixture("color.cur")},
+                                                     {" ANICURSOR ", RcFixture("anim.ani")},
+                                                     {" WAVE ", Fixture("sound.wav")},
+                                                     {" MIDI ", Fixture("tune.mid")}};
+    for (const auto& [type, path] : kinds) {
+        SCOPED_TRACE(type);
+        Show("Small_1", type, path);
+        EXPECT_TRUE(prompter.messages.empty()) << (prompter.messages.empty() ? "" : prompter.messages.back().text.toStdString());
+        EXPECT_EQ(preview.clientSize(), QSize(80, 80));
+        EXPECT_EQ(preview.windowTitle(), QStringLiteral("Small_1"));
+        EXPECT_EQ(preview.imagePanelBorder(), 20);
+    }
+    EXPECT_TRUE(preview.sound().isOpen());
+    Show("AniCursor_1", " ANICURSOR ", RcFixture("anim.ani"));
+    EXPECT_EQ(preview.aniFrames(), 2);
+    EXPECT_EQ(preview.aniInterval(), 10 * 100 / 6);
+    Show("Cursor_1", " CURSOR ", RcFixture("mono.cur"));
+    const QImage cursor = preview.BmpPrev()->pixmap().toImage();
+    EXPECT_TRUE(cursor.hasAlphaChannel());  // the transparent parts stay transparent
+    EXPECT_LE(cursor.height(), 32);
+}
+
+TEST_F(PreviewTest, FontsAreWrittenInThemselvesWithoutAFileBesideThem) {
+    test::TempDir dir;
+    const std::string font = dir.write("font.ttf", test::TempDir::read(RcFixture("font.ttf").toStdString()));
+    Show("Font_1", " TTFONT ", QString::fromStdString(font));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(preview.BmpPrev()->pixmap().height(), 60);
+    EXPECT_EQ(preview.clientSize(), QSize(preview.BmpPrev()->pixmap().width() + 20, 80));
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Font_1"));
+    EXPECT_EQ(QDir(dir.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("font.ttf")});
+    EXPECT_EQ(std::get<0>(ReadFontFamily(test::TempDir::read(font))), "DejaVu Sans Mono");
+}
+
+TEST_F(PreviewTest, HidingRules) {
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
+    ASSERT_TRUE(preview.isVisible());
+    Show("RCDATA_1", " RCDATA ", Fixture("bmp10x10.bmp"));
+    EXPECT_FALSE(preview.isVisible());
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
+    selected = 2;
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
+    EXPECT_FALSE(preview.isVisible());
+    selected = 1;
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp640x480.bmp"));
+    const QString caption = preview.windowTitle();
+    Show("Gone_1", " BITMAP ", Fixture("deleted.bmp"));  // a deleted file: cleared, left as it was
+    EXPECT_TRUE(preview.isVisible());
+    EXPECT_EQ(preview.windowTitle(), caption);
+    EXPECT_FALSE(preview.BmpPrev()->isVisible());
+    EXPECT_TRUE(preview.hiddenWhileWanted() == false);
+    preview.PreviewEntry(nullptr);
+    EXPECT_FALSE(preview.isVisible());
+    EXPECT_TRUE(preview.hiddenWhileWanted());
+    checked = false;
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
+    EXPECT_FALSE(preview.isVisible());
+    EXPECT_FALSE(preview.hiddenWhileWanted());
+}
+
+TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
+    test::TempDir dir;
+    std::mt19937 random(7);
+    std::string noise(3000, '\0');
+    for (char& c : noise) c = static_cast<char>(random());
+    const std::pair<const char*, QString> kinds[] = {
+        {" BITMAP ", Fixture("bmp640x480.bmp")}, {" JPEG ", Fixture("jpeg1280x480.jpg")}, {" GIF ", Fixture("gif12frames.gif")},
+        {" ANICURSOR ", RcFixture("anim.ani")}, {" ANIMATION ", Fixture("clip64x48.avi")}, {" ICON ", RcFixture("icon.ico")},
+        {" CURSOR ", RcFixture("color.cur")}, {" MIDI ", Fixture("tune.mid")}, {" TTFONT ", RcFixture("font.ttf")}};
+    for (const auto& [type, path] : kinds) {
+        const std::string good = test::TempDir::read(path.toStdString());
+        const std::pair<const char*, std::string> bad[] = {
+            {"truncated", good.substr(0, good.size() / 3)}, {"renamed", test::TempDir::read(Fixture("sound.wav").toStdString())},
+            {"empty", ""}, {"noise", noise}};
+        for (const auto& [what, bytes] : bad) {
+            SCOPED_TRACE(std::string(type) + what);
+            const std::string file = dir.write(QString::fromLatin1(what) + QFileInfo(path).fileName(), bytes);
+            const std::size_t before = prompter.messages.size();
+            prompter.messageAnswers.push_back(MsgButton::Ok);
+            Show("Bad_1", type, QString::fromStdString(file));
+            // A GIF or icon cut short may still show its first complete part; anything else is refused.
+            if (prompter.messages.size() == before) {
+                prompter.messageAnswers.pop_back();
+                EXPECT_TRUE(std::string(what) == "truncated") << "accepted without a message";
+                continue;
+            }
+            EXPECT_EQ(prompter.messages.size(), before + 1);
+            EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Error);
+            EXPECT_FALSE(preview.BmpPrev()->isVisible() || preview.GIFPrev()->isVisible() || preview.AviPrev()->isVisible());
+            EXPECT_FALSE(preview.sound().isOpen());
+        }
+    }
+}
+
+TEST(MediaHeaders, AnimatedCursorsAviHeadersAndMidiChunks) {
+    const std::string ani = test::TempDir::read(RcFixture("anim.ani").toStdString());
+    const auto cursor = ReadAnimatedCursor(ani);
+    ASSERT_TRUE(std::holds_alternative<AnimatedCursor>(cursor));
+    EXPECT_EQ(std::get<AnimatedCursor>(cursor).frames.size(), 2u);
+    EXPECT_EQ(std::get<AnimatedCursor>(cursor).DelayMilliseconds(), 166u);
+    const auto avi = ReadAviHeader(test::TempDir::read(Fixture("clip640x480.avi").toStdString()));
+    ASSERT_TRUE(std::holds_alternative<AviHeader>(avi));
+    EXPECT_EQ(std::get<AviHeader>(avi).frameCount, 4u);
+    EXPECT_EQ(std::get<AviHeader>(avi).width, 640u);
+    EXPECT_EQ(std::get<AviHeader>(avi).height, 480u);
+    const std::string midi = test::TempDir::read(Fixture("tune.mid").toStdString());
+    EXPECT_EQ(CheckMidi(midi), "");
+    EXPECT_EQ(CheckMidi(midi.substr(0, midi.size() - 3)), "MIDI track 1 is truncated");
+    EXPECT_EQ(CheckMidi(midi.substr(0, 14)), "MIDI track 1 is missing");
+    EXPECT_FALSE(ComputePreviewScale(0, 10));
+}
+
+TEST(DebugChannel, FormatsValuesAndSendsTheLineWithItsNul) {
+    EXPECT_EQ(FormatDebugValues({1, DebugPointer{}, 2}), QStringLiteral("1 *  * 2"));
+    EXPECT_EQ(FormatDebugValues({DebugPointer{}, 1}), QStringLiteral("1"));
+    EXPECT_EQ(FormatDebugValues({true, 'x', 2.5, DebugNil{}}), QStringLiteral("TRUE * x * 2.5 * nil"));
+    EXPECT_EQ(DebugSoundFile(4, QStringLiteral("/snd/")), QStringLiteral("/snd/KLOKKER.wav"));
+    EXPECT_EQ(DebugSoundFile(0, QStringLiteral("/snd/")), QString());
+    DebugSendText(QStringLiteral("nobody listens"));  // dropped without a word
+
+    QLocalServer::removeServer(QString::fromLatin1(kDebugServer));
+    QLocalServer server;
+    ASSERT_TRUE(server.listen(QString::fromLatin1(kDebugServer)));
+    DebugSend({5, QStringLiteral("abc")});
+    ASSERT_TRUE(server.waitForNewConnection(1000));
+    QLocalSocket* connection = server.nextPendingConnection();
+    QByteArray received;
+    for (int i = 0; i < 50 && received.size() < 8; ++i) {
+        connection->waitForReadyRead(20);
+        received += connection->readAll();
+    }
+    EXPECT_EQ(received, QByteArray("5 * abc\0", 8));
+}
+
+}  // namespace
+}  // namespace restallow
