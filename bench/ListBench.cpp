@@ -1,6 +1,8 @@
 // Times a large Resource List: writing its script, reading it back, loading it into the window's
 // list view and sorting by each column. Prints one line per step and the peak memory.
 #include <QApplication>
+
+#include "QuietPrompter.h"
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -17,19 +19,7 @@ namespace {
 
 using namespace restallow;
 
-// Answers nothing: the benchmark drives the commands directly.
-class SilentPrompter : public Prompter {
-public:
-    MsgButton message(const MessageRequest&) override { return MsgButton::Yes; }
-    std::optional<FileDialogAnswer> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<FileDialogAnswer> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> askStartId(const QString&, int) override { return std::nullopt; }
-    std::optional<int> askOutputKind(int, int) override { return std::nullopt; }
-    bool showReadme(const ReadmeRequest&) override { return false; }
-    OptionsOutcome showOptions(const OptionsState&) override { return {}; }
-    void beep(BeepKind) override {}
-    void movePointer(const QPoint&) override {}
-};
+using bench::QuietPrompter;
 
 constexpr int kEntries = 50000;
 constexpr int kTables = 20;
@@ -92,7 +82,7 @@ int main(int argc, char** argv) {
         if (loaded.entries != expected) std::printf("  MISMATCH after reading back\n");
     });
 
-    SilentPrompter prompter;
+    QuietPrompter prompter;
     TfmTallow window(prompter);
     window.show();
     QCoreApplication::processEvents();

@@ -1,31 +1,15 @@
 // Times the preview of a large JPEG picture: from handing the entry to the preview until the
 // reduced picture is shown. bench/preview_bench.sh compares it with djpeg decoding the file fully.
 #include <QApplication>
+
+#include "QuietPrompter.h"
 #include <QElapsedTimer>
 #include <cstdio>
 
 #include "preview/PreviewWindow.h"
 #include "widgets/CaptionedProgressBar.h"
 
-namespace {
-
-class QuietPrompter : public restallow::Prompter {
-public:
-    restallow::MsgButton message(const restallow::MessageRequest& request) override {
-        std::fprintf(stderr, "message: %s\n", request.text.toLocal8Bit().constData());
-        return restallow::MsgButton::Ok;
-    }
-    std::optional<restallow::FileDialogAnswer> openFile(const restallow::FileDialogRequest&) override { return {}; }
-    std::optional<restallow::FileDialogAnswer> saveFile(const restallow::FileDialogRequest&) override { return {}; }
-    std::optional<QString> askStartId(const QString&, int) override { return {}; }
-    std::optional<int> askOutputKind(int, int) override { return {}; }
-    bool showReadme(const restallow::ReadmeRequest&) override { return false; }
-    restallow::OptionsOutcome showOptions(const restallow::OptionsState&) override { return {}; }
-    void beep(restallow::BeepKind) override {}
-    void movePointer(const QPoint&) override {}
-};
-
-}  // namespace
+using restallow::bench::QuietPrompter;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

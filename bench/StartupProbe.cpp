@@ -1,28 +1,15 @@
 // Starts either the main window or an empty Qt main window, quits as soon as it is shown.
 // bench/startup_bench.sh times whole runs of both.
 #include <QApplication>
+
+#include "QuietPrompter.h"
 #include <QMainWindow>
 #include <QTimer>
 #include <cstring>
 
 #include "app/TfmTallow.h"
 
-namespace {
-
-class QuietPrompter : public restallow::Prompter {
-public:
-    restallow::MsgButton message(const restallow::MessageRequest&) override { return restallow::MsgButton::Yes; }
-    std::optional<restallow::FileDialogAnswer> openFile(const restallow::FileDialogRequest&) override { return {}; }
-    std::optional<restallow::FileDialogAnswer> saveFile(const restallow::FileDialogRequest&) override { return {}; }
-    std::optional<QString> askStartId(const QString&, int) override { return {}; }
-    std::optional<int> askOutputKind(int, int) override { return {}; }
-    bool showReadme(const restallow::ReadmeRequest&) override { return false; }
-    restallow::OptionsOutcome showOptions(const restallow::OptionsState&) override { return {}; }
-    void beep(restallow::BeepKind) override {}
-    void movePointer(const QPoint&) override {}
-};
-
-}  // namespace
+using restallow::bench::QuietPrompter;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -45,46 +45,53 @@ void SettingsStore::remove(const QString& name) {
     if (enabled_) settings_->remove(group_ + u'/' + name);
 }
 
-void ReadSettings(const SettingsStore& store, AppSettings& s) {
-    store.readString(QStringLiteral("OpenDlg_InitialDir"), s.list.InitialDir);
-    store.readInt(QStringLiteral("OpenDlg_FilterIndex"), s.list.FilterIndex);
-    store.readString(QStringLiteral("Filename1_InitialDir"), s.Filename1InitialDir);
-    store.readInt(QStringLiteral("Filename1_FilterIndex"), s.Filename1FilterIndex);
-    store.readString(QStringLiteral("Filename2_InitialDir"), s.Filename2InitialDir);
-    store.readString(QStringLiteral("SaveDlg_InitialDir"), s.list.SaveDir);
-    store.readInt(QStringLiteral("SaveDlg_FilterIndex"), s.list.SaveFilterIndex);
-    store.readInt(QStringLiteral("Language_Value"), s.list.Language);
-    store.readLong(QStringLiteral("StartID_Value"), s.list.StartID);
-    store.readInt(QStringLiteral("Prev_Left"), s.PrevLeft);
-    store.readInt(QStringLiteral("Prev_Top"), s.PrevTop);
-    store.readBool(QStringLiteral("cbPreview_Checked"), s.PreviewChecked);
-    store.readInt(QStringLiteral("ResKind_Value"), s.list.ResKind);
-    store.readInt(QStringLiteral("Hints_Value"), s.Hints);
-    store.readInt(QStringLiteral("Queries_Value"), s.Queries);
-    store.readInt(QStringLiteral("ShowInfo_Value"), s.ShowInfo);
-    store.readInt(QStringLiteral("CI_Value"), s.list.CI);
-    store.readInt(QStringLiteral("Outfit_Value"), s.Outfit);
+namespace {
+
+// Every stored setting of the main window, in the order it is read and written.
+template <typename Settings, typename Visit>
+void ForEachStored(Settings& s, Visit visit) {
+    visit("OpenDlg_InitialDir", s.list.InitialDir);
+    visit("OpenDlg_FilterIndex", s.list.FilterIndex);
+    visit("Filename1_InitialDir", s.Filename1InitialDir);
+    visit("Filename1_FilterIndex", s.Filename1FilterIndex);
+    visit("Filename2_InitialDir", s.Filename2InitialDir);
+    visit("SaveDlg_InitialDir", s.list.SaveDir);
+    visit("SaveDlg_FilterIndex", s.list.SaveFilterIndex);
+    visit("Language_Value", s.list.Language);
+    visit("StartID_Value", s.list.StartID);
+    visit("Prev_Left", s.PrevLeft);
+    visit("Prev_Top", s.PrevTop);
+    visit("cbPreview_Checked", s.PreviewChecked);
+    visit("ResKind_Value", s.list.ResKind);
+    visit("Hints_Value", s.Hints);
+    visit("Queries_Value", s.Queries);
+    visit("ShowInfo_Value", s.ShowInfo);
+    visit("CI_Value", s.list.CI);
+    visit("Outfit_Value", s.Outfit);
 }
 
-void WriteSettings(SettingsStore& store, const AppSettings& s) {
-    store.write(QStringLiteral("OpenDlg_InitialDir"), s.list.InitialDir);
-    store.write(QStringLiteral("OpenDlg_FilterIndex"), s.list.FilterIndex);
-    store.write(QStringLiteral("Filename1_InitialDir"), s.Filename1InitialDir);
-    store.write(QStringLiteral("Filename1_FilterIndex"), s.Filename1FilterIndex);
-    store.write(QStringLiteral("Filename2_InitialDir"), s.Filename2InitialDir);
-    store.write(QStringLiteral("SaveDlg_InitialDir"), s.list.SaveDir);
-    store.write(QStringLiteral("SaveDlg_FilterIndex"), s.list.SaveFilterIndex);
-    store.write(QStringLiteral("Language_Value"), s.list.Language);
-    store.write(QStringLiteral("StartID_Value"), s.list.StartID);
-    store.write(QStringLiteral("Prev_Left"), s.PrevLeft);
-    store.write(QStringLiteral("Prev_Top"), s.PrevTop);
-    store.writeBool(QStringLiteral("cbPreview_Checked"), s.PreviewChecked);
-    store.write(QStringLiteral("ResKind_Value"), s.list.ResKind);
-    store.write(QStringLiteral("Hints_Value"), s.Hints);
-    store.write(QStringLiteral("Queries_Value"), s.Queries);
-    store.write(QStringLiteral("ShowInfo_Value"), s.ShowInfo);
-    store.write(QStringLiteral("CI_Value"), s.list.CI);
-    store.write(QStringLiteral("Outfit_Value"), s.Outfit);
+void Read(const SettingsStore& store, const QString& name, QString& value) { store.readString(name, value); }
+void Read(const SettingsStore& store, const QString& name, int& value) { store.readInt(name, value); }
+void Read(const SettingsStore& store, const QString& name, long long& value) { store.readLong(name, value); }
+void Read(const SettingsStore& store, const QString& name, bool& value) { store.readBool(name, value); }
+void Write(SettingsStore& store, const QString& name, const QString& value) { store.write(name, value); }
+void Write(SettingsStore& store, const QString& name, long long value) { store.write(name, value); }
+void Write(SettingsStore& store, const QString& name, bool value) { store.writeBool(name, value); }
+
+}  // namespace
+
+void ReadSettings(const SettingsStore& store, AppSettings& settings) {
+    ForEachStored(settings, [&store](const char* name, auto& value) { Read(store, QString::fromLatin1(name), value); });
+}
+
+void WriteSettings(SettingsStore& store, const AppSettings& settings) {
+    ForEachStored(settings, [&store](const char* name, const auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int>) {
+            Write(store, QString::fromLatin1(name), static_cast<long long>(value));
+        } else {
+            Write(store, QString::fromLatin1(name), value);
+        }
+    });
     store.sync();
 }
 
