@@ -70,10 +70,10 @@ QString ShellQuote(const QString& text) {
     return u'\'' + quoted + u'\'';
 }
 
-void WriteShortcut(const QString& fileName, const ShortcutSpec& spec) {
+void WriteShortcut(const QString& fileName, const ShortcutTarget& target) {
     QSaveFile file(fileName);
     const QByteArray text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Resource Tallowin+\nComment=%1\nExec=%2\nIcon=%3\nPath=%4\nTerminal=false\n")
-                                .arg(spec.description, DesktopExecQuote(spec.target), spec.icon, spec.workingDir)
+                                .arg(target.description, DesktopExecQuote(target.target), target.icon, target.workingDir)
                                 .toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         throw FileError("Erreur en écriture.");
@@ -81,7 +81,7 @@ void WriteShortcut(const QString& fileName, const ShortcutSpec& spec) {
     QFile::setPermissions(fileName, QFile::permissions(fileName) | QFile::ExeOwner);
 }
 
-void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutSpec& spec) {
+void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target) {
     const std::array<QString, 3> folders = ShortcutFolders();
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const QString file = folders[i] + u'/' + QString::fromLatin1(kShortcutName);
@@ -93,7 +93,7 @@ void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutSpe
         if (exists) continue;
         // The menu and autostart folders are made when missing; a missing desktop is left alone.
         if (!QFileInfo(folders[i]).isDir() && (i == 0 || !QDir().mkpath(folders[i]))) continue;
-        WriteShortcut(file, spec);
+        WriteShortcut(file, target);
     }
 }
 

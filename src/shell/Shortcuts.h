@@ -12,7 +12,7 @@ inline constexpr const char* kShortcutName = "Resource Tallowin+ 1.0.desktop";
 inline constexpr const char* kRemovalEntry = "Delete ResTallow.desktop";
 inline constexpr const char* kRemovalScript = "DelResTa.sh";
 
-struct ShortcutSpec {
+struct ShortcutTarget {
     QString target;       // the program to start
     QString icon;
     QString description;  // the entry's comment
@@ -27,8 +27,8 @@ QString ProgramDataFolder();
 // Creates a missing shortcut whose flag is set, deletes an existing one whose flag is clear;
 // an existing shortcut is never rewritten. A missing desktop folder is skipped without error.
 // Throws FileError("Erreur en écriture.") when an entry cannot be written.
-void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutSpec& spec);
-void WriteShortcut(const QString& fileName, const ShortcutSpec& spec);
+void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target);
+void WriteShortcut(const QString& fileName, const ShortcutTarget& target);
 
 // The Exec value for a program path, quoted and escaped as desktop entries require.
 QString DesktopExecQuote(const QString& path);

@@ -49,8 +49,8 @@ using ShortcutsTest = IsolatedHome;
 
 TEST_F(ShortcutsTest, FirstConfirmationCreatesTheTickedOnesAndLaterOnesKeepThem) {
     QDir().mkpath(home.path(QStringLiteral("Desktop")));
-    const ShortcutSpec spec{QStringLiteral("/opt/my tools/restallow"), QStringLiteral("/opt/icon.png"), QStringLiteral("Resource Tallowin+ 1.0"), {}};
-    CreateOrRemoveShortcuts({true, true, false}, spec);
+    const ShortcutTarget target{QStringLiteral("/opt/my tools/restallow"), QStringLiteral("/opt/icon.png"), QStringLiteral("Resource Tallowin+ 1.0"), {}};
+    CreateOrRemoveShortcuts({true, true, false}, target);
     EXPECT_TRUE(QFile::exists(Shortcut(0)));
     EXPECT_TRUE(QFile::exists(Shortcut(1)));
     EXPECT_FALSE(QFile::exists(Shortcut(2)));
@@ -61,10 +61,10 @@ TEST_F(ShortcutsTest, FirstConfirmationCreatesTheTickedOnesAndLaterOnesKeepThem)
     ASSERT_TRUE(edited.open(QIODevice::Append));
     edited.write("# mine\n");
     edited.close();
-    CreateOrRemoveShortcuts({true, true, false}, spec);  // an existing entry is never rewritten
+    CreateOrRemoveShortcuts({true, true, false}, target);  // an existing entry is never rewritten
     EXPECT_TRUE(test::TempDir::read(Shortcut(1).toStdString()).ends_with("# mine\n"));
 
-    CreateOrRemoveShortcuts({false, true, false}, spec);
+    CreateOrRemoveShortcuts({false, true, false}, target);
     EXPECT_FALSE(QFile::exists(Shortcut(0)));
     EXPECT_TRUE(QFile::exists(Shortcut(1)));
 }

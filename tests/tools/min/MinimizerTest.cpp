@@ -18,19 +18,19 @@ namespace {
 
 using test::NeWriter;
 using test::Pattern;
-using test::ProgramSpec;
+using test::ProgramLayout;
 
-test::ProgramSpec Spec(int segments, bool resources, unsigned shift = 9) {
-    ProgramSpec spec;
-    spec.segmentShift = shift;
-    for (int i = 0; i < segments; ++i) spec.segments.push_back({Pattern(100 + 37 * i, i), i % 3 == 0 ? 2 + i : 0});
+test::ProgramLayout Layout(int segments, bool resources, unsigned shift = 9) {
+    ProgramLayout layout;
+    layout.segmentShift = shift;
+    for (int i = 0; i < segments; ++i) layout.segments.push_back({Pattern(100 + 37 * i, i), i % 3 == 0 ? 2 + i : 0});
     if (resources) {
-        spec.resources = {{0x8003, 0x8001, Pattern(744, 50)},  // an icon image
+        layout.resources = {{0x8003, 0x8001, Pattern(744, 50)},  // an icon image
                           {0x800E, 0x8001, Pattern(20, 51)},   // its group
                           {0x8006, 0x8002, Pattern(33, 52)},   // a string block
                           {0x800A, 0x8007, Pattern(1000, 53)}};
     }
-    return spec;
+    return layout;
 }
 
 Program Read(const std::string& file) {
@@ -41,7 +41,7 @@ Program Read(const std::string& file) {
 
 // Every segment with its relocations, every resource's own bytes and the non-resident names
 // are the same in both files.
-void ExpectSameContent(const std::string& before, const std::string& after, const ProgramSpec& spec) {
+void ExpectSameContent(const std::string& before, const std::string& after, const ProgramLayout& layout) {
     const Program a = Read(before), b = Read(after);
     ASSERT_EQ(a.segments.size(), b.segments.size());
     for (std::size_t i = 0; i < a.segments.size(); ++i) {
@@ -49,10 +49,10 @@ void ExpectSameContent(const std::string& before, const std::string& after, cons
                   after.substr(b.segments[i].offset, b.segments[i].size + b.segments[i].relocSize))
             << "segment " << i;
     }
-    ASSERT_EQ(b.resources.size(), spec.resources.size());
-    for (std::size_t i = 0; i < spec.resources.size(); ++i) {
-        EXPECT_EQ(after.substr(b.resources[i].offset, spec.resources[i].data.size()), spec.resources[i].data) << "resource " << i;
-        EXPECT_GE(b.resources[i].size, spec.resources[i].data.size());
+    ASSERT_EQ(b.resources.size(), layout.resources.size());
+    for (std::size_t i = 0; i < layout.resources.size(); ++i) {
+        EXPECT_EQ(after.substr(b.resources[i].offset, layout.resources[i].data.size()), layout.resources[i].data) << "resource " << i;
+        EXPECT_GE(b.resources[i].size, layout.resources[i].data.size());
     }
     EXPECT_EQ(before.substr(a.nonResidentOffset, a.nonResidentSize), after.substr(b.nonResidentOffset, b.nonResidentSize));
 }
@@ -62,16 +62,16 @@ TEST(Minimizer, PackedProgramsKeepEveryByteAndShrinkWhenThereWasSlack) {
         for (bool resources : {false, true}) {
             for (bool nonResidentAtEnd : {false, true}) {
                 SCOPED_TRACE(testing::Message() << segments << " segments, resources " << resources << ", names at end " << nonResidentAtEnd);
-                ProgramSpec spec = Spec(segments, resources);
-                spec.nonResidentAtEnd = nonResidentAtEnd;
-                spec.appended = "OVERLAY DATA";
-                const std::string before = NeWriter::Build(spec);
+                ProgramLayout layout = Layout(segments, resources);
+                layout.nonResidentAtEnd = nonResidentAtEnd;
+                layout.appended = "OVERLAY DATA";
+                const std::string before = NeWriter::Build(layout);
                 const auto packed = Minimize(before);
                 ASSERT_TRUE(IsPacked(packed)) << std::get<1>(packed);
                 const std::string& after = std::get<0>(packed);
                 EXPECT_LT(after.size(), before.size());
-                ExpectSameContent(before, after, spec);
-                EXPECT_EQ(after.substr(after.size() - spec.appended.size()), spec.appended);
+                ExpectSameContent(before, after, layout);
+                EXPECT_EQ(after.substr(after.size() - layout.appended.size()), layout.appended);
                 EXPECT_EQ(Read(after).segmentShift, 1);
                 // Packing again changes nothing more.
                 EXPECT_EQ(std::get<0>(Minimize(after)), after);
@@ -81,18 +81,18 @@ TEST(Minimizer, PackedProgramsKeepEveryByteAndShrinkWhenThereWasSlack) {
 }
 
 TEST(Minimizer, LargeProgramsGetTheSmallestShiftThatStillAddressesThem) {
-    ProgramSpec spec = Spec(0, false);
-    for (int i = 0; i < 4; ++i) spec.segments.push_back({Pattern(60000, i), 1});
-    const std::string before = NeWriter::Build(spec);
+    ProgramLayout layout = Layout(0, false);
+    for (int i = 0; i < 4; ++i) layout.segments.push_back({Pattern(60000, i), 1});
+    const std::string before = NeWriter::Build(layout);
     const auto packed = Minimize(before);
     ASSERT_TRUE(IsPacked(packed));
     const Program after = Read(std::get<0>(packed));
     EXPECT_EQ(after.segmentShift, 2);  // 240 KB need offsets in units of 4 bytes
-    ExpectSameContent(before, std::get<0>(packed), spec);
+    ExpectSameContent(before, std::get<0>(packed), layout);
 }
 
 TEST(Minimizer, RefusesWhatIsNoWellFormedNeProgram) {
-    const std::string good = NeWriter::Build(Spec(3, true));
+    const std::string good = NeWriter::Build(Layout(3, true));
     std::string pe = good;
     pe[0x40 + 1] = 'E';
     pe[0x40] = 'P';
@@ -159,10 +159,10 @@ protected:
 };
 
 TEST_F(MinimizerCommand, WritesThePackedCopyOrNothing) {
-    const ProgramSpec spec = Spec(4, true);
-    Write("in put.exe", NeWriter::Build(spec));
+    const ProgramLayout layout = Layout(4, true);
+    Write("in put.exe", NeWriter::Build(layout));
     ASSERT_EQ(Run("'" + (dir / "in put.exe").string() + "' '" + (dir / "out.exe").string() + "'"), 0);
-    ExpectSameContent(ReadFile(dir / "in put.exe"), ReadFile(dir / "out.exe"), spec);
+    ExpectSameContent(ReadFile(dir / "in put.exe"), ReadFile(dir / "out.exe"), layout);
 
     Write("pe.exe", std::string("MZ") + std::string(0x3A, '\0') + std::string("\x40\0\0\0PE\0\0", 8) + std::string(64, '\0'));
     EXPECT_EQ(Run("'" + (dir / "pe.exe").string() + "' '" + (dir / "pe.out").string() + "'"), 1);
@@ -173,8 +173,8 @@ TEST_F(MinimizerCommand, WritesThePackedCopyOrNothing) {
 
 TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {
     if (std::system("command -v wrestool >/dev/null 2>&1") != 0) GTEST_SKIP() << "wrestool (icoutils) missing";
-    const ProgramSpec spec = Spec(3, true);
-    Write("in.exe", NeWriter::Build(spec));
+    const ProgramLayout layout = Layout(3, true);
+    Write("in.exe", NeWriter::Build(layout));
     ASSERT_EQ(Run("'" + (dir / "in.exe").string() + "' '" + (dir / "out.exe").string() + "'"), 0);
     std::string listings[2];
     for (int i = 0; i < 2; ++i) {

@@ -34,7 +34,7 @@ std::string Pattern(std::size_t size, unsigned seed) {
     return bytes;
 }
 
-std::string NeWriter::Build(const ProgramSpec& spec) {
+std::string NeWriter::Build(const ProgramLayout& layout) {
     constexpr std::size_t ne = 0x40;
     std::string file(ne, '\0');
     file[0] = 'M';
@@ -43,8 +43,8 @@ std::string NeWriter::Build(const ProgramSpec& spec) {
     std::string header(0x40, '\0');
     header[0] = 'N';
     header[1] = 'E';
-    Put16(header, 0x1C, static_cast<std::uint32_t>(spec.segments.size()));
-    Put16(header, 0x32, spec.segmentShift);
+    Put16(header, 0x1C, static_cast<std::uint32_t>(layout.segments.size()));
+    Put16(header, 0x32, layout.segmentShift);
     header[0x36] = 2;  // Windows
     header[0x37] = 0x08;  // with a gang-load area
     Put16(header, 0x38, 1);
@@ -56,12 +56,12 @@ std::string NeWriter::Build(const ProgramSpec& spec) {
     const auto here = [&] { return static_cast<std::uint32_t>(0x40 + tables.size()); };
     Put16(header, 0x22, here());
     const std::size_t segmentTable = tables.size();
-    tables.append(spec.segments.size() * 8, '\0');
+    tables.append(layout.segments.size() * 8, '\0');
     std::vector<std::size_t> nameInfo;
-    if (!spec.resources.empty()) {
+    if (!layout.resources.empty()) {
         Put16(header, 0x24, here());
-        Append16(tables, spec.resourceShift);
-        for (const ResourceSpec& r : spec.resources) {
+        Append16(tables, layout.resourceShift);
+        for (const ResourceLayout& r : layout.resources) {
             Append16(tables, r.type);
             Append16(tables, 1);
             Append16(tables, 0);
@@ -75,15 +75,15 @@ std::string NeWriter::Build(const ProgramSpec& spec) {
         tables += '\0';  // no resource names
     }
     Put16(header, 0x26, here());
-    if (spec.resources.empty()) Put16(header, 0x24, here());
-    tables += NameTable(spec.moduleName);
+    if (layout.resources.empty()) Put16(header, 0x24, here());
+    tables += NameTable(layout.moduleName);
     Put16(header, 0x28, here());
     Put16(header, 0x2A, here());
     tables += '\0';
     Put16(header, 0x04, here());
     Put16(header, 0x06, 2);
     tables.append(2, '\0');
-    const std::string nonResident = NameTable(spec.description);
+    const std::string nonResident = NameTable(layout.description);
     Put16(header, 0x20, static_cast<std::uint32_t>(nonResident.size()));
 
     file += header;
@@ -93,13 +93,13 @@ std::string NeWriter::Build(const ProgramSpec& spec) {
         Put16(file, ne + 0x2E, static_cast<std::uint32_t>(file.size() >> 16));
         file += nonResident;
     };
-    if (!spec.nonResidentAtEnd) putNonResident();
+    if (!layout.nonResidentAtEnd) putNonResident();
 
-    for (std::size_t i = 0; i < spec.segments.size(); ++i) {
-        const SegmentSpec& s = spec.segments[i];
-        Align(file, spec.segmentShift);
+    for (std::size_t i = 0; i < layout.segments.size(); ++i) {
+        const SegmentLayout& s = layout.segments[i];
+        Align(file, layout.segmentShift);
         const std::size_t entry = ne + 0x40 + segmentTable + i * 8;
-        Put16(file, entry, static_cast<std::uint32_t>(file.size() >> spec.segmentShift));
+        Put16(file, entry, static_cast<std::uint32_t>(file.size() >> layout.segmentShift));
         Put16(file, entry + 2, static_cast<std::uint32_t>(s.data.size() & 0xFFFF));
         Put16(file, entry + 4, s.relocations > 0 ? 0x0100 : 0);
         Put16(file, entry + 6, static_cast<std::uint32_t>(s.data.size() & 0xFFFF));
@@ -109,17 +109,17 @@ std::string NeWriter::Build(const ProgramSpec& spec) {
             file += Pattern(8 * static_cast<std::size_t>(s.relocations), static_cast<unsigned>(i + 100));
         }
     }
-    for (std::size_t i = 0; i < spec.resources.size(); ++i) {
-        Align(file, spec.resourceShift);
-        const std::size_t unit = std::size_t{1} << spec.resourceShift;
+    for (std::size_t i = 0; i < layout.resources.size(); ++i) {
+        Align(file, layout.resourceShift);
+        const std::size_t unit = std::size_t{1} << layout.resourceShift;
         const std::size_t at = ne + 0x40 + nameInfo[i];
-        Put16(file, at, static_cast<std::uint32_t>(file.size() >> spec.resourceShift));
-        Put16(file, at + 2, static_cast<std::uint32_t>((spec.resources[i].data.size() + unit - 1) / unit));
-        file += spec.resources[i].data;
-        Align(file, spec.resourceShift);
+        Put16(file, at, static_cast<std::uint32_t>(file.size() >> layout.resourceShift));
+        Put16(file, at + 2, static_cast<std::uint32_t>((layout.resources[i].data.size() + unit - 1) / unit));
+        file += layout.resources[i].data;
+        Align(file, layout.resourceShift);
     }
-    if (spec.nonResidentAtEnd) putNonResident();
-    file += spec.appended;
+    if (layout.nonResidentAtEnd) putNonResident();
+    file += layout.appended;
     return file;
 }
 

@@ -8,20 +8,20 @@
 
 namespace ne::test {
 
-struct SegmentSpec {
+struct SegmentLayout {
     std::string data;
     int relocations = 0;  // records written after the data
 };
 
-struct ResourceSpec {
+struct ResourceLayout {
     std::uint16_t type;  // with 0x8000 for numbered types
     std::uint16_t id;    // with 0x8000 for numbered names
     std::string data;
 };
 
-struct ProgramSpec {
-    std::vector<SegmentSpec> segments;
-    std::vector<ResourceSpec> resources;
+struct ProgramLayout {
+    std::vector<SegmentLayout> segments;
+    std::vector<ResourceLayout> resources;
     unsigned segmentShift = 9;
     unsigned resourceShift = 4;
     std::string moduleName = "DEMO";
@@ -32,7 +32,7 @@ struct ProgramSpec {
 
 class NeWriter {
 public:
-    static std::string Build(const ProgramSpec& spec);
+    static std::string Build(const ProgramLayout& layout);
 };
 
 // Segment data that differs per segment, so misplaced bytes are noticed.
