@@ -79,12 +79,12 @@ void ScriptCommands::ReadScript(const QString& path) {
         list_.ResetKindCounters();
     }
     // Each string table read is traced on the debug channel, without a sound.
-    const LoadedScript loaded = ParseScript(ReadFileBytes(path.toStdString()), {},
+    LoadedScript loaded = ParseScript(ReadFileBytes(path.toStdString()), {},
                                             [](const std::string& stringId, const std::string& file) {
                                                 DebugSend({QString::fromStdString(stringId), QString::fromStdString(file)});
                                             });
     if (!loaded.recognised) return;
-    list_.ReplaceEntries(loaded.entries);
+    list_.ReplaceEntries(std::move(loaded.entries));
     list_.counters().Add(loaded.counters);
     if (loaded.startId) list_.settings().StartID = *loaded.startId;
     if (!loaded.error.empty()) throw FileError(loaded.error);
