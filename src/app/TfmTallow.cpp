@@ -22,6 +22,7 @@
 #include "shell/Hint.h"
 #include "shell/LanguageDetect.h"
 #include "shell/MainStrings.h"
+#include "shell/UiText.h"
 #include "shell/ReadmeTexts.h"
 #include "shell/Shortcuts.h"
 #include "widgets/CaptionStrip.h"
@@ -39,8 +40,6 @@ constexpr int kListScrollStep = 35;
 constexpr int kPreviewAreaTag = 5;
 // Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
 constexpr int kFirstListAreaTag = 6;
-
-QString Text(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
 
 }  // namespace
 
@@ -165,7 +164,7 @@ void TfmTallow::ApplyLanguage(int language) {
 }
 
 void TfmTallow::ApplyMainTable(int language) {
-    const auto text = [language](int index) { return Text(language, index); };
+    const auto text = [language](int index) { return UiText(language, index); };
     ui_.filename1->hide();
     ui_.filename2->hide();
     MegaPanel::SetHint(ui_.filename1, text(0));
@@ -194,7 +193,7 @@ void TfmTallow::ApplyMainTable(int language) {
 }
 
 void TfmTallow::ApplyHints() {
-    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? Text(settings_.list.Language, 37) : QString());
+    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, 37) : QString());
 }
 
 int TfmTallow::ScreenDepth() const {
@@ -232,7 +231,7 @@ void TfmTallow::BtnAddClick(int tag) {
 
 void TfmTallow::BtnReadmeClick() {
     const int language = settings_.list.Language;
-    ReadmeRequest request{Text(language, 40), Text(language, 41), ReadmeLines(language), settings_.ShowInfo != 0};
+    ReadmeRequest request{UiText(language, 40), UiText(language, 41), ReadmeLines(language), settings_.ShowInfo != 0};
     settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
 }
 
@@ -348,8 +347,8 @@ void TfmTallow::closeEvent(QCloseEvent* event) {
     if (!uninstalled_ && settings_.Queries != 1 && !list_.ListSaved()) {
         const int language = settings_.list.Language;
         const MsgButton answer =
-            prompter_.message({Text(language, UiCloseQuestion1) + u'\r' + Text(language, UiCloseQuestion2),
-                               Text(language, UiConfirmation), MsgButtons::YesNo, MsgIcon::Question, MsgButton::No});
+            prompter_.message({UiText(language, UiCloseQuestion1) + u'\r' + UiText(language, UiCloseQuestion2),
+                               UiText(language, UiConfirmation), MsgButtons::YesNo, MsgIcon::Question, MsgButton::No});
         if (answer != MsgButton::Yes) {
             event->ignore();
             return;

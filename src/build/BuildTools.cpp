@@ -15,6 +15,7 @@
 #include "files/FileFields.h"
 #include "files/FilePanel.h"
 #include "shell/MainStrings.h"
+#include "shell/UiText.h"
 #include "widgets/FileEdit.h"
 
 namespace restallow {
@@ -102,8 +103,6 @@ namespace {
 
 constexpr const char* kStoredMinimizer = "w8lossDir";
 
-QString Text(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
-
 // The "Windows folder" of this platform, where Delphi.ini is looked for.
 QString WindowsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/restallow");
@@ -114,7 +113,7 @@ QString WindowsFolder() {
 void BuildTools::BtnExeMinClick() {
     const int language = settings_.list.Language;
     if (ui_.filename2->text().isEmpty()) {
-        prompter_.message({Text(language, 16), Text(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
         ui_.filename2->edit()->setFocus();
         return;
     }
@@ -160,8 +159,8 @@ bool BuildTools::FindMinimizerInIni() {
 bool BuildTools::AskForMinimizer(const QString& directory) {
     const int language = settings_.list.Language;
     prompter_.beep(BeepKind::Information);
-    const QString text = Text(language, 18) + directory + QStringLiteral("\".\r\r") + Text(language, 19);
-    if (prompter_.message({text, Text(language, 53), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
+    const QString text = UiText(language, 18) + directory + QStringLiteral("\".\r\r") + UiText(language, 19);
+    if (prompter_.message({text, UiText(language, 53), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
         return false;
     }
     // The Add command's dialog, with a filter of its own for this one question.

@@ -13,6 +13,7 @@
 #include "files/FileFields.h"
 #include "files/FileInfo.h"
 #include "shell/MainStrings.h"
+#include "shell/UiText.h"
 #include "widgets/FileEdit.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
@@ -20,8 +21,6 @@
 
 namespace restallow {
 namespace {
-
-QString Text(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
 
 // The folder a field's browse dialog starts in: the folder of the file, with its slash.
 QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + u'/'; }
@@ -63,7 +62,7 @@ void FilePanel::Filename1Change(int fieldTag) {
             if (!Is16BitWindowsProgram(typeCode)) {
                 const int language = settings_.list.Language;
                 prompter_.beep(BeepKind::Information);
-                prompter_.message({Text(language, 38) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + Text(language, 39),
+                prompter_.message({UiText(language, 38) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, 39),
                                    QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
                 SetText(ui_.filename1, QString());
                 SetText(ui_.filename2, QString());
@@ -114,9 +113,9 @@ void FilePanel::VersionClick() {
 void FilePanel::Browse(int fieldTag) {
     const int language = settings_.list.Language;
     FileDialogRequest request;
-    request.title = Text(language, 48);
+    request.title = UiText(language, 48);
     const bool input = fieldTag == 1;
-    request.filter = Text(language, input ? 50 : 51);
+    request.filter = UiText(language, input ? 50 : 51);
     request.directory = input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;
     request.filterIndex = input ? settings_.Filename1FilterIndex : 1;
     request.mustExist = input;
