@@ -15,6 +15,7 @@
 #include "files/FileFields.h"
 #include "files/FilePanel.h"
 #include "shell/MainStrings.h"
+#include "shell/Shortcuts.h"
 #include "shell/UiText.h"
 #include "widgets/FileEdit.h"
 
@@ -103,11 +104,6 @@ namespace {
 
 constexpr const char* kStoredMinimizer = "w8lossDir";
 
-// The "Windows folder" of this platform, where Delphi.ini is looked for.
-QString WindowsFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/restallow");
-}
-
 }  // namespace
 
 void BuildTools::BtnExeMinClick() {
@@ -138,7 +134,7 @@ bool BuildTools::FindMinimizer() {
 }
 
 bool BuildTools::FindMinimizerInIni() {
-    const QSettings ini(WindowsFolder() + QStringLiteral("/Delphi.ini"), QSettings::IniFormat);
+    const QSettings ini(ProgramDataFolder() + QStringLiteral("/Delphi.ini"), QSettings::IniFormat);
     const QString library = ini.value(QStringLiteral("Library/ComponentLibrary")).toString().trimmed();
     const qsizetype slash = library.lastIndexOf(u'/');
     const QString directory = slash < 0 ? QString() : library.left(slash + 1);
