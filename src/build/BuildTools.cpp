@@ -97,13 +97,8 @@ void BuildTools::BtnExpandClick() {
     files_.StartRefresh(3000);
 }
 
-}  // namespace restallow
-
-namespace restallow {
 namespace {
-
 constexpr const char* kStoredMinimizer = "w8lossDir";
-
 }  // namespace
 
 void BuildTools::BtnExeMinClick() {
