@@ -11,7 +11,7 @@
 namespace restallow {
 
 TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
-    : QDialog(parent), movePointer_(std::move(movePointer)) {
+    : QDialog(parent), pointer_(std::move(movePointer)) {
     const IdDialogTable& text = IdDialogStrings(language);
     setWindowTitle(QString::fromUtf8(text[0]));
     setFixedSize(188, 100);
@@ -35,12 +35,7 @@ TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     // The first character must be a digit before OK can be pressed.
     connect(editId_, &QLineEdit::textChanged, this,
             [this](const QString& text) { ok_->setEnabled(!text.isEmpty() && text.front().isDigit()); });
-
-    pointerTimer_.setSingleShot(true);
-    pointerTimer_.setInterval(100);
-    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
-        if (movePointer_) movePointer_(ok_->mapToGlobal(QPoint(ok_->width() / 2, ok_->height() / 2)));
-    });
+    pointer_.setButton(ok_);
 }
 
 void TfmIDDlg::setStartId(const QString& text) {
@@ -52,7 +47,7 @@ QString TfmIDDlg::startId() const { return editId_->text(); }
 
 void TfmIDDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    pointerTimer_.start();
+    pointer_.Later();
 }
 
 }  // namespace restallow

@@ -2,8 +2,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 #include <functional>
+
+#include "widgets/OkPointer.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,7 +15,7 @@ class TfmIDDlg : public QDialog {
     Q_OBJECT
 
 public:
-    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+    using PointerMover = OkPointer::Mover;
 
     TfmIDDlg(int language, PointerMover movePointer, QWidget* parent = nullptr);
 
@@ -29,8 +30,7 @@ protected:
 private:
     QLineEdit* editId_;
     QPushButton* ok_;
-    QTimer pointerTimer_;
-    PointerMover movePointer_;
+    OkPointer pointer_;
 };
 
 }  // namespace restallow

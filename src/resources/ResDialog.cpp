@@ -23,7 +23,7 @@ QRadioButton* MakeChoice(const QString& hint, const QString& areaHint, QWidget* 
 }  // namespace
 
 TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent)
-    : QDialog(parent), movePointer_(std::move(movePointer)) {
+    : QDialog(parent), pointer_(std::move(movePointer)) {
     const ResDialogTable& text = ResDialogStrings(language);
     const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
     setWindowTitle(str(0));
@@ -49,19 +49,16 @@ TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidge
     cancel->setGeometry(109, 152, 80, 26);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(rbRes_, &QRadioButton::clicked, this, &TfmResDlg::PointToOk);
-    connect(rbDcr_, &QRadioButton::clicked, this, &TfmResDlg::PointToOk);
-
-    pointerTimer_.setSingleShot(true);
-    pointerTimer_.setInterval(100);
-    connect(&pointerTimer_, &QTimer::timeout, this, &TfmResDlg::PointToOk);
+    pointer_.setButton(ok_);
+    connect(rbRes_, &QRadioButton::clicked, &pointer_, &OkPointer::Now);
+    connect(rbDcr_, &QRadioButton::clicked, &pointer_, &OkPointer::Now);
 }
 
 int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? 1 : 0; }
 
 void TfmResDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    pointerTimer_.start();
+    pointer_.Later();
 }
 
 void TfmResDlg::keyPressEvent(QKeyEvent* event) {
@@ -70,10 +67,6 @@ void TfmResDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void TfmResDlg::PointToOk() {
-    if (movePointer_) movePointer_(ok_->mapToGlobal(QPoint(ok_->width() / 2, ok_->height() / 2)));
 }
 
 }  // namespace restallow

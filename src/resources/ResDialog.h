@@ -2,8 +2,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 #include <functional>
+
+#include "widgets/OkPointer.h"
 
 class QPushButton;
 class QRadioButton;
@@ -14,7 +15,7 @@ class TfmResDlg : public QDialog {
     Q_OBJECT
 
 public:
-    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+    using PointerMover = OkPointer::Mover;
 
     TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent = nullptr);
 
@@ -29,13 +30,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PointToOk();
 
     QRadioButton* rbRes_;
     QRadioButton* rbDcr_;
     QPushButton* ok_;
-    QTimer pointerTimer_;
-    PointerMover movePointer_;
+    OkPointer pointer_;
 };
 
 }  // namespace restallow

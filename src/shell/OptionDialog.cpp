@@ -49,7 +49,7 @@ QGroupBox* Group(QWidget* parent, int x, int width, MegaPanel** labels) {
 }  // namespace
 
 TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent)
-    : QDialog(parent), store_(QStringLiteral("Options")), movePointer_(std::move(movePointer)), ask_(std::move(ask)) {
+    : QDialog(parent), store_(QStringLiteral("Options")), pointer_(std::move(movePointer)), ask_(std::move(ask)) {
     setFixedSize(376, 250);
     panel_ = new MegaPanel(this);
     panel_->setGeometry(0, 0, 376, 250);
@@ -86,11 +86,11 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
     for (int i = 0; i < 3; ++i) {
         connect(languages[i], &QRadioButton::clicked, this, [this, i] {
             ApplyDialogTable(i + 1);
-            StartPointer();
+            pointer_.Later();
         });
         connect(backgrounds[i], &QRadioButton::clicked, this, [this, i] {
             background_ = i + 4;
-            StartPointer();
+            pointer_.Later();
         });
     }
 
@@ -105,11 +105,7 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
         reject();
     });
 
-    pointerTimer_.setSingleShot(true);
-    pointerTimer_.setInterval(100);
-    connect(&pointerTimer_, &QTimer::timeout, this, [this] {
-        if (movePointer_) movePointer_(okButton->mapToGlobal(QPoint(okButton->width() / 2, okButton->height() / 2)));
-    });
+    pointer_.setButton(okButton);
 
     const int language = state.language >= 1 && state.language <= 3 ? state.language : 1;
     languages[language - 1]->setChecked(true);
@@ -145,7 +141,7 @@ void TfmOptDlg::showEvent(QShowEvent* event) {
         store_.readBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), checked);
         links[i]->setChecked(checked);
     }
-    StartPointer();
+    pointer_.Later();
 }
 
 void TfmOptDlg::done(int result) {

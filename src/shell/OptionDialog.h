@@ -2,9 +2,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 #include <array>
 #include <functional>
+
+#include "widgets/OkPointer.h"
 
 #include "platform/Prompter.h"
 #include "shell/SettingsStore.h"
@@ -22,7 +23,7 @@ class TfmOptDlg : public QDialog {
     Q_OBJECT
 
 public:
-    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+    using PointerMover = OkPointer::Mover;
     // The Uninstall question; true when the user confirms.
     using UninstallQuestion = std::function<bool(const QString& text, const QString& title)>;
 
@@ -48,13 +49,11 @@ protected:
 
 private:
     void UninstallClick();
-    void StartPointer() { pointerTimer_.start(); }
 
     MegaPanel* panel_;
     std::array<QGroupBox*, 3> groups_{};
     SettingsStore store_;  // FStor: the three shortcut boxes
-    QTimer pointerTimer_;
-    PointerMover movePointer_;
+    OkPointer pointer_;
     UninstallQuestion ask_;
     int language_ = 1;
     int background_ = 6;

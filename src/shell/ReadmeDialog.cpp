@@ -28,7 +28,7 @@ QString ReadmeText(const QStringList& lines, const QString& contact) {
 }
 
 TfmReadme::TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), movePointer_(std::move(movePointer)) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), pointer_(std::move(movePointer)) {
     setWindowTitle(request.caption);
     setFixedSize(460, 300);
     auto* frame = new QFrame(this);
@@ -95,11 +95,8 @@ TfmReadme::TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWi
     ok_->setGeometry(375, 268, 75, 25);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(check_, &QCheckBox::clicked, this, &TfmReadme::PointToOk);
-
-    pointerTimer_.setSingleShot(true);
-    pointerTimer_.setInterval(100);
-    connect(&pointerTimer_, &QTimer::timeout, this, &TfmReadme::PointToOk);
+    pointer_.setButton(ok_);
+    connect(check_, &QCheckBox::clicked, &pointer_, &OkPointer::Now);
 }
 
 bool TfmReadme::showOnStart() const { return check_->isChecked(); }
@@ -107,17 +104,13 @@ bool TfmReadme::showOnStart() const { return check_->isChecked(); }
 void TfmReadme::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     text_->setFocus();
-    pointerTimer_.start();
+    pointer_.Later();
 }
 
 // Only OK closes the dialog; Escape does nothing, as there is no close box either.
 void TfmReadme::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) return event->accept();
     QDialog::keyPressEvent(event);
-}
-
-void TfmReadme::PointToOk() {
-    if (movePointer_) movePointer_(ok_->mapToGlobal(QPoint(ok_->width() / 2, ok_->height() / 2)));
 }
 
 }  // namespace restallow

@@ -2,8 +2,9 @@
 #pragma once
 
 #include <QDialog>
-#include <QTimer>
 #include <functional>
+
+#include "widgets/OkPointer.h"
 
 #include "platform/Prompter.h"
 
@@ -17,7 +18,7 @@ class TfmReadme : public QDialog {
     Q_OBJECT
 
 public:
-    using PointerMover = std::function<void(const QPoint& globalPosition)>;
+    using PointerMover = OkPointer::Mover;
     TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWidget* parent = nullptr);
 
     bool showOnStart() const;
@@ -30,13 +31,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PointToOk();
 
     QPlainTextEdit* text_;
     QCheckBox* check_;
     QPushButton* ok_;
-    QTimer pointerTimer_;
-    PointerMover movePointer_;
+    OkPointer pointer_;
 };
 
 // The readme text with the contact address inserted after the first "eMail: ".
