@@ -24,18 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Reads a whole file into `buffer`; false when it cannot be opened or read.
-bool ReadInto(const std::string& path, std::string& buffer) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, std::fclose);
-    if (std::fseek(file, 0, SEEK_END) != 0) return false;
-    const long size = std::ftell(file);
-    if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
-    buffer.resize(static_cast<std::size_t>(size));
-    return std::fread(buffer.data(), 1, buffer.size(), file) == buffer.size();
-}
-
 class Compiler {
 public:
     Compiler(const CompileOptions& options, ResWriter& writer) : options_(options), writer_(writer) {
@@ -243,10 +231,22 @@ private:
     std::size_t count_ = 0;
 };
 
-std::optional<std::string> LoadText(const std::string& path) {
-    std::string text;
-    if (fs::is_directory(path) || !ReadInto(path, text)) return std::nullopt;
-    return text;
+// The script's text after the preprocessor.
+std::string Preprocessed(const CompileOptions& options) {
+    const FileLoader load = options.load ? options.load : FileLoader(LoadTextFile);
+    std::optional<std::string> text;
+    try {
+        text = load(options.script);
+    } catch (const std::runtime_error& error) {
+        throw CompileError({}, "cannot open script \"" + options.script + "\": " + error.what());
+    }
+    if (!text) throw CompileError({}, "cannot open script \"" + options.script + "\": No such file or directory");
+    PreprocessOptions pp;
+    pp.search = {fs::path(options.script).parent_path().string(), options.includeDirs, options.envIncludeDirs};
+    pp.macros = options.macros;
+    pp.win16 = options.win16;
+    pp.load = load;
+    return Preprocessor(std::move(pp)).Run(options.script, *text);
 }
 
 // The output file being written; removed again unless committed.
@@ -299,9 +299,7 @@ CompileResult CompileScript(const CompileOptions& options) {
         if (!IsSupportedCodePage(options.codePage)) {
             throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
         }
-        const std::optional<std::string> text = LoadText(options.script);
-        if (!text) throw CompileError({}, "cannot open script \"" + options.script + "\": " + std::strerror(errno ? errno : ENOENT));
-        Parser parser(Tokenize(*text, options.script), {options.codePage, options.includeDirs, LoadText});
+        Parser parser(Tokenize(Preprocessed(options), options.script), {options.codePage});
         TemporaryOutput output(options.output);
         std::unique_ptr<ResWriter> writer;
         if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
@@ -309,6 +307,19 @@ CompileResult CompileScript(const CompileOptions& options) {
         Compiler compiler(options, *writer);
         result.resources = compiler.Run(parser);
         output.Commit();
+        result.ok = true;
+    } catch (const CompileError& error) {
+        result.error = error.text();
+    } catch (const std::exception& error) {
+        result.error = std::string("error: ") + error.what();
+    }
+    return result;
+}
+
+PreprocessResult PreprocessScript(const CompileOptions& options) {
+    PreprocessResult result;
+    try {
+        result.text = Preprocessed(options);
         result.ok = true;
     } catch (const CompileError& error) {
         result.error = error.text();

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "FileLoader.h"
+#include "Preprocessor.h"
+
 namespace rc {
 
 struct CompileOptions {
@@ -14,6 +17,9 @@ struct CompileOptions {
     int codePage = 0;                 // 0: UTF-8 when valid, else Windows-1252
     std::uint16_t language = 0x0409;  // until a LANGUAGE statement says otherwise
     std::vector<std::string> includeDirs;
+    std::vector<std::string> envIncludeDirs;  // from the INCLUDE environment variable
+    std::vector<MacroOption> macros;          // -D and -U
+    FileLoader load;                          // reads the script and include files; empty: LoadTextFile
 };
 
 struct CompileResult {
@@ -25,5 +31,14 @@ struct CompileResult {
 // Writes the output through a temporary file beside it, renamed at the end: on failure no
 // output is left and an older one stays untouched.
 CompileResult CompileScript(const CompileOptions& options);
+
+struct PreprocessResult {
+    bool ok = false;
+    std::string error;  // "file(line): error: text" when not ok
+    std::string text;   // with "# N "file"" line markers
+};
+
+// The script as the parser would read it (restallow-rc -E).
+PreprocessResult PreprocessScript(const CompileOptions& options);
 
 }  // namespace rc

@@ -1,9 +1,8 @@
-// The statement parser: resource lines, RCDATA blocks, string tables, LANGUAGE and directives.
+// The statement parser: resource lines, RCDATA blocks, string tables, LANGUAGE and #pragma code_page.
 #include "Parser.h"
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <stdexcept>
 #include <strings.h>
 
@@ -11,8 +10,6 @@
 
 namespace rc {
 namespace {
-
-constexpr std::size_t kMaxIncludeDepth = 32;
 
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -125,14 +122,7 @@ void Parser::Directive(const Token& token) {
     std::string_view line = token.text;
     line.remove_prefix(1);
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-    if (line.starts_with("include")) {
-        std::string_view name = line.substr(7);
-        while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
-        if (name.size() < 2 || !((name.front() == '"' && name.back() == '"') || (name.front() == '<' && name.back() == '>'))) {
-            throw CompileError(token.where, "#include needs a file name in double quotes");
-        }
-        Include(token, std::string(name.substr(1, name.size() - 2)));
-    } else if (line.starts_with("pragma")) {
+    if (line.starts_with("pragma")) {
         const auto open = line.find('(');
         const auto close = line.find(')');
         if (line.find("code_page") == std::string_view::npos || open == std::string_view::npos || close < open) {
@@ -149,25 +139,6 @@ void Parser::Directive(const Token& token) {
     } else {
         throw CompileError(token.where, "unsupported preprocessor directive: " + token.text);
     }
-}
-
-void Parser::Include(const Token& token, const std::string& name) {
-    namespace fs = std::filesystem;
-    if (sources_.size() > kMaxIncludeDepth) throw CompileError(token.where, "#include nested too deeply");
-    std::vector<std::string> candidates;
-    if (fs::path(name).is_absolute()) {
-        candidates.push_back(name);
-    } else {
-        candidates.push_back((fs::path(token.where.fileName()).parent_path() / name).string());
-        for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / name).string());
-    }
-    for (const std::string& path : candidates) {
-        if (std::optional<std::string> text = options_.load ? options_.load(path) : std::nullopt) {
-            sources_.push_back({Tokenize(*text, path), 0});
-            return;
-        }
-    }
-    throw CompileError(token.where, "cannot open include file \"" + name + "\"");
 }
 
 std::optional<Statement> Parser::Next() {

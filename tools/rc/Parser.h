@@ -1,7 +1,6 @@
-// Reads statements from a script one at a time, following #include lines.
+// Reads statements from preprocessed script text one at a time.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,13 +10,8 @@
 
 namespace rc {
 
-// Gives the text of a file, or nothing when it cannot be read.
-using FileLoader = std::function<std::optional<std::string>(const std::string& path)>;
-
 struct ParserOptions {
-    int codePage = 0;                      // 0: UTF-8 when valid, else Windows-1252
-    std::vector<std::string> includeDirs;  // searched after the including file's folder
-    FileLoader load;                       // reads include files
+    int codePage = 0;  // 0: UTF-8 when valid, else Windows-1252
 };
 
 class Parser {
@@ -38,7 +32,6 @@ private:
     Token Expect(TokenKind kind, const char* what);
     bool IsWord(const Token& token, const char* word) const;
     void Directive(const Token& token);
-    void Include(const Token& token, const std::string& name);
 
     ResourceId ParseId(const Token& token, const char* what);
     std::uint32_t ParseExpression(bool* isLong = nullptr);

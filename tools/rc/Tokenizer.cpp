@@ -76,7 +76,34 @@ private:
         while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
         std::string line(text_.substr(start, pos_ - start));
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
-        tokens_.push_back({TokenKind::Directive, std::move(line), false, {file_, line_}});
+        if (!LineMarker(line)) tokens_.push_back({TokenKind::Directive, std::move(line), false, {file_, line_}});
+    }
+
+    // "# N "file"" or "#line N "file"" (the preprocessor's markers): the next line is line N of
+    // that file. False for any other directive.
+    bool LineMarker(std::string_view line) {
+        line.remove_prefix(1);
+        auto skipBlanks = [&line] {
+            while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        };
+        skipBlanks();
+        if (line.starts_with("line")) line.remove_prefix(4), skipBlanks();
+        std::size_t digits = 0;
+        while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits]))) ++digits;
+        if (digits == 0 || digits > 9) return false;
+        const int number = std::stoi(std::string(line.substr(0, digits)));
+        line.remove_prefix(digits);
+        skipBlanks();
+        if (!line.empty() && line.front() == '"') {
+            std::string name;
+            for (std::size_t i = 1; i < line.size() && line[i] != '"'; ++i) {
+                if (line[i] == '\\' && i + 1 < line.size()) ++i;
+                name += line[i];
+            }
+            file_ = std::make_shared<const std::string>(std::move(name));
+        }
+        line_ = number - 1;  // the line end after the marker counts one
+        return true;
     }
 
     // A string runs to the next double quote that is not doubled; it may not cross a line end.

@@ -33,6 +33,7 @@ struct Token {
     Location where;
 };
 
+// Line markers ("# N "file"") of preprocessed text set the file and line of the tokens after them.
 // Throws CompileError for an unterminated string or comment or a character no token starts with.
 std::vector<Token> Tokenize(std::string_view text, const std::string& fileName);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <strings.h>
 #include <string>
+#include <vector>
 
 #include "Compiler.h"
 #include "ResDump.h"
@@ -12,14 +13,19 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: restallow-rc [-31] [-fo OUTPUT] [-c CODEPAGE] [-l LANGID] [-i DIR]... SCRIPT\n"
+    "usage: restallow-rc [-31] [-fo OUTPUT] [-c CODEPAGE] [-l LANGID] [-i DIR]... [-D NAME[=VALUE]]... [-U NAME]...\n"
+    "                    [-E] SCRIPT\n"
     "       restallow-rc --dump FILE.res\n"
     "\n"
     "  -31          write the 16-bit (Windows 3.x) format instead of the 32-bit one\n"
     "  -fo OUTPUT   the output file (default: the script's name with .res)\n"
     "  -c CODEPAGE  code page of the script: 1252 or 65001 (default: UTF-8 when valid, else 1252)\n"
     "  -l LANGID    language of the resources, in hex (default 409)\n"
-    "  -i DIR       folder searched for include files and resource files\n"
+    "  -i DIR       folder searched for include files and resource files (then those of INCLUDE)\n"
+    "  -D NAME[=VALUE]  define a macro (VALUE 1 when left out); RC_INVOKED and _WIN32 (not with -31)\n"
+    "               are defined from the start\n"
+    "  -U NAME      remove a macro\n"
+    "  -E           print the preprocessed script to standard output instead of compiling it\n"
     "  --dump FILE  list the resources of a .res file of either format\n";
 
 struct Usage {
@@ -46,12 +52,50 @@ bool Starts(const std::string& arg, const char* option) {
     return arg.size() >= std::strlen(option) && strncasecmp(arg.c_str(), option, std::strlen(option)) == 0;
 }
 
-rc::CompileOptions ParseArguments(int argc, char** argv) {
+rc::MacroOption Macro(const std::string& text, bool undefine) {
+    if (text.empty()) throw Usage{std::string("option -") + (undefine ? "U" : "D") + " needs a macro name"};
+    if (undefine) return {text, std::nullopt, true};
+    const auto equals = text.find('=');
+    if (equals == std::string::npos) return {text, std::nullopt, false};
+    return {text.substr(0, equals), text.substr(equals + 1), false};
+}
+
+struct Arguments {
     rc::CompileOptions options;
+    bool preprocessOnly = false;
+};
+
+// The folders of INCLUDE, separated by ';' as on Windows or ':' as on this system.
+std::vector<std::string> IncludeVariable() {
+    std::vector<std::string> dirs;
+    const char* value = std::getenv("INCLUDE");
+    std::string dir;
+    for (const char* c = value ? value : ""; ; ++c) {
+        if (*c == ';' || *c == ':' || *c == '\0') {
+            if (!dir.empty()) dirs.push_back(dir);
+            dir.clear();
+            if (*c == '\0') break;
+        } else {
+            dir += *c;
+        }
+    }
+    return dirs;
+}
+
+Arguments ParseArguments(int argc, char** argv) {
+    Arguments parsed;
+    rc::CompileOptions& options = parsed.options;
+    options.envIncludeDirs = IncludeVariable();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "-31") {
             options.win16 = true;
+        } else if (arg == "-E" || arg == "-e") {
+            parsed.preprocessOnly = true;
+        } else if (Starts(arg, "-d")) {
+            options.macros.push_back(Macro(Value(i, argc, argv, 2), false));
+        } else if (Starts(arg, "-u")) {
+            options.macros.push_back(Macro(Value(i, argc, argv, 2), true));
         } else if (Starts(arg, "-fo")) {
             options.output = Value(i, argc, argv, 3);
         } else if (Starts(arg, "-c")) {
@@ -77,7 +121,7 @@ rc::CompileOptions ParseArguments(int argc, char** argv) {
         const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
         options.output = (hasExtension ? options.script.substr(0, dot) : options.script) + ".res";
     }
-    return options;
+    return parsed;
 }
 
 }  // namespace
@@ -93,8 +137,17 @@ int main(int argc, char** argv) {
     }
     if (argc >= 2 && std::strcmp(argv[1], "--dump") == 0) return rc::DumpMain(argc - 1, argv + 1);
     try {
-        const rc::CompileOptions options = ParseArguments(argc, argv);
-        const rc::CompileResult result = rc::CompileScript(options);
+        const Arguments arguments = ParseArguments(argc, argv);
+        if (arguments.preprocessOnly) {
+            const rc::PreprocessResult result = rc::PreprocessScript(arguments.options);
+            if (!result.ok) {
+                std::fprintf(stderr, "%s\n", result.error.c_str());
+                return 1;
+            }
+            std::fwrite(result.text.data(), 1, result.text.size(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+        const rc::CompileResult result = rc::CompileScript(arguments.options);
         if (!result.ok) {
             std::fprintf(stderr, "%s\n", result.error.c_str());
             return 1;

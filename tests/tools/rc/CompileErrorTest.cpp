@@ -51,7 +51,7 @@ TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
     Expect({"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
             "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"});
     Expect({"unsupported statement", "1 DIALOG 0, 0, 10, 10 {}", 1, "unsupported statement DIALOG"});
-    Expect({"unsupported directive", "#define X 1\n", 1, "unsupported preprocessor directive: #define X 1"});
+    Expect({"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"});
     Expect({"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"});
     Expect({"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"});
     Expect({"bad escape", "STRINGTABLE { 1, \"a\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"});

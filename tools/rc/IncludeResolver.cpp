@@ -1,0 +1,72 @@
+// Include search over folders, with a case-insensitive second look for names written on Windows.
+#include "IncludeResolver.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <strings.h>
+
+namespace rc {
+namespace fs = std::filesystem;
+
+std::string SlashedName(std::string name) {
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return name;
+}
+
+std::optional<std::string> IncludeResolver::Find(const std::string& written, bool quoted, const std::string& includerDir,
+                                                 const std::function<bool(const std::string&)>& refused) {
+    const std::string name = SlashedName(written);
+    if (!name.empty() && name.front() == '/') return InFolder("/", name.substr(1), refused);
+    std::vector<const std::string*> dirs;
+    if (quoted) dirs.push_back(&includerDir);
+    dirs.push_back(&search_.scriptDir);
+    for (const std::string& dir : search_.includeDirs) dirs.push_back(&dir);
+    for (const std::string& dir : search_.envDirs) dirs.push_back(&dir);
+    for (const std::string* dir : dirs) {
+        if (std::optional<std::string> found = InFolder(*dir, name, refused)) return found;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, const std::string& name,
+                                                     const std::function<bool(const std::string&)>& refused) {
+    const std::string exact = dir.empty() ? name : (fs::path(dir) / name).string();
+    std::error_code error;
+    if (fs::exists(exact, error)) return exact;
+    std::optional<std::string> folded = FoldedPath(dir, name);
+    if (folded && refused(*folded)) return std::nullopt;
+    return folded;
+}
+
+// Follows the name one component at a time, taking for each the first entry of the folder
+// that equals it ignoring letter case.
+std::optional<std::string> IncludeResolver::FoldedPath(const std::string& dir, const std::string& name) {
+    fs::path at(dir);  // empty: the working folder
+    for (const fs::path& part : fs::path(name).relative_path()) {
+        const std::string wanted = part.string();
+        if (wanted == "." || wanted == ".." || wanted.empty()) {
+            at /= part;
+            continue;
+        }
+        const std::vector<std::string>& entries = Listing(at.string());
+        auto match = std::find_if(entries.begin(), entries.end(),
+                                  [&](const std::string& entry) { return strcasecmp(entry.c_str(), wanted.c_str()) == 0; });
+        if (match == entries.end()) return std::nullopt;
+        at /= *match;
+    }
+    return at.string();
+}
+
+const std::vector<std::string>& IncludeResolver::Listing(const std::string& dir) {
+    auto [entry, created] = listings_.try_emplace(dir);
+    if (created) {
+        std::error_code error;
+        for (fs::directory_iterator it(dir.empty() ? "." : dir, error), end; !error && it != end; it.increment(error)) {
+            entry->second.push_back(it->path().filename().string());
+        }
+        std::sort(entry->second.begin(), entry->second.end());
+    }
+    return entry->second;
+}
+
+}  // namespace rc

@@ -1,0 +1,179 @@
+// Macro expansion with the hide sets of the C standard: a name is not expanded again inside its
+// own expansion. Where C would leave such a name alone, this compiler reports the recursion.
+#include "MacroExpander.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace rc {
+namespace {
+
+constexpr int kMaxNesting = 200;
+
+void AddHidden(std::vector<const Macro*>& set, const Macro* macro) {
+    auto at = std::lower_bound(set.begin(), set.end(), macro);
+    if (at == set.end() || *at != macro) set.insert(at, macro);
+}
+
+bool IsHidden(const PpToken& token, const Macro* macro) {
+    return std::binary_search(token.hidden.begin(), token.hidden.end(), macro);
+}
+
+std::vector<const Macro*> Intersect(const std::vector<const Macro*>& a, const std::vector<const Macro*>& b) {
+    std::vector<const Macro*> out;
+    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
+    return out;
+}
+
+PpToken Stringize(const std::vector<PpToken>& arg) {
+    std::string text = "\"";
+    for (std::size_t i = 0; i < arg.size(); ++i) {
+        if (i > 0 && arg[i].space) text += ' ';
+        const bool quoted = arg[i].kind == PpKind::String || arg[i].kind == PpKind::Char;
+        for (char c : arg[i].text) {
+            if (quoted && (c == '"' || c == '\\')) text += '\\';
+            text += c;
+        }
+    }
+    text += '"';
+    return {PpKind::String, std::move(text), false, {}};
+}
+
+}  // namespace
+
+bool MacroExpander::Special(PpToken& token) const {
+    if (token.text == "__LINE__") {
+        token = {PpKind::Number, std::to_string(line_), token.space, {}};
+        return true;
+    }
+    if (token.text == "__FILE__") {
+        std::string text = "\"";
+        for (char c : file_) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+        token = {PpKind::String, text + "\"", token.space, {}};
+        return true;
+    }
+    return false;
+}
+
+std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int depth) {
+    if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
+    std::vector<PpToken> out;
+    std::vector<PpToken> input(std::make_move_iterator(tokens.rbegin()), std::make_move_iterator(tokens.rend()));
+    while (!input.empty()) {
+        if (budget_-- == 0) throw std::runtime_error("macro expansion grows too large");
+        PpToken token = std::move(input.back());
+        input.pop_back();
+        const Macro* macro = token.kind == PpKind::Identifier ? macros_.Find(token.text) : nullptr;
+        if (!macro || (macro->functionLike && (input.empty() || !input.back().Is("(")))) {
+            if (!macro && token.kind == PpKind::Identifier) Special(token);
+            out.push_back(std::move(token));
+            continue;
+        }
+        if (IsHidden(token, macro)) throw std::runtime_error("macro '" + macro->name + "' refers to itself (recursive macro)");
+        std::vector<const Macro*> hidden = token.hidden;
+        Args args;
+        if (macro->functionLike) {
+            std::vector<const Macro*> closeHidden;
+            args = CollectArgs(*macro, input, closeHidden);
+            hidden = Intersect(hidden, closeHidden);
+        }
+        AddHidden(hidden, macro);
+        std::vector<PpToken> replacement = Substitute(*macro, args, depth);
+        for (PpToken& piece : replacement) {
+            for (const Macro* m : hidden) AddHidden(piece.hidden, m);
+        }
+        if (!replacement.empty()) replacement.front().space = token.space;
+        else if (!input.empty()) input.back().space = input.back().space || token.space;
+        for (auto it = replacement.rbegin(); it != replacement.rend(); ++it) input.push_back(std::move(*it));
+    }
+    return out;
+}
+
+// Takes "( ... )" from the input; arguments are split at commas outside inner parentheses.
+MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<PpToken>& input,
+                                               std::vector<const Macro*>& closeHidden) {
+    input.pop_back();  // "("
+    Args args(1);
+    int depth = 0;
+    while (true) {
+        if (input.empty()) throw std::runtime_error("unterminated argument list of macro '" + macro.name + "'");
+        PpToken token = std::move(input.back());
+        input.pop_back();
+        if (token.Is(")") && depth == 0) {
+            closeHidden = token.hidden;
+            break;
+        }
+        if (token.Is("(")) ++depth;
+        if (token.Is(")")) --depth;
+        const bool intoRest = macro.variadic && args.size() == macro.params.size();
+        if (token.Is(",") && depth == 0 && !intoRest) {
+            args.emplace_back();
+            continue;
+        }
+        args.back().push_back(std::move(token));
+    }
+    if (!args.front().empty()) args.front().front().space = false;
+    const std::size_t wanted = macro.params.size();
+    if (args.size() == 1 && args[0].empty() && wanted == 0) args.clear();
+    if (macro.variadic && args.size() + 1 == wanted) args.emplace_back();  // nothing for the "..."
+    if (args.size() != wanted) {
+        throw std::runtime_error("macro '" + macro.name + "' takes " + std::to_string(wanted) + " argument" +
+                                 (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) + " given");
+    }
+    return args;
+}
+
+std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& args, int depth) {
+    std::vector<PpToken> result;
+    const std::vector<PpToken>& body = macro.body;
+    bool lastEmpty = false;  // the token before a "##" was an argument without tokens
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const PpToken& token = body[i];
+        const int param = macro.functionLike && token.kind == PpKind::Identifier ? macro.ParamIndex(token.text) : -1;
+        if (macro.functionLike && token.Is("#")) {
+            PpToken text = Stringize(args[static_cast<std::size_t>(macro.ParamIndex(body[++i].text))]);
+            text.space = token.space;
+            result.push_back(std::move(text));
+            lastEmpty = false;
+        } else if (token.Is("##")) {
+            const PpToken& next = body[++i];
+            const int rightParam = macro.functionLike ? macro.ParamIndex(next.text) : -1;
+            std::vector<PpToken> right = rightParam >= 0 ? args[static_cast<std::size_t>(rightParam)] : std::vector<PpToken>{next};
+            if (right.empty() && !result.empty() && result.back().Is(",") && next.text == "__VA_ARGS__" && !lastEmpty) {
+                result.pop_back();  // ", ## __VA_ARGS__" without arguments drops the comma
+            } else if (lastEmpty || result.empty()) {
+                if (!right.empty()) right.front().space = next.space;
+                result.insert(result.end(), right.begin(), right.end());
+            } else {
+                Paste(result, std::move(right), macro);
+            }
+            lastEmpty = right.empty() && lastEmpty;
+        } else if (param >= 0) {
+            const std::vector<PpToken>& arg = args[static_cast<std::size_t>(param)];
+            const bool pasted = i + 1 < body.size() && body[i + 1].Is("##");
+            std::vector<PpToken> piece = pasted ? arg : Expand(arg, depth + 1);
+            if (!piece.empty()) piece.front().space = token.space;
+            result.insert(result.end(), std::make_move_iterator(piece.begin()), std::make_move_iterator(piece.end()));
+            lastEmpty = arg.empty();
+        } else {
+            result.push_back(token);
+            lastEmpty = false;
+        }
+    }
+    return result;
+}
+
+void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro) {
+    if (right.empty()) return;
+    PpToken& left = result.back();
+    std::vector<PpToken> joined = LexLine(left.text + right.front().text);
+    if (joined.size() != 1) {
+        throw std::runtime_error("pasting \"" + left.text + "\" and \"" + right.front().text + "\" in macro '" + macro.name +
+                                 "' does not give one token");
+    }
+    joined.front().space = left.space;
+    left = std::move(joined.front());
+    result.insert(result.end(), std::make_move_iterator(right.begin() + 1), std::make_move_iterator(right.end()));
+}
+
+}  // namespace rc

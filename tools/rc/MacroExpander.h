@@ -1,0 +1,35 @@
+// Expands macros in a line of tokens as C does: arguments first, then the result rescanned.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "MacroTable.h"
+
+namespace rc {
+
+class MacroExpander {
+public:
+    // `file` and `line` are what __FILE__ and __LINE__ give.
+    MacroExpander(const MacroTable& macros, const std::string& file, int line)
+        : macros_(macros), file_(file), line_(line) {}
+
+    // Throws std::runtime_error: a macro that refers to itself, a wrong number of arguments,
+    // an argument list that is not closed, or an expansion grown beyond reason.
+    std::vector<PpToken> Expand(std::vector<PpToken> tokens, int depth = 0);
+
+private:
+    using Args = std::vector<std::vector<PpToken>>;
+
+    bool Special(PpToken& token) const;
+    Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, std::vector<const Macro*>& closeHidden);
+    std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
+    void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
+
+    const MacroTable& macros_;
+    const std::string& file_;
+    int line_;
+    std::size_t budget_ = 1u << 21;  // tokens one line may produce
+};
+
+}  // namespace rc

@@ -1,0 +1,97 @@
+// #define lines turned into macros, and the table that holds them.
+#include "MacroTable.h"
+
+#include <stdexcept>
+
+namespace rc {
+
+int Macro::ParamIndex(std::string_view word) const {
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        if (params[i] == word) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+namespace {
+
+// Reads "(a, b, ...)" starting at the "("; returns the index after the ")".
+std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro& macro) {
+    ++i;
+    if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
+    while (true) {
+        if (i >= tokens.size()) throw std::runtime_error("missing ')' in the parameters of macro '" + macro.name + "'");
+        const PpToken& token = tokens[i];
+        if (token.Is("...")) {
+            macro.variadic = true;
+            macro.params.push_back("__VA_ARGS__");
+            ++i;
+        } else if (token.kind == PpKind::Identifier) {
+            if (macro.ParamIndex(token.text) >= 0) {
+                throw std::runtime_error("duplicate parameter '" + token.text + "' of macro '" + macro.name + "'");
+            }
+            macro.params.push_back(token.text);
+            ++i;
+            if (i < tokens.size() && tokens[i].Is("...")) {
+                macro.variadic = true;
+                ++i;
+            }
+        } else {
+            throw std::runtime_error("bad parameter '" + token.text + "' of macro '" + macro.name + "'");
+        }
+        if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
+        if (macro.variadic || i >= tokens.size() || !tokens[i].Is(",")) {
+            throw std::runtime_error("expected ',' or ')' in the parameters of macro '" + macro.name + "'");
+        }
+        ++i;
+    }
+}
+
+}  // namespace
+
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i) {
+    if (i >= tokens.size()) throw std::runtime_error("#define needs a macro name");
+    if (tokens[i].kind != PpKind::Identifier) throw std::runtime_error("macro name must be an identifier, not '" + tokens[i].text + "'");
+    Macro macro;
+    macro.name = tokens[i].text;
+    if (macro.name == "defined") throw std::runtime_error("'defined' cannot be a macro name");
+    ++i;
+    if (i < tokens.size() && tokens[i].Is("(") && !tokens[i].space) {
+        macro.functionLike = true;
+        i = ParseParams(tokens, i, macro);
+    }
+    macro.body.assign(tokens.begin() + static_cast<std::ptrdiff_t>(i), tokens.end());
+    if (!macro.body.empty()) macro.body.front().space = false;
+    for (std::size_t b = 0; b < macro.body.size(); ++b) {
+        const PpToken& token = macro.body[b];
+        if (token.Is("##") && (b == 0 || b + 1 == macro.body.size())) {
+            throw std::runtime_error("'##' cannot be at either end of macro '" + macro.name + "'");
+        }
+        if (macro.functionLike && token.Is("#") &&
+            (b + 1 == macro.body.size() || macro.ParamIndex(macro.body[b + 1].text) < 0)) {
+            throw std::runtime_error("'#' is not followed by a parameter of macro '" + macro.name + "'");
+        }
+    }
+    return macro;
+}
+
+void MacroTable::Define(Macro macro) {
+    auto found = macros_.find(macro.name);
+    if (found != macros_.end()) {
+        found->second = std::move(macro);  // the entry keeps its address
+    } else {
+        std::string name = macro.name;
+        macros_.emplace(std::move(name), std::move(macro));
+    }
+}
+
+void MacroTable::Undefine(std::string_view name) {
+    auto found = macros_.find(name);
+    if (found != macros_.end()) macros_.erase(found);
+}
+
+const Macro* MacroTable::Find(std::string_view name) const {
+    auto found = macros_.find(name);
+    return found == macros_.end() ? nullptr : &found->second;
+}
+
+}  // namespace rc

@@ -1,0 +1,43 @@
+// The defined macros: parsed #define lines, looked up by name.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "PpLexer.h"
+
+namespace rc {
+
+class Macro {
+public:
+    std::string name;
+    bool functionLike = false;
+    bool variadic = false;             // the last parameter takes the rest ("..." or "name...")
+    std::vector<std::string> params;   // "__VA_ARGS__" for a plain "..."
+    std::vector<PpToken> body;
+
+    int ParamIndex(std::string_view word) const;
+};
+
+// Parses the tokens of a #define line from the macro's name on; a "(" right after the name
+// (no blank between) starts a parameter list. Throws std::runtime_error.
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first);
+
+class MacroTable {
+public:
+    void Define(Macro macro);
+    void Undefine(std::string_view name);
+    const Macro* Find(std::string_view name) const;
+    bool Defined(std::string_view name) const { return Find(name) != nullptr; }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+    };
+    std::unordered_map<std::string, Macro, Hash, std::equal_to<>> macros_;
+};
+
+}  // namespace rc

@@ -1,0 +1,178 @@
+// Logical lines and tokens for the preprocessor, following the C rules that rc.exe's keeps.
+#include "PpLexer.h"
+
+#include <cctype>
+#include <stdexcept>
+
+namespace rc {
+namespace {
+
+bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '$'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+constexpr std::string_view kLongPuncts[] = {"...", "<<=", ">>=", "##", "&&", "||", "==", "!=", "<=", ">=", "<<", ">>",
+                                            "->", "++", "--", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^="};
+
+}  // namespace
+
+LineReader::LineReader(std::string_view text) : text_(text) {
+    if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3);
+}
+
+// Skips backslash-newline pairs at the read position, counting their lines.
+void LineReader::SkipSplices() {
+    while (pos_ < text_.size() && text_[pos_] == '\\') {
+        std::size_t next = pos_ + 1;
+        if (next < text_.size() && text_[next] == '\r') ++next;
+        if (next >= text_.size() || text_[next] != '\n') return;
+        pos_ = next + 1;
+        ++line_;
+    }
+}
+
+
+// Copies a quoted literal whose opening quote is already copied; stops before a line end.
+void LineReader::CopyQuoted(char quote, std::string& out) {
+    while (true) {
+        SkipSplices();
+        if (pos_ >= text_.size() || text_[pos_] == '\n') return;
+        const char c = text_[pos_++];
+        out += c;
+        if (c == quote) return;
+        if (c == '\\') {
+            SkipSplices();
+            if (pos_ < text_.size() && text_[pos_] != '\n') out += text_[pos_++];
+        }
+    }
+}
+
+void LineReader::SkipBlockComment() {
+    const int start = line_;
+    char previous = '\0';
+    while (true) {
+        SkipSplices();
+        if (pos_ >= text_.size()) {
+            errorLine_ = start;
+            throw std::runtime_error("unterminated comment");
+        }
+        const char c = text_[pos_++];
+        if (c == '\n') ++line_;
+        if (previous == '*' && c == '/') return;
+        previous = c;
+    }
+}
+
+bool LineReader::Next(LogicalLine& line) {
+    std::string& out = line.text;
+    SkipSplices();
+    if (pos_ >= text_.size()) return false;
+    out.clear();
+    line.line = line_;
+    while (true) {
+        SkipSplices();
+        if (pos_ >= text_.size()) break;
+        const char c = text_[pos_];
+        if (c == '\n') {
+            ++pos_;
+            ++line_;
+            break;
+        }
+        ++pos_;
+        if (c == '"' || c == '\'') {
+            out += c;
+            CopyQuoted(c, out);
+            continue;
+        }
+        if (c == '/') {
+            SkipSplices();
+            const char next = pos_ < text_.size() ? text_[pos_] : '\0';
+            if (next == '/') {
+                while (pos_ < text_.size() && text_[pos_] != '\n') {
+                    ++pos_;
+                    SkipSplices();
+                }
+                out += ' ';
+                continue;
+            }
+            if (next == '*') {
+                ++pos_;
+                SkipBlockComment();
+                out += ' ';
+                continue;
+            }
+        }
+        if (c == '\r' && (pos_ >= text_.size() || text_[pos_] == '\n')) continue;
+        out += c;
+    }
+    line.lines = line_ - line.line;
+    if (line.lines == 0) line.lines = 1;  // the last line without a newline
+    return true;
+}
+
+std::vector<PpToken> LexLine(std::string_view s) {
+    std::vector<PpToken> tokens;
+    std::size_t i = 0;
+    bool space = false;
+    while (i < s.size()) {
+        const char c = s[i];
+        if (c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r' || c == '\x1a') {
+            space = true;
+            ++i;
+            continue;
+        }
+        PpToken token;
+        token.space = space;
+        space = false;
+        const std::size_t start = i;
+        const bool wideQuote = (c == 'L' || c == 'l') && i + 1 < s.size() && (s[i + 1] == '"' || s[i + 1] == '\'');
+        if (c == '"' || c == '\'' || wideQuote) {
+            const char quote = wideQuote ? s[i + 1] : c;
+            std::size_t j = i + (wideQuote ? 2 : 1);
+            while (j < s.size() && s[j] != quote) j += s[j] == '\\' ? 2 : 1;
+            if (j < s.size() || quote == '"') {
+                i = j < s.size() ? j + 1 : s.size();
+                token.kind = quote == '"' ? PpKind::String : PpKind::Char;
+            } else {
+                i = start + 1;  // a lone apostrophe
+                token.kind = PpKind::Other;
+            }
+        } else if (IsIdentStart(c)) {
+            while (i < s.size() && IsIdentChar(s[i])) ++i;
+            token.kind = PpKind::Identifier;
+        } else if (IsDigit(c) || (c == '.' && i + 1 < s.size() && IsDigit(s[i + 1]))) {
+            ++i;
+            while (i < s.size()) {
+                const char d = s[i];
+                if ((d == '+' || d == '-') && (s[i - 1] == 'e' || s[i - 1] == 'E' || s[i - 1] == 'p' || s[i - 1] == 'P')) ++i;
+                else if (IsIdentChar(d) || d == '.') ++i;
+                else break;
+            }
+            token.kind = PpKind::Number;
+        } else {
+            token.kind = static_cast<unsigned char>(c) >= 0x80 ? PpKind::Other : PpKind::Punct;
+            std::size_t length = 1;
+            for (std::string_view punct : kLongPuncts) {
+                if (s.substr(i, punct.size()) == punct) {
+                    length = punct.size();
+                    break;
+                }
+            }
+            i += length;
+        }
+        token.text.assign(s.substr(start, i - start));
+        tokens.push_back(std::move(token));
+    }
+    return tokens;
+}
+
+std::string Render(const std::vector<PpToken>& tokens, std::size_t from) {
+    std::string out;
+    for (std::size_t i = from; i < tokens.size(); ++i) {
+        if (tokens[i].space && !out.empty()) out += ' ';
+        out += tokens[i].text;
+    }
+    return out;
+}
+
+}  // namespace rc

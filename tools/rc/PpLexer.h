@@ -1,0 +1,57 @@
+// The preprocessor's bottom layer: logical lines of a file and the tokens of a line.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rc {
+
+// A line as the preprocessor sees it: backslash-newlines joined, comments replaced by a blank.
+struct LogicalLine {
+    std::string text;
+    int line = 0;   // physical line it starts on
+    int lines = 0;  // physical lines it spans
+};
+
+// Reads a file's text one logical line at a time. A comment that spans lines joins them, as in C.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text);
+
+    // False at the end of the text. Throws std::runtime_error for a comment that is not closed;
+    // the line of its start is then in errorLine().
+    bool Next(LogicalLine& out);
+    int errorLine() const { return errorLine_; }
+
+private:
+    void SkipSplices();
+    void CopyQuoted(char quote, std::string& out);
+    void SkipBlockComment();
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    int errorLine_ = 0;
+};
+
+enum class PpKind { Identifier, Number, String, Char, Punct, Other };
+
+class Macro;
+
+struct PpToken {
+    PpKind kind = PpKind::Other;
+    std::string text;
+    bool space = false;                // white space before it
+    std::vector<const Macro*> hidden;  // macros that may not expand this name again (sorted)
+
+    bool Is(std::string_view punct) const { return kind == PpKind::Punct && text == punct; }
+};
+
+// Splits a logical line into tokens. An unclosed quote runs to the end of the line.
+std::vector<PpToken> LexLine(std::string_view line);
+
+// The tokens written back as text: one blank where the source had white space.
+std::string Render(const std::vector<PpToken>& tokens, std::size_t from = 0);
+
+}  // namespace rc

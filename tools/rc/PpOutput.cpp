@@ -1,0 +1,30 @@
+// Line markers are written only where blank lines would not keep the numbering.
+#include "PpOutput.h"
+
+namespace rc {
+namespace {
+constexpr int kMaxBlankLines = 8;
+}
+
+std::string LineMarker(int line, const std::string& file) {
+    std::string marker = "# " + std::to_string(line) + " \"";
+    for (char c : file) {
+        if (c == '"' || c == '\\') marker += '\\';
+        marker += c;
+    }
+    return marker + "\"\n";
+}
+
+void PpOutput::Line(const std::string& file, int line, std::string_view text) {
+    if (next_ == 0 || file != file_ || line < next_ || line - next_ > kMaxBlankLines) {
+        text_ += LineMarker(line, file);
+        file_ = file;
+        next_ = line;
+    }
+    text_.append(static_cast<std::size_t>(line - next_), '\n');
+    text_ += text;
+    text_ += '\n';
+    next_ = line + 1;
+}
+
+}  // namespace rc

@@ -1,0 +1,24 @@
+// The preprocessed text: lines with "# N "file"" markers wherever the source position jumps.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rc {
+
+class PpOutput {
+public:
+    // Writes `text` as line `line` of `file`, with a marker or blank lines before it as needed.
+    void Line(const std::string& file, int line, std::string_view text);
+    std::string Take() { return std::move(text_); }
+
+private:
+    std::string text_;
+    std::string file_;
+    int next_ = 0;  // the line the next written line has in file_; 0 before the first
+};
+
+// "# N "file"" with backslashes and quotes of the name escaped.
+std::string LineMarker(int line, const std::string& file);
+
+}  // namespace rc

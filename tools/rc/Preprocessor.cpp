@@ -1,0 +1,309 @@
+// Reads a script line by line: directives change the macros, the conditional stack or the file
+// being read; the other lines of active groups are macro-expanded into the output.
+#include "Preprocessor.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <strings.h>
+
+#include "BuiltinHeaders.h"
+#include "MacroExpander.h"
+#include "PpExpression.h"
+
+namespace rc {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kMaxIncludeDepth = 64;
+
+bool DirectivesOnly(const std::string& name) {
+    const std::string extension = fs::path(name).extension().string();
+    return strcasecmp(extension.c_str(), ".h") == 0 || strcasecmp(extension.c_str(), ".c") == 0;
+}
+
+std::string Identity(const std::string& path) {
+    std::error_code error;
+    const fs::path canonical = fs::weakly_canonical(path, error);
+    return error ? path : canonical.string();
+}
+
+// A function-like macro call whose ")" is not on this line yet.
+bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
+    int depth = 0;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (depth == 0) {
+            const Macro* macro = tokens[i].kind == PpKind::Identifier ? macros.Find(tokens[i].text) : nullptr;
+            if (macro && macro->functionLike && i + 1 < tokens.size() && tokens[i + 1].Is("(")) {
+                depth = 1;
+                ++i;
+            }
+            continue;
+        }
+        if (tokens[i].Is("(")) ++depth;
+        if (tokens[i].Is(")")) --depth;
+    }
+    return depth > 0;
+}
+
+PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
+
+}  // namespace
+
+Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(options)), resolver_(options_.search) {
+    auto define = [this](const std::string& name, const std::string& value) {
+        std::vector<PpToken> tokens = LexLine(name + " " + value);
+        macros_.Define(ParseDefine(tokens, 0));
+    };
+    define("RC_INVOKED", "1");
+    if (!options_.win16) define("_WIN32", "1");
+    for (const MacroOption& option : options_.macros) {
+        if (option.undefine) {
+            macros_.Undefine(option.name);
+            continue;
+        }
+        std::vector<PpToken> name = LexLine(option.name);
+        if (name.empty() || name.front().kind != PpKind::Identifier) {
+            throw CompileError({}, "bad macro name in -D " + option.name);
+        }
+        try {
+            define(option.name, option.value.value_or("1"));
+        } catch (const std::runtime_error& error) {
+            throw CompileError({}, std::string("-D ") + option.name + ": " + error.what());
+        }
+    }
+}
+
+std::string Preprocessor::Run(const std::string& scriptPath, const std::string& text) {
+    File script;
+    script.name = std::make_shared<const std::string>(scriptPath);
+    script.identity = Identity(scriptPath);
+    script.dir = fs::path(scriptPath).parent_path().string();
+    script.directivesOnly = DirectivesOnly(scriptPath);
+    ProcessFile(script, text, 0);
+    return out_.Take();
+}
+
+void Preprocessor::ProcessFile(File& file, const std::string& text, int depth) {
+    open_.push_back(file.identity);
+    LineReader reader(text);
+    LogicalLine line;
+    while (true) {
+        try {
+            if (!reader.Next(line)) break;
+        } catch (const std::runtime_error& error) {
+            throw CompileError(Where(file, reader.errorLine()), error.what());
+        }
+        const std::size_t first = line.text.find_first_not_of(" \t\f\v\r");
+        if (first == std::string::npos) continue;
+        if (line.text[first] == '#') {
+            Directive(file, line, depth);
+        } else if (Active(file) && !file.directivesOnly) {
+            TextLine(file, LexLine(line.text), line, reader, depth);
+        }
+    }
+    if (!file.conditions.empty()) {
+        const Conditional& open = file.conditions.back();
+        throw CompileError(open.where, open.directive + " without #endif");
+    }
+    open_.pop_back();
+}
+
+void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, LineReader& reader, int depth) {
+    const Location where = Where(file, line.line);
+    if (tokens.front().kind == PpKind::Identifier && strcasecmp(tokens.front().text.c_str(), "rcinclude") == 0) {
+        std::string name = Render(tokens, 1);
+        if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+        if (name.empty()) throw CompileError(where, "rcinclude needs a file name");
+        return Include(file, name, true, where, depth);
+    }
+    // A macro call may run over several lines; its expansion is written on the first.
+    LogicalLine more;
+    while (OpenCall(tokens, macros_) && reader.Next(more)) {
+        std::vector<PpToken> next = LexLine(more.text);
+        if (!next.empty()) next.front().space = true;
+        tokens.insert(tokens.end(), std::make_move_iterator(next.begin()), std::make_move_iterator(next.end()));
+    }
+    try {
+        MacroExpander expander(macros_, *file.name, where.line);
+        out_.Line(*file.name, where.line, Render(expander.Expand(std::move(tokens))));
+    } catch (const std::runtime_error& error) {
+        throw CompileError(where, error.what());
+    }
+}
+
+void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
+    std::vector<PpToken> tokens = LexLine(line.text);
+    const Location where = Where(file, line.line);
+    if (tokens.size() < 2) return;  // "#" alone does nothing
+    const std::string& name = tokens[1].text;
+    if (name == "if" || name == "ifdef" || name == "ifndef" || name == "elif" || name == "else" || name == "endif") {
+        return Conditionals(file, name, tokens, where);
+    }
+    if (!Active(file)) return;
+    try {
+        if (tokens[1].kind == PpKind::Number) {
+            LineDirective(file, tokens, 1, line);
+        } else if (name == "define") {
+            macros_.Define(ParseDefine(tokens, 2));
+        } else if (name == "undef") {
+            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw std::runtime_error("#undef needs a macro name");
+            macros_.Undefine(tokens[2].text);
+        } else if (name == "include") {
+            IncludeDirective(file, line, std::move(tokens), where, depth);
+        } else if (name == "line") {
+            LineDirective(file, tokens, 2, line);
+        } else if (name == "error") {
+            throw std::runtime_error("#error " + Render(tokens, 2));
+        } else if (name == "pragma") {
+            const std::string pragma = tokens.size() > 2 ? tokens[2].text : std::string();
+            if (pragma == "once") onceOnly_.insert(file.identity);
+            if (pragma == "code_page") out_.Line(*file.name, where.line, "#pragma " + Render(tokens, 2));
+        } else if (name != "warning" && name != "ident" && name != "sccs") {
+            throw std::runtime_error("unknown preprocessor directive #" + name);
+        }
+    } catch (const std::runtime_error& error) {
+        throw CompileError(where, error.what());
+    }
+}
+
+void Preprocessor::Conditionals(File& file, const std::string& name, const std::vector<PpToken>& tokens, const Location& where) {
+    if (name == "if" || name == "ifdef" || name == "ifndef") {
+        const bool parent = Active(file);
+        bool value = false;
+        if (parent && name == "if") {
+            value = Condition(file, tokens, where);
+        } else if (parent) {
+            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, "#" + name + " needs a macro name");
+            value = macros_.Defined(tokens[2].text) == (name == "ifdef");
+        }
+        file.conditions.push_back({where, "#" + name, parent, value, value});
+        return;
+    }
+    if (file.conditions.empty()) throw CompileError(where, "#" + name + " without #if");
+    Conditional& open = file.conditions.back();
+    const std::string firstElse = " (the #else is at line " + std::to_string(open.elseLine) + ")";
+    if (name == "elif") {
+        if (open.elseLine) throw CompileError(where, "#elif after #else" + firstElse);
+        open.active = open.parentActive && !open.taken && Condition(file, tokens, where);
+        open.taken = open.taken || open.active;
+    } else if (name == "else") {
+        if (open.elseLine) throw CompileError(where, "#else after #else" + firstElse);
+        open.elseLine = where.line;
+        open.active = open.parentActive && !open.taken;
+        open.taken = true;
+    } else {
+        file.conditions.pop_back();
+    }
+}
+
+// "defined NAME" and "defined(NAME)" are decided before the macros are expanded.
+bool Preprocessor::Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where) {
+    try {
+        std::vector<PpToken> input;
+        for (std::size_t i = 2; i < tokens.size(); ++i) {
+            if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "defined") {
+                input.push_back(tokens[i]);
+                continue;
+            }
+            const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
+            const std::size_t at = i + (paren ? 2 : 1);
+            if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
+            if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
+            input.push_back(Flag(macros_.Defined(tokens[at].text)));
+            i = at + (paren ? 1 : 0);
+        }
+        MacroExpander expander(macros_, *file.name, where.line);
+        return EvaluateCondition(expander.Expand(std::move(input)));
+    } catch (const std::runtime_error& error) {
+        throw CompileError(where, error.what());
+    }
+}
+
+void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth) {
+    tokens.erase(tokens.begin(), tokens.begin() + 2);
+    // <name> is taken as written between the brackets, backslashes and blanks included.
+    std::string text = line.text.substr(line.text.find("include") + 7);
+    if (!tokens.empty() && tokens.front().kind != PpKind::String && !tokens.front().Is("<")) {
+        MacroExpander expander(macros_, *file.name, where.line);
+        tokens = expander.Expand(std::move(tokens));  // #include MACRO
+        text = Render(tokens);
+    }
+    if (!tokens.empty() && tokens.front().kind == PpKind::String && tokens.front().text.front() == '"') {
+        const std::string& name = tokens.front().text;
+        if (name.size() < 2 || name.back() != '"') throw std::runtime_error("#include file name is not closed by '\"'");
+        return Include(file, name.substr(1, name.size() - 2), true, where, depth);
+    }
+    if (!tokens.empty() && tokens.front().Is("<")) {
+        const std::size_t open = text.find('<');
+        const std::size_t close = text.find('>', open);
+        if (close == std::string::npos) throw std::runtime_error("#include file name is not closed by '>'");
+        return Include(file, text.substr(open + 1, close - open - 1), false, where, depth);
+    }
+    throw std::runtime_error("#include needs a file name in double quotes or angle brackets");
+}
+
+void Preprocessor::Include(File& file, const std::string& written, bool quoted, const Location& where, int depth) {
+    if (written.empty()) throw CompileError(where, "#include needs a file name");
+    File child;
+    std::optional<std::string> text;
+    std::optional<std::string> path;
+    if (!file.builtin) {
+        // A file found only by ignoring letter case is never the file that includes it: that
+        // is a wrapper such as CommCtrl.h including <commctrl.h>, which means the system header.
+        path = resolver_.Find(written, quoted, file.dir,
+                              [this](const std::string& found) { return Identity(found) == open_.back(); });
+    }
+    if (path) {
+        child.identity = Identity(*path);
+        if (onceOnly_.count(child.identity)) return;
+        if (depth + 1 >= kMaxIncludeDepth) {
+            const bool cycle = std::find(open_.begin(), open_.end(), child.identity) != open_.end();
+            throw CompileError(where, "#include nested more than " + std::to_string(kMaxIncludeDepth) + " deep" +
+                                          (cycle ? " (\"" + written + "\" includes itself)" : ""));
+        }
+        try {
+            text = options_.load ? options_.load(*path) : std::nullopt;
+        } catch (const std::runtime_error& error) {
+            throw CompileError(where, "cannot read include file \"" + written + "\": " + error.what());
+        }
+        if (!text) throw CompileError(where, "cannot open include file \"" + written + "\"");
+        child.name = std::make_shared<const std::string>(*path);
+        child.dir = fs::path(*path).parent_path().string();
+    } else {
+        const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
+        if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? "\"" + written + "\"" : "<" + written + ">"));
+        child.identity = "<built-in>/" + std::string(builtin->name);
+        if (onceOnly_.count(child.identity)) return;
+        if (depth + 1 >= kMaxIncludeDepth) throw CompileError(where, "#include nested more than 64 deep");
+        text = std::string(builtin->text);
+        child.name = std::make_shared<const std::string>(child.identity);
+        child.builtin = true;
+    }
+    child.directivesOnly = DirectivesOnly(*child.name);
+    ProcessFile(child, *text, depth + 1);
+}
+
+// "#line N "file"" and the "# N "file"" markers of preprocessed text: the next line is line N.
+void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line) {
+    if (at >= tokens.size() || tokens[at].kind != PpKind::Number) throw std::runtime_error("#line needs a line number");
+    int number = 0;
+    try {
+        number = std::stoi(tokens[at].text);
+    } catch (const std::exception&) {
+        throw std::runtime_error("bad line number '" + tokens[at].text + "'");
+    }
+    file.lineDelta = number - (line.line + line.lines);
+    if (at + 1 < tokens.size() && tokens[at + 1].kind == PpKind::String && tokens[at + 1].text.front() == '"') {
+        const std::string& quoted = tokens[at + 1].text;
+        std::string name;
+        for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
+            if (quoted[i] == '\\' && i + 2 < quoted.size()) ++i;
+            name += quoted[i];
+        }
+        file.name = std::make_shared<const std::string>(name);
+    }
+}
+
+}  // namespace rc

@@ -1,0 +1,2 @@
+/* placeholder */
+#define WS_VISIBLE 0x10000000L
