@@ -111,6 +111,7 @@ void Preprocessor::ProcessFile(File& file, const std::string& text, int depth) {
 }
 
 void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, LineReader& reader, int depth) {
+    if (tokens.empty()) return;  // only blanks such as a Ctrl+Z at the end
     const Location where = Where(file, line.line);
     if (tokens.front().kind == PpKind::Identifier && strcasecmp(tokens.front().text.c_str(), "rcinclude") == 0) {
         std::string name = Render(tokens, 1);

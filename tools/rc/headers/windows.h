@@ -1,2 +1,8 @@
-/* placeholder */
-#define WS_VISIBLE 0x10000000L
+/* The Windows header as resource scripts see it. */
+#ifndef RESTALLOW_WINDOWS_H
+#define RESTALLOW_WINDOWS_H
+
+#include <sdkddkver.h>
+#include <winresrc.h>
+
+#endif
