@@ -48,7 +48,7 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
 
 }  // namespace
 
-Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i) {
+Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
     if (i >= tokens.size()) throw std::runtime_error("#define needs a macro name");
     if (tokens[i].kind != PpKind::Identifier) throw std::runtime_error("macro name must be an identifier, not '" + tokens[i].text + "'");
     Macro macro;
@@ -59,7 +59,7 @@ Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i) {
         macro.functionLike = true;
         i = ParseParams(tokens, i, macro);
     }
-    macro.body.assign(tokens.begin() + static_cast<std::ptrdiff_t>(i), tokens.end());
+    macro.body.assign(std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(i)), std::make_move_iterator(tokens.end()));
     if (!macro.body.empty()) macro.body.front().space = false;
     for (std::size_t b = 0; b < macro.body.size(); ++b) {
         const PpToken& token = macro.body[b];

@@ -1,18 +1,28 @@
 // Logical lines and tokens for the preprocessor, following the C rules that rc.exe's keeps.
 #include "PpLexer.h"
 
-#include <cctype>
+#include <algorithm>
 #include <stdexcept>
 
 namespace rc {
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '$'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+// ASCII tests without the locale: the lexer runs over every line of every header.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
 
-constexpr std::string_view kLongPuncts[] = {"...", "<<=", ">>=", "##", "&&", "||", "==", "!=", "<=", ">=", "<<", ">>",
-                                            "->", "++", "--", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^="};
+// The length of the punctuator at the start of `s`: C's two- and three-character ones, else 1.
+std::size_t PunctLength(std::string_view s) {
+    if (s.size() < 2) return 1;
+    const char a = s[0], b = s[1];
+    if (s.size() >= 3 && ((a == '.' && b == '.' && s[2] == '.') || ((a == '<' || a == '>') && b == a && s[2] == '='))) return 3;
+    if (b == a && (a == '#' || a == '&' || a == '|' || a == '<' || a == '>' || a == '+' || a == '-' || a == '=')) return 2;
+    if (b == '=' && (a == '!' || a == '<' || a == '>' || a == '+' || a == '-' || a == '*' || a == '/' || a == '%' ||
+                     a == '&' || a == '|' || a == '^')) return 2;
+    if (a == '-' && b == '>') return 2;
+    return 1;
+}
 
 }  // namespace
 
@@ -69,10 +79,23 @@ bool LineReader::Next(LogicalLine& line) {
     if (pos_ >= text_.size()) return false;
     out.clear();
     line.line = line_;
-    while (true) {
-        SkipSplices();
-        if (pos_ >= text_.size()) break;
+    // Most lines hold no quote, comment or backslash: they are taken whole.
+    const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
+    const std::string_view plain = text_.substr(pos_, end - pos_);
+    if (plain.find_first_of("\\/\"'") == std::string_view::npos) {
+        out.assign(plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size()));
+        pos_ = end < text_.size() ? end + 1 : end;
+        line.lines = 1;
+        if (end < text_.size()) ++line_;
+        return true;
+    }
+    while (pos_ < text_.size()) {
         const char c = text_[pos_];
+        if (c == '\\') {
+            const std::size_t before = pos_;
+            SkipSplices();
+            if (pos_ != before) continue;
+        }
         if (c == '\n') {
             ++pos_;
             ++line_;
@@ -112,6 +135,7 @@ bool LineReader::Next(LogicalLine& line) {
 
 std::vector<PpToken> LexLine(std::string_view s) {
     std::vector<PpToken> tokens;
+    tokens.reserve(s.size() / 4 + 1);
     std::size_t i = 0;
     bool space = false;
     while (i < s.size()) {
@@ -151,14 +175,7 @@ std::vector<PpToken> LexLine(std::string_view s) {
             token.kind = PpKind::Number;
         } else {
             token.kind = static_cast<unsigned char>(c) >= 0x80 ? PpKind::Other : PpKind::Punct;
-            std::size_t length = 1;
-            for (std::string_view punct : kLongPuncts) {
-                if (s.substr(i, punct.size()) == punct) {
-                    length = punct.size();
-                    break;
-                }
-            }
-            i += length;
+            i += token.kind == PpKind::Punct ? PunctLength(s.substr(i)) : 1;
         }
         token.text.assign(s.substr(start, i - start));
         tokens.push_back(std::move(token));

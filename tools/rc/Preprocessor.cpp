@@ -3,9 +3,11 @@
 #include "Preprocessor.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <stdexcept>
 #include <strings.h>
+#include <sys/stat.h>
 
 #include "BuiltinHeaders.h"
 #include "MacroExpander.h"
@@ -23,10 +25,11 @@ bool DirectivesOnly(const std::string& name) {
     return strcasecmp(extension.c_str(), ".h") == 0 || strcasecmp(extension.c_str(), ".c") == 0;
 }
 
+// Two paths name the same file when device and inode agree (links and letter case aside).
 std::string Identity(const std::string& path) {
-    std::error_code error;
-    const fs::path canonical = fs::weakly_canonical(path, error);
-    return error ? path : canonical.string();
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return path;
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
 }
 
 // A function-like macro call whose ")" is not on this line yet.
@@ -47,14 +50,22 @@ bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
     return depth > 0;
 }
 
+// The word after "#", read without lexing the line: skipped groups need nothing else.
+std::string_view DirectiveName(std::string_view text) {
+    std::size_t i = text.find('#') + 1;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::size_t end = i;
+    while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end]))) ++end;
+    return text.substr(i, end - i);
+}
+
 PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
 
 }  // namespace
 
 Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(options)), resolver_(options_.search) {
     auto define = [this](const std::string& name, const std::string& value) {
-        std::vector<PpToken> tokens = LexLine(name + " " + value);
-        macros_.Define(ParseDefine(tokens, 0));
+        macros_.Define(ParseDefine(LexLine(name + " " + value), 0));
     };
     define("RC_INVOKED", "1");
     if (!options_.win16) define("_WIN32", "1");
@@ -135,6 +146,10 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
 }
 
 void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
+    if (!Active(file)) {
+        const std::string_view word = DirectiveName(line.text);
+        if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
+    }
     std::vector<PpToken> tokens = LexLine(line.text);
     const Location where = Where(file, line.line);
     if (tokens.size() < 2) return;  // "#" alone does nothing
@@ -147,7 +162,7 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
         if (tokens[1].kind == PpKind::Number) {
             LineDirective(file, tokens, 1, line);
         } else if (name == "define") {
-            macros_.Define(ParseDefine(tokens, 2));
+            macros_.Define(ParseDefine(std::move(tokens), 2));
         } else if (name == "undef") {
             if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw std::runtime_error("#undef needs a macro name");
             macros_.Undefine(tokens[2].text);

@@ -67,7 +67,9 @@ for name in sorted(ours):
     elif a == b: equal += 1
     else: differ.append((name, mingw.get(name), ours[name]))
 for name, m, o in differ: print(f'DIFFERENT {name}: mingw-w64 {m!r}, restallow-rc {o!r}')
-print(f'names not defined by the MinGW-w64 headers ({len(unknown)}): ' + ' '.join(unknown[:40]) + (' ...' if len(unknown) > 40 else ''))
+from collections import Counter
+by_header = Counter(n.split(':')[0] for n in unknown)
+print('names the MinGW-w64 headers do not define, by header: ' + ', '.join(f'{h} {c}' for h, c in sorted(by_header.items())))
 print(f'{equal} equal, {len(differ)} different, {len(unknown)} not in MinGW-w64, of {len(ours)} names (name and header pairs)')
 sys.exit(1 if differ else 0)
 PY
