@@ -3,6 +3,7 @@
 // Windows 3.x: a one-byte item count, 8-bit strings, 0xFF before ordinals, one-byte classes.
 #include "DialogEncoder.h"
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 #include <stdexcept>
@@ -198,7 +199,10 @@ void PutControl16(std::string& out, const ControlStmt& control) {
 std::string EncodeDialog32(const DialogStmt& dialog) {
     std::string out;
     const std::uint32_t style = DialogStyle(dialog);
-    if (dialog.extended) {
+    // Only the extended template holds control data: a DIALOG with data becomes one, as windres makes it.
+    const bool extended = dialog.extended || std::any_of(dialog.controls.begin(), dialog.controls.end(),
+                                                         [](const ControlStmt& control) { return control.data.has_value(); });
+    if (extended) {
         PutU16(out, 1);
         PutU16(out, 0xFFFF);
         PutU32(out, dialog.helpId);
@@ -221,14 +225,14 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
     PutString32(out, dialog.caption ? Text(*dialog.caption) : std::u16string());
     if (dialog.font) {
         PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));
-        if (dialog.extended) {
+        if (extended) {
             PutU16(out, Unsigned16(dialog.font->weight, "font weight", dialog.where));
             PutU8(out, dialog.font->italic != 0);
             PutU8(out, static_cast<std::uint8_t>(dialog.font->charset));
         }
         PutString32(out, Text(dialog.font->face));
     }
-    for (const ControlStmt& control : dialog.controls) PutControl32(out, control, dialog.extended);
+    for (const ControlStmt& control : dialog.controls) PutControl32(out, control, extended);
     return out;
 }
 
