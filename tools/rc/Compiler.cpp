@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "Bytes.h"
+#include "DialogEncoder.h"
 #include "IconFile.h"
 #include "Parser.h"
 #include "ResWriter.h"
@@ -72,6 +73,13 @@ private:
             return IconGroup(stmt, header, buffer_);
         default: return EmitFile(header, file, 0);
         }
+    }
+
+    void Visit(const DialogStmt& stmt) {
+        writer_.CheckId(stmt.name, stmt.where);
+        const ResourceHeader header{ResourceId::Number(kDialogType), stmt.name, stmt.flags, stmt.language.value_or(language_),
+                                    stmt.version, stmt.characteristics};
+        Emit(header, {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
     }
 
     void Visit(const StringTableStmt& stmt) {

@@ -18,7 +18,7 @@ std::string Upper(std::string text) {
 
 // Statements that resource compilers know but this one does not build.
 bool IsUnsupportedKeyword(const std::string& word) {
-    static const char* const kWords[] = {"ACCELERATORS", "DIALOG",   "DIALOGEX",  "MENU",        "MENUEX",
+    static const char* const kWords[] = {"ACCELERATORS", "MENU",        "MENUEX",
                                          "VERSIONINFO",  "HTML",     "FONT",      "FONTDIR",     "MESSAGETABLE",
                                          "DLGINCLUDE",   "DLGINIT",  "TOOLBAR",   "PLUGPLAY",    "VXD",
                                          "MANIFEST",     "TEXTINCLUDE", "CHARACTERISTICS", "VERSION"};
@@ -176,23 +176,41 @@ ResourceId Parser::ParseId(const Token& token, const char* what) {
 }
 
 // expression := term { ("+" | "-" | "|" | "&") term }, evaluated from left to right.
-std::uint32_t Parser::ParseExpression(bool* isLong) {
-    std::uint32_t value = ParseTerm(isLong);
+// term := "-" term | "~" term | "NOT" term | "(" expression ")" | number.
+// NOT x is worth 0 and clears x from what stands left of it and from a control's default style.
+std::uint32_t Parser::ParseExpression(bool* isLong) { return ParseMasked(isLong, 0).value; }
+
+MaskedValue Parser::ParseMaskedExpression() { return ParseMasked(nullptr, 0); }
+
+MaskedValue Parser::ParseMasked(bool* isLong, int depth) {
+    MaskedValue value = ParseTerm(isLong, depth);
     while (Peek().kind == TokenKind::Operator && Peek().text != "~") {
         const char op = Take().text[0];
-        const std::uint32_t right = ParseTerm(isLong);
-        value = op == '+' ? value + right : op == '-' ? value - right : op == '|' ? value | right : value & right;
+        const MaskedValue right = ParseTerm(isLong, depth);
+        value.value &= ~right.notMask;
+        value.value = op == '+' ? value.value + right.value
+                    : op == '-' ? value.value - right.value
+                    : op == '|' ? value.value | right.value
+                                : value.value & right.value;
+        value.notMask |= right.notMask;
     }
     return value;
 }
 
-std::uint32_t Parser::ParseTerm(bool* isLong) {
+MaskedValue Parser::ParseTerm(bool* isLong, int depth) {
+    // Deep nesting in a script must end in an error, not in an overflow of the stack.
+    constexpr int kMaxDepth = 256;
     const Token token = Take();
-    if (token.kind == TokenKind::Operator && token.text == "-") return 0u - ParseTerm(isLong);
-    if (token.kind == TokenKind::Operator && token.text == "~") return ~ParseTerm(isLong);
-    if (IsWord(token, "NOT")) return ~ParseTerm(isLong);
+    if (depth >= kMaxDepth) throw CompileError(token.where, "expression nested too deeply");
+    if (token.kind == TokenKind::Operator && token.text == "-") {
+        MaskedValue value = ParseTerm(isLong, depth + 1);
+        value.value = 0u - value.value;
+        return value;
+    }
+    if (token.kind == TokenKind::Operator && token.text == "~") return {~ParseTerm(isLong, depth + 1).value, 0};
+    if (IsWord(token, "NOT")) return {0, ParseTerm(isLong, depth + 1).value};
     if (token.kind == TokenKind::LeftParen) {
-        const std::uint32_t value = ParseExpression(isLong);
+        const MaskedValue value = ParseMasked(isLong, depth + 1);
         Expect(TokenKind::RightParen, "')'");
         return value;
     }
@@ -203,7 +221,7 @@ std::uint32_t Parser::ParseTerm(bool* isLong) {
     bool tokenLong = false;
     const std::uint32_t value = ParseNumber(token, tokenLong);
     if (isLong && tokenLong) *isLong = true;
-    return value;
+    return {value, 0};
 }
 
 std::uint16_t Parser::ParseLanguage() {
@@ -249,7 +267,7 @@ bool Parser::AtBlockEnd() {
 
 StringLiteral Parser::Literal(const Token& token) const { return {token.text, token.wide, codePage_, token.where}; }
 
-ResourceStmt Parser::ParseResource(const Token& nameToken) {
+Statement Parser::ParseResource(const Token& nameToken) {
     ResourceStmt stmt;
     stmt.where = nameToken.where;
     stmt.name = ParseId(nameToken, "resource name");
@@ -257,6 +275,7 @@ ResourceStmt Parser::ParseResource(const Token& nameToken) {
     if (typeToken.kind == TokenKind::End) throw CompileError(typeToken.where, "expected a resource type, found end of file");
     const std::string word = typeToken.kind == TokenKind::Identifier ? Upper(typeToken.text) : std::string();
     using Kind = ResourceStmt::Kind;
+    if (word == "DIALOG" || word == "DIALOGEX") return ParseDialog(stmt.name, nameToken.where, word == "DIALOGEX");
     if (IsUnsupportedKeyword(word) && word != "VERSION" && word != "CHARACTERISTICS") {
         throw CompileError(typeToken.where, "unsupported statement " + word);
     }

@@ -35,7 +35,10 @@ private:
 
     ResourceId ParseId(const Token& token, const char* what);
     std::uint32_t ParseExpression(bool* isLong = nullptr);
-    std::uint32_t ParseTerm(bool* isLong);
+    // An expression whose NOT terms also clear bits of a default style.
+    MaskedValue ParseMaskedExpression();
+    MaskedValue ParseMasked(bool* isLong, int depth);
+    MaskedValue ParseTerm(bool* isLong, int depth);
     std::uint16_t ParseLanguage();
     void ParseOptions(std::uint16_t& flags, std::optional<std::uint16_t>* language, std::uint32_t* version,
                       std::uint32_t* characteristics);
@@ -43,9 +46,19 @@ private:
     bool AtBlockEnd();
     StringLiteral Literal(const Token& token) const;
 
-    ResourceStmt ParseResource(const Token& nameToken);
+    Statement ParseResource(const Token& nameToken);
     StringTableStmt ParseStringTable(const Token& keyword);
     std::vector<DataItem> ParseData(const Location& start);
+
+    // DIALOG and DIALOGEX (ParseDialog.cpp).
+    DialogStmt ParseDialog(const ResourceId& name, const Location& where, bool extended);
+    bool ParseDialogOption(DialogStmt& stmt);
+    DialogFont ParseDialogFont(bool extended);
+    WindowClass ParseWindowClass(bool forControl);
+    ControlStmt ParseControl(const Token& keyword);
+    DialogText ParseControlText(const Token& keyword);
+    void ControlComma(const ControlStmt& control, const char* arguments);
+    MaskedValue ControlArgument(const ControlStmt& control, const char* arguments);
 
     std::vector<Source> sources_;
     ParserOptions options_;

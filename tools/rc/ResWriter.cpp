@@ -34,6 +34,18 @@ std::string CodePointText(char16_t unit) {
     return text;
 }
 
+void PutId16(std::string& out, const ResourceId& id) {
+    if (id.isNumber) {
+        PutU8(out, 0xFF);
+        PutU16(out, id.number);
+        return;
+    }
+    out += Cp1252Bytes(id.text, {}, "name");
+    PutU8(out, 0);
+}
+
+}  // namespace
+
 std::string Cp1252Bytes(const std::u16string& text, const Location& where, const char* what) {
     std::string bytes;
     for (char16_t unit : text) {
@@ -46,18 +58,6 @@ std::string Cp1252Bytes(const std::u16string& text, const Location& where, const
     }
     return bytes;
 }
-
-void PutId16(std::string& out, const ResourceId& id) {
-    if (id.isNumber) {
-        PutU8(out, 0xFF);
-        PutU16(out, id.number);
-        return;
-    }
-    out += Cp1252Bytes(id.text, {}, "name");
-    PutU8(out, 0);
-}
-
-}  // namespace
 
 void ResWriter::Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) {
     const std::uint64_t size = prefix.size() + body.size();

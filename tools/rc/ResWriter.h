@@ -28,6 +28,10 @@ struct StringBundle {
     std::array<Location, 16> where;
 };
 
+// The text in code page 1252, the 8-bit code page of 16-bit files; throws CompileError at `where`
+// naming `what` for a character that code page cannot hold.
+std::string Cp1252Bytes(const std::u16string& text, const Location& where, const char* what);
+
 class ResWriter {
 public:
     explicit ResWriter(std::FILE* out) : out_(out) {}

@@ -84,6 +84,12 @@ struct LanguageStmt {
     std::uint16_t language = 0;
 };
 
-using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt>;
+}  // namespace rc
+
+#include "DialogStmt.h"
+
+namespace rc {
+
+using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, DialogStmt>;
 
 }  // namespace rc

@@ -50,7 +50,7 @@ TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
     Expect({"non-numeric id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2, "string id must be a number, not 'IDS_HELLO'"});
     Expect({"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
             "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"});
-    Expect({"unsupported statement", "1 DIALOG 0, 0, 10, 10 {}", 1, "unsupported statement DIALOG"});
+    Expect({"unsupported statement", "1 VXD \"x.vxd\"", 1, "unsupported statement VXD"});
     Expect({"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"});
     Expect({"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"});
     Expect({"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"});
