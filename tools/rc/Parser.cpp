@@ -21,11 +21,28 @@ std::string Upper(std::string text) {
 
 // Statements that resource compilers know but this one does not build.
 bool IsUnsupportedKeyword(const std::string& word) {
-    static const char* const kWords[] = {"ACCELERATORS", "DIALOG",   "DIALOGEX",  "MENU",        "MENUEX",
-                                         "VERSIONINFO",  "HTML",     "FONT",      "FONTDIR",     "MESSAGETABLE",
-                                         "DLGINCLUDE",   "DLGINIT",  "TOOLBAR",   "PLUGPLAY",    "VXD",
-                                         "MANIFEST",     "TEXTINCLUDE", "CHARACTERISTICS", "VERSION"};
+    static const char* const kWords[] = {"DIALOG", "DIALOGEX"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
+}
+
+// Words that only stand inside a block; met at the top they mean a block was left too early.
+const char* BlockWordContext(const std::string& word) {
+    if (word == "MENUITEM" || word == "POPUP") return "outside a MENU or POPUP";
+    if (word == "VALUE") return "outside a BLOCK";
+    if (word == "BLOCK") return "outside VERSIONINFO";
+    return nullptr;
+}
+
+// Keyword types that stand for a numbered type, as rc.exe and windres store them.
+std::optional<std::uint16_t> KeywordType(const std::string& word) {
+    static const std::pair<const char*, std::uint16_t> kTypes[] = {
+        {"FONTDIR", 7},    {"FONT", RtFont},     {"MESSAGETABLE", 11}, {"DLGINCLUDE", 17}, {"PLUGPLAY", 19},
+        {"VXD", 20},       {"HTML", 23},         {"MANIFEST", 24},     {"DLGINIT", 240},
+    };
+    for (const auto& [name, type] : kTypes) {
+        if (word == name) return type;
+    }
+    return std::nullopt;
 }
 
 std::uint16_t DefaultFlags(ResourceStmt::Kind kind) {
@@ -36,6 +53,11 @@ std::uint16_t DefaultFlags(ResourceStmt::Kind kind) {
     case ResourceStmt::Kind::AniIcon: return MfDiscardable | MfMoveable | MfPure;
     default: return MfMoveable | MfPure;
     }
+}
+
+std::uint16_t DefaultFlags(ResourceStmt::Kind kind, const ResourceId& type) {
+    if (type == ResourceId::Number(RtFont) || type == ResourceId::Number(RtFontDir)) return MfMoveable | MfDiscardable;
+    return DefaultFlags(kind);
 }
 
 // Applies a memory option; false when the word is none.
@@ -175,9 +197,14 @@ std::optional<Statement> Parser::Next() {
     if (first.kind == TokenKind::End) return std::nullopt;
     if (IsWord(first, "LANGUAGE")) return LanguageStmt{ParseLanguage()};
     if (IsWord(first, "STRINGTABLE")) return ParseStringTable(first);
-    if (first.kind == TokenKind::Identifier && IsUnsupportedKeyword(Upper(first.text))) {
-        throw CompileError(first.where, "unsupported statement " + Upper(first.text));
-    }
+    const std::string upper = first.kind == TokenKind::Identifier ? Upper(first.text) : std::string();
+    if (IsUnsupportedKeyword(upper)) throw CompileError(first.where, "unsupported statement " + upper);
+    if (const char* context = BlockWordContext(upper)) throw CompileError(first.where, upper + " " + context);
+    const Token& type = Peek();
+    if (IsWord(type, "MENU") || IsWord(type, "MENUEX")) return ParseMenu(first);
+    if (IsWord(type, "VERSIONINFO")) return ParseVersionInfo(first);
+    if (IsWord(type, "ACCELERATORS")) return ParseAccelerators(first);
+    if (IsWord(type, "TOOLBAR")) return ParseToolbar(first);
     return ParseResource(first);
 }
 
@@ -286,18 +313,17 @@ ResourceStmt Parser::ParseResource(const Token& nameToken) {
     if (typeToken.kind == TokenKind::End) throw CompileError(typeToken.where, "expected a resource type, found end of file");
     const std::string word = typeToken.kind == TokenKind::Identifier ? Upper(typeToken.text) : std::string();
     using Kind = ResourceStmt::Kind;
-    if (IsUnsupportedKeyword(word) && word != "VERSION" && word != "CHARACTERISTICS") {
-        throw CompileError(typeToken.where, "unsupported statement " + word);
-    }
+    if (IsUnsupportedKeyword(word)) throw CompileError(typeToken.where, "unsupported statement " + word);
     if (word == "BITMAP") stmt.kind = Kind::Bitmap, stmt.type = ResourceId::Number(RtBitmap);
     else if (word == "ICON") stmt.kind = Kind::Icon;
     else if (word == "CURSOR") stmt.kind = Kind::Cursor;
     else if (word == "ANICURSOR") stmt.kind = Kind::AniCursor, stmt.type = ResourceId::Number(RtAniCursor);
     else if (word == "ANIICON") stmt.kind = Kind::AniIcon, stmt.type = ResourceId::Number(RtAniIcon);
     else if (word == "RCDATA") stmt.kind = Kind::Data, stmt.type = ResourceId::Number(RtRcData);
+    else if (const auto number = KeywordType(word)) stmt.kind = Kind::Data, stmt.type = ResourceId::Number(*number);
     else stmt.kind = Kind::Data, stmt.type = ParseId(typeToken, "resource type");
 
-    stmt.flags = DefaultFlags(stmt.kind);
+    stmt.flags = DefaultFlags(stmt.kind, stmt.type);
     const bool takesStatements = stmt.kind == Kind::Data;
     ParseOptions(stmt.flags, takesStatements ? &stmt.language : nullptr, takesStatements ? &stmt.version : nullptr,
                  takesStatements ? &stmt.characteristics : nullptr);

@@ -84,6 +84,18 @@ struct LanguageStmt {
     std::uint16_t language = 0;
 };
 
-using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt>;
+struct MenuStmt;
+struct VersionStmt;
+struct AcceleratorStmt;
+struct ToolbarStmt;
+
+using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, MenuStmt, VersionStmt, AcceleratorStmt,
+                               ToolbarStmt>;
 
 }  // namespace rc
+
+// The statements with bodies of their own; after the alias so that each header can include this one.
+#include "AcceleratorStmt.h"
+#include "MenuStmt.h"
+#include "ToolbarStmt.h"
+#include "VersionStmt.h"
