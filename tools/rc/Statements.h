@@ -94,7 +94,9 @@ using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, Menu
 
 }  // namespace rc
 
-// The statements with bodies of their own; after the alias so that each header can include this one.
+// The statements with bodies of their own, after the alias so that each can include this header;
+// include them through this header, never ResourceAttributes.h alone.
+#include "ResourceAttributes.h"
 #include "AcceleratorStmt.h"
 #include "MenuStmt.h"
 #include "ToolbarStmt.h"

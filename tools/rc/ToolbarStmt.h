@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ResourceAttributes.h"
+#include "Statements.h"
 
 namespace rc {
 

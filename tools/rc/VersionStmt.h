@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "ResourceAttributes.h"
 #include "Statements.h"
 
 namespace rc {
