@@ -197,6 +197,14 @@ std::optional<Statement> Parser::Next() {
     if (first.kind == TokenKind::End) return std::nullopt;
     if (IsWord(first, "LANGUAGE")) return LanguageStmt{ParseLanguage()};
     if (IsWord(first, "STRINGTABLE")) return ParseStringTable(first);
+    if (IsWord(first, "RCINCLUDE")) {
+        const Token file = Take();
+        if (file.kind != TokenKind::String && file.kind != TokenKind::Identifier) {
+            throw CompileError(file.where, "RCINCLUDE needs a file name");
+        }
+        Include(file, file.text);
+        return Next();
+    }
     const std::string upper = first.kind == TokenKind::Identifier ? Upper(first.text) : std::string();
     if (IsUnsupportedKeyword(upper)) throw CompileError(first.where, "unsupported statement " + upper);
     if (const char* context = BlockWordContext(upper)) throw CompileError(first.where, upper + " " + context);
@@ -387,6 +395,7 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
                                                (seen.kind == TokenKind::End ? "end of file" : "'" + seen.text + "'"));
         }
         stmt.entries.push_back(std::move(entry));
+        if (Peek().kind == TokenKind::Semicolon) Take();  // rc.exe and wrc take it; llvm-rc does not
     }
     Take();
     return stmt;

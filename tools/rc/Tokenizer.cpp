@@ -114,6 +114,7 @@ private:
         case ')': kind = TokenKind::RightParen; break;
         case '{': kind = TokenKind::LeftBrace; break;
         case '}': kind = TokenKind::RightBrace; break;
+        case ';': kind = TokenKind::Semicolon; break;
         case '+': case '-': case '|': case '&': case '~': kind = TokenKind::Operator; break;
         default: {
             const auto byte = static_cast<unsigned char>(c);
@@ -146,6 +147,7 @@ const char* TokenKindName(TokenKind kind) {
     case TokenKind::LeftBrace: return "'{'";
     case TokenKind::RightBrace: return "'}'";
     case TokenKind::Operator: return "operator";
+    case TokenKind::Semicolon: return "';'";
     case TokenKind::Directive: return "preprocessor line";
     case TokenKind::End: return "end of file";
     }
