@@ -9,3 +9,10 @@ llvm-rc -no-preprocess -c 65001 -fo options.llvm.res options.rc
 i686-w64-mingw32-windres --preprocessor=cpp -i ani.rc -O res -o ani.windres.res
 wrc=$(command -v wrc || echo /usr/lib/wine/wrc)
 "$wrc" -m16 -O res16 -I / -o win16.wrc.res win16.rc
+# The statements: llvm-rc for what it takes; windres for the forms llvm-rc refuses or stores
+# under names (MENUEX, modifiers on ASCII keys, "^C" with modifiers, the keyword types);
+# wrc -m16 for the 16-bit MENU, ACCELERATORS and VERSIONINFO formats.
+llvm-rc -no-preprocess -c 65001 -fo statements.llvm.res statements.rc
+i686-w64-mingw32-windres --preprocessor=cpp -J rc -O res -i legacy.rc -o legacy.windres.res
+i686-w64-mingw32-windres --preprocessor=cpp -J rc -O res -i font.rc -o font.windres.res
+"$wrc" -m16 -O res16 -I / -o win16_statements.wrc.res win16_statements.rc
