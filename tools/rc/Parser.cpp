@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <strings.h>
 
+#include "Keywords.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -23,26 +24,6 @@ std::string Upper(std::string text) {
 bool IsUnsupportedKeyword(const std::string& word) {
     static const char* const kWords[] = {"DIALOG", "DIALOGEX"};
     return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
-}
-
-// Words that only stand inside a block; met at the top they mean a block was left too early.
-const char* BlockWordContext(const std::string& word) {
-    if (word == "MENUITEM" || word == "POPUP") return "outside a MENU or POPUP";
-    if (word == "VALUE") return "outside a BLOCK";
-    if (word == "BLOCK") return "outside VERSIONINFO";
-    return nullptr;
-}
-
-// Keyword types that stand for a numbered type, as rc.exe and windres store them.
-std::optional<std::uint16_t> KeywordType(const std::string& word) {
-    static const std::pair<const char*, std::uint16_t> kTypes[] = {
-        {"FONTDIR", 7},    {"FONT", RtFont},     {"MESSAGETABLE", 11}, {"DLGINCLUDE", 17}, {"PLUGPLAY", 19},
-        {"VXD", 20},       {"HTML", 23},         {"MANIFEST", 24},     {"DLGINIT", 240},
-    };
-    for (const auto& [name, type] : kTypes) {
-        if (word == name) return type;
-    }
-    return std::nullopt;
 }
 
 std::uint16_t DefaultFlags(ResourceStmt::Kind kind) {

@@ -135,5 +135,21 @@ TEST(StatementPeer, MixedVersionValueIsTextWithNumbersInline) {
     EXPECT_EQ(data.substr(value + 12), std::string_view("a\0b\0\0\0\x01\0\x02\0\0\0", 12));
 }
 
+TEST(StatementPeer, EscapedQuotesAndSemicolonsOfOldScriptsMatchWrc) {
+    const std::string golden = ReadBytes(DataDir() / "old_strings.wrc.res");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_TRUE(CompileData("old_strings.rc") == golden);
+}
+
+// Where no closing quote follows on the line, \" ends the string as llvm-rc and wrc read it;
+// llvm-rc's \"" still means one quote.
+TEST(StatementPeer, BackslashBeforeTheClosingQuoteStaysABackslash) {
+    const OwnedRes res = ReadRes(CompileText("STRINGTABLE { 2, \"C:\\\"\n 3, \"a\\\"\"b\" }"));
+    ASSERT_EQ(res.entries().size(), 1u);
+    const std::string_view data = res.entries()[0].data;
+    EXPECT_EQ(data.substr(4, 8), std::string_view("\x03\0C\0:\0\\\0", 8));
+    EXPECT_EQ(data.substr(12, 8), std::string_view("\x03\0a\0\"\0b\0", 8));
+}
+
 }  // namespace
 }  // namespace rc::test

@@ -16,3 +16,5 @@ llvm-rc -no-preprocess -c 65001 -fo statements.llvm.res statements.rc
 i686-w64-mingw32-windres --preprocessor=cpp -J rc -O res -i legacy.rc -o legacy.windres.res
 i686-w64-mingw32-windres --preprocessor=cpp -J rc -O res -i font.rc -o font.windres.res
 "$wrc" -m16 -O res16 -I / -o win16_statements.wrc.res win16_statements.rc
+# \" in strings and ";" after string-table entries: wrc takes both (with the language given).
+"$wrc" -l 0x409 -o old_strings.wrc.res old_strings.rc
