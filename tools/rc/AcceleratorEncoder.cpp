@@ -1,6 +1,7 @@
 // ACCELERATORS bodies (WORD flags, key, id and padding; 16-bit: BYTE flags, WORD key, WORD id)
 // and TOOLBAR bodies (version 1, cell size, then the button ids).
 #include "Bytes.h"
+#include "Literal.h"
 #include "StatementEncoders.h"
 
 namespace rc {
@@ -26,8 +27,13 @@ std::string EncodeAccelerators32(const AcceleratorStmt& table) {
 std::string EncodeAccelerators16(const AcceleratorStmt& table) {
     std::string out;
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
+        const Accelerator& entry = table.entries[i];
+        std::uint16_t key = entry.key;
+        if (entry.character && key >= 0x80) {
+            key = static_cast<std::uint8_t>(NarrowText(std::u16string(1, static_cast<char16_t>(key)), entry.where, "the accelerator")[0]);
+        }
         PutU8(out, static_cast<std::uint8_t>(FlagsOf(table, i)));
-        PutU16(out, table.entries[i].key);
+        PutU16(out, key);
         PutU16(out, table.entries[i].id);
     }
     return out;

@@ -22,6 +22,7 @@ struct Accelerator {
     std::uint16_t flags = 0;
     std::uint16_t key = 0;
     std::uint16_t id = 0;
+    bool character = false;  // a character of the script, not a key code: 8-bit in the 16-bit format
     Location where;
 };
 

@@ -95,6 +95,7 @@ Accelerator Parser::ParseAccelerator() {
     }
     if (ascii && (entry.flags & AfVirtKey)) throw CompileError(entry.where, "an accelerator cannot be both ASCII and VIRTKEY");
     entry.key = ResolveKey(event, entry.flags, entry.where);
+    entry.character = event.isString && !(entry.flags & AfVirtKey);
     return entry;
 }
 

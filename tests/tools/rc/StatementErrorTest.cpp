@@ -68,6 +68,8 @@ TEST_F(StatementErrorTest, AcceleratorEventsThatNameNoKey) {
             "expected ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT, found 'META'"});
     Expect({"key too large", "1 ACCELERATORS {\n 70000, 1, VIRTKEY }", 2, "accelerator key 70000 does not fit in 16 bits"});
     Expect({"unterminated", "1 ACCELERATORS\n{\n \"a\", 1\n", 2, "block is not closed by END or '}'"});
+    Expect({"16-bit key outside 1252", "1 ACCELERATORS {\n \"\xE6\x97\xA5\", 1 }", 2,
+            "the accelerator holds a character that code page 1252 cannot hold (U+65E5)", true});
 }
 
 TEST_F(StatementErrorTest, StringsOverTheFormatsLimit) {

@@ -105,7 +105,8 @@ TEST(StatementPeer, ToolbarMatchesWrcAndIsTheSameIn16Bits) {
 }
 
 // Byte for byte wrc's, but for the VERSIONINFO memory flags: wrc gives MOVEABLE alone in 16
-// bits, this compiler the MOVEABLE PURE it gives in 32 bits.
+// bits, this compiler the MOVEABLE PURE it gives in 32 bits. (wrc pads VERSIONINFO from the
+// start of the file; the script puts it first, where that is the start of the resource.)
 TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
     const OwnedRes ours = ReadRes(CompileData("win16_statements.rc", true));
     const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "win16_statements.wrc.res"));
@@ -120,7 +121,18 @@ TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
         EXPECT_TRUE(a.data == b.data) << TypeText(a.type);
         if (a.type != ResourceId::Number(16)) EXPECT_EQ(a.flags, b.flags) << TypeText(a.type);
     }
-    EXPECT_EQ(ours.entries()[2].flags, MfMoveable | MfPure);
+    EXPECT_EQ(ours.entries()[0].flags, MfMoveable | MfPure);
+}
+
+// wrc sign-extends a character key above 0x7F (0xFFE9 for "é"); Windows 3.x compares the
+// code page 1252 byte, so the key is 0xE9, and a character 1252 lacks is an error.
+TEST(StatementPeer, Win16AcceleratorCharacterIsItsCodePage1252Byte) {
+    const OwnedRes res = ReadRes(CompileText("1 ACCELERATORS { \"\xE2\x82\xAC\", 1, ALT }", true));
+    ASSERT_EQ(res.entries().size(), 1u);
+    EXPECT_EQ(res.entries()[0].data, std::string_view("\x90\x80\0\x01\0", 5));
+    const OwnedRes wide = ReadRes(CompileText("1 ACCELERATORS { \"\xE2\x82\xAC\", 1, ALT }"));
+    ASSERT_EQ(wide.entries().size(), 1u);
+    EXPECT_EQ(ReadU16(wide.entries()[0].data, 2), 0x20ACu);
 }
 
 // llvm-rc and windres refuse VALUEs that mix strings and numbers; rc.exe takes them as text.

@@ -7,7 +7,7 @@ llvm-rc -no-preprocess -c 65001 -fo every_kind.llvm.res every_kind.rc
 llvm-rc -no-preprocess -c 65001 -fo options.llvm.res options.rc
 # llvm-rc stores ANICURSOR and ANIICON under their names; windres uses the types 21 and 22.
 i686-w64-mingw32-windres --preprocessor=cpp -i ani.rc -O res -o ani.windres.res
-wrc=$(command -v wrc || echo /usr/lib/wine/wrc)
+wrc=$(command -v wrc-stable || command -v wrc || echo /usr/lib/wine/wrc)
 "$wrc" -m16 -O res16 -I / -o win16.wrc.res win16.rc
 # The statements: llvm-rc for what it takes; windres for the forms llvm-rc refuses or stores
 # under names (MENUEX, modifiers on ASCII keys, "^C" with modifiers, the keyword types);
