@@ -92,6 +92,23 @@ TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
     EXPECT_TRUE(dir->data == expected);
 }
 
+// wrc -m16 writes the fonts but builds no FONTDIR; the directory is the same as in 32 bits.
+TEST(StatementPeer, Win16FontsMatchWrcAndGetTheSameDirectory) {
+    const OwnedRes ours = ReadRes(CompileData("font.rc", true));
+    const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "font.wrc16.res"));
+    const OwnedRes wide = ReadRes(CompileData("font.rc"));
+    for (std::uint16_t name : {5, 6}) {
+        const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
+        const ResEntry* b = Find(wrc, ResourceId::Number(8), ResourceId::Number(name));
+        ASSERT_TRUE(a && b);
+        EXPECT_TRUE(a->data == b->data);
+    }
+    const ResEntry* dir = Find(ours, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
+    const ResEntry* wideDir = Find(wide, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
+    ASSERT_TRUE(dir && wideDir);
+    EXPECT_TRUE(dir->data == wideDir->data);
+}
+
 // wrc writes no 16-bit TOOLBAR; the body is the same in both formats.
 TEST(StatementPeer, ToolbarMatchesWrcAndIsTheSameIn16Bits) {
     const std::string script = "1 TOOLBAR DISCARDABLE 16, 15\nBEGIN\n BUTTON 100\n SEPARATOR\n BUTTON 101\nEND\n";

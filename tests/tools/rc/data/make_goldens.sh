@@ -18,3 +18,5 @@ i686-w64-mingw32-windres --preprocessor=cpp -J rc -O res -i font.rc -o font.wind
 "$wrc" -m16 -O res16 -I / -o win16_statements.wrc.res win16_statements.rc
 # \" in strings and ";" after string-table entries: wrc takes both (with the language given).
 "$wrc" -l 0x409 -o old_strings.wrc.res old_strings.rc
+# wrc -m16 writes the FONT resources but no FONTDIR ("not yet implemented").
+"$wrc" -m16 -O res16 -I / -o font.wrc16.res font.rc
