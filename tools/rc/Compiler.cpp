@@ -14,10 +14,12 @@
 
 #include "Bytes.h"
 #include "DialogEncoder.h"
+#include "FontDirectory.h"
 #include "IconFile.h"
 #include "Parser.h"
 #include "ResWriter.h"
 #include "SourceFile.h"
+#include "StatementEncoders.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -36,6 +38,7 @@ public:
         while (std::optional<Statement> statement = parser.Next()) {
             std::visit([this](auto& stmt) { Visit(stmt); }, *statement);
         }
+        WriteFontDirectory();
         WriteStringTables();
         return count_;
     }
@@ -55,6 +58,7 @@ private:
         ResourceHeader header{stmt.type, stmt.name, stmt.flags, stmt.language.value_or(language_), stmt.version,
                               stmt.characteristics};
         using Kind = ResourceStmt::Kind;
+        if (stmt.type == ResourceId::Number(RtFont)) return Font(stmt, header);
         if (!stmt.file) return Emit(header, {}, InlineData(stmt));
         const SourceFile file = Open(*stmt.file, stmt.where);
         switch (stmt.kind) {
@@ -80,6 +84,54 @@ private:
         const ResourceHeader header{ResourceId::Number(kDialogType), stmt.name, stmt.flags, stmt.language.value_or(language_),
                                     stmt.version, stmt.characteristics};
         Emit(header, {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
+    }
+
+    void Visit(const MenuStmt& stmt) {
+        if (stmt.extended && options_.win16) {
+            throw CompileError(stmt.head.where, "MENUEX needs 32-bit output: Windows 3.x has no MENUEX resource (compile without -31)");
+        }
+        const std::string body = stmt.extended ? EncodeMenuEx(stmt) : options_.win16 ? EncodeMenu16(stmt) : EncodeMenu32(stmt);
+        EmitBody(stmt.head, RtMenu, body);
+    }
+
+    void Visit(const VersionStmt& stmt) {
+        EmitBody(stmt.head, RtVersion, options_.win16 ? EncodeVersion16(stmt) : EncodeVersion32(stmt));
+    }
+
+    void Visit(const AcceleratorStmt& stmt) {
+        EmitBody(stmt.head, RtAccelerators, options_.win16 ? EncodeAccelerators16(stmt) : EncodeAccelerators32(stmt));
+    }
+
+    void Visit(const ToolbarStmt& stmt) { EmitBody(stmt.head, RtToolbar, EncodeToolbar(stmt)); }
+
+    void EmitBody(const ResourceAttributes& head, std::uint16_t type, std::string_view body) {
+        writer_.CheckId(head.name, head.where);
+        Emit({ResourceId::Number(type), head.name, head.flags, head.language.value_or(language_), head.version,
+              head.characteristics},
+             {}, body);
+    }
+
+    // A font also gets its entry in the font directory, which refers to it by number.
+    void Font(const ResourceStmt& stmt, const ResourceHeader& header) {
+        if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
+        std::string bytes;
+        if (stmt.file) {
+            try {
+                Open(*stmt.file, stmt.where).ReadAll(bytes);
+            } catch (const std::runtime_error& error) {
+                throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + error.what());
+            }
+        } else {
+            bytes = InlineData(stmt);
+        }
+        fonts_.Add(stmt.name.number, bytes, stmt.where);
+        Emit(header, {}, bytes);
+    }
+
+    void WriteFontDirectory() {
+        if (fonts_.empty()) return;
+        Emit({ResourceId::Number(RtFontDir), ResourceId::Text(u"FONTDIR"), MfMoveable | MfDiscardable, language_, 0, 0}, {},
+             fonts_.Encode());
     }
 
     void Visit(const StringTableStmt& stmt) {
@@ -233,6 +285,7 @@ private:
     ResWriter& writer_;
     std::uint16_t language_;
     std::uint32_t nextImageId_ = 1;
+    FontDirectory fonts_;
     std::map<Key, Block> blocks_;
     std::vector<Key> order_;
     std::string buffer_;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <strings.h>
 
+#include "Keywords.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -16,15 +17,6 @@ std::string Upper(std::string text) {
     return text;
 }
 
-// Statements that resource compilers know but this one does not build.
-bool IsUnsupportedKeyword(const std::string& word) {
-    static const char* const kWords[] = {"ACCELERATORS", "MENU",        "MENUEX",
-                                         "VERSIONINFO",  "HTML",     "FONT",      "FONTDIR",     "MESSAGETABLE",
-                                         "DLGINCLUDE",   "DLGINIT",  "TOOLBAR",   "PLUGPLAY",    "VXD",
-                                         "MANIFEST",     "TEXTINCLUDE", "CHARACTERISTICS", "VERSION"};
-    return std::find(std::begin(kWords), std::end(kWords), word) != std::end(kWords);
-}
-
 std::uint16_t DefaultFlags(ResourceStmt::Kind kind) {
     switch (kind) {
     case ResourceStmt::Kind::Icon:
@@ -33,6 +25,11 @@ std::uint16_t DefaultFlags(ResourceStmt::Kind kind) {
     case ResourceStmt::Kind::AniIcon: return MfDiscardable | MfMoveable | MfPure;
     default: return MfMoveable | MfPure;
     }
+}
+
+std::uint16_t DefaultFlags(ResourceStmt::Kind kind, const ResourceId& type) {
+    if (type == ResourceId::Number(RtFont) || type == ResourceId::Number(RtFontDir)) return MfMoveable | MfDiscardable;
+    return DefaultFlags(kind);
 }
 
 // Applies a memory option; false when the word is none.
@@ -146,9 +143,13 @@ std::optional<Statement> Parser::Next() {
     if (first.kind == TokenKind::End) return std::nullopt;
     if (IsWord(first, "LANGUAGE")) return LanguageStmt{ParseLanguage()};
     if (IsWord(first, "STRINGTABLE")) return ParseStringTable(first);
-    if (first.kind == TokenKind::Identifier && IsUnsupportedKeyword(Upper(first.text))) {
-        throw CompileError(first.where, "unsupported statement " + Upper(first.text));
-    }
+    const std::string upper = first.kind == TokenKind::Identifier ? Upper(first.text) : std::string();
+    if (const char* context = BlockWordContext(upper)) throw CompileError(first.where, upper + " " + context);
+    const Token& type = Peek();
+    if (IsWord(type, "MENU") || IsWord(type, "MENUEX")) return ParseMenu(first);
+    if (IsWord(type, "VERSIONINFO")) return ParseVersionInfo(first);
+    if (IsWord(type, "ACCELERATORS")) return ParseAccelerators(first);
+    if (IsWord(type, "TOOLBAR")) return ParseToolbar(first);
     return ParseResource(first);
 }
 
@@ -276,18 +277,16 @@ Statement Parser::ParseResource(const Token& nameToken) {
     const std::string word = typeToken.kind == TokenKind::Identifier ? Upper(typeToken.text) : std::string();
     using Kind = ResourceStmt::Kind;
     if (word == "DIALOG" || word == "DIALOGEX") return ParseDialog(stmt.name, nameToken.where, word == "DIALOGEX");
-    if (IsUnsupportedKeyword(word) && word != "VERSION" && word != "CHARACTERISTICS") {
-        throw CompileError(typeToken.where, "unsupported statement " + word);
-    }
     if (word == "BITMAP") stmt.kind = Kind::Bitmap, stmt.type = ResourceId::Number(RtBitmap);
     else if (word == "ICON") stmt.kind = Kind::Icon;
     else if (word == "CURSOR") stmt.kind = Kind::Cursor;
     else if (word == "ANICURSOR") stmt.kind = Kind::AniCursor, stmt.type = ResourceId::Number(RtAniCursor);
     else if (word == "ANIICON") stmt.kind = Kind::AniIcon, stmt.type = ResourceId::Number(RtAniIcon);
     else if (word == "RCDATA") stmt.kind = Kind::Data, stmt.type = ResourceId::Number(RtRcData);
+    else if (const auto number = KeywordType(word)) stmt.kind = Kind::Data, stmt.type = ResourceId::Number(*number);
     else stmt.kind = Kind::Data, stmt.type = ParseId(typeToken, "resource type");
 
-    stmt.flags = DefaultFlags(stmt.kind);
+    stmt.flags = DefaultFlags(stmt.kind, stmt.type);
     const bool takesStatements = stmt.kind == Kind::Data;
     ParseOptions(stmt.flags, takesStatements ? &stmt.language : nullptr, takesStatements ? &stmt.version : nullptr,
                  takesStatements ? &stmt.characteristics : nullptr);
@@ -351,6 +350,7 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
                                                (seen.kind == TokenKind::End ? "end of file" : "'" + seen.text + "'"));
         }
         stmt.entries.push_back(std::move(entry));
+        if (Peek().kind == TokenKind::Semicolon) Take();  // rc.exe and wrc take it; llvm-rc does not
     }
     Take();
     return stmt;

@@ -14,6 +14,9 @@ struct ParserOptions {
     int codePage = 0;  // 0: UTF-8 when valid, else Windows-1252
 };
 
+// Deepest nesting of POPUPs and BLOCKs; deeper input is refused rather than recursed into.
+inline constexpr int kMaxNesting = 64;
+
 class Parser {
 public:
     Parser(std::vector<Token> tokens, ParserOptions options);
@@ -59,6 +62,24 @@ private:
     DialogText ParseControlText(const Token& keyword);
     void ControlComma(const ControlStmt& control, const char* arguments);
     MaskedValue ControlArgument(const ControlStmt& control, const char* arguments);
+
+    // Statements with bodies of their own, each in its own file (ParseMenu.cpp, ParseVersion.cpp,
+    // ParseAccelerators.cpp). Depth counts open blocks, against kMaxNesting.
+    ResourceAttributes ParseHead(const Token& nameToken, std::uint16_t defaultFlags);
+    Location OpenBlock(const char* statement);
+    bool AtExpressionStart();
+    std::uint32_t OptionalField();
+    MenuStmt ParseMenu(const Token& nameToken);
+    void ParseMenuItems(bool extended, std::vector<MenuItem>& items, const Location& start, int depth);
+    MenuItem ParseMenuItem(bool extended, const Token& keyword);
+    void ParseMenuOptions(MenuItem& item, bool popup);
+    VersionStmt ParseVersionInfo(const Token& nameToken);
+    void ParseFixedVersion(std::array<std::uint16_t, 4>& parts);
+    void ParseVersionNodes(std::vector<VersionNode>& nodes, const Location& start, int depth);
+    VersionNode ParseVersionValue(const Token& keyword);
+    AcceleratorStmt ParseAccelerators(const Token& nameToken);
+    Accelerator ParseAccelerator();
+    ToolbarStmt ParseToolbar(const Token& nameToken);
 
     std::vector<Source> sources_;
     ParserOptions options_;

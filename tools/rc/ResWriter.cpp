@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "Bytes.h"
+#include "Literal.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -28,12 +29,6 @@ void PutId32(std::string& out, const ResourceId& id) {
     PutU16(out, 0);
 }
 
-std::string CodePointText(char16_t unit) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(unit));
-    return text;
-}
-
 void PutId16(std::string& out, const ResourceId& id) {
     if (id.isNumber) {
         PutU8(out, 0xFF);
@@ -47,16 +42,7 @@ void PutId16(std::string& out, const ResourceId& id) {
 }  // namespace
 
 std::string Cp1252Bytes(const std::u16string& text, const Location& where, const char* what) {
-    std::string bytes;
-    for (char16_t unit : text) {
-        const std::optional<std::uint8_t> byte = UnicodeToCp1252(unit);
-        if (!byte) {
-            throw CompileError(where, std::string(what) + " holds a character that code page 1252 cannot hold (" +
-                                          CodePointText(unit) + ")");
-        }
-        bytes += static_cast<char>(*byte);
-    }
-    return bytes;
+    return NarrowText(text, where, what);
 }
 
 void ResWriter::Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) {

@@ -90,6 +90,20 @@ struct LanguageStmt {
 
 namespace rc {
 
-using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, DialogStmt>;
+struct MenuStmt;
+struct VersionStmt;
+struct AcceleratorStmt;
+struct ToolbarStmt;
+
+using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, DialogStmt, MenuStmt, VersionStmt,
+                               AcceleratorStmt, ToolbarStmt>;
 
 }  // namespace rc
+
+// The statements with bodies of their own, after the alias so that each can include this header;
+// include them through this header, never ResourceAttributes.h alone.
+#include "ResourceAttributes.h"
+#include "AcceleratorStmt.h"
+#include "MenuStmt.h"
+#include "ToolbarStmt.h"
+#include "VersionStmt.h"

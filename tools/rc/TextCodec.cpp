@@ -140,8 +140,7 @@ std::u16string ProcessStringLiteral(std::string_view body, bool wide, int codePa
         } else if (kind == u'\\') {
             out += u'\\';
         } else if (kind == u'"') {
-            if (pos == chars.size() || chars[pos] != u'"') throw std::runtime_error("\\\" must be followed by another \"");
-            ++pos;
+            if (pos < chars.size() && chars[pos] == u'"') ++pos;  // llvm-rc's \"" and the \" of rc.exe
             out += u'"';
         } else if (!wide) {
             out += u'\\';

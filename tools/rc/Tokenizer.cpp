@@ -106,7 +106,9 @@ private:
         return true;
     }
 
-    // A string runs to the next double quote that is not doubled; it may not cross a line end.
+    // A string runs to the next double quote that is neither doubled nor escaped as \" (the form
+    // of rc.exe and windres, taken when a closing quote follows on the line); it may not cross a
+    // line end.
     void String() {
         Token token{TokenKind::String, "", text_[pos_] != '"', {file_, line_}};
         if (token.wide) ++pos_;
@@ -114,6 +116,10 @@ private:
         while (true) {
             if (pos_ >= text_.size() || text_[pos_] == '\n') {
                 throw CompileError(token.where, "unterminated string");
+            }
+            if (text_[pos_] == '\\' && (Peek(1) == '\\' || (Peek(1) == '"' && Peek(2) != '"' && QuoteFollows(pos_ + 2)))) {
+                pos_ += 2;
+                continue;
             }
             if (text_[pos_] == '"') {
                 if (Peek(1) != '"') break;
@@ -124,6 +130,13 @@ private:
         token.text = std::string(text_.substr(start, pos_ - start));
         ++pos_;
         tokens_.push_back(std::move(token));
+    }
+
+    bool QuoteFollows(std::size_t from) const {
+        for (std::size_t i = from; i < text_.size() && text_[i] != '\n'; ++i) {
+            if (text_[i] == '"') return true;
+        }
+        return false;
     }
 
     template <typename Continues>
@@ -141,6 +154,7 @@ private:
         case ')': kind = TokenKind::RightParen; break;
         case '{': kind = TokenKind::LeftBrace; break;
         case '}': kind = TokenKind::RightBrace; break;
+        case ';': kind = TokenKind::Semicolon; break;
         case '+': case '-': case '|': case '&': case '~': kind = TokenKind::Operator; break;
         default: {
             const auto byte = static_cast<unsigned char>(c);
@@ -173,6 +187,7 @@ const char* TokenKindName(TokenKind kind) {
     case TokenKind::LeftBrace: return "'{'";
     case TokenKind::RightBrace: return "'}'";
     case TokenKind::Operator: return "operator";
+    case TokenKind::Semicolon: return "';'";
     case TokenKind::Directive: return "preprocessor line";
     case TokenKind::End: return "end of file";
     }

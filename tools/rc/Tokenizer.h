@@ -20,6 +20,7 @@ enum class TokenKind {
     LeftBrace,   // "{" (BEGIN stays an identifier)
     RightBrace,
     Operator,    // + - | & ~
+    Semicolon,   // only after a STRINGTABLE entry, as old scripts have it
     Directive,   // a whole "#..." line
     End,
 };

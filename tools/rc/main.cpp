@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: restallow-rc [-31] [-fo OUTPUT] [-c CODEPAGE] [-l LANGID] [-i DIR]... [-D NAME[=VALUE]]... [-U NAME]...\n"
     "                    [-E] SCRIPT\n"
-    "       restallow-rc --dump FILE.res\n"
+    "       restallow-rc --dump [-v] FILE.res\n"
     "\n"
     "  -31          write the 16-bit (Windows 3.x) format instead of the 32-bit one\n"
     "  -fo OUTPUT   the output file (default: the script's name with .res)\n"
@@ -26,7 +26,8 @@ constexpr const char* kUsage =
     "               are defined from the start\n"
     "  -U NAME      remove a macro\n"
     "  -E           print the preprocessed script to standard output instead of compiling it\n"
-    "  --dump FILE  list the resources of a .res file of either format\n";
+    "  --dump FILE  list the resources of a .res file of either format; -v shows dialogs, menus,\n"
+    "               version information, accelerators and strings one item a line\n";
 
 struct Usage {
     std::string error;

@@ -1,4 +1,4 @@
-// restallow-resdump: lists the resources of a .res file of either format.
+// restallow-resdump: lists the resources of a .res file of either format (-v: their contents).
 #include "ResDump.h"
 
 int main(int argc, char** argv) { return rc::DumpMain(argc, argv); }

@@ -4,32 +4,7 @@
 namespace rc::test {
 namespace {
 
-struct BadCase {
-    const char* what;
-    std::string script;
-    int line;
-    std::string message;
-    bool win16 = false;
-};
-
-class CompileErrorTest : public ::testing::Test {
-protected:
-    void Expect(const BadCase& bad) {
-        SCOPED_TRACE(bad.what);
-        const auto script = dir.write("bad.rc", bad.script);
-        const auto output = dir.write("bad.res", "older output");
-        const std::size_t files = dir.countFiles();
-        const CompileResult result = Compile(script, output, bad.win16);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.error, script.string() + "(" + std::to_string(bad.line) + "): error: " + bad.message);
-        EXPECT_EQ(ReadBytes(output), "older output");
-        EXPECT_EQ(dir.countFiles(), files);  // no temporary file left behind
-    }
-
-    std::string Data(const char* name) const { return "\"" + (DataDir() / name).string() + "\""; }
-
-    ScratchDir dir;
-};
+using CompileErrorTest = BadInputTest;
 
 TEST_F(CompileErrorTest, FilesThatAreMissingOrNotWhatTheStatementSays) {
     const std::string missing = dir.path("gone.bmp").string();
@@ -50,7 +25,6 @@ TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
     Expect({"non-numeric id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2, "string id must be a number, not 'IDS_HELLO'"});
     Expect({"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
             "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"});
-    Expect({"unsupported statement", "1 VXD \"x.vxd\"", 1, "unsupported statement VXD"});
     Expect({"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"});
     Expect({"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"});
     Expect({"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"});

@@ -197,7 +197,7 @@ TEST(DialogDump, ResDumpVerbosePrintsEachDialog) {
                                 dir.path("out.txt").string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const std::string out = ReadBytes(dir.path("out.txt"));
-    EXPECT_NE(out.find("\nDIALOG CONTROLS\nDIALOG style 0x80C80040 at 10,20 size 200x150, 23 controls\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("CONTROLS             lang -      flags 0x1030 size 560\nDIALOG style 0x80C80040 at 10,20 size 200x150, 23 controls\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  23: STATIC text \"No comma\" id 120 at 1,120 size 80x8 style 0x50020000\n"), std::string::npos);
 }
 

@@ -67,4 +67,32 @@ struct OwnedRes {
 
 inline OwnedRes ReadRes(std::string bytes) { return OwnedRes(std::move(bytes)); }
 
+struct BadCase {
+    const char* what;
+    std::string script;
+    int line;
+    std::string message;
+    bool win16 = false;
+};
+
+// Checks that a bad script gives exactly one message and leaves the older output alone.
+class BadInputTest : public ::testing::Test {
+protected:
+    void Expect(const BadCase& bad) {
+        SCOPED_TRACE(bad.what);
+        const auto script = dir.write("bad.rc", bad.script);
+        const auto output = dir.write("bad.res", "older output");
+        const std::size_t files = dir.countFiles();
+        const CompileResult result = Compile(script, output, bad.win16);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error, script.string() + "(" + std::to_string(bad.line) + "): error: " + bad.message);
+        EXPECT_EQ(ReadBytes(output), "older output");
+        EXPECT_EQ(dir.countFiles(), files);  // no temporary file left behind
+    }
+
+    std::string Data(const char* name) const { return "\"" + (DataDir() / name).string() + "\""; }
+
+    ScratchDir dir;
+};
+
 }  // namespace rc::test

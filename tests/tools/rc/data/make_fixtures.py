@@ -49,6 +49,19 @@ def midi(path):
     open(path, "wb").write(b"MThd" + struct.pack(">IHHH", 6, 0, 1, 96) + b"MTrk" + struct.pack(">I", len(track)) + track)
 
 
+def fnt(path):
+    """A Windows bitmap font header: version 2.0, device and face names behind it."""
+    header = bytearray(160)
+    struct.pack_into("<HI", header, 0, 0x200, len(header))
+    header[6:15] = b"Copyright"
+    struct.pack_into("<II", header, 0x65, 140, 150)
+    for i in range(0x42, 0x65):
+        header[i] = i
+    header[140:144] = b"DEV\0"
+    header[150:155] = b"Sans\0"
+    open(path, "wb").write(bytes(header))
+
+
 subprocess.run(["convert", "-size", "16x12", "gradient:red-blue", "pic.gif"], check=True)
 subprocess.run(["convert", "-size", "20x10", "gradient:yellow-green", "-quality", "80", "pic.jpg"], check=True)
 avi("clip.avi")
@@ -58,3 +71,4 @@ midi("tune.mid")
 open("raw.bin", "wb").write(bytes(range(256)) * 3)
 open("not_a_bitmap.bmp", "wb").write(b"GIF89a this is no bitmap")
 open("truncated.ico", "wb").write(open("icon.ico", "rb").read()[:30])
+fnt("small.fnt")

@@ -1,0 +1,184 @@
+// MENU, MENUEX, VERSIONINFO, ACCELERATORS, TOOLBAR and FONT against the peers' bytes: llvm-rc
+// where it takes the form, windres where llvm-rc refuses it, wrc -m16 for the 16-bit format.
+#include <algorithm>
+
+#include "Bytes.h"
+#include "RcTestSupport.h"
+
+namespace rc::test {
+namespace {
+
+std::string CompileData(const std::string& script, bool win16 = false) {
+    ScratchDir dir;
+    CompileOptions options;
+    options.script = (DataDir() / script).string();
+    options.output = dir.path("out.res").string();
+    options.win16 = win16;
+    options.codePage = win16 ? 0 : 65001;
+    const CompileResult result = CompileScript(options);
+    EXPECT_TRUE(result.ok) << result.error;
+    return ReadBytes(dir.path("out.res"));
+}
+
+std::string CompileText(const std::string& script, bool win16 = false) {
+    ScratchDir dir;
+    const CompileResult result = Compile(dir.write("s.rc", script), dir.path("s.res"), win16);
+    EXPECT_TRUE(result.ok) << result.error;
+    return ReadBytes(dir.path("s.res"));
+}
+
+const ResEntry* Find(const OwnedRes& res, const ResourceId& type, const ResourceId& name) {
+    const auto match = std::find_if(res.entries().begin(), res.entries().end(),
+                                    [&](const ResEntry& entry) { return entry.type == type && entry.name == name; });
+    return match == res.entries().end() ? nullptr : &*match;
+}
+
+TEST(StatementPeer, MenuVersionAndAcceleratorsMatchLlvmRcByteForByte) {
+    const std::string golden = ReadBytes(DataDir() / "statements.llvm.res");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_TRUE(CompileData("statements.rc") == golden) << "output differs from llvm-rc's";
+}
+
+// windres marks every resource DISCARDABLE; the memory flags here are llvm-rc's defaults, so
+// only type, name, language and data are compared.
+TEST(StatementPeer, FormsLlvmRcRefusesHoldWhatWindresWrites) {
+    const OwnedRes ours = ReadRes(CompileData("legacy.rc"));
+    const OwnedRes windres = ReadRes(ReadBytes(DataDir() / "legacy.windres.res"));
+    ASSERT_EQ(ours.entries().size(), windres.entries().size());
+    for (const ResEntry& entry : ours.entries()) {
+        const ResEntry* peer = Find(windres, entry.type, entry.name);
+        ASSERT_NE(peer, nullptr) << TypeText(entry.type) << " " << IdText(entry.name);
+        EXPECT_EQ(peer->language, entry.language);
+        EXPECT_TRUE(peer->data == entry.data) << TypeText(entry.type) << " " << IdText(entry.name);
+    }
+    EXPECT_NE(Find(ours, ResourceId::Number(24), ResourceId::Number(14)), nullptr) << "MANIFEST is type 24";
+}
+
+// windres writes MENUITEM SEPARATOR of a MENUEX as an empty string item (type 0); wrc and the
+// Windows menu loader take MFT_SEPARATOR (0x800), which is what a separator is.
+TEST(StatementPeer, MenuExSeparatorIsWrittenAsMftSeparatorLikeWrc) {
+    const OwnedRes res = ReadRes(CompileText("1 MENUEX { MENUITEM SEPARATOR }"));
+    ASSERT_EQ(res.entries().size(), 1u);
+    const std::string_view data = res.entries()[0].data;
+    ASSERT_EQ(data.size(), 8u + 14u + 2u);
+    EXPECT_EQ(ReadU32(data, 8), 0x800u);
+    EXPECT_EQ(ReadU16(data, 20), 0x80u);  // the last item
+}
+
+TEST(StatementPeer, MenuExFieldsLeftOutAreZero) {
+    EXPECT_TRUE(CompileText("1 MENUEX { POPUP \"p\", , , 3, 4 { MENUITEM \"a\", , 0x800 } }") ==
+                CompileText("1 MENUEX { POPUP \"p\", 0, 0, 3, 4 { MENUITEM \"a\", 0, 0x800 } }"));
+}
+
+// The FONT resources equal windres's. Its FONTDIR copies 56 header bytes and no names; this
+// one holds the 113-byte header and the device and face names, under the name FONTDIR.
+TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
+    const OwnedRes ours = ReadRes(CompileData("font.rc"));
+    const OwnedRes windres = ReadRes(ReadBytes(DataDir() / "font.windres.res"));
+    for (std::uint16_t name : {5, 6}) {
+        const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
+        const ResEntry* b = Find(windres, ResourceId::Number(8), ResourceId::Number(name));
+        ASSERT_TRUE(a && b);
+        if (name == 5) EXPECT_EQ(a->flags, b->flags);  // DISCARDABLE also sets PURE here, as llvm-rc has it
+        EXPECT_TRUE(a->data == b->data);
+    }
+    const ResEntry* dir = Find(ours, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
+    ASSERT_NE(dir, nullptr);
+    const std::string font = ReadBytes(DataDir() / "small.fnt");
+    std::string expected = std::string("\x02\x00", 2);
+    for (char ordinal : {'\x05', '\x06'}) {
+        expected += std::string(1, ordinal) + '\0' + font.substr(0, 113) + std::string("DEV\0Sans\0", 9);
+    }
+    EXPECT_TRUE(dir->data == expected);
+}
+
+// wrc -m16 writes the fonts but builds no FONTDIR; the directory is the same as in 32 bits.
+TEST(StatementPeer, Win16FontsMatchWrcAndGetTheSameDirectory) {
+    const OwnedRes ours = ReadRes(CompileData("font.rc", true));
+    const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "font.wrc16.res"));
+    const OwnedRes wide = ReadRes(CompileData("font.rc"));
+    for (std::uint16_t name : {5, 6}) {
+        const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
+        const ResEntry* b = Find(wrc, ResourceId::Number(8), ResourceId::Number(name));
+        ASSERT_TRUE(a && b);
+        EXPECT_TRUE(a->data == b->data);
+    }
+    const ResEntry* dir = Find(ours, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
+    const ResEntry* wideDir = Find(wide, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
+    ASSERT_TRUE(dir && wideDir);
+    EXPECT_TRUE(dir->data == wideDir->data);
+}
+
+// wrc writes no 16-bit TOOLBAR; the body is the same in both formats.
+TEST(StatementPeer, ToolbarMatchesWrcAndIsTheSameIn16Bits) {
+    const std::string script = "1 TOOLBAR DISCARDABLE 16, 15\nBEGIN\n BUTTON 100\n SEPARATOR\n BUTTON 101\nEND\n";
+    const std::string expected("\x01\x00\x10\x00\x0f\x00\x03\x00\x64\x00\x00\x00\x65\x00", 14);  // wrc's bytes
+    for (bool win16 : {false, true}) {
+        const OwnedRes res = ReadRes(CompileText(script, win16));
+        ASSERT_EQ(res.entries().size(), 1u);
+        EXPECT_EQ(res.entries()[0].type, ResourceId::Number(241));
+        EXPECT_TRUE(res.entries()[0].data == expected);
+    }
+}
+
+// Byte for byte wrc's, but for the VERSIONINFO memory flags: wrc gives MOVEABLE alone in 16
+// bits, this compiler the MOVEABLE PURE it gives in 32 bits. (wrc pads VERSIONINFO from the
+// start of the file; the script puts it first, where that is the start of the resource.)
+TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
+    const OwnedRes ours = ReadRes(CompileData("win16_statements.rc", true));
+    const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "win16_statements.wrc.res"));
+    ASSERT_TRUE(ours.file.win16);
+    ASSERT_EQ(ours.entries().size(), 3u);
+    ASSERT_EQ(wrc.entries().size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const ResEntry& a = ours.entries()[i];
+        const ResEntry& b = wrc.entries()[i];
+        EXPECT_EQ(a.type, b.type);
+        EXPECT_EQ(a.name, b.name);
+        EXPECT_TRUE(a.data == b.data) << TypeText(a.type);
+        if (a.type != ResourceId::Number(16)) EXPECT_EQ(a.flags, b.flags) << TypeText(a.type);
+    }
+    EXPECT_EQ(ours.entries()[0].flags, MfMoveable | MfPure);
+}
+
+// wrc sign-extends a character key above 0x7F (0xFFE9 for "é"); Windows 3.x compares the
+// code page 1252 byte, so the key is 0xE9, and a character 1252 lacks is an error.
+TEST(StatementPeer, Win16AcceleratorCharacterIsItsCodePage1252Byte) {
+    const OwnedRes res = ReadRes(CompileText("1 ACCELERATORS { \"\xE2\x82\xAC\", 1, ALT }", true));
+    ASSERT_EQ(res.entries().size(), 1u);
+    EXPECT_EQ(res.entries()[0].data, std::string_view("\x90\x80\0\x01\0", 5));
+    const OwnedRes wide = ReadRes(CompileText("1 ACCELERATORS { \"\xE2\x82\xAC\", 1, ALT }"));
+    ASSERT_EQ(wide.entries().size(), 1u);
+    EXPECT_EQ(ReadU16(wide.entries()[0].data, 2), 0x20ACu);
+}
+
+// llvm-rc and windres refuse VALUEs that mix strings and numbers; rc.exe takes them as text.
+TEST(StatementPeer, MixedVersionValueIsTextWithNumbersInline) {
+    const OwnedRes res = ReadRes(CompileText("1 VERSIONINFO { BLOCK \"b\" { VALUE \"m\", \"ab\", 1, 2L } }"));
+    ASSERT_EQ(res.entries().size(), 1u);
+    const std::string_view data = res.entries()[0].data;
+    const std::size_t value = 92 + 12;  // the root with its fixed part, then BLOCK "b"
+    ASSERT_GE(data.size(), value + 12 + 12);
+    EXPECT_EQ(ReadU16(data, value + 2), 6u);  // in characters: "ab\0", then 2 + 4 bytes
+    EXPECT_EQ(ReadU16(data, value + 4), 1u);  // text
+    EXPECT_EQ(data.substr(value + 12), std::string_view("a\0b\0\0\0\x01\0\x02\0\0\0", 12));
+}
+
+TEST(StatementPeer, EscapedQuotesAndSemicolonsOfOldScriptsMatchWrc) {
+    const std::string golden = ReadBytes(DataDir() / "old_strings.wrc.res");
+    ASSERT_FALSE(golden.empty());
+    EXPECT_TRUE(CompileData("old_strings.rc") == golden);
+}
+
+// Where no closing quote follows on the line, \" ends the string as llvm-rc and wrc read it;
+// llvm-rc's \"" still means one quote.
+TEST(StatementPeer, BackslashBeforeTheClosingQuoteStaysABackslash) {
+    const OwnedRes res = ReadRes(CompileText("STRINGTABLE { 2, \"C:\\\"\n 3, \"a\\\"\"b\" }"));
+    ASSERT_EQ(res.entries().size(), 1u);
+    const std::string_view data = res.entries()[0].data;
+    EXPECT_EQ(data.substr(4, 8), std::string_view("\x03\0C\0:\0\\\0", 8));
+    EXPECT_EQ(data.substr(12, 8), std::string_view("\x03\0a\0\"\0b\0", 8));
+}
+
+}  // namespace
+}  // namespace rc::test

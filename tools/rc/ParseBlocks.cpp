@@ -1,0 +1,38 @@
+// Parts shared by the statements with bodies: the name and options before the body, blocks,
+// and the optional number fields of MENUEX items.
+#include <strings.h>
+
+#include "Parser.h"
+
+namespace rc {
+
+// Reads the name, takes the type keyword, then memory options, LANGUAGE, VERSION, CHARACTERISTICS.
+ResourceAttributes Parser::ParseHead(const Token& nameToken, std::uint16_t defaultFlags) {
+    ResourceAttributes head;
+    head.where = nameToken.where;
+    head.name = ParseId(nameToken, "resource name");
+    Take();
+    head.flags = defaultFlags;
+    ParseOptions(head.flags, &head.language, &head.version, &head.characteristics);
+    return head;
+}
+
+Location Parser::OpenBlock(const char* statement) {
+    if (!AtBlockStart()) {
+        const Token& seen = Peek();
+        throw CompileError(seen.where, std::string("expected BEGIN or '{' after ") + statement + ", found " +
+                                           (seen.kind == TokenKind::End ? "end of file" : "'" + seen.text + "'"));
+    }
+    return Take().where;
+}
+
+bool Parser::AtExpressionStart() {
+    const Token& token = Peek();
+    return token.kind == TokenKind::Int || token.kind == TokenKind::LeftParen ||
+           (token.kind == TokenKind::Operator && (token.text == "-" || token.text == "~")) || IsWord(token, "NOT");
+}
+
+// A number field that may be left out ("MENUITEM "x", , 0x800"): 0 when empty.
+std::uint32_t Parser::OptionalField() { return AtExpressionStart() ? ParseExpression() : 0; }
+
+}  // namespace rc
