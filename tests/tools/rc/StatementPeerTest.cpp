@@ -54,6 +54,19 @@ TEST(StatementPeer, FormsLlvmRcRefusesHoldWhatWindresWrites) {
     EXPECT_NE(Find(ours, ResourceId::Number(24), ResourceId::Number(14)), nullptr) << "MANIFEST is type 24";
 }
 
+TEST(StatementPeer, KeywordTypesKeepTheirNumbersIn16Bits) {
+    const OwnedRes res = ReadRes(CompileText("1 MESSAGETABLE { 1 }\n2 DLGINCLUDE { 2 }\n3 PLUGPLAY { 3 }\n4 VXD { 4 }\n"
+                                             "5 HTML { 5 }\n6 MANIFEST { 6 }\n7 DLGINIT { 7 }\n8 TEXTINCLUDE { 8 }\n", true));
+    ASSERT_EQ(res.entries().size(), 8u);
+    const ResourceId types[] = {ResourceId::Number(11), ResourceId::Number(17), ResourceId::Number(19),
+                                ResourceId::Number(20), ResourceId::Number(23), ResourceId::Number(24),
+                                ResourceId::Number(240), ResourceId::Text(u"TEXTINCLUDE")};
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(res.entries()[i].type, types[i]) << i;
+        EXPECT_EQ(res.entries()[i].data, std::string(1, static_cast<char>(i + 1)) + '\0');
+    }
+}
+
 // windres writes MENUITEM SEPARATOR of a MENUEX as an empty string item (type 0); wrc and the
 // Windows menu loader take MFT_SEPARATOR (0x800), which is what a separator is.
 TEST(StatementPeer, MenuExSeparatorIsWrittenAsMftSeparatorLikeWrc) {
