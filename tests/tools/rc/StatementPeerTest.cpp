@@ -154,6 +154,14 @@ TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
     EXPECT_EQ(ours.entries()[0].flags, MfMoveable | MfPure);
 }
 
+// wrc -m16 drops the options of a POPUP (it writes 0x90 for POPUP "p", GRAYED); the 16-bit
+// menu format has the same flag word as the 32-bit one, which llvm-rc fills, so they stay.
+TEST(StatementPeer, Win16PopupKeepsItsOptionsWhereWrcDropsThem) {
+    const OwnedRes res = ReadRes(CompileText("1 MENU { POPUP \"p\", GRAYED { MENUITEM \"a\", 1 } }", true));
+    ASSERT_EQ(res.entries().size(), 1u);
+    EXPECT_EQ(res.entries()[0].data, std::string_view("\0\0\0\0\x91\0p\0\x80\0\x01\0a\0", 14));
+}
+
 // wrc sign-extends a character key above 0x7F (0xFFE9 for "é"); Windows 3.x compares the
 // code page 1252 byte, so the key is 0xE9, and a character 1252 lacks is an error.
 TEST(StatementPeer, Win16AcceleratorCharacterIsItsCodePage1252Byte) {
