@@ -80,6 +80,7 @@ MenuItem Parser::ParseMenuItem(bool extended, const Token& keyword) {
             Expect(TokenKind::Comma, "',' and the id of the menu item");
             const Location where = Peek().where;
             item.id = ParseExpression();
+            if (item.id == 0xFFFFFFFF) item.id = 0xFFFF;  // -1, as llvm-rc takes it
             if (item.id > 0xFFFF) throw CompileError(where, "menu item id " + std::to_string(item.id) + " does not fit in 16 bits");
         }
         ParseMenuOptions(item, popup);

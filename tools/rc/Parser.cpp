@@ -36,8 +36,8 @@ std::uint16_t DefaultFlags(ResourceStmt::Kind kind, const ResourceId& type) {
 bool ApplyMemoryOption(const std::string& word, std::uint16_t& flags) {
     if (word == "MOVEABLE") flags |= MfMoveable;
     else if (word == "FIXED") flags &= ~(MfMoveable | MfDiscardable);
-    else if (word == "PURE") flags |= MfPure;
-    else if (word == "IMPURE") flags &= ~(MfPure | MfDiscardable);
+    else if (word == "PURE" || word == "SHARED") flags |= MfPure;
+    else if (word == "IMPURE" || word == "NONSHARED") flags &= ~(MfPure | MfDiscardable);
     else if (word == "PRELOAD") flags |= MfPreload;
     else if (word == "LOADONCALL") flags &= ~MfPreload;
     else if (word == "DISCARDABLE") flags |= MfDiscardable | MfMoveable | MfPure;

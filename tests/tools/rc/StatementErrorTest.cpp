@@ -43,6 +43,8 @@ TEST_F(StatementErrorTest, NestingDeeperThanTheLimitIsRefusedWithItsLine) {
 TEST_F(StatementErrorTest, VersionInfoOutOfRangeOrOutOfPlace) {
     Expect({"part over 65535", "1 VERSIONINFO\nFILEVERSION 1, 65536\n{ }", 2, "version part 65536 is over 65535"});
     Expect({"five parts", "1 VERSIONINFO\nPRODUCTVERSION 1,2,3,4,5\n{ }", 2, "a version has at most four parts"});
+    Expect({"unterminated BEGIN", "1 VERSIONINFO\nBEGIN\n BLOCK \"a\"\n BEGIN\n  VALUE \"b\", 1\n", 4,
+            "block is not closed by END or '}'"});
     Expect({"VALUE outside a BLOCK", "1 VERSIONINFO\nBEGIN\n VALUE \"a\", 1\nEND", 3, "VALUE outside a BLOCK"});
     Expect({"VALUE at the top", "VALUE \"a\", 1\n", 1, "VALUE outside a BLOCK"});
     Expect({"unknown field", "1 VERSIONINFO\nFILEDATE 1\n{ }", 2,
@@ -70,6 +72,12 @@ TEST_F(StatementErrorTest, AcceleratorEventsThatNameNoKey) {
     Expect({"unterminated", "1 ACCELERATORS\n{\n \"a\", 1\n", 2, "block is not closed by END or '}'"});
     Expect({"16-bit key outside 1252", "1 ACCELERATORS {\n \"\xE6\x97\xA5\", 1 }", 2,
             "the accelerator holds a character that code page 1252 cannot hold (U+65E5)", true});
+}
+
+TEST_F(StatementErrorTest, ToolbarsWithoutSizeOrWithOtherWords) {
+    Expect({"no height", "1 TOOLBAR 16\n{ }", 2, "expected ',' and the button height, found '{'"});
+    Expect({"unknown word", "1 TOOLBAR 16, 15 {\n BUTTON 1\n SPACER }", 3, "expected BUTTON, SEPARATOR or END, found 'SPACER'"});
+    Expect({"unterminated", "1 TOOLBAR 16, 15\n{\n BUTTON 1\n", 2, "block is not closed by END or '}'"});
 }
 
 TEST_F(StatementErrorTest, StringsOverTheFormatsLimit) {

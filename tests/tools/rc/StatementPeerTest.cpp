@@ -54,6 +54,19 @@ TEST(StatementPeer, FormsLlvmRcRefusesHoldWhatWindresWrites) {
     EXPECT_NE(Find(ours, ResourceId::Number(24), ResourceId::Number(14)), nullptr) << "MANIFEST is type 24";
 }
 
+TEST(StatementPeer, KeywordTypesKeepTheirNumbersIn16Bits) {
+    const OwnedRes res = ReadRes(CompileText("1 MESSAGETABLE { 1 }\n2 DLGINCLUDE { 2 }\n3 PLUGPLAY { 3 }\n4 VXD { 4 }\n"
+                                             "5 HTML { 5 }\n6 MANIFEST { 6 }\n7 DLGINIT { 7 }\n8 TEXTINCLUDE { 8 }\n", true));
+    ASSERT_EQ(res.entries().size(), 8u);
+    const ResourceId types[] = {ResourceId::Number(11), ResourceId::Number(17), ResourceId::Number(19),
+                                ResourceId::Number(20), ResourceId::Number(23), ResourceId::Number(24),
+                                ResourceId::Number(240), ResourceId::Text(u"TEXTINCLUDE")};
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(res.entries()[i].type, types[i]) << i;
+        EXPECT_EQ(res.entries()[i].data, std::string(1, static_cast<char>(i + 1)) + '\0');
+    }
+}
+
 // windres writes MENUITEM SEPARATOR of a MENUEX as an empty string item (type 0); wrc and the
 // Windows menu loader take MFT_SEPARATOR (0x800), which is what a separator is.
 TEST(StatementPeer, MenuExSeparatorIsWrittenAsMftSeparatorLikeWrc) {
@@ -139,6 +152,14 @@ TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
         if (a.type != ResourceId::Number(16)) EXPECT_EQ(a.flags, b.flags) << TypeText(a.type);
     }
     EXPECT_EQ(ours.entries()[0].flags, MfMoveable | MfPure);
+}
+
+// wrc -m16 drops the options of a POPUP (it writes 0x90 for POPUP "p", GRAYED); the 16-bit
+// menu format has the same flag word as the 32-bit one, which llvm-rc fills, so they stay.
+TEST(StatementPeer, Win16PopupKeepsItsOptionsWhereWrcDropsThem) {
+    const OwnedRes res = ReadRes(CompileText("1 MENU { POPUP \"p\", GRAYED { MENUITEM \"a\", 1 } }", true));
+    ASSERT_EQ(res.entries().size(), 1u);
+    EXPECT_EQ(res.entries()[0].data, std::string_view("\0\0\0\0\x91\0p\0\x80\0\x01\0a\0", 14));
 }
 
 // wrc sign-extends a character key above 0x7F (0xFFE9 for "é"); Windows 3.x compares the
