@@ -179,6 +179,8 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
         } else if (name != "warning" && name != "ident" && name != "sccs") {
             throw std::runtime_error("unknown preprocessor directive #" + name);
         }
+    } catch (const CompileError&) {
+        throw;  // from an included file, with its own place
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
@@ -199,7 +201,7 @@ void Preprocessor::Conditionals(File& file, const std::string& name, const std::
     }
     if (file.conditions.empty()) throw CompileError(where, "#" + name + " without #if");
     Conditional& open = file.conditions.back();
-    const std::string firstElse = " (the #else is at line " + std::to_string(open.elseLine) + ")";
+    const std::string firstElse = " (the first #else is at line " + std::to_string(open.elseLine) + ")";
     if (name == "elif") {
         if (open.elseLine) throw CompileError(where, "#elif after #else" + firstElse);
         open.active = open.parentActive && !open.taken && Condition(file, tokens, where);
