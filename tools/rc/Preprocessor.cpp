@@ -130,9 +130,16 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
         if (name.empty()) throw CompileError(where, "rcinclude needs a file name");
         return Include(file, name, true, where, depth);
     }
-    // A macro call may run over several lines; its expansion is written on the first.
+    // A macro call may run over several lines; its expansion is written on the first. As in
+    // gcc, directives between its lines still take effect.
     LogicalLine more;
     while (OpenCall(tokens, macros_) && reader.Next(more)) {
+        const std::size_t first = more.text.find_first_not_of(" \t\f\v\r");
+        if (first != std::string::npos && more.text[first] == '#') {
+            Directive(file, more, depth);
+            continue;
+        }
+        if (!Active(file)) continue;
         std::vector<PpToken> next = LexLine(more.text);
         if (!next.empty()) next.front().space = true;
         tokens.insert(tokens.end(), std::make_move_iterator(next.begin()), std::make_move_iterator(next.end()));
