@@ -29,7 +29,7 @@ private:
     const MacroTable& macros_;
     const std::string& file_;
     int line_;
-    std::size_t budget_ = 1u << 21;  // tokens one line may produce
+    std::size_t budget_ = 1u << 18;  // tokens one line may produce
 };
 
 }  // namespace rc

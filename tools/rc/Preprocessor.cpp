@@ -130,9 +130,16 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
         if (name.empty()) throw CompileError(where, "rcinclude needs a file name");
         return Include(file, name, true, where, depth);
     }
-    // A macro call may run over several lines; its expansion is written on the first.
+    // A macro call may run over several lines; its expansion is written on the first. As in
+    // gcc, directives between its lines still take effect.
     LogicalLine more;
     while (OpenCall(tokens, macros_) && reader.Next(more)) {
+        const std::size_t first = more.text.find_first_not_of(" \t\f\v\r");
+        if (first != std::string::npos && more.text[first] == '#') {
+            Directive(file, more, depth);
+            continue;
+        }
+        if (!Active(file)) continue;
         std::vector<PpToken> next = LexLine(more.text);
         if (!next.empty()) next.front().space = true;
         tokens.insert(tokens.end(), std::make_move_iterator(next.begin()), std::make_move_iterator(next.end()));
@@ -179,6 +186,8 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
         } else if (name != "warning" && name != "ident" && name != "sccs") {
             throw std::runtime_error("unknown preprocessor directive #" + name);
         }
+    } catch (const CompileError&) {
+        throw;  // from an included file, with its own place
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
@@ -199,7 +208,7 @@ void Preprocessor::Conditionals(File& file, const std::string& name, const std::
     }
     if (file.conditions.empty()) throw CompileError(where, "#" + name + " without #if");
     Conditional& open = file.conditions.back();
-    const std::string firstElse = " (the #else is at line " + std::to_string(open.elseLine) + ")";
+    const std::string firstElse = " (the first #else is at line " + std::to_string(open.elseLine) + ")";
     if (name == "elif") {
         if (open.elseLine) throw CompileError(where, "#elif after #else" + firstElse);
         open.active = open.parentActive && !open.taken && Condition(file, tokens, where);

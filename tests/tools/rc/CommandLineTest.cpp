@@ -65,5 +65,32 @@ TEST(CommandLine, FailureExitsNonZeroWithFileAndLine) {
     EXPECT_EQ(Command(dir, "--dump bad.rc").exit, 1);  // no resource file: the listing says so
 }
 
+TEST(CommandLine, DefinesUndefinesAndPreprocessOnly) {
+    ScratchDir dir;
+    dir.write("inc/defs.h", "#define FROM_INC 5\n");
+    dir.write("env/envdefs.h", "#define FROM_ENV 6\n");
+    dir.write("p.rc", "#include <defs.h>\n#include <envdefs.h>\nA B C FROM_INC FROM_ENV _WIN32 RC_INVOKED\n");
+    setenv("INCLUDE", (dir.path("none").string() + ";" + dir.path("env").string()).c_str(), 1);
+    const CommandRun run = Command(dir, "-E -DA -D B=2 '-DC=x y' -U_WIN32 -i inc p.rc");
+    unsetenv("INCLUDE");
+    EXPECT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(run.out, "# 3 \"p.rc\"\n1 2 x y 5 6 _WIN32 1\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.path("p.res")));  // -E writes no output file
+
+    dir.write("p16.rc", "#include <defs.h>\nA _WIN32 RC_INVOKED FROM_INC\n");
+    const CommandRun win16 = Command(dir, "-E -31 -iinc p16.rc");
+    EXPECT_EQ(win16.out, "# 2 \"p16.rc\"\nA _WIN32 1 5\n") << win16.err;
+    // Without -E the defines reach the compiled script.
+    dir.write("d.rc", "#ifdef WANT\nD RCDATA { VALUE }\n#endif\n");
+    ASSERT_EQ(Command(dir, "-DWANT -DVALUE=7 d.rc").exit, 0);
+    EXPECT_EQ(std::string(ReadRes(ReadBytes(dir.path("d.res"))).entries().at(0).data), std::string("\x07\0", 2));
+
+    const CommandRun failed = Command(dir, "-E -DX missing.rc");
+    EXPECT_EQ(failed.exit, 1);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(Command(dir, "-D").exit, 2);
+    EXPECT_NE(Command(dir, "--help").out.find("-D NAME[=VALUE]"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace rc::test
