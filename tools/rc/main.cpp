@@ -13,14 +13,14 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: restallow-rc [-31] [-fo OUTPUT] [-c CODEPAGE] [-l LANGID] [-i DIR]... SCRIPT\n"
-    "       restallow-rc --dump FILE.res\n"
+    "       restallow-rc --dump [-v] FILE.res\n"
     "\n"
     "  -31          write the 16-bit (Windows 3.x) format instead of the 32-bit one\n"
     "  -fo OUTPUT   the output file (default: the script's name with .res)\n"
     "  -c CODEPAGE  code page of the script: 1252 or 65001 (default: UTF-8 when valid, else 1252)\n"
     "  -l LANGID    language of the resources, in hex (default 409)\n"
     "  -i DIR       folder searched for include files and resource files\n"
-    "  --dump FILE  list the resources of a .res file of either format\n";
+    "  --dump FILE  list the resources of a .res file of either format (-v: and what dialogs hold)\n";
 
 struct Usage {
     std::string error;
