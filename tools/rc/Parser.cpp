@@ -21,7 +21,7 @@ std::string Upper(std::string text) {
 
 // Statements that resource compilers know but this one does not build.
 bool IsUnsupportedKeyword(const std::string& word) {
-    static const char* const kWords[] = {"ACCELERATORS", "MENU",        "MENUEX",
+    static const char* const kWords[] = {"ACCELERATORS", "MENU",     "MENUEX",
                                          "VERSIONINFO",  "HTML",     "FONT",      "FONTDIR",     "MESSAGETABLE",
                                          "DLGINCLUDE",   "DLGINIT",  "TOOLBAR",   "PLUGPLAY",    "VXD",
                                          "MANIFEST",     "TEXTINCLUDE", "CHARACTERISTICS", "VERSION"};
