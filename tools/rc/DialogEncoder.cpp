@@ -4,6 +4,7 @@
 #include "DialogEncoder.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <optional>
 #include <stdexcept>
@@ -105,6 +106,12 @@ void PutString32(std::string& out, const std::u16string& text) {
     PutU16(out, 0);
 }
 
+// A field that holds a name or a number: a name beginning with 0xFFFF would read as a number.
+void PutName32(std::string& out, const std::u16string& text, const Location& where, const char* what) {
+    if (!text.empty() && text[0] == 0xFFFF) throw CompileError(where, std::string(what) + " cannot begin with U+FFFF: it would read as a number");
+    PutString32(out, text);
+}
+
 void PutOrdinal32(std::string& out, std::uint32_t ordinal, const std::string& what, const Location& where) {
     PutU16(out, 0xFFFF);
     PutU16(out, Unsigned16(ordinal, what, where));
@@ -112,7 +119,7 @@ void PutOrdinal32(std::string& out, std::uint32_t ordinal, const std::string& wh
 
 void PutClass32(std::string& out, const WindowClass& windowClass, const Location& where) {
     if (windowClass.isOrdinal) PutOrdinal32(out, windowClass.ordinal, "class number", where);
-    else PutString32(out, Text(windowClass.name));
+    else PutName32(out, Text(windowClass.name), windowClass.name.where, "the class name");
 }
 
 void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
@@ -131,7 +138,7 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
     PutClass32(out, control.windowClass, control.where);
     if (!control.text) PutU16(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal32(out, control.text->ordinal, "control text number", control.where);
-    else PutString32(out, TextOf(*control.text));
+    else PutName32(out, TextOf(*control.text), control.text->where, "the control text");
     const std::string data = control.data ? ControlData(*control.data, control.where) : std::string();
     PutU16(out, Unsigned16(static_cast<std::uint32_t>(data.size()), "control data size", control.where));
     out += data;
@@ -142,6 +149,18 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
 std::string Bytes16(const std::u16string& text, const Location& where, const char* what) {
     std::string bytes = Cp1252Bytes(text, where, what);
     bytes += '\0';
+    return bytes;
+}
+
+// A field that holds a name or a number: a name beginning with a byte from `marker` on would
+// read as a number (0xFF) or as a one-byte class (0x80 and above).
+std::string Name16(const std::u16string& text, const Location& where, const char* what, std::uint8_t marker = 0xFF) {
+    std::string bytes = Bytes16(text, where, what);
+    if (static_cast<std::uint8_t>(bytes[0]) >= marker) {
+        char shown[8];
+        std::snprintf(shown, sizeof shown, "0x%02X", static_cast<unsigned>(static_cast<std::uint8_t>(bytes[0])));
+        throw CompileError(where, std::string(what) + " cannot begin with the byte " + shown + " in a 16-bit dialog: it would read as a number");
+    }
     return bytes;
 }
 
@@ -175,7 +194,7 @@ void PutControlClass16(std::string& out, const ControlStmt& control) {
     }
     const std::u16string name = Text(windowClass.name);
     if (const auto byte = ClassByte(name)) PutU8(out, *byte);
-    else out += Bytes16(name, windowClass.name.where, "the class name");
+    else out += Name16(name, windowClass.name.where, "the class name", 0x80);
 }
 
 void PutControl16(std::string& out, const ControlStmt& control) {
@@ -185,7 +204,7 @@ void PutControl16(std::string& out, const ControlStmt& control) {
     PutControlClass16(out, control);
     if (!control.text) PutU8(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
-    else out += Bytes16(TextOf(*control.text), control.text->where, "the control text");
+    else out += Name16(TextOf(*control.text), control.text->where, "the control text");
     const std::string data = control.data ? ControlData(*control.data, control.where) : std::string();
     if (data.size() > 0xFF) {
         throw CompileError(control.where, "control data of " + std::to_string(data.size()) + " bytes; a 16-bit dialog holds at most 255");
@@ -219,7 +238,7 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
     PutFrame(out, {dialog.x, dialog.y, dialog.width, dialog.height}, "dialog", dialog.where);
     if (!dialog.menu) PutU16(out, 0);
     else if (dialog.menu->isNumber) PutOrdinal32(out, dialog.menu->number, "menu number", dialog.where);
-    else PutString32(out, dialog.menu->text);
+    else PutName32(out, dialog.menu->text, dialog.where, "the menu name");
     if (dialog.windowClass) PutClass32(out, *dialog.windowClass, dialog.where);
     else PutU16(out, 0);
     PutString32(out, dialog.caption ? Text(*dialog.caption) : std::u16string());
@@ -249,10 +268,10 @@ std::string EncodeDialog16(const DialogStmt& dialog) {
     PutFrame(out, {dialog.x, dialog.y, dialog.width, dialog.height}, "dialog", dialog.where);
     if (!dialog.menu) PutU8(out, 0);
     else if (dialog.menu->isNumber) PutOrdinal16(out, dialog.menu->number, "menu number", dialog.where);
-    else out += Bytes16(dialog.menu->text, dialog.where, "the menu name");
+    else out += Name16(dialog.menu->text, dialog.where, "the menu name");
     if (!dialog.windowClass) PutU8(out, 0);
     else if (dialog.windowClass->isOrdinal) PutOrdinal16(out, dialog.windowClass->ordinal, "class number", dialog.where);
-    else out += Bytes16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
+    else out += Name16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
     out += dialog.caption ? Bytes16(Text(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
     if (dialog.font) {
         PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));

@@ -63,6 +63,13 @@ TEST_F(DialogErrorTest, TextThat16BitFilesCannotHold) {
            "DIALOGEX needs 32-bit output; Windows 3.x has only DIALOG (leave out -31)", true);
     Expect("class number", "D DIALOG 0, 0, 9, 9 {\n CONTROL \"a\", 1, 0x100, 0, 0, 0, 1, 1\n}", 2,
            "control class number 256 cannot be written in a 16-bit dialog (0x80 to 0xFF)", true);
+    // Where a field holds a name or a number, the first byte tells them apart.
+    Expect("text like a number", "#pragma code_page(1252)\nD DIALOG 0, 0, 9, 9 {\n LTEXT \"\xFFx\", 1, 0, 0, 1, 1\n}", 3,
+           "the control text cannot begin with the byte 0xFF in a 16-bit dialog: it would read as a number", true);
+    Expect("class like a class byte", "#pragma code_page(1252)\nD DIALOG 0, 0, 9, 9 {\n CONTROL \"\xE9t\", 1, \"\xE9t\", 0, 0, 0, 1, 1\n}", 3,
+           "the class name cannot begin with the byte 0xE9 in a 16-bit dialog: it would read as a number", true);
+    Expect("32-bit text like a number", "D DIALOG 0, 0, 9, 9 {\n LTEXT L\"\\xFFFFx\", 1, 0, 0, 1, 1\n}", 2,
+           "the control text cannot begin with U+FFFF: it would read as a number");
 }
 
 TEST_F(DialogErrorTest, DeepExpressionsStopWithAnError) {

@@ -111,6 +111,13 @@ TEST(DialogOldForms, ClassKeywordsOfControlBecomeOrdinals) {
     }
 }
 
+// NOT x is worth 0 and clears x from the value on its left (and from a control's default style).
+TEST(DialogExpressions, NotClearsBitsOnItsLeftWhereverNumbersStand) {
+    const OwnedRes file = ReadRes(CompileText("D RCDATA { 7 | NOT 2, NOT 2 | 7, -(1 + 2) & 0xFF, ~0 & 0x0F, -NOT 1 + 3 }"));
+    ASSERT_EQ(file.entries().size(), 1u);
+    EXPECT_EQ(std::string(file.entries()[0].data), std::string("\x05\0\x07\0\xFD\0\x0F\0\x03\0", 10));
+}
+
 TEST(DialogOldForms, ExactlyTheLargestNumberOfControlsFits) {
     std::string script = "D DIALOG 0, 0, 9, 9\nBEGIN\n";
     for (int i = 0; i < 65535; ++i) script += "LTEXT \"\", -1, 0, 0, 1, 1\n";
