@@ -100,12 +100,7 @@ void Preprocessor::ProcessFile(File& file, const std::string& text, int depth) {
     open_.push_back(file.identity);
     LineReader reader(text);
     LogicalLine line;
-    while (true) {
-        try {
-            if (!reader.Next(line)) break;
-        } catch (const std::runtime_error& error) {
-            throw CompileError(Where(file, reader.errorLine()), error.what());
-        }
+    while (NextLine(file, reader, line)) {
         const std::size_t first = line.text.find_first_not_of(" \t\f\v\r");
         if (first == std::string::npos) continue;
         if (line.text[first] == '#') {
@@ -121,6 +116,14 @@ void Preprocessor::ProcessFile(File& file, const std::string& text, int depth) {
     open_.pop_back();
 }
 
+bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& line) const {
+    try {
+        return reader.Next(line);
+    } catch (const std::runtime_error& error) {
+        throw CompileError(Where(file, reader.errorLine()), error.what());
+    }
+}
+
 void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, LineReader& reader, int depth) {
     if (tokens.empty()) return;  // only blanks such as a Ctrl+Z at the end
     const Location where = Where(file, line.line);
@@ -133,7 +136,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
     // A macro call may run over several lines; its expansion is written on the first. As in
     // gcc, directives between its lines still take effect.
     LogicalLine more;
-    while (OpenCall(tokens, macros_) && reader.Next(more)) {
+    while (OpenCall(tokens, macros_) && NextLine(file, reader, more)) {
         const std::size_t first = more.text.find_first_not_of(" \t\f\v\r");
         if (first != std::string::npos && more.text[first] == '#') {
             Directive(file, more, depth);
@@ -274,6 +277,7 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
     File child;
     std::optional<std::string> text;
     std::optional<std::string> path;
+    // A built-in header includes only built-in headers, so that their set stays consistent.
     if (!file.builtin) {
         // A file found only by ignoring letter case is never the file that includes it: that
         // is a wrapper such as CommCtrl.h including <commctrl.h>, which means the system header.

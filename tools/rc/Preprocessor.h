@@ -56,6 +56,7 @@ private:
     };
 
     void ProcessFile(File& file, const std::string& text, int depth);
+    bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
     void TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, class LineReader& reader, int depth);
     void Directive(File& file, const LogicalLine& line, int depth);
     void Conditionals(File& file, const std::string& name, const std::vector<PpToken>& tokens, const Location& where);

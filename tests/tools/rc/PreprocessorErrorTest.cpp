@@ -36,6 +36,7 @@ TEST_F(PreprocessorError, MacrosThatCannotExpand) {
     Expect("#define F(a, b) a b\nF(1, 2, 3)\n", "main.rc", 2, "macro 'F' takes 2 arguments, 3 given");
     Expect("#define G(a) a\nG()\nG(1, 2)\n", "main.rc", 3, "macro 'G' takes 1 argument, 2 given");
     Expect("#define F(a) a\nF(1,\n", "main.rc", 2, "unterminated argument list of macro 'F'");
+    Expect("#define F(a) a\nF(1,\n/* open\n", "main.rc", 3, "unterminated comment");
     Expect("#define F(a, a) a\n", "main.rc", 1, "duplicate parameter 'a' of macro 'F'");
     Expect("#define\n", "main.rc", 1, "#define needs a macro name");
     Expect("#define J(a) ## a\n", "main.rc", 1, "'##' cannot be at either end of macro 'J'");
