@@ -226,27 +226,33 @@ void Preprocessor::Conditionals(File& file, const std::string& name, const std::
     }
 }
 
-// "defined NAME" and "defined(NAME)" are decided before the macros are expanded.
+// "defined NAME" and "defined(NAME)" are decided before the macros are expanded, and again
+// after it for a "defined" that a macro produced (as gcc does).
 bool Preprocessor::Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where) {
     try {
-        std::vector<PpToken> input;
-        for (std::size_t i = 2; i < tokens.size(); ++i) {
-            if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "defined") {
-                input.push_back(tokens[i]);
-                continue;
-            }
-            const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
-            const std::size_t at = i + (paren ? 2 : 1);
-            if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
-            if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
-            input.push_back(Flag(macros_.Defined(tokens[at].text)));
-            i = at + (paren ? 1 : 0);
-        }
-        MacroExpander expander(macros_, *file.name, where.line);
-        return EvaluateCondition(expander.Expand(std::move(input)));
+        MacroExpander expander(macros_, *file.name, where.line, true);
+        std::vector<PpToken> expression(tokens.begin() + 2, tokens.end());
+        return EvaluateCondition(ReplaceDefined(expander.Expand(ReplaceDefined(std::move(expression)))));
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
+}
+
+std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) const {
+    std::vector<PpToken> out;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "defined") {
+            out.push_back(std::move(tokens[i]));
+            continue;
+        }
+        const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
+        const std::size_t at = i + (paren ? 2 : 1);
+        if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
+        if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
+        out.push_back(Flag(macros_.Defined(tokens[at].text)));
+        i = at + (paren ? 1 : 0);
+    }
+    return out;
 }
 
 void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth) {

@@ -61,6 +61,7 @@ private:
     void Directive(File& file, const LogicalLine& line, int depth);
     void Conditionals(File& file, const std::string& name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
+    std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens) const;
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);
     void IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth);
     void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line);

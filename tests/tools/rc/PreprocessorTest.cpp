@@ -39,8 +39,9 @@ TEST_F(Preprocessor, ConditionalsTakeOneBranchWithCIntegerRules) {
         "#if (TWO ? 'A' : 0) == 65 && '\\n' == 10 && 1 ? 0 : 1\nno\n#else\nyes4\n#endif\n"
         "#if 0 && 1 / 0 || 1 || 1 / 0\nyes5\n#endif\n"
         "#ifdef TWO\n#ifndef TWO\nno\n#else\nyes6\n#endif\n#endif\n"
-        "#if 0\n#bogus directive in a skipped group\n#if 1 / 0\n#endif\n#else\nyes7\n#endif\n";
-    EXPECT_EQ(Text(script), "yes1\nyes2\nyes3\nyes4\nyes5\nyes6\nyes7\n");
+        "#if 0\n#bogus directive in a skipped group\n#if 1 / 0\n#endif\n#else\nyes7\n#endif\n"
+        "#define HAS_TWO defined(TWO)\n#define HAS_NONE defined NONE\n#if HAS_TWO && !HAS_NONE\nyes8\n#endif\n";
+    EXPECT_EQ(Text(script), "yes1\nyes2\nyes3\nyes4\nyes5\nyes6\nyes7\nyes8\n");
 }
 
 TEST_F(Preprocessor, CommentsAndSplicedLinesAsInC) {
