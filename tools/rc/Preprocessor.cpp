@@ -55,9 +55,38 @@ std::string_view DirectiveName(std::string_view text) {
     std::size_t i = text.find('#') + 1;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     std::size_t end = i;
-    while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end]))) ++end;
+    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= '0' && text[end] <= '9'))) ++end;
     return text.substr(i, end - i);
 }
+
+// Watches whether a file is one "#ifndef NAME ... #endif" with nothing outside it.
+class IncludeGuard {
+public:
+    // Called for every line that is not blank, before it is handled.
+    void Before(std::string_view directive, const std::string& text, std::size_t depth) {
+        if (!possible_) return;
+        if (closed_ || (depth == 1 && (directive == "else" || directive == "elif"))) {
+            possible_ = false;
+        } else if (!started_) {
+            started_ = true;
+            const std::vector<PpToken> tokens = LexLine(text);
+            const bool ifndef = directive == "ifndef" && tokens.size() == 3 && tokens[2].kind == PpKind::Identifier;
+            if (ifndef) name_ = tokens[2].text;
+            else possible_ = false;
+        }
+    }
+    void After(std::size_t depth) {
+        if (possible_ && started_ && depth == 0) closed_ = true;
+    }
+    // The guard's macro when the whole file was one guarded group.
+    std::string name() const { return possible_ && closed_ ? name_ : std::string(); }
+
+private:
+    bool possible_ = true;
+    bool started_ = false;
+    bool closed_ = false;
+    std::string name_;
+};
 
 PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
 
@@ -96,24 +125,47 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     return out_.Take();
 }
 
-void Preprocessor::ProcessFile(File& file, const std::string& text, int depth) {
+void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
     open_.push_back(file.identity);
     LineReader reader(text);
     LogicalLine line;
+    IncludeGuard guard;
     while (NextLine(file, reader, line)) {
         const std::size_t first = line.text.find_first_not_of(" \t\f\v\r");
         if (first == std::string::npos) continue;
-        if (line.text[first] == '#') {
+        const bool directive = line.text[first] == '#';
+        guard.Before(directive ? DirectiveName(line.text) : std::string_view(), line.text, file.conditions.size());
+        if (directive) {
             Directive(file, line, depth);
         } else if (Active(file) && !file.directivesOnly) {
             TextLine(file, LexLine(line.text), line, reader, depth);
         }
+        guard.After(file.conditions.size());
     }
     if (!file.conditions.empty()) {
         const Conditional& open = file.conditions.back();
         throw CompileError(open.where, open.directive + " without #endif");
     }
+    if (!guard.name().empty()) guards_[file.identity] = guard.name();
     open_.pop_back();
+}
+
+// A file said #pragma once, or all of it stands inside an #ifndef of a macro now defined: reading
+// it again would give nothing (gcc skips such files the same way).
+bool Preprocessor::Skipped(const std::string& identity) const {
+    if (onceOnly_.count(identity)) return true;
+    const auto guard = guards_.find(identity);
+    return guard != guards_.end() && macros_.Defined(guard->second);
+}
+
+// "#define NAME body" of a built-in header, taken without lexing; false for any other line.
+bool Preprocessor::QuickDefine(std::string_view line) {
+    if (!line.starts_with("#define ")) return false;
+    std::size_t end = 8;
+    while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
+    if (end == 8 || end >= line.size() || line[end] != ' ') return false;  // function-like or empty
+    macros_.DefineUnlexed(line.substr(8, end - 8), line.substr(end + 1));
+    return true;
 }
 
 bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& line) const {
@@ -156,6 +208,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
 }
 
 void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
+    if (file.builtin && Active(file) && QuickDefine(line.source)) return;
     if (!Active(file)) {
         const std::string_view word = DirectiveName(line.text);
         if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
@@ -281,7 +334,8 @@ void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::ve
 void Preprocessor::Include(File& file, const std::string& written, bool quoted, const Location& where, int depth) {
     if (written.empty()) throw CompileError(where, "#include needs a file name");
     File child;
-    std::optional<std::string> text;
+    std::optional<std::string> loaded;
+    std::string_view text;
     std::optional<std::string> path;
     // A built-in header includes only built-in headers, so that their set stays consistent.
     if (!file.builtin) {
@@ -292,32 +346,33 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
     }
     if (path) {
         child.identity = Identity(*path);
-        if (onceOnly_.count(child.identity)) return;
+        if (Skipped(child.identity)) return;
         if (depth + 1 >= kMaxIncludeDepth) {
             const bool cycle = std::find(open_.begin(), open_.end(), child.identity) != open_.end();
             throw CompileError(where, "#include nested more than " + std::to_string(kMaxIncludeDepth) + " deep" +
                                           (cycle ? " (\"" + written + "\" includes itself)" : ""));
         }
         try {
-            text = options_.load ? options_.load(*path) : std::nullopt;
+            loaded = options_.load ? options_.load(*path) : std::nullopt;
         } catch (const std::runtime_error& error) {
             throw CompileError(where, "cannot read include file \"" + written + "\": " + error.what());
         }
-        if (!text) throw CompileError(where, "cannot open include file \"" + written + "\"");
+        if (!loaded) throw CompileError(where, "cannot open include file \"" + written + "\"");
+        text = *loaded;
         child.name = std::make_shared<const std::string>(*path);
         child.dir = fs::path(*path).parent_path().string();
     } else {
         const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
         if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? "\"" + written + "\"" : "<" + written + ">"));
         child.identity = "<built-in>/" + std::string(builtin->name);
-        if (onceOnly_.count(child.identity)) return;
+        if (Skipped(child.identity)) return;
         if (depth + 1 >= kMaxIncludeDepth) throw CompileError(where, "#include nested more than 64 deep");
-        text = std::string(builtin->text);
+        text = builtin->text;
         child.name = std::make_shared<const std::string>(child.identity);
         child.builtin = true;
     }
     child.directivesOnly = DirectivesOnly(*child.name);
-    ProcessFile(child, *text, depth + 1);
+    ProcessFile(child, text, depth + 1);
 }
 
 // "#line N "file"" and the "# N "file"" markers of preprocessed text: the next line is line N.

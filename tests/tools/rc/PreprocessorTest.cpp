@@ -108,6 +108,16 @@ TEST_F(Preprocessor, IncludeNamedByAMacroAndPragmaOnce) {
     EXPECT_EQ(Text("#define FILE \"once.rc\"\n#include FILE\n#include FILE\n#include \"once.h\"\n#include \"once.h\"\n"), "ONCE\n");
 }
 
+TEST_F(Preprocessor, AFileIncludedAgainIsSkippedOnlyWhenAllOfItIsInsideItsDefinedGuard) {
+    dir.write("g1.rc", "// guarded\n#ifndef G1\n#define G1\nA\n#endif\n\n");
+    dir.write("g2.rc", "#ifndef G2\n#define G2\nB\n#else\nB_AGAIN\n#endif\n");
+    dir.write("g3.rc", "#ifndef G3\n#define G3\n#endif\nC\n");
+    dir.write("g4.rc", "#ifndef G4\nD\n#endif\n");
+    const std::string twice = "#include \"g1.rc\"\n#include \"g2.rc\"\n#include \"g3.rc\"\n#include \"g4.rc\"\n";
+    EXPECT_EQ(Text(twice + twice + "#define G4\n#include \"g4.rc\"\n#undef G1\n#include \"g1.rc\"\n"),
+              "A\nB\nC\nD\nB_AGAIN\nC\nD\nA\n");
+}
+
 TEST_F(Preprocessor, LineMarkersNameTheFileAndLineEachLineCameFrom) {
     dir.write("inc/part.rc", "\n\nPART\n");
     options.includeDirs = {Path("inc")};
