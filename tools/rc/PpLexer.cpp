@@ -208,6 +208,14 @@ std::vector<PpToken> LexLine(std::string_view s) {
     return tokens;
 }
 
+std::string_view DirectiveName(std::string_view text) {
+    std::size_t i = text.find('#') + 1;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::size_t end = i;
+    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= '0' && text[end] <= '9'))) ++end;
+    return text.substr(i, end - i);
+}
+
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from) {
     std::string out;
     for (std::size_t i = from; i < tokens.size(); ++i) {

@@ -53,6 +53,9 @@ struct PpToken {
 // Splits a logical line into tokens. An unclosed quote runs to the end of the line.
 std::vector<PpToken> LexLine(std::string_view line);
 
+// The word after the "#" of a directive line, read without lexing the line.
+std::string_view DirectiveName(std::string_view line);
+
 // The tokens written back as text: one blank where the source had white space.
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from = 0);
 

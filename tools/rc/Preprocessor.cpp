@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "BuiltinHeaders.h"
+#include "IncludeGuard.h"
 #include "MacroExpander.h"
 #include "PpExpression.h"
 
@@ -49,44 +50,6 @@ bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
     }
     return depth > 0;
 }
-
-// The word after "#", read without lexing the line: skipped groups need nothing else.
-std::string_view DirectiveName(std::string_view text) {
-    std::size_t i = text.find('#') + 1;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    std::size_t end = i;
-    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= '0' && text[end] <= '9'))) ++end;
-    return text.substr(i, end - i);
-}
-
-// Watches whether a file is one "#ifndef NAME ... #endif" with nothing outside it.
-class IncludeGuard {
-public:
-    // Called for every line that is not blank, before it is handled.
-    void Before(std::string_view directive, const std::string& text, std::size_t depth) {
-        if (!possible_) return;
-        if (closed_ || (depth == 1 && (directive == "else" || directive == "elif"))) {
-            possible_ = false;
-        } else if (!started_) {
-            started_ = true;
-            const std::vector<PpToken> tokens = LexLine(text);
-            const bool ifndef = directive == "ifndef" && tokens.size() == 3 && tokens[2].kind == PpKind::Identifier;
-            if (ifndef) name_ = tokens[2].text;
-            else possible_ = false;
-        }
-    }
-    void After(std::size_t depth) {
-        if (possible_ && started_ && depth == 0) closed_ = true;
-    }
-    // The guard's macro when the whole file was one guarded group.
-    std::string name() const { return possible_ && closed_ ? name_ : std::string(); }
-
-private:
-    bool possible_ = true;
-    bool started_ = false;
-    bool closed_ = false;
-    std::string name_;
-};
 
 PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
 
