@@ -65,8 +65,10 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
         input.pop_back();
         const Macro* macro = token.kind == PpKind::Identifier ? macros_.Find(token.text) : nullptr;
         if (!macro || (macro->functionLike && (input.empty() || !input.back().Is("(")))) {
+            const bool defined = condition_ && !macro && token.text == "defined";
             if (!macro && token.kind == PpKind::Identifier) Special(token);
             out.push_back(std::move(token));
+            if (defined) KeepDefinedOperand(input, out);
             continue;
         }
         if (IsHidden(token, macro)) throw std::runtime_error("macro '" + macro->name + "' refers to itself (recursive macro)");
@@ -87,6 +89,15 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
         for (auto it = replacement.rbegin(); it != replacement.rend(); ++it) input.push_back(std::move(*it));
     }
     return out;
+}
+
+// Moves "NAME" or "( NAME )" after "defined" to the output unexpanded.
+void MacroExpander::KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const {
+    const bool paren = !input.empty() && input.back().Is("(");
+    for (int i = 0; i < (paren ? 3 : 1) && !input.empty(); ++i) {
+        out.push_back(std::move(input.back()));
+        input.pop_back();
+    }
 }
 
 // Takes "( ... )" from the input; arguments are split at commas outside inner parentheses.

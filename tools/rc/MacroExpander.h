@@ -10,9 +10,10 @@ namespace rc {
 
 class MacroExpander {
 public:
-    // `file` and `line` are what __FILE__ and __LINE__ give.
-    MacroExpander(const MacroTable& macros, const std::string& file, int line)
-        : macros_(macros), file_(file), line_(line) {}
+    // `file` and `line` are what __FILE__ and __LINE__ give. In a `condition` (#if) the name
+    // after "defined" is left as it is, also where a macro produced the "defined".
+    MacroExpander(const MacroTable& macros, const std::string& file, int line, bool condition = false)
+        : macros_(macros), file_(file), line_(line), condition_(condition) {}
 
     // Throws std::runtime_error: a macro that refers to itself, a wrong number of arguments,
     // an argument list that is not closed, or an expansion grown beyond reason.
@@ -22,6 +23,7 @@ private:
     using Args = std::vector<std::vector<PpToken>>;
 
     bool Special(PpToken& token) const;
+    void KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const;
     Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, std::vector<const Macro*>& closeHidden);
     std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
@@ -29,6 +31,7 @@ private:
     const MacroTable& macros_;
     const std::string& file_;
     int line_;
+    bool condition_;
     std::size_t budget_ = 1u << 18;  // tokens one line may produce
 };
 

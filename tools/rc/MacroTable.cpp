@@ -84,6 +84,13 @@ void MacroTable::Define(Macro macro) {
     }
 }
 
+void MacroTable::DefineUnlexed(std::string_view name, std::string_view body) {
+    Macro& macro = macros_[std::string(name)];  // an entry keeps its address when redefined
+    macro = Macro();
+    macro.name = name;
+    macro.unlexed = body;
+}
+
 void MacroTable::Undefine(std::string_view name) {
     auto found = macros_.find(name);
     if (found != macros_.end()) macros_.erase(found);
@@ -91,7 +98,14 @@ void MacroTable::Undefine(std::string_view name) {
 
 const Macro* MacroTable::Find(std::string_view name) const {
     auto found = macros_.find(name);
-    return found == macros_.end() ? nullptr : &found->second;
+    if (found == macros_.end()) return nullptr;
+    Macro& macro = found->second;
+    if (!macro.unlexed.empty()) {
+        macro.body = LexLine(macro.unlexed);
+        if (!macro.body.empty()) macro.body.front().space = false;
+        macro.unlexed = {};
+    }
+    return &macro;
 }
 
 }  // namespace rc

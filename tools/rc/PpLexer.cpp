@@ -12,6 +12,9 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
 
+// Characters that end a run of plain text in LineReader::Next.
+bool IsSpecial(char c) { return c == '\\' || c == '\n' || c == '"' || c == '\'' || c == '/' || c == '\r'; }
+
 // The length of the punctuator at the start of `s`: C's two- and three-character ones, else 1.
 std::size_t PunctLength(std::string_view s) {
     if (s.size() < 2) return 1;
@@ -57,19 +60,36 @@ void LineReader::CopyQuoted(char quote, std::string& out) {
     }
 }
 
+// A "*/" split by a backslash-newline is not seen as the end; no real script writes one.
 void LineReader::SkipBlockComment() {
+    const std::size_t end = text_.find("*/", pos_);
+    const std::size_t stop = end == std::string_view::npos ? text_.size() : end + 2;
     const int start = line_;
-    char previous = '\0';
+    line_ += static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(pos_), text_.begin() + static_cast<std::ptrdiff_t>(stop), '\n'));
+    pos_ = stop;
+    if (end == std::string_view::npos) {
+        errorLine_ = start;
+        throw std::runtime_error("unterminated comment");
+    }
+}
+
+// Skips a "//" comment up to its line end; a backslash at the end continues it on the next line.
+void LineReader::SkipLineComment() {
     while (true) {
-        SkipSplices();
-        if (pos_ >= text_.size()) {
-            errorLine_ = start;
-            throw std::runtime_error("unterminated comment");
+        const std::size_t newline = text_.find('\n', pos_);
+        if (newline == std::string_view::npos) {
+            pos_ = text_.size();
+            return;
         }
-        const char c = text_[pos_++];
-        if (c == '\n') ++line_;
-        if (previous == '*' && c == '/') return;
-        previous = c;
+        std::size_t last = newline;
+        if (last > pos_ && text_[last - 1] == '\r') --last;
+        if (last > pos_ && text_[last - 1] == '\\') {
+            pos_ = newline + 1;
+            ++line_;
+            continue;
+        }
+        pos_ = newline;
+        return;
     }
 }
 
@@ -78,18 +98,26 @@ bool LineReader::Next(LogicalLine& line) {
     SkipSplices();
     if (pos_ >= text_.size()) return false;
     out.clear();
+    line.source = {};
     line.line = line_;
     // Most lines hold no quote, comment or backslash: they are taken whole.
     const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
     const std::string_view plain = text_.substr(pos_, end - pos_);
-    if (plain.find_first_of("\\/\"'") == std::string_view::npos) {
-        out.assign(plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size()));
+    if (std::none_of(plain.begin(), plain.end(), [](char c) { return c == '\\' || c == '/' || c == '"' || c == '\''; })) {
+        line.source = plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size());
+        out.assign(line.source);
         pos_ = end < text_.size() ? end + 1 : end;
         line.lines = 1;
         if (end < text_.size()) ++line_;
         return true;
     }
     while (pos_ < text_.size()) {
+        // Ordinary characters are copied in runs.
+        std::size_t run = pos_;
+        while (run < text_.size() && !IsSpecial(text_[run])) ++run;
+        out.append(text_.substr(pos_, run - pos_));
+        pos_ = run;
+        if (pos_ >= text_.size()) break;
         const char c = text_[pos_];
         if (c == '\\') {
             const std::size_t before = pos_;
@@ -111,10 +139,7 @@ bool LineReader::Next(LogicalLine& line) {
             SkipSplices();
             const char next = pos_ < text_.size() ? text_[pos_] : '\0';
             if (next == '/') {
-                while (pos_ < text_.size() && text_[pos_] != '\n') {
-                    ++pos_;
-                    SkipSplices();
-                }
+                SkipLineComment();
                 out += ' ';
                 continue;
             }
@@ -181,6 +206,14 @@ std::vector<PpToken> LexLine(std::string_view s) {
         tokens.push_back(std::move(token));
     }
     return tokens;
+}
+
+std::string_view DirectiveName(std::string_view text) {
+    std::size_t i = text.find('#') + 1;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::size_t end = i;
+    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= '0' && text[end] <= '9'))) ++end;
+    return text.substr(i, end - i);
 }
 
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from) {

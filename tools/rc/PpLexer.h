@@ -10,6 +10,7 @@ namespace rc {
 // A line as the preprocessor sees it: backslash-newlines joined, comments replaced by a blank.
 struct LogicalLine {
     std::string text;
+    std::string_view source;  // the same text inside the file's text when it is one plain line
     int line = 0;   // physical line it starts on
     int lines = 0;  // physical lines it spans
 };
@@ -28,6 +29,7 @@ private:
     void SkipSplices();
     void CopyQuoted(char quote, std::string& out);
     void SkipBlockComment();
+    void SkipLineComment();
 
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -50,6 +52,9 @@ struct PpToken {
 
 // Splits a logical line into tokens. An unclosed quote runs to the end of the line.
 std::vector<PpToken> LexLine(std::string_view line);
+
+// The word after the "#" of a directive line, read without lexing the line.
+std::string_view DirectiveName(std::string_view line);
 
 // The tokens written back as text: one blank where the source had white space.
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from = 0);

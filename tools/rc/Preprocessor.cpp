@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "BuiltinHeaders.h"
+#include "IncludeGuard.h"
 #include "MacroExpander.h"
 #include "PpExpression.h"
 
@@ -50,15 +51,6 @@ bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
     return depth > 0;
 }
 
-// The word after "#", read without lexing the line: skipped groups need nothing else.
-std::string_view DirectiveName(std::string_view text) {
-    std::size_t i = text.find('#') + 1;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    std::size_t end = i;
-    while (end < text.size() && std::isalnum(static_cast<unsigned char>(text[end]))) ++end;
-    return text.substr(i, end - i);
-}
-
 PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
 
 }  // namespace
@@ -96,29 +88,55 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     return out_.Take();
 }
 
-void Preprocessor::ProcessFile(File& file, const std::string& text, int depth) {
+void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
     open_.push_back(file.identity);
     LineReader reader(text);
     LogicalLine line;
-    while (true) {
-        try {
-            if (!reader.Next(line)) break;
-        } catch (const std::runtime_error& error) {
-            throw CompileError(Where(file, reader.errorLine()), error.what());
-        }
+    IncludeGuard guard;
+    while (NextLine(file, reader, line)) {
         const std::size_t first = line.text.find_first_not_of(" \t\f\v\r");
         if (first == std::string::npos) continue;
-        if (line.text[first] == '#') {
+        const bool directive = line.text[first] == '#';
+        guard.Before(directive ? DirectiveName(line.text) : std::string_view(), line.text, file.conditions.size());
+        if (directive) {
             Directive(file, line, depth);
         } else if (Active(file) && !file.directivesOnly) {
             TextLine(file, LexLine(line.text), line, reader, depth);
         }
+        guard.After(file.conditions.size());
     }
     if (!file.conditions.empty()) {
         const Conditional& open = file.conditions.back();
         throw CompileError(open.where, open.directive + " without #endif");
     }
+    if (!guard.name().empty()) guards_[file.identity] = guard.name();
     open_.pop_back();
+}
+
+// A file said #pragma once, or all of it stands inside an #ifndef of a macro now defined: reading
+// it again would give nothing (gcc skips such files the same way).
+bool Preprocessor::Skipped(const std::string& identity) const {
+    if (onceOnly_.count(identity)) return true;
+    const auto guard = guards_.find(identity);
+    return guard != guards_.end() && macros_.Defined(guard->second);
+}
+
+// "#define NAME body" of a built-in header, taken without lexing; false for any other line.
+bool Preprocessor::QuickDefine(std::string_view line) {
+    if (!line.starts_with("#define ")) return false;
+    std::size_t end = 8;
+    while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
+    if (end == 8 || end >= line.size() || line[end] != ' ') return false;  // function-like or empty
+    macros_.DefineUnlexed(line.substr(8, end - 8), line.substr(end + 1));
+    return true;
+}
+
+bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& line) const {
+    try {
+        return reader.Next(line);
+    } catch (const std::runtime_error& error) {
+        throw CompileError(Where(file, reader.errorLine()), error.what());
+    }
 }
 
 void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, LineReader& reader, int depth) {
@@ -133,7 +151,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
     // A macro call may run over several lines; its expansion is written on the first. As in
     // gcc, directives between its lines still take effect.
     LogicalLine more;
-    while (OpenCall(tokens, macros_) && reader.Next(more)) {
+    while (OpenCall(tokens, macros_) && NextLine(file, reader, more)) {
         const std::size_t first = more.text.find_first_not_of(" \t\f\v\r");
         if (first != std::string::npos && more.text[first] == '#') {
             Directive(file, more, depth);
@@ -153,6 +171,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
 }
 
 void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
+    if (file.builtin && Active(file) && QuickDefine(line.source)) return;
     if (!Active(file)) {
         const std::string_view word = DirectiveName(line.text);
         if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
@@ -223,27 +242,33 @@ void Preprocessor::Conditionals(File& file, const std::string& name, const std::
     }
 }
 
-// "defined NAME" and "defined(NAME)" are decided before the macros are expanded.
+// "defined NAME" and "defined(NAME)" are decided before the macros are expanded, and again
+// after it for a "defined" that a macro produced (as gcc does).
 bool Preprocessor::Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where) {
     try {
-        std::vector<PpToken> input;
-        for (std::size_t i = 2; i < tokens.size(); ++i) {
-            if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "defined") {
-                input.push_back(tokens[i]);
-                continue;
-            }
-            const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
-            const std::size_t at = i + (paren ? 2 : 1);
-            if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
-            if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
-            input.push_back(Flag(macros_.Defined(tokens[at].text)));
-            i = at + (paren ? 1 : 0);
-        }
-        MacroExpander expander(macros_, *file.name, where.line);
-        return EvaluateCondition(expander.Expand(std::move(input)));
+        MacroExpander expander(macros_, *file.name, where.line, true);
+        std::vector<PpToken> expression(tokens.begin() + 2, tokens.end());
+        return EvaluateCondition(ReplaceDefined(expander.Expand(ReplaceDefined(std::move(expression)))));
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
+}
+
+std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) const {
+    std::vector<PpToken> out;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "defined") {
+            out.push_back(std::move(tokens[i]));
+            continue;
+        }
+        const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
+        const std::size_t at = i + (paren ? 2 : 1);
+        if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
+        if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
+        out.push_back(Flag(macros_.Defined(tokens[at].text)));
+        i = at + (paren ? 1 : 0);
+    }
+    return out;
 }
 
 void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth) {
@@ -272,8 +297,10 @@ void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::ve
 void Preprocessor::Include(File& file, const std::string& written, bool quoted, const Location& where, int depth) {
     if (written.empty()) throw CompileError(where, "#include needs a file name");
     File child;
-    std::optional<std::string> text;
+    std::optional<std::string> loaded;
+    std::string_view text;
     std::optional<std::string> path;
+    // A built-in header includes only built-in headers, so that their set stays consistent.
     if (!file.builtin) {
         // A file found only by ignoring letter case is never the file that includes it: that
         // is a wrapper such as CommCtrl.h including <commctrl.h>, which means the system header.
@@ -282,32 +309,33 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
     }
     if (path) {
         child.identity = Identity(*path);
-        if (onceOnly_.count(child.identity)) return;
+        if (Skipped(child.identity)) return;
         if (depth + 1 >= kMaxIncludeDepth) {
             const bool cycle = std::find(open_.begin(), open_.end(), child.identity) != open_.end();
             throw CompileError(where, "#include nested more than " + std::to_string(kMaxIncludeDepth) + " deep" +
                                           (cycle ? " (\"" + written + "\" includes itself)" : ""));
         }
         try {
-            text = options_.load ? options_.load(*path) : std::nullopt;
+            loaded = options_.load ? options_.load(*path) : std::nullopt;
         } catch (const std::runtime_error& error) {
             throw CompileError(where, "cannot read include file \"" + written + "\": " + error.what());
         }
-        if (!text) throw CompileError(where, "cannot open include file \"" + written + "\"");
+        if (!loaded) throw CompileError(where, "cannot open include file \"" + written + "\"");
+        text = *loaded;
         child.name = std::make_shared<const std::string>(*path);
         child.dir = fs::path(*path).parent_path().string();
     } else {
         const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
         if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? "\"" + written + "\"" : "<" + written + ">"));
         child.identity = "<built-in>/" + std::string(builtin->name);
-        if (onceOnly_.count(child.identity)) return;
+        if (Skipped(child.identity)) return;
         if (depth + 1 >= kMaxIncludeDepth) throw CompileError(where, "#include nested more than 64 deep");
-        text = std::string(builtin->text);
+        text = builtin->text;
         child.name = std::make_shared<const std::string>(child.identity);
         child.builtin = true;
     }
     child.directivesOnly = DirectivesOnly(*child.name);
-    ProcessFile(child, *text, depth + 1);
+    ProcessFile(child, text, depth + 1);
 }
 
 // "#line N "file"" and the "# N "file"" markers of preprocessed text: the next line is line N.

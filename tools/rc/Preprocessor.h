@@ -1,6 +1,7 @@
 // The preprocessor that runs before the parser: directives, macros, includes, built-in headers.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -55,11 +56,15 @@ private:
         std::vector<Conditional> conditions;
     };
 
-    void ProcessFile(File& file, const std::string& text, int depth);
+    void ProcessFile(File& file, std::string_view text, int depth);
+    bool QuickDefine(std::string_view line);
+    bool Skipped(const std::string& identity) const;
+    bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
     void TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, class LineReader& reader, int depth);
     void Directive(File& file, const LogicalLine& line, int depth);
     void Conditionals(File& file, const std::string& name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
+    std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens) const;
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);
     void IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth);
     void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line);
@@ -72,6 +77,7 @@ private:
     PpOutput out_;
     std::vector<std::string> open_;      // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;     // files that said #pragma once
+    std::map<std::string, std::string> guards_;  // file -> the macro its include guard tests
 };
 
 }  // namespace rc

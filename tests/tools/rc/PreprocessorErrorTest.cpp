@@ -36,6 +36,7 @@ TEST_F(PreprocessorError, MacrosThatCannotExpand) {
     Expect("#define F(a, b) a b\nF(1, 2, 3)\n", "main.rc", 2, "macro 'F' takes 2 arguments, 3 given");
     Expect("#define G(a) a\nG()\nG(1, 2)\n", "main.rc", 3, "macro 'G' takes 1 argument, 2 given");
     Expect("#define F(a) a\nF(1,\n", "main.rc", 2, "unterminated argument list of macro 'F'");
+    Expect("#define F(a) a\nF(1,\n/* open\n", "main.rc", 3, "unterminated comment");
     Expect("#define F(a, a) a\n", "main.rc", 1, "duplicate parameter 'a' of macro 'F'");
     Expect("#define\n", "main.rc", 1, "#define needs a macro name");
     Expect("#define J(a) ## a\n", "main.rc", 1, "'##' cannot be at either end of macro 'J'");
@@ -69,6 +70,11 @@ TEST_F(PreprocessorError, IncludesThatCannotBeRead) {
     ASSERT_EQ(mkfifo(dir.path("pipe.rc").c_str(), 0600), 0);
     Expect("#include \"pipe.rc\"\n", "main.rc", 1, "cannot read include file \"pipe.rc\": it is a pipe, not a file");
     Expect("rcinclude /dev/null\n", "main.rc", 1, "cannot read include file \"/dev/null\": it is a device, not a file");
+    // The script itself is read the same way.
+    EXPECT_EQ(Compile(dir.path("pipe.rc"), dir.path("out.res")).error,
+              "error: cannot open script \"" + Path("pipe.rc") + "\": it is a pipe, not a file");
+    EXPECT_EQ(Compile(dir.path("folder.h"), dir.path("out.res")).error,
+              "error: cannot open script \"" + Path("folder.h") + "\": it is a folder, not a file");
 }
 
 TEST_F(PreprocessorError, IncludesNestedTooDeeplyOrIncludingThemselves) {

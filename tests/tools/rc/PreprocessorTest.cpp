@@ -39,8 +39,9 @@ TEST_F(Preprocessor, ConditionalsTakeOneBranchWithCIntegerRules) {
         "#if (TWO ? 'A' : 0) == 65 && '\\n' == 10 && 1 ? 0 : 1\nno\n#else\nyes4\n#endif\n"
         "#if 0 && 1 / 0 || 1 || 1 / 0\nyes5\n#endif\n"
         "#ifdef TWO\n#ifndef TWO\nno\n#else\nyes6\n#endif\n#endif\n"
-        "#if 0\n#bogus directive in a skipped group\n#if 1 / 0\n#endif\n#else\nyes7\n#endif\n";
-    EXPECT_EQ(Text(script), "yes1\nyes2\nyes3\nyes4\nyes5\nyes6\nyes7\n");
+        "#if 0\n#bogus directive in a skipped group\n#if 1 / 0\n#endif\n#else\nyes7\n#endif\n"
+        "#define HAS_TWO defined(TWO)\n#define HAS_NONE defined NONE\n#if HAS_TWO && !HAS_NONE\nyes8\n#endif\n";
+    EXPECT_EQ(Text(script), "yes1\nyes2\nyes3\nyes4\nyes5\nyes6\nyes7\nyes8\n");
 }
 
 TEST_F(Preprocessor, CommentsAndSplicedLinesAsInC) {
@@ -105,6 +106,16 @@ TEST_F(Preprocessor, IncludeNamedByAMacroAndPragmaOnce) {
     dir.write("once.h", "#pragma once\n#pragma warning(disable: 4000)\nONCE RCDATA { 1 }\n");
     dir.write("once.rc", "#pragma once\nONCE\n");
     EXPECT_EQ(Text("#define FILE \"once.rc\"\n#include FILE\n#include FILE\n#include \"once.h\"\n#include \"once.h\"\n"), "ONCE\n");
+}
+
+TEST_F(Preprocessor, AFileIncludedAgainIsSkippedOnlyWhenAllOfItIsInsideItsDefinedGuard) {
+    dir.write("g1.rc", "// guarded\n#ifndef G1\n#define G1\nA\n#endif\n\n");
+    dir.write("g2.rc", "#ifndef G2\n#define G2\nB\n#else\nB_AGAIN\n#endif\n");
+    dir.write("g3.rc", "#ifndef G3\n#define G3\n#endif\nC\n");
+    dir.write("g4.rc", "#ifndef G4\nD\n#endif\n");
+    const std::string twice = "#include \"g1.rc\"\n#include \"g2.rc\"\n#include \"g3.rc\"\n#include \"g4.rc\"\n";
+    EXPECT_EQ(Text(twice + twice + "#define G4\n#include \"g4.rc\"\n#undef G1\n#include \"g1.rc\"\n"),
+              "A\nB\nC\nD\nB_AGAIN\nC\nD\nA\n");
 }
 
 TEST_F(Preprocessor, LineMarkersNameTheFileAndLineEachLineCameFrom) {

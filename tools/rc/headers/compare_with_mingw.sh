@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 # Each header is compared where a script would include it alone; windows.h brings the .rh files.
 contexts=("windows.h:winuser.rh commctrl.rh winnt.rh dde.rh dlgs.h winver.h sdkddkver.h windows.h winresrc.h"
           "winres.h:winres.h" "afxres.h:afxres.h" "commctrl.h:commctrl.h" "winuser.h:winuser.h" "winnt.h:winnt.h"
-          "windows.h scrnsave.h:scrnsave.h" "wingdi.h:wingdi.h" "winsdkver.h:winsdkver.h")
+          "windows.h scrnsave.h:scrnsave.h" "windows.h richedit.h:richedit.h" "wingdi.h:wingdi.h" "winsdkver.h:winsdkver.h")
 for context in "${contexts[@]}"; do
   includes=${context%%:*} files=${context#*:} header=${includes##* }
   {
