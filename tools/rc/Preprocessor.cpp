@@ -60,7 +60,12 @@ Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(optio
         macros_.Define(ParseDefine(LexLine(name + " " + value), 0));
     };
     define("RC_INVOKED", "1");
-    if (!options_.win16) define("_WIN32", "1");
+    // WIN32 too, as the MinGW-w64 toolchains and the Win32 SDK's makefiles define it: scripts of
+    // that time test "#ifdef WIN32" to tell their 32-bit build from their 16-bit one.
+    if (!options_.win16) {
+        define("_WIN32", "1");
+        define("WIN32", "1");
+    }
     for (const MacroOption& option : options_.macros) {
         if (option.undefine) {
             macros_.Undefine(option.name);

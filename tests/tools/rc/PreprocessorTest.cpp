@@ -25,9 +25,9 @@ TEST_F(Preprocessor, MacrosFromTheCommandLineAndThePredefinedOnes) {
     options.macros = {{"VER", std::string("3"), false}, {"FLAG", std::nullopt, false}, {"_WIN32", std::nullopt, true}};
     EXPECT_EQ(Text("VER FLAG RC_INVOKED _WIN32\n"), "3 1 1 _WIN32\n");
     options.macros.clear();
-    EXPECT_EQ(Text("_WIN32\n"), "1\n");
+    EXPECT_EQ(Text("_WIN32 WIN32\n"), "1 1\n");
     options.win16 = true;
-    EXPECT_EQ(Text("_WIN32 RC_INVOKED\n"), "_WIN32 1\n");
+    EXPECT_EQ(Text("_WIN32 WIN32 RC_INVOKED\n"), "_WIN32 WIN32 1\n");
 }
 
 TEST_F(Preprocessor, ConditionalsTakeOneBranchWithCIntegerRules) {
