@@ -11,6 +11,7 @@
 #include <QTest>
 #include <random>
 
+#include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/MediaHeaders.h"
 #include "preview/PreviewScale.h"
@@ -132,8 +133,8 @@ TEST_F(PreviewTest, SmallKindsGetTheIconSizedViewer) {
     }
     EXPECT_TRUE(preview.sound().isOpen());
     Show("AniCursor_1", " ANICURSOR ", RcFixture("anim.ani"));
-    EXPECT_EQ(preview.aniFrames(), 2);
-    EXPECT_EQ(preview.aniInterval(), 10 * 100 / 6);
+    EXPECT_EQ(preview.AniPrev()->frames(), 2);
+    EXPECT_EQ(preview.AniPrev()->interval(), 10 * 100 / 6);
     Show("Cursor_1", " CURSOR ", RcFixture("mono.cur"));
     const QImage cursor = preview.BmpPrev()->pixmap().toImage();
     EXPECT_TRUE(cursor.hasAlphaChannel());  // the transparent parts stay transparent
