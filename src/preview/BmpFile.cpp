@@ -100,6 +100,7 @@ Decoded<ShownPicture> ReadBmpFile(const std::string& path, const FitSize& fit) {
     if (!compressed && f.Stride() * static_cast<std::size_t>(f.height) > static_cast<std::size_t>(fileSize) - offset) {
         return std::string("the bitmap's pixel data runs past the end of the file");
     }
+    if (compressed && std::uint64_t(f.width) * std::uint64_t(f.height) > kPreviewPixelCeiling) return TooLargeText("the bitmap");
     const auto [width, height] = fit(f.width, f.height);
     if (width <= 0 || height <= 0) return std::string("the picture has no width or height");
     if (f.Stride() + std::size_t(f.width) * 5 + AreaScaler::MemoryFor(f.width, width, height) > kPreviewMemoryCeiling) {

@@ -13,6 +13,10 @@ namespace restallow {
 // a file that would need more is refused with a message instead.
 inline constexpr std::size_t kPreviewMemoryCeiling = 64u << 20;
 
+// Pictures whose pixels come from few bytes (run-length bitmaps, PNG images) are refused beyond
+// this many pixels, so no small file can keep the window busy for long.
+inline constexpr std::uint64_t kPreviewPixelCeiling = std::uint64_t{1} << 28;
+
 struct Picture {
     int width = 0, height = 0;
     std::vector<std::uint32_t> argb;  // 0xAARRGGBB, straight alpha, rows top-down

@@ -92,6 +92,7 @@ Decoded<Picture> DecodePng(std::string_view png, int width, int height) {
     r.source.bytes = png;
     int w = 0, h = 0, passes = 0;
     if (!Start(r, w, h, passes)) return std::string(r.source.message);
+    if (std::uint64_t(w) * std::uint64_t(h) > kPreviewPixelCeiling) return TooLargeText("the PNG picture");
     const bool whole = passes > 1 || w < width || h < height;
     const std::size_t words = whole ? std::size_t(w) * std::size_t(h) : std::size_t(w);
     if (words * 4 + AreaScaler::MemoryFor(w, width, height) > kPreviewMemoryCeiling) return TooLargeText("the PNG picture");
