@@ -14,7 +14,33 @@ AreaScaler::AreaScaler(int sourceWidth, int sourceHeight, int targetWidth, int t
     : sourceWidth_(sourceWidth), sourceHeight_(sourceHeight), width_(std::clamp(targetWidth, 1, sourceWidth)),
       height_(std::clamp(targetHeight, 1, sourceHeight)), column_(static_cast<std::size_t>(sourceWidth)),
       sums_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {
-    for (int x = 0; x < sourceWidth; ++x) column_[static_cast<std::size_t>(x)] = static_cast<int>(std::int64_t{x} * width_ / sourceWidth);
+    spans_.assign(static_cast<std::size_t>(width_), 0);
+    for (int x = 0; x < sourceWidth; ++x) {
+        column_[static_cast<std::size_t>(x)] = static_cast<int>(std::int64_t{x} * width_ / sourceWidth);
+        ++spans_[static_cast<std::size_t>(column_[static_cast<std::size_t>(x)])];
+    }
+}
+
+void AreaScaler::AddUniformRows(int first, int last, std::uint32_t pixel) {
+    first = std::max(first, 0);
+    last = std::min(last, sourceHeight_);
+    const std::uint64_t alpha = pixel >> 24;
+    for (int y = first; y < last;) {
+        const int target = static_cast<int>(std::int64_t{y} * height_ / sourceHeight_);
+        int end = y + 1;  // the source rows that fall into this target row
+        while (end < last && std::int64_t{end} * height_ / sourceHeight_ == target) ++end;
+        const std::uint64_t rows = static_cast<std::uint64_t>(end - y);
+        Sum* line = sums_.data() + static_cast<std::size_t>(target) * static_cast<std::size_t>(width_);
+        for (std::size_t c = 0; c < spans_.size(); ++c) {
+            const std::uint64_t n = rows * spans_[c];
+            line[c].a += alpha * n;
+            line[c].r += ((pixel >> 16) & 0xFF) * alpha * n;
+            line[c].g += ((pixel >> 8) & 0xFF) * alpha * n;
+            line[c].b += (pixel & 0xFF) * alpha * n;
+            line[c].count += static_cast<std::uint32_t>(n);
+        }
+        y = end;
+    }
 }
 
 std::size_t AreaScaler::MemoryFor(int sourceWidth, int targetWidth, int targetHeight) {

@@ -16,6 +16,8 @@ public:
 
     // Row y of the source (any order, each once), sourceWidth pixels of 0xAARRGGBB.
     void AddRow(int y, const std::uint32_t* row);
+    // Rows first..last-1 all of one colour, at the cost of the target's size rather than theirs.
+    void AddUniformRows(int first, int last, std::uint32_t pixel);
     Picture Take();
 
     // Bytes the scaler itself needs, for the memory ceiling.
@@ -27,7 +29,8 @@ private:
         std::uint32_t count = 0;
     };
     int sourceWidth_, sourceHeight_, width_, height_;
-    std::vector<int> column_;  // target column of each source column
+    std::vector<int> column_;           // target column of each source column
+    std::vector<std::uint32_t> spans_;  // source columns in each target column
     std::vector<Sum> sums_;
 };
 

@@ -16,8 +16,10 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::uint32_t Le32(const unsigned char* b) { return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t{b[3]} << 24); }
 
-// Run-length rows, bottom-up: every pixel a code does not set keeps palette index 0.
+// Run-length rows, bottom-up: every pixel a code does not set keeps palette index 0, and rows
+// that no code touches are added as one block.
 std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
+    const std::uint32_t blank = f.palette.empty() ? 0xFF000000u : f.palette[0];
     std::vector<std::uint8_t> indexes(static_cast<std::size_t>(f.width), 0);
     std::vector<std::uint32_t> row(static_cast<std::size_t>(f.width));
     int x = 0, y = 0;  // y counts rows from the bottom
@@ -28,6 +30,11 @@ std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
         ++y;
         x = 0;
     };
+    const auto skipRows = [&](int count) {  // blank rows below the ones still to come
+        const int rows = std::min(count, f.height - y);
+        scaler.AddUniformRows(f.height - y - rows, f.height - y, blank);
+        y += rows;
+    };
     const bool four = f.compression == DibFormat::Rle4;
     const auto put = [&](int value) {
         if (x < f.width) indexes[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(value);
@@ -37,17 +44,19 @@ std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
         const int count = std::fgetc(file), value = std::fgetc(file);
         if (value == EOF) return "the bitmap's compressed pixels end early";
         if (count > 0) {
-            for (int i = 0; i < count; ++i) put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
+            for (int i = 0; i < count && x < f.width; ++i) put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
         } else if (value == 0) {
             emit();
         } else if (value == 1) {
-            while (y < f.height) emit();
+            emit();
+            skipRows(f.height);
         } else if (value == 2) {
             const int dx = std::fgetc(file), dy = std::fgetc(file);
             if (dy == EOF) return "the bitmap's compressed pixels end early";
-            for (int i = 0; i < dy && y < f.height; ++i) {
+            if (dy > 0) {
                 const int keep = x;
                 emit();
+                skipRows(dy - 1);
                 x = keep;
             }
             x += dx;

@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <limits>
+#include <string>
 
 namespace restallow {
 namespace {
@@ -31,6 +32,24 @@ bool ValidBits(int bits, std::uint32_t compression) {
         case DibFormat::AlphaBitFields: return bits == 16 || bits == 32;
         default: return false;
     }
+}
+
+// The colour masks: in the header (52 bytes and more), after it, or the defaults of the depth.
+std::string ReadMasks(std::string_view header, std::uint32_t size, bool inIcon, DibFormat& f) {
+    if (f.compression == DibFormat::BitFields || f.compression == DibFormat::AlphaBitFields) {
+        const std::size_t count = f.compression == DibFormat::AlphaBitFields ? 4 : 3;
+        const std::size_t at = size >= 52 ? 40 : size;  // later headers hold the masks themselves
+        if (at + 4 * count > header.size()) return "the bitmap's colour masks are missing";
+        for (std::size_t i = 0; i < count; ++i) f.masks[i] = Le32(header, at + 4 * i);
+        if (size < 52) f.headerBytes += 4 * count;
+        if (size >= 56 && count == 3) f.masks[3] = Le32(header, 52);
+    } else if (f.bitCount == 16) {
+        f.masks[0] = 0x7C00, f.masks[1] = 0x03E0, f.masks[2] = 0x001F;
+    } else if (f.bitCount == 32) {
+        f.masks[0] = 0xFF0000, f.masks[1] = 0xFF00, f.masks[2] = 0xFF;
+        f.masks[3] = inIcon ? 0xFF000000u : 0;
+    }
+    return {};
 }
 
 }  // namespace
@@ -68,19 +87,7 @@ Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
     if (height <= 0 || height > std::numeric_limits<std::int32_t>::max()) return std::string("the bitmap has no height");
     f.height = static_cast<int>(height);
     f.headerBytes = size;
-    if (f.compression == DibFormat::BitFields || f.compression == DibFormat::AlphaBitFields) {
-        const std::size_t count = f.compression == DibFormat::AlphaBitFields ? 4 : 3;
-        const std::size_t at = size >= 52 ? 40 : size;  // later headers hold the masks themselves
-        if (at + 4 * count > header.size()) return std::string("the bitmap's colour masks are missing");
-        for (std::size_t i = 0; i < count; ++i) f.masks[i] = Le32(header, at + 4 * i);
-        if (size < 52) f.headerBytes += 4 * count;
-        if (size >= 56 && count == 3) f.masks[3] = Le32(header, 52);
-    } else if (f.bitCount == 16) {
-        f.masks[0] = 0x7C00, f.masks[1] = 0x03E0, f.masks[2] = 0x001F;
-    } else if (f.bitCount == 32) {
-        f.masks[0] = 0xFF0000, f.masks[1] = 0xFF00, f.masks[2] = 0xFF;
-        f.masks[3] = inIcon ? 0xFF000000u : 0;
-    }
+    if (const std::string error = ReadMasks(header, size, inIcon, f); !error.empty()) return error;
     if (f.bitCount <= 8) {
         const std::size_t most = std::size_t{1} << f.bitCount;
         if (colours == 0 || colours > most) colours = most;

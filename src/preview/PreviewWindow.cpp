@@ -292,8 +292,8 @@ void PreviewWindow::ShowAvi(const QString& path) {
     ShowScaledViewer(avi_, static_cast<int>(avi.width), static_cast<int>(avi.height), path);
 }
 
-// The file is checked before the device is opened; a missing device leaves Play and Stop
-// shown, and Play tries the device again.
+// The file is checked before the device is opened; a missing device (or media module) leaves
+// Play and Stop shown, and Play tries again.
 void PreviewWindow::ShowSound(const QString& path, bool midi) {
     const std::string file = path.toStdString();
     const std::int64_t size = FileSizeOf(file);

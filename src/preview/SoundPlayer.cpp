@@ -16,7 +16,7 @@ SoundPlayer::Problem SoundPlayer::Open(const QString& path) {
 SoundPlayer::Problem SoundPlayer::Load() {
     if (!device_) {
         const media::Module* module = media_.module();
-        if (!module) return {Problem::NoDevice, media_.error()};
+        if (!module) return {Problem::NoModule, media_.error()};
         device_ = module->newSoundDevice();
     }
     if (const std::string error = device_->OpenDevice(); !error.empty()) {

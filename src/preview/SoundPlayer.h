@@ -18,7 +18,7 @@ public:
     ~SoundPlayer();
 
     struct Problem {
-        enum Kind { None, NoDevice, BadFile } kind = None;  // NoDevice: also no media module
+        enum Kind { None, NoModule, NoDevice, BadFile } kind = None;
         QString text;
     };
     // Takes a file already checked as a sound and loads it on the audio device.

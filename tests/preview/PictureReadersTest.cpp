@@ -113,7 +113,9 @@ TEST(IconImages, SoftEdgedPngFramesKeepTheirColourWhenReducedAndAreReadAtTheDraw
     const Picture drawn = std::get<Picture>(DrawIconImage(std::get<IconFile>(icon).images[0], 32, 32, kBackground));
     ASSERT_EQ(drawn.argb.size(), 32u * 32u);
     for (std::uint32_t pixel : drawn.argb) {
-        if (pixel >> 24) EXPECT_EQ(pixel & 0xFFFFFF, 0x008000u) << std::hex << pixel;  // no other colour mixed in at the edges
+        if (pixel >> 24) {
+            EXPECT_EQ(pixel & 0xFFFFFF, 0x008000u) << std::hex << pixel;  // no other colour mixed in at the edges
+        }
     }
     EXPECT_EQ(drawn.argb[0], 0u);
     EXPECT_EQ(drawn.argb[16 * 32 + 10] >> 24, 64u);
@@ -132,6 +134,32 @@ TEST(Bitmaps, RealAndGeneratedBitmapsMatchQtsDecode) {
         // Bitmaps are drawn opaque: Qt's alpha from a 32-bit file's unused byte does not count.
         ExpectSamePixels(ToImage(std::get<ShownPicture>(ours).picture), qt.convertToFormat(QImage::Format_RGB32));
     }
+}
+
+TEST(Bitmaps, RunLengthDeltasAndAnEarlyEndLeavePaletteIndexZero) {
+    test::TempDir dir;
+    // 8 x 6 at 8 bits: a run on the bottom row, a jump of two columns and one row, a run, the end.
+    const std::string codes("\x08\x01\x00\x00\x00\x02\x02\x01\x03\x02\x00\x01", 12);
+    std::string file = test::BmpFile(8, 6, 8, {0x0000FF, 0xFF0000, 0x00FF00}, codes);
+    file[30] = 1;  // BI_RLE8
+    const std::string path = dir.write(QStringLiteral("rle8_delta_end.bmp"), file);
+    // Skipped pixels hold index 0, as in the zeroed memory of a new Windows bitmap (Qt leaves them black).
+    QImage expected(8, 6, QImage::Format_RGB32);
+    expected.fill(qRgb(0, 0, 255));
+    for (int x = 0; x < 8; ++x) expected.setPixel(x, 5, qRgb(255, 0, 0));
+    for (int x = 2; x < 5; ++x) expected.setPixel(x, 3, qRgb(0, 255, 0));
+    const auto ours = ReadBmpFile(path, Fit(8, 6));
+    ASSERT_TRUE(std::holds_alternative<ShownPicture>(ours)) << std::get<std::string>(ours);
+    ExpectSamePixels(ToImage(std::get<ShownPicture>(ours).picture), expected);
+
+    // Blank rows added as a block count as much as the same rows one by one.
+    AreaScaler block(5, 7, 2, 3), rows(5, 7, 2, 3);
+    const std::vector<std::uint32_t> red(5, 0xFFFF0000u), blue(5, 0x800000FFu);
+    block.AddRow(0, red.data());
+    block.AddUniformRows(1, 7, blue[0]);
+    rows.AddRow(0, red.data());
+    for (int y = 1; y < 7; ++y) rows.AddRow(y, blue.data());
+    EXPECT_EQ(block.Take().argb, rows.Take().argb);
 }
 
 TEST(Bitmaps, AOneBitBitmapBeyondQtsLimitIsReducedWhileRead) {
