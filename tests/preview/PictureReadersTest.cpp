@@ -152,6 +152,12 @@ TEST(Bitmaps, RunLengthDeltasAndAnEarlyEndLeavePaletteIndexZero) {
     ASSERT_TRUE(std::holds_alternative<ShownPicture>(ours)) << std::get<std::string>(ours);
     ExpectSamePixels(ToImage(std::get<ShownPicture>(ours).picture), expected);
 
+    // rle4_tall_rows_missing (a fuzz finding): 36 x 5,963,792 pixels from 212 bytes; the rows no
+    // code reaches are blank, added as a block rather than one by one (which took seconds).
+    const auto tall = ReadBmpFile(Data("rle4_tall_rows_missing.bmp").toStdString(), Fit(1, 240));
+    ASSERT_TRUE(std::holds_alternative<ShownPicture>(tall)) << std::get<std::string>(tall);
+    EXPECT_EQ(std::get<ShownPicture>(tall).originalHeight, 5963792);
+
     // Blank rows added as a block count as much as the same rows one by one.
     AreaScaler block(5, 7, 2, 3), rows(5, 7, 2, 3);
     const std::vector<std::uint32_t> red(5, 0xFFFF0000u), blue(5, 0x800000FFu);
