@@ -334,13 +334,13 @@ void PreviewWindow::ShowFont(const QString& path) {
 }
 
 void PreviewWindow::Relabel(int language) {
-    if (!windowTitle().contains(QStringLiteral("Original")) || originalSize_.isEmpty()) return;
+    if (originalSize_.isEmpty()) return;  // the caption tells no original size
     sizeText_ = OriginalSizeText(originalSize_.width(), originalSize_.height(), language);
     setWindowTitle(name_ + sizeText_);
     for (QWidget* viewer : {static_cast<QWidget*>(bmp_), static_cast<QWidget*>(gif_), static_cast<QWidget*>(avi_)}) {
         const QString tip = viewer->toolTip();
-        const auto at = tip.indexOf(QStringLiteral("Original"));
-        if (at >= 0) viewer->setToolTip(tip.left(at) + sizeText_.trimmed());
+        const auto lineBreak = tip.indexOf(u'\n');
+        if (viewer->isVisibleTo(this) && lineBreak >= 0) viewer->setToolTip(tip.left(lineBreak + 1) + sizeText_.trimmed());
     }
 }
 

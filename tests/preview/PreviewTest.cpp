@@ -75,6 +75,10 @@ TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheC
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Originalgröße: 640 x 480 Pixel"));
     preview.renameCaption(QStringLiteral("Logo"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Originalgröße: 640 x 480 Pixel"));
+    preview.Relabel(2);
+    preview.Relabel(1);  // back from French, whose words hold no "Original"
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Original Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
 
     Show("Bitmap_3", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_EQ(preview.clientSize(), QSize(80, 80));
