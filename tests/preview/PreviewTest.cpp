@@ -276,7 +276,7 @@ TEST_F(PreviewTest, WithoutTheMediaModuleClipsAndSoundsSaySoClearly) {
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("librestallow_media.so")));
 }
 
-TEST_F(PreviewTest, AnimatedCursorsDecodeEachFrameWhenFirstShownAndARateOfZeroStandsStill) {
+TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAndARateOfZeroStandsStill) {
     test::TempDir dir;
     std::vector<std::string> frames;
     for (QRgb colour : {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200)}) {
@@ -287,11 +287,20 @@ TEST_F(PreviewTest, AnimatedCursorsDecodeEachFrameWhenFirstShownAndARateOfZeroSt
     Show("AniCursor_1", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("run.ani"), test::AnimatedCursorOf(frames, 1))));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(preview.AniPrev()->frames(), 3);
-    EXPECT_EQ(preview.AniPrev()->framesDecoded(), 1);
     EXPECT_EQ(preview.AniPrev()->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
     EXPECT_EQ(preview.AniPrev()->interval(), 16);
-    QTest::qWait(120);
+    QTest::qWait(150);
     EXPECT_EQ(preview.AniPrev()->framesDecoded(), 3);
+    EXPECT_TRUE(preview.AniPrev()->isAnimating());
+
+    // A damaged later frame stops the animation at the frame before it.
+    frames[1] = "not a picture";
+    Show("AniCursor_3", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("broken.ani"), test::AnimatedCursorOf(frames, 1))));
+    EXPECT_TRUE(prompter.messages.empty());
+    QTest::qWait(150);
+    EXPECT_FALSE(preview.AniPrev()->isAnimating());
+    EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
 
     // ani_rate_zero_spins_a_core: a rate of 0 shows the first frame and runs no timer.
     Show("AniCursor_2", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("still.ani"), test::AnimatedCursorOf(frames, 0))));
