@@ -308,6 +308,21 @@ TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAn
     EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
 }
 
+TEST_F(PreviewTest, PicturesTooLargeForTheMemoryCeilingAreRefusedWithTheReason) {
+    test::TempDir dir;
+    // gif_canvas_beyond_the_ceiling: a 60000 x 60000 canvas would take 13 GB for every frame.
+    const std::string gif = "GIF89a" + test::Le16(60000) + test::Le16(60000) + std::string("\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 20);
+    prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
+    Show("GIF_1", " GIF ", QString::fromStdString(dir.write(QStringLiteral("huge.gif"), gif)));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("huge.gif: the GIF picture is too large to be previewed (it would need more than 64 MB of memory)"));
+    // An icon image of 20 million by 1 pixels would need 80 MB for its row alone.
+    const std::string wide = test::IconFileOf({test::DibImage(20'000'000, 1, 1, {0, 0xFFFFFF}, std::string(2'500'000, '\0'), std::string(2'500'000, '\0'))}, false);
+    Show("Icon_1", " ICON ", QString::fromStdString(dir.write(QStringLiteral("wide.ico"), wide)));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].text, QStringLiteral("wide.ico: the icon image is too large to be previewed (it would need more than 64 MB of memory)"));
+}
+
 TEST_F(PreviewTest, TheJpegProgressBarShowsThePercentageBeforeItsCaption) {
     QStringList texts;
     QObject::connect(&progress, &QProgressBar::valueChanged, [&] { texts << progress.text(); });
