@@ -1,18 +1,18 @@
-// Plays a silent AVI clip endlessly at its own size: frames decoded with FFmpeg, shown by a timer.
+// Plays a silent AVI clip endlessly at its own size: frames come one at a time from the media
+// module's decoder, which reads them from the file as they are shown; a timer draws them.
 #pragma once
 
-#include <QImage>
 #include <QLabel>
 #include <QString>
 #include <QTimer>
+#include <cstddef>
+#include <memory>
 
-struct AVFormatContext;
-struct AVCodecContext;
-struct AVFrame;
-struct AVPacket;
-struct SwsContext;
+#include "preview/media/MediaModule.h"
 
 namespace restallow {
+
+class MediaLibrary;
 
 class AviPlayer : public QLabel {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
     ~AviPlayer() override;
 
     // Opens the clip and shows its first frame; returns an error text, or empty on success.
-    QString Open(const QString& path);
+    QString Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes);
     void Play();
     void Stop();  // stops and closes the clip
     bool isPlaying() const { return timer_.isActive(); }
@@ -30,14 +30,8 @@ public:
 
 private:
     bool NextFrame();  // decodes and shows one frame; rewinds at the end
-    void Close();
 
-    AVFormatContext* format_ = nullptr;
-    AVCodecContext* codec_ = nullptr;
-    AVFrame* frame_ = nullptr;
-    AVPacket* packet_ = nullptr;
-    SwsContext* scaler_ = nullptr;
-    int stream_ = -1;
+    std::unique_ptr<media::VideoDecoder> decoder_;
     int framesShown_ = 0;
     QTimer timer_;
 };

@@ -4,9 +4,13 @@
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <optional>
+
+#include "preview/AreaScaler.h"
 
 extern "C" {
 #include <jpeglib.h>
+#include <jerror.h>
 }
 
 namespace restallow {
@@ -48,10 +52,28 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Shared by both calls: opens, reads the header, optionally decodes. Keeps libjpeg's longjmp
-// inside this function, where no C++ object with a destructor lives across it.
-std::string Run(std::FILE* file, bool decode, int maxWidth, int maxHeight, const std::function<void(int)>* progress,
-                DecodedJpeg& out) {
+// What the decoding makes, owned outside the function that holds libjpeg's setjmp.
+struct Work {
+    DecodedJpeg out;
+    std::optional<AreaScaler> scaler;
+    std::vector<std::uint8_t> samples;
+    std::vector<std::uint32_t> row;
+};
+
+void PickReduction(jpeg_decompress_struct& info, int width, int height) {
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    for (unsigned denom : {8u, 4u, 2u}) {
+        if (info.image_width / denom >= static_cast<unsigned>(width) && info.image_height / denom >= static_cast<unsigned>(height)) {
+            info.scale_denom = denom;
+            return;
+        }
+    }
+}
+
+// Reads the header and, when decode is set, the rows. Keeps libjpeg's longjmp inside this
+// function, where no C++ object with a destructor lives across it.
+std::string Run(std::FILE* file, bool decode, int width, int height, const std::function<void(int)>* progress, Work& work) {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     ProgressManager monitor{};
@@ -59,34 +81,37 @@ std::string Run(std::FILE* file, bool decode, int maxWidth, int maxHeight, const
     errors.base.error_exit = ErrorExit;
     errors.base.emit_message = EmitMessage;
     if (setjmp(errors.jump)) {
+        const bool memory = errors.base.msg_code == JERR_NO_BACKING_STORE || errors.base.msg_code == JERR_OUT_OF_MEMORY;
         jpeg_destroy_decompress(&info);
-        return errors.message;
+        return memory ? TooLargeText("the JPEG picture") : std::string(errors.message);
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = static_cast<long>(kPreviewMemoryCeiling);
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
-    out.width = static_cast<int>(info.image_width);
-    out.height = static_cast<int>(info.image_height);
+    work.out.width = static_cast<int>(info.image_width);
+    work.out.height = static_cast<int>(info.image_height);
     if (decode) {
-        info.out_color_space = JCS_RGB;
-        info.scale_num = 1;
-        info.scale_denom = 1;
-        for (unsigned denom : {8u, 4u, 2u}) {
-            if (info.image_width / denom >= static_cast<unsigned>(maxWidth) && info.image_height / denom >= static_cast<unsigned>(maxHeight)) {
-                info.scale_denom = denom;
-                break;
-            }
-        }
+        const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+        info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;  // BGRA bytes are 0xAARRGGBB words here
+        PickReduction(info, width, height);
         monitor.base.progress_monitor = OnProgress;
         monitor.report = progress;
         info.progress = &monitor.base;
         jpeg_start_decompress(&info);
-        out.decodedWidth = static_cast<int>(info.output_width);
-        out.decodedHeight = static_cast<int>(info.output_height);
-        out.rgb.resize(static_cast<std::size_t>(out.decodedWidth) * out.decodedHeight * 3);
+        const int decodedWidth = static_cast<int>(info.output_width), decodedHeight = static_cast<int>(info.output_height);
+        if (std::size_t(decodedWidth) * 8 + AreaScaler::MemoryFor(decodedWidth, width, height) > kPreviewMemoryCeiling) {
+            ERREXIT(&info, JERR_OUT_OF_MEMORY);
+        }
+        work.scaler.emplace(decodedWidth, decodedHeight, width, height);
+        work.samples.resize(std::size_t(decodedWidth) * 4);
+        work.row.resize(std::size_t(decodedWidth));
         while (info.output_scanline < info.output_height) {
-            JSAMPROW row = out.rgb.data() + static_cast<std::size_t>(info.output_scanline) * out.decodedWidth * 3;
-            jpeg_read_scanlines(&info, &row, 1);
+            const int y = static_cast<int>(info.output_scanline);
+            JSAMPROW samples = cmyk ? work.samples.data() : reinterpret_cast<JSAMPROW>(work.row.data());
+            jpeg_read_scanlines(&info, &samples, 1);
+            if (cmyk) CmykToRgb(work.samples.data(), decodedWidth, info.saw_Adobe_marker, work.row.data());
+            work.scaler->AddRow(y, work.row.data());
         }
         jpeg_finish_decompress(&info);
         if (progress && *progress) (*progress)(100);
@@ -95,23 +120,31 @@ std::string Run(std::FILE* file, bool decode, int maxWidth, int maxHeight, const
     return {};
 }
 
-std::variant<DecodedJpeg, std::string> Open(const std::string& path, bool decode, int maxWidth, int maxHeight,
-                                            const std::function<void(int)>* progress) {
+Decoded<DecodedJpeg> Open(const std::string& path, bool decode, int width, int height, const std::function<void(int)>* progress) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return std::string("cannot open the JPEG picture");
-    DecodedJpeg out;
-    const std::string error = Run(file.get(), decode, maxWidth, maxHeight, progress, out);
+    Work work;
+    const std::string error = Run(file.get(), decode, width, height, progress, work);
     if (!error.empty()) return error;
-    return out;
+    if (work.scaler) work.out.picture = work.scaler->Take();
+    return std::move(work.out);
 }
 
 }  // namespace
 
-std::variant<DecodedJpeg, std::string> ReadJpegSize(const std::string& path) { return Open(path, false, 0, 0, nullptr); }
+void CmykToRgb(const std::uint8_t* cmyk, int count, bool inverted, std::uint32_t* out) {
+    for (int i = 0; i < count; ++i, cmyk += 4) {
+        const auto clear = [&](int at) { return inverted ? unsigned{cmyk[at]} : 255u - cmyk[at]; };  // 255: no ink
+        const unsigned k = clear(3);
+        const auto channel = [&](int at) { return (clear(at) * k + 127) / 255; };
+        out[i] = 0xFF000000u | (channel(0) << 16) | (channel(1) << 8) | channel(2);
+    }
+}
 
-std::variant<DecodedJpeg, std::string> DecodeJpeg(const std::string& path, int maxWidth, int maxHeight,
-                                                  const std::function<void(int)>& progress) {
-    return Open(path, true, maxWidth, maxHeight, &progress);
+Decoded<DecodedJpeg> ReadJpegSize(const std::string& path) { return Open(path, false, 0, 0, nullptr); }
+
+Decoded<DecodedJpeg> DecodeJpeg(const std::string& path, int width, int height, const std::function<void(int)>& progress) {
+    return Open(path, true, width, height, &progress);
 }
 
 }  // namespace restallow

@@ -82,6 +82,27 @@ std::string CheckMidi(std::string_view file) {
     return tracks == 0 ? "the MIDI file has no tracks" : "";
 }
 
+std::string CheckWave(const std::function<std::string(std::uint64_t, std::size_t)>& read, std::uint64_t fileSize) {
+    const std::string head = read(0, 12);
+    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return "not a WAVE sound (no RIFF WAVE header)";
+    bool format = false;
+    for (std::uint64_t at = 12; at + 8 <= fileSize;) {
+        const std::string chunk = read(at, 8);
+        if (chunk.size() < 8) break;
+        const std::uint32_t size = Le32(chunk, 4);
+        if (size > fileSize - at - 8) return "the WAVE sound's \"" + chunk.substr(0, 4) + "\" chunk is cut short";
+        if (chunk.substr(0, 4) == "fmt ") {
+            const std::string fmt = read(at + 8, 16);
+            if (size < 16 || fmt.size() < 16 || Le32(fmt, 0) >> 16 == 0 || Le32(fmt, 4) == 0) return "the WAVE sound's format is damaged";
+            format = true;
+        } else if (chunk.substr(0, 4) == "data") {
+            return format ? "" : "the WAVE sound has no format before its data";
+        }
+        at += 8ull + size + (size & 1);
+    }
+    return format ? "the WAVE sound holds no data" : "the WAVE sound has no format";
+}
+
 std::variant<std::string, std::string> ReadFontFamily(std::string_view file) {
     using Result = std::variant<std::string, std::string>;
     const auto fail = [](const char* message) { return Result(std::in_place_index<1>, message); };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -27,6 +28,10 @@ std::variant<AnimatedCursor, std::string> ReadAnimatedCursor(std::string_view fi
 std::variant<AviHeader, std::string> ReadAviHeader(std::string_view file);
 // Empty when the file has an MThd header and complete MTrk chunks; else what is wrong.
 std::string CheckMidi(std::string_view file);
+// Empty when a WAVE file has its RIFF WAVE header, a sound format and a data chunk that lie
+// inside its fileSize bytes; else what is wrong. `read` gives count bytes from an offset (fewer
+// at the end), so only the chunk headers are read.
+std::string CheckWave(const std::function<std::string(std::uint64_t offset, std::size_t count)>& read, std::uint64_t fileSize);
 // The family name of a TrueType or OpenType font, from its "name" table.
 std::variant<std::string, std::string> ReadFontFamily(std::string_view file);
 

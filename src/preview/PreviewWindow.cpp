@@ -1,35 +1,39 @@
 // The preview window. Every error of reading or decoding ends the procedure at the preview's
-// boundary with one message box; what the procedure made is released.
+// boundary with one message box naming the file; what the procedure made is released. Every
+// viewer reads only what it shows, within the memory ceiling of Picture.h.
 #include "preview/PreviewWindow.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QMovie>
-#include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <stdexcept>
 
+#include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
+#include "preview/BmpFile.h"
+#include "preview/FileBytes.h"
+#include "preview/FontSample.h"
+#include "preview/IconImage.h"
 #include "preview/JpegDecoder.h"
 #include "preview/MediaHeaders.h"
+#include "preview/PictureImage.h"
+#include "preview/PreviewPath.h"
 #include "preview/PreviewScale.h"
 #include "shell/DebugChannel.h"
+#include "shell/MainStrings.h"
 #include "widgets/CaptionedProgressBar.h"
 
 namespace restallow {
 namespace {
 
-constexpr int kOuterPanel = 3;       // raised bevel, border, lowered bevel of Pan
-constexpr int kIconSize = 32;
-const QColor kTransparent(0xFF, 0x00, 0xFF);
+constexpr int kOuterPanel = 3;  // raised bevel, border, lowered bevel of Pan
+constexpr int kIconSize = 32;   // the system icon size, and the cursor size
 
 struct PreviewError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -37,29 +41,29 @@ struct PreviewError : std::runtime_error {
 
 [[noreturn]] void Fail(const QString& text) { throw PreviewError(text.toStdString()); }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) Fail(file.errorString());
-    return file.readAll();
+template <typename T>
+T Take(Decoded<T>&& decoded) {
+    if (auto* error = std::get_if<std::string>(&decoded)) Fail(QString::fromStdString(*error));
+    return std::move(std::get<T>(decoded));
 }
 
-QImage ReadImage(const QString& path, const QByteArray& format = {}) {
-    QImageReader reader(path, format);
-    const QImage image = reader.read();
-    if (image.isNull()) Fail(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reader.errorString()));
-    return image;
+// Windows counts a true-colour display as 32 bits when it picks an icon image.
+int DisplayBits() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int depth = screen ? screen->depth() : 32;
+    return depth >= 24 ? 32 : depth;
 }
 
-QPixmap FitIcon(const QImage& image) {
-    return QPixmap::fromImage(image.width() > kIconSize || image.height() > kIconSize
-                                  ? image.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                                  : image);
+PreviewScale ScaleOrFail(int width, int height) {
+    const auto scale = ComputePreviewScale(width, height);
+    if (!scale) Fail(QStringLiteral("the picture has no width or height"));
+    return *scale;
 }
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* parent)
-    : QWidget(parent, Qt::Tool), prompter_(prompter), context_(std::move(context)) {
+PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* parent, QStringList mediaModule)
+    : QWidget(parent, Qt::Tool), prompter_(prompter), context_(std::move(context)), media_(std::move(mediaModule)), sound_(media_) {
     setObjectName(QStringLiteral("Prev"));
     setMinimumSize(68, 68);
     resize(80, 80);
@@ -76,9 +80,9 @@ PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* paren
     auto* viewers = new QHBoxLayout(imgPanel_);
     bmp_ = new QLabel(imgPanel_);
     gif_ = new QLabel(imgPanel_);
-    ani_ = new QLabel(imgPanel_);
+    ani_ = new AniPlayer(imgPanel_);
     avi_ = new AviPlayer(imgPanel_);
-    for (QLabel* viewer : {bmp_, gif_, ani_, static_cast<QLabel*>(avi_)}) {
+    for (QLabel* viewer : {bmp_, gif_, static_cast<QLabel*>(ani_), static_cast<QLabel*>(avi_)}) {
         viewer->setAlignment(Qt::AlignCenter);
         viewer->setMinimumSize(1, 1);
         viewer->hide();
@@ -87,19 +91,16 @@ PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* paren
     medPlay_ = new QWidget(imgPanel_);
     medPlay_->setGeometry(9, 22, 57, 28);
     auto* play = new QToolButton(medPlay_);
+    play->setObjectName(QStringLiteral("Play"));
     play->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     play->setGeometry(0, 0, 28, 28);
     auto* stop = new QToolButton(medPlay_);
+    stop->setObjectName(QStringLiteral("Stop"));
     stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     stop->setGeometry(29, 0, 28, 28);
-    connect(play, &QToolButton::clicked, this, [this] { sound_.Play(); });
+    connect(play, &QToolButton::clicked, this, [this] { PlaySound(); });
     connect(stop, &QToolButton::clicked, this, [this] { sound_.Stop(); });
     medPlay_->hide();
-    connect(&aniTimer_, &QTimer::timeout, this, [this] {
-        if (aniFrames_.empty()) return;
-        aniFrame_ = (aniFrame_ + 1) % aniFrames_.size();
-        ani_->setPixmap(aniFrames_[aniFrame_]);
-    });
     SetClient(QSize(80, 80), 6);
 }
 
@@ -122,9 +123,7 @@ void PreviewWindow::SetClient(QSize client, int border) {
 void PreviewWindow::Clear() {
     sizeText_.clear();
     originalSize_ = {};
-    aniTimer_.stop();
-    aniFrames_.clear();
-    ani_->clear();
+    ani_->Stop();
     ani_->hide();
     avi_->Stop();
     avi_->hide();
@@ -136,7 +135,7 @@ void PreviewWindow::Clear() {
     gif_->hide();
     sound_.Close();
     medPlay_->hide();
-    imgPanel_->setFrameShadow(QFrame::Raised);
+    imgPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
 }
 
 void PreviewWindow::PreviewEntry(const ResourceEntry* entry) {
@@ -144,15 +143,15 @@ void PreviewWindow::PreviewEntry(const ResourceEntry* entry) {
     if (!entry || !context_.previewChecked() || context_.selectedCount() != 1) {
         hide();
     } else {
-        const QString path = QString::fromStdString(entry->path());
+        const QString path = QString::fromStdString(FileSystemPath(entry->path()));
         name_ = QString::fromStdString(entry->name);
         if (QFileInfo(path).isFile()) {
             try {
                 Show(QString::fromStdString(entry->type), path);
             } catch (const PreviewError& error) {
                 Clear();
-                prompter_.message({QString::fromUtf8(error.what()), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok,
-                                   MsgIcon::Error, MsgButton::Ok});
+                prompter_.message({QFileInfo(path).fileName() + QStringLiteral(": ") + QString::fromUtf8(error.what()),
+                                   QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Error, MsgButton::Ok});
                 return;
             }
         }
@@ -164,64 +163,61 @@ void PreviewWindow::Show(const QString& kind, const QString& path) {
     if (kind == QStringLiteral(" ANICURSOR ")) return ShowAnimatedCursor(path);
     if (kind == QStringLiteral(" ANIMATION ")) return ShowAvi(path);
     if (kind == QStringLiteral(" BITMAP ")) return ShowBitmap(path);
-    if (kind == QStringLiteral(" CURSOR ")) return ShowCursor(path);
+    if (kind == QStringLiteral(" CURSOR ")) return ShowIconFile(path, true);
     if (kind == QStringLiteral(" GIF ")) return ShowGif(path);
-    if (kind == QStringLiteral(" ICON ")) return ShowIcon(path);
+    if (kind == QStringLiteral(" ICON ")) return ShowIconFile(path, false);
     if (kind == QStringLiteral(" JPEG ")) return ShowJpeg(path);
-    if (kind == QStringLiteral(" MIDI ") || kind == QStringLiteral(" WAVE ")) return ShowSound(path);
+    if (kind == QStringLiteral(" MIDI ") || kind == QStringLiteral(" WAVE ")) return ShowSound(path, kind == QStringLiteral(" MIDI "));
     if (kind == QStringLiteral(" TTFONT ")) return ShowFont(path);
     hide();  // string tables, include files and raw data have no preview
 }
 
 void PreviewWindow::ShowBitmap(const QString& path) {
-    const QImage bitmap = ReadImage(path, "BMP");
-    ShowScaledPicture(bitmap, bitmap.size(), path);
+    const ShownPicture shown = Take(ReadBmpFile(path.toStdString(), [](int width, int height) {
+        const auto scale = ComputePreviewScale(width, height);
+        return scale ? std::pair(scale->shown.width(), scale->shown.height()) : std::pair(0, 0);
+    }));
+    ShowScaledPicture(QPixmap::fromImage(ToImage(shown.picture)), QSize(shown.originalWidth, shown.originalHeight), path);
 }
 
 void PreviewWindow::ShowJpeg(const QString& path) {
     CaptionedProgressBar* progress = context_.progress;
-    if (progress) progress->show();
     struct HideProgress {
         CaptionedProgressBar* bar;
+        QString format;
         ~HideProgress() {
-            if (bar) {
-                bar->hide();
-                bar->setValue(0);
-            }
+            if (!bar) return;
+            bar->hide();
+            bar->setValue(0);
+            bar->setFormat(format);
         }
-    } hideAtEnd{progress};
-    const auto size = ReadJpegSize(path.toStdString());
-    if (const auto* error = std::get_if<std::string>(&size)) Fail(QString::fromStdString(*error));
-    const auto& header = std::get<DecodedJpeg>(size);
-    const auto scale = ComputePreviewScale(header.width, header.height);
-    if (!scale) Fail(QStringLiteral("The picture has no width or height."));
-    const auto decoded = DecodeJpeg(path.toStdString(), scale->shown.width(), scale->shown.height(), [progress](int percent) {
+    } hideAtEnd{progress, progress ? progress->format() : QString()};
+    if (progress) {
+        progress->setFormat(QStringLiteral("%p%") + QString::fromUtf8(MainStrings(context_.language())[28]));
+        progress->show();
+    }
+    const DecodedJpeg header = Take(ReadJpegSize(path.toStdString()));
+    const PreviewScale scale = ScaleOrFail(header.width, header.height);
+    const DecodedJpeg jpeg = Take(DecodeJpeg(path.toStdString(), scale.shown.width(), scale.shown.height(), [progress](int percent) {
         if (progress) progress->setValue(percent);
-    });
-    if (const auto* error = std::get_if<std::string>(&decoded)) Fail(QString::fromStdString(*error));
-    const auto& jpeg = std::get<DecodedJpeg>(decoded);
-    // The decoder reduced what it could; the last step to the shown size is drawn once after it.
-    const QImage pixels(jpeg.rgb.data(), jpeg.decodedWidth, jpeg.decodedHeight, jpeg.decodedWidth * 3, QImage::Format_RGB888);
-    ShowScaledPicture(pixels, QSize(jpeg.width, jpeg.height), path);
+    }));
+    ShowScaledPicture(QPixmap::fromImage(ToImage(jpeg.picture)), QSize(jpeg.width, jpeg.height), path);
 }
 
-void PreviewWindow::ShowScaledPicture(const QImage& picture, QSize original, const QString& path) {
-    const int width = original.width(), height = original.height();
-    const auto scale = ComputePreviewScale(width, height);
-    if (!scale) Fail(QStringLiteral("The picture has no width or height."));
-    if (scale->reduced) {
-        originalSize_ = QSize(width, height);
-        sizeText_ = OriginalSizeText(width, height, context_.language());
-    }
-    const QImage shown = picture.size() == scale->shown
-                             ? picture
-                             : picture.scaled(scale->shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    SetClient(scale->client, 6);
+void PreviewWindow::ShowScaledPicture(const QPixmap& picture, QSize original, const QString& path) {
+    const PreviewScale scale = ScaleOrFail(original.width(), original.height());
+    if (scale.reduced) SetOriginalSize(original.width(), original.height());
+    SetClient(scale.client, 6);
     setWindowTitle(name_ + sizeText_);
-    bmp_->setPixmap(QPixmap::fromImage(shown));
+    bmp_->setPixmap(picture);
     SetViewerTip(bmp_, path);
     bmp_->show();
     show();
+}
+
+void PreviewWindow::SetOriginalSize(int width, int height) {
+    originalSize_ = QSize(width, height);
+    sizeText_ = OriginalSizeText(width, height, context_.language());
 }
 
 void PreviewWindow::SetViewerTip(QWidget* viewer, const QString& path) {
@@ -230,13 +226,9 @@ void PreviewWindow::SetViewerTip(QWidget* viewer, const QString& path) {
 }
 
 void PreviewWindow::ShowScaledViewer(QWidget* viewer, int width, int height, const QString& path) {
-    const auto scale = ComputePreviewScale(width, height);
-    if (!scale) Fail(QStringLiteral("The picture has no width or height."));
-    if (scale->reduced) {
-        originalSize_ = QSize(width, height);
-        sizeText_ = OriginalSizeText(width, height, context_.language());
-    }
-    SetClient(scale->client, 6);
+    const PreviewScale scale = ScaleOrFail(width, height);
+    if (scale.reduced) SetOriginalSize(width, height);
+    SetClient(scale.client, 6);
     setWindowTitle(name_ + sizeText_);
     SetViewerTip(viewer, path);
     viewer->show();
@@ -249,131 +241,106 @@ void PreviewWindow::ShowSmallViewer() {
     show();
 }
 
-void PreviewWindow::ShowCursor(const QString& path) {
-    bmp_->setPixmap(FitIcon(ReadImage(path, "CUR")));  // drawn with its transparency
+// Icons and cursors alike: the image Windows picks for the system size, drawn at that size over
+// the panel's colour (which the inverting pixels of a cursor invert).
+void PreviewWindow::ShowIconFile(const QString& path, bool cursor) {
+    const std::string bytes = Take(ReadFileBytes(path.toStdString())).bytes;
+    const IconFile icon = Take(ReadIconFile(bytes));
+    const IconEntry& image = icon.images[ChooseIconImage(icon.images, kIconSize, DisplayBits())];
+    const QRgb background = imgPanel_->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+    bmp_->setPixmap(QPixmap::fromImage(ToImage(Take(DrawIconImage(image, kIconSize, kIconSize, background)))));
     bmp_->setToolTip(path);
-    bmp_->show();
-    ShowSmallViewer();
-}
-
-void PreviewWindow::ShowIcon(const QString& path) {
-    bmp_->setPixmap(FitIcon(ReadImage(path, "ICO")));
-    bmp_->setToolTip(path);
-    DebugSend({path});
+    if (!cursor) DebugSend({path});
     bmp_->show();
     ShowSmallViewer();
 }
 
 void PreviewWindow::ShowGif(const QString& path) {
+    // The logical screen size decides the canvas the decoder holds for every frame.
+    const std::string head = ReadFileRange(path.toStdString(), 0, 10);
+    if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(QStringLiteral("not a GIF picture"));
+    const auto word = [&](int at) { return static_cast<std::uint8_t>(head[at]) | (static_cast<std::uint8_t>(head[at + 1]) << 8); };
+    if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLargeText("the GIF picture")));
     movie_ = std::make_unique<QMovie>(path, "GIF");
-    if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(QStringLiteral("%1: not a valid GIF picture").arg(QFileInfo(path).fileName()));
+    if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(QStringLiteral("not a valid GIF picture"));
     const QSize size = movie_->currentImage().size();
     const int frames = movie_->frameCount();
     sizeText_ = frames > 1 ? QStringLiteral("  %1 Frames").arg(frames) : QStringLiteral("  ");
-    const auto scale = ComputePreviewScale(size.width(), size.height());
-    if (!scale) Fail(QStringLiteral("The picture has no width or height."));
-    if (scale->factor < 1.0) movie_->setScaledSize(scale->shown);  // stretched to the reduced size
+    const PreviewScale scale = ScaleOrFail(size.width(), size.height());
+    if (scale.factor < 1.0) movie_->setScaledSize(scale.shown);  // stretched to the reduced size
     gif_->setMovie(movie_.get());
     if (frames > 1) movie_->start();
     ShowScaledViewer(gif_, size.width(), size.height(), path);
 }
 
 void PreviewWindow::ShowAnimatedCursor(const QString& path) {
-    const QByteArray bytes = ReadAll(path);
-    const auto read = ReadAnimatedCursor(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (const auto* error = std::get_if<std::string>(&read)) Fail(QString::fromStdString(*error));
-    const AnimatedCursor& cursor = std::get<AnimatedCursor>(read);
-    // One strip on the transparent colour, every frame as large as the first.
-    QSize frameSize;
-    std::vector<QImage> images;
-    for (std::string_view frame : cursor.frames) {
-        QImage image = QImage::fromData(QByteArray(frame.data(), static_cast<qsizetype>(frame.size())));
-        if (image.isNull()) Fail(QStringLiteral("a frame of the animated cursor cannot be read"));
-        if (frameSize.isEmpty()) frameSize = image.size();
-        images.push_back(image);
+    const QRgb background = imgPanel_->palette().color(QPalette::Window).rgb();
+    if (const QString error = ani_->Open(Take(ReadFileBytes(path.toStdString())).bytes, kIconSize, DisplayBits(), background); !error.isEmpty()) {
+        Fail(error);
     }
-    QImage strip(frameSize.width() * static_cast<int>(images.size()), frameSize.height(), QImage::Format_ARGB32);
-    strip.fill(kTransparent);
-    QPainter painter(&strip);
-    for (std::size_t i = 0; i < images.size(); ++i) painter.drawImage(QRect(QPoint(static_cast<int>(i) * frameSize.width(), 0), frameSize), images[i]);
-    painter.end();
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        QPixmap frame = QPixmap::fromImage(strip.copy(static_cast<int>(i) * frameSize.width(), 0, frameSize.width(), frameSize.height())
-                                               .scaled(kIconSize, kIconSize, Qt::KeepAspectRatio));
-        frame.setMask(frame.createMaskFromColor(kTransparent));
-        aniFrames_.push_back(frame);
-    }
-    aniFrame_ = 0;
-    ani_->setPixmap(aniFrames_.front());
-    aniTimer_.setInterval(static_cast<int>(std::min<std::uint32_t>(cursor.DelayMilliseconds(), INT32_MAX)));
-    aniTimer_.start();
     ani_->setToolTip(path);
     ani_->show();
     ShowSmallViewer();
 }
 
 void PreviewWindow::ShowAvi(const QString& path) {
-    const QByteArray bytes = ReadAll(path);
-    const auto header = ReadAviHeader(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (const auto* error = std::get_if<std::string>(&header)) Fail(QString::fromStdString(*error));
-    const AviHeader& avi = std::get<AviHeader>(header);
-    if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535) Fail(QStringLiteral("The clip has no width or height."));
-    if (const QString error = avi_->Open(path); !error.isEmpty()) Fail(error);
+    const std::string head = ReadFileRange(path.toStdString(), 0, 72);  // the main header is all the viewer reads itself
+    const AviHeader avi = Take(ReadAviHeader(head));
+    if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535) Fail(QStringLiteral("the clip has no width or height"));
+    if (const QString error = avi_->Open(path, media_, kPreviewMemoryCeiling); !error.isEmpty()) Fail(error);
     avi_->Play();
     ShowScaledViewer(avi_, static_cast<int>(avi.width), static_cast<int>(avi.height), path);
 }
 
-void PreviewWindow::ShowSound(const QString& path) {
-    if (const QString error = sound_.Open(path); !error.isEmpty()) Fail(error);
+// The file is checked before the device is opened; a missing device (or media module) leaves
+// Play and Stop shown, and Play tries again.
+void PreviewWindow::ShowSound(const QString& path, bool midi) {
+    const std::string file = path.toStdString();
+    const std::int64_t size = FileSizeOf(file);
+    const std::string problem =
+        midi ? CheckMidi(Take(ReadFileBytes(file)).bytes)
+             : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); }, static_cast<std::uint64_t>(size));
+    if (!problem.empty()) Fail(QString::fromStdString(problem));
+    const SoundPlayer::Problem opened = sound_.Open(path);
+    if (opened.kind == SoundPlayer::Problem::BadFile) Fail(opened.text);
     medPlay_->setToolTip(path);
     medPlay_->show();
     ShowSmallViewer();
-    imgPanel_->setFrameShadow(QFrame::Plain);
+    imgPanel_->setFrameShape(QFrame::NoFrame);  // the buttons sit on a flat panel
+    ReportSoundProblem(opened);
+}
+
+void PreviewWindow::PlaySound() { ReportSoundProblem(sound_.Play()); }
+
+void PreviewWindow::ReportSoundProblem(const SoundPlayer::Problem& problem) {
+    if (problem.kind == SoundPlayer::Problem::None) return;
+    const QString file = QFileInfo(medPlay_->toolTip()).fileName();
+    const QString text = problem.kind == SoundPlayer::Problem::NoDevice
+                             ? QStringLiteral("%1 cannot be played: no audio device could be opened (%2). Play tries again.")
+                             : QStringLiteral("%1 cannot be played: %2");
+    prompter_.message({text.arg(file, problem.text), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
 }
 
 void PreviewWindow::ShowFont(const QString& path) {
-    const QByteArray bytes = ReadAll(path);
-    const auto family = ReadFontFamily(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (family.index() == 1) Fail(QString::fromStdString(std::get<1>(family)));
-    const QString face = QString::fromStdString(std::get<0>(family)).left(32);
-    // A font not installed at start is installed for the moment of drawing, then removed again.
-    int added = -1;
-    if (!context_.fonts.contains(face, Qt::CaseInsensitive)) {
-        added = QFontDatabase::addApplicationFont(path);
-        if (added < 0) Fail(QStringLiteral("%1: the font cannot be loaded").arg(QFileInfo(path).fileName()));
-    }
-    struct RemoveFont {
-        int id;
-        ~RemoveFont() {
-            if (id >= 0) QFontDatabase::removeApplicationFont(id);
-        }
-    } removeAtEnd{added};
-    const QFont font(face, 12);
-    const QFontMetrics metrics(font);
-    const int textWidth = metrics.horizontalAdvance(face);
-    QPixmap sample(std::max(60, textWidth + 6), 60);
-    sample.fill(QApplication::palette().color(QPalette::Button));
-    QPainter painter(&sample);
-    painter.setFont(font);
-    painter.setPen(QColor(0x00, 0x00, 0x80));
-    painter.drawText((sample.width() - textWidth) / 2, (60 - metrics.height()) / 2 + metrics.ascent(), face);
-    painter.end();
-    SetClient(QSize(sample.width() + 20, 80), 6);
+    auto drawn = DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts);
+    if (const auto* error = std::get_if<QString>(&drawn)) Fail(*error);
+    const FontSample& sample = std::get<FontSample>(drawn);
+    SetClient(QSize(sample.picture.width() + 20, 80), 6);
     setWindowTitle(name_);
-    bmp_->setPixmap(sample);
+    bmp_->setPixmap(sample.picture);
     bmp_->setToolTip(path);
     bmp_->show();
     show();
 }
 
 void PreviewWindow::Relabel(int language) {
-    if (!windowTitle().contains(QStringLiteral("Original")) || originalSize_.isEmpty()) return;
+    if (originalSize_.isEmpty()) return;  // the caption tells no original size
     sizeText_ = OriginalSizeText(originalSize_.width(), originalSize_.height(), language);
     setWindowTitle(name_ + sizeText_);
     for (QWidget* viewer : {static_cast<QWidget*>(bmp_), static_cast<QWidget*>(gif_), static_cast<QWidget*>(avi_)}) {
         const QString tip = viewer->toolTip();
-        const auto at = tip.indexOf(QStringLiteral("Original"));
-        if (at >= 0) viewer->setToolTip(tip.left(at) + sizeText_.trimmed());
+        const auto lineBreak = tip.indexOf(u'\n');
+        if (viewer->isVisibleTo(this) && lineBreak >= 0) viewer->setToolTip(tip.left(lineBreak + 1) + sizeText_.trimmed());
     }
 }
 

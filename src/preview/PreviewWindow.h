@@ -3,23 +3,22 @@
 
 #include <QPixmap>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "platform/Prompter.h"
+#include "preview/MediaLibrary.h"
 #include "preview/SoundPlayer.h"
 #include "resources/ListHost.h"
 
 class QFrame;
 class QLabel;
 class QMovie;
-class QToolButton;
 
 namespace restallow {
 
+class AniPlayer;
 class AviPlayer;
 class CaptionedProgressBar;
 
@@ -36,7 +35,8 @@ public:
         QStringList fonts;                         // TrueType families installed at start
     };
 
-    PreviewWindow(Prompter& prompter, Context context, QWidget* parent = nullptr);
+    // mediaModule: where the media module may lie; empty: beside the program, then the build.
+    PreviewWindow(Prompter& prompter, Context context, QWidget* parent = nullptr, QStringList mediaModule = {});
     ~PreviewWindow() override;
 
     // PreviewPort
@@ -54,12 +54,11 @@ public:
     int imagePanelBorder() const { return border_; }
     QLabel* BmpPrev() const { return bmp_; }
     QLabel* GIFPrev() const { return gif_; }
-    QLabel* AniPrev() const { return ani_; }
+    AniPlayer* AniPrev() const { return ani_; }
     AviPlayer* AviPrev() const { return avi_; }
     QWidget* MedPlay() const { return medPlay_; }
+    QFrame* ImgPanel() const { return imgPanel_; }
     QMovie* movie() const { return movie_.get(); }
-    int aniFrames() const { return static_cast<int>(aniFrames_.size()); }
-    int aniInterval() const { return aniTimer_.interval(); }
     SoundPlayer& sound() { return sound_; }
 
 private:
@@ -67,32 +66,32 @@ private:
     void Show(const QString& kind, const QString& path);
     void ShowBitmap(const QString& path);
     void ShowJpeg(const QString& path);
-    void ShowCursor(const QString& path);
-    void ShowIcon(const QString& path);
+    void ShowIconFile(const QString& path, bool cursor);
     void ShowGif(const QString& path);
     void ShowAnimatedCursor(const QString& path);
     void ShowAvi(const QString& path);
-    void ShowSound(const QString& path);
+    void ShowSound(const QString& path, bool midi);
     void ShowFont(const QString& path);
+    void PlaySound();
+    void ReportSoundProblem(const SoundPlayer::Problem& problem);
 
-    void ShowScaledPicture(const QImage& picture, QSize original, const QString& path);
+    void ShowScaledPicture(const QPixmap& picture, QSize original, const QString& path);
     void ShowScaledViewer(QWidget* viewer, int width, int height, const QString& path);
     void ShowSmallViewer();
     void SetClient(QSize client, int border);
     void SetViewerTip(QWidget* viewer, const QString& path);
+    void SetOriginalSize(int width, int height);
 
     Prompter& prompter_;
     Context context_;
+    MediaLibrary media_;
     QFrame* imgPanel_;
     QLabel* bmp_;
     QLabel* gif_;
-    QLabel* ani_;
+    AniPlayer* ani_;
     AviPlayer* avi_;
     QWidget* medPlay_;
     std::unique_ptr<QMovie> movie_;
-    std::vector<QPixmap> aniFrames_;
-    std::size_t aniFrame_ = 0;
-    QTimer aniTimer_;
     SoundPlayer sound_;
     QString name_;
     QString sizeText_;

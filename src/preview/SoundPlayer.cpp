@@ -1,59 +1,51 @@
-// SDL2_mixer, started on first use. MIDI files are checked first: the mixer accepts a damaged
-// MIDI file without an error.
+// The sound viewer's player.
 #include "preview/SoundPlayer.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
-
-#include <QFile>
-#include <QFileInfo>
-
-#include "preview/MediaHeaders.h"
+#include "preview/MediaLibrary.h"
 
 namespace restallow {
 
-QString SoundPlayer::StartMixer() {
-    static bool started = false;  // the audio device is opened once per process
-    if (started) return {};
-    if (qEnvironmentVariableIsEmpty("SDL_SOUNDFONTS") && QFileInfo::exists(QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"))) {
-        qputenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/FluidR3_GM.sf2");
+SoundPlayer::~SoundPlayer() { Close(); }
+
+SoundPlayer::Problem SoundPlayer::Open(const QString& path) {
+    Close();
+    path_ = path;
+    return Load();
+}
+
+SoundPlayer::Problem SoundPlayer::Load() {
+    if (!device_) {
+        const media::Module* module = media_.module();
+        if (!module) return {Problem::NoModule, media_.error()};
+        device_ = module->newSoundDevice();
     }
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return QString::fromUtf8(SDL_GetError());
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) return QString::fromUtf8(Mix_GetError());
-    started = true;
+    if (const std::string error = device_->OpenDevice(); !error.empty()) {
+        return {Problem::NoDevice, QString::fromStdString(error)};
+    }
+    if (const std::string error = device_->Load(path_.toStdString()); !error.empty()) {
+        return {Problem::BadFile, QString::fromStdString(error)};
+    }
+    loaded_ = true;
     return {};
 }
 
-SoundPlayer::~SoundPlayer() { Close(); }
-
-QString SoundPlayer::Open(const QString& path) {
-    Close();
-    if (QFileInfo(path).suffix().compare(QStringLiteral("mid"), Qt::CaseInsensitive) == 0) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return file.errorString();
-        const QByteArray bytes = file.readAll();
-        const std::string problem = CheckMidi(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        if (!problem.empty()) return QString::fromStdString(problem);
+SoundPlayer::Problem SoundPlayer::Play() {
+    if (path_.isEmpty()) return {};
+    if (!loaded_) {
+        if (Problem problem = Load(); problem.kind != Problem::None) return problem;
     }
-    if (const QString error = StartMixer(); !error.isEmpty()) return error;
-    music_ = Mix_LoadMUS(path.toLocal8Bit().constData());
-    return music_ ? QString() : QString::fromUtf8(Mix_GetError());
-}
-
-void SoundPlayer::Play() {
-    if (music_) Mix_PlayMusic(music_, 0);
+    device_->Play();
+    return {};
 }
 
 void SoundPlayer::Stop() {
-    if (music_) Mix_HaltMusic();
+    if (loaded_) device_->Stop();
 }
 
 void SoundPlayer::Close() {
-    if (!music_) return;
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
+    if (loaded_) device_->Unload();
+    loaded_ = false;
+    path_.clear();
 }
 
 }  // namespace restallow

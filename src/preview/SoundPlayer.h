@@ -1,28 +1,42 @@
-// MIDI and WAVE sounds through SDL2_mixer: open a file, play it, stop it, close it.
+// MIDI and WAVE sounds through the media module: a checked file, the audio device opened on
+// first need, Play and Stop. A device that cannot be opened is tried again at the next Play.
 #pragma once
 
 #include <QString>
+#include <memory>
 
-struct _Mix_Music;
+#include "preview/media/MediaModule.h"
 
 namespace restallow {
 
+class MediaLibrary;
+
 class SoundPlayer {
 public:
-    SoundPlayer() = default;
+    explicit SoundPlayer(MediaLibrary& media) : media_(media) {}
     SoundPlayer(const SoundPlayer&) = delete;
     ~SoundPlayer();
 
-    // Empty on success, else the mixer's (or the MIDI check's) error text.
-    QString Open(const QString& path);
-    void Play();
+    struct Problem {
+        enum Kind { None, NoModule, NoDevice, BadFile } kind = None;
+        QString text;
+    };
+    // Takes a file already checked as a sound and loads it on the audio device.
+    Problem Open(const QString& path);
+    // Plays the file of the last Open, loading it first when the device was missing then.
+    Problem Play();
     void Stop();
     void Close();
-    bool isOpen() const { return music_ != nullptr; }
+    bool isOpen() const { return loaded_; }
+    bool hasFile() const { return !path_.isEmpty(); }
 
 private:
-    static QString StartMixer();
-    _Mix_Music* music_ = nullptr;
+    Problem Load();
+
+    MediaLibrary& media_;
+    std::unique_ptr<media::SoundDevice> device_;
+    QString path_;
+    bool loaded_ = false;
 };
 
 }  // namespace restallow

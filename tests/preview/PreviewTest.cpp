@@ -4,18 +4,24 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QFrame>
+#include <QImageReader>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMovie>
 #include <QTest>
+#include <QToolButton>
+#include <cstdlib>
 #include <random>
 
+#include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/MediaHeaders.h"
 #include "preview/PreviewScale.h"
 #include "preview/PreviewWindow.h"
 #include "shell/DebugChannel.h"
+#include "ImageFiles.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "widgets/CaptionedProgressBar.h"
@@ -69,6 +75,10 @@ TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheC
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Originalgröße: 640 x 480 Pixel"));
     preview.renameCaption(QStringLiteral("Logo"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Originalgröße: 640 x 480 Pixel"));
+    preview.Relabel(2);
+    preview.Relabel(1);  // back from French, whose words hold no "Original"
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Original Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
 
     Show("Bitmap_3", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_EQ(preview.clientSize(), QSize(80, 80));
@@ -132,8 +142,8 @@ TEST_F(PreviewTest, SmallKindsGetTheIconSizedViewer) {
     }
     EXPECT_TRUE(preview.sound().isOpen());
     Show("AniCursor_1", " ANICURSOR ", RcFixture("anim.ani"));
-    EXPECT_EQ(preview.aniFrames(), 2);
-    EXPECT_EQ(preview.aniInterval(), 10 * 100 / 6);
+    EXPECT_EQ(preview.AniPrev()->frames(), 2);
+    EXPECT_EQ(preview.AniPrev()->interval(), 10 * 100 / 6);
     Show("Cursor_1", " CURSOR ", RcFixture("mono.cur"));
     const QImage cursor = preview.BmpPrev()->pixmap().toImage();
     EXPECT_TRUE(cursor.hasAlphaChannel());  // the transparent parts stay transparent
@@ -210,6 +220,139 @@ TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
             EXPECT_FALSE(preview.sound().isOpen());
         }
     }
+}
+
+// SDL reads its audio driver from the environment each time the device is opened.
+struct AudioDriver {
+    explicit AudioDriver(const char* name) { setenv("SDL_AUDIODRIVER", name, 1); }
+    ~AudioDriver() { unsetenv("SDL_AUDIODRIVER"); }
+};
+
+TEST_F(PreviewTest, ASoundWithoutAnAudioDeviceGivesOneMessageNamingTheFileAndKeepsPlayAndStop) {
+    {
+        const AudioDriver none("no_such_driver");
+        prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
+        Show("Wave_1", " WAVE ", Fixture("sound.wav"));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("sound.wav cannot be played: no audio device"))) << prompter.messages[0].text.toStdString();
+        EXPECT_TRUE(preview.MedPlay()->isVisible());
+        EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::NoFrame);  // no black line around the buttons
+        preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
+        EXPECT_EQ(prompter.messages.size(), 2u);  // Play tried the device again
+    }
+    const AudioDriver dummy("dummy");
+    preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
+    EXPECT_EQ(prompter.messages.size(), 2u);
+    EXPECT_TRUE(preview.sound().isOpen());
+    Show("Midi_1", " MIDI ", Fixture("tune.mid"));
+    EXPECT_EQ(prompter.messages.size(), 2u);
+    EXPECT_TRUE(preview.sound().isOpen());
+    Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
+    EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::Panel);
+}
+
+TEST_F(PreviewTest, ADamagedWaveIsReportedAsTheFileBeforeAnyDeviceIsTried) {
+    test::TempDir dir;
+    std::string wave = test::TempDir::read(Fixture("sound.wav").toStdString());
+    wave.resize(wave.size() / 2);  // the data chunk now runs past the end
+    const std::string path = dir.write(QStringLiteral("wave_data_cut_short.wav"), wave);
+    const AudioDriver none("no_such_driver");
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    Show("Wave_1", " WAVE ", QString::fromStdString(path));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("wave_data_cut_short.wav: the WAVE sound's \"data\" chunk is cut short"));
+    EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
+    EXPECT_FALSE(preview.MedPlay()->isVisible());
+}
+
+TEST_F(PreviewTest, WithoutTheMediaModuleClipsAndSoundsSaySoClearly) {
+    PreviewWindow alone(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}}, nullptr,
+                        {QStringLiteral("/nonexistent/librestallow_media.so")});
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    const ResourceEntry clip = Entry("Animation_1", " ANIMATION ", Fixture("clip64x48.avi"));
+    alone.PreviewEntry(&clip);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("The media module that plays sounds and AVI clips cannot be loaded")));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("librestallow_media.so")));
+}
+
+TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAndARateOfZeroStandsStill) {
+    test::TempDir dir;
+    std::vector<std::string> frames;
+    for (QRgb colour : {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200)}) {
+        QImage frame(256, 256, QImage::Format_ARGB32);
+        frame.fill(colour);
+        frames.push_back(test::PngBytes(frame));
+    }
+    Show("AniCursor_1", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("run.ani"), test::AnimatedCursorOf(frames, 1))));
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(preview.AniPrev()->frames(), 3);
+    EXPECT_EQ(preview.AniPrev()->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
+    EXPECT_EQ(preview.AniPrev()->interval(), 16);
+    QTest::qWait(150);
+    EXPECT_EQ(preview.AniPrev()->framesDecoded(), 3);
+    EXPECT_TRUE(preview.AniPrev()->isAnimating());
+
+    // A damaged later frame stops the animation at the frame before it.
+    frames[1] = "not a picture";
+    Show("AniCursor_3", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("broken.ani"), test::AnimatedCursorOf(frames, 1))));
+    EXPECT_TRUE(prompter.messages.empty());
+    QTest::qWait(150);
+    EXPECT_FALSE(preview.AniPrev()->isAnimating());
+    EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
+
+    // ani_rate_zero_spins_a_core: a rate of 0 shows the first frame and runs no timer.
+    Show("AniCursor_2", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("still.ani"), test::AnimatedCursorOf(frames, 0))));
+    EXPECT_FALSE(preview.AniPrev()->isAnimating());
+    EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
+}
+
+TEST_F(PreviewTest, PicturesTooLargeForTheMemoryCeilingAreRefusedWithTheReason) {
+    test::TempDir dir;
+    // gif_canvas_beyond_the_ceiling: a 60000 x 60000 canvas would take 13 GB for every frame.
+    const std::string gif = "GIF89a" + test::Le16(60000) + test::Le16(60000) + std::string("\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 20);
+    prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
+    Show("GIF_1", " GIF ", QString::fromStdString(dir.write(QStringLiteral("huge.gif"), gif)));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("huge.gif: the GIF picture is too large to be previewed (it would need more than 64 MB of memory)"));
+    // An icon image of 20 million by 1 pixels would need 80 MB for its row alone.
+    const std::string wide = test::IconFileOf({test::DibImage(20'000'000, 1, 1, {0, 0xFFFFFF}, std::string(2'500'000, '\0'), std::string(2'500'000, '\0'))}, false);
+    Show("Icon_1", " ICON ", QString::fromStdString(dir.write(QStringLiteral("wide.ico"), wide)));
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].text, QStringLiteral("wide.ico: the icon image is too large to be previewed (it would need more than 64 MB of memory)"));
+}
+
+TEST_F(PreviewTest, TheJpegProgressBarShowsThePercentageBeforeItsCaption) {
+    QStringList texts;
+    QObject::connect(&progress, &QProgressBar::valueChanged, [&] { texts << progress.text(); });
+    progress.setFormat(QStringLiteral("             loaded"));
+    Show("JPEG_1", " JPEG ", Fixture("jpeg1280x480.jpg"));
+    EXPECT_TRUE(texts.contains(QStringLiteral("100%             loaded"))) << texts.join(u'|').toStdString();
+    EXPECT_EQ(progress.format(), QStringLiteral("             loaded"));  // as the window set it
+}
+
+TEST_F(PreviewTest, AScriptPathInWindows1252FindsTheFile) {
+    test::TempDir dir;
+    dir.write(QStringLiteral("caf\u00e9.bmp"), test::TempDir::read(Fixture("bmp10x10.bmp").toStdString()));
+    const std::string path = dir.stdPath(QStringLiteral("caf")) + "\xe9.bmp";  // as a script made on Windows holds it
+    const ResourceEntry entry{"Bitmap_1", " BITMAP ", "", ResourceEntry::QuoteFile(path)};
+    preview.PreviewEntry(&entry);
+    EXPECT_TRUE(preview.BmpPrev()->isVisible());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(PreviewTest, IconsAndCursorsShowTheImageForTheSystemIconSize) {
+    Show("Icon_1", " ICON ", Fixture("wine/shell32.dll_14_145_0.ico"));  // 16, 32, 48 and 256 pixel images, 16 first
+    const QImage icon = preview.BmpPrev()->pixmap().toImage();
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    QImageReader qt(Fixture("wine/shell32.dll_14_145_0.ico"), "ICO");
+    ASSERT_TRUE(qt.jumpToImage(3));  // the 32 pixel true-colour image
+    EXPECT_EQ(icon.convertToFormat(QImage::Format_ARGB32_Premultiplied).pixel(16, 16),
+              qt.read().convertToFormat(QImage::Format_ARGB32_Premultiplied).pixel(16, 16));
+    Show("Cursor_1", " CURSOR ", Fixture("wine/user32.dll_12_32642_0.cur"));  // its directory says 32 x 16
+    EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(32, 32));
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST(MediaHeaders, AnimatedCursorsAviHeadersAndMidiChunks) {

@@ -1,0 +1,121 @@
+// The worker owns a share of the file and of the results, so the viewer may stop and forget it
+// at any moment; it ends after the frame it is decoding. A frame that cannot be decoded stops
+// the animation at the frame before it.
+#include "preview/AniPlayer.h"
+
+#include <QImage>
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <mutex>
+#include <thread>
+
+#include "preview/IconImage.h"
+#include "preview/MediaHeaders.h"
+#include "preview/PictureImage.h"
+
+namespace restallow {
+
+struct AniPlayer::Decoding {
+    std::string bytes;  // the file; frames point into it
+    std::vector<std::string_view> frames;
+    int size = 32, displayBits = 32;
+    QRgb background = 0;
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::vector<std::optional<QImage>> ready;  // guarded by mutex
+    std::vector<QString> errors;               // guarded by mutex
+
+    // One frame at the drawn size; null with the reason when it cannot be decoded.
+    QImage Decode(std::size_t index, QString& error) const {
+        const auto icon = ReadIconFile(frames[index]);
+        if (const auto* problem = std::get_if<std::string>(&icon)) {
+            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(*problem));
+            return {};
+        }
+        const auto& images = std::get<IconFile>(icon).images;
+        const auto picture = DrawIconImage(images[ChooseIconImage(images, size, displayBits)], size, size, background & 0xFFFFFF);
+        if (const auto* problem = std::get_if<std::string>(&picture)) {
+            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(*problem));
+            return {};
+        }
+        return ToImage(std::get<Picture>(picture));
+    }
+
+    static void Run(const std::shared_ptr<Decoding>& self) {
+        for (std::size_t i = 1; i < self->frames.size() && !self->stop; ++i) {
+            QString error;
+            QImage image = self->Decode(i, error);
+            const std::lock_guard lock(self->mutex);
+            self->ready[i] = std::move(image);
+            self->errors[i] = error;
+            if (!error.isEmpty()) return;
+        }
+    }
+};
+
+AniPlayer::AniPlayer(QWidget* parent) : QLabel(parent) { connect(&timer_, &QTimer::timeout, this, [this] { Step(); }); }
+
+AniPlayer::~AniPlayer() { Stop(); }
+
+QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb background) {
+    Stop();
+    auto decoding = std::make_shared<Decoding>();
+    decoding->bytes = std::move(bytes);
+    const auto read = ReadAnimatedCursor(decoding->bytes);
+    if (const auto* error = std::get_if<std::string>(&read)) return QString::fromStdString(*error);
+    const AnimatedCursor& cursor = std::get<AnimatedCursor>(read);
+    decoding->frames = cursor.frames;
+    decoding->size = size;
+    decoding->displayBits = displayBits;
+    decoding->background = background;
+    decoding->ready.resize(cursor.frames.size());
+    decoding->errors.resize(cursor.frames.size());
+    QString error;
+    const QImage first = decoding->Decode(0, error);
+    if (first.isNull()) return error;
+    drawn_.assign(cursor.frames.size(), std::nullopt);
+    drawn_[0] = QPixmap::fromImage(first);
+    setPixmap(*drawn_[0]);
+    current_ = 0;
+    decoding_ = decoding;
+    if (drawn_.size() > 1) std::thread(Decoding::Run, decoding).detach();
+    const std::uint32_t delay = std::min<std::uint32_t>(cursor.DelayMilliseconds(), std::numeric_limits<int>::max());
+    timer_.setInterval(static_cast<int>(delay));
+    if (delay > 0 && drawn_.size() > 1) timer_.start();
+    return {};
+}
+
+// The next frame when it is ready; until then the frame on show stays.
+void AniPlayer::Step() {
+    const std::size_t next = (current_ + 1) % drawn_.size();
+    if (!drawn_[next]) {
+        const std::lock_guard lock(decoding_->mutex);
+        if (!decoding_->errors[next].isEmpty()) return timer_.stop();
+        if (!decoding_->ready[next]) return;
+        drawn_[next] = QPixmap::fromImage(*decoding_->ready[next]);
+        decoding_->ready[next].reset();
+    }
+    current_ = next;
+    setPixmap(*drawn_[next]);
+}
+
+int AniPlayer::framesDecoded() const {
+    int count = static_cast<int>(std::count_if(drawn_.begin(), drawn_.end(), [](const auto& frame) { return frame.has_value(); }));
+    if (decoding_) {
+        const std::lock_guard lock(decoding_->mutex);
+        count += static_cast<int>(std::count_if(decoding_->ready.begin(), decoding_->ready.end(), [](const auto& frame) { return frame.has_value(); }));
+    }
+    return count;
+}
+
+void AniPlayer::Stop() {
+    timer_.stop();
+    if (decoding_) decoding_->stop = true;
+    decoding_.reset();
+    drawn_.clear();
+    current_ = 0;
+    clear();
+}
+
+}  // namespace restallow

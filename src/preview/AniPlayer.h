@@ -1,0 +1,43 @@
+// The animated-cursor viewer: the file's frames in file order at its one rate. The first frame is
+// decoded at once; the others are decoded one after the other on a worker thread, each at the
+// size drawn, with its alpha and masks, and shown as soon as it is ready.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace restallow {
+
+class AniPlayer : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit AniPlayer(QWidget* parent = nullptr);
+    ~AniPlayer() override;
+
+    // Reads the file and shows its first frame; empty on success, else what is wrong. A rate of
+    // 0 leaves the first frame standing: the viewer's timer does not run at an interval of 0.
+    QString Open(std::string bytes, int size, int displayBits, QRgb background);
+    void Stop();
+    int frames() const { return static_cast<int>(drawn_.size()); }
+    int interval() const { return timer_.interval(); }
+    bool isAnimating() const { return timer_.isActive(); }
+    int framesDecoded() const;  // ready to be shown
+
+    struct Decoding;  // shared with the worker thread
+
+private:
+    void Step();
+
+    std::shared_ptr<Decoding> decoding_;
+    std::vector<std::optional<QPixmap>> drawn_;
+    std::size_t current_ = 0;
+    QTimer timer_;
+};
+
+}  // namespace restallow

@@ -1,0 +1,21 @@
+// The font viewer's sample: the face name written in the font, navy on the button face.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <variant>
+
+namespace restallow {
+
+struct FontSample {
+    QString face;  // at most 32 characters
+    QPixmap picture;
+};
+
+// A font not installed at start is installed for the moment of drawing and removed again.
+// Gives the sample, or what is wrong with the font.
+std::variant<FontSample, QString> DrawFontSample(const QString& path, const std::string& fileBytes, const QStringList& installed);
+
+}  // namespace restallow
