@@ -18,7 +18,9 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/WindowGeometry.h"
 #include "resources/TextLines.h"
+#include "shell/AppIcon.h"
 #include "shell/Hint.h"
 #include "shell/LanguageDetect.h"
 #include "shell/MainStrings.h"
@@ -32,6 +34,7 @@
 #include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
 #include "widgets/RoundButton.h"
+#include "widgets/WindowFont.h"
 
 namespace restallow {
 namespace {
@@ -40,6 +43,7 @@ constexpr int kListScrollStep = 35;
 constexpr int kPreviewAreaTag = 5;
 // Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
 constexpr int kFirstListAreaTag = 6;
+constexpr QSize kDefaultSize(538, 472);
 
 }  // namespace
 
@@ -51,8 +55,10 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
       add_(list_),
       scripts_(list_) {
     setWindowTitle(QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/restallow/restallow.png")));
-    setFont(QFont(QStringLiteral("Comic Sans MS"), 8));
+    // The application's icon: the readme shown during start-up takes it as its picture.
+    QApplication::setWindowIcon(AppIcon());
+    setWindowIcon(AppIcon());
+    setFont(WindowFont());
     auto* central = new QWidget(this);
     setCentralWidget(central);
     ui_ = BuildMainLayout(central);
@@ -63,7 +69,7 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
-    resize(538, 472);
+    resize(kDefaultSize);
     ConnectEvents();
     StartUp();
 }
@@ -111,8 +117,10 @@ void TfmTallow::StartUp() {
     ui_.filename2->setEnabled(false);
 
     ReadSettings(store_, settings_);
-    if (settings_.list.Language == 0) settings_.list.Language = DetectLanguage(WindowsLanguageId(UserLocaleName()));
-    if (settings_.list.Language < kEnglish || settings_.list.Language > kGerman) settings_.list.Language = kEnglish;
+    // Not chosen yet (0), or a number that names no language: the user's own language.
+    if (settings_.list.Language < kEnglish || settings_.list.Language > kGerman) {
+        settings_.list.Language = DetectLanguage(WindowsLanguageId(UserLocaleName()));
+    }
     ApplyLanguage(settings_.list.Language);
     ui_.preview->setChecked(settings_.PreviewChecked);
     ApplyHints();
@@ -161,6 +169,7 @@ void TfmTallow::ApplyLanguage(int language) {
     if (language < kEnglish || language > kGerman) return;
     settings_.list.Language = language;
     ApplyMainTable(language);
+    qtTexts_.Apply(language);
 }
 
 void TfmTallow::ApplyMainTable(int language) {
@@ -193,6 +202,7 @@ void TfmTallow::ApplyMainTable(int language) {
 }
 
 void TfmTallow::ApplyHints() {
+    tooltips_.setOn(settings_.Hints == 0);
     ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, 37) : QString());
 }
 
@@ -337,8 +347,6 @@ bool TfmTallow::eventFilter(QObject* watched, QEvent* event) {
             const bool overEntry = view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
             view->viewport()->setCursor(overEntry ? Qt::PointingHandCursor : Qt::ArrowCursor);
         }
-    } else if (event->type() == QEvent::ToolTip && settings_.Hints != 0) {
-        return true;  // tooltips are switched off
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -377,17 +385,24 @@ void TfmTallow::resizeEvent(QResizeEvent* event) {
     ResizeMainLayout(ui_, centralWidget()->width(), centralWidget()->height());
 }
 
+// The stored place is applied before the window is first mapped, so that the window system
+// takes it as it is (a place equal to the built-in one, such as 0, 0, included).
+void TfmTallow::setVisible(bool visible) {
+    if (visible && !placed_) {
+        placed_ = true;
+        setGeometry(InitialPlace(store_, *this, kDefaultSize));
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void TfmTallow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    const QScreen* screen = this->screen();
-    if (screen) {
-        if (const auto rect = ReadPosition(store_, geometry(), qRound(screen->logicalDotsPerInch()), screen->size())) {
-            setGeometry(*rect);
-        }
-    }
+    // The settings are read once more as the window appears; the language stays the one applied.
+    const int language = settings_.list.Language;
     ReadSettings(store_, settings_);
+    settings_.list.Language = language;
     preview_->move(settings_.PrevLeft, settings_.PrevTop);
 }
 

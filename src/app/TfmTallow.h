@@ -19,7 +19,9 @@ class QLineEdit;
 #include "resources/ResourceList.h"
 #include "resources/ScriptCommands.h"
 #include "shell/AppSettings.h"
+#include "shell/QtTranslations.h"
 #include "shell/SettingsStore.h"
+#include "widgets/TooltipSwitch.h"
 
 namespace restallow {
 
@@ -50,6 +52,8 @@ public:
     void ApplyBackground(int outfit);
     // Switches tooltips on (Hints 0) or off (any other value).
     void ApplyHints();
+    // The first showing places the window where it was stored (or centred).
+    void setVisible(bool visible) override;
 
     // ListHost
     QPoint returnPoint(ReturnButton button) const override;
@@ -93,6 +97,9 @@ private:
     std::unique_ptr<PreviewWindow> preview_;
     QStringList fonts_;
     bool comicFont_ = false;
+    TooltipSwitch tooltips_;
+    QtTranslations qtTexts_;
+    bool placed_ = false;
     bool shown_ = false;
     bool settingsWritten_ = false;
     bool uninstalled_ = false;

@@ -63,6 +63,15 @@ QRect MegaPanel::labelRect(const QWidget* child) const {
     return {g.right() + 6, g.center().y() - height / 2, labelWidth_, height};
 }
 
+Qt::Alignment MegaPanel::labelAlignment() const {
+    switch (side_) {
+    case LabelSide::Left: return Qt::AlignRight | Qt::AlignVCenter;
+    case LabelSide::Above: return Qt::AlignLeft | Qt::AlignBottom;
+    case LabelSide::Right: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
 void MegaPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!picture_.isNull()) {
@@ -94,10 +103,7 @@ void MegaPanel::paintEvent(QPaintEvent*) {
         if (label.trimmed().isEmpty()) continue;
         painter.setPen(child->isEnabled() ? palette().color(QPalette::WindowText)
                                           : palette().color(QPalette::Disabled, QPalette::WindowText));
-        const Qt::Alignment align = side_ == LabelSide::Left ? Qt::AlignRight | Qt::AlignVCenter
-                                    : side_ == LabelSide::Above ? Qt::AlignLeft | Qt::AlignBottom
-                                                                : Qt::AlignLeft | Qt::AlignVCenter;
-        painter.drawText(labelRect(child), align | Qt::TextWordWrap, label);
+        painter.drawText(labelRect(child), labelAlignment() | Qt::TextWordWrap, label);
     }
 }
 

@@ -26,6 +26,7 @@ public:
     static void SetHint(QWidget* child, const QString& hint);
     static QString HintOf(const QWidget* child);
     QRect labelRect(const QWidget* child) const;
+    Qt::Alignment labelAlignment() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
