@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -13,12 +15,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
 #include "app/MainLayout.h"
 #include "app/TfmTallow.h"
 #include "app/WindowGeometry.h"
+#include "shell/AppSettings.h"
 #include "resources/IDDialog.h"
 #include "resources/ResDialog.h"
 #include "shell/AppIcon.h"
@@ -207,6 +211,90 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
     });
     dialog.exec();
     EXPECT_EQ(SettingsStore(QStringLiteral("Options")).value(QStringLiteral("cbStartup_Checked")), QStringLiteral("True"));
+}
+
+TEST_F(WindowTest, InformationBoxesStandInsideTheFrameAndTheFieldsEndBeforeTheColumn) {
+    auto window = Start();
+    window->show();
+    const MainLayout& ui = window->layout();
+    EXPECT_EQ(ui.memo1->parentWidget(), ui.lower);
+    EXPECT_EQ(ui.memo1->geometry(), QRect(8, 20, 184, 116));  // 183 at 536 pixels, 184 at the default width
+    EXPECT_EQ(ui.memo2->geometry(), QRect(200, 20, 184, 116));
+    for (const QSize size : {QSize(538, 472), QSize(800, 500), QSize(601, 472)}) {
+        window->resize(size);
+        QCoreApplication::processEvents();
+        const QRect frame = ui.lower->frame();
+        EXPECT_TRUE(frame.contains(ui.memo1->geometry())) << size.width();
+        EXPECT_TRUE(frame.contains(ui.memo2->geometry())) << size.width();
+        const int column = ui.right->mapTo(window.get(), QPoint(0, 0)).x();
+        for (const FileEdit* field : {ui.filename1, ui.filename2}) {
+            EXPECT_LT(field->mapTo(window.get(), QPoint(field->width(), 0)).x(), column) << size.width();
+        }
+    }
+}
+
+// Collects what a widget repaints.
+class PaintCounter : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(WindowTest, TheOutputLabelFollowsItsFieldAtOnce) {
+    auto window = Start();
+    window->show();
+    QCoreApplication::processEvents();
+    const MainLayout& ui = window->layout();
+    PaintCounter counter;
+    ui.top->installEventFilter(&counter);
+    ASSERT_FALSE(ui.filename2->isEnabled());
+    ui.filename2->setEnabled(true);
+    QCoreApplication::processEvents();
+    const QRect label = ui.top->labelRect(ui.filename2);
+    EXPECT_TRUE(counter.painted.contains(QPoint(label.right() - 2, ui.filename2->geometry().center().y())));
+    ui.top->removeEventFilter(&counter);
+}
+
+double Luminance(const QColor& colour) {
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Average(const QImage& image) {
+    double r = 0, g = 0, b = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            r += c.redF(), g += c.greenF(), b += c.blueF();
+        }
+    }
+    const double n = static_cast<double>(image.width()) * image.height();
+    return QColor::fromRgbF(static_cast<float>(r / n), static_cast<float>(g / n), static_cast<float>(b / n));
+}
+
+TEST_F(WindowTest, DisabledLabelsStayReadableOnThePurpleAndMarbleLooks) {
+    auto window = Start();
+    window->show();
+    const MainLayout& ui = window->layout();
+    for (const int outfit : {OutfitGradient, OutfitMarbled}) {
+        window->ApplyBackground(outfit);
+        QCoreApplication::processEvents();
+        for (MegaPanel* panel : {ui.top, ui.right}) {
+            // The panel's face where the labels stand, as it is painted.
+            const QImage face = panel->grab().toImage();
+            const QColor disabled = panel->labelColor(false);
+            EXPECT_GE(Contrast(disabled, Average(face)), 3.0) << "look " << outfit << " " << panel->objectName().toStdString();
+            EXPECT_NE(disabled, panel->labelColor(true));
+        }
+    }
 }
 
 }  // namespace
