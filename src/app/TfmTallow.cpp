@@ -151,6 +151,8 @@ void TfmTallow::ConnectEvents() {
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
     connect(view->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
+    connect(view, &ReportListView::filesDropped, this,
+            [this](const QStringList& files) { RunCommand([this, &files] { add_.AddDroppedFiles(files); }); });
 
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
         connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });

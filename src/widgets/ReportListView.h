@@ -1,4 +1,4 @@
-// A report-style list view that tells whether an in-place edit is open.
+// A report-style list view that tells whether an in-place edit is open and takes dropped files.
 #pragma once
 
 #include <QTreeView>
@@ -9,8 +9,16 @@ class ReportListView : public QTreeView {
     Q_OBJECT
 
 public:
-    using QTreeView::QTreeView;
+    explicit ReportListView(QWidget* parent = nullptr);
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+
+signals:
+    void filesDropped(const QStringList& files);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 }  // namespace restallow

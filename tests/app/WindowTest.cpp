@@ -5,6 +5,9 @@
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,6 +25,7 @@
 #include "app/MainLayout.h"
 #include "app/TfmTallow.h"
 #include "app/WindowGeometry.h"
+#include "widgets/ReportListView.h"
 #include "shell/AppSettings.h"
 #include "resources/IDDialog.h"
 #include "resources/ResDialog.h"
@@ -295,6 +299,53 @@ TEST_F(WindowTest, DisabledLabelsStayReadableOnThePurpleAndMarbleLooks) {
             EXPECT_NE(disabled, panel->labelColor(true));
         }
     }
+}
+
+// Drops local files on a widget as a file manager would: enter, then drop.
+bool DropOn(QWidget* target, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(WindowTest, FilesDroppedOnTheListAreAddedAndOnAFieldBecomeItsText) {
+    auto window = Start();
+    window->show();
+    const MainLayout& ui = window->layout();
+    const QString bitmap = QString::fromStdString(dir.write("my art/logo.bmp", "BM"));
+    prompter.outputKindAnswers.push_back(0);
+    EXPECT_TRUE(DropOn(window->Script()->viewport(), {bitmap}));
+    ASSERT_EQ(window->resourceList().model().count(), 1);
+    EXPECT_EQ(window->resourceList().model().entry(0).file, " \"" + bitmap.toStdString() + "\"");
+
+    const QString script = QString::fromStdString(dir.write("my art/demo.rc", "x"));
+    prompter.messageAnswers.push_back(MsgButton::No);  // the unsaved list is kept
+    EXPECT_TRUE(DropOn(ui.filename1->edit(), {script}));
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(ui.filename1->text(), u'"' + script + u'"');  // as the browse dialog gives it
+    EXPECT_EQ(window->settings().Filename1FilterIndex, 3);
+    EXPECT_TRUE(ui.filename2->isEnabled());  // a script proposes the output
+    const QString output = dir.path(QStringLiteral("out.res"));
+    EXPECT_TRUE(DropOn(ui.filename2->edit(), {output}));
+    EXPECT_EQ(ui.filename2->text(), output);
+
+    // Two files at once, or a web address, are no file name for a field.
+    EXPECT_FALSE(DropOn(ui.filename1->edit(), {bitmap, script}));
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.org/a.rc"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ui.filename1->edit(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    EXPECT_EQ(ui.filename1->text(), u'"' + script + u'"');
+    window->resourceList().setListSaved(true);
 }
 
 }  // namespace
