@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -22,6 +19,7 @@
 #include "resources/TextLines.h"
 #include "shell/AppIcon.h"
 #include "shell/Hint.h"
+#include "shell/InstalledFonts.h"
 #include "shell/LanguageDetect.h"
 #include "shell/MainStrings.h"
 #include "shell/UiText.h"
@@ -39,7 +37,6 @@
 namespace restallow {
 namespace {
 
-constexpr int kListScrollStep = 35;
 constexpr int kPreviewAreaTag = 5;
 // Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
 constexpr int kFirstListAreaTag = 6;
@@ -51,7 +48,8 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       store_(QStringLiteral("Params")),
       prompter_(prompter),
-      list_(settings_.list, prompter, *this),
+      host_(ui_),
+      list_(settings_.list, prompter, host_),
       add_(list_),
       scripts_(list_) {
     setWindowTitle(QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
@@ -83,18 +81,14 @@ TfmTallow::~TfmTallow() {
     ui_.filename1->edit()->disconnect();
     ui_.filename2->disconnect();
     ui_.filename2->edit()->disconnect();
-    qApp->removeEventFilter(this);
     delete takeCentralWidget();
 }
 
 void TfmTallow::StartUp() {
     CancelPendingUninstall();
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isScalable(family)) fonts_ << family;
-    }
-    // "Comic Sans MS" counts as installed when the font system answers it with a comic face.
-    const QString comic = QFontInfo(QFont(QStringLiteral("Comic Sans MS"))).family();
-    comicFont_ = fonts_.contains(QStringLiteral("Comic Sans MS")) || comic.contains(QStringLiteral("Comic"));
+    const InstalledFonts installed = ReadInstalledFonts();
+    fonts_ = installed.families;
+    comicFont_ = installed.comic;
     QToolTip::setFont(comicFont_ ? QFont(QStringLiteral("Comic Sans MS"), 8) : QApplication::font("QTipLabel"));
     ui_.progress->setBackground(ui_.script->palette().color(QPalette::Base));
     PreviewWindow::Context context{[this] { return ui_.preview->isChecked(); },
@@ -135,19 +129,7 @@ void TfmTallow::ConnectEvents() {
     ReportListView* view = ui_.script;
     view->setModel(&list_.model());
     view->setSelectionModel(&list_.selection());
-    view->setRootIsDecorated(false);
-    view->setUniformRowHeights(true);
-    view->setItemsExpandable(false);
-    view->setAllColumnsShowFocus(true);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setMouseTracking(true);
-    view->header()->setSectionsClickable(true);
-    view->header()->setStretchLastSection(false);
-    const std::array<int, 4> widths = {80, 95, 60, 130};
-    for (int column = 0; column < 4; ++column) view->setColumnWidth(column, widths[column]);
+    view->SetColumnWidths({80, 95, 60, 130});
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
     connect(view->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
@@ -411,38 +393,5 @@ void TfmTallow::showEvent(QShowEvent* event) {
 void TfmTallow::ShowError(const QString& text) {
     prompter_.message({text, QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Error, MsgButton::Ok});
 }
-
-QPoint TfmTallow::returnPoint(ReturnButton button) const {
-    const RoundButton* target = button == ReturnButton::Add     ? ui_.tool(TagAdd)
-                                : button == ReturnButton::Clear ? ui_.tool(TagClear)
-                                                                : ui_.tool(TagCompile);
-    return target->mapToGlobal(QPoint(16, 16));
-}
-
-void TfmTallow::setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) {
-    const std::array<std::pair<int, bool>, 3> states = {
-        {{TagClear, clearEnabled}, {TagDelete, deleteEnabled}, {TagScript, scriptEnabled}}};
-    bool changed = false;
-    for (const auto& [tag, enabled] : states) {
-        changed |= ui_.tool(tag)->isEnabled() != enabled;
-        ui_.tool(tag)->setEnabled(enabled);
-        ui_.area(tag + 2)->setEnabled(enabled);
-    }
-    if (changed) ui_.right->update();
-}
-
-void TfmTallow::entryAppended() {
-    ReportListView* view = ui_.script;
-    const int rowHeight = view->sizeHintForRow(0);
-    if (rowHeight <= 0) return;
-    if (list_.model().count() > view->viewport()->height() / rowHeight) {
-        QScrollBar* bar = view->verticalScrollBar();
-        bar->setValue(bar->value() + kListScrollStep);
-    }
-}
-
-QString TfmTallow::inputFileText() const { return ui_.filename1->text(); }
-
-void TfmTallow::setInputFileText(const QString& text) { ui_.filename1->setText(text); }
 
 }  // namespace restallow

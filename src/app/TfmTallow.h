@@ -10,6 +10,7 @@ class QLineEdit;
 #include <memory>
 
 #include "app/MainLayout.h"
+#include "app/MainListHost.h"
 #include "build/BuildTools.h"
 #include "files/FilePanel.h"
 #include "preview/PreviewWindow.h"
@@ -25,7 +26,7 @@ class QLineEdit;
 
 namespace restallow {
 
-class TfmTallow : public QMainWindow, public ListHost {
+class TfmTallow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -55,12 +56,9 @@ public:
     // The first showing places the window where it was stored (or centred).
     void setVisible(bool visible) override;
 
-    // ListHost
-    QPoint returnPoint(ReturnButton button) const override;
-    void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) override;
-    void entryAppended() override;
-    QString inputFileText() const override;
-    void setInputFileText(const QString& text) override;
+    QPoint returnPoint(ReturnButton button) const { return host_.returnPoint(button); }
+    // Runs the input field's change handling, which loads a script it names.
+    void setInputFileText(const QString& text) { host_.setInputFileText(text); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +86,7 @@ private:
     AppSettings settings_;
     SettingsStore store_;
     Prompter& prompter_;
+    MainListHost host_;
     ResourceList list_;
     AddCommand add_;
     ScriptCommands scripts_;

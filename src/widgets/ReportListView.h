@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTreeView>
+#include <vector>
 
 namespace restallow {
 
@@ -11,6 +12,7 @@ class ReportListView : public QTreeView {
 public:
     explicit ReportListView(QWidget* parent = nullptr);
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+    void SetColumnWidths(const std::vector<int>& widths);
 
 signals:
     void filesDropped(const QStringList& files);
