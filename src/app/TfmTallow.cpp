@@ -256,7 +256,8 @@ void TfmTallow::ApplyOptions(const OptionsOutcome& outcome) {
     }
     const QString program = QCoreApplication::applicationFilePath();
     try {
-        CreateOrRemoveShortcuts(outcome.links, {program, program, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
+        const QString icon = AppIconFile(QCoreApplication::applicationDirPath(), ProgramDataFolder());
+        CreateOrRemoveShortcuts(outcome.links, {program, icon, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
     } catch (const FileError& error) {
         return ShowError(QString::fromStdString(error.what()));  // the later steps are skipped
     }
