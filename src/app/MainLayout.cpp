@@ -35,7 +35,7 @@ constexpr int kMemoWidth = 183;
 
 const QColor kGradientTop(0xB8, 0x71, 0xFF), kGradientBottom(0xE8, 0xD0, 0xFF);
 const QColor kReadmeFace(0x6B, 0xE8, 0xF5), kCloseFace(0xFF, 0x80, 0x80);
-const QColor kGradientDisabledLabel(0x55, 0x33, 0x77), kMarbleDisabledLabel(0x60, 0x60, 0x60);
+const QColor kGradientDisabledLabel(0x70, 0x50, 0x8F), kMarbleDisabledLabel(0x60, 0x60, 0x60);
 
 RoundButton* Button(MegaPanel* column, int x, int y, const char* name) {
     auto* button = new RoundButton(column);
