@@ -1,24 +1,24 @@
-// Starts either the main window or an empty Qt main window, quits as soon as it is shown.
-// bench/startup_bench.sh times whole runs of both.
+// Starts the main window as the program does and quits at its first painting.
+// bench/startup_bench.sh times whole runs of it against bench/EmptyWindow.cpp.
 #include <QApplication>
 
+#include "FirstPaint.h"
 #include "QuietPrompter.h"
-#include <QMainWindow>
-#include <QTimer>
-#include <cstring>
-
 #include "app/TfmTallow.h"
 
-using restallow::bench::QuietPrompter;
+using namespace restallow::bench;
 
 int main(int argc, char** argv) {
+    Phase("main");
     QApplication app(argc, argv);
-    const bool empty = argc > 1 && std::strcmp(argv[1], "empty") == 0;
+    QApplication::setApplicationName(QStringLiteral("Resource Tallowin+"));
+    Phase("application");
     QuietPrompter prompter;
-    std::unique_ptr<QMainWindow> window;
-    if (empty) window = std::make_unique<QMainWindow>();
-    else window = std::make_unique<restallow::TfmTallow>(prompter);
-    window->show();
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    restallow::TfmTallow window(prompter);
+    Phase("window built");
+    QuitOnFirstPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    Phase("shown");
     return QApplication::exec();
 }

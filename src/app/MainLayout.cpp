@@ -31,9 +31,11 @@ constexpr int kLowerBorder = 8;
 constexpr int kBevelHeight = 138;
 constexpr int kSpacer = 23;
 constexpr int kStripHeight = 18;
+constexpr int kMemoWidth = 183;
 
 const QColor kGradientTop(0xB8, 0x71, 0xFF), kGradientBottom(0xE8, 0xD0, 0xFF);
 const QColor kReadmeFace(0x6B, 0xE8, 0xF5), kCloseFace(0xFF, 0x80, 0x80);
+const QColor kGradientDisabledLabel(0x70, 0x50, 0x8F), kMarbleDisabledLabel(0x60, 0x60, 0x60);
 
 RoundButton* Button(MegaPanel* column, int x, int y, const char* name) {
     auto* button = new RoundButton(column);
@@ -93,17 +95,17 @@ void BuildLeftArea(MainLayout& l) {
     l.marble->setGeometry(0, 0, 26, 26);
     l.marble->hide();
 
-    l.bevel = new MegaPanel(l.lower);
-    l.bevel->setLabelSide(MegaPanel::LabelSide::Above, 183);
+    // The information boxes stand on the lower panel, inside the frame it paints; the panel draws
+    // their labels above them.
     for (QPlainTextEdit** memo : {&l.memo1, &l.memo2}) {
-        *memo = new QPlainTextEdit(l.bevel);
+        *memo = new QPlainTextEdit(l.lower);
         (*memo)->setReadOnly(true);
         (*memo)->setLineWrapMode(QPlainTextEdit::NoWrap);
     }
     l.memo1->setObjectName(QStringLiteral("Memo1"));
     l.memo2->setObjectName(QStringLiteral("Memo2"));
-    l.memo1->setGeometry(8, 20, 183, 116);
-    l.memo2->setGeometry(199, 20, 183, 116);
+    l.memo1->setGeometry(8, 20, kMemoWidth, 116);
+    l.memo2->setGeometry(199, 20, kMemoWidth, 116);
 
     l.listPanel = new MegaPanel(l.lower);
     l.script = new ReportListView(l.listPanel);
@@ -124,7 +126,7 @@ MainLayout BuildMainLayout(QWidget* central) {
     l.top = new MegaPanel(l.outer);
     l.top->setLabelSide(MegaPanel::LabelSide::Left, 91);
     l.lower = new MegaPanel(l.outer);
-    l.lower->setLabelSide(MegaPanel::LabelSide::Above, 112);
+    l.lower->setLabelSide(MegaPanel::LabelSide::Above, kMemoWidth);
     BuildRightColumn(l);
     BuildLeftArea(l);
     for (LabelArea* area : l.areas) area->raise();
@@ -141,15 +143,15 @@ void ResizeMainLayout(MainLayout& l, int width, int height) {
     l.lower->setGeometry(kOuterBorder, kOuterBorder + kTopHeight, leftWidth, std::max(0, innerHeight - kTopHeight));
 
     const int frameWidth = std::max(0, leftWidth - 2 * kLowerBorder);
-    l.bevel->setGeometry(kLowerBorder, kLowerBorder, frameWidth, kBevelHeight);
+    l.lower->setFrame(QRect(kLowerBorder, kLowerBorder, frameWidth, kBevelHeight));
     const int listTop = kLowerBorder + kBevelHeight + kSpacer;
     l.listPanel->setGeometry(kLowerBorder, listTop, frameWidth, std::max(0, l.lower->height() - listTop - kLowerBorder));
     l.script->setGeometry(0, 0, frameWidth, std::max(0, l.listPanel->height() - kStripHeight));
     l.strip->setGeometry(0, l.listPanel->height() - kStripHeight, frameWidth, kStripHeight);
     l.progress->setGeometry(0, 0, frameWidth, kStripHeight);
 
-    // Both information boxes share the frame; the file fields end where the right box ends.
-    const int memoWidth = (frameWidth - 8) / 2;
+    // Both information boxes share the frame's width; the file fields end where the right box ends.
+    const int memoWidth = std::max(0, (frameWidth - 8) / 2);
     l.memo1->resize(memoWidth, l.memo1->height());
     l.memo2->setGeometry(l.memo1->x() + memoWidth + 8, l.memo2->y(), memoWidth, l.memo2->height());
     const int right = l.memo2->mapTo(l.outer, QPoint(l.memo2->width(), 0)).x();
@@ -177,6 +179,7 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
     struct Look {
         QColor highlight, shadow, right, frame, border, face;
         bool gradient, marble, shaded;
+        QColor disabledLabel;  // invalid: the system's; the purple and marble faces need a darker one
     };
     Look look;
     if (screenDepth <= 8) {
@@ -184,10 +187,10 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         l.progress->setBarColor(QColor(0xFF, 0, 0));
     } else if (outfit == OutfitGradient) {
         look = {QColor(0xF1, 0xE3, 0xFF), QColor(0x80, 0x58, 0xA8), QColor(0xE9, 0xD2, 0xFF), QColor(0xC2, 0x86, 0xFF),
-                QColor(0xC2, 0x86, 0xFF), QColor(0xC2, 0x86, 0xFF), true, false, true};
+                QColor(0xC2, 0x86, 0xFF), QColor(0xC2, 0x86, 0xFF), true, false, true, kGradientDisabledLabel};
     } else if (outfit == OutfitMarbled) {
         look = {Qt::white, QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), QColor(0xC0, 0xC0, 0xC0),
-                QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80), false, true, true};
+                QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80), false, true, true, kMarbleDisabledLabel};
     } else if (outfit == OutfitBtnFace) {
         look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true};
     } else {
@@ -200,9 +203,10 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         panel->setColor(btnFace);
         panel->setGradient(look.gradient ? kGradientTop : QColor(), look.gradient ? kGradientBottom : QColor());
     }
+    for (MegaPanel* panel : {l.outer, l.right, l.top, l.lower, l.strip, l.listPanel}) panel->setDisabledLabelColor(look.disabledLabel);
     l.right->setColor(look.right);
     l.right->setGradient({}, {});
-    l.bevel->setColor(look.frame);
+    l.lower->setFrameColor(look.frame);
     if (screenDepth > 8) {
         const QPixmap marble = look.marble ? l.marble->pixmap() : QPixmap();
         for (MegaPanel* panel : pictured) panel->setPicture(marble);

@@ -30,8 +30,7 @@ struct MainLayout {
     MegaPanel* outer = nullptr;
     MegaPanel* right = nullptr;
     MegaPanel* top = nullptr;
-    MegaPanel* lower = nullptr;
-    MegaPanel* bevel = nullptr;     // the frame around the information boxes
+    MegaPanel* lower = nullptr;     // paints the bevelled frame behind the information boxes
     MegaPanel* listPanel = nullptr;
     MegaPanel* strip = nullptr;     // the progress bar's strip
     RoundButton* readme = nullptr;

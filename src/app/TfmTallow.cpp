@@ -5,8 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,12 +12,14 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/WindowGeometry.h"
 #include "resources/TextLines.h"
+#include "shell/AppIcon.h"
 #include "shell/Hint.h"
+#include "shell/InstalledFonts.h"
 #include "shell/LanguageDetect.h"
 #include "shell/MainStrings.h"
 #include "shell/UiText.h"
@@ -32,14 +32,15 @@
 #include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
 #include "widgets/RoundButton.h"
+#include "widgets/WindowFont.h"
 
 namespace restallow {
 namespace {
 
-constexpr int kListScrollStep = 35;
 constexpr int kPreviewAreaTag = 5;
 // Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
 constexpr int kFirstListAreaTag = 6;
+constexpr QSize kDefaultSize(538, 472);
 
 }  // namespace
 
@@ -47,12 +48,15 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     : QMainWindow(parent),
       store_(QStringLiteral("Params")),
       prompter_(prompter),
-      list_(settings_.list, prompter, *this),
+      host_(ui_),
+      list_(settings_.list, prompter, host_),
       add_(list_),
       scripts_(list_) {
     setWindowTitle(QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/restallow/restallow.png")));
-    setFont(QFont(QStringLiteral("Comic Sans MS"), 8));
+    // The application's icon: the readme shown during start-up takes it as its picture.
+    QApplication::setWindowIcon(AppIcon());
+    setWindowIcon(AppIcon());
+    setFont(WindowFont());
     auto* central = new QWidget(this);
     setCentralWidget(central);
     ui_ = BuildMainLayout(central);
@@ -63,7 +67,7 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
-    resize(538, 472);
+    resize(kDefaultSize);
     ConnectEvents();
     StartUp();
 }
@@ -77,18 +81,14 @@ TfmTallow::~TfmTallow() {
     ui_.filename1->edit()->disconnect();
     ui_.filename2->disconnect();
     ui_.filename2->edit()->disconnect();
-    qApp->removeEventFilter(this);
     delete takeCentralWidget();
 }
 
 void TfmTallow::StartUp() {
     CancelPendingUninstall();
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isScalable(family)) fonts_ << family;
-    }
-    // "Comic Sans MS" counts as installed when the font system answers it with a comic face.
-    const QString comic = QFontInfo(QFont(QStringLiteral("Comic Sans MS"))).family();
-    comicFont_ = fonts_.contains(QStringLiteral("Comic Sans MS")) || comic.contains(QStringLiteral("Comic"));
+    const InstalledFonts installed = ReadInstalledFonts();
+    fonts_ = installed.families;
+    comicFont_ = installed.comic;
     QToolTip::setFont(comicFont_ ? QFont(QStringLiteral("Comic Sans MS"), 8) : QApplication::font("QTipLabel"));
     ui_.progress->setBackground(ui_.script->palette().color(QPalette::Base));
     PreviewWindow::Context context{[this] { return ui_.preview->isChecked(); },
@@ -111,8 +111,10 @@ void TfmTallow::StartUp() {
     ui_.filename2->setEnabled(false);
 
     ReadSettings(store_, settings_);
-    if (settings_.list.Language == 0) settings_.list.Language = DetectLanguage(WindowsLanguageId(UserLocaleName()));
-    if (settings_.list.Language < kEnglish || settings_.list.Language > kGerman) settings_.list.Language = kEnglish;
+    // Not chosen yet (0), or a number that names no language: the user's own language.
+    if (settings_.list.Language < kEnglish || settings_.list.Language > kGerman) {
+        settings_.list.Language = DetectLanguage(WindowsLanguageId(UserLocaleName()));
+    }
     ApplyLanguage(settings_.list.Language);
     ui_.preview->setChecked(settings_.PreviewChecked);
     ApplyHints();
@@ -127,22 +129,12 @@ void TfmTallow::ConnectEvents() {
     ReportListView* view = ui_.script;
     view->setModel(&list_.model());
     view->setSelectionModel(&list_.selection());
-    view->setRootIsDecorated(false);
-    view->setUniformRowHeights(true);
-    view->setItemsExpandable(false);
-    view->setAllColumnsShowFocus(true);
-    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setMouseTracking(true);
-    view->header()->setSectionsClickable(true);
-    view->header()->setStretchLastSection(false);
-    const std::array<int, 4> widths = {80, 95, 60, 130};
-    for (int column = 0; column < 4; ++column) view->setColumnWidth(column, widths[column]);
+    view->SetColumnWidths({80, 95, 60, 130});
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
     connect(view->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
+    connect(view, &ReportListView::filesDropped, this,
+            [this](const QStringList& files) { RunCommand([this, &files] { add_.AddDroppedFiles(files); }); });
 
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
         connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
@@ -161,6 +153,7 @@ void TfmTallow::ApplyLanguage(int language) {
     if (language < kEnglish || language > kGerman) return;
     settings_.list.Language = language;
     ApplyMainTable(language);
+    qtTexts_.Apply(language);
 }
 
 void TfmTallow::ApplyMainTable(int language) {
@@ -193,6 +186,7 @@ void TfmTallow::ApplyMainTable(int language) {
 }
 
 void TfmTallow::ApplyHints() {
+    tooltips_.setOn(settings_.Hints == 0);
     ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, 37) : QString());
 }
 
@@ -262,7 +256,8 @@ void TfmTallow::ApplyOptions(const OptionsOutcome& outcome) {
     }
     const QString program = QCoreApplication::applicationFilePath();
     try {
-        CreateOrRemoveShortcuts(outcome.links, {program, program, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
+        const QString icon = AppIconFile(QCoreApplication::applicationDirPath(), ProgramDataFolder());
+        CreateOrRemoveShortcuts(outcome.links, {program, icon, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
     } catch (const FileError& error) {
         return ShowError(QString::fromStdString(error.what()));  // the later steps are skipped
     }
@@ -337,8 +332,6 @@ bool TfmTallow::eventFilter(QObject* watched, QEvent* event) {
             const bool overEntry = view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
             view->viewport()->setCursor(overEntry ? Qt::PointingHandCursor : Qt::ArrowCursor);
         }
-    } else if (event->type() == QEvent::ToolTip && settings_.Hints != 0) {
-        return true;  // tooltips are switched off
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -377,55 +370,29 @@ void TfmTallow::resizeEvent(QResizeEvent* event) {
     ResizeMainLayout(ui_, centralWidget()->width(), centralWidget()->height());
 }
 
+// The stored place is applied before the window is first mapped, so that the window system
+// takes it as it is (a place equal to the built-in one, such as 0, 0, included).
+void TfmTallow::setVisible(bool visible) {
+    if (visible && !placed_) {
+        placed_ = true;
+        setGeometry(InitialPlace(store_, *this, kDefaultSize));
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void TfmTallow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    const QScreen* screen = this->screen();
-    if (screen) {
-        if (const auto rect = ReadPosition(store_, geometry(), qRound(screen->logicalDotsPerInch()), screen->size())) {
-            setGeometry(*rect);
-        }
-    }
+    // The settings are read once more as the window appears; the language stays the one applied.
+    const int language = settings_.list.Language;
     ReadSettings(store_, settings_);
+    settings_.list.Language = language;
     preview_->move(settings_.PrevLeft, settings_.PrevTop);
 }
 
 void TfmTallow::ShowError(const QString& text) {
     prompter_.message({text, QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Error, MsgButton::Ok});
 }
-
-QPoint TfmTallow::returnPoint(ReturnButton button) const {
-    const RoundButton* target = button == ReturnButton::Add     ? ui_.tool(TagAdd)
-                                : button == ReturnButton::Clear ? ui_.tool(TagClear)
-                                                                : ui_.tool(TagCompile);
-    return target->mapToGlobal(QPoint(16, 16));
-}
-
-void TfmTallow::setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) {
-    const std::array<std::pair<int, bool>, 3> states = {
-        {{TagClear, clearEnabled}, {TagDelete, deleteEnabled}, {TagScript, scriptEnabled}}};
-    bool changed = false;
-    for (const auto& [tag, enabled] : states) {
-        changed |= ui_.tool(tag)->isEnabled() != enabled;
-        ui_.tool(tag)->setEnabled(enabled);
-        ui_.area(tag + 2)->setEnabled(enabled);
-    }
-    if (changed) ui_.right->update();
-}
-
-void TfmTallow::entryAppended() {
-    ReportListView* view = ui_.script;
-    const int rowHeight = view->sizeHintForRow(0);
-    if (rowHeight <= 0) return;
-    if (list_.model().count() > view->viewport()->height() / rowHeight) {
-        QScrollBar* bar = view->verticalScrollBar();
-        bar->setValue(bar->value() + kListScrollStep);
-    }
-}
-
-QString TfmTallow::inputFileText() const { return ui_.filename1->text(); }
-
-void TfmTallow::setInputFileText(const QString& text) { ui_.filename1->setText(text); }
 
 }  // namespace restallow

@@ -10,6 +10,7 @@ class QLineEdit;
 #include <memory>
 
 #include "app/MainLayout.h"
+#include "app/MainListHost.h"
 #include "build/BuildTools.h"
 #include "files/FilePanel.h"
 #include "preview/PreviewWindow.h"
@@ -19,11 +20,13 @@ class QLineEdit;
 #include "resources/ResourceList.h"
 #include "resources/ScriptCommands.h"
 #include "shell/AppSettings.h"
+#include "shell/QtTranslations.h"
 #include "shell/SettingsStore.h"
+#include "widgets/TooltipSwitch.h"
 
 namespace restallow {
 
-class TfmTallow : public QMainWindow, public ListHost {
+class TfmTallow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -50,13 +53,12 @@ public:
     void ApplyBackground(int outfit);
     // Switches tooltips on (Hints 0) or off (any other value).
     void ApplyHints();
+    // The first showing places the window where it was stored (or centred).
+    void setVisible(bool visible) override;
 
-    // ListHost
-    QPoint returnPoint(ReturnButton button) const override;
-    void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) override;
-    void entryAppended() override;
-    QString inputFileText() const override;
-    void setInputFileText(const QString& text) override;
+    QPoint returnPoint(ReturnButton button) const { return host_.returnPoint(button); }
+    // Runs the input field's change handling, which loads a script it names.
+    void setInputFileText(const QString& text) { host_.setInputFileText(text); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -84,6 +86,7 @@ private:
     AppSettings settings_;
     SettingsStore store_;
     Prompter& prompter_;
+    MainListHost host_;
     ResourceList list_;
     AddCommand add_;
     ScriptCommands scripts_;
@@ -93,6 +96,9 @@ private:
     std::unique_ptr<PreviewWindow> preview_;
     QStringList fonts_;
     bool comicFont_ = false;
+    TooltipSwitch tooltips_;
+    QtTranslations qtTexts_;
+    bool placed_ = false;
     bool shown_ = false;
     bool settingsWritten_ = false;
     bool uninstalled_ = false;

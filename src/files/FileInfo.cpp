@@ -17,11 +17,22 @@ QDateTime FromStatx(const struct statx_timestamp& stamp) {
 
 }  // namespace
 
-QString FileTimeText(const QDateTime& time) {
-    const QLocale locale;
+QString LongTimeFormat(const QLocale& locale) {
+    // Qt's long format ends in the time zone ("t"); the Windows long time format has none.
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (quoted || c != u't') result += c;
+    }
+    return result.simplified();
+}
+
+QString FileTimeText(const QDateTime& time, const QLocale& locale) {
     const QString date = locale.toString(time.date(), QLocale::ShortFormat);
     if (time.time().hour() == 0 && time.time().minute() == 0 && time.time().second() == 0) return date;
-    return date + u' ' + locale.toString(time.time(), QLocale::LongFormat);
+    return date + u' ' + locale.toString(time.time(), LongTimeFormat(locale));
 }
 
 QStringList FileInfoLines(const QString& fileName, int language) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QStringList>
 
 namespace restallow {
@@ -9,6 +10,8 @@ namespace restallow {
 // No lines for an empty name, one for a missing file (a folder counts as missing), six else.
 QStringList FileInfoLines(const QString& fileName, int language);
 // The user's short date and long time; midnight shows the date alone.
-QString FileTimeText(const QDateTime& time);
+QString FileTimeText(const QDateTime& time, const QLocale& locale = QLocale());
+// The locale's long time format without the time zone, as "HH:mm:ss".
+QString LongTimeFormat(const QLocale& locale);
 
 }  // namespace restallow

@@ -37,6 +37,8 @@ FilePanel::FilePanel(MainLayout& ui, AppSettings& settings, Prompter& prompter, 
     connect(ui_.filename2->edit(), &QLineEdit::editingFinished, this, &FilePanel::Filename2Exit);
     connect(ui_.filename1, &FileEdit::browseClicked, this, [this] { Browse(1); });
     connect(ui_.filename2, &FileEdit::browseClicked, this, [this] { Browse(2); });
+    connect(ui_.filename1, &FileEdit::fileDropped, this, [this](const QString& path) { DropFile(1, path); });
+    connect(ui_.filename2, &FileEdit::fileDropped, this, [this](const QString& path) { DropFile(2, path); });
     connect(ui_.version16, &QRadioButton::clicked, this, &FilePanel::VersionClick);
     connect(ui_.version32, &QRadioButton::clicked, this, &FilePanel::VersionClick);
 }
@@ -121,14 +123,25 @@ void FilePanel::Browse(int fieldTag) {
     request.mustExist = input;
     const std::optional<FileDialogAnswer> answer = prompter_.openFile(request);
     ui_.right->update();  // the dialog may have covered the action panel
-    if (!answer) return;
-    if (input) {
-        settings_.Filename1InitialDir = FolderOf(answer->path);
-        settings_.Filename1FilterIndex = answer->filterIndex;
+    if (answer) TakeChosenFile(fieldTag, answer->path, answer->filterIndex);
+}
+
+// A file dropped on a field goes the way its browse dialog would take it, with the filter that
+// the dialog would show for it next time.
+void FilePanel::DropFile(int fieldTag, const QString& path) {
+    if (fieldTag == 1 && !QFileInfo(path).isFile()) return;  // the input dialog takes existing files only
+    if (fieldTag != 1 && QFileInfo(path).isDir()) return;
+    TakeChosenFile(fieldTag, path, fieldTag == 1 ? InputFilterIndex(path) : 1);
+}
+
+void FilePanel::TakeChosenFile(int fieldTag, const QString& path, int filterIndex) {
+    if (fieldTag == 1) {
+        settings_.Filename1InitialDir = FolderOf(path);
+        settings_.Filename1FilterIndex = filterIndex;
     } else {
-        settings_.Filename2InitialDir = FolderOf(answer->path);
+        settings_.Filename2InitialDir = FolderOf(path);
     }
-    SetText(input ? ui_.filename1 : ui_.filename2, FieldTextForPath(answer->path));
+    SetText(fieldTag == 1 ? ui_.filename1 : ui_.filename2, FieldTextForPath(path));
 }
 
 void FilePanel::ShowFileInfo(QPlainTextEdit* box, FileEdit* field) {

@@ -37,6 +37,7 @@ public:
     void Filename2Exit();
     void VersionClick();
     void Browse(int fieldTag);
+    void DropFile(int fieldTag, const QString& path);
     void UpdateActionButtons(const QString& ext, std::uint32_t typeCode);
     void ShowFileInfo(QPlainTextEdit* box, FileEdit* field);
     // Starts the one-shot refresh; the same interval again does not restart a running countdown.
@@ -46,6 +47,7 @@ public:
 private:
     void Timer1Timer();
     void SetText(FileEdit* field, const QString& text);
+    void TakeChosenFile(int fieldTag, const QString& path, int filterIndex);
     QString FieldName(const FileEdit* field) const;
 
     MainLayout& ui_;

@@ -6,7 +6,8 @@
 
 namespace restallow {
 
-// One Qt filter per description/pattern pair: "Bitmaps (*.bmp) (*.bmp)".
+// One Qt filter per description/pattern pair, the patterns shown once: "Bitmaps (*.bmp)";
+// "Cursors, Icons (*.ani,*.cur, *.ico)" with "*.ani;*.cur;*.ico" becomes "Cursors, Icons (*.ani *.cur *.ico)".
 QStringList QtFilters(const QString& windowsFilter);
 
 }  // namespace restallow

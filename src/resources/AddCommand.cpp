@@ -11,35 +11,63 @@ namespace restallow {
 
 void AddCommand::AddResourceFile() {
     ListSettings& settings = list_.settings();
-    Prompter& prompter = list_.prompter();
-    if (list_.isEmpty()) {
-        const std::optional<int> kind = prompter.askOutputKind(settings.ResKind, settings.Language);
-        if (!kind) return;
-        settings.ResKind = *kind == 1 ? 1 : 0;
-    }
+    if (!AskOutputKindWhenEmpty()) return;
     const MainTable& text = MainStrings(settings.Language);
     FileDialogRequest request;
     request.filter = QString::fromUtf8(text[settings.ResKind == 1 ? UiAddFilterDcr : UiAddFilterRes]);
     request.directory = settings.InitialDir;
     request.filterIndex = settings.ResKind == 1 ? 1 : settings.FilterIndex;
 
-    if (const std::optional<FileDialogAnswer> answer = prompter.openFile(request)) {
-        settings.InitialDir = QFileInfo(answer->path).absolutePath() + u'/';
+    if (const std::optional<FileDialogAnswer> answer = list_.prompter().openFile(request)) {
         // The bitmap-only filter has one entry; it must not replace the index of the full filter.
         if (settings.ResKind != 1) settings.FilterIndex = answer->filterIndex;
-        const std::string path = answer->path.toStdString();
-        std::string stringId;
-        if (KindOf(path) == kStringTableKind) {
-            const std::optional<QString> typed = StartIDStep(answer->path);
-            if (!typed) return;
-            stringId = typed->toStdString();
-        }
-        CheckDuplicates(list_.AddEntry(path, stringId));
-        list_.UpdateListButtons();
-        list_.setListSaved(false);
+        if (!AddChosenFile(answer->path)) return;
     }
     list_.MovePointerTo(ReturnButton::Add);
     list_.SortList();
+}
+
+// Each dropped file goes in as if Add had been pressed and the file chosen in its dialog; what
+// the dialog would not offer (a folder, a missing file, anything but a bitmap for .dcr) is left out.
+// The output kind is asked once per drop, also when the first files did not go in.
+void AddCommand::AddDroppedFiles(const QStringList& paths) {
+    bool kindChosen = false;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isFile()) continue;
+        if (!kindChosen && !AskOutputKindWhenEmpty()) return;  // the user declined to start a list
+        kindChosen = true;
+        if (list_.settings().ResKind == 1 && KindOf(path.toStdString()) != kBitmapKind) {
+            list_.prompter().beep(BeepKind::Default);
+            continue;
+        }
+        if (!AddChosenFile(path)) continue;
+        list_.MovePointerTo(ReturnButton::Add);
+        list_.SortList();
+    }
+}
+
+bool AddCommand::AskOutputKindWhenEmpty() {
+    if (!list_.isEmpty()) return true;
+    ListSettings& settings = list_.settings();
+    const std::optional<int> kind = list_.prompter().askOutputKind(settings.ResKind, settings.Language);
+    if (!kind) return false;
+    settings.ResKind = *kind == 1 ? 1 : 0;
+    return true;
+}
+
+bool AddCommand::AddChosenFile(const QString& chosen) {
+    list_.settings().InitialDir = QFileInfo(chosen).absolutePath() + u'/';
+    const std::string path = chosen.toStdString();
+    std::string stringId;
+    if (KindOf(path) == kStringTableKind) {
+        const std::optional<QString> typed = StartIDStep(chosen);
+        if (!typed) return false;
+        stringId = typed->toStdString();
+    }
+    CheckDuplicates(list_.AddEntry(path, stringId));
+    list_.UpdateListButtons();
+    list_.setListSaved(false);
+    return true;
 }
 
 std::optional<QString> AddCommand::StartIDStep(const QString& path) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace restallow {
@@ -15,10 +16,16 @@ public:
 
     // Throws FileError when the Start-ID is no integer or a text file cannot be counted.
     void AddResourceFile();
+    // Files dropped on the list, added one after the other as Add adds a chosen file.
+    void AddDroppedFiles(const QStringList& paths);
     // The text file's Start-ID as typed, or nothing when the dialog was cancelled.
     std::optional<QString> StartIDStep(const QString& path);
 
 private:
+    // The output-kind question of an empty list; false when it was not confirmed.
+    bool AskOutputKindWhenEmpty();
+    // A chosen file into the list; false when its Start-ID was not confirmed.
+    bool AddChosenFile(const QString& path);
     void CheckDuplicates(int newRow);
 
     ResourceList& list_;

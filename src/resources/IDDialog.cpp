@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/DialogStrings.h"
+#include "widgets/WindowFont.h"
 #include "shell/Hint.h"
 
 namespace restallow {
@@ -15,13 +16,15 @@ TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     const IdDialogTable& text = IdDialogStrings(language);
     setWindowTitle(QString::fromUtf8(text[0]));
     setFixedSize(188, 100);
+    setFont(WindowFont());  // the sizes below are laid out for the window's font
     const QString hint = QString::fromUtf8(text[2]) + u'\r' + QString::fromUtf8(text[3]);
 
     auto* label = new QLabel(HintLabel(hint), this);
     label->setGeometry(12, 8, 164, 18);
     editId_ = new QLineEdit(this);
     editId_->setObjectName(QStringLiteral("EditID"));
-    editId_->setInputMask(QStringLiteral("0#####;_"));
+    // First place a digit (required), then up to five digits or signs.
+    editId_->setInputMask(QStringLiteral("9#####;_"));
     editId_->setToolTip(HintTooltip(hint));
     editId_->setGeometry(12, 28, 164, 24);
 
@@ -32,9 +35,8 @@ TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     cancel->setGeometry(98, 64, 78, 26);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    // The first character must be a digit before OK can be pressed.
-    connect(editId_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { ok_->setEnabled(!text.isEmpty() && text.front().isDigit()); });
+    // OK needs a digit in the first place: text() drops the blanks, so "_000" would read "000".
+    connect(editId_, &QLineEdit::textChanged, this, [this] { ok_->setEnabled(editId_->hasAcceptableInput()); });
     pointer_.setButton(ok_);
 }
 
@@ -44,6 +46,10 @@ void TfmIDDlg::setStartId(const QString& text) {
 }
 
 QString TfmIDDlg::startId() const { return editId_->text(); }
+
+void TfmIDDlg::accept() {
+    if (editId_->hasAcceptableInput()) QDialog::accept();
+}
 
 void TfmIDDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

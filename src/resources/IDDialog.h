@@ -24,6 +24,8 @@ public:
     QLineEdit* EditID() const { return editId_; }
     QPushButton* okButton() const { return ok_; }
 
+    void accept() override;  // refused while the first place holds no digit
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -15,6 +15,7 @@ struct ResourceKind {
 };
 
 inline constexpr int kKindCount = 14;
+inline constexpr int kBitmapKind = 2;
 inline constexpr int kIncludeKind = 6;
 inline constexpr int kJpgKind = 7;
 inline constexpr int kJpegKind = 8;

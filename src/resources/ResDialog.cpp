@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "shell/DialogStrings.h"
+#include "widgets/WindowFont.h"
 #include "shell/Hint.h"
 
 namespace restallow {
@@ -28,6 +29,7 @@ TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidge
     const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
     setWindowTitle(str(0));
     setFixedSize(205, 189);
+    setFont(WindowFont());  // the sizes below are laid out for the window's font
 
     auto* group = new QGroupBox(str(1), this);
     group->setAlignment(Qt::AlignHCenter);

@@ -40,10 +40,14 @@ int ResourceList::SelectDuplicates(const std::string& file) {
     return found;
 }
 
+// Read from the selection's ranges: asking row by row (selectedRows) costs every range per row.
 std::vector<int> ResourceList::SelectedRows() const {
     std::vector<int> rows;
-    for (const QModelIndex& index : selection_.selectedRows()) rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selection_.selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) rows.push_back(row);
+    }
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 
@@ -54,7 +58,11 @@ int ResourceList::FirstSelectedRow() const {
 
 void ResourceList::DeleteSelected() {
     if (!isEmpty()) {
-        model_.removeRows(SelectedRows());
+        const std::vector<int> rows = SelectedRows();
+        // Every selected row goes: dropping the selection first spares the selection model
+        // following each removal through all its ranges.
+        selection_.clearSelection();
+        model_.removeRows(rows);
         SortList();
     }
     if (isEmpty()) {

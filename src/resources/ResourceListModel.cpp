@@ -71,16 +71,54 @@ void ResourceListModel::appendAll(std::vector<ResourceEntry> entries) {
     endInsertRows();
 }
 
+namespace {
+
+// Qt walks every slot of the model's persistent-index table at each removal, and that table keeps
+// the size it had while a large selection lived; beyond this many runs one reset is cheaper.
+constexpr std::size_t kMostRunsRemovedOneByOne = 256;
+
+std::size_t CountRuns(const std::vector<int>& sortedRows) {
+    std::size_t runs = sortedRows.empty() ? 0 : 1;
+    for (std::size_t i = 1; i < sortedRows.size(); ++i) runs += sortedRows[i] != sortedRows[i - 1] + 1;
+    return runs;
+}
+
+}  // namespace
+
+// One removal per run of neighbouring rows, first run first. The entries kept so far are moved
+// down behind the removed ones as the runs are passed, so every entry moves at most once and a
+// view asking between two runs sees the rows as they stand.
 void ResourceListModel::removeRows(std::vector<int> rows) {
-    std::sort(rows.begin(), rows.end(), std::greater<>());
+    std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int row : rows) {
-        if (row < 0 || row >= count()) continue;
-        beginRemoveRows({}, row, row);
-        entries_.erase(entries_.begin() + row);
-        serials_.erase(serials_.begin() + row);
-        endRemoveRows();
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= count(); }), rows.end());
+    if (rows.empty()) return;
+    const bool reset = CountRuns(rows) > kMostRunsRemovedOneByOne;
+    if (reset) beginResetModel();
+    std::size_t kept = 0, next = 0;  // stored rows [kept, next) are the gap
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t last = i;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) ++last;
+        const auto first = static_cast<std::size_t>(rows[i]), end = static_cast<std::size_t>(rows[last]) + 1;
+        for (; next < first; ++next, ++kept) {
+            entries_[kept] = std::move(entries_[next]);
+            serials_[kept] = serials_[next];
+        }
+        gapStart_ = kept;
+        gapEnd_ = first;
+        if (!reset) beginRemoveRows({}, static_cast<int>(kept), static_cast<int>(kept + end - first) - 1);
+        gapEnd_ = next = end;
+        if (!reset) endRemoveRows();
+        i = last + 1;
     }
+    entries_.erase(std::move(entries_.begin() + static_cast<std::ptrdiff_t>(next), entries_.end(),
+                             entries_.begin() + static_cast<std::ptrdiff_t>(kept)),
+                   entries_.end());
+    serials_.erase(std::move(serials_.begin() + static_cast<std::ptrdiff_t>(next), serials_.end(),
+                             serials_.begin() + static_cast<std::ptrdiff_t>(kept)),
+                   serials_.end());
+    gapStart_ = gapEnd_ = 0;
+    if (reset) endResetModel();
 }
 
 void ResourceListModel::clear() {
@@ -96,8 +134,10 @@ void ResourceListModel::setName(int row, std::string name) {
 }
 
 int ResourceListModel::rowOfSerial(std::uint64_t serial) const {
-    const auto found = std::find(serials_.begin(), serials_.end(), serial);
-    return found == serials_.end() ? -1 : static_cast<int>(found - serials_.begin());
+    for (int row = 0; row < count(); ++row) {
+        if (this->serial(row) == serial) return row;
+    }
+    return -1;
 }
 
 void ResourceListModel::sortBy(int column, bool descending, const QCollator& collator) {

@@ -38,11 +38,11 @@ public:
     void clear();
     void setName(int row, std::string name);
 
-    const ResourceEntry& entry(int row) const { return entries_.at(static_cast<std::size_t>(row)); }
-    const std::vector<ResourceEntry>& entries() const { return entries_; }
-    std::uint64_t serial(int row) const { return serials_.at(static_cast<std::size_t>(row)); }
+    const ResourceEntry& entry(int row) const { return entries_.at(Stored(row)); }
+    const std::vector<ResourceEntry>& entries() const { return entries_; }  // not while rows are removed
+    std::uint64_t serial(int row) const { return serials_.at(Stored(row)); }
     int rowOfSerial(std::uint64_t serial) const;  // -1 when no entry has it
-    int count() const { return static_cast<int>(entries_.size()); }
+    int count() const { return static_cast<int>(entries_.size() - (gapEnd_ - gapStart_)); }
 
     // Sorts by a column's text with the collator; descending negates the comparison.
     // Equal texts keep their order, and selections follow their entries.
@@ -54,8 +54,15 @@ signals:
 private:
     static const std::string& ColumnText(const ResourceEntry& entry, int column);
 
+    // While removeRows runs, the stored rows [gapStart_, gapEnd_) are no rows of the list.
+    std::size_t Stored(int row) const {
+        const auto at = static_cast<std::size_t>(row);
+        return at < gapStart_ ? at : at + (gapEnd_ - gapStart_);
+    }
+
     std::vector<ResourceEntry> entries_;
     std::vector<std::uint64_t> serials_;
+    std::size_t gapStart_ = 0, gapEnd_ = 0;
     std::uint64_t nextSerial_ = 1;
     QStringList titles_;
 };

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "shell/DialogStrings.h"
+#include "widgets/WindowFont.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
 
@@ -51,9 +52,11 @@ QGroupBox* Group(QWidget* parent, int x, int width, MegaPanel** labels) {
 TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent)
     : QDialog(parent), store_(QStringLiteral("Options")), pointer_(std::move(movePointer)), ask_(std::move(ask)) {
     setFixedSize(376, 250);
+    setFont(WindowFont());  // the sizes below are laid out for the window's font
     panel_ = new MegaPanel(this);
     panel_->setGeometry(0, 0, 376, 250);
-    panel_->setLabelSide(MegaPanel::LabelSide::Right, 150);
+    // Up to the Uninstall button: "Keine Abfrage vor Beendigung" takes more than 150 in the window's font.
+    panel_->setLabelSide(MegaPanel::LabelSide::Right, 190);
 
     cbQuery = new QCheckBox(panel_);
     cbQuery->setGeometry(27, 17, 16, 16);
@@ -100,10 +103,7 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
     cancelButton = new QPushButton(panel_);
     cancelButton->setGeometry(263, 210, 81, 25);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, [this] {
-        store_.setEnabled(false);  // Cancel keeps the stored shortcut boxes
-        reject();
-    });
+    connect(cancelButton, &QPushButton::clicked, this, &TfmOptDlg::reject);
 
     pointer_.setButton(okButton);
 
@@ -142,6 +142,12 @@ void TfmOptDlg::showEvent(QShowEvent* event) {
         links[i]->setChecked(checked);
     }
     pointer_.Later();
+}
+
+// Cancel, Escape and the close box all end here: the stored shortcut boxes stay as they were.
+void TfmOptDlg::reject() {
+    store_.setEnabled(false);
+    QDialog::reject();
 }
 
 void TfmOptDlg::done(int result) {

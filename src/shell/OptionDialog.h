@@ -46,6 +46,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    void reject() override;
 
 private:
     void UninstallClick();

@@ -72,7 +72,7 @@ QString ShellQuote(const QString& text) {
 
 void WriteShortcut(const QString& fileName, const ShortcutTarget& target) {
     QSaveFile file(fileName);
-    const QByteArray text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Resource Tallowin+\nComment=%1\nExec=%2\nIcon=%3\nPath=%4\nTerminal=false\n")
+    const QByteArray text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Resource Tallowin+\nComment=%1\nExec=%2\nIcon=%3\nPath=%4\nTerminal=false\nCategories=Development;\n")
                                 .arg(target.description, DesktopExecQuote(target.target), target.icon, target.workingDir)
                                 .toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
@@ -130,6 +130,8 @@ bool Uninstall(const QString& manifest, const QString& settingsFile) {
         }
     }
     const QString folder = ProgramDataFolder();
+    // The icon copy the shortcuts point at when the program runs from where it was built.
+    if (QFileInfo::exists(folder + QStringLiteral("/restallow.png"))) files << folder + QStringLiteral("/restallow.png");
     const QString autostart = ShortcutFolders()[2];
     const QString script = folder + u'/' + QString::fromLatin1(kRemovalScript);
     const QString entry = autostart + u'/' + QString::fromLatin1(kRemovalEntry);

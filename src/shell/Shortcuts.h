@@ -14,7 +14,7 @@ inline constexpr const char* kRemovalScript = "DelResTa.sh";
 
 struct ShortcutTarget {
     QString target;       // the program to start
-    QString icon;
+    QString icon;         // an image file (a desktop entry's Icon names a file or a theme icon)
     QString description;  // the entry's comment
     QString workingDir;
 };

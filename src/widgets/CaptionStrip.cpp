@@ -11,7 +11,13 @@ CaptionStrip::CaptionStrip(QWidget* parent) : QWidget(parent), options_(new QToo
     setFixedHeight(20);
     options_->setText(QStringLiteral("O"));
     options_->setObjectName(QStringLiteral("CaptionButton"));
-    options_->setStyleSheet(QStringLiteral("QToolButton { color: red; font: bold 8pt 'MS Sans Serif'; }"));
+    // Font and palette rather than a style sheet: a style sheet costs the start-up a style of its own.
+    QFont letter(QStringLiteral("MS Sans Serif"), 8);
+    letter.setBold(true);
+    options_->setFont(letter);
+    QPalette colours = options_->palette();
+    colours.setColor(QPalette::ButtonText, Qt::red);
+    options_->setPalette(colours);
     connect(options_, &QToolButton::clicked, this, &CaptionStrip::optionsClicked);
 }
 

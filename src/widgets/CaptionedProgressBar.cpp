@@ -24,10 +24,16 @@ void CaptionedProgressBar::setBackground(const QColor& color) {
     applyStyle();
 }
 
+// Colours through the palette rather than a style sheet, which would cost the start-up a style of its own.
 void CaptionedProgressBar::applyStyle() {
-    setStyleSheet(QStringLiteral("QProgressBar { background: %1; border: 1px solid gray; text-align: center; }"
-                                 "QProgressBar::chunk { background: %2; }")
-                      .arg(background_.name(), bar_.name()));
+    setAlignment(Qt::AlignCenter);
+    QPalette colours = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Highlight, bar_);
+        colours.setColor(group, QPalette::Base, background_);
+        colours.setColor(group, QPalette::Window, background_);
+    }
+    setPalette(colours);
 }
 
 }  // namespace restallow

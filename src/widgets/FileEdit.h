@@ -1,4 +1,4 @@
-// An edit field with a browse button at its right end.
+// An edit field with a browse button at its right end, that takes a file dropped on it.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +22,11 @@ public:
 signals:
     void textChanged(const QString& text);
     void browseClicked();
+    void fileDropped(const QString& path);  // a local file dropped on the field
+
+protected:
+    // The edit line takes a dropped file as a whole instead of inserting its address.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* edit_;

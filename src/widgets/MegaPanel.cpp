@@ -1,6 +1,8 @@
 // Painting of panels and of their children's labels.
 #include "widgets/MegaPanel.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QVariant>
@@ -44,10 +46,56 @@ void MegaPanel::setLabelSide(LabelSide side, int labelWidth) {
     update();
 }
 
+void MegaPanel::setFrame(const QRect& rect) {
+    frame_ = rect;
+    update();
+}
+
+void MegaPanel::setFrameColor(const QColor& face) {
+    frameFace_ = face;
+    update();
+}
+
+void MegaPanel::paintFrame(QPainter& painter) const {
+    if (frame_.isEmpty()) return;
+    painter.fillRect(frame_, frameFace_.isValid() ? frameFace_ : palette().color(QPalette::Button));
+    const QRect edge = frame_.adjusted(0, 0, -1, -1);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(edge.topLeft(), edge.topRight());
+    painter.drawLine(edge.topLeft(), edge.bottomLeft());
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
+    painter.drawLine(edge.topRight(), edge.bottomRight());
+}
+
+// Set in the palette, so that the group boxes, radio buttons and check boxes on the panel
+// show their disabled texts in the same colour.
+void MegaPanel::setDisabledLabelColor(const QColor& color) {
+    QPalette colours = palette();
+    const QColor text = color.isValid() ? color : QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, text);
+    setPalette(colours);
+}
+
+QColor MegaPanel::labelColor(bool enabled) const {
+    return palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+}
+
 void MegaPanel::SetHint(QWidget* child, const QString& hint) {
     child->setProperty(kHintProperty, hint);
     child->setToolTip(HintTooltip(hint));
+    if (auto* panel = qobject_cast<MegaPanel*>(child->parentWidget())) child->installEventFilter(panel);
     if (child->parentWidget()) child->parentWidget()->update();
+}
+
+bool MegaPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::EnabledChange || type == QEvent::Show || type == QEvent::Hide) {
+        if (const auto* child = qobject_cast<const QWidget*>(watched); child && child->parentWidget() == this) {
+            update(labelRect(child));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString MegaPanel::HintOf(const QWidget* child) { return child->property(kHintProperty).toString(); }
@@ -61,6 +109,15 @@ QRect MegaPanel::labelRect(const QWidget* child) const {
     case LabelSide::Right: break;
     }
     return {g.right() + 6, g.center().y() - height / 2, labelWidth_, height};
+}
+
+Qt::Alignment MegaPanel::labelAlignment() const {
+    switch (side_) {
+    case LabelSide::Left: return Qt::AlignRight | Qt::AlignVCenter;
+    case LabelSide::Above: return Qt::AlignLeft | Qt::AlignBottom;
+    case LabelSide::Right: break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 void MegaPanel::paintEvent(QPaintEvent*) {
@@ -85,19 +142,15 @@ void MegaPanel::paintEvent(QPaintEvent*) {
         painter.drawLine(inner.bottomLeft(), inner.bottomRight());
         painter.drawLine(inner.topRight(), inner.bottomRight());
     }
-    painter.setPen(palette().color(QPalette::WindowText));
+    paintFrame(painter);
     for (const QObject* object : children()) {
         const auto* child = qobject_cast<const QWidget*>(object);
         if (!child || !child->isVisible()) continue;
         QString label = HintLabel(HintOf(child));
         label.replace(u'\r', u'\n');
         if (label.trimmed().isEmpty()) continue;
-        painter.setPen(child->isEnabled() ? palette().color(QPalette::WindowText)
-                                          : palette().color(QPalette::Disabled, QPalette::WindowText));
-        const Qt::Alignment align = side_ == LabelSide::Left ? Qt::AlignRight | Qt::AlignVCenter
-                                    : side_ == LabelSide::Above ? Qt::AlignLeft | Qt::AlignBottom
-                                                                : Qt::AlignLeft | Qt::AlignVCenter;
-        painter.drawText(labelRect(child), align | Qt::TextWordWrap, label);
+        painter.setPen(labelColor(child->isEnabled()));
+        painter.drawText(labelRect(child), labelAlignment() | Qt::TextWordWrap, label);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 namespace restallow {
 
 class MegaPanel : public QWidget {
@@ -21,17 +23,30 @@ public:
     void setPicture(const QPixmap& picture);  // tiled; a null picture shows the colour or gradient
     void setBevel(const QColor& highlight, const QColor& shadow, int border);
     void setLabelSide(LabelSide side, int labelWidth);
+    // A raised frame painted on the panel under the children and their labels; empty: none.
+    void setFrame(const QRect& rect);
+    void setFrameColor(const QColor& face);
+    QRect frame() const { return frame_; }
+    // The colour of a disabled child's label; invalid: the application's disabled text colour.
+    void setDisabledLabelColor(const QColor& color);
+    QColor labelColor(bool enabled) const;
 
     // The hint a child shows: its tooltip part pops up, its label part is drawn by this panel.
     static void SetHint(QWidget* child, const QString& hint);
     static QString HintOf(const QWidget* child);
     QRect labelRect(const QWidget* child) const;
+    Qt::Alignment labelAlignment() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A child's label is repainted as soon as the child is enabled, disabled, shown or hidden.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QColor color_, top_, bottom_, highlight_, shadow_;
+    void paintFrame(QPainter& painter) const;
+
+    QColor color_, top_, bottom_, highlight_, shadow_, frameFace_;
+    QRect frame_;
     QPixmap picture_;
     int border_ = 0;
     LabelSide side_ = LabelSide::Right;

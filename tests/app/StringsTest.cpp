@@ -36,12 +36,24 @@ TEST(Hint, SplitsTooltipAndLabel) {
     EXPECT_EQ(HintTooltip(QStringLiteral("plain")), QStringLiteral("plain"));
 }
 
-TEST(FileFilter, TurnsPairsIntoQtFilters) {
+TEST(FileFilter, ShowsEachPatternOnceAndTheRealPatterns) {
     const QStringList filters = QtFilters(QString::fromUtf8(MainStrings(kEnglish)[UiAddFilterRes]));
     ASSERT_EQ(filters.size(), 9);
-    EXPECT_EQ(filters[0], QStringLiteral("All Files (*.*) (*)"));
-    EXPECT_EQ(filters[3], QStringLiteral("Cursors, Icons (*.ani,*.cur, *.ico) (*.ani *.cur *.ico)"));
-    EXPECT_EQ(QtFilters(QStringLiteral("Bitmaps (*.bmp)|*.bmp")), QStringList{QStringLiteral("Bitmaps (*.bmp) (*.bmp)")});
+    EXPECT_EQ(filters[0], QStringLiteral("All Files (*)"));
+    EXPECT_EQ(filters[3], QStringLiteral("Cursors, Icons (*.ani *.cur *.ico)"));
+    EXPECT_EQ(filters[5], QStringLiteral("JPEG Image (*.jpg *.jpeg)"));
+    EXPECT_EQ(QtFilters(QStringLiteral("Bitmaps (*.bmp)|*.bmp")), QStringList{QStringLiteral("Bitmaps (*.bmp)")});
+    // A description without patterns of its own gets them; one with a bracket inside keeps it.
+    EXPECT_EQ(QtFilters(QStringLiteral("Scripts|*.rc")), QStringList{QStringLiteral("Scripts (*.rc)")});
+    EXPECT_EQ(QtFilters(QStringLiteral("Old (Win 3.1) files (*.*_)|*.*_")),
+              QStringList{QStringLiteral("Old (Win 3.1) files (*.*_)")});
+    for (int language : {kEnglish, kFrench, kGerman}) {
+        for (const int index : {static_cast<int>(UiAddFilterRes), static_cast<int>(UiAddFilterDcr), 27, 50, 51}) {
+            for (const QString& filter : QtFilters(QString::fromUtf8(MainStrings(language)[index]))) {
+                EXPECT_EQ(filter.count(u'('), 1) << filter.toStdString();
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <QTimeZone>
 #include <unistd.h>
 
 #include "files/ExeType.h"
@@ -92,7 +93,14 @@ TEST(FileInfo, MidnightShowsTheDateAlone) {
     EXPECT_EQ(FileTimeText(midnight), QLocale().toString(QDate(2024, 3, 5), QLocale::ShortFormat));
     const QDateTime later(QDate(2024, 3, 5), QTime(0, 0, 1));
     EXPECT_EQ(FileTimeText(later), QLocale().toString(later.date(), QLocale::ShortFormat) + u' ' +
-                                       QLocale().toString(later.time(), QLocale::LongFormat));
+                                       QLocale().toString(later.time(), LongTimeFormat(QLocale())));
+}
+
+TEST(FileInfo, TimesCarryNoTimeZone) {
+    const QDateTime time(QDate(2026, 12, 8), QTime(9, 24, 57), QTimeZone::utc());
+    EXPECT_EQ(FileTimeText(time, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("08.12.26 09:24:57"));
+    EXPECT_EQ(FileTimeText(time, QLocale(QLocale::French, QLocale::France)), QStringLiteral("08/12/2026 09:24:57"));
+    EXPECT_EQ(FileTimeText(time, QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("12/8/26 9:24:57 AM"));
 }
 
 }  // namespace

@@ -120,3 +120,64 @@ TEST_F(AddCommandTest, CancelledOrBadStartIdAddsNothing) {
 
 }  // namespace
 }  // namespace restallow
+
+namespace restallow {
+namespace {
+
+class DropTest : public test::ListFixture {};
+
+TEST_F(DropTest, DroppedFilesAreAddedOneAfterTheOtherAsAddAddsThem) {
+    const QString bitmap = QString::fromStdString(dir.write("art/logo.bmp", "BM"));
+    const QString text = QString::fromStdString(dir.write("art/lines.txt", "a\r\nb\r\n"));
+    const QString icon = QString::fromStdString(dir.write("more/app.ico", "x"));
+    prompter.outputKindAnswers.push_back(0);
+    prompter.startIdAnswers.push_back(QStringLiteral("3000"));
+    add.AddDroppedFiles({bitmap, dir.path(QStringLiteral("art")), dir.path(QStringLiteral("missing.bmp")), text, icon});
+    EXPECT_EQ(prompter.outputKindProposals.size(), 1u);  // once, for the empty list
+    EXPECT_TRUE(prompter.openRequests.empty());          // no dialog: the files are chosen
+    ASSERT_EQ(prompter.startIdProposals.size(), 1u);
+    EXPECT_EQ(settings.StartID, 3010);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Bitmap_1", "Icon_1", "Strings_1"}));  // sorted as after Add
+    EXPECT_EQ(list.model().entry(2).stringId, "3000");
+    EXPECT_EQ(settings.InitialDir, QFileInfo(icon).absolutePath() + u'/');
+    EXPECT_FALSE(list.ListSaved());
+    EXPECT_EQ(prompter.pointerMoves.size(), 3u);
+
+    // The same file again: added, and the duplicate message comes as it does for Add.
+    prompter.messageAnswers.push_back(MsgButton::Ok);
+    add.AddDroppedFiles({bitmap});
+    EXPECT_EQ(list.model().count(), 4);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Information"));
+    EXPECT_EQ(list.SelectedRows().size(), 2u);
+}
+
+TEST_F(DropTest, ACancelledStartIdSkipsOnlyThatFileAndADcrListTakesBitmapsOnly) {
+    const QString text = QString::fromStdString(dir.write("lines.txt", "a\r\n"));
+    const QString bitmap = QString::fromStdString(dir.write("logo.bmp", "BM"));
+    const QString icon = QString::fromStdString(dir.write("app.ico", "x"));
+    prompter.outputKindAnswers.push_back(0);
+    prompter.startIdAnswers.push_back(std::nullopt);
+    add.AddDroppedFiles({text, bitmap});
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Bitmap_1"}));
+    EXPECT_EQ(settings.StartID, 2000);
+
+    list.ClearList();
+    prompter.outputKindAnswers.push_back(1);
+    add.AddDroppedFiles({icon, text, bitmap});
+    EXPECT_EQ(settings.ResKind, 1);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Bitmap_1"}));
+    EXPECT_EQ(prompter.beeps.size(), 2u);  // one for each file the bitmap-only list refuses
+}
+
+TEST_F(DropTest, DeclinedOutputKindEndsTheDrop) {
+    const QString bitmap = QString::fromStdString(dir.write("logo.bmp", "BM"));
+    prompter.outputKindAnswers.push_back(std::nullopt);
+    add.AddDroppedFiles({bitmap, bitmap});
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(prompter.outputKindProposals.size(), 1u);
+    EXPECT_TRUE(prompter.pointerMoves.empty());
+}
+
+}  // namespace
+}  // namespace restallow

@@ -36,6 +36,24 @@ TEST(TfmIDDlg, MaskNeedsALeadingDigitAndTakesSixCharacters) {
     EXPECT_FALSE(dialog.okButton()->isEnabled());
 }
 
+TEST(TfmIDDlg, DeletingTheFirstDigitDisablesOkAndEnterDoesNotAccept) {
+    TfmIDDlg dialog(kEnglish, {});
+    dialog.setStartId(QStringLiteral("2000"));
+    dialog.EditID()->setCursorPosition(0);
+    QTest::keyClick(dialog.EditID(), Qt::Key_Delete);
+    EXPECT_EQ(dialog.EditID()->displayText().left(4), QStringLiteral("_000"));
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    QTimer::singleShot(100, &dialog, [&] {
+        QTest::keyClick(dialog.EditID(), Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());  // not accepted with "000"
+        QTest::keyClicks(dialog.EditID(), QStringLiteral("3"));
+        EXPECT_TRUE(dialog.okButton()->isEnabled());
+        QTest::keyClick(dialog.EditID(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.startId(), QStringLiteral("3000"));
+}
+
 TEST(TfmIDDlg, TextsFollowTheLanguage) {
     TfmIDDlg german(kGerman, {});
     EXPECT_EQ(german.windowTitle(), QStringLiteral("Start-ID"));

@@ -128,3 +128,58 @@ TEST_F(ResourceListTest, ClickIntoEmptySpaceBeepsAndReselectsTheFocusedEntry) {
 
 }  // namespace
 }  // namespace restallow
+
+namespace restallow {
+namespace {
+
+// Each run of neighbouring selected rows goes in one removal, and between removals the model
+// shows exactly the rows that are left at that moment.
+TEST(ResourceListModelRemoval, RemovesEachRunOnceAndStaysConsistentBetweenRuns) {
+    ResourceListModel model;
+    std::vector<ResourceEntry> entries;
+    for (int i = 0; i < 10; ++i) entries.push_back({"e" + std::to_string(i), " BITMAP ", {}, " \"/a\""});
+    model.appendAll(entries);
+    std::vector<std::string> shown;
+    for (int row = 0; row < model.count(); ++row) shown.push_back(model.entry(row).name);
+
+    std::vector<std::pair<int, int>> removals;
+    QObject::connect(&model, &QAbstractItemModel::rowsAboutToBeRemoved, [&](const QModelIndex&, int first, int last) {
+        EXPECT_EQ(model.count(), static_cast<int>(shown.size()));
+        for (int row = 0; row < model.count(); ++row) EXPECT_EQ(model.entry(row).name, shown[static_cast<std::size_t>(row)]);
+        shown.erase(shown.begin() + first, shown.begin() + last + 1);
+    });
+    QObject::connect(&model, &QAbstractItemModel::rowsRemoved, [&](const QModelIndex&, int first, int last) {
+        removals.emplace_back(first, last);
+        ASSERT_EQ(model.count(), static_cast<int>(shown.size()));
+        for (int row = 0; row < model.count(); ++row) {
+            EXPECT_EQ(model.entry(row).name, shown[static_cast<std::size_t>(row)]);
+            EXPECT_EQ(model.index(row, 0).data().toString().toStdString(), shown[static_cast<std::size_t>(row)]);
+        }
+    });
+    model.removeRows({8, 0, 2, 1, 5, 7, 2, 42});
+    EXPECT_EQ(removals, (std::vector<std::pair<int, int>>{{0, 2}, {2, 2}, {3, 4}}));
+    ASSERT_EQ(model.count(), 4);
+    EXPECT_EQ(model.entries().size(), 4u);
+    for (int row = 0; row < 4; ++row) EXPECT_EQ(model.entry(row).name, (std::vector<std::string>{"e3", "e4", "e6", "e9"})[row]);
+    EXPECT_EQ(model.rowOfSerial(model.serial(3)), 3);
+}
+
+TEST(ResourceListModelRemoval, ManyScatteredRowsGoInOneReset) {
+    ResourceListModel model;
+    std::vector<ResourceEntry> entries;
+    for (int i = 0; i < 2000; ++i) entries.push_back({"e" + std::to_string(i), " BITMAP ", {}, " \"/a\""});
+    model.appendAll(entries);
+    int removals = 0, resets = 0;
+    QObject::connect(&model, &QAbstractItemModel::rowsRemoved, [&] { ++removals; });
+    QObject::connect(&model, &QAbstractItemModel::modelReset, [&] { ++resets; });
+    std::vector<int> odd;
+    for (int row = 1; row < 2000; row += 2) odd.push_back(row);
+    model.removeRows(odd);
+    EXPECT_EQ(removals, 0);
+    EXPECT_EQ(resets, 1);
+    ASSERT_EQ(model.count(), 1000);
+    EXPECT_EQ(model.entry(999).name, "e1998");
+}
+
+}  // namespace
+}  // namespace restallow

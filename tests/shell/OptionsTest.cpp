@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QCoreApplication>
+#include <QImage>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +58,8 @@ TEST_F(ShortcutsTest, FirstConfirmationCreatesTheTickedOnesAndLaterOnesKeepThem)
     EXPECT_FALSE(QFile::exists(Shortcut(2)));
     const QString text = QString::fromStdString(test::TempDir::read(Shortcut(0).toStdString()));
     EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"/opt/my tools/restallow\"\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Icon=/opt/icon.png\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\nCategories=Development;\n")));
 
     QFile edited(Shortcut(1));
     ASSERT_TRUE(edited.open(QIODevice::Append));
@@ -186,6 +190,29 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
     window.reset();  // destroyed: nothing is written any more
     EXPECT_FALSE(QFile::exists(SettingsStore(QStringLiteral("Params")).location()));
     EXPECT_FALSE(QFile::exists(Shortcut(0)));
+}
+
+TEST_F(OptionsTest, ShortcutsOfTheWindowShowTheProgramsIconFile) {
+    QDir().mkpath(home.path(QStringLiteral("Desktop")));
+    test::ScriptedPrompter prompter;
+    prompter.readmeAnswers.push_back(false);
+    TfmTallow window(prompter);
+    OptionsOutcome ok;
+    ok.result = OptionsOutcome::Ok;
+    prompter.optionsAnswers.push_back(ok);
+    window.OpenOptions();
+    const QString text = QString::fromStdString(test::TempDir::read(Shortcut(1).toStdString()));
+    const auto at = text.indexOf(QStringLiteral("\nIcon="));
+    ASSERT_GE(at, 0);
+    const QString icon = text.mid(at + 6, text.indexOf(u'\n', at + 1) - at - 6);
+    EXPECT_NE(icon, QCoreApplication::applicationFilePath());
+    EXPECT_FALSE(QImage(icon).isNull()) << icon.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\nCategories=Development;\n")));
+    // Run from where it was built, the entries point at a copy that the removal takes along.
+    ASSERT_TRUE(icon.startsWith(ProgramDataFolder()));
+    ASSERT_TRUE(Uninstall(home.path(QStringLiteral("no-manifest.txt")), home.path(QStringLiteral("none.conf"))));
+    const QString script = QString::fromStdString(test::TempDir::read((ProgramDataFolder() + QStringLiteral("/DelResTa.sh")).toStdString()));
+    EXPECT_TRUE(script.contains(QStringLiteral("rm -f -- ") + ShellQuote(icon))) << script.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+// The icon lives in the program's resources; desktop entries need it as a file.
+#include "shell/AppIcon.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+static void InitIcon() { Q_INIT_RESOURCE(restallow); }
+
+namespace restallow {
+namespace {
+constexpr const char* kIconResource = ":/restallow/restallow.png";
+}
+
+QIcon AppIcon() {
+    InitIcon();
+    return QIcon(QString::fromLatin1(kIconResource));
+}
+
+QString AppIconFile(const QString& programDir, const QString& dataFolder) {
+    const QString installed = programDir + QStringLiteral("/../share/icons/hicolor/64x64/apps/restallow.png");
+    if (QFileInfo(installed).isFile()) return QFileInfo(installed).canonicalFilePath();
+    InitIcon();
+    const QString copy = dataFolder + QStringLiteral("/restallow.png");
+    if (QFileInfo(copy).isFile()) return copy;
+    if (!QDir().mkpath(dataFolder) || !QFile::copy(QString::fromLatin1(kIconResource), copy)) return {};
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return copy;
+}
+
+}  // namespace restallow
