@@ -15,11 +15,13 @@ public:
 
     // Throws FileError when the Start-ID is no integer or a text file cannot be counted.
     void AddResourceFile();
-    // The text file's Start-ID as typed, or nothing when the dialog was cancelled.
+    // The text file's Start-ID as typed, or nothing when the dialog was cancelled. A Start-ID
+    // whose table would leave the 16-bit string ids is refused with a message and asked again.
     std::optional<QString> StartIDStep(const QString& path);
 
 private:
     void CheckDuplicates(int newRow);
+    void RefuseStartId(const QString& typed, long long lines);
 
     ResourceList& list_;
 };
