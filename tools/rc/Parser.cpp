@@ -162,10 +162,14 @@ void Parser::Include(const Token& token, const std::string& name) {
         for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / name).string());
     }
     for (const std::string& path : candidates) {
-        if (std::optional<std::string> text = options_.load ? options_.load(path) : std::nullopt) {
+        if (!options_.load) break;
+        const fileaccess::Result<std::string> text = options_.load(path);
+        if (text) {
             sources_.push_back({Tokenize(*text, path), 0});
             return;
         }
+        // Only a name that is not there sends the search on; a folder or FIFO is an error.
+        if (!text.error().missing()) throw CompileError(token.where, text.error().what());
     }
     throw CompileError(token.where, "cannot open include file \"" + name + "\"");
 }

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "Statements.h"
+#include "fileaccess/Result.h"
 #include "Tokenizer.h"
 
 namespace rc {
 
-// Gives the text of a file, or nothing when it cannot be read.
-using FileLoader = std::function<std::optional<std::string>(const std::string& path)>;
+// Gives the text of a file, or an error saying why it cannot be read.
+using FileLoader = std::function<fileaccess::Result<std::string>(const std::string& path)>;
 
 struct ParserOptions {
     int codePage = 0;                      // 0: UTF-8 when valid, else Windows-1252
