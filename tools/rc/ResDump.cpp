@@ -2,26 +2,30 @@
 #include "ResDump.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "ResReader.h"
+#include "fileaccess/InputFile.h"
 
 namespace rc {
+namespace {
+
+// The listing holds the whole file; larger ones are refused rather than read.
+constexpr std::uint64_t kResFileLimit = 1024 * fileaccess::kMiB;
+
+}  // namespace
 
 int DumpMain(int argc, char** argv) {
     if (argc != 2) {
         std::fputs("usage: restallow-resdump FILE.res\n", stderr);
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "%s: error: cannot open the file\n", argv[1]);
+    const fileaccess::Result<std::string> bytes = fileaccess::ReadFile(argv[1], kResFileLimit);
+    if (!bytes) {
+        std::fprintf(stderr, "%s: error: %s\n", argv[1], bytes.error().what());
         return 1;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto read = ReadResFile(bytes);
+    const auto read = ReadResFile(*bytes);
     if (const auto* message = std::get_if<std::string>(&read)) {
         std::fprintf(stderr, "%s: error: %s\n", argv[1], message->c_str());
         return 1;

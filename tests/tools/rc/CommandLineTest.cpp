@@ -63,6 +63,10 @@ TEST(CommandLine, FailureExitsNonZeroWithFileAndLine) {
     EXPECT_EQ(run.err, "bad.rc(2): error: cannot open file \"missing.bmp\": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path("bad.res")));
     EXPECT_EQ(Command(dir, "--dump bad.rc").exit, 1);  // no resource file: the listing says so
+    std::filesystem::create_directory(dir.path("folder.res"));
+    const CommandRun folder = Command(dir, "--dump folder.res");  // a folder or FIFO is refused, not read
+    EXPECT_EQ(folder.exit, 1);
+    EXPECT_NE(folder.err.find("it is a folder, not a file"), std::string::npos) << folder.err;
 }
 
 }  // namespace
