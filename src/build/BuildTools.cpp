@@ -45,6 +45,13 @@ BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& pr
 }
 
 void BuildTools::BtnCompileClick() {
+    // As Minimize does: without an output name nothing is compiled.
+    if (ui_.filename2->text().isEmpty()) {
+        const int language = settings_.list.Language;
+        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        ui_.filename2->edit()->setFocus();
+        return;
+    }
     {
         BusyCursor busy;
         compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
@@ -72,9 +79,10 @@ void BuildTools::ReportCompileFailure() {
                        MsgButton::Ok});
 }
 
-// The missing-source notice: Retry looks again, Cancel gives up.
+// The missing-source notice: Retry looks again, Cancel gives up. Something that is there but
+// is no file (a folder, a FIFO) is left to the expander, which refuses it.
 bool BuildTools::WaitForSource(const QString& source) {
-    while (!QFileInfo(source).isFile()) {
+    while (!QFileInfo::exists(source)) {
         const MsgButton answer = prompter_.message({QStringLiteral("Cannot find the file %1.\rInsert the disk that holds it, then retry.").arg(source),
                                                     QStringLiteral("Expand"), MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
         if (answer != MsgButton::Retry) return false;
