@@ -59,7 +59,7 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     files_ = std::make_unique<FilePanel>(
         ui_, settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
-                         [this] { MinimizerCheck(); }});
+                         [this] { RunCommand([this] { MinimizerCheck(); }); }});
     tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
@@ -142,17 +142,18 @@ void TfmTallow::ConnectEvents() {
     for (int column = 0; column < 4; ++column) view->setColumnWidth(column, widths[column]);
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
-    connect(view->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
+    connect(view->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { RunCommand([this, column] { list_.ColumnClick(column); }); });
 
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
         connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
     }
-    connect(ui_.readme, &QAbstractButton::clicked, this, &TfmTallow::BtnReadmeClick);
-    connect(ui_.caption, &CaptionStrip::optionsClicked, this, &TfmTallow::OpenOptions);
+    connect(ui_.readme, &QAbstractButton::clicked, this, [this] { RunCommand([this] { BtnReadmeClick(); }); });
+    connect(ui_.caption, &CaptionStrip::optionsClicked, this, [this] { RunCommand([this] { OpenOptions(); }); });
     for (int tag = 1; tag <= 10; ++tag) {
-        connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { LabelAreaReleased(tag); });
+        connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
     }
-    connect(ui_.preview, &QCheckBox::toggled, this, &TfmTallow::cbPreviewClick);
+    connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { RunCommand([this, checked] { cbPreviewClick(checked); }); });
 }
 
 QLineEdit* TfmTallow::Filename1() const { return ui_.filename1->edit(); }
@@ -206,27 +207,35 @@ void TfmTallow::ApplyBackground(int outfit) {
     restallow::ApplyBackground(ui_, outfit, ScreenDepth());
 }
 
+// The boundary of every command: whatever it throws ends the command with a message, and the
+// program, with its Resource List, goes on.
 template <typename Command>
 void TfmTallow::RunCommand(Command command) {
     try {
         command();
-    } catch (const FileError& error) {
-        ShowError(QString::fromStdString(error.what()));
+    } catch (const std::bad_alloc&) {
+        ShowError(QStringLiteral("Out of memory: the command was stopped."));
+    } catch (const std::exception& error) {
+        ShowError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowError(QStringLiteral("The command was stopped by an unknown error."));
     }
 }
 
 void TfmTallow::BtnAddClick(int tag) {
-    switch (tag) {
-    case TagExpand: tools_->BtnExpandClick(); break;
-    case TagMinimize: tools_->BtnExeMinClick(); break;
-    case TagCompile: tools_->BtnCompileClick(); break;
-    case TagAdd: RunCommand([this] { add_.AddResourceFile(); }); break;
-    case TagDelete: list_.DeleteSelected(); break;
-    case TagClear: list_.ClearList(); break;
-    case TagScript: RunCommand([this] { scripts_.SaveScript(); }); break;
-    case TagClose: close(); break;
-    default: break;
-    }
+    RunCommand([this, tag] {
+        switch (tag) {
+        case TagExpand: tools_->BtnExpandClick(); break;
+        case TagMinimize: tools_->BtnExeMinClick(); break;
+        case TagCompile: tools_->BtnCompileClick(); break;
+        case TagAdd: add_.AddResourceFile(); break;
+        case TagDelete: list_.DeleteSelected(); break;
+        case TagClear: list_.ClearList(); break;
+        case TagScript: scripts_.SaveScript(); break;
+        case TagClose: close(); break;
+        default: break;
+        }
+    });
 }
 
 void TfmTallow::BtnReadmeClick() {
@@ -326,13 +335,15 @@ bool TfmTallow::eventFilter(QObject* watched, QEvent* event) {
     ReportListView* view = ui_.script;
     if (watched == view && event->type() == QEvent::KeyRelease && !view->isEditing()) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) ScriptKeyUp(key->key());
+        if (!key->isAutoRepeat()) RunCommand([this, key] { ScriptKeyUp(key->key()); });
     } else if (watched == view->viewport()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             const QModelIndex index = view->indexAt(mouse->position().toPoint());
-            if (mouse->button() == Qt::LeftButton) list_.MouseUp(index.isValid() ? index.row() : -1);
-            list_.Click();
+            RunCommand([this, mouse, &index] {
+                if (mouse->button() == Qt::LeftButton) list_.MouseUp(index.isValid() ? index.row() : -1);
+                list_.Click();
+            });
         } else if (event->type() == QEvent::MouseMove) {
             const bool overEntry = view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
             view->viewport()->setCursor(overEntry ? Qt::PointingHandCursor : Qt::ArrowCursor);
