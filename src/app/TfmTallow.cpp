@@ -292,7 +292,12 @@ void TfmTallow::DoUninstall() {
     store_.setEnabled(false);
     settingsWritten_ = true;
     const QString manifest = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/restallow/install-manifest.txt");
-    if (Uninstall(manifest, store_.location())) prompter_.beep(BeepKind::Default);
+    QStringList skipped;
+    if (Uninstall(manifest, store_.location(), &skipped)) prompter_.beep(BeepKind::Default);
+    if (!skipped.isEmpty()) {
+        ShowError(QStringLiteral("These entries of the install list lie outside the installed folder and are not removed:\r") +
+                  skipped.join(u'\r'));
+    }
     uninstalled_ = true;
     close();
     QCoreApplication::exit(0);
