@@ -12,6 +12,7 @@
 #include "build/CommandLine.h"
 #include "build/CompilerDriver.h"
 #include "build/Expander.h"
+#include "fileaccess/InputFile.h"
 #include "files/FileFields.h"
 #include "files/FilePanel.h"
 #include "shell/MainStrings.h"
@@ -137,7 +138,10 @@ bool BuildTools::FindMinimizer() {
 }
 
 bool BuildTools::FindMinimizerInIni() {
-    const QSettings ini(ProgramDataFolder() + QStringLiteral("/Delphi.ini"), QSettings::IniFormat);
+    // QSettings would wait on a FIFO: only a regular file is read as Delphi.ini.
+    const QString iniPath = ProgramDataFolder() + QStringLiteral("/Delphi.ini");
+    const bool readable = fileaccess::InputFile::Open(iniPath.toStdString()).ok();
+    const QSettings ini(readable ? iniPath : QString(), QSettings::IniFormat);
     const QString library = ini.value(QStringLiteral("Library/ComponentLibrary")).toString().trimmed();
     const qsizetype slash = library.lastIndexOf(u'/');
     const QString directory = slash < 0 ? QString() : library.left(slash + 1);
