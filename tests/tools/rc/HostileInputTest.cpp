@@ -71,6 +71,21 @@ TEST(HostileInput, ScriptIsParsedWholeBeforeTheOutputIsMade) {
     EXPECT_EQ(Compile(good, dir.path("out.res")).error, "error: Cannot create file \"" + dir.path("out.res").string() + "\": it is a folder");
 }
 
+TEST(HostileInput, AScriptThatFailsInAnyWayLeavesNoTemporaryBehind) {
+    ScratchDir dir;
+    dir.write("old.res", "older output");
+    // However the parse ends (an error, or worse), no output has been started by then.
+    dir.write("deep.rc", "D RCDATA { " + std::string(20000, '(') + "1" + std::string(20000, ')') + " }\n");
+    dir.write("minus.rc", "D RCDATA { " + std::string(30000, '-') + "1 }\n");
+    for (const char* script : {"deep.rc", "minus.rc"}) {
+        RunRc(dir, std::string(script) + " -fo old.res");
+        EXPECT_EQ(ReadBytes(dir.path("old.res")).substr(0, 12), "older output") << script;
+        for (const auto& entry : fs::directory_iterator(dir.path(""))) {
+            EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+        }
+    }
+}
+
 TEST(HostileInput, IconFileMuchLargerThanItsDirectoryIsNotReadWhole) {
     ScratchDir dir;
     const std::string icon = ReadBytes(DataDir() / "icon.ico");
