@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/CommandBoundary.h"
 #include "resources/TextLines.h"
 #include "shell/Hint.h"
 #include "shell/LanguageDetect.h"
@@ -207,19 +208,9 @@ void TfmTallow::ApplyBackground(int outfit) {
     restallow::ApplyBackground(ui_, outfit, ScreenDepth());
 }
 
-// The boundary of every command: whatever it throws ends the command with a message, and the
-// program, with its Resource List, goes on.
 template <typename Command>
 void TfmTallow::RunCommand(Command command) {
-    try {
-        command();
-    } catch (const std::bad_alloc&) {
-        ShowError(QStringLiteral("Out of memory: the command was stopped."));
-    } catch (const std::exception& error) {
-        ShowError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowError(QStringLiteral("The command was stopped by an unknown error."));
-    }
+    RunAtBoundary(command, [this](const QString& text) { ShowError(text); });
 }
 
 void TfmTallow::BtnAddClick(int tag) {
