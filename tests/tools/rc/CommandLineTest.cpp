@@ -1,4 +1,5 @@
 // The restallow-rc and restallow-resdump commands: options, exit codes, messages.
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -64,9 +65,12 @@ TEST(CommandLine, FailureExitsNonZeroWithFileAndLine) {
     EXPECT_FALSE(std::filesystem::exists(dir.path("bad.res")));
     EXPECT_EQ(Command(dir, "--dump bad.rc").exit, 1);  // no resource file: the listing says so
     std::filesystem::create_directory(dir.path("folder.res"));
-    const CommandRun folder = Command(dir, "--dump folder.res");  // a folder or FIFO is refused, not read
-    EXPECT_EQ(folder.exit, 1);
-    EXPECT_NE(folder.err.find("it is a folder, not a file"), std::string::npos) << folder.err;
+    ASSERT_EQ(::mkfifo(dir.path("fifo.res").c_str(), 0600), 0);
+    for (const char* odd : {"folder.res", "fifo.res", "/dev/zero"}) {  // refused at once, never read or waited on
+        const CommandRun dumped = Command(dir, std::string("--dump ") + odd);
+        EXPECT_EQ(dumped.exit, 1) << odd;
+        EXPECT_NE(dumped.err.find(", not a file"), std::string::npos) << dumped.err;
+    }
 }
 
 }  // namespace
