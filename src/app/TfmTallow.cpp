@@ -79,6 +79,9 @@ TfmTallow::~TfmTallow() {
     ui_.filename2->disconnect();
     ui_.filename2->edit()->disconnect();
     qApp->removeEventFilter(this);
+    // The list's filters go first: a view half torn down must not reach eventFilter.
+    ui_.script->viewport()->removeEventFilter(this);
+    ui_.script->removeEventFilter(this);
     delete takeCentralWidget();
 }
 

@@ -38,7 +38,8 @@ QString DebugServerPath() {
     if (runtime.isEmpty() || !IsPrivateFolder(runtime)) {
         // No runtime folder of the user's: a folder of their own in the temporary folder, made
         // closed to others; one that someone else made or opened is not used.
-        folder = QByteArray("/tmp/restallow-") + QByteArray::number(::getuid());
+        const QByteArray temporary = qEnvironmentVariableIsEmpty("TMPDIR") ? QByteArray("/tmp") : qgetenv("TMPDIR");
+        folder = temporary + QByteArray("/restallow-") + QByteArray::number(::getuid());
         ::mkdir(folder.constData(), 0700);
         if (!IsPrivateFolder(folder)) return {};
     }

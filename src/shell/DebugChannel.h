@@ -20,7 +20,7 @@ QString FormatDebugValues(const std::vector<DebugValue>& values);
 inline constexpr const char* kDebugServer = "TDebuggerForm";
 
 // The viewer's socket: $XDG_RUNTIME_DIR/TDebuggerForm. Without a runtime folder that only this
-// user can enter, /tmp/restallow-UID/TDebuggerForm in a folder made with mode 0700; empty (the
+// user can enter, $TMPDIR (or /tmp)/restallow-UID/TDebuggerForm in a folder made with mode 0700; empty (the
 // channel stays silent) when that folder is not the user's own or is open to others.
 QString DebugServerPath();
 

@@ -16,15 +16,25 @@ namespace {
 
 class DebugChannelSocket : public ::testing::Test {
 protected:
-    DebugChannelSocket() : saved_(qgetenv("XDG_RUNTIME_DIR")), hadValue_(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {}
-    ~DebugChannelSocket() override {
-        if (hadValue_) qputenv("XDG_RUNTIME_DIR", saved_);
-        else qunsetenv("XDG_RUNTIME_DIR");
+    DebugChannelSocket() {
+        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+        qputenv("TMPDIR", temporary.path().toLocal8Bit());  // the fallback folder is this test's own
     }
+    ~DebugChannelSocket() override {
+        for (const Saved& saved : saved_) {
+            if (saved.set) qputenv(saved.name, saved.value);
+            else qunsetenv(saved.name);
+        }
+    }
+    QTemporaryDir temporary;
 
 private:
-    QByteArray saved_;
-    bool hadValue_;
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool set;
+    };
+    std::vector<Saved> saved_;
 };
 
 TEST_F(DebugChannelSocket, TextGoesToTheViewerInTheRuntimeFolder) {
@@ -45,7 +55,7 @@ TEST_F(DebugChannelSocket, TextGoesToTheViewerInTheRuntimeFolder) {
 
 TEST_F(DebugChannelSocket, WithoutAPrivateRuntimeFolderAFolderOfTheUsersOwnIsMade) {
     qunsetenv("XDG_RUNTIME_DIR");
-    const QString folder = QStringLiteral("/tmp/restallow-%1").arg(::getuid());
+    const QString folder = temporary.path() + QStringLiteral("/restallow-%1").arg(::getuid());
     EXPECT_EQ(DebugServerPath(), folder + QStringLiteral("/TDebuggerForm"));
     struct stat info {};
     ASSERT_EQ(::lstat(folder.toLocal8Bit().constData(), &info), 0);
