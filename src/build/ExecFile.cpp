@@ -39,8 +39,9 @@ int NiceValue(TExecFile::TPriorityClass priority) {
 }
 
 // While a program is waited for, the window repaints but takes no input: clicks and keys are
-// dropped, not kept for later. A request to close a window ends the program instead; the window
-// is closed again, as usual, once the wait is over.
+// dropped, not kept for later. A request to close a main window (one without a parent) ends the
+// program instead; the window is closed again, as usual, once the wait is over. Tool windows
+// such as the preview close at once.
 class InputBlocker : public QObject {
 public:
     InputBlocker() { qApp->installEventFilter(this); }
@@ -56,7 +57,8 @@ protected:
         case QEvent::TouchEnd: case QEvent::TabletPress: case QEvent::TabletRelease: case QEvent::Drop:
             return true;
         case QEvent::Close:
-            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+                !static_cast<QWidget*>(watched)->parentWidget()) {
                 closing = static_cast<QWidget*>(watched);
                 event->ignore();
                 return true;
