@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/CommandBoundary.h"
 #include "app/WindowGeometry.h"
 #include "resources/TextLines.h"
 #include "shell/AppIcon.h"
@@ -63,7 +64,7 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     files_ = std::make_unique<FilePanel>(
         ui_, settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
-                         [this] { MinimizerCheck(); }});
+                         [this] { RunCommand([this] { MinimizerCheck(); }); }});
     tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
@@ -81,6 +82,10 @@ TfmTallow::~TfmTallow() {
     ui_.filename1->edit()->disconnect();
     ui_.filename2->disconnect();
     ui_.filename2->edit()->disconnect();
+    qApp->removeEventFilter(this);
+    // The list's filters go first: a view half torn down must not reach eventFilter.
+    ui_.script->viewport()->removeEventFilter(this);
+    ui_.script->removeEventFilter(this);
     delete takeCentralWidget();
 }
 
@@ -132,19 +137,20 @@ void TfmTallow::ConnectEvents() {
     view->SetColumnWidths({80, 95, 60, 130});
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
-    connect(view->header(), &QHeaderView::sectionClicked, this, [this](int column) { list_.ColumnClick(column); });
+    connect(view->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { RunCommand([this, column] { list_.ColumnClick(column); }); });
     connect(view, &ReportListView::filesDropped, this,
             [this](const QStringList& files) { RunCommand([this, &files] { add_.AddDroppedFiles(files); }); });
 
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
         connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
     }
-    connect(ui_.readme, &QAbstractButton::clicked, this, &TfmTallow::BtnReadmeClick);
-    connect(ui_.caption, &CaptionStrip::optionsClicked, this, &TfmTallow::OpenOptions);
+    connect(ui_.readme, &QAbstractButton::clicked, this, [this] { RunCommand([this] { BtnReadmeClick(); }); });
+    connect(ui_.caption, &CaptionStrip::optionsClicked, this, [this] { RunCommand([this] { OpenOptions(); }); });
     for (int tag = 1; tag <= 10; ++tag) {
-        connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { LabelAreaReleased(tag); });
+        connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
     }
-    connect(ui_.preview, &QCheckBox::toggled, this, &TfmTallow::cbPreviewClick);
+    connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { RunCommand([this, checked] { cbPreviewClick(checked); }); });
 }
 
 QLineEdit* TfmTallow::Filename1() const { return ui_.filename1->edit(); }
@@ -202,25 +208,23 @@ void TfmTallow::ApplyBackground(int outfit) {
 
 template <typename Command>
 void TfmTallow::RunCommand(Command command) {
-    try {
-        command();
-    } catch (const FileError& error) {
-        ShowError(QString::fromStdString(error.what()));
-    }
+    RunAtBoundary(command, [this](const QString& text) { ShowError(text); });
 }
 
 void TfmTallow::BtnAddClick(int tag) {
-    switch (tag) {
-    case TagExpand: tools_->BtnExpandClick(); break;
-    case TagMinimize: tools_->BtnExeMinClick(); break;
-    case TagCompile: tools_->BtnCompileClick(); break;
-    case TagAdd: RunCommand([this] { add_.AddResourceFile(); }); break;
-    case TagDelete: list_.DeleteSelected(); break;
-    case TagClear: list_.ClearList(); break;
-    case TagScript: RunCommand([this] { scripts_.SaveScript(); }); break;
-    case TagClose: close(); break;
-    default: break;
-    }
+    RunCommand([this, tag] {
+        switch (tag) {
+        case TagExpand: tools_->BtnExpandClick(); break;
+        case TagMinimize: tools_->BtnExeMinClick(); break;
+        case TagCompile: tools_->BtnCompileClick(); break;
+        case TagAdd: add_.AddResourceFile(); break;
+        case TagDelete: list_.DeleteSelected(); break;
+        case TagClear: list_.ClearList(); break;
+        case TagScript: scripts_.SaveScript(); break;
+        case TagClose: close(); break;
+        default: break;
+        }
+    });
 }
 
 void TfmTallow::BtnReadmeClick() {
@@ -278,7 +282,12 @@ void TfmTallow::DoUninstall() {
     store_.setEnabled(false);
     settingsWritten_ = true;
     const QString manifest = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/restallow/install-manifest.txt");
-    if (Uninstall(manifest, store_.location())) prompter_.beep(BeepKind::Default);
+    QStringList skipped;
+    if (Uninstall(manifest, store_.location(), &skipped)) prompter_.beep(BeepKind::Default);
+    if (!skipped.isEmpty()) {
+        ShowError(QStringLiteral("These entries of the install list lie outside the installed folder and are not removed:\r") +
+                  skipped.join(u'\r'));
+    }
     uninstalled_ = true;
     close();
     QCoreApplication::exit(0);
@@ -321,13 +330,15 @@ bool TfmTallow::eventFilter(QObject* watched, QEvent* event) {
     ReportListView* view = ui_.script;
     if (watched == view && event->type() == QEvent::KeyRelease && !view->isEditing()) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) ScriptKeyUp(key->key());
+        if (!key->isAutoRepeat()) RunCommand([this, key] { ScriptKeyUp(key->key()); });
     } else if (watched == view->viewport()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             const QModelIndex index = view->indexAt(mouse->position().toPoint());
-            if (mouse->button() == Qt::LeftButton) list_.MouseUp(index.isValid() ? index.row() : -1);
-            list_.Click();
+            RunCommand([this, mouse, &index] {
+                if (mouse->button() == Qt::LeftButton) list_.MouseUp(index.isValid() ? index.row() : -1);
+                list_.Click();
+            });
         } else if (event->type() == QEvent::MouseMove) {
             const bool overEntry = view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid();
             view->viewport()->setCursor(overEntry ? Qt::PointingHandCursor : Qt::ArrowCursor);

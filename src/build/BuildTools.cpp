@@ -12,6 +12,7 @@
 #include "build/CommandLine.h"
 #include "build/CompilerDriver.h"
 #include "build/Expander.h"
+#include "fileaccess/InputFile.h"
 #include "files/FileFields.h"
 #include "files/FilePanel.h"
 #include "shell/MainStrings.h"
@@ -45,6 +46,13 @@ BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& pr
 }
 
 void BuildTools::BtnCompileClick() {
+    // As Minimize does: without an output name nothing is compiled.
+    if (ui_.filename2->text().isEmpty()) {
+        const int language = settings_.list.Language;
+        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        ui_.filename2->edit()->setFocus();
+        return;
+    }
     {
         BusyCursor busy;
         compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
@@ -72,9 +80,10 @@ void BuildTools::ReportCompileFailure() {
                        MsgButton::Ok});
 }
 
-// The missing-source notice: Retry looks again, Cancel gives up.
+// The missing-source notice: Retry looks again, Cancel gives up. Something that is there but
+// is no file (a folder, a FIFO) is left to the expander, which refuses it.
 bool BuildTools::WaitForSource(const QString& source) {
-    while (!QFileInfo(source).isFile()) {
+    while (!QFileInfo::exists(source)) {
         const MsgButton answer = prompter_.message({QStringLiteral("Cannot find the file %1.\rInsert the disk that holds it, then retry.").arg(source),
                                                     QStringLiteral("Expand"), MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
         if (answer != MsgButton::Retry) return false;
@@ -129,7 +138,10 @@ bool BuildTools::FindMinimizer() {
 }
 
 bool BuildTools::FindMinimizerInIni() {
-    const QSettings ini(ProgramDataFolder() + QStringLiteral("/Delphi.ini"), QSettings::IniFormat);
+    // QSettings would wait on a FIFO: only a regular file is read as Delphi.ini.
+    const QString iniPath = ProgramDataFolder() + QStringLiteral("/Delphi.ini");
+    const bool readable = fileaccess::InputFile::Open(iniPath.toStdString()).ok();
+    const QSettings ini(readable ? iniPath : QString(), QSettings::IniFormat);
     const QString library = ini.value(QStringLiteral("Library/ComponentLibrary")).toString().trimmed();
     const qsizetype slash = library.lastIndexOf(u'/');
     const QString directory = slash < 0 ? QString() : library.left(slash + 1);

@@ -4,8 +4,13 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <signal.h>
+
+#include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <cerrno>
 
@@ -32,6 +37,37 @@ int NiceValue(TExecFile::TPriorityClass priority) {
     default: return 0;
     }
 }
+
+// While a program is waited for, the window repaints but takes no input: clicks and keys are
+// dropped, not kept for later. A request to close a main window (one without a parent) ends the
+// program instead; the window is closed again, as usual, once the wait is over. Tool windows
+// such as the preview close at once.
+class InputBlocker : public QObject {
+public:
+    InputBlocker() { qApp->installEventFilter(this); }
+    ~InputBlocker() override { qApp->removeEventFilter(this); }
+    QPointer<QWidget> closing;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease: case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::Wheel: case QEvent::Shortcut:
+        case QEvent::ShortcutOverride: case QEvent::ContextMenu: case QEvent::TouchBegin: case QEvent::TouchUpdate:
+        case QEvent::TouchEnd: case QEvent::TabletPress: case QEvent::TabletRelease: case QEvent::Drop:
+            return true;
+        case QEvent::Close:
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+                !static_cast<QWidget*>(watched)->parentWidget()) {
+                closing = static_cast<QWidget*>(watched);
+                event->ignore();
+                return true;
+            }
+            return false;
+        default: return false;
+        }
+    }
+};
 
 }  // namespace
 
@@ -112,10 +148,12 @@ bool TExecFile::Execute() {
     if (WaitStyle == wSuspend) {
         process_->waitForFinished(-1);
     } else {
-        // The window repaints meanwhile, but takes no input, so no second command can start.
+        InputBlocker blocker;
         while (!process_->waitForFinished(10)) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (blocker.closing) EndGroup();
         }
+        if (QPointer<QWidget> window = blocker.closing) QTimer::singleShot(0, window, [window] { window->close(); });
     }
     ProcessEnded = true;
     IsWaiting = false;
@@ -138,6 +176,13 @@ bool TExecFile::RetryThroughAssociation() {
                  QString::fromStdString(QuoteArgument(CommandLine.toStdString())) + u' ' + Parameters);
 }
 
+// The program runs in a process group of its own: ending the group also ends what it started.
+void TExecFile::EndGroup() {
+    const auto pid = static_cast<pid_t>(process_->processId());
+    if (pid > 0) ::kill(-pid, SIGKILL);
+    process_->kill();
+}
+
 bool TExecFile::Terminate() {
     if (!process_) return false;
     if (process_->state() == QProcess::NotRunning) {
@@ -145,7 +190,7 @@ bool TExecFile::Terminate() {
         return false;
     }
     ExitCode = kStillActive;
-    process_->kill();
+    EndGroup();
     process_->waitForFinished(-1);
     return true;
 }

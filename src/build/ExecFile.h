@@ -47,9 +47,11 @@ public:
     QString Output;             // what it wrote to stdout and stderr while Execute waited
 
     // True only after waiting for a started program to end; false after a failed start and
-    // after a start without waiting.
+    // after a start without waiting. While it waits, user input is dropped and a close request
+    // ends the program, then closes the window.
     bool Execute();
-    // Ends the last started program: true when it was still running (its exit code reads 259).
+    // Ends the last started program and every process of its group: true when it was still
+    // running (its exit code reads 259).
     bool Terminate();
     QString CommandText() const { return CommandLine + u' ' + Parameters; }
     bool IsRunning() const;
@@ -59,6 +61,7 @@ private:
     bool RetryThroughAssociation();
     void Fail(int code, const QString& text);
     void KeepInBackground();
+    void EndGroup();
 
     std::unique_ptr<QProcess> process_;
     std::vector<std::unique_ptr<QProcess>> background_;  // earlier programs still running

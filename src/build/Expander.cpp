@@ -1,76 +1,63 @@
-// SZDD expansion through libmspack; other files are copied byte for byte.
+// SZDD expansion through libmspack; other files are copied byte for byte. Both go through the
+// file-access part: the source must be a regular file, the output is made beside the target.
 #include "build/Expander.h"
 
 #include <mspack.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <iterator>
-#include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <vector>
+
+#include "build/MspackSystem.h"
+#include "fileaccess/InputFile.h"
+#include "fileaccess/OutputFile.h"
 
 namespace restallow {
 namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
 
 struct SzddDeleter {
     void operator()(msszdd_decompressor* d) const { mspack_destroy_szdd_decompressor(d); }
 };
 
-bool CopyBytes(const std::string& source, const std::string& target) {
-    std::ifstream in(source, std::ios::binary);
-    std::ofstream out(target, std::ios::binary | std::ios::trunc);
-    if (!in || !out) return false;
-    std::vector<char> buffer(1 << 20);
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        out.write(buffer.data(), in.gcount());
-    }
-    out.flush();
-    return !in.bad() && static_cast<bool>(out);
-}
-
-bool IsSzdd(const std::string& source) {
+bool IsSzdd(const fileaccess::InputFile& source) {
     static constexpr char kSignature[8] = {'S', 'Z', 'D', 'D', '\x88', '\xF0', '\x27', '\x33'};
-    char head[8] = {};
-    std::ifstream in(source, std::ios::binary);
-    return in.read(head, sizeof head) && std::equal(std::begin(head), std::end(head), std::begin(kSignature));
+    const fileaccess::Result<std::string> head = source.ReadAt(0, sizeof kSignature);
+    return head && *head == std::string_view(kSignature, sizeof kSignature);
 }
 
-// Writes the expanded or copied bytes to `target`; false on any failure.
-bool ExpandOrCopy(const std::string& source, const std::string& target) {
-    if (!IsSzdd(source)) return CopyBytes(source, target);
-    std::unique_ptr<msszdd_decompressor, SzddDeleter> szdd(mspack_create_szdd_decompressor(nullptr));
+bool CopyBytes(const fileaccess::InputFile& source, fileaccess::OutputFile& target) {
+    for (std::uint64_t offset = 0;;) {
+        const fileaccess::Result<std::string> chunk = source.ReadAt(offset, kChunk);
+        if (!chunk) return false;
+        if (chunk->empty()) return true;
+        if (!target.Write(*chunk)) return false;
+        offset += chunk->size();
+    }
+}
+
+bool Expand(const fileaccess::InputFile& source, fileaccess::OutputFile& target) {
+    MspackSystem system(source, target);
+    std::unique_ptr<msszdd_decompressor, SzddDeleter> szdd(mspack_create_szdd_decompressor(system.get()));
     if (!szdd) return false;
-    msszddd_header* header = szdd->open(szdd.get(), source.c_str());
+    msszddd_header* header = szdd->open(szdd.get(), source.path().c_str());
     if (!header) return false;
-    const off_t expected = header->length;
-    const int error = szdd->extract(szdd.get(), header, target.c_str());
+    const auto expected = static_cast<std::uint64_t>(header->length);
+    const int error = szdd->extract(szdd.get(), header, target.target().c_str());
     szdd->close(szdd.get(), header);
-    if (error != MSPACK_ERR_OK) return false;
     // A damaged stream can end early without an error: the header says how long the file is.
-    std::ifstream written(target, std::ios::binary | std::ios::ate);
-    return written && static_cast<off_t>(written.tellg()) == expected;
+    return error == MSPACK_ERR_OK && !system.failed() && system.written() == expected;
 }
 
 }  // namespace
 
 ExpandResult ExpandFile(const std::string& source, const std::string& target) {
-    if (std::FILE* probe = std::fopen(source.c_str(), "rb")) {
-        std::fclose(probe);
-    } else {
-        return ExpandResult::SourceFailed;
-    }
-    std::string temporary = target + ".tmpXXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) return ExpandResult::OutputFailed;
-    ::close(fd);
-    if (!ExpandOrCopy(source, temporary) || std::rename(temporary.c_str(), target.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return ExpandResult::WriteFailed;
-    }
+    const fileaccess::Result<fileaccess::InputFile> input = fileaccess::InputFile::Open(source);
+    if (!input) return ExpandResult::SourceFailed;
+    fileaccess::Result<fileaccess::OutputFile> output = fileaccess::OutputFile::Create(target);
+    if (!output) return ExpandResult::OutputFailed;
+    const bool done = IsSzdd(*input) ? Expand(*input, *output) : CopyBytes(*input, *output);
+    if (!done || !output->Commit()) return ExpandResult::WriteFailed;
     return ExpandResult::Ok;
 }
 

@@ -1,7 +1,8 @@
 // MZ, NE and PE header reading.
 #include "files/ExeType.h"
 
-#include <fstream>
+#include "fileaccess/InputFile.h"
+
 #include <iterator>
 
 namespace restallow {
@@ -39,13 +40,13 @@ std::optional<std::uint32_t> BinaryTypeOf(std::string_view bytes) {
 }
 
 std::optional<std::uint32_t> BinaryTypeOfFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    // A folder, FIFO or device is no program (and is never waited on).
+    const fileaccess::Result<fileaccess::InputFile> file = fileaccess::InputFile::Open(path);
+    if (!file) return std::nullopt;
     // The headers lie near the start; a few kilobytes hold the new header of any program.
-    std::string bytes(64 * 1024, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return BinaryTypeOf(bytes);
+    const fileaccess::Result<std::string> bytes = file->ReadAt(0, 64 * 1024);
+    if (!bytes) return std::nullopt;
+    return BinaryTypeOf(*bytes);
 }
 
 }  // namespace restallow

@@ -1,7 +1,8 @@
 // Association lookup through the desktop's MIME defaults (xdg-mime) and the desktop entry's Exec.
 #include "platform/Association.h"
 
-#include <QFile>
+#include "fileaccess/InputFile.h"
+
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,10 +20,11 @@ QString AssociatedProgram(const QString& document) {
     if (!query.waitForFinished(5000)) return {};
     const QString entry = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
     const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    QFile file(path);
-    if (entry.isEmpty() || !file.open(QIODevice::ReadOnly)) return {};
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (entry.isEmpty()) return {};
+    const fileaccess::Result<std::string> text = fileaccess::ReadFile(path.toStdString(), 1024 * 1024);
+    if (!text) return {};
+    for (const QString& raw : QString::fromStdString(*text).split(u'\n')) {
+        const QString line = raw.trimmed();
         if (!line.startsWith(QStringLiteral("Exec="))) continue;
         const auto words = SplitCommandLine(line.mid(5).toStdString());
         return words.empty() ? QString() : QStandardPaths::findExecutable(QString::fromStdString(words.front()));

@@ -2,6 +2,7 @@
 #include "resources/AddCommand.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "resources/ResourceList.h"
 #include "resources/TextLines.h"
@@ -70,16 +71,35 @@ bool AddCommand::AddChosenFile(const QString& chosen) {
     return true;
 }
 
+// String ids are 16-bit: a Start-ID whose table would pass 65535 is refused and asked again.
 std::optional<QString> AddCommand::StartIDStep(const QString& path) {
     ListSettings& settings = list_.settings();
-    std::optional<QString> typed =
-        list_.prompter().askStartId(QString::number(settings.StartID), settings.Language);
-    if (!typed) return std::nullopt;
-    const long long firstId = ParseInteger(typed->toStdString());
-    settings.StartID = firstId;
-    const auto lines = static_cast<long long>(CountLines(path.toStdString()));
-    settings.StartID = NextStartID(firstId, lines);
-    return typed;
+    const long long previous = settings.StartID;
+    std::optional<QString> typed = list_.prompter().askStartId(QString::number(settings.StartID), settings.Language);
+    while (typed) {
+        const long long firstId = ParseInteger(typed->toStdString());
+        long long lines = 0;
+        if (StringIdsFit(firstId, 0)) {
+            settings.StartID = firstId;
+            lines = static_cast<long long>(CountLines(path.toStdString()));
+            if (StringIdsFit(firstId, lines)) {
+                settings.StartID = NextStartID(firstId, lines);
+                return typed;
+            }
+            settings.StartID = previous;
+        }
+        RefuseStartId(*typed, lines);
+        typed = list_.prompter().askStartId(*typed, settings.Language);
+    }
+    return std::nullopt;
+}
+
+void AddCommand::RefuseStartId(const QString& typed, long long lines) {
+    const long long highest = std::max(0LL, kMaxStringId + 1 - std::max(lines, 1LL));
+    const QString text = QString::fromStdString(StringIdRangeText(typed.toStdString(), lines)) +
+                         QStringLiteral("\rPlease insert a Start-ID from 0 to %1.").arg(highest);
+    list_.prompter().message({text, QString::fromUtf8(MainStrings(list_.settings().Language)[53])  /* "Error" */, MsgButtons::Ok,
+                              MsgIcon::Error, MsgButton::Ok});
 }
 
 void AddCommand::CheckDuplicates(int newRow) {

@@ -18,7 +18,8 @@ public:
     void AddResourceFile();
     // Files dropped on the list, added one after the other as Add adds a chosen file.
     void AddDroppedFiles(const QStringList& paths);
-    // The text file's Start-ID as typed, or nothing when the dialog was cancelled.
+    // The text file's Start-ID as typed, or nothing when the dialog was cancelled. A Start-ID
+    // whose table would leave the 16-bit string ids is refused with a message and asked again.
     std::optional<QString> StartIDStep(const QString& path);
 
 private:
@@ -27,6 +28,7 @@ private:
     // A chosen file into the list; false when its Start-ID was not confirmed.
     bool AddChosenFile(const QString& path);
     void CheckDuplicates(int newRow);
+    void RefuseStartId(const QString& typed, long long lines);
 
     ResourceList& list_;
 };

@@ -2,8 +2,8 @@
 #include "resources/ScriptCommands.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "fileaccess/OutputFile.h"
 #include "resources/ResourceList.h"
 #include "resources/ScriptReader.h"
 #include "resources/ScriptWriter.h"
@@ -51,11 +51,8 @@ void ScriptCommands::SaveScript() {
 
 void ScriptCommands::WriteScript(const QString& path) {
     const std::string script = WriteScriptText(list_.model().entries(), path.toStdString());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(script.data(), static_cast<qint64>(script.size())) !=
-                                                static_cast<qint64>(script.size()) ||
-        !file.commit()) {
-        throw FileError("Cannot create file " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (const fileaccess::Status written = fileaccess::WriteFile(path.toStdString(), script); !written) {
+        throw FileError(written.error().what());
     }
     list_.setListSaved(true);
     list_.host().setInputFileText(QString());
@@ -74,12 +71,14 @@ void ScriptCommands::LoadChosenScript(const QString& path) {
 }
 
 void ScriptCommands::ReadScript(const QString& path) {
+    // A script that cannot be read leaves the list as it was.
+    const std::string text = ReadFileBytes(path.toStdString());
     if (!list_.isEmpty()) {
         list_.RemoveAll();
         list_.ResetKindCounters();
     }
     // Each string table read is traced on the debug channel, without a sound.
-    LoadedScript loaded = ParseScript(ReadFileBytes(path.toStdString()), {},
+    LoadedScript loaded = ParseScript(text, {},
                                             [](const std::string& stringId, const std::string& file) {
                                                 DebugSend({QString::fromStdString(stringId), QString::fromStdString(file)});
                                             });

@@ -18,7 +18,8 @@ public:
     void WriteScript(const QString& path);
     // Loads a script the input field names: at once when nothing would be lost, else after asking.
     void LoadChosenScript(const QString& path);
-    // Throws FileError when the script or a string table's text file cannot be read.
+    // Throws FileError when the script or a string table's text file cannot be read; a script
+    // that cannot be read at all leaves the list untouched.
     void ReadScript(const QString& path);
 
 private:

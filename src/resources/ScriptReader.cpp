@@ -3,6 +3,7 @@
 // " STRINGTABLE " is a string table, and any other line with a double quote is an entry line.
 #include "resources/ScriptReader.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "resources/ScriptWriter.h"
@@ -21,6 +22,12 @@ bool IsStringLine(std::string_view line) {
     const std::size_t digits = i;
     while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) ++i;
     return i > digits && i < line.size() && line[i] == ',';
+}
+
+// Digits with an optional sign, however many.
+bool IsWholeNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool IsStringTableLine(std::string_view line) {
@@ -79,13 +86,20 @@ LoadedScript ParseScript(std::string_view text, const LineCounter& countLines, c
             ResourceEntry entry;
             const bool named = ParseStringTableLine(line, entry);
             long long startId = kDefaultStartId;
-            if (!TryParseInteger(entry.stringId, startId)) startId = kDefaultStartId;
+            const bool number = TryParseInteger(entry.stringId, startId);
+            if (!number) startId = kDefaultStartId;
+            const std::optional<long long> before = result.startId;
             result.startId = startId;
             if (trace) trace(entry.stringId, entry.path());
             try {
                 if (!named) throw FileError("No text file named in line " + std::to_string(next + 1));
-                const std::size_t count = countLines ? countLines(entry.path()) : CountLines(entry.path());
-                result.startId = NextStartID(startId, static_cast<long long>(count));
+                const auto count = static_cast<long long>(countLines ? countLines(entry.path()) : CountLines(entry.path()));
+                // A StringID written as a number must give 16-bit ids (one too large to parse too).
+                if (number ? !StringIdsFit(startId, count) : IsWholeNumber(entry.stringId)) {
+                    result.startId = before;
+                    throw FileError("Line " + std::to_string(next + 1) + ": " + StringIdRangeText(entry.stringId, count));
+                }
+                result.startId = NextStartID(startId, count);
             } catch (const FileError& error) {
                 result.error = error.what();
                 return result;

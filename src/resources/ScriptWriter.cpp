@@ -35,12 +35,15 @@ void AppendLine(std::string& out, std::string_view line) {
 void AppendStringTable(std::string& out, const ResourceEntry& entry, const TextFileReader& read) {
     long long id = ParseInteger(entry.stringId);
     const std::string text = read ? read(entry.path()) : ReadFileBytes(entry.path());
+    const std::vector<std::string_view> lines = SplitLines(text);
+    const auto count = static_cast<long long>(lines.size());
+    if (!StringIdsFit(id, count)) throw FileError(entry.name + ": " + StringIdRangeText(entry.stringId, count));
     AppendLine(out, "");
     AppendLine(out, "/* " + entry.name + entry.type + entry.stringId + entry.file + " */");
     AppendLine(out, "");
     AppendLine(out, "STRINGTABLE");
     AppendLine(out, "{");
-    for (std::string_view line : SplitLines(text)) {
+    for (std::string_view line : lines) {
         out += ' ';
         out += std::to_string(id++);
         out += ", \"";

@@ -1,11 +1,9 @@
 // Line splitting, line counting and integer parsing shared by the script writer and reader.
 #include "resources/TextLines.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "fileaccess/InputFile.h"
 
 namespace restallow {
 
@@ -28,19 +26,24 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (path.empty() || !in) {
-        throw FileError("Cannot open file \"" + path + "\": " + std::strerror(errno ? errno : ENOENT));
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError("Cannot read file \"" + path + "\"");
-    return bytes;
+    fileaccess::Result<std::string> bytes = fileaccess::ReadFile(path, kTextFileLimit);
+    if (!bytes) throw FileError(bytes.error().what());
+    return std::move(bytes.value());
 }
 
 std::size_t CountLines(const std::string& path) { return SplitLines(ReadFileBytes(path)).size(); }
 
 long long NextStartID(long long firstId, long long lineCount) {
     return (firstId + lineCount) / 10 * 10 + 10;
+}
+
+bool StringIdsFit(long long firstId, long long lineCount) {
+    return firstId >= 0 && firstId <= kMaxStringId && lineCount >= 0 && lineCount <= kMaxStringId + 1 - firstId;
+}
+
+std::string StringIdRangeText(std::string_view firstId, long long lineCount) {
+    return "The Start-ID " + std::string(firstId) + " with " + std::to_string(lineCount) +
+           " lines does not fit the string ids 0 to " + std::to_string(kMaxStringId) + ".";
 }
 
 bool TryParseInteger(std::string_view text, long long& value) {

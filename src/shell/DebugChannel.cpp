@@ -1,6 +1,9 @@
 // Debug lines over a local socket.
 #include "shell/DebugChannel.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QLocalSocket>
 #include <QLocale>
 
@@ -20,7 +23,28 @@ QString TextOf(const DebugValue& value) {
     return std::visit(Visitor{}, value);
 }
 
+// A folder only this user can enter: one of theirs, no symlink, closed to group and others.
+bool IsPrivateFolder(const QByteArray& path) {
+    struct stat info {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+           (info.st_mode & 077) == 0;
+}
+
 }  // namespace
+
+QString DebugServerPath() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    QByteArray folder = runtime;
+    if (runtime.isEmpty() || !IsPrivateFolder(runtime)) {
+        // No runtime folder of the user's: a folder of their own in the temporary folder, made
+        // closed to others; one that someone else made or opened is not used.
+        const QByteArray temporary = qEnvironmentVariableIsEmpty("TMPDIR") ? QByteArray("/tmp") : qgetenv("TMPDIR");
+        folder = temporary + QByteArray("/restallow-") + QByteArray::number(::getuid());
+        ::mkdir(folder.constData(), 0700);
+        if (!IsPrivateFolder(folder)) return {};
+    }
+    return QString::fromLocal8Bit(folder) + u'/' + QString::fromLatin1(kDebugServer);
+}
 
 QString FormatDebugValues(const std::vector<DebugValue>& values) {
     QString text;
@@ -32,8 +56,10 @@ QString FormatDebugValues(const std::vector<DebugValue>& values) {
 }
 
 void DebugSendText(const QString& text) {
+    const QString server = DebugServerPath();
+    if (server.isEmpty()) return;  // no private place for the socket: dropped
     QLocalSocket socket;
-    socket.connectToServer(QString::fromLatin1(kDebugServer));
+    socket.connectToServer(server);
     if (!socket.waitForConnected(50)) return;  // no viewer: dropped
     QByteArray bytes = text.toLocal8Bit();
     bytes.append('\0');

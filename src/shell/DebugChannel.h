@@ -1,5 +1,6 @@
 // The debug channel: values turned into one line of text and sent to a debug viewer listening
-// on the local socket "TDebuggerForm"; without a listener the text is dropped.
+// on the local socket "TDebuggerForm" in the user's runtime folder; without a listener the text
+// is dropped.
 #pragma once
 
 #include <QString>
@@ -17,6 +18,11 @@ using DebugValue = std::variant<int, bool, char, double, QString, DebugPointer, 
 QString FormatDebugValues(const std::vector<DebugValue>& values);
 
 inline constexpr const char* kDebugServer = "TDebuggerForm";
+
+// The viewer's socket: $XDG_RUNTIME_DIR/TDebuggerForm. Without a runtime folder that only this
+// user can enter, $TMPDIR (or /tmp)/restallow-UID/TDebuggerForm in a folder made with mode 0700; empty (the
+// channel stays silent) when that folder is not the user's own or is open to others.
+QString DebugServerPath();
 
 // Sends the text and one NUL byte; returns at once when no viewer listens.
 void DebugSendText(const QString& text);

@@ -5,12 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <algorithm>
 
+#include "fileaccess/InputFile.h"
+#include "fileaccess/OutputFile.h"
 #include "resources/TextLines.h"
 
 namespace restallow {
@@ -20,17 +21,38 @@ QString Home() { return QDir::homePath(); }
 
 QString ConfigHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation); }
 
+constexpr std::uint64_t kSmallFileLimit = 1024 * 1024;
+
+// A small text file through the file-access part; empty when it cannot be read.
+QStringList SmallFileLines(const QString& path) {
+    const fileaccess::Result<std::string> bytes = fileaccess::ReadFile(path.toStdString(), kSmallFileLimit);
+    return bytes ? QString::fromStdString(*bytes).split(u'\n') : QStringList();
+}
+
+// Writes a whole file through a temporary beside it; FileError with `failure` when that fails.
+void WriteWhole(const QString& path, const QByteArray& bytes, const char* failure) {
+    if (!fileaccess::WriteFile(path.toStdString(), {bytes.constData(), static_cast<std::size_t>(bytes.size())})) {
+        throw FileError(failure);
+    }
+}
+
 // XDG_DESKTOP_DIR of user-dirs.dirs, else ~/Desktop.
 QString DesktopFolder() {
-    QFile dirs(ConfigHome() + QStringLiteral("/user-dirs.dirs"));
-    if (dirs.open(QIODevice::ReadOnly)) {
-        static const QRegularExpression line(QStringLiteral("^XDG_DESKTOP_DIR=\"(.*)\"$"));
-        while (!dirs.atEnd()) {
-            const auto match = line.match(QString::fromUtf8(dirs.readLine()).trimmed());
-            if (match.hasMatch()) return match.captured(1).replace(QStringLiteral("$HOME"), Home());
-        }
+    static const QRegularExpression pattern(QStringLiteral("^XDG_DESKTOP_DIR=\"(.*)\"$"));
+    for (const QString& line : SmallFileLines(ConfigHome() + QStringLiteral("/user-dirs.dirs"))) {
+        const auto match = pattern.match(line.trimmed());
+        if (match.hasMatch()) return match.captured(1).replace(QStringLiteral("$HOME"), Home());
     }
     return Home() + QStringLiteral("/Desktop");
+}
+
+// True when a folder between `prefix` (exclusive) and `path` is a symlink: removing through it
+// would reach files outside the prefix.
+bool PassesASymlink(const QString& prefix, const QString& path) {
+    for (QString dir = QFileInfo(path).path(); dir.size() > prefix.size(); dir = QFileInfo(dir).path()) {
+        if (QFileInfo(dir).isSymLink()) return true;
+    }
+    return false;
 }
 
 bool IsProtectedFolder(const QString& folder) {
@@ -71,14 +93,29 @@ QString ShellQuote(const QString& text) {
 }
 
 void WriteShortcut(const QString& fileName, const ShortcutTarget& target) {
-    QSaveFile file(fileName);
     const QByteArray text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Resource Tallowin+\nComment=%1\nExec=%2\nIcon=%3\nPath=%4\nTerminal=false\nCategories=Development;\n")
                                 .arg(target.description, DesktopExecQuote(target.target), target.icon, target.workingDir)
                                 .toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        throw FileError("Erreur en écriture.");
-    }
+    WriteWhole(fileName, text, "Erreur en écriture.");
     QFile::setPermissions(fileName, QFile::permissions(fileName) | QFile::ExeOwner);
+}
+
+ManifestFiles ReadManifest(const QStringList& lines) {
+    ManifestFiles manifest;
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QStringLiteral("prefix="))) {
+            manifest.prefix = QDir::cleanPath(line.mid(7));
+            continue;
+        }
+        if (line.isEmpty()) continue;
+        const QString file = QDir::cleanPath(manifest.prefix + u'/' + line);
+        const bool inside = QDir::isAbsolutePath(manifest.prefix) && !QDir::isAbsolutePath(line) &&
+                            !line.split(u'/').contains(QStringLiteral("..")) && file.startsWith(manifest.prefix + u'/');
+        if (inside && !PassesASymlink(manifest.prefix, file)) manifest.files << file;
+        else manifest.skipped << line;
+    }
+    return manifest;
 }
 
 void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target) {
@@ -115,36 +152,27 @@ QString RemovalScript(const QStringList& files, const QString& prefix, const QSt
     return lines.join(u'\n') + u'\n';
 }
 
-bool Uninstall(const QString& manifest, const QString& settingsFile) {
+bool Uninstall(const QString& manifestFile, const QString& settingsFile, QStringList* skipped) {
     QFile::remove(settingsFile);
     for (const QString& folder : ShortcutFolders()) QFile::remove(folder + u'/' + QString::fromLatin1(kShortcutName));
 
-    QStringList files;
-    QString prefix;
-    QFile list(manifest);
-    if (list.open(QIODevice::ReadOnly)) {
-        while (!list.atEnd()) {
-            const QString line = QString::fromUtf8(list.readLine()).trimmed();
-            if (line.startsWith(QStringLiteral("prefix="))) prefix = QDir::cleanPath(line.mid(7));
-            else if (!line.isEmpty() && !prefix.isEmpty()) files << QDir::cleanPath(prefix + u'/' + line);
-        }
-    }
+    const ManifestFiles manifest = ReadManifest(SmallFileLines(manifestFile));
+    if (skipped) *skipped = manifest.skipped;
     const QString folder = ProgramDataFolder();
-    // The icon copy the shortcuts point at when the program runs from where it was built.
-    if (QFileInfo::exists(folder + QStringLiteral("/restallow.png"))) files << folder + QStringLiteral("/restallow.png");
+    // The icon copy the shortcuts point at when the program runs from where it was built goes
+    // with the shortcuts, at once.
+    QFile::remove(folder + QStringLiteral("/restallow.png"));
     const QString autostart = ShortcutFolders()[2];
     const QString script = folder + u'/' + QString::fromLatin1(kRemovalScript);
     const QString entry = autostart + u'/' + QString::fromLatin1(kRemovalEntry);
     QDir().mkpath(folder);
-    QSaveFile scriptFile(script);
-    const QByteArray text = RemovalScript(files, prefix, entry, script).toUtf8();
-    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(text) != text.size() || !scriptFile.commit()) return false;
+    const QByteArray text = RemovalScript(manifest.files, manifest.prefix, entry, script).toUtf8();
+    if (!fileaccess::WriteFile(script.toStdString(), {text.constData(), static_cast<std::size_t>(text.size())})) return false;
     if (!QDir().mkpath(autostart)) return false;
-    QSaveFile entryFile(entry);
     const QByteArray desktop = QStringLiteral("[Desktop Entry]\nType=Application\nName=Delete ResTallow\nExec=sh %1\nTerminal=false\nNoDisplay=true\n")
                                    .arg(DesktopExecQuote(script))
                                    .toUtf8();
-    return entryFile.open(QIODevice::WriteOnly) && entryFile.write(desktop) == desktop.size() && entryFile.commit();
+    return fileaccess::WriteFile(entry.toStdString(), {desktop.constData(), static_cast<std::size_t>(desktop.size())}).ok();
 }
 
 void CancelPendingUninstall() { QFile::remove(ShortcutFolders()[2] + u'/' + QString::fromLatin1(kRemovalEntry)); }

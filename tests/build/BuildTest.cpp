@@ -1,9 +1,16 @@
 // Command texts, the program runner and file expansion.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <cerrno>
 
 #include "build/CommandLine.h"
@@ -89,6 +96,57 @@ TEST_F(ExecFileTest, CommandTextsAreNeverCutButRefusedBeyondTheLimit) {
     EXPECT_EQ(failures, 1);
 }
 
+TEST_F(ExecFileTest, TerminateEndsTheWholeProcessGroup) {
+    test::TempDir dir;
+    const QString pidFile = dir.path(QStringLiteral("child.pid"));
+    runner.CommandLine = QStringLiteral("/bin/sh");
+    runner.Parameters = QStringLiteral("-c \"sleep 60 & echo $! > '%1'; wait\"").arg(pidFile);
+    runner.Execute();
+    QElapsedTimer clock;
+    clock.start();
+    while (QFile(pidFile).size() == 0 && clock.elapsed() < 5000) QThread::msleep(10);
+    const pid_t grandchild = QString::fromLatin1(test::TempDir::read(pidFile.toStdString())).trimmed().toInt();
+    ASSERT_GT(grandchild, 0);
+    EXPECT_TRUE(runner.Terminate());
+    // The wrapper's own child ends too (it may linger as a zombie until its new parent reaps it).
+    const auto alive = [grandchild] {
+        const std::string stat = test::TempDir::read("/proc/" + std::to_string(grandchild) + "/stat");
+        return !stat.empty() && stat.find(") Z") == std::string::npos;
+    };
+    while (alive() && clock.elapsed() < 5000) QThread::msleep(10);
+    EXPECT_FALSE(alive());
+}
+
+TEST_F(ExecFileTest, InputDuringTheWaitIsDroppedAndACloseEndsTheProgramThenCloses) {
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Clear"), &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    window.show();
+    runner.Wait = true;
+    runner.CommandLine = QStringLiteral("/bin/sleep");
+    runner.Parameters = QStringLiteral("1");
+    QTimer::singleShot(100, button, [button] {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(button, Qt::Key_Space);
+    });
+    EXPECT_TRUE(runner.Execute());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(button, Qt::LeftButton);  // after the wait, input counts again
+    EXPECT_EQ(clicks, 1);
+
+    runner.Parameters = QStringLiteral("60");
+    QTimer::singleShot(100, &window, [&window] { window.close(); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(runner.Execute());
+    EXPECT_LT(clock.elapsed(), 10000);  // the close ended the program long before its 60 s
+    EXPECT_TRUE(window.isVisible());     // closed only after Execute returned
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+}
+
 class ExpandTest : public ::testing::Test {
 protected:
     std::string Data(const char* name) { return std::string(RESTALLOW_TEST_DATA) + "/" + name; }
@@ -118,6 +176,29 @@ TEST_F(ExpandTest, FailuresLeaveAnExistingOutputIntact) {
     EXPECT_STREQ(ExpandCaption(ExpandResult::OutputFailed), "Error.");
     EXPECT_STREQ(ExpandCaption(ExpandResult::WriteFailed), "Error");
     EXPECT_EQ(QDir(QString::fromStdString(dir.stdPath(""))).entryList(QDir::Files).size(), 2);  // no temporary left
+}
+
+TEST_F(ExpandTest, FolderOutputFifoSourceAndModesAreHandledSafely) {
+    QDir().mkpath(dir.path(QStringLiteral("folder.txt")));
+    EXPECT_EQ(ExpandFile(Data("sample.txt_"), dir.stdPath("folder.txt")), ExpandResult::OutputFailed);
+    const std::string fifo = dir.stdPath("fifo.tx_");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ExpandFile(fifo, dir.stdPath("out.txt")), ExpandResult::SourceFailed);
+    EXPECT_EQ(ExpandFile(dir.stdPath("folder.txt"), dir.stdPath("out.txt")), ExpandResult::SourceFailed);
+    const std::string old = dir.write("old.txt", "old");
+    ::chmod(old.c_str(), 0604);
+    const mode_t saved = ::umask(022);
+    ASSERT_EQ(ExpandFile(Data("sample.txt_"), old), ExpandResult::Ok);
+    ASSERT_EQ(ExpandFile(Data("sample.txt_"), dir.stdPath("new.txt")), ExpandResult::Ok);
+    ::umask(saved);
+    const auto mode = [](const std::string& path) {
+        struct stat info {};
+        ::stat(path.c_str(), &info);
+        return info.st_mode & 07777;
+    };
+    EXPECT_EQ(mode(old), 0604u);
+    EXPECT_EQ(mode(dir.stdPath("new.txt")), 0644u);
+    EXPECT_EQ(test::TempDir::read(old), test::TempDir::read(Data("sample.txt")));
 }
 
 TEST_F(ExpandTest, MatchesTheSystemsExpanderWhenInstalled) {

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "files/ExeType.h"
@@ -30,6 +31,15 @@ TEST(ExeType, OnlyAWindowsNeProgramIsA16BitWindowsProgram) {
     EXPECT_TRUE(Is16BitWindowsProgram(kNeWindows310));
     for (std::uint32_t other : {0u, 1u, 5u, 6u}) EXPECT_FALSE(Is16BitWindowsProgram(other));
     EXPECT_EQ(GetExeType("/no/such/file.exe"), 0u);
+}
+
+TEST(ExeType, AFifoFolderOrDeviceIsNoProgramAndIsNotWaitedOn) {
+    test::TempDir dir;
+    const std::string fifo = dir.stdPath(QStringLiteral("prog.exe"));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(BinaryTypeOfFile(fifo), std::nullopt);
+    EXPECT_EQ(BinaryTypeOfFile(dir.stdPath(QString())), std::nullopt);
+    EXPECT_EQ(GetExeType("/dev/zero"), 0u);
 }
 
 TEST(FileFields, OutputNamesGetTheirMarkerBeforeTheExtensionsDot) {

@@ -381,9 +381,9 @@ TEST(DebugChannel, FormatsValuesAndSendsTheLineWithItsNul) {
     EXPECT_EQ(DebugSoundFile(0, QStringLiteral("/snd/")), QString());
     DebugSendText(QStringLiteral("nobody listens"));  // dropped without a word
 
-    QLocalServer::removeServer(QString::fromLatin1(kDebugServer));
+    QLocalServer::removeServer(DebugServerPath());
     QLocalServer server;
-    ASSERT_TRUE(server.listen(QString::fromLatin1(kDebugServer)));
+    ASSERT_TRUE(server.listen(DebugServerPath()));
     DebugSend({5, QStringLiteral("abc")});
     ASSERT_TRUE(server.waitForNewConnection(1000));
     QLocalSocket* connection = server.nextPendingConnection();

@@ -1,4 +1,6 @@
 // The Add command through the prompter double: output kind, open dialog, Start-ID and duplicates.
+#include <filesystem>
+
 #include "resources/TextLines.h"
 #include "shell/MainStrings.h"
 #include "support/ListFixture.h"
@@ -116,6 +118,44 @@ TEST_F(AddCommandTest, CancelledOrBadStartIdAddsNothing) {
     EXPECT_THROW(AddFile(dir.stdPath("gone.txt"), QStringLiteral("500")), FileError);
     EXPECT_EQ(list.model().count(), 1);
     EXPECT_EQ(settings.StartID, 500);
+}
+
+TEST_F(AddCommandTest, StartIdWhoseTablePassesTheSixteenBitIdsIsRefusedAndAskedAgain) {
+    const std::string text = dir.write("five.txt", "1\r2\r3\r4\r5\r");
+    settings.StartID = 2000;
+    // 65532 + 5 lines would need id 65536; 99999999 lies outside anyway.
+    for (const char* typed : {"65532", "99999999", "65531"}) prompter.startIdAnswers.push_back(QString::fromLatin1(typed));
+    prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
+    AddFile(text);
+    ASSERT_EQ(list.model().count(), 1);
+    EXPECT_EQ(list.model().entry(0).stringId, "65531");
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("65532 with 5 lines does not fit"))) << prompter.messages[0].text.toStdString();
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("from 0 to 65531")));
+    EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
+    EXPECT_EQ(prompter.startIdProposals, (std::vector<QString>{"2000", "65532", "99999999"}));
+    EXPECT_EQ(settings.StartID, 65540);
+
+    // Cancelling after a refusal adds nothing and keeps the proposal.
+    settings.StartID = 3000;
+    prompter.startIdAnswers = {QStringLiteral("70000"), std::nullopt};
+    prompter.messageAnswers = {MsgButton::Ok};
+    AddFile(dir.write("other.txt", "x"));
+    EXPECT_EQ(list.model().count(), 1);
+    EXPECT_EQ(settings.StartID, 3000);
+    EXPECT_TRUE(prompter.startIdAnswers.empty());
+}
+
+TEST_F(AddCommandTest, TextFileThatCannotBeReadStopsTheAddWithItsReason) {
+    const std::string folder = dir.path("notes.txt").toStdString();
+    std::filesystem::create_directory(folder);
+    try {
+        AddFile(folder, QStringLiteral("100"));
+        ADD_FAILURE() << "a folder was counted as a text file";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("it is a folder, not a file"), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(list.isEmpty());
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // Saving and loading scripts through the commands: overwrite question, reload after saving,
 // safe failures and the load question for unsaved lists.
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 
 #include "resources/ScriptWriter.h"
@@ -114,6 +117,36 @@ TEST_F(ScriptCommandsTest, ForeignScriptEmptiesTheListWithoutLoading) {
     EXPECT_TRUE(list.isEmpty());
     EXPECT_EQ(list.counters(), KindCounters());
     EXPECT_THROW(scripts.ReadScript(dir.path("missing.rc")), FileError);
+}
+
+TEST_F(ScriptCommandsTest, ScriptThatIsAFolderOrFifoIsAnErrorAndTheListStays) {
+    FillList();
+    const QString folder = dir.path("folder.rc");
+    QDir().mkpath(folder);
+    const QString fifo = dir.path("fifo.rc");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {folder, fifo}) {
+        try {
+            scripts.ReadScript(path);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const FileError& error) {
+            EXPECT_NE(std::string(error.what()).find("not a file"), std::string::npos) << error.what();
+        }
+        EXPECT_EQ(list.model().count(), 3);
+        EXPECT_FALSE(list.ListSaved());
+    }
+}
+
+TEST_F(ScriptCommandsTest, SavingWhenATextFileBecameAFolderIsAnErrorAndTheOldScriptStays) {
+    FillList();
+    const std::string old = dir.write("in.rc", "old");
+    const QString text = dir.path("t.txt");
+    QFile::remove(text);
+    QDir().mkpath(text);
+    EXPECT_THROW(scripts.WriteScript(QString::fromStdString(old)), FileError);
+    EXPECT_EQ(test::TempDir::read(old), "old");
+    EXPECT_EQ(QDir(dir.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("in.rc")});
+    EXPECT_EQ(list.model().count(), 3);
 }
 
 }  // namespace

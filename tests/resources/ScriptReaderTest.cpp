@@ -1,5 +1,8 @@
 // Loading scripts back: recognition, entry and string-table lines, counters and the Start-ID.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "resources/ScriptReader.h"
 #include "resources/ScriptWriter.h"
@@ -114,6 +117,39 @@ TEST_F(ScriptReaderTest, LinesEndingInLineFeedsOnlyLoadToo) {
     ASSERT_TRUE(loaded.recognised);
     ASSERT_EQ(loaded.entries.size(), 1u);
     EXPECT_EQ(loaded.entries[0].file, " \"/a.bmp\"");
+}
+
+TEST_F(ScriptReaderTest, StringIdOutsideTheSixteenBitsIsRefusedLikeAnUnreadableTextFile) {
+    const std::string ten = dir.write("ten.txt", "0\r1\r2\r3\r4\r5\r6\r7\r8\r9\r");
+    const auto script = [&](const std::string& id) {
+        return WriteScriptText({Entry("Bitmap_1", " BITMAP ", "/a.bmp")}, "t.rc") + "/* Strings_1 STRINGTABLE " + id +
+               " \"" + ten + "\" */\r\n";
+    };
+    const LoadedScript fits = ParseScript(script("65526"));
+    EXPECT_TRUE(fits.error.empty()) << fits.error;
+    EXPECT_EQ(fits.entries.size(), 2u);
+    for (const std::string id : {"65527", "-1", "99999999999999999999", "9223372036854775807"}) {
+        const LoadedScript refused = ParseScript(script(id));
+        EXPECT_NE(refused.error.find("does not fit the string ids 0 to 65535"), std::string::npos) << id << refused.error;
+        EXPECT_NE(refused.error.find(id), std::string::npos) << refused.error;
+        ASSERT_EQ(refused.entries.size(), 1u) << id;  // the entries before it stay
+        EXPECT_FALSE(refused.startId.has_value()) << id;
+    }
+    // A StringID that is no number at all still gives the proposal 2000, as before.
+    EXPECT_EQ(ParseScript(script("abc")).startId, 2020);
+}
+
+TEST_F(ScriptReaderTest, TextFileThatIsAFolderOrFifoIsAnErrorNotAHang) {
+    const std::string folder = dir.path("folder.txt").toStdString();
+    std::filesystem::create_directory(folder);
+    const std::string fifo = dir.path("fifo.txt").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {folder, fifo, std::string("/dev/zero")}) {
+        const LoadedScript loaded = ParseScript(Header() + "/* Strings_1 STRINGTABLE 1 \"" + path + "\" */\r\n");
+        EXPECT_NE(loaded.error.find(path), std::string::npos) << loaded.error;
+        EXPECT_NE(loaded.error.find("not a file"), std::string::npos) << loaded.error;
+        EXPECT_TRUE(loaded.entries.empty());
+    }
 }
 
 }  // namespace

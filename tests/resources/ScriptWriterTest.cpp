@@ -1,6 +1,8 @@
 // The script text: header, entry lines and string-table blocks, byte for byte.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "resources/ScriptWriter.h"
 #include "resources/TextLines.h"
 #include "support/TempDir.h"
@@ -24,7 +26,8 @@ TEST(ScriptWriter, OneBitmapSavedAsDemoGivesTheThirteenLineScript) {
 TEST(ScriptWriter, HeaderLinesAreSeventyNineCharactersUnlessTheNameIsLonger) {
     const std::string stem(65, 'n');  // stem + "x.rc" is 69 characters long, the longest that fits
     for (const std::string& name : {std::string("a.rc"), stem + "x.rc", stem + "xy.rc"}) {
-        const auto lines = SplitLines(ScriptHeader("/dir/" + name));
+        const std::string header = ScriptHeader("/dir/" + name);  // the lines point into it
+        const auto lines = SplitLines(header);
         ASSERT_EQ(lines.size(), 12u) << name;
         EXPECT_TRUE(lines[11].empty());
         for (std::size_t i = 0; i < 11; ++i) {
@@ -76,6 +79,23 @@ TEST(ScriptWriter, UnreadableTextFileOrBadStringIdStopsTheWriting) {
     EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", dir.stdPath("gone.txt"), "1")}, "x.rc"), FileError);
     EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", text, "1-")}, "x.rc"), FileError);
     EXPECT_THROW(WriteScriptText({{"S", " STRINGTABLE ", "1", " \""}}, "x.rc"), FileError);
+}
+
+TEST(ScriptWriter, TextFileReplacedByAFolderAndIdsPastSixteenBitsAreErrors) {
+    test::TempDir dir;
+    const std::string folder = dir.path("t.txt").toStdString();
+    std::filesystem::create_directory(folder);
+    try {
+        WriteScriptText({Entry("S", " STRINGTABLE ", folder, "1")}, "x.rc");
+        ADD_FAILURE() << "a folder was read as a text file";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("it is a folder"), std::string::npos) << error.what();
+    }
+    const std::string two = dir.write("two.txt", "a\rb\r");
+    EXPECT_NO_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "65534")}, "x.rc"));
+    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "65535")}, "x.rc"), FileError);
+    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "-5")}, "x.rc"), FileError);
+    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "9223372036854775807")}, "x.rc"), FileError);
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 // restallow-min: writes a packed copy of a 16-bit Windows program.
-#include <unistd.h>
-
-#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "Minimizer.h"
+#include "fileaccess/InputFile.h"
+#include "fileaccess/OutputFile.h"
 
 namespace {
 
@@ -17,28 +15,8 @@ int Fail(const std::string& file, const std::string& message) {
     return 1;
 }
 
-// Writes through a temporary file beside the target, renamed when complete.
-bool WriteAtomically(const std::string& target, const std::string& bytes, std::string& error) {
-    std::string temporary = target + ".tmpXXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) break;
-        done += static_cast<std::size_t>(written);
-    }
-    const bool ok = done == bytes.size() && ::close(fd) == 0 && std::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        error = std::strerror(errno ? errno : EIO);
-        std::remove(temporary.c_str());
-    }
-    return ok;
-}
+// 16-bit programs address at most a few megabytes; anything far larger is no such program.
+constexpr std::uint64_t kInputLimit = 64 * fileaccess::kMiB;
 
 }  // namespace
 
@@ -52,13 +30,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string input = argv[1], output = argv[2];
-    std::ifstream in(input, std::ios::binary);
-    if (!in) return Fail(input, std::strerror(errno ? errno : ENOENT));
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto packed = ne::Minimize(bytes);
+    const fileaccess::Result<std::string> bytes = fileaccess::ReadFile(input, kInputLimit);
+    if (!bytes) return Fail(input, bytes.error().what());
+    const auto packed = ne::Minimize(*bytes);
     if (!ne::IsPacked(packed)) return Fail(input, std::get<1>(packed));
-    std::string error;
-    if (!WriteAtomically(output, std::get<0>(packed), error)) return Fail(output, "cannot write: " + error);
-    std::printf("%s: %zu bytes -> %s: %zu bytes\n", input.c_str(), bytes.size(), output.c_str(), std::get<0>(packed).size());
+    if (const fileaccess::Status written = fileaccess::WriteFile(output, std::get<0>(packed)); !written) {
+        return Fail(output, written.error().what());
+    }
+    std::printf("%s: %zu bytes -> %s: %zu bytes\n", input.c_str(), bytes->size(), output.c_str(), std::get<0>(packed).size());
     return 0;
 }

@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,6 +15,7 @@
 #include "Bytes.h"
 #include "DialogEncoder.h"
 #include "FontDirectory.h"
+#include "fileaccess/OutputFile.h"
 #include "IconFile.h"
 #include "Parser.h"
 #include "ResWriter.h"
@@ -27,16 +28,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Icon and font files larger than this are refused rather than read.
+constexpr std::uint64_t kIconLimit = 256 * fileaccess::kMiB;
+
+// The bytes of an icon or cursor file up to the end of its last image: a file much larger than
+// its directory says (a sparse one, or one with a tail) is never read whole.
+std::string ReadIconBytes(const SourceFile& file, const std::string& name, const Location& where) {
+    constexpr std::size_t kHeader = 6, kEntry = 16;
+    std::string head = file.ReadAt(0, kHeader);
+    if (head.size() < kHeader) return head;
+    head = file.ReadAt(0, kHeader + ReadU16(head, 4) * kEntry);
+    std::uint64_t end = head.size();
+    for (std::size_t at = kHeader; at + kEntry <= head.size(); at += kEntry) {
+        end = std::max<std::uint64_t>(end, std::uint64_t{ReadU32(head, at + 12)} + ReadU32(head, at + 8));
+    }
+    end = std::min(end, file.size());
+    if (end > kIconLimit) throw CompileError(where, "\"" + name + "\": the images of this icon file are larger than 256 MiB");
+    return file.ReadAt(0, static_cast<std::size_t>(end));
+}
+
 class Compiler {
 public:
     Compiler(const CompileOptions& options, ResWriter& writer) : options_(options), writer_(writer) {
         language_ = options.language;
     }
 
-    std::size_t Run(Parser& parser) {
+    std::size_t Run(const std::vector<Statement>& statements) {
         writer_.Begin();
-        while (std::optional<Statement> statement = parser.Next()) {
-            std::visit([this](auto& stmt) { Visit(stmt); }, *statement);
+        for (const Statement& statement : statements) {
+            std::visit([this](auto& stmt) { Visit(stmt); }, statement);
         }
         WriteFontDirectory();
         WriteStringTables();
@@ -69,11 +89,7 @@ private:
             return EmitFile(header, file, 14);  // without the file header
         case Kind::Icon:
         case Kind::Cursor:
-            try {
-                file.ReadAll(buffer_);
-            } catch (const std::runtime_error& error) {
-                throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + error.what());
-            }
+            buffer_ = ReadIconBytes(file, *stmt.file, stmt.where);
             return IconGroup(stmt, header, buffer_);
         default: return EmitFile(header, file, 0);
         }
@@ -116,11 +132,9 @@ private:
         if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
         std::string bytes;
         if (stmt.file) {
-            try {
-                Open(*stmt.file, stmt.where).ReadAll(bytes);
-            } catch (const std::runtime_error& error) {
-                throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + error.what());
-            }
+            const SourceFile file = Open(*stmt.file, stmt.where);
+            if (file.size() > kIconLimit) throw CompileError(stmt.where, "\"" + *stmt.file + "\": a font file larger than 256 MiB");
+            bytes = file.ReadAt(0, static_cast<std::size_t>(file.size()));
         } else {
             bytes = InlineData(stmt);
         }
@@ -259,9 +273,12 @@ private:
             candidates.push_back(written);
         }
         for (const std::string& path : candidates) {
-            if (std::optional<SourceFile> file = SourceFile::Open(path)) return std::move(*file);
+            fileaccess::Result<SourceFile> file = SourceFile::Open(path);
+            if (file) return std::move(file.value());
+            // Only a name that is not there sends the search on; a folder or FIFO is an error.
+            if (!file.error().missing()) throw CompileError(where, file.error().what());
         }
-        throw CompileError(where, "cannot open file \"" + name + "\": " + std::strerror(errno ? errno : ENOENT));
+        throw CompileError(where, "cannot open file \"" + name + "\": " + std::strerror(ENOENT));
     }
 
     static std::string Slashed(std::string name) {
@@ -310,46 +327,46 @@ std::string Preprocessed(const CompileOptions& options) {
     return Preprocessor(std::move(pp)).Run(options.script, *text);
 }
 
-// The output file being written; removed again unless committed.
+// The output being written: a temporary file beside it, renamed over it by Commit; until
+// then (and on any failure or signal) an older output stays as it was.
 class TemporaryOutput {
 public:
-    explicit TemporaryOutput(const std::string& target) : target_(target) {
-        std::string pattern = target + ".tmpXXXXXX";
-        const int fd = mkstemp(pattern.data());
-        if (fd < 0) throw CompileError({}, "cannot create the output \"" + target + "\": " + std::strerror(errno));
-        path_ = pattern;
-        file_ = fdopen(fd, "wb");
+    explicit TemporaryOutput(const std::string& target) : output_(Create(target)) {
+        const int fd = ::dup(output_->fd());
+        file_ = fd < 0 ? nullptr : fdopen(fd, "wb");
         if (!file_) {
-            ::close(fd);
-            std::remove(path_.c_str());
-            throw CompileError({}, "cannot create the output \"" + target + "\"");
+            if (fd >= 0) ::close(fd);
+            throw CompileError({}, "cannot write the output \"" + target + "\": " + std::strerror(errno));
         }
         buffer_ = std::make_unique<char[]>(kBufferSize);
         std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
     }
     ~TemporaryOutput() {
         if (file_) std::fclose(file_);
-        if (!committed_) std::remove(path_.c_str());
     }
     std::FILE* file() const { return file_; }
     void Commit() {
         const bool written = std::fflush(file_) == 0 && std::ferror(file_) == 0;
+        const int code = errno;
         const int closed = std::fclose(file_);
         file_ = nullptr;
-        if (!written || closed != 0) throw CompileError({}, "cannot write the output \"" + target_ + "\": " + std::strerror(errno));
-        if (std::rename(path_.c_str(), target_.c_str()) != 0) {
-            throw CompileError({}, "cannot write the output \"" + target_ + "\": " + std::strerror(errno));
+        if (!written || closed != 0) {
+            throw CompileError({}, "cannot write the output \"" + output_->target() + "\": " + std::strerror(written ? errno : code));
         }
-        committed_ = true;
+        if (const fileaccess::Status done = output_->Commit(); !done) throw CompileError({}, done.error().what());
     }
 
 private:
+    static fileaccess::Result<fileaccess::OutputFile> Create(const std::string& target) {
+        fileaccess::Result<fileaccess::OutputFile> output = fileaccess::OutputFile::Create(target);
+        if (!output) throw CompileError({}, output.error().what());
+        return output;
+    }
+
     static constexpr std::size_t kBufferSize = 1 << 20;
-    std::string target_;
-    std::string path_;
+    fileaccess::Result<fileaccess::OutputFile> output_;
     std::FILE* file_ = nullptr;
     std::unique_ptr<char[]> buffer_;
-    bool committed_ = false;
 };
 
 }  // namespace
@@ -360,17 +377,24 @@ CompileResult CompileScript(const CompileOptions& options) {
         if (!IsSupportedCodePage(options.codePage)) {
             throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
         }
+        if (options.output.empty()) throw CompileError({}, "no output file named");
         Parser parser(Tokenize(Preprocessed(options), options.script), {options.codePage});
+        // The whole script is parsed before the output is made, so a script error leaves no trace.
+        // Statements name their resource files; the files' bytes are read only by the writer.
+        std::vector<Statement> statements;
+        while (std::optional<Statement> statement = parser.Next()) statements.push_back(std::move(*statement));
         TemporaryOutput output(options.output);
         std::unique_ptr<ResWriter> writer;
         if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
         else writer = std::make_unique<Res32Writer>(output.file());
         Compiler compiler(options, *writer);
-        result.resources = compiler.Run(parser);
+        result.resources = compiler.Run(statements);
         output.Commit();
         result.ok = true;
     } catch (const CompileError& error) {
         result.error = error.text();
+    } catch (const std::bad_alloc&) {
+        result.error = "error: out of memory";
     } catch (const std::exception& error) {
         result.error = std::string("error: ") + error.what();
     }

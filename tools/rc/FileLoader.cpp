@@ -1,43 +1,32 @@
-// Reads whole text files with POSIX calls. The file is opened without blocking and checked
-// before any read, so a FIFO or a terminal named as a script never makes the compiler wait.
+// Reads whole text files through the file-access part: a FIFO or terminal named as a script is
+// refused before any read, so it never makes the compiler wait.
 #include "FileLoader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 #include <stdexcept>
 
+#include "fileaccess/InputFile.h"
+
 namespace rc {
+namespace {
+
+// Scripts and include files larger than this are refused rather than read.
+constexpr std::uint64_t kTextLimit = 256 * fileaccess::kMiB;
+
+// The reason alone: the callers put the file's name into their own message.
+std::string Reason(const fileaccess::Error& error) {
+    const std::string message = error.what();
+    const auto end = message.rfind("\": ");
+    return end == std::string::npos ? message : message.substr(end + 3);
+}
+
+}  // namespace
 
 std::optional<std::string> LoadTextFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-        throw std::runtime_error(std::strerror(errno));
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) throw std::runtime_error(std::strerror(errno));
-    if (S_ISDIR(info.st_mode)) throw std::runtime_error("it is a folder, not a file");
-    if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) throw std::runtime_error("it is a pipe, not a file");
-    if (!S_ISREG(info.st_mode)) throw std::runtime_error("it is a device, not a file");
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t got = ::read(fd, text.data() + done, text.size() - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw std::runtime_error(std::string("read error: ") + std::strerror(errno));
-        if (got == 0) break;  // the file shrank meanwhile
-        done += static_cast<std::size_t>(got);
-    }
-    text.resize(done);
-    return text;
+    fileaccess::Result<std::string> text = fileaccess::ReadFile(path, kTextLimit);
+    if (text) return std::move(text).value();
+    if (text.error().missing()) return std::nullopt;
+    throw std::runtime_error(Reason(text.error()));
 }
 
 }  // namespace rc

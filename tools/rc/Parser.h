@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Statements.h"
+#include "fileaccess/Result.h"
 #include "Tokenizer.h"
 
 namespace rc {

@@ -4,14 +4,19 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "ResDescribe.h"
 #include "ResReader.h"
+#include "fileaccess/InputFile.h"
 
 namespace rc {
+namespace {
+
+// The listing holds the whole file; larger ones are refused rather than read.
+constexpr std::uint64_t kResFileLimit = 1024 * fileaccess::kMiB;
+
+}  // namespace
 
 int DumpMain(int argc, char** argv) {
     const bool verbose = argc == 3 && std::strcmp(argv[1], "-v") == 0;
@@ -20,13 +25,12 @@ int DumpMain(int argc, char** argv) {
         return 2;
     }
     const char* path = argv[argc - 1];
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "%s: error: cannot open the file\n", path);
+    const fileaccess::Result<std::string> bytes = fileaccess::ReadFile(path, kResFileLimit);
+    if (!bytes) {
+        std::fprintf(stderr, "%s: error: %s\n", path, bytes.error().what());
         return 1;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto read = ReadResFile(bytes);
+    const auto read = ReadResFile(*bytes);
     if (const auto* message = std::get_if<std::string>(&read)) {
         std::fprintf(stderr, "%s: error: %s\n", path, message->c_str());
         return 1;

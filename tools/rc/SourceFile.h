@@ -2,30 +2,25 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "fileaccess/InputFile.h"
 
 namespace rc {
 
 class SourceFile {
 public:
-    // Nothing when the path names no readable regular file.
-    static std::optional<SourceFile> Open(const std::string& path);
-    SourceFile(SourceFile&& other) noexcept : fd_(other.fd_), size_(other.size_) { other.fd_ = -1; }
-    SourceFile(const SourceFile&) = delete;
-    ~SourceFile();
+    // Refuses a folder, FIFO, socket or device with a message; missing() tells a name that is not there.
+    static fileaccess::Result<SourceFile> Open(const std::string& path) noexcept;
 
-    int fd() const { return fd_; }
-    std::uint64_t size() const { return size_; }
-    // Up to `count` bytes from `offset`; fewer at the end of the file.
+    int fd() const { return file_.fd(); }
+    std::uint64_t size() const { return file_.size(); }
+    // Up to `count` bytes from `offset`; fewer at the end of the file. Throws CompileError on a read error.
     std::string ReadAt(std::uint64_t offset, std::size_t count) const;
-    // Throws std::runtime_error when the file cannot be read.
-    void ReadAll(std::string& into) const;
 
 private:
-    SourceFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
-    int fd_;
-    std::uint64_t size_;
+    explicit SourceFile(fileaccess::InputFile file) : file_(std::move(file)) {}
+    fileaccess::InputFile file_;
 };
 
 }  // namespace rc

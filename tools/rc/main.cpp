@@ -99,6 +99,7 @@ Arguments ParseArguments(int argc, char** argv) {
             options.macros.push_back(Macro(Value(i, argc, argv, 2), true));
         } else if (Starts(arg, "-fo")) {
             options.output = Value(i, argc, argv, 3);
+            if (options.output.empty()) throw Usage{"-fo needs an output file name, not an empty one"};
         } else if (Starts(arg, "-c")) {
             options.codePage = static_cast<int>(Number(Value(i, argc, argv, 2), 10, "-c"));
         } else if (Starts(arg, "-l")) {

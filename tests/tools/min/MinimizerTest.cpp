@@ -2,6 +2,7 @@
 // programs are refused with a clear message and no output.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -199,6 +200,31 @@ TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {
         // The resources' own bytes are equal; a smaller unit may leave less padding behind them.
         EXPECT_EQ(a.substr(0, b.size()), b.substr(0, a.size())) << extracted;
     }
+}
+
+TEST_F(MinimizerCommand, FolderFifoAndDeviceInputsAreRefusedAtOnceAndOutputsKeepModes) {
+    std::filesystem::create_directory(dir / "folder.exe");
+    ASSERT_EQ(::mkfifo((dir / "fifo.exe").c_str(), 0600), 0);
+    for (const std::string input : {(dir / "folder.exe").string(), (dir / "fifo.exe").string(), std::string("/dev/zero")}) {
+        EXPECT_EQ(Run("'" + input + "' '" + (dir / "x.exe").string() + "'"), 1) << input;
+        EXPECT_NE(ReadFile(dir / "err").find("not a file"), std::string::npos) << ReadFile(dir / "err");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.exe"));
+
+    const ProgramLayout layout = Layout(2, true);
+    Write("in.exe", NeWriter::Build(layout));
+    Write("old.exe", "older");
+    ::chmod((dir / "old.exe").c_str(), 0750);
+    const mode_t saved = ::umask(022);
+    ASSERT_EQ(Run("'" + (dir / "in.exe").string() + "' '" + (dir / "old.exe").string() + "'"), 0);
+    ASSERT_EQ(Run("'" + (dir / "in.exe").string() + "' '" + (dir / "new.exe").string() + "'"), 0);
+    ::umask(saved);
+    struct stat info {};
+    ::stat((dir / "old.exe").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0750u);
+    ::stat((dir / "new.exe").c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    EXPECT_EQ(ReadFile(dir / "old.exe"), ReadFile(dir / "new.exe"));
 }
 
 }  // namespace

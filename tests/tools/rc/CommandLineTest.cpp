@@ -1,4 +1,5 @@
 // The restallow-rc and restallow-resdump commands: options, exit codes, messages.
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -63,6 +64,13 @@ TEST(CommandLine, FailureExitsNonZeroWithFileAndLine) {
     EXPECT_EQ(run.err, "bad.rc(2): error: cannot open file \"missing.bmp\": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(dir.path("bad.res")));
     EXPECT_EQ(Command(dir, "--dump bad.rc").exit, 1);  // no resource file: the listing says so
+    std::filesystem::create_directory(dir.path("folder.res"));
+    ASSERT_EQ(::mkfifo(dir.path("fifo.res").c_str(), 0600), 0);
+    for (const char* odd : {"folder.res", "fifo.res", "/dev/zero"}) {  // refused at once, never read or waited on
+        const CommandRun dumped = Command(dir, std::string("--dump ") + odd);
+        EXPECT_EQ(dumped.exit, 1) << odd;
+        EXPECT_NE(dumped.err.find(", not a file"), std::string::npos) << dumped.err;
+    }
 }
 
 TEST(CommandLine, DefinesUndefinesAndPreprocessOnly) {

@@ -68,11 +68,11 @@ TEST_F(PreprocessorError, IncludesThatCannotBeRead) {
     std::filesystem::create_directories(dir.path("folder.h"));
     Expect("#include \"folder.h\"\n", "main.rc", 1, "cannot read include file \"folder.h\": it is a folder, not a file");
     ASSERT_EQ(mkfifo(dir.path("pipe.rc").c_str(), 0600), 0);
-    Expect("#include \"pipe.rc\"\n", "main.rc", 1, "cannot read include file \"pipe.rc\": it is a pipe, not a file");
+    Expect("#include \"pipe.rc\"\n", "main.rc", 1, "cannot read include file \"pipe.rc\": it is a FIFO (named pipe), not a file");
     Expect("rcinclude /dev/null\n", "main.rc", 1, "cannot read include file \"/dev/null\": it is a device, not a file");
     // The script itself is read the same way.
     EXPECT_EQ(Compile(dir.path("pipe.rc"), dir.path("out.res")).error,
-              "error: cannot open script \"" + Path("pipe.rc") + "\": it is a pipe, not a file");
+              "error: cannot open script \"" + Path("pipe.rc") + "\": it is a FIFO (named pipe), not a file");
     EXPECT_EQ(Compile(dir.path("folder.h"), dir.path("out.res")).error,
               "error: cannot open script \"" + Path("folder.h") + "\": it is a folder, not a file");
 }

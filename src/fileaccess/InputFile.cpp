@@ -1,0 +1,138 @@
+// Reading regular files with POSIX calls.
+#include "fileaccess/InputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+namespace fileaccess {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
+
+const char* TypeName(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    return "no regular file";
+}
+
+Error OutOfMemory() { return Error{ErrorKind::Memory, ENOMEM, {}}; }
+
+}  // namespace
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+Error SystemError(ErrorKind kind, int code, const std::string& what, const std::string& path) {
+    try {
+        return Error{kind, code, what + " " + Quoted(path) + ": " + std::strerror(code)};
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    }
+}
+
+Result<InputFile> InputFile::Open(const std::string& path) noexcept {
+    try {
+        if (path.empty()) return SystemError(ErrorKind::Open, ENOENT, "Cannot open file", path);
+        const auto notRegular = [&path](mode_t mode) {
+            return Error{ErrorKind::NotRegular, S_ISDIR(mode) ? EISDIR : EINVAL,
+                         "Cannot read " + Quoted(path) + ": it is " + TypeName(mode) + ", not a file"};
+        };
+        struct stat info {};
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) {
+            const int code = errno;  // a socket cannot be opened at all: say what it is
+            if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return notRegular(info.st_mode);
+            return SystemError(ErrorKind::Open, code, "Cannot open file", path);
+        }
+        InputFile file(fd, 0, path);
+        if (::fstat(fd, &info) != 0) return SystemError(ErrorKind::Open, errno, "Cannot open file", path);
+        if (!S_ISREG(info.st_mode)) return notRegular(info.st_mode);
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        file.size_ = static_cast<std::uint64_t>(info.st_size);
+        return file;
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    }
+}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), path_(std::move(other.path_)) {}
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        size_ = other.size_;
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+InputFile::~InputFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+Result<std::string> InputFile::ReadAt(std::uint64_t offset, std::size_t count) const noexcept {
+    try {
+        std::string bytes(count, '\0');
+        std::size_t done = 0;
+        while (done < count) {
+            const ssize_t got = ::pread(fd_, bytes.data() + done, count - done, static_cast<off_t>(offset + done));
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read file", path_);
+            if (got == 0) break;
+            done += static_cast<std::size_t>(got);
+        }
+        bytes.resize(done);
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    } catch (const std::length_error&) {
+        return OutOfMemory();
+    }
+}
+
+// Reads to the end of the file rather than to the size seen at the open: a file that grows
+// meanwhile is still caught by the limit.
+Result<std::string> InputFile::ReadAll(std::uint64_t limit) const noexcept {
+    try {
+        const auto tooLarge = [&] {
+            return Error{ErrorKind::TooLarge, EFBIG,
+                         "Cannot read file " + Quoted(path_) + ": it is larger than " + std::to_string(limit) + " bytes"};
+        };
+        if (size_ > limit) return tooLarge();
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(size_));
+        std::uint64_t offset = 0;
+        for (;;) {
+            const std::uint64_t left = limit - offset;  // one byte more than allowed shows a larger file
+            const std::size_t want = left < kChunk ? static_cast<std::size_t>(left) + 1 : kChunk;
+            Result<std::string> chunk = ReadAt(offset, want);
+            if (!chunk) return chunk.error();
+            if (chunk->empty()) break;
+            bytes += *chunk;
+            offset += chunk->size();
+            if (offset > limit) return tooLarge();
+        }
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    } catch (const std::length_error&) {
+        return OutOfMemory();
+    }
+}
+
+Result<std::string> ReadFile(const std::string& path, std::uint64_t limit) noexcept {
+    Result<InputFile> file = InputFile::Open(path);
+    if (!file) return file.error();
+    return file->ReadAll(limit);
+}
+
+}  // namespace fileaccess

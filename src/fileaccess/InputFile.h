@@ -1,0 +1,49 @@
+// Reading a file: only regular files are read (a folder, FIFO, socket or device is refused before
+// any byte is read), read errors are errors, and whole-file reads take a size limit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "fileaccess/Result.h"
+
+namespace fileaccess {
+
+inline constexpr std::uint64_t kMiB = 1024 * 1024;
+
+class InputFile {
+public:
+    // Opens without blocking (a FIFO never hangs here) and checks the type before anything is read.
+    static Result<InputFile> Open(const std::string& path) noexcept;
+
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&& other) noexcept;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    ~InputFile();
+
+    int fd() const { return fd_; }
+    std::uint64_t size() const { return size_; }  // when it was opened
+    const std::string& path() const { return path_; }
+
+    // Up to `count` bytes from `offset`; fewer only where the file ends.
+    Result<std::string> ReadAt(std::uint64_t offset, std::size_t count) const noexcept;
+    // The whole file; TooLarge when it holds more than `limit` bytes (nothing is read then).
+    Result<std::string> ReadAll(std::uint64_t limit) const noexcept;
+
+private:
+    InputFile(int fd, std::uint64_t size, std::string path) : fd_(fd), size_(size), path_(std::move(path)) {}
+
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+    std::string path_;
+};
+
+// Open and ReadAll in one call.
+Result<std::string> ReadFile(const std::string& path, std::uint64_t limit) noexcept;
+
+// "Cannot open file "x": reason" and the other messages, shared with the writer.
+std::string Quoted(const std::string& path);
+Error SystemError(ErrorKind kind, int code, const std::string& what, const std::string& path);
+
+}  // namespace fileaccess

@@ -1,0 +1,74 @@
+// The removal script removes manifest entries only inside the install prefix: never through
+// "..", an absolute path or a symlinked folder; those entries are skipped and reported.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <cstdlib>
+
+#include "shell/Shortcuts.h"
+#include "support/Settings.h"
+#include "support/TempDir.h"
+
+namespace restallow {
+namespace {
+
+class UninstallSafety : public ::testing::Test {
+protected:
+    UninstallSafety() {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) saved_.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
+        setenv("HOME", home.stdPath(QString()).c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.stdPath(QStringLiteral(".config")).c_str(), 1);
+        setenv("XDG_DATA_HOME", home.stdPath(QStringLiteral(".local/share")).c_str(), 1);
+        test::IsolateSettings(home);
+    }
+    ~UninstallSafety() override {
+        for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
+    }
+    test::TempDir home;
+
+private:
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
+TEST_F(UninstallSafety, EntriesOutsideThePrefixAreSkippedAndReported) {
+    const QString prefix = home.path(QStringLiteral("prefix"));
+    home.write(QStringLiteral("prefix/bin/restallow"), "program");
+    home.write(QStringLiteral("outside.txt"), "the user's");
+    home.write(QStringLiteral("elsewhere/data.txt"), "the user's too");
+    home.write(QStringLiteral("etc-like/passwd"), "system");
+    ASSERT_TRUE(QFile::link(home.path(QStringLiteral("elsewhere")), prefix + QStringLiteral("/share")));
+    const QString manifest = QString::fromStdString(home.write(
+        QStringLiteral("manifest.txt"), "prefix=" + prefix.toStdString() + "\nbin/restallow\n../outside.txt\nbin/../../outside.txt\n" +
+                                            home.stdPath(QStringLiteral("etc-like/passwd")) + "\nshare/data.txt\n"));
+
+    QStringList skipped;
+    ASSERT_TRUE(Uninstall(manifest, home.path(QStringLiteral("none.conf")), &skipped));
+    EXPECT_EQ(skipped, (QStringList{QStringLiteral("../outside.txt"), QStringLiteral("bin/../../outside.txt"),
+                                    home.path(QStringLiteral("etc-like/passwd")), QStringLiteral("share/data.txt")}));
+    const QString script = ProgramDataFolder() + QStringLiteral("/DelResTa.sh");
+    const std::string text = test::TempDir::read(script.toStdString());
+    EXPECT_EQ(text.find("outside"), std::string::npos);
+    EXPECT_EQ(text.find("data.txt"), std::string::npos);
+
+    QProcess removal;
+    removal.start(QStringLiteral("sh"), {script});
+    ASSERT_TRUE(removal.waitForFinished(10000));
+    EXPECT_FALSE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));
+    for (const char* kept : {"outside.txt", "elsewhere/data.txt", "etc-like/passwd"}) {
+        EXPECT_TRUE(QFile::exists(home.path(QString::fromLatin1(kept)))) << kept;
+    }
+}
+
+TEST(Manifest, APrefixThatIsNotAbsoluteOrMissingRemovesNothing) {
+    EXPECT_TRUE(ReadManifest({QStringLiteral("bin/restallow")}).files.isEmpty());
+    const ManifestFiles relative = ReadManifest({QStringLiteral("prefix=relative/dir"), QStringLiteral("bin/x")});
+    EXPECT_TRUE(relative.files.isEmpty());
+    EXPECT_EQ(relative.skipped, QStringList{QStringLiteral("bin/x")});
+    const ManifestFiles good = ReadManifest({QStringLiteral("prefix=/opt/r/"), QStringLiteral("bin/./x"), QString()});
+    EXPECT_EQ(good.files, QStringList{QStringLiteral("/opt/r/bin/x")});
+}
+
+}  // namespace
+}  // namespace restallow
