@@ -79,10 +79,16 @@ Result<OutputFile> OutputFile::Create(const std::string& target) noexcept {
             ::fcntl(out.fd_, F_SETFL, ::fcntl(out.fd_, F_GETFL) & ~O_NONBLOCK);
             return out;
         }
+        // A name too long to take the suffix gets a short temporary name in the same folder.
+        bool shortName = false;
         for (int attempt = 0; attempt < 100 && out.fd_ < 0; ++attempt) {
-            out.temporary_ = out.final_ + ".tmp" + RandomSuffix();
+            out.temporary_ = (shortName ? FolderOf(out.final_) + "/.restallow" : out.final_) + ".tmp" + RandomSuffix();
             // Mode 0666 at creation: the kernel takes the umask (and a default ACL) off it.
             out.fd_ = ::open(out.temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+            if (out.fd_ < 0 && errno == ENAMETOOLONG && !shortName) {
+                shortName = true;
+                continue;
+            }
             if (out.fd_ < 0 && errno != EEXIST) break;
         }
         if (out.fd_ < 0) {

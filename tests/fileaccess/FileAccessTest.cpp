@@ -139,6 +139,13 @@ TEST_F(FileAccess, SymlinkedOutputReplacesTheLinksTarget) {
     EXPECT_EQ(Read(Path("real/made.res")), "made");
 }
 
+TEST_F(FileAccess, ANameTooLongForTheSuffixStillGetsItsTemporaryBesideIt) {
+    const std::string name(250, 'n');  // name + ".tmpXXXXXX" passes the 255 bytes a name may have
+    ASSERT_TRUE(WriteFile(Path(name), "long").ok());
+    EXPECT_EQ(Read(Path(name)), "long");
+    EXPECT_EQ(Names(), std::vector<std::string>{name});
+}
+
 TEST_F(FileAccess, DeviceAndFifoAreWrittenInPlace) {
     ASSERT_TRUE(WriteFile("/dev/null", "nothing").ok());
     struct stat info {};
