@@ -100,7 +100,8 @@ Result<std::string> InputFile::ReadAt(std::uint64_t offset, std::size_t count) c
 }
 
 // Reads to the end of the file rather than to the size seen at the open: a file that grows
-// meanwhile is still caught by the limit.
+// meanwhile is still caught by the limit. The bytes go straight into the result, which is
+// sized for the file plus one byte, so a file that did not grow is read in one pass.
 Result<std::string> InputFile::ReadAll(std::uint64_t limit) const noexcept {
     try {
         const auto tooLarge = [&] {
@@ -108,19 +109,23 @@ Result<std::string> InputFile::ReadAll(std::uint64_t limit) const noexcept {
                          "Cannot read file " + Quoted(path_) + ": it is larger than " + std::to_string(limit) + " bytes"};
         };
         if (size_ > limit) return tooLarge();
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(size_));
-        std::uint64_t offset = 0;
+        const std::uint64_t most = limit < UINT64_MAX ? limit + 1 : limit;  // one more byte shows a larger file
+        std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(size_ + 1, most)), '\0');
+        std::size_t done = 0;
         for (;;) {
-            const std::uint64_t left = limit - offset;  // one byte more than allowed shows a larger file
-            const std::size_t want = left < kChunk ? static_cast<std::size_t>(left) + 1 : kChunk;
-            Result<std::string> chunk = ReadAt(offset, want);
-            if (!chunk) return chunk.error();
-            if (chunk->empty()) break;
-            bytes += *chunk;
-            offset += chunk->size();
-            if (offset > limit) return tooLarge();
+            if (done == bytes.size()) {
+                if (done > limit) return tooLarge();
+                const std::uint64_t grown = std::uint64_t{bytes.size()} + std::max<std::size_t>(bytes.size(), kChunk);
+                bytes.resize(static_cast<std::size_t>(std::min(grown, most)));
+            }
+            const ssize_t got = ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read file", path_);
+            if (got == 0) break;
+            done += static_cast<std::size_t>(got);
         }
+        if (done > limit) return tooLarge();
+        bytes.resize(done);
         return bytes;
     } catch (const std::bad_alloc&) {
         return OutOfMemory();
