@@ -100,7 +100,10 @@ void BuildLeftArea(MainLayout& l) {
     for (QPlainTextEdit** memo : {&l.memo1, &l.memo2}) {
         *memo = new QPlainTextEdit(l.lower);
         (*memo)->setReadOnly(true);
-        (*memo)->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // A line wider than the box (a long path, a French time line) wraps, as a memo's text does,
+        // rather than running past the edge.
+        (*memo)->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        (*memo)->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
     l.memo1->setObjectName(QStringLiteral("Memo1"));
     l.memo2->setObjectName(QStringLiteral("Memo2"));

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -235,6 +236,19 @@ TEST_F(WindowTest, InformationBoxesStandInsideTheFrameAndTheFieldsEndBeforeTheCo
             EXPECT_LT(field->mapTo(window.get(), QPoint(field->width(), 0)).x(), column) << size.width();
         }
     }
+}
+
+// A line wider than its box wraps, as the boxes' text is meant to be read whole: the French
+// "Dernier changement:" line with its date and time is wider than 184 pixels.
+TEST_F(WindowTest, InformationLinesWiderThanTheirBoxWrapInsteadOfScrolling) {
+    auto window = Start("fr_FR.UTF-8");
+    window->show();
+    const MainLayout& ui = window->layout();
+    const std::string file = dir.write(QStringLiteral("informations-sur-un-fichier-au-nom-long.txt"), "text\r\n");
+    ui.filename1->edit()->setText(QString::fromStdString(file));
+    QTRY_VERIFY_WITH_TIMEOUT(ui.memo1->toPlainText().contains(QStringLiteral("Dernier changement")), 3000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.memo1->horizontalScrollBar()->maximum(), 0) << ui.memo1->toPlainText().toStdString();
 }
 
 // Collects what a widget repaints.
