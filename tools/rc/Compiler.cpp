@@ -17,6 +17,7 @@
 #include "FontDirectory.h"
 #include "fileaccess/OutputFile.h"
 #include "IconFile.h"
+#include "IncludeResolver.h"
 #include "Parser.h"
 #include "ResWriter.h"
 #include "SourceFile.h"
@@ -271,6 +272,12 @@ private:
             candidates.push_back((fs::path(where.fileName()).parent_path() / written).string());
             for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / written).string());
             candidates.push_back(written);
+        }
+        // A name written on Windows may differ from the file's letter case: the same folders are
+        // searched again ignoring case, as includes are.
+        IncludeResolver folded({fs::path(where.fileName()).parent_path().string(), options_.includeDirs, {std::string()}});
+        if (std::optional<std::string> found = folded.Find(name, false, {}, [](const std::string&) { return false; })) {
+            candidates.push_back(*found);
         }
         for (const std::string& path : candidates) {
             fileaccess::Result<SourceFile> file = SourceFile::Open(path);

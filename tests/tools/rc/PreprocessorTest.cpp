@@ -86,6 +86,20 @@ TEST_F(Preprocessor, BackslashesSeparateFoldersAndLetterCaseIsIgnoredWhenTheName
     EXPECT_EQ(Text("#include \"res\\defs.h\"\nDEFS\nrcinclude DIALOGS.DLG\nrcinclude \"dialogs.dlg\"\n"), "found\nDLG\nDLG\n");
 }
 
+// Resource files follow the include rules too: a Windows script names "TOOLBAR.BMP" where the
+// file on disk is ToolBar.bmp, or "res\\app.ico" for Res/App.ico.
+TEST_F(Preprocessor, ResourceFilesAreFoundIgnoringLetterCaseAndWithBackslashes) {
+    dir.write("ToolBar.bmp", std::string("BM") + std::string(60, '\x01'));
+    dir.write("Res/Data.BIN", "abc");
+    const auto script = dir.write("main.rc", "B BITMAP \"TOOLBAR.BMP\"\nD RCDATA \"res\\data.bin\"\n");
+    const CompileResult result = Compile(script, dir.path("out.res"));
+    ASSERT_TRUE(result.ok) << result.error;
+    const OwnedRes file = ReadRes(ReadBytes(dir.path("out.res")));
+    ASSERT_EQ(file.entries().size(), 2u);
+    EXPECT_EQ(std::string(file.entries()[0].data), std::string(48, '\x01'));  // without the 14-byte file header
+    EXPECT_EQ(std::string(file.entries()[1].data), "abc");
+}
+
 TEST_F(Preprocessor, AWrapperThatIncludesItsOwnNameInOtherCaseGetsTheBuiltInHeader) {
     // As in the corpus: CommCtrl.h holds only #include <commctrl.h>.
     dir.write("sdk/CommCtrl.h", "#include <commctrl.h>\n");
