@@ -182,9 +182,9 @@ private:
 
     void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
         const bool cursor = stmt.kind == ResourceStmt::Kind::Cursor;
-        auto read = ReadIconDirectory(bytes);
-        if (auto* message = std::get_if<std::string>(&read)) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + *message);
-        const IconDirectory& directory = std::get<IconDirectory>(read);
+        const fileaccess::Result<IconDirectory> read = ReadIconDirectory(bytes);
+        if (!read) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + read.error().message);
+        const IconDirectory& directory = *read;
         if (directory.type != (cursor ? 2 : 1)) {
             throw CompileError(stmt.where, "\"" + *stmt.file + "\" is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
         }

@@ -55,8 +55,8 @@ inline CompileResult Compile(const std::filesystem::path& script, const std::fil
 struct OwnedRes {
     explicit OwnedRes(std::string content) : bytes(std::move(content)) {
         auto read = ReadResFile(bytes);
-        if (auto* message = std::get_if<std::string>(&read)) ADD_FAILURE() << *message;
-        if (auto* parsed = std::get_if<ResFile>(&read)) file = std::move(*parsed);
+        if (!read) ADD_FAILURE() << read.error().message;
+        if (read) file = std::move(*read);
     }
     OwnedRes(const OwnedRes&) = delete;
     const std::vector<ResEntry>& entries() const { return file.entries; }
