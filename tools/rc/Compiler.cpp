@@ -75,8 +75,7 @@ private:
     void Visit(const ResourceStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
         writer_.CheckId(stmt.type, stmt.where);
-        ResourceHeader header{stmt.type, stmt.name, stmt.flags, stmt.language.value_or(language_), stmt.version,
-                              stmt.characteristics};
+        ResourceHeader header = HeaderOf(stmt.type, stmt);
         using Kind = ResourceStmt::Kind;
         if (stmt.type == ResourceId::Number(RtFont)) return Font(stmt, header);
         if (!stmt.file) return Emit(header, {}, InlineData(stmt));
@@ -97,9 +96,7 @@ private:
 
     void Visit(const DialogStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
-        const ResourceHeader header{ResourceId::Number(kDialogType), stmt.name, stmt.flags, stmt.language.value_or(language_),
-                                    stmt.version, stmt.characteristics};
-        Emit(header, {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
+        Emit(HeaderOf(ResourceId::Number(kDialogType), stmt), {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
     }
 
     void Visit(const MenuStmt& stmt) {
@@ -122,9 +119,12 @@ private:
 
     void EmitBody(const ResourceAttributes& head, std::uint16_t type, std::string_view body) {
         writer_.CheckId(head.name, head.where);
-        Emit({ResourceId::Number(type), head.name, head.flags, head.language.value_or(language_), head.version,
-              head.characteristics},
-             {}, body);
+        Emit(HeaderOf(ResourceId::Number(type), head), {}, body);
+    }
+
+    ResourceHeader HeaderOf(const ResourceId& type, const ResourceAttributes& attributes) const {
+        return {type, attributes.name, attributes.flags, attributes.language.value_or(language_), attributes.version,
+                attributes.characteristics};
     }
 
     // A font also gets its entry in the font directory, which refers to it by number.
