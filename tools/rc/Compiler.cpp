@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "Bytes.h"
 #include "DialogEncoder.h"
@@ -21,6 +20,7 @@
 #include "ResWriter.h"
 #include "SourceFile.h"
 #include "StatementEncoders.h"
+#include "TemporaryOutput.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -326,48 +326,6 @@ std::string Preprocessed(const CompileOptions& options) {
     pp.load = load;
     return Preprocessor(std::move(pp)).Run(options.script, *text);
 }
-
-// The output being written: a temporary file beside it, renamed over it by Commit; until
-// then (and on any failure or signal) an older output stays as it was.
-class TemporaryOutput {
-public:
-    explicit TemporaryOutput(const std::string& target) : output_(Create(target)) {
-        const int fd = ::dup(output_->fd());
-        file_ = fd < 0 ? nullptr : fdopen(fd, "wb");
-        if (!file_) {
-            if (fd >= 0) ::close(fd);
-            throw CompileError({}, "cannot write the output \"" + target + "\": " + std::strerror(errno));
-        }
-        buffer_ = std::make_unique<char[]>(kBufferSize);
-        std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
-    }
-    ~TemporaryOutput() {
-        if (file_) std::fclose(file_);
-    }
-    std::FILE* file() const { return file_; }
-    void Commit() {
-        const bool written = std::fflush(file_) == 0 && std::ferror(file_) == 0;
-        const int code = errno;
-        const int closed = std::fclose(file_);
-        file_ = nullptr;
-        if (!written || closed != 0) {
-            throw CompileError({}, "cannot write the output \"" + output_->target() + "\": " + std::strerror(written ? errno : code));
-        }
-        if (const fileaccess::Status done = output_->Commit(); !done) throw CompileError({}, done.error().what());
-    }
-
-private:
-    static fileaccess::Result<fileaccess::OutputFile> Create(const std::string& target) {
-        fileaccess::Result<fileaccess::OutputFile> output = fileaccess::OutputFile::Create(target);
-        if (!output) throw CompileError({}, output.error().what());
-        return output;
-    }
-
-    static constexpr std::size_t kBufferSize = 1 << 20;
-    fileaccess::Result<fileaccess::OutputFile> output_;
-    std::FILE* file_ = nullptr;
-    std::unique_ptr<char[]> buffer_;
-};
 
 }  // namespace
 
