@@ -122,16 +122,7 @@ bool Parser::ParseDialogOption(DialogStmt& stmt) {
     } else if (word == "CLASS") {
         Take();
         stmt.windowClass = ParseWindowClass(false);
-    } else if (word == "LANGUAGE") {
-        Take();
-        stmt.language = ParseLanguage();
-    } else if (word == "VERSION") {
-        Take();
-        stmt.version = ParseExpression();
-    } else if (word == "CHARACTERISTICS") {
-        Take();
-        stmt.characteristics = ParseExpression();
-    } else {
+    } else if (!ParseStatementOption(word, stmt)) {
         return false;
     }
     return true;

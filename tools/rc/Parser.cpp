@@ -238,19 +238,19 @@ void Parser::ParseOptions(ResourceOptions& options, bool memoryOnly) {
         const std::string word = Upper(Peek().text);
         if (ApplyMemoryOption(word, options.flags)) {
             Take();
-        } else if (!memoryOnly && word == "LANGUAGE") {
-            Take();
-            options.language = ParseLanguage();
-        } else if (!memoryOnly && word == "VERSION") {
-            Take();
-            options.version = ParseExpression();
-        } else if (!memoryOnly && word == "CHARACTERISTICS") {
-            Take();
-            options.characteristics = ParseExpression();
-        } else {
+        } else if (memoryOnly || !ParseStatementOption(word, options)) {
             return;
         }
     }
+}
+
+bool Parser::ParseStatementOption(const std::string& word, ResourceOptions& options) {
+    if (word != "LANGUAGE" && word != "VERSION" && word != "CHARACTERISTICS") return false;
+    Take();
+    if (word == "LANGUAGE") options.language = ParseLanguage();
+    else if (word == "VERSION") options.version = ParseExpression();
+    else options.characteristics = ParseExpression();
+    return true;
 }
 
 bool Parser::AtBlockStart() {

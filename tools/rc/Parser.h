@@ -50,6 +50,9 @@ private:
     std::uint16_t ParseLanguage();
     // Memory options, and unless memoryOnly LANGUAGE, VERSION and CHARACTERISTICS, in any order.
     void ParseOptions(ResourceOptions& options, bool memoryOnly);
+    // LANGUAGE, VERSION or CHARACTERISTICS (`word`, upper-cased, not yet taken) with its value;
+    // false for any other word.
+    bool ParseStatementOption(const std::string& word, ResourceOptions& options);
     bool AtBlockStart();
     bool AtBlockEnd();
     StringLiteral Literal(const Token& token) const;
