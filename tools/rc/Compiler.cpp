@@ -312,13 +312,11 @@ private:
 // The script's text after the preprocessor.
 std::string Preprocessed(const CompileOptions& options) {
     const FileLoader load = options.load ? options.load : FileLoader(LoadTextFile);
-    std::optional<std::string> text;
-    try {
-        text = load(options.script);
-    } catch (const std::runtime_error& error) {
-        throw CompileError({}, "cannot open script \"" + options.script + "\": " + error.what());
+    const fileaccess::Result<std::string> text = load(options.script);
+    if (!text) {
+        throw CompileError({}, "cannot open script \"" + options.script + "\": " +
+                                   (text.error().missing() ? "No such file or directory" : text.error().what()));
     }
-    if (!text) throw CompileError({}, "cannot open script \"" + options.script + "\": No such file or directory");
     PreprocessOptions pp;
     pp.search = {fs::path(options.script).parent_path().string(), options.includeDirs, options.envIncludeDirs};
     pp.macros = options.macros;
