@@ -1,4 +1,4 @@
-// What a file operation gives back: its value, or an error that says which step failed and why.
+// What a file operation or a format reader gives back: its value, or an error that says which step failed and why.
 // Errors are values here, so no exception of the standard library leaves file access.
 #pragma once
 
@@ -16,6 +16,8 @@ enum class ErrorKind {
     Read,
     Write,
     Memory,      // memory ran out while the file was held
+    Signature,   // the bytes are not of the format asked for
+    Format,      // the bytes are of that format but malformed or beyond its limits
 };
 
 struct Error {
@@ -27,6 +29,11 @@ struct Error {
     // Nothing of that name exists (a caller that searches several folders tries the next one).
     bool missing() const noexcept { return kind == ErrorKind::Open && (code == ENOENT || code == ENOTDIR); }
 };
+
+// What a reader of a file format gives back when the bytes are malformed (no errno applies).
+inline Error FormatError(std::string message, ErrorKind kind = ErrorKind::Format) {
+    return Error{kind, 0, std::move(message)};
+}
 
 template <typename T>
 class Result {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "NeFile.h"
+#include "NeHeader.h"
 
 namespace ne {
 namespace {
@@ -61,10 +62,10 @@ bool Layout(std::vector<Block>& blocks, const Program& p, std::uint64_t headerSi
 
 }  // namespace
 
-std::variant<std::string, std::string> Minimize(std::string_view file) {
-    auto read = ReadProgram(file);
-    if (auto* message = std::get_if<std::string>(&read)) return std::variant<std::string, std::string>(std::in_place_index<1>, *message);
-    const Program& p = std::get<Program>(read);
+fileaccess::Result<std::string> Minimize(std::string_view file) {
+    const fileaccess::Result<Program> read = ReadProgram(file);
+    if (!read) return read.error();
+    const Program& p = *read;
 
     std::uint64_t headerSize = p.headerEnd;
     if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) {
@@ -76,16 +77,16 @@ std::variant<std::string, std::string> Minimize(std::string_view file) {
 
     unsigned shift = 1;  // a segment shift of 0 would mean 512-byte sectors
     while (shift < 16 && !Layout(blocks, p, headerSize, shift)) ++shift;
-    if (shift == 16) return std::variant<std::string, std::string>(std::in_place_index<1>, "the program is too large to be packed");
+    if (shift == 16) return fileaccess::FormatError("the program is too large to be packed");
 
     std::string out(file.substr(0, headerSize));
     const std::uint64_t unit = 1ull << shift;
-    Put16(out, p.neOffset + 0x32, shift);
+    Put16(out, p.neOffset + kAlignmentShift, shift);
     if (!p.resources.empty()) Put16(out, p.resourceTableAt, shift);
     // The gang-load area names file sectors that no longer hold what it describes.
-    Put16(out, p.neOffset + 0x38, 0);
-    Put16(out, p.neOffset + 0x3A, 0);
-    out[p.neOffset + 0x37] = static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + 0x37]) & ~0x08);
+    Put16(out, p.neOffset + kGangLoadOffset, 0);
+    Put16(out, p.neOffset + kGangLoadSize, 0);
+    out[p.neOffset + kOtherFlags] = static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + kOtherFlags]) & ~kHasGangLoadArea);
     for (const Block& block : blocks) {
         out.resize(block.newOffset, '\0');
         out.append(file.substr(block.oldOffset, block.size));
@@ -97,10 +98,10 @@ std::variant<std::string, std::string> Minimize(std::string_view file) {
             Put16(out, r.entryAt + 2, (r.size + unit - 1) / unit);
             break;
         }
-        case Block::NonResident: Put32(out, p.neOffset + 0x2C, block.newOffset); break;
+        case Block::NonResident: Put32(out, p.neOffset + kNonResidentNames, block.newOffset); break;
         }
     }
-    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) Put32(out, p.neOffset + 0x2C, p.nonResidentOffset);
+    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) Put32(out, p.neOffset + kNonResidentNames, p.nonResidentOffset);
     // A resource without data keeps no offset: under the new unit its old one could point anywhere.
     for (const Resource& r : p.resources) {
         if (r.size == 0) Put16(out, r.entryAt, 0);
@@ -115,7 +116,7 @@ std::variant<std::string, std::string> Minimize(std::string_view file) {
         }
     }
     out.append(file.substr(std::min<std::uint64_t>(dataEnd, file.size())));  // anything appended after the program
-    return std::variant<std::string, std::string>(std::in_place_index<0>, std::move(out));
+    return out;
 }
 
 }  // namespace ne

@@ -4,13 +4,13 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "fileaccess/Result.h"
 
 namespace ne {
 
-// The packed program, or a message saying why the input is no well-formed NE program.
-std::variant<std::string, std::string> Minimize(std::string_view file);
-
-inline bool IsPacked(const std::variant<std::string, std::string>& result) { return result.index() == 0; }
+// The packed program, or an error saying why the input is no well-formed NE program (that of
+// ReadProgram) or cannot be packed (Format).
+fileaccess::Result<std::string> Minimize(std::string_view file);
 
 }  // namespace ne

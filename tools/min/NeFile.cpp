@@ -11,25 +11,24 @@ std::uint16_t U16(std::string_view b, std::size_t at) {
 }
 std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | (static_cast<std::uint32_t>(U16(b, at + 2)) << 16); }
 
-constexpr std::size_t kNeHeaderSize = 0x40;
-
+// Thrown by Require and turned into the reader's error at ReadProgram; it never leaves this file.
 struct Failure {
-    std::string message;
+    fileaccess::Error error;
 };
 
-void Require(bool condition, const char* message) {
-    if (!condition) throw Failure{message};
+void Require(bool condition, const char* message, fileaccess::ErrorKind kind = fileaccess::ErrorKind::Format) {
+    if (!condition) throw Failure{fileaccess::FormatError(message, kind)};
 }
 
 void ReadSegments(std::string_view file, Program& p) {
-    const std::size_t count = U16(file, p.neOffset + 0x1C);
-    const std::size_t table = p.neOffset + U16(file, p.neOffset + 0x22);
-    Require(table + count * 8 <= file.size(), "the segment table runs off the end of the file");
+    const std::size_t count = U16(file, p.neOffset + kSegmentCount);
+    const std::size_t table = p.neOffset + U16(file, p.neOffset + kSegmentTable);
+    Require(table + count * kSegmentEntrySize <= file.size(), "the segment table runs off the end of the file");
     const unsigned shift = p.segmentShift == 0 ? 9 : p.segmentShift;
     Require(shift < 32, "the segment alignment shift is too large");
     for (std::size_t i = 0; i < count; ++i) {
         Segment s;
-        s.entryAt = table + i * 8;
+        s.entryAt = table + i * kSegmentEntrySize;
         const std::uint16_t sector = U16(file, s.entryAt);
         const std::uint16_t length = U16(file, s.entryAt + 2);
         s.flags = U16(file, s.entryAt + 4);
@@ -49,8 +48,8 @@ void ReadSegments(std::string_view file, Program& p) {
 }
 
 void ReadResources(std::string_view file, Program& p) {
-    const std::uint16_t relative = U16(file, p.neOffset + 0x24);
-    if (relative == 0 || relative == U16(file, p.neOffset + 0x26)) return;  // no resource table
+    const std::uint16_t relative = U16(file, p.neOffset + kResourceTable);
+    if (relative == 0 || relative == U16(file, p.neOffset + kResidentNames)) return;  // no resource table
     std::size_t at = p.neOffset + relative;
     p.resourceTableAt = at;
     Require(at + 2 <= file.size(), "the resource table runs off the end of the file");
@@ -67,8 +66,8 @@ void ReadResources(std::string_view file, Program& p) {
         Require(at + 8 <= file.size(), "the resource table runs off the end of the file");
         const std::size_t count = U16(file, at + 2);
         at += 8;
-        Require(at + count * 12 <= file.size(), "the resource table runs off the end of the file");
-        for (std::size_t i = 0; i < count; ++i, at += 12) {
+        Require(at + count * kResourceEntrySize <= file.size(), "the resource table runs off the end of the file");
+        for (std::size_t i = 0; i < count; ++i, at += kResourceEntrySize) {
             Resource r;
             r.entryAt = at;
             r.typeId = type;
@@ -101,35 +100,35 @@ void CheckOverlaps(const Program& p) {
 
 }  // namespace
 
-std::variant<Program, std::string> ReadProgram(std::string_view file) {
+fileaccess::Result<Program> ReadProgram(std::string_view file) {
     try {
-        Require(file.size() >= 0x40 && file.substr(0, 2) == "MZ", "not a program (no MZ header)");
+        Require(file.size() >= kDosHeaderSize && file.substr(0, 2) == "MZ", "not a program (no MZ header)", fileaccess::ErrorKind::Signature);
         Program p;
-        p.neOffset = U32(file, 0x3C);
-        Require(p.neOffset >= 0x40 && p.neOffset + 2 <= file.size(), "a DOS program, not a 16-bit Windows program");
+        p.neOffset = U32(file, kDosNeOffset);
+        Require(p.neOffset >= kDosHeaderSize && p.neOffset + 2 <= file.size(), "a DOS program, not a 16-bit Windows program", fileaccess::ErrorKind::Signature);
         const std::string_view signature = file.substr(p.neOffset, 2);
-        Require(signature != "PE", "a 32-bit or 64-bit program (PE), not a 16-bit one");
-        Require(signature == "NE", "a DOS program, not a 16-bit Windows program");
+        Require(signature != "PE", "a 32-bit or 64-bit program (PE), not a 16-bit one", fileaccess::ErrorKind::Signature);
+        Require(signature == "NE", "a DOS program, not a 16-bit Windows program", fileaccess::ErrorKind::Signature);
         Require(p.neOffset + kNeHeaderSize <= file.size(), "the NE header is truncated");
-        p.segmentShift = U16(file, p.neOffset + 0x32);
+        p.segmentShift = U16(file, p.neOffset + kAlignmentShift);
         std::uint64_t end = p.neOffset + kNeHeaderSize;
-        for (std::size_t field : {0x04, 0x22, 0x24, 0x26, 0x28, 0x2A}) {
+        for (std::size_t field : {kEntryTable, kSegmentTable, kResourceTable, kResidentNames, kModuleReferences, kImportedNames}) {
             const std::uint16_t relative = U16(file, p.neOffset + field);
             Require(relative >= kNeHeaderSize, "a table of the NE header lies inside the header itself");
             end = std::max<std::uint64_t>(end, p.neOffset + relative);
         }
-        end = std::max<std::uint64_t>(end, p.neOffset + U16(file, p.neOffset + 0x04) + U16(file, p.neOffset + 0x06));
+        end = std::max<std::uint64_t>(end, p.neOffset + U16(file, p.neOffset + kEntryTable) + U16(file, p.neOffset + kEntryTableSize));
         Require(end <= file.size(), "the NE header's tables run off the end of the file");
         ReadSegments(file, p);
         ReadResources(file, p);
         if (!p.segments.empty() && p.resourceTableAt != 0) {
-            const std::size_t segmentsAt = p.segments.front().entryAt, segmentsEnd = p.segments.back().entryAt + 8;
+            const std::size_t segmentsAt = p.segments.front().entryAt, segmentsEnd = p.segments.back().entryAt + kSegmentEntrySize;
             Require(p.resourceTypesEnd <= segmentsAt || p.resourceTableAt >= segmentsEnd,
                     "the segment table and the resource table overlap");
         }
         p.headerEnd = end;
-        for (const Segment& s : p.segments) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + 8);
-        for (const Resource& r : p.resources) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + 12);
+        for (const Segment& s : p.segments) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + kSegmentEntrySize);
+        for (const Resource& r : p.resources) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + kResourceEntrySize);
         if (p.resourceTableAt != 0) {
             // The resource names follow the type records, up to a zero length byte.
             std::size_t at = p.resourceTypesEnd;
@@ -137,15 +136,15 @@ std::variant<Program, std::string> ReadProgram(std::string_view file) {
             Require(at < file.size(), "the resource names run off the end of the file");
             p.headerEnd = std::max<std::uint64_t>(p.headerEnd, at + 1);
         }
-        p.nonResidentOffset = U32(file, p.neOffset + 0x2C);
-        p.nonResidentSize = U16(file, p.neOffset + 0x20);
+        p.nonResidentOffset = U32(file, p.neOffset + kNonResidentNames);
+        p.nonResidentSize = U16(file, p.neOffset + kNonResidentSize);
         if (p.nonResidentSize != 0) {
             Require(p.nonResidentOffset + p.nonResidentSize <= file.size(), "the non-resident name table lies beyond the end of the file");
         }
         CheckOverlaps(p);
         return p;
     } catch (const Failure& failure) {
-        return failure.message;
+        return failure.error;
     }
 }
 

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "NeHeader.h"
+#include "fileaccess/Result.h"
 
 namespace ne {
 
@@ -39,9 +41,8 @@ struct Program {
     std::uint64_t headerEnd = 0;        // end of the stub, the NE header and the tables inside it
 };
 
-inline constexpr std::uint16_t kRelocInfo = 0x0100;
-
-// The program's layout, or a message saying why the bytes are no well-formed NE program.
-std::variant<Program, std::string> ReadProgram(std::string_view file);
+// The program's layout, or an error saying why the bytes are no well-formed NE program
+// (Signature: no NE program at all; Format: a damaged one).
+fileaccess::Result<Program> ReadProgram(std::string_view file);
 
 }  // namespace ne

@@ -33,10 +33,10 @@ int main(int argc, char** argv) {
     const fileaccess::Result<std::string> bytes = fileaccess::ReadFile(input, kInputLimit);
     if (!bytes) return Fail(input, bytes.error().what());
     const auto packed = ne::Minimize(*bytes);
-    if (!ne::IsPacked(packed)) return Fail(input, std::get<1>(packed));
-    if (const fileaccess::Status written = fileaccess::WriteFile(output, std::get<0>(packed)); !written) {
+    if (!packed) return Fail(input, packed.error().message);
+    if (const fileaccess::Status written = fileaccess::WriteFile(output, *packed); !written) {
         return Fail(output, written.error().what());
     }
-    std::printf("%s: %zu bytes -> %s: %zu bytes\n", input.c_str(), bytes->size(), output.c_str(), std::get<0>(packed).size());
+    std::printf("%s: %zu bytes -> %s: %zu bytes\n", input.c_str(), bytes->size(), output.c_str(), packed->size());
     return 0;
 }

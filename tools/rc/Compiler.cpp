@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "Bytes.h"
 #include "DialogEncoder.h"
@@ -22,6 +21,7 @@
 #include "ResWriter.h"
 #include "SourceFile.h"
 #include "StatementEncoders.h"
+#include "TemporaryOutput.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -76,8 +76,7 @@ private:
     void Visit(const ResourceStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
         writer_.CheckId(stmt.type, stmt.where);
-        ResourceHeader header{stmt.type, stmt.name, stmt.flags, stmt.language.value_or(language_), stmt.version,
-                              stmt.characteristics};
+        ResourceHeader header = HeaderOf(stmt.type, stmt);
         using Kind = ResourceStmt::Kind;
         if (stmt.type == ResourceId::Number(RtFont)) return Font(stmt, header);
         if (!stmt.file) return Emit(header, {}, InlineData(stmt));
@@ -98,9 +97,7 @@ private:
 
     void Visit(const DialogStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
-        const ResourceHeader header{ResourceId::Number(kDialogType), stmt.name, stmt.flags, stmt.language.value_or(language_),
-                                    stmt.version, stmt.characteristics};
-        Emit(header, {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
+        Emit(HeaderOf(ResourceId::Number(kDialogType), stmt), {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
     }
 
     void Visit(const MenuStmt& stmt) {
@@ -123,9 +120,12 @@ private:
 
     void EmitBody(const ResourceAttributes& head, std::uint16_t type, std::string_view body) {
         writer_.CheckId(head.name, head.where);
-        Emit({ResourceId::Number(type), head.name, head.flags, head.language.value_or(language_), head.version,
-              head.characteristics},
-             {}, body);
+        Emit(HeaderOf(ResourceId::Number(type), head), {}, body);
+    }
+
+    ResourceHeader HeaderOf(const ResourceId& type, const ResourceAttributes& attributes) const {
+        return {type, attributes.name, attributes.flags, attributes.language.value_or(language_), attributes.version,
+                attributes.characteristics};
     }
 
     // A font also gets its entry in the font directory, which refers to it by number.
@@ -183,9 +183,9 @@ private:
 
     void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
         const bool cursor = stmt.kind == ResourceStmt::Kind::Cursor;
-        auto read = ReadIconDirectory(bytes);
-        if (auto* message = std::get_if<std::string>(&read)) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + *message);
-        const IconDirectory& directory = std::get<IconDirectory>(read);
+        const fileaccess::Result<IconDirectory> read = ReadIconDirectory(bytes);
+        if (!read) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + read.error().message);
+        const IconDirectory& directory = *read;
         if (directory.type != (cursor ? 2 : 1)) {
             throw CompileError(stmt.where, "\"" + *stmt.file + "\" is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
         }
@@ -319,13 +319,11 @@ private:
 // The script's text after the preprocessor.
 std::string Preprocessed(const CompileOptions& options) {
     const FileLoader load = options.load ? options.load : FileLoader(LoadTextFile);
-    std::optional<std::string> text;
-    try {
-        text = load(options.script);
-    } catch (const std::runtime_error& error) {
-        throw CompileError({}, "cannot open script \"" + options.script + "\": " + error.what());
+    const fileaccess::Result<std::string> text = load(options.script);
+    if (!text) {
+        throw CompileError({}, "cannot open script \"" + options.script + "\": " +
+                                   (text.error().missing() ? "No such file or directory" : text.error().what()));
     }
-    if (!text) throw CompileError({}, "cannot open script \"" + options.script + "\": No such file or directory");
     PreprocessOptions pp;
     pp.search = {fs::path(options.script).parent_path().string(), options.includeDirs, options.envIncludeDirs};
     pp.macros = options.macros;
@@ -333,48 +331,6 @@ std::string Preprocessed(const CompileOptions& options) {
     pp.load = load;
     return Preprocessor(std::move(pp)).Run(options.script, *text);
 }
-
-// The output being written: a temporary file beside it, renamed over it by Commit; until
-// then (and on any failure or signal) an older output stays as it was.
-class TemporaryOutput {
-public:
-    explicit TemporaryOutput(const std::string& target) : output_(Create(target)) {
-        const int fd = ::dup(output_->fd());
-        file_ = fd < 0 ? nullptr : fdopen(fd, "wb");
-        if (!file_) {
-            if (fd >= 0) ::close(fd);
-            throw CompileError({}, "cannot write the output \"" + target + "\": " + std::strerror(errno));
-        }
-        buffer_ = std::make_unique<char[]>(kBufferSize);
-        std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
-    }
-    ~TemporaryOutput() {
-        if (file_) std::fclose(file_);
-    }
-    std::FILE* file() const { return file_; }
-    void Commit() {
-        const bool written = std::fflush(file_) == 0 && std::ferror(file_) == 0;
-        const int code = errno;
-        const int closed = std::fclose(file_);
-        file_ = nullptr;
-        if (!written || closed != 0) {
-            throw CompileError({}, "cannot write the output \"" + output_->target() + "\": " + std::strerror(written ? errno : code));
-        }
-        if (const fileaccess::Status done = output_->Commit(); !done) throw CompileError({}, done.error().what());
-    }
-
-private:
-    static fileaccess::Result<fileaccess::OutputFile> Create(const std::string& target) {
-        fileaccess::Result<fileaccess::OutputFile> output = fileaccess::OutputFile::Create(target);
-        if (!output) throw CompileError({}, output.error().what());
-        return output;
-    }
-
-    static constexpr std::size_t kBufferSize = 1 << 20;
-    fileaccess::Result<fileaccess::OutputFile> output_;
-    std::FILE* file_ = nullptr;
-    std::unique_ptr<char[]> buffer_;
-};
 
 }  // namespace
 

@@ -56,13 +56,8 @@ struct DialogFont {
     std::uint32_t charset = 1;  // DEFAULT_CHARSET
 };
 
-struct DialogStmt {
-    ResourceId name;
+struct DialogStmt : ResourceAttributes {
     bool extended = false;  // DIALOGEX
-    std::uint16_t flags = 0;
-    std::optional<std::uint16_t> language;
-    std::uint32_t version = 0;
-    std::uint32_t characteristics = 0;
     std::uint32_t x = 0, y = 0, width = 0, height = 0;
     std::uint32_t helpId = 0;
     std::optional<std::uint32_t> style;  // else the default style
@@ -72,7 +67,6 @@ struct DialogStmt {
     std::optional<ResourceId> menu;
     std::optional<WindowClass> windowClass;
     std::vector<ControlStmt> controls;
-    Location where;
 };
 
 }  // namespace rc

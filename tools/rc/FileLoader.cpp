@@ -2,9 +2,6 @@
 // refused before any read, so it never makes the compiler wait.
 #include "FileLoader.h"
 
-#include <cstring>
-#include <stdexcept>
-
 #include "fileaccess/InputFile.h"
 
 namespace rc {
@@ -22,11 +19,10 @@ std::string Reason(const fileaccess::Error& error) {
 
 }  // namespace
 
-std::optional<std::string> LoadTextFile(const std::string& path) {
+fileaccess::Result<std::string> LoadTextFile(const std::string& path) {
     fileaccess::Result<std::string> text = fileaccess::ReadFile(path, kTextLimit);
-    if (text) return std::move(text).value();
-    if (text.error().missing()) return std::nullopt;
-    throw std::runtime_error(Reason(text.error()));
+    if (text) return text;
+    return fileaccess::Error{text.error().kind, text.error().code, Reason(text.error())};
 }
 
 }  // namespace rc

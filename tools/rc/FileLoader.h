@@ -2,16 +2,18 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
+
+#include "fileaccess/Result.h"
 
 namespace rc {
 
-// Gives the text of a file; nothing when no file has that path. Throws std::runtime_error with
-// the reason when a file is there but cannot be read (a folder, a FIFO, a device, a read error).
-using FileLoader = std::function<std::optional<std::string>(const std::string& path)>;
+// Gives the text of a file, or an error whose message is the reason alone (the callers put the
+// file's name into their own message); Error::missing() when no file has that path, any other
+// error when one is there but cannot be read (a folder, a FIFO, a device, a read error).
+using FileLoader = std::function<fileaccess::Result<std::string>(const std::string& path)>;
 
 // The loader of the command line: refuses anything but a regular file without blocking on it.
-std::optional<std::string> LoadTextFile(const std::string& path);
+fileaccess::Result<std::string> LoadTextFile(const std::string& path);
 
 }  // namespace rc

@@ -5,16 +5,18 @@
 
 namespace rc {
 
-std::variant<IconDirectory, std::string> ReadIconDirectory(std::string_view file) {
+using fileaccess::FormatError;
+
+fileaccess::Result<IconDirectory> ReadIconDirectory(std::string_view file) {
     constexpr std::size_t kHeader = 6, kEntry = 16, kBitmapInfo = 40;
-    if (file.size() < kHeader) return std::string("truncated icon directory: the file is shorter than its header");
-    if (ReadU16(file, 0) != 0) return std::string("not an icon or cursor file (reserved field is not 0)");
+    if (file.size() < kHeader) return FormatError("truncated icon directory: the file is shorter than its header");
+    if (ReadU16(file, 0) != 0) return FormatError("not an icon or cursor file (reserved field is not 0)", fileaccess::ErrorKind::Signature);
     IconDirectory directory;
     directory.type = ReadU16(file, 2);
-    if (directory.type != 1 && directory.type != 2) return std::string("not an icon or cursor file (unknown type)");
+    if (directory.type != 1 && directory.type != 2) return FormatError("not an icon or cursor file (unknown type)", fileaccess::ErrorKind::Signature);
     const std::size_t count = ReadU16(file, 4);
     if (file.size() < kHeader + count * kEntry) {
-        return "truncated icon directory: " + std::to_string(count) + " images announced, the file ends before their entries";
+        return FormatError("truncated icon directory: " + std::to_string(count) + " images announced, the file ends before their entries");
     }
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t at = kHeader + i * kEntry;
@@ -28,11 +30,11 @@ std::variant<IconDirectory, std::string> ReadIconDirectory(std::string_view file
         image.size = ReadU32(file, at + 8);
         image.offset = ReadU32(file, at + 12);
         if (image.offset > file.size() || image.size > file.size() - image.offset) {
-            return "image " + std::to_string(i + 1) + " lies beyond the end of the file";
+            return FormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
         }
-        if (image.size < 4) return "image " + std::to_string(i + 1) + " is too small to be an image";
+        if (image.size < 4) return FormatError("image " + std::to_string(i + 1) + " is too small to be an image");
         if (ReadU32(file, image.offset) == kBitmapInfo && image.size < kBitmapInfo) {
-            return "image " + std::to_string(i + 1) + " has a truncated bitmap header";
+            return FormatError("image " + std::to_string(i + 1) + " has a truncated bitmap header");
         }
         image.bytes = file.substr(image.offset, image.size);
         directory.images.push_back(image);

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "fileaccess/Result.h"
 
 namespace rc {
 
@@ -21,8 +22,9 @@ struct IconDirectory {
     std::vector<IconImage> images;
 };
 
-// The directory, or a message saying what is wrong with the file.
-std::variant<IconDirectory, std::string> ReadIconDirectory(std::string_view file);
+// The directory, or an error saying what is wrong with the file (Signature: no icon or cursor
+// file at all; Format: a damaged one).
+fileaccess::Result<IconDirectory> ReadIconDirectory(std::string_view file);
 
 // Planes and bits per pixel of an image: from its BITMAPINFOHEADER, or 1 and 32 for a PNG image.
 std::pair<std::uint16_t, std::uint16_t> ImageFormat(std::string_view image);

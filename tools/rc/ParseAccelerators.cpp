@@ -10,7 +10,6 @@
 namespace rc {
 namespace {
 
-std::string Seen(const Token& token) { return token.kind == TokenKind::End ? "end of file" : "'" + token.text + "'"; }
 
 std::uint16_t Fit16(std::uint32_t value, const Location& where, const char* what) {
     if (value > 0xFFFF) throw CompileError(where, std::string(what) + " " + std::to_string(value) + " does not fit in 16 bits");
@@ -76,7 +75,7 @@ Accelerator Parser::ParseAccelerator() {
     } else if (AtExpressionStart()) {
         event.number = ParseExpression();
     } else {
-        throw CompileError(entry.where, "expected an accelerator key (a string or a number), found " + Seen(Peek()));
+        throw CompileError(entry.where, "expected an accelerator key (a string or a number), found " + Described(Peek()));
     }
     Expect(TokenKind::Comma, "',' and the command id of the accelerator");
     const Location idWhere = Peek().where;
@@ -91,7 +90,7 @@ Accelerator Parser::ParseAccelerator() {
         else if (IsWord(word, "SHIFT")) entry.flags |= AfShift;
         else if (IsWord(word, "CONTROL")) entry.flags |= AfControl;
         else if (IsWord(word, "ALT")) entry.flags |= AfAlt;
-        else throw CompileError(word.where, "expected ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT, found " + Seen(word));
+        else Unexpected(word, "ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT");
     }
     if (ascii && (entry.flags & AfVirtKey)) throw CompileError(entry.where, "an accelerator cannot be both ASCII and VIRTKEY");
     entry.key = ResolveKey(event, entry.flags, entry.where);
@@ -119,7 +118,7 @@ ToolbarStmt Parser::ParseToolbar(const Token& nameToken) {
         } else if (word.kind == TokenKind::End) {
             throw CompileError(start, "block is not closed by END or '}'");
         } else {
-            throw CompileError(word.where, "expected BUTTON, SEPARATOR or END, found " + Seen(word));
+            Unexpected(word, "BUTTON, SEPARATOR or END");
         }
     }
     Take();

@@ -13,16 +13,12 @@ ResourceAttributes Parser::ParseHead(const Token& nameToken, std::uint16_t defau
     head.name = ParseId(nameToken, "resource name");
     Take();
     head.flags = defaultFlags;
-    ParseOptions(head.flags, &head.language, &head.version, &head.characteristics);
+    ParseOptions(head, false);
     return head;
 }
 
 Location Parser::OpenBlock(const char* statement) {
-    if (!AtBlockStart()) {
-        const Token& seen = Peek();
-        throw CompileError(seen.where, std::string("expected BEGIN or '{' after ") + statement + ", found " +
-                                           (seen.kind == TokenKind::End ? "end of file" : "'" + seen.text + "'"));
-    }
+    if (!AtBlockStart()) Unexpected(Peek(), std::string("BEGIN or '{' after ") + statement);
     return Take().where;
 }
 

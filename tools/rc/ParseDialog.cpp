@@ -63,7 +63,6 @@ const ControlKind* FindControl(const std::string& upper) {
     return match == std::end(kControls) ? nullptr : &*match;
 }
 
-std::string Seen(const Token& token) { return token.kind == TokenKind::End ? "end of file" : "'" + token.text + "'"; }
 
 }  // namespace
 
@@ -74,7 +73,7 @@ DialogStmt Parser::ParseDialog(const ResourceId& name, const Location& where, bo
     stmt.where = where;
     stmt.extended = extended;
     stmt.flags = MfMoveable | MfPure | MfDiscardable;
-    ParseOptions(stmt.flags, nullptr, nullptr, nullptr);
+    ParseOptions(stmt, true);
     std::uint32_t* const frame[] = {&stmt.x, &stmt.y, &stmt.width, &stmt.height};
     for (std::size_t i = 0; i < std::size(frame); ++i) {
         if (i > 0) Expect(TokenKind::Comma, "',' between x, y, width and height");
@@ -86,7 +85,7 @@ DialogStmt Parser::ParseDialog(const ResourceId& name, const Location& where, bo
     }
     while (!AtBlockStart()) {
         if (!ParseDialogOption(stmt)) {
-            throw CompileError(Peek().where, std::string("expected a ") + keyword + " option or BEGIN, found " + Seen(Peek()));
+            Unexpected(Peek(), std::string("a ") + keyword + " option or BEGIN");
         }
     }
     const Location start = Take().where;
@@ -123,16 +122,7 @@ bool Parser::ParseDialogOption(DialogStmt& stmt) {
     } else if (word == "CLASS") {
         Take();
         stmt.windowClass = ParseWindowClass(false);
-    } else if (word == "LANGUAGE") {
-        Take();
-        stmt.language = ParseLanguage();
-    } else if (word == "VERSION") {
-        Take();
-        stmt.version = ParseExpression();
-    } else if (word == "CHARACTERISTICS") {
-        Take();
-        stmt.characteristics = ParseExpression();
-    } else {
+    } else if (!ParseStatementOption(word, stmt)) {
         return false;
     }
     return true;
@@ -186,7 +176,7 @@ WindowClass Parser::ParseWindowClass(bool forControl) {
 ControlStmt Parser::ParseControl(const Token& keyword) {
     const std::string upper = keyword.kind == TokenKind::Identifier ? Upper(keyword.text) : std::string();
     const ControlKind* kind = FindControl(upper);
-    if (!kind) throw CompileError(keyword.where, "expected a control or END, found " + Seen(keyword));
+    if (!kind) Unexpected(keyword, "a control or END");
     ControlStmt control;
     control.keyword = upper;
     control.where = keyword.where;
@@ -245,7 +235,7 @@ DialogText Parser::ParseControlText(const Token& keyword) {
         text.string = Literal(Take());
     } else if (next.kind == TokenKind::Identifier && !IsWord(next, "NOT")) {
         if (!IsWord(keyword, "ICON")) {
-            throw CompileError(next.where, "expected a text in double quotes for " + Upper(keyword.text) + ", found " + Seen(next));
+            Unexpected(next, "a text in double quotes for " + Upper(keyword.text));
         }
         text.kind = DialogText::Kind::Name;
         text.string = {Take().text, false, codePage_, next.where};
@@ -267,7 +257,7 @@ void Parser::ControlComma(const ControlStmt& control, const char* arguments) {
         next.kind == TokenKind::LeftBrace) {
         throw CompileError(control.where, "too few arguments for " + control.keyword + " (" + arguments + ")");
     }
-    throw CompileError(next.where, "expected ',' in " + control.keyword + ", found " + Seen(next));
+    Unexpected(next, "',' in " + control.keyword);
 }
 
 // A required argument: running into the next statement or the end means arguments are missing.

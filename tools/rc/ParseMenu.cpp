@@ -28,7 +28,6 @@ const MenuOption* FindMenuOption(const Token& token) {
     return nullptr;
 }
 
-std::string Seen(const Token& token) { return token.kind == TokenKind::End ? "end of file" : "'" + token.text + "'"; }
 
 }  // namespace
 
@@ -47,7 +46,7 @@ void Parser::ParseMenuItems(bool extended, std::vector<MenuItem>& items, const L
         if (keyword.kind == TokenKind::End) throw CompileError(start, "block is not closed by END or '}'");
         const bool popup = IsWord(keyword, "POPUP");
         if (!popup && !IsWord(keyword, "MENUITEM")) {
-            throw CompileError(keyword.where, "expected MENUITEM, POPUP or END, found " + Seen(keyword));
+            Unexpected(keyword, "MENUITEM, POPUP or END");
         }
         items.push_back(ParseMenuItem(extended, keyword));
         if (!popup) continue;
@@ -73,7 +72,7 @@ MenuItem Parser::ParseMenuItem(bool extended, const Token& keyword) {
         return item;
     }
     const Token text = Take();
-    if (text.kind != TokenKind::String) throw CompileError(text.where, "expected the text of the menu item, found " + Seen(text));
+    if (text.kind != TokenKind::String) Unexpected(text, "the text of the menu item");
     item.text = Literal(text);
     if (!extended) {
         if (!popup) {
@@ -104,9 +103,9 @@ void Parser::ParseMenuOptions(MenuItem& item, bool popup) {
         if (!option) {
             if (!comma) return;
             const Token& seen = Peek();
-            throw CompileError(seen.where, std::string("expected a ") + (popup ? "POPUP" : "MENUITEM") +
+            Unexpected(seen, std::string("a ") + (popup ? "POPUP" : "MENUITEM") +
                                                " option (CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK, MENUBREAK, "
-                                               "OWNERDRAW, BITMAP), found " + Seen(seen));
+                                               "OWNERDRAW, BITMAP)");
         }
         Take();
         item.flags |= option->flag;

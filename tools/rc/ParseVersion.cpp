@@ -8,7 +8,6 @@
 namespace rc {
 namespace {
 
-std::string Seen(const Token& token) { return token.kind == TokenKind::End ? "end of file" : "'" + token.text + "'"; }
 
 }  // namespace
 
@@ -35,8 +34,8 @@ VersionStmt Parser::ParseVersionInfo(const Token& nameToken) {
             }
         }
         if (!known) {
-            throw CompileError(field.where, "expected a VERSIONINFO field (FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, "
-                                            "FILEFLAGS, FILEOS, FILETYPE, FILESUBTYPE) or BEGIN, found " + Seen(field));
+            Unexpected(field, "a VERSIONINFO field (FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, "
+                                            "FILEFLAGS, FILEOS, FILETYPE, FILESUBTYPE) or BEGIN");
         }
     }
     const Location start = OpenBlock("VERSIONINFO");
@@ -67,7 +66,7 @@ void Parser::ParseVersionNodes(std::vector<VersionNode>& nodes, const Location& 
             nodes.push_back(ParseVersionValue(keyword));
             continue;
         }
-        if (!IsWord(keyword, "BLOCK")) throw CompileError(keyword.where, "expected BLOCK, VALUE or END, found " + Seen(keyword));
+        if (!IsWord(keyword, "BLOCK")) Unexpected(keyword, "BLOCK, VALUE or END");
         if (depth >= kMaxNesting) {
             throw CompileError(keyword.where, "BLOCK nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
         }

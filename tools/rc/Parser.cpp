@@ -104,11 +104,12 @@ Token Parser::Take() {
 
 Token Parser::Expect(TokenKind kind, const char* what) {
     Token token = Take();
-    if (token.kind != kind) {
-        const std::string seen = token.kind == TokenKind::End ? "end of file" : "'" + token.text + "'";
-        throw CompileError(token.where, std::string("expected ") + what + ", found " + seen);
-    }
+    if (token.kind != kind) Unexpected(token, what ? what : TokenKindName(kind));
     return token;
+}
+
+void Parser::Unexpected(const Token& found, std::string_view what) {
+    throw CompileError(found.where, "expected " + std::string(what) + ", found " + Described(found));
 }
 
 bool Parser::IsWord(const Token& token, const char* word) const {
@@ -212,13 +213,10 @@ MaskedValue Parser::ParseTerm(bool* isLong, int depth) {
     if (IsWord(token, "NOT")) return {0, ParseTerm(isLong, depth + 1).value};
     if (token.kind == TokenKind::LeftParen) {
         const MaskedValue value = ParseMasked(isLong, depth + 1);
-        Expect(TokenKind::RightParen, "')'");
+        Expect(TokenKind::RightParen);
         return value;
     }
-    if (token.kind != TokenKind::Int) {
-        const std::string seen = token.kind == TokenKind::End ? "end of file" : "'" + token.text + "'";
-        throw CompileError(token.where, "expected a number, found " + seen);
-    }
+    if (token.kind != TokenKind::Int) Unexpected(token, std::string("a ") + TokenKindName(TokenKind::Int));
     bool tokenLong = false;
     const std::uint32_t value = ParseNumber(token, tokenLong);
     if (isLong && tokenLong) *isLong = true;
@@ -228,32 +226,31 @@ MaskedValue Parser::ParseTerm(bool* isLong, int depth) {
 std::uint16_t Parser::ParseLanguage() {
     const Location where = Peek().where;
     const std::uint32_t primary = ParseExpression();
-    Expect(TokenKind::Comma, "','");
+    Expect(TokenKind::Comma);
     const std::uint32_t sub = ParseExpression();
     if (primary >= (1u << 10)) throw CompileError(where, "primary language id " + std::to_string(primary) + " does not fit in 10 bits");
     if (sub >= (1u << 6)) throw CompileError(where, "sublanguage id " + std::to_string(sub) + " does not fit in 6 bits");
     return static_cast<std::uint16_t>(primary | (sub << 10));
 }
 
-void Parser::ParseOptions(std::uint16_t& flags, std::optional<std::uint16_t>* language, std::uint32_t* version,
-                          std::uint32_t* characteristics) {
+void Parser::ParseOptions(ResourceOptions& options, bool memoryOnly) {
     while (Peek().kind == TokenKind::Identifier) {
         const std::string word = Upper(Peek().text);
-        if (ApplyMemoryOption(word, flags)) {
+        if (ApplyMemoryOption(word, options.flags)) {
             Take();
-        } else if (language && word == "LANGUAGE") {
-            Take();
-            *language = ParseLanguage();
-        } else if (version && word == "VERSION") {
-            Take();
-            *version = ParseExpression();
-        } else if (characteristics && word == "CHARACTERISTICS") {
-            Take();
-            *characteristics = ParseExpression();
-        } else {
+        } else if (memoryOnly || !ParseStatementOption(word, options)) {
             return;
         }
     }
+}
+
+bool Parser::ParseStatementOption(const std::string& word, ResourceOptions& options) {
+    if (word != "LANGUAGE" && word != "VERSION" && word != "CHARACTERISTICS") return false;
+    Take();
+    if (word == "LANGUAGE") options.language = ParseLanguage();
+    else if (word == "VERSION") options.version = ParseExpression();
+    else options.characteristics = ParseExpression();
+    return true;
 }
 
 bool Parser::AtBlockStart() {
@@ -273,7 +270,7 @@ Statement Parser::ParseResource(const Token& nameToken) {
     stmt.where = nameToken.where;
     stmt.name = ParseId(nameToken, "resource name");
     const Token typeToken = Take();
-    if (typeToken.kind == TokenKind::End) throw CompileError(typeToken.where, "expected a resource type, found end of file");
+    if (typeToken.kind == TokenKind::End) Unexpected(typeToken, "a resource type");
     const std::string word = typeToken.kind == TokenKind::Identifier ? Upper(typeToken.text) : std::string();
     using Kind = ResourceStmt::Kind;
     if (word == "DIALOG" || word == "DIALOGEX") return ParseDialog(stmt.name, nameToken.where, word == "DIALOGEX");
@@ -287,19 +284,14 @@ Statement Parser::ParseResource(const Token& nameToken) {
     else stmt.kind = Kind::Data, stmt.type = ParseId(typeToken, "resource type");
 
     stmt.flags = DefaultFlags(stmt.kind, stmt.type);
-    const bool takesStatements = stmt.kind == Kind::Data;
-    ParseOptions(stmt.flags, takesStatements ? &stmt.language : nullptr, takesStatements ? &stmt.version : nullptr,
-                 takesStatements ? &stmt.characteristics : nullptr);
+    ParseOptions(stmt, stmt.kind != Kind::Data);
     if (stmt.kind == Kind::Data && AtBlockStart()) {
         const Location start = Take().where;
         stmt.data = ParseData(start);
         return stmt;
     }
     const Token file = Take();
-    if (file.kind != TokenKind::String && file.kind != TokenKind::Identifier) {
-        const std::string seen = file.kind == TokenKind::End ? "end of file" : "'" + file.text + "'";
-        throw CompileError(file.where, "expected a file name, found " + seen);
-    }
+    if (file.kind != TokenKind::String && file.kind != TokenKind::Identifier) Unexpected(file, "a file name");
     if (file.text.empty()) throw CompileError(file.where, "empty file name");
     stmt.file = file.text;  // backslashes and other characters stay as written
     return stmt;
@@ -330,7 +322,7 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
     StringTableStmt stmt;
     stmt.where = keyword.where;
     stmt.flags = MfMoveable | MfPure | MfDiscardable;
-    ParseOptions(stmt.flags, &stmt.language, &stmt.version, &stmt.characteristics);
+    ParseOptions(stmt, false);
     if (!AtBlockStart()) throw CompileError(Peek().where, "expected BEGIN or '{' after STRINGTABLE");
     const Location start = Take().where;
     while (!AtBlockEnd()) {
@@ -344,11 +336,7 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
         entry.id = ParseExpression();
         if (Peek().kind == TokenKind::Comma) Take();
         while (Peek().kind == TokenKind::String) entry.pieces.push_back(Literal(Take()));
-        if (entry.pieces.empty()) {
-            const Token& seen = Peek();
-            throw CompileError(seen.where, "expected a string for id " + std::to_string(entry.id) + ", found " +
-                                               (seen.kind == TokenKind::End ? "end of file" : "'" + seen.text + "'"));
-        }
+        if (entry.pieces.empty()) Unexpected(Peek(), "a string for id " + std::to_string(entry.id));
         stmt.entries.push_back(std::move(entry));
         if (Peek().kind == TokenKind::Semicolon) Take();  // rc.exe and wrc take it; llvm-rc does not
     }

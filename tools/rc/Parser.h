@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Statements.h"
@@ -33,7 +34,10 @@ private:
 
     const Token& Peek();
     Token Take();
-    Token Expect(TokenKind kind, const char* what);
+    // The next token, which must be of `kind`; `what` names it in the error (else its kind's name).
+    Token Expect(TokenKind kind, const char* what = nullptr);
+    // Throws "expected <what>, found <the token>" at the token.
+    [[noreturn]] static void Unexpected(const Token& found, std::string_view what);
     bool IsWord(const Token& token, const char* word) const;
     void Directive(const Token& token);
 
@@ -44,8 +48,11 @@ private:
     MaskedValue ParseMasked(bool* isLong, int depth);
     MaskedValue ParseTerm(bool* isLong, int depth);
     std::uint16_t ParseLanguage();
-    void ParseOptions(std::uint16_t& flags, std::optional<std::uint16_t>* language, std::uint32_t* version,
-                      std::uint32_t* characteristics);
+    // Memory options, and unless memoryOnly LANGUAGE, VERSION and CHARACTERISTICS, in any order.
+    void ParseOptions(ResourceOptions& options, bool memoryOnly);
+    // LANGUAGE, VERSION or CHARACTERISTICS (`word`, upper-cased, not yet taken) with its value;
+    // false for any other word.
+    bool ParseStatementOption(const std::string& word, ResourceOptions& options);
     bool AtBlockStart();
     bool AtBlockEnd();
     StringLiteral Literal(const Token& token) const;

@@ -93,6 +93,21 @@ void LineReader::SkipLineComment() {
     }
 }
 
+// Most lines hold no quote, comment or backslash: they are taken whole.
+bool LineReader::TakePlainLine(LogicalLine& line) {
+    const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
+    const std::string_view plain = text_.substr(pos_, end - pos_);
+    if (!std::none_of(plain.begin(), plain.end(), [](char c) { return c == '\\' || c == '/' || c == '"' || c == '\''; })) {
+        return false;
+    }
+    line.source = plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size());
+    line.text.assign(line.source);
+    pos_ = end < text_.size() ? end + 1 : end;
+    line.lines = 1;
+    if (end < text_.size()) ++line_;
+    return true;
+}
+
 bool LineReader::Next(LogicalLine& line) {
     std::string& out = line.text;
     SkipSplices();
@@ -100,17 +115,7 @@ bool LineReader::Next(LogicalLine& line) {
     out.clear();
     line.source = {};
     line.line = line_;
-    // Most lines hold no quote, comment or backslash: they are taken whole.
-    const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
-    const std::string_view plain = text_.substr(pos_, end - pos_);
-    if (std::none_of(plain.begin(), plain.end(), [](char c) { return c == '\\' || c == '/' || c == '"' || c == '\''; })) {
-        line.source = plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size());
-        out.assign(line.source);
-        pos_ = end < text_.size() ? end + 1 : end;
-        line.lines = 1;
-        if (end < text_.size()) ++line_;
-        return true;
-    }
+    if (TakePlainLine(line)) return true;
     while (pos_ < text_.size()) {
         // Ordinary characters are copied in runs.
         std::size_t run = pos_;

@@ -26,6 +26,8 @@ public:
     int errorLine() const { return errorLine_; }
 
 private:
+    // Takes the line at pos_ whole when it holds no quote, comment or backslash; false otherwise.
+    bool TakePlainLine(LogicalLine& line);
     void SkipSplices();
     void CopyQuoted(char quote, std::string& out);
     void SkipBlockComment();

@@ -3,6 +3,7 @@
 #include "Preprocessor.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cctype>
 #include <filesystem>
 #include <stdexcept>
@@ -302,7 +303,7 @@ void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::ve
 void Preprocessor::Include(File& file, const std::string& written, bool quoted, const Location& where, int depth) {
     if (written.empty()) throw CompileError(where, "#include needs a file name");
     File child;
-    std::optional<std::string> loaded;
+    std::string loaded;
     std::string_view text;
     std::optional<std::string> path;
     // A built-in header includes only built-in headers, so that their set stays consistent.
@@ -320,13 +321,12 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
             throw CompileError(where, "#include nested more than " + std::to_string(kMaxIncludeDepth) + " deep" +
                                           (cycle ? " (\"" + written + "\" includes itself)" : ""));
         }
-        try {
-            loaded = options_.load ? options_.load(*path) : std::nullopt;
-        } catch (const std::runtime_error& error) {
-            throw CompileError(where, "cannot read include file \"" + written + "\": " + error.what());
-        }
-        if (!loaded) throw CompileError(where, "cannot open include file \"" + written + "\"");
-        text = *loaded;
+        fileaccess::Result<std::string> read =
+            options_.load ? options_.load(*path) : fileaccess::Error{fileaccess::ErrorKind::Open, ENOENT, {}};
+        if (!read && read.error().missing()) throw CompileError(where, "cannot open include file \"" + written + "\"");
+        if (!read) throw CompileError(where, "cannot read include file \"" + written + "\": " + read.error().what());
+        loaded = std::move(read).value();
+        text = loaded;
         child.name = std::make_shared<const std::string>(*path);
         child.dir = fs::path(*path).parent_path().string();
     } else {

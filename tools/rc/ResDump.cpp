@@ -30,12 +30,12 @@ int DumpMain(int argc, char** argv) {
         std::fprintf(stderr, "%s: error: %s\n", path, bytes.error().what());
         return 1;
     }
-    const auto read = ReadResFile(*bytes);
-    if (const auto* message = std::get_if<std::string>(&read)) {
-        std::fprintf(stderr, "%s: error: %s\n", path, message->c_str());
+    const fileaccess::Result<ResFile> read = ReadResFile(*bytes);
+    if (!read) {
+        std::fprintf(stderr, "%s: error: %s\n", path, read.error().message.c_str());
         return 1;
     }
-    const ResFile& file = std::get<ResFile>(read);
+    const ResFile& file = *read;
     std::printf("%s: %s resource file, %zu resources\n", path, file.win16 ? "16-bit" : "32-bit", file.entries.size());
     if (!verbose) {
         std::fputs(ListResFile(file).c_str(), stdout);

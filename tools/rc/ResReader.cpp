@@ -53,9 +53,9 @@ bool ReadId16(std::string_view bytes, std::size_t& at, ResourceId& id) {
     return true;
 }
 
-std::string Broken(std::size_t at) { return "broken resource file at offset " + std::to_string(at); }
+fileaccess::Error Broken(std::size_t at) { return fileaccess::FormatError("broken resource file at offset " + std::to_string(at)); }
 
-std::variant<ResFile, std::string> Read32(std::string_view bytes) {
+fileaccess::Result<ResFile> Read32(std::string_view bytes) {
     ResFile file;
     for (std::size_t at = 32; at < bytes.size();) {
         if (at + 8 > bytes.size()) return Broken(at);
@@ -75,7 +75,7 @@ std::variant<ResFile, std::string> Read32(std::string_view bytes) {
     return file;
 }
 
-std::variant<ResFile, std::string> Read16(std::string_view bytes) {
+fileaccess::Result<ResFile> Read16(std::string_view bytes) {
     ResFile file;
     file.win16 = true;
     for (std::size_t at = 0; at < bytes.size();) {
@@ -97,7 +97,7 @@ std::variant<ResFile, std::string> Read16(std::string_view bytes) {
 
 }  // namespace
 
-std::variant<ResFile, std::string> ReadResFile(std::string_view bytes) {
+fileaccess::Result<ResFile> ReadResFile(std::string_view bytes) {
     return Is32Bit(bytes) ? Read32(bytes) : Read16(bytes);
 }
 

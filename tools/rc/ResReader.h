@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "Statements.h"
+#include "fileaccess/Result.h"
 
 namespace rc {
 
@@ -25,8 +25,8 @@ struct ResFile {
     std::vector<ResEntry> entries;  // without the leading empty entry of the 32-bit format
 };
 
-// The entries, or a message saying where the file is broken.
-std::variant<ResFile, std::string> ReadResFile(std::string_view bytes);
+// The entries, or a Format error saying where the file is broken.
+fileaccess::Result<ResFile> ReadResFile(std::string_view bytes);
 
 // "BITMAP" for known numbered types, "#N" for other numbers, the text of named ones.
 std::string TypeText(const ResourceId& type);

@@ -36,6 +36,11 @@ enum ResourceType : std::uint16_t {
     RtGroupCursor = 12, RtGroupIcon = 14, RtAniCursor = 21, RtAniIcon = 22,
 };
 
+// Resource types of the statements with bodies of their own.
+enum StatementType : std::uint16_t {
+    RtMenu = 4, RtFontDir = 7, RtFont = 8, RtAccelerators = 9, RtVersion = 16, RtToolbar = 241,
+};
+
 // A string literal as written, decoded later with the code page in force where it stood.
 struct StringLiteral {
     std::string body;
@@ -51,18 +56,27 @@ struct DataItem {
     StringLiteral string;
 };
 
-struct ResourceStmt {
-    enum class Kind { Bitmap, Icon, Cursor, AniCursor, AniIcon, Data };
-    Kind kind = Kind::Data;
-    ResourceId name;
-    ResourceId type;  // the type written for Bitmap, AniCursor, AniIcon and Data
+// The options a resource statement may carry after its type keyword: memory flags, LANGUAGE,
+// VERSION and CHARACTERISTICS. Statements without their own LANGUAGE take the one in force.
+struct ResourceOptions {
     std::uint16_t flags = 0;
     std::optional<std::uint16_t> language;
     std::uint32_t version = 0;
     std::uint32_t characteristics = 0;
+};
+
+// What every named resource statement carries besides its body: its options, name and place.
+struct ResourceAttributes : ResourceOptions {
+    ResourceId name;
+    Location where;
+};
+
+struct ResourceStmt : ResourceAttributes {
+    enum class Kind { Bitmap, Icon, Cursor, AniCursor, AniIcon, Data };
+    Kind kind = Kind::Data;
+    ResourceId type;  // the type written for Bitmap, AniCursor, AniIcon and Data
     std::optional<std::string> file;  // else the inline data
     std::vector<DataItem> data;
-    Location where;
 };
 
 struct StringEntry {
@@ -71,11 +85,7 @@ struct StringEntry {
     Location where;
 };
 
-struct StringTableStmt {
-    std::uint16_t flags = 0;
-    std::optional<std::uint16_t> language;
-    std::uint32_t version = 0;
-    std::uint32_t characteristics = 0;
+struct StringTableStmt : ResourceOptions {
     std::vector<StringEntry> entries;
     Location where;
 };
@@ -101,8 +111,7 @@ using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, Dial
 }  // namespace rc
 
 // The statements with bodies of their own, after the alias so that each can include this header;
-// include them through this header, never ResourceAttributes.h alone.
-#include "ResourceAttributes.h"
+// include them through this header.
 #include "AcceleratorStmt.h"
 #include "MenuStmt.h"
 #include "ToolbarStmt.h"

@@ -81,6 +81,41 @@ std::u16string Decode(std::string_view bytes, int codePage) {
     return out;
 }
 
+namespace {
+
+// The value of a \x (up to 4 hex digits wide, 2 narrow) or octal (up to 7 digits wide, 3 narrow)
+// escape whose letter or first digit `kind` was just read; `pos` moves past its digits.
+char16_t NumericEscape(const std::u16string& chars, std::size_t& pos, char16_t kind, bool wide) {
+    if (kind == u'x' || kind == u'X') {
+        char16_t value = 0;
+        for (int left = wide ? 4 : 2; left > 0 && pos < chars.size() && chars[pos] < 0x80 &&
+                                      std::isxdigit(static_cast<int>(chars[pos]));
+             --left) {
+            const int digit = std::tolower(static_cast<int>(chars[pos++]));
+            value = static_cast<char16_t>((value << 4) | (std::isdigit(digit) ? digit - '0' : digit - 'a' + 10));
+        }
+        return value;
+    }
+    char16_t value = kind - u'0';
+    for (int left = wide ? 6 : 2; left > 0 && pos < chars.size() && chars[pos] >= u'0' && chars[pos] < u'8'; --left) {
+        value = static_cast<char16_t>((value << 3) | (chars[pos++] - u'0'));
+    }
+    return value;
+}
+
+void CutAtNulls(std::u16string& out, NullHandling nulls) {
+    if (nulls == NullHandling::CutAtNull) {
+        const auto nul = out.find(u'\0');
+        if (nul != std::u16string::npos) out.resize(nul);
+    } else if (nulls == NullHandling::CutAtDoubleNull) {
+        const auto pair = out.find(std::u16string(2, u'\0'));
+        if (pair != std::u16string::npos) out.resize(pair);
+        if (!out.empty() && out.back() == u'\0') out.pop_back();
+    }
+}
+
+}  // namespace
+
 std::u16string ProcessStringLiteral(std::string_view body, bool wide, int codePage, NullHandling nulls) {
     const std::u16string chars = Decode(body, codePage);
     const bool utf8Input = codePage == kCpUtf8 || (codePage == kAutoCodePage && IsValidUtf8(body));
@@ -113,22 +148,8 @@ std::u16string ProcessStringLiteral(std::string_view body, bool wide, int codePa
             break;
         }
         const char16_t kind = chars[pos++];
-        if (kind == u'x' || kind == u'X') {
-            char16_t value = 0;
-            for (int left = wide ? 4 : 2; left > 0 && pos < chars.size() && chars[pos] < 0x80 &&
-                                          std::isxdigit(static_cast<int>(chars[pos]));
-                 --left) {
-                const int digit = std::tolower(static_cast<int>(chars[pos++]));
-                value = static_cast<char16_t>((value << 4) | (std::isdigit(digit) ? digit - '0' : digit - 'a' + 10));
-            }
-            addEscaped(value);
-        } else if (kind >= u'0' && kind < u'8') {
-            char16_t value = kind - u'0';
-            for (int left = wide ? 6 : 2; left > 0 && pos < chars.size() && chars[pos] >= u'0' && chars[pos] < u'8';
-                 --left) {
-                value = static_cast<char16_t>((value << 3) | (chars[pos++] - u'0'));
-            }
-            addEscaped(value);
+        if (kind == u'x' || kind == u'X' || (kind >= u'0' && kind < u'8')) {
+            addEscaped(NumericEscape(chars, pos, kind, wide));
         } else if (kind == u'a' || kind == u'A') {
             out += u'\b';
         } else if (kind == u'n') {
@@ -147,14 +168,7 @@ std::u16string ProcessStringLiteral(std::string_view body, bool wide, int codePa
             out += kind;
         }
     }
-    if (nulls == NullHandling::CutAtNull) {
-        const auto nul = out.find(u'\0');
-        if (nul != std::u16string::npos) out.resize(nul);
-    } else if (nulls == NullHandling::CutAtDoubleNull) {
-        const auto pair = out.find(std::u16string(2, u'\0'));
-        if (pair != std::u16string::npos) out.resize(pair);
-        if (!out.empty() && out.back() == u'\0') out.pop_back();
-    }
+    CutAtNulls(out, nulls);
     return out;
 }
 

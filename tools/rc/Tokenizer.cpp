@@ -194,6 +194,10 @@ const char* TokenKindName(TokenKind kind) {
     return "token";
 }
 
+std::string Described(const Token& token) {
+    return token.kind == TokenKind::End ? TokenKindName(token.kind) : "'" + token.text + "'";
+}
+
 std::vector<Token> Tokenize(std::string_view text, const std::string& fileName) {
     // A UTF-8 byte-order mark is not part of the script.
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);

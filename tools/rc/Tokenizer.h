@@ -34,6 +34,10 @@ struct Token {
     Location where;
 };
 
+// How an error message names a token it did not expect: its text in quotes, or the name of its
+// kind where it has no text of its own (the end of the file).
+std::string Described(const Token& token);
+
 // Line markers ("# N "file"") of preprocessed text set the file and line of the tokens after them.
 // Throws CompileError for an unterminated string or comment or a character no token starts with.
 std::vector<Token> Tokenize(std::string_view text, const std::string& fileName);

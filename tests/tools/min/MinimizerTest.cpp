@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "Minimizer.h"
 #include "NeFile.h"
@@ -35,9 +36,9 @@ test::ProgramLayout Layout(int segments, bool resources, unsigned shift = 9) {
 }
 
 Program Read(const std::string& file) {
-    auto read = ReadProgram(file);
-    if (auto* message = std::get_if<std::string>(&read)) ADD_FAILURE() << *message;
-    return std::holds_alternative<Program>(read) ? std::get<Program>(read) : Program{};
+    const fileaccess::Result<Program> read = ReadProgram(file);
+    if (!read) ADD_FAILURE() << read.error().message;
+    return read ? *read : Program{};
 }
 
 // Every segment with its relocations, every resource's own bytes and the non-resident names
@@ -68,14 +69,14 @@ TEST(Minimizer, PackedProgramsKeepEveryByteAndShrinkWhenThereWasSlack) {
                 layout.appended = "OVERLAY DATA";
                 const std::string before = NeWriter::Build(layout);
                 const auto packed = Minimize(before);
-                ASSERT_TRUE(IsPacked(packed)) << std::get<1>(packed);
-                const std::string& after = std::get<0>(packed);
+                ASSERT_TRUE(packed) << packed.error().message;
+                const std::string& after = *packed;
                 EXPECT_LT(after.size(), before.size());
                 ExpectSameContent(before, after, layout);
                 EXPECT_EQ(after.substr(after.size() - layout.appended.size()), layout.appended);
                 EXPECT_EQ(Read(after).segmentShift, 1);
                 // Packing again changes nothing more.
-                EXPECT_EQ(std::get<0>(Minimize(after)), after);
+                EXPECT_EQ(*Minimize(after), after);
             }
         }
     }
@@ -86,10 +87,10 @@ TEST(Minimizer, LargeProgramsGetTheSmallestShiftThatStillAddressesThem) {
     for (int i = 0; i < 4; ++i) layout.segments.push_back({Pattern(60000, i), 1});
     const std::string before = NeWriter::Build(layout);
     const auto packed = Minimize(before);
-    ASSERT_TRUE(IsPacked(packed));
-    const Program after = Read(std::get<0>(packed));
+    ASSERT_TRUE(packed);
+    const Program after = Read(*packed);
     EXPECT_EQ(after.segmentShift, 2);  // 240 KB need offsets in units of 4 bytes
-    ExpectSameContent(before, std::get<0>(packed), layout);
+    ExpectSameContent(before, *packed, layout);
 }
 
 TEST(Minimizer, RefusesWhatIsNoWellFormedNeProgram) {
@@ -107,19 +108,21 @@ TEST(Minimizer, RefusesWhatIsNoWellFormedNeProgram) {
     std::string resourceTable = good;  // the first type announces more resources than the file holds
     resourceTable[layout.resourceTableAt + 4] = '\xFF';
     resourceTable[layout.resourceTableAt + 5] = '\xFF';
-    const std::pair<std::string, std::string> cases[] = {
-        {pe, "a 32-bit or 64-bit program (PE), not a 16-bit one"},
-        {std::string("MZ") + std::string(0x80, '\0'), "a DOS program, not a 16-bit Windows program"},
-        {good.substr(0, 0x40 + 0x20), "the NE header is truncated"},
-        {beyond, "a segment lies beyond the end of the file"},
-        {overlapping, "segments or resources overlap"},
-        {resourceTable, "the resource table runs off the end of the file"},
-        {"", "not a program (no MZ header)"},
+    using fileaccess::ErrorKind;
+    const std::tuple<std::string, std::string, ErrorKind> cases[] = {
+        {pe, "a 32-bit or 64-bit program (PE), not a 16-bit one", ErrorKind::Signature},
+        {std::string("MZ") + std::string(0x80, '\0'), "a DOS program, not a 16-bit Windows program", ErrorKind::Signature},
+        {good.substr(0, 0x40 + 0x20), "the NE header is truncated", ErrorKind::Format},
+        {beyond, "a segment lies beyond the end of the file", ErrorKind::Format},
+        {overlapping, "segments or resources overlap", ErrorKind::Format},
+        {resourceTable, "the resource table runs off the end of the file", ErrorKind::Format},
+        {"", "not a program (no MZ header)", ErrorKind::Signature},
     };
-    for (const auto& [bytes, message] : cases) {
+    for (const auto& [bytes, message, kind] : cases) {
         const auto result = Minimize(bytes);
-        ASSERT_FALSE(IsPacked(result)) << message;
-        EXPECT_EQ(std::get<1>(result), message);
+        ASSERT_FALSE(result) << message;
+        EXPECT_EQ(result.error().message, message);
+        EXPECT_EQ(result.error().kind, kind) << message;
     }
 }
 
@@ -132,7 +135,9 @@ TEST(Minimizer, FuzzFindingsArePackedSoundlyOrRefused) {
         std::ifstream in(entry.path(), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         const auto packed = Minimize(bytes);
-        if (IsPacked(packed)) EXPECT_TRUE(std::holds_alternative<Program>(ReadProgram(std::get<0>(packed)))) << entry.path();
+        if (packed) {
+            EXPECT_TRUE(ReadProgram(*packed)) << entry.path();
+        }
         ++checked;
     }
     EXPECT_EQ(checked, 3);

@@ -11,20 +11,6 @@
 namespace rc::test {
 namespace {
 
-std::string CompileData(const std::string& script, bool win16 = false) {
-    ScratchDir dir;
-    const CompileResult result = Compile(DataDir() / script, dir.path("out.res"), win16);
-    EXPECT_TRUE(result.ok) << result.error;
-    return ReadBytes(dir.path("out.res"));
-}
-
-std::string CompileText(const std::string& text, bool win16 = false) {
-    ScratchDir dir;
-    const CompileResult result = Compile(dir.write("d.rc", text), dir.path("d.res"), win16);
-    EXPECT_TRUE(result.ok) << result.error;
-    return ReadBytes(dir.path("d.res"));
-}
-
 // The one dialog of a compiled script, as text.
 std::string DescribeOnly(const std::string& res) {
     const OwnedRes file = ReadRes(res);
@@ -61,12 +47,8 @@ TEST(DialogPeerOutput, EveryControlAndOptionMatchesLlvmRcByteForByte) {
 }
 
 TEST(DialogPeerOutput, LiveLlvmRcAgreesWhenInstalled) {
-    if (std::system("command -v llvm-rc >/dev/null 2>&1") != 0) GTEST_SKIP() << "llvm-rc is not installed";
-    ScratchDir dir;
-    const std::string command = "cd '" + DataDir().string() + "' && llvm-rc -no-preprocess -c 65001 -fo '" +
-                                dir.path("llvm.res").string() + "' dialog.rc";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_TRUE(ReadBytes(dir.path("llvm.res")) == CompileData("dialog.rc"));
+    if (!HasLlvmRc()) GTEST_SKIP() << "llvm-rc is not installed";
+    EXPECT_TRUE(LlvmRcOutput("dialog.rc") == CompileData("dialog.rc"));
 }
 
 // MENU, CLASS without quotes, class numbers, BEDIT/HEDIT/IEDIT and control data, which

@@ -9,13 +9,6 @@
 namespace rc::test {
 namespace {
 
-std::string CompileData(const std::string& script, bool win16 = false) {
-    ScratchDir dir;
-    const CompileResult result = Compile(DataDir() / script, dir.path("out.res"), win16);
-    EXPECT_TRUE(result.ok) << result.error;
-    return ReadBytes(dir.path("out.res"));
-}
-
 TEST(PeerOutput, EveryKindOfTheProgramMatchesLlvmRcByteForByte) {
     for (const char* name : {"every_kind", "options"}) {
         const std::string ours = CompileData(std::string(name) + ".rc");
@@ -26,12 +19,8 @@ TEST(PeerOutput, EveryKindOfTheProgramMatchesLlvmRcByteForByte) {
 }
 
 TEST(PeerOutput, LiveLlvmRcAgreesWhenInstalled) {
-    if (std::system("command -v llvm-rc >/dev/null 2>&1") != 0) GTEST_SKIP() << "llvm-rc is not installed";
-    ScratchDir dir;
-    const std::string command = "cd '" + DataDir().string() + "' && llvm-rc -no-preprocess -c 65001 -fo '" +
-                                dir.path("llvm.res").string() + "' every_kind.rc";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_TRUE(ReadBytes(dir.path("llvm.res")) == CompileData("every_kind.rc"));
+    if (!HasLlvmRc()) GTEST_SKIP() << "llvm-rc is not installed";
+    EXPECT_TRUE(LlvmRcOutput("every_kind.rc") == CompileData("every_kind.rc"));
 }
 
 TEST(PeerOutput, AnimatedCursorsAndIconsMatchWindres) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,12 +52,44 @@ inline CompileResult Compile(const std::filesystem::path& script, const std::fil
     return CompileScript(options);
 }
 
+// The output for a script of the test data, with the compile error reported as a failure.
+inline std::string CompileData(const std::string& script, bool win16 = false, int codePage = 0) {
+    ScratchDir dir;
+    CompileOptions options;
+    options.script = (DataDir() / script).string();
+    options.output = dir.path("out.res").string();
+    options.win16 = win16;
+    options.codePage = codePage;
+    const CompileResult result = CompileScript(options);
+    EXPECT_TRUE(result.ok) << result.error;
+    return ReadBytes(dir.path("out.res"));
+}
+
+// The output for a script given as text.
+inline std::string CompileText(const std::string& text, bool win16 = false) {
+    ScratchDir dir;
+    const CompileResult result = Compile(dir.write("s.rc", text), dir.path("s.res"), win16);
+    EXPECT_TRUE(result.ok) << result.error;
+    return ReadBytes(dir.path("s.res"));
+}
+
+inline bool HasLlvmRc() { return std::system("command -v llvm-rc >/dev/null 2>&1") == 0; }
+
+// llvm-rc's output for a script of the test data (UTF-8, not preprocessed).
+inline std::string LlvmRcOutput(const std::string& script) {
+    ScratchDir dir;
+    const std::string command = "cd '" + DataDir().string() + "' && llvm-rc -no-preprocess -c 65001 -fo '" +
+                                dir.path("llvm.res").string() + "' " + script;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return ReadBytes(dir.path("llvm.res"));
+}
+
 // A parsed .res file together with the bytes its entries point into.
 struct OwnedRes {
     explicit OwnedRes(std::string content) : bytes(std::move(content)) {
         auto read = ReadResFile(bytes);
-        if (auto* message = std::get_if<std::string>(&read)) ADD_FAILURE() << *message;
-        if (auto* parsed = std::get_if<ResFile>(&read)) file = std::move(*parsed);
+        if (!read) ADD_FAILURE() << read.error().message;
+        if (read) file = std::move(*read);
     }
     OwnedRes(const OwnedRes&) = delete;
     const std::vector<ResEntry>& entries() const { return file.entries; }

@@ -8,17 +8,6 @@
 namespace rc::test {
 namespace {
 
-std::string CompileData(const std::string& script, bool win16) {
-    ScratchDir dir;
-    CompileOptions options;
-    options.script = (DataDir() / script).string();
-    options.output = dir.path("out.res").string();
-    options.win16 = win16;
-    const CompileResult result = CompileScript(options);
-    EXPECT_TRUE(result.ok) << result.error;
-    return ReadBytes(dir.path("out.res"));
-}
-
 TEST(ResDescribe, MenuOfLlvmRcsGoldenReadsAsItsScript) {
     const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.llvm.res"));
     ASSERT_FALSE(res.entries().empty());

@@ -8,23 +8,9 @@
 namespace rc::test {
 namespace {
 
-std::string CompileData(const std::string& script, bool win16 = false) {
-    ScratchDir dir;
-    CompileOptions options;
-    options.script = (DataDir() / script).string();
-    options.output = dir.path("out.res").string();
-    options.win16 = win16;
-    options.codePage = win16 ? 0 : 65001;
-    const CompileResult result = CompileScript(options);
-    EXPECT_TRUE(result.ok) << result.error;
-    return ReadBytes(dir.path("out.res"));
-}
-
-std::string CompileText(const std::string& script, bool win16 = false) {
-    ScratchDir dir;
-    const CompileResult result = Compile(dir.write("s.rc", script), dir.path("s.res"), win16);
-    EXPECT_TRUE(result.ok) << result.error;
-    return ReadBytes(dir.path("s.res"));
+// The scripts of these tests are UTF-8 where they are 32-bit.
+std::string CompileUtf8Data(const std::string& script, bool win16 = false) {
+    return CompileData(script, win16, win16 ? 0 : 65001);
 }
 
 const ResEntry* Find(const OwnedRes& res, const ResourceId& type, const ResourceId& name) {
@@ -36,13 +22,13 @@ const ResEntry* Find(const OwnedRes& res, const ResourceId& type, const Resource
 TEST(StatementPeer, MenuVersionAndAcceleratorsMatchLlvmRcByteForByte) {
     const std::string golden = ReadBytes(DataDir() / "statements.llvm.res");
     ASSERT_FALSE(golden.empty());
-    EXPECT_TRUE(CompileData("statements.rc") == golden) << "output differs from llvm-rc's";
+    EXPECT_TRUE(CompileUtf8Data("statements.rc") == golden) << "output differs from llvm-rc's";
 }
 
 // windres marks every resource DISCARDABLE; the memory flags here are llvm-rc's defaults, so
 // only type, name, language and data are compared.
 TEST(StatementPeer, FormsLlvmRcRefusesHoldWhatWindresWrites) {
-    const OwnedRes ours = ReadRes(CompileData("legacy.rc"));
+    const OwnedRes ours = ReadRes(CompileUtf8Data("legacy.rc"));
     const OwnedRes windres = ReadRes(ReadBytes(DataDir() / "legacy.windres.res"));
     ASSERT_EQ(ours.entries().size(), windres.entries().size());
     for (const ResEntry& entry : ours.entries()) {
@@ -86,7 +72,7 @@ TEST(StatementPeer, MenuExFieldsLeftOutAreZero) {
 // The FONT resources equal windres's. Its FONTDIR copies 56 header bytes and no names; this
 // one holds the 113-byte header and the device and face names, under the name FONTDIR.
 TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
-    const OwnedRes ours = ReadRes(CompileData("font.rc"));
+    const OwnedRes ours = ReadRes(CompileUtf8Data("font.rc"));
     const OwnedRes windres = ReadRes(ReadBytes(DataDir() / "font.windres.res"));
     for (std::uint16_t name : {5, 6}) {
         const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
@@ -107,9 +93,9 @@ TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
 
 // wrc -m16 writes the fonts but builds no FONTDIR; the directory is the same as in 32 bits.
 TEST(StatementPeer, Win16FontsMatchWrcAndGetTheSameDirectory) {
-    const OwnedRes ours = ReadRes(CompileData("font.rc", true));
+    const OwnedRes ours = ReadRes(CompileUtf8Data("font.rc", true));
     const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "font.wrc16.res"));
-    const OwnedRes wide = ReadRes(CompileData("font.rc"));
+    const OwnedRes wide = ReadRes(CompileUtf8Data("font.rc"));
     for (std::uint16_t name : {5, 6}) {
         const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
         const ResEntry* b = Find(wrc, ResourceId::Number(8), ResourceId::Number(name));
@@ -138,7 +124,7 @@ TEST(StatementPeer, ToolbarMatchesWrcAndIsTheSameIn16Bits) {
 // bits, this compiler the MOVEABLE PURE it gives in 32 bits. (wrc pads VERSIONINFO from the
 // start of the file; the script puts it first, where that is the start of the resource.)
 TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
-    const OwnedRes ours = ReadRes(CompileData("win16_statements.rc", true));
+    const OwnedRes ours = ReadRes(CompileUtf8Data("win16_statements.rc", true));
     const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "win16_statements.wrc.res"));
     ASSERT_TRUE(ours.file.win16);
     ASSERT_EQ(ours.entries().size(), 3u);
@@ -188,7 +174,7 @@ TEST(StatementPeer, MixedVersionValueIsTextWithNumbersInline) {
 TEST(StatementPeer, EscapedQuotesAndSemicolonsOfOldScriptsMatchWrc) {
     const std::string golden = ReadBytes(DataDir() / "old_strings.wrc.res");
     ASSERT_FALSE(golden.empty());
-    EXPECT_TRUE(CompileData("old_strings.rc") == golden);
+    EXPECT_TRUE(CompileUtf8Data("old_strings.rc") == golden);
 }
 
 // Where no closing quote follows on the line, \" ends the string as llvm-rc and wrc read it;

@@ -48,12 +48,15 @@ std::string IconFileWith(std::uint16_t count, std::uint32_t size, std::uint32_t 
 
 TEST(IconFile, ChecksEveryImageAgainstTheFile) {
     const auto ok = ReadIconDirectory(IconFileWith(1, 40, 22, 62));
-    ASSERT_TRUE(std::holds_alternative<IconDirectory>(ok));
-    EXPECT_EQ(std::get<IconDirectory>(ok).images[0].bytes.size(), 40u);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ok->images[0].bytes.size(), 40u);
     const auto message = [](const std::string& file) {
         auto read = ReadIconDirectory(file);
-        return std::holds_alternative<std::string>(read) ? std::get<std::string>(read) : std::string("accepted");
+        return read ? std::string("accepted") : read.error().message;
     };
+    const auto kind = [](const std::string& file) { return ReadIconDirectory(file).error().kind; };
+    EXPECT_EQ(kind(std::string("\0\0\3\0\0\0", 6)), fileaccess::ErrorKind::Signature);
+    EXPECT_EQ(kind(IconFileWith(1, 40, 22, 61)), fileaccess::ErrorKind::Format);
     EXPECT_EQ(message(IconFileWith(1, 40, 22, 61)), "image 1 lies beyond the end of the file");
     EXPECT_EQ(message(IconFileWith(1, 0xFFFFFFFF, 22, 62)), "image 1 lies beyond the end of the file");
     EXPECT_EQ(message(IconFileWith(2, 40, 38, 30)), "truncated icon directory: 2 images announced, the file ends before their entries");
@@ -69,10 +72,11 @@ TEST(ResReader, ReportsWhereAFileIsBroken) {
     const std::string golden = ReadBytes(DataDir() / "every_kind.llvm.res");
     ASSERT_GT(golden.size(), 100u);
     const auto cut = ReadResFile(golden.substr(0, golden.size() - 3));
-    ASSERT_TRUE(std::holds_alternative<std::string>(cut));
-    EXPECT_NE(std::get<std::string>(cut).find("broken resource file at offset"), std::string::npos);
+    ASSERT_FALSE(cut);
+    EXPECT_NE(cut.error().message.find("broken resource file at offset"), std::string::npos);
+    EXPECT_EQ(cut.error().kind, fileaccess::ErrorKind::Format);
     const auto sixteen = ReadResFile(std::string("\xFF\x02\0\xFF\x01\0\x30\0\x09\0\0\0", 12));
-    ASSERT_TRUE(std::holds_alternative<std::string>(sixteen));
+    ASSERT_FALSE(sixteen);
 }
 
 TEST(Parser, ExpressionsAndOptionsInAnyOrder) {

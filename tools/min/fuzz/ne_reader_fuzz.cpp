@@ -10,14 +10,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view file(reinterpret_cast<const char*>(data), size);
     const auto read = ne::ReadProgram(file);
-    if (!std::holds_alternative<ne::Program>(read)) return 0;
+    if (!read) return 0;
     const auto packed = ne::Minimize(file);
-    if (!ne::IsPacked(packed)) return 0;
-    const std::string& out = std::get<0>(packed);
+    if (!packed) return 0;
+    const std::string& out = *packed;
     const auto again = ne::ReadProgram(out);
-    if (!std::holds_alternative<ne::Program>(again)) std::abort();
-    const auto& before = std::get<ne::Program>(read);
-    const auto& after = std::get<ne::Program>(again);
+    if (!again) std::abort();
+    const auto& before = *read;
+    const auto& after = *again;
     if (before.segments.size() != after.segments.size()) std::abort();
     for (std::size_t i = 0; i < before.segments.size(); ++i) {
         const auto& a = before.segments[i];

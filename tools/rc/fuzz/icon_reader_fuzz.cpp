@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view file(reinterpret_cast<const char*>(data), size);
     const auto read = rc::ReadIconDirectory(file);
-    if (const auto* directory = std::get_if<rc::IconDirectory>(&read)) {
-        for (const rc::IconImage& image : directory->images) {
+    if (read) {
+        for (const rc::IconImage& image : read->images) {
             if (image.bytes.data() < file.data() || image.bytes.data() + image.bytes.size() > file.data() + file.size()) {
                 std::abort();
             }
