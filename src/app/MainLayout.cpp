@@ -116,6 +116,16 @@ void BuildLeftArea(MainLayout& l) {
 
 }  // namespace
 
+void MainLayout::enableTool(int tag, bool enabled) const {
+    tool(tag)->setEnabled(enabled);
+    area(AreaOfTool(tag))->setEnabled(enabled);
+}
+
+FileWidgets MainLayout::fileWidgets() const {
+    return {filename1, filename2, version, version16, version32, memo1, memo2, right,
+            [this](int tag, bool enabled) { enableTool(tag, enabled); }};
+}
+
 MainLayout BuildMainLayout(QWidget* central) {
     InitPictures();
     MainLayout l;

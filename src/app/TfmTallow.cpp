@@ -17,22 +17,22 @@
 
 #include "app/CommandBoundary.h"
 #include "app/WindowGeometry.h"
+#include "languages/MainStrings.h"
 #include "resources/TextLines.h"
 #include "shell/AppIcon.h"
-#include "shell/Hint.h"
 #include "shell/InstalledFonts.h"
 #include "shell/LanguageDetect.h"
-#include "shell/MainStrings.h"
-#include "shell/UiText.h"
 #include "shell/ReadmeTexts.h"
 #include "shell/Shortcuts.h"
 #include "widgets/CaptionStrip.h"
 #include "widgets/CaptionedProgressBar.h"
 #include "widgets/FileEdit.h"
+#include "widgets/Hint.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
 #include "widgets/RoundButton.h"
+#include "widgets/UiText.h"
 #include "widgets/WindowFont.h"
 
 namespace restallow {
@@ -62,10 +62,10 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     setCentralWidget(central);
     ui_ = BuildMainLayout(central);
     files_ = std::make_unique<FilePanel>(
-        ui_, settings_, prompter_,
+        ui_.fileWidgets(), settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
                          [this] { RunCommand([this] { MinimizerCheck(); }); }});
-    tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
+    tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
     resize(kDefaultSize);
@@ -108,10 +108,7 @@ void TfmTallow::StartUp() {
 
     list_.setListSaved(true);
     list_.ResetKindCounters();
-    for (int tag : {TagExpand, TagMinimize, TagCompile}) {
-        ui_.tool(tag)->setEnabled(false);
-        ui_.area(tag + 1)->setEnabled(false);
-    }
+    for (int tag : {TagExpand, TagMinimize, TagCompile}) ui_.enableTool(tag, false);
     ui_.version->setEnabled(false);
     ui_.filename2->setEnabled(false);
 
@@ -176,8 +173,7 @@ void TfmTallow::ApplyMainTable(int language) {
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
         MegaPanel::SetHint(ui_.tool(tag), hints[tag - 1]);
         // The label area over a button's label shows the button's tooltip too.
-        const int area = tag <= TagCompile ? tag + 1 : tag + 2;
-        ui_.area(area)->setToolTip(HintTooltip(hints[tag - 1]));
+        ui_.area(AreaOfTool(tag))->setToolTip(HintTooltip(hints[tag - 1]));
     }
     ui_.version->setTitle(text(15));
     ui_.progress->setCaption(text(28));

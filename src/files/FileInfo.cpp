@@ -6,7 +6,7 @@
 
 #include <QLocale>
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 namespace {

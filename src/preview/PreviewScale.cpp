@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 

@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <stdexcept>
 
+#include "languages/MainStrings.h"
+#include "platform/DebugChannel.h"
 #include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/BmpFile.h"
@@ -25,8 +27,6 @@
 #include "preview/PictureImage.h"
 #include "preview/PreviewPath.h"
 #include "preview/PreviewScale.h"
-#include "shell/DebugChannel.h"
-#include "shell/MainStrings.h"
 #include "widgets/CaptionedProgressBar.h"
 
 namespace restallow {

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "languages/MainStrings.h"
 #include "resources/ResourceList.h"
 #include "resources/TextLines.h"
-#include "shell/MainStrings.h"
 
 namespace restallow {
 
