@@ -27,6 +27,7 @@
 #include "preview/PictureImage.h"
 #include "preview/PreviewPath.h"
 #include "preview/PreviewScale.h"
+#include "resources/KindTable.h"
 #include "widgets/CaptionedProgressBar.h"
 
 namespace restallow {
@@ -160,16 +161,20 @@ void PreviewWindow::PreviewEntry(const ResourceEntry* entry) {
 }
 
 void PreviewWindow::Show(const QString& kind, const QString& path) {
-    if (kind == QStringLiteral(" ANICURSOR ")) return ShowAnimatedCursor(path);
-    if (kind == QStringLiteral(" ANIMATION ")) return ShowAvi(path);
-    if (kind == QStringLiteral(" BITMAP ")) return ShowBitmap(path);
-    if (kind == QStringLiteral(" CURSOR ")) return ShowIconFile(path, true);
-    if (kind == QStringLiteral(" GIF ")) return ShowGif(path);
-    if (kind == QStringLiteral(" ICON ")) return ShowIconFile(path, false);
-    if (kind == QStringLiteral(" JPEG ")) return ShowJpeg(path);
-    if (kind == QStringLiteral(" MIDI ") || kind == QStringLiteral(" WAVE ")) return ShowSound(path, kind == QStringLiteral(" MIDI "));
-    if (kind == QStringLiteral(" TTFONT ")) return ShowFont(path);
-    hide();  // string tables, include files and raw data have no preview
+    switch (KindOfKeyword(kind.toStdString())) {
+    case kAniCursorKind: return ShowAnimatedCursor(path);
+    case kAnimationKind: return ShowAvi(path);
+    case kBitmapKind: return ShowBitmap(path);
+    case kCursorKind: return ShowIconFile(path, true);
+    case kGifKind: return ShowGif(path);
+    case kIconKind: return ShowIconFile(path, false);
+    case kJpgKind:
+    case kJpegKind: return ShowJpeg(path);
+    case kMidiKind: return ShowSound(path, true);
+    case kWaveKind: return ShowSound(path, false);
+    case kFontKind: return ShowFont(path);
+    default: hide();  // string tables, include files and raw data have no preview
+    }
 }
 
 void PreviewWindow::ShowBitmap(const QString& path) {
