@@ -163,24 +163,25 @@ void TfmTallow::ApplyMainTable(int language) {
     const auto text = [language](int index) { return UiText(language, index); };
     ui_.filename1->hide();
     ui_.filename2->hide();
-    MegaPanel::SetHint(ui_.filename1, text(0));
-    MegaPanel::SetHint(ui_.filename2, text(1));
-    MegaPanel::SetHint(ui_.memo1, text(2));
-    MegaPanel::SetHint(ui_.memo2, text(3));
-    MegaPanel::SetHint(ui_.listPanel, text(4));
-    const QString hints[8] = {text(5) + u'\r' + text(6), text(7) + u'\r' + text(8), text(9), text(10),
-                              text(11), text(12), text(13), text(14)};
+    MegaPanel::SetHint(ui_.filename1, text(UiInputFileHint));
+    MegaPanel::SetHint(ui_.filename2, text(UiOutputFileHint));
+    MegaPanel::SetHint(ui_.memo1, text(UiInputInfoHint));
+    MegaPanel::SetHint(ui_.memo2, text(UiOutputInfoHint));
+    MegaPanel::SetHint(ui_.listPanel, text(UiResourceListHint));
+    const QString hints[8] = {text(UiExpandHint1) + u'\r' + text(UiExpandHint2),
+                              text(UiMinimizeHint1) + u'\r' + text(UiMinimizeHint2), text(UiCompileHint), text(UiAddHint),
+                              text(UiDeleteHint), text(UiClearHint), text(UiScriptHint), text(UiCloseHint)};
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
         MegaPanel::SetHint(ui_.tool(tag), hints[tag - 1]);
         // The label area over a button's label shows the button's tooltip too.
         ui_.area(AreaOfTool(tag))->setToolTip(HintTooltip(hints[tag - 1]));
     }
-    ui_.version->setTitle(text(15));
-    ui_.progress->setCaption(text(28));
-    MegaPanel::SetHint(ui_.preview, text(29));
-    ui_.caption->optionsButton()->setToolTip(text(37));
-    MegaPanel::SetHint(ui_.readme, u'|' + text(40) + u'|');
-    for (FileEdit* field : {ui_.filename1, ui_.filename2}) field->browseButton()->setToolTip(text(49));
+    ui_.version->setTitle(text(UiFileVersion));
+    ui_.progress->setCaption(text(UiLoaded));
+    MegaPanel::SetHint(ui_.preview, text(UiPreviewHint));
+    ui_.caption->optionsButton()->setToolTip(text(UiOptions));
+    MegaPanel::SetHint(ui_.readme, u'|' + text(UiReadme) + u'|');
+    for (FileEdit* field : {ui_.filename1, ui_.filename2}) field->browseButton()->setToolTip(text(UiBrowseTitle));
     if (files_) files_->StartRefresh(100);  // the information boxes follow the language
     list_.SetLanguage(language);
     ui_.filename1->show();
@@ -225,7 +226,7 @@ void TfmTallow::BtnAddClick(int tag) {
 
 void TfmTallow::BtnReadmeClick() {
     const int language = settings_.list.Language;
-    ReadmeRequest request{UiText(language, 40), UiText(language, 41), ReadmeLines(language), settings_.ShowInfo != 0};
+    ReadmeRequest request{UiText(language, UiReadme), UiText(language, UiShowReadme), ReadmeLines(language), settings_.ShowInfo != 0};
     settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
 }
 

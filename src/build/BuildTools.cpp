@@ -46,7 +46,7 @@ void BuildTools::BtnCompileClick() {
     // As Minimize does: without an output name nothing is compiled.
     if (files_.OutputText().isEmpty()) {
         const int language = settings_.list.Language;
-        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
         files_.FocusOutput();
         return;
     }
@@ -73,7 +73,7 @@ void BuildTools::ReportCompileFailure() {
                                 : output;
     }
     if (text.isEmpty()) return;
-    prompter_.message({text, QString::fromUtf8(MainStrings(settings_.list.Language)[53]), MsgButtons::Ok, MsgIcon::Error,
+    prompter_.message({text, QString::fromUtf8(MainStrings(settings_.list.Language)[UiError]), MsgButtons::Ok, MsgIcon::Error,
                        MsgButton::Ok});
 }
 
@@ -110,7 +110,7 @@ constexpr const char* kStoredMinimizer = "w8lossDir";
 void BuildTools::BtnExeMinClick() {
     const int language = settings_.list.Language;
     if (files_.OutputText().isEmpty()) {
-        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
         files_.FocusOutput();
         return;
     }
@@ -159,8 +159,8 @@ bool BuildTools::FindMinimizerInIni() {
 bool BuildTools::AskForMinimizer(const QString& directory) {
     const int language = settings_.list.Language;
     prompter_.beep(BeepKind::Information);
-    const QString text = UiText(language, 18) + directory + QStringLiteral("\".\r\r") + UiText(language, 19);
-    if (prompter_.message({text, UiText(language, 53), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
+    const QString text = UiText(language, UiMinimizerMissing) + directory + QStringLiteral("\".\r\r") + UiText(language, UiLookForMinimizer);
+    if (prompter_.message({text, UiText(language, UiError), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
         return false;
     }
     // The Add command's dialog, with a filter of its own for this one question.

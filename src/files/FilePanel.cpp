@@ -65,7 +65,7 @@ void FilePanel::Filename1Change(int fieldTag) {
             if (!Is16BitWindowsProgram(typeCode)) {
                 const int language = settings_.list.Language;
                 prompter_.beep(BeepKind::Information);
-                prompter_.message({UiText(language, 38) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, 39),
+                prompter_.message({UiText(language, UiNot16BitFile) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, UiNot16BitText),
                                    QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
                 SetText(ui_.filename1, QString());
                 SetText(ui_.filename2, QString());
@@ -112,7 +112,7 @@ void FilePanel::VersionClick() {
 void FilePanel::Browse(int fieldTag) {
     const int language = settings_.list.Language;
     FileDialogRequest request;
-    request.title = UiText(language, 48);
+    request.title = UiText(language, UiBrowse);
     const bool input = fieldTag == 1;
     request.filter = UiText(language, input ? 50 : 51);
     request.directory = input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;

@@ -198,7 +198,7 @@ void PreviewWindow::ShowJpeg(const QString& path) {
         }
     } hideAtEnd{progress, progress ? progress->format() : QString()};
     if (progress) {
-        progress->setFormat(QStringLiteral("%p%") + QString::fromUtf8(MainStrings(context_.language())[28]));
+        progress->setFormat(QStringLiteral("%p%") + QString::fromUtf8(MainStrings(context_.language())[UiLoaded]));
         progress->show();
     }
     const DecodedJpeg header = Take(ReadJpegSize(path.toStdString()));
