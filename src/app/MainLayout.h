@@ -63,6 +63,9 @@ MainLayout BuildMainLayout(QWidget* central);
 // button and the File column.
 void ResizeMainLayout(MainLayout& layout, int width, int height);
 
+// The main table's texts in `language` on the widgets: hints, tooltips, titles and captions.
+void ApplyMainTexts(MainLayout& layout, int language);
+
 // The background look for `outfit` (4 Gradient, 5 Marbled, 6 BtnFace); a screen of 8 bits per
 // pixel or less always gets the plain look.
 void ApplyBackground(MainLayout& layout, int outfit, int screenDepth);

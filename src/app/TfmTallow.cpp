@@ -160,28 +160,9 @@ void TfmTallow::ApplyLanguage(int language) {
 }
 
 void TfmTallow::ApplyMainTable(int language) {
-    const auto text = [language](int index) { return UiText(language, index); };
     ui_.filename1->hide();
     ui_.filename2->hide();
-    MegaPanel::SetHint(ui_.filename1, text(UiInputFileHint));
-    MegaPanel::SetHint(ui_.filename2, text(UiOutputFileHint));
-    MegaPanel::SetHint(ui_.memo1, text(UiInputInfoHint));
-    MegaPanel::SetHint(ui_.memo2, text(UiOutputInfoHint));
-    MegaPanel::SetHint(ui_.listPanel, text(UiResourceListHint));
-    const QString hints[8] = {text(UiExpandHint1) + u'\r' + text(UiExpandHint2),
-                              text(UiMinimizeHint1) + u'\r' + text(UiMinimizeHint2), text(UiCompileHint), text(UiAddHint),
-                              text(UiDeleteHint), text(UiClearHint), text(UiScriptHint), text(UiCloseHint)};
-    for (int tag = TagExpand; tag <= TagClose; ++tag) {
-        MegaPanel::SetHint(ui_.tool(tag), hints[tag - 1]);
-        // The label area over a button's label shows the button's tooltip too.
-        ui_.area(AreaOfTool(tag))->setToolTip(HintTooltip(hints[tag - 1]));
-    }
-    ui_.version->setTitle(text(UiFileVersion));
-    ui_.progress->setCaption(text(UiLoaded));
-    MegaPanel::SetHint(ui_.preview, text(UiPreviewHint));
-    ui_.caption->optionsButton()->setToolTip(text(UiOptions));
-    MegaPanel::SetHint(ui_.readme, u'|' + text(UiReadme) + u'|');
-    for (FileEdit* field : {ui_.filename1, ui_.filename2}) field->browseButton()->setToolTip(text(UiBrowseTitle));
+    ApplyMainTexts(ui_, language);
     if (files_) files_->StartRefresh(100);  // the information boxes follow the language
     list_.SetLanguage(language);
     ui_.filename1->show();
@@ -190,7 +171,7 @@ void TfmTallow::ApplyMainTable(int language) {
 
 void TfmTallow::ApplyHints() {
     tooltips_.setOn(settings_.Hints == 0);
-    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, 37) : QString());
+    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, UiOptions) : QString());
 }
 
 int TfmTallow::ScreenDepth() const {
