@@ -7,15 +7,19 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QToolButton>
 
+#include "languages/MainStrings.h"
 #include "shell/AppSettings.h"
 #include "widgets/CaptionStrip.h"
 #include "widgets/CaptionedProgressBar.h"
 #include "widgets/FileEdit.h"
+#include "widgets/Hint.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
 #include "widgets/RoundButton.h"
+#include "widgets/UiText.h"
 
 // The pictures live in a resource file of a static library, which must be registered by hand.
 static void InitPictures() { Q_INIT_RESOURCE(restallow); }
@@ -119,6 +123,16 @@ void BuildLeftArea(MainLayout& l) {
 
 }  // namespace
 
+void MainLayout::enableTool(int tag, bool enabled) const {
+    tool(tag)->setEnabled(enabled);
+    area(AreaOfTool(tag))->setEnabled(enabled);
+}
+
+FileWidgets MainLayout::fileWidgets() const {
+    return {filename1, filename2, version, version16, version32, memo1, memo2, right,
+            [this](int tag, bool enabled) { enableTool(tag, enabled); }};
+}
+
 MainLayout BuildMainLayout(QWidget* central) {
     InitPictures();
     MainLayout l;
@@ -172,6 +186,29 @@ void ResizeMainLayout(MainLayout& l, int width, int height) {
     const int fixedColumns = l.script->columnWidth(0) + l.script->columnWidth(1) + l.script->columnWidth(2);
     l.script->setColumnWidth(3, std::max(0, l.script->width() - fixedColumns - 10));
     l.script->show();
+}
+
+void ApplyMainTexts(MainLayout& l, int language) {
+    const auto text = [language](int index) { return UiText(language, index); };
+    MegaPanel::SetHint(l.filename1, text(UiInputFileHint));
+    MegaPanel::SetHint(l.filename2, text(UiOutputFileHint));
+    MegaPanel::SetHint(l.memo1, text(UiInputInfoHint));
+    MegaPanel::SetHint(l.memo2, text(UiOutputInfoHint));
+    MegaPanel::SetHint(l.listPanel, text(UiResourceListHint));
+    const QString hints[8] = {text(UiExpandHint1) + u'\r' + text(UiExpandHint2),
+                              text(UiMinimizeHint1) + u'\r' + text(UiMinimizeHint2), text(UiCompileHint), text(UiAddHint),
+                              text(UiDeleteHint), text(UiClearHint), text(UiScriptHint), text(UiCloseHint)};
+    for (int tag = TagExpand; tag <= TagClose; ++tag) {
+        MegaPanel::SetHint(l.tool(tag), hints[tag - 1]);
+        // The label area over a button's label shows the button's tooltip too.
+        l.area(AreaOfTool(tag))->setToolTip(HintTooltip(hints[tag - 1]));
+    }
+    l.version->setTitle(text(UiFileVersion));
+    l.progress->setCaption(text(UiLoaded));
+    MegaPanel::SetHint(l.preview, text(UiPreviewHint));
+    l.caption->optionsButton()->setToolTip(text(UiOptions));
+    MegaPanel::SetHint(l.readme, u'|' + text(UiReadme) + u'|');
+    for (FileEdit* field : {l.filename1, l.filename2}) field->browseButton()->setToolTip(text(UiBrowseTitle));
 }
 
 void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {

@@ -4,6 +4,9 @@
 #include <QColor>
 #include <array>
 
+#include "files/FilePanel.h"
+#include "widgets/ToolTags.h"
+
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -21,9 +24,6 @@ class LabelArea;
 class MegaPanel;
 class ReportListView;
 class RoundButton;
-
-// Button tags, shared with the label areas' targets.
-enum ToolTag { TagExpand = 1, TagMinimize = 2, TagCompile = 3, TagAdd = 4, TagDelete = 5, TagClear = 6, TagScript = 7, TagClose = 8 };
 
 struct MainLayout {
     CaptionStrip* caption = nullptr;
@@ -50,6 +50,10 @@ struct MainLayout {
 
     RoundButton* tool(int tag) const { return tools.at(static_cast<std::size_t>(tag - 1)); }
     LabelArea* area(int tag) const { return areas.at(static_cast<std::size_t>(tag - 1)); }
+    // A tool button and the label area over its label, enabled or disabled together.
+    void enableTool(int tag, bool enabled) const;
+    // The widgets that the file fields drive.
+    FileWidgets fileWidgets() const;
 };
 
 // Builds the widgets into `central` (client size 538 by 472 with the caption strip).
@@ -58,6 +62,9 @@ MainLayout BuildMainLayout(QWidget* central);
 // Positions that follow the window's size: panels, information boxes, file fields, the Close
 // button and the File column.
 void ResizeMainLayout(MainLayout& layout, int width, int height);
+
+// The main table's texts in `language` on the widgets: hints, tooltips, titles and captions.
+void ApplyMainTexts(MainLayout& layout, int language);
 
 // The background look for `outfit` (4 Gradient, 5 Marbled, 6 BtnFace); a screen of 8 bits per
 // pixel or less always gets the plain look.

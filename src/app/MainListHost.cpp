@@ -27,8 +27,7 @@ void MainListHost::setListButtons(bool clearEnabled, bool deleteEnabled, bool sc
     bool changed = false;
     for (const auto& [tag, enabled] : states) {
         changed |= ui_.tool(tag)->isEnabled() != enabled;
-        ui_.tool(tag)->setEnabled(enabled);
-        ui_.area(tag + 2)->setEnabled(enabled);
+        ui_.enableTool(tag, enabled);
     }
     if (changed) ui_.right->update();
 }

@@ -17,22 +17,22 @@
 
 #include "app/CommandBoundary.h"
 #include "app/WindowGeometry.h"
+#include "languages/MainStrings.h"
 #include "resources/TextLines.h"
 #include "shell/AppIcon.h"
-#include "shell/Hint.h"
 #include "shell/InstalledFonts.h"
 #include "shell/LanguageDetect.h"
-#include "shell/MainStrings.h"
-#include "shell/UiText.h"
 #include "shell/ReadmeTexts.h"
 #include "shell/Shortcuts.h"
 #include "widgets/CaptionStrip.h"
 #include "widgets/CaptionedProgressBar.h"
 #include "widgets/FileEdit.h"
+#include "widgets/Hint.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
 #include "widgets/RoundButton.h"
+#include "widgets/UiText.h"
 #include "widgets/WindowFont.h"
 
 namespace restallow {
@@ -62,10 +62,10 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     setCentralWidget(central);
     ui_ = BuildMainLayout(central);
     files_ = std::make_unique<FilePanel>(
-        ui_, settings_, prompter_,
+        ui_.fileWidgets(), settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
                          [this] { RunCommand([this] { MinimizerCheck(); }); }});
-    tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_, ui_,
+    tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
     resize(kDefaultSize);
@@ -108,10 +108,7 @@ void TfmTallow::StartUp() {
 
     list_.setListSaved(true);
     list_.ResetKindCounters();
-    for (int tag : {TagExpand, TagMinimize, TagCompile}) {
-        ui_.tool(tag)->setEnabled(false);
-        ui_.area(tag + 1)->setEnabled(false);
-    }
+    for (int tag : {TagExpand, TagMinimize, TagCompile}) ui_.enableTool(tag, false);
     ui_.version->setEnabled(false);
     ui_.filename2->setEnabled(false);
 
@@ -163,28 +160,9 @@ void TfmTallow::ApplyLanguage(int language) {
 }
 
 void TfmTallow::ApplyMainTable(int language) {
-    const auto text = [language](int index) { return UiText(language, index); };
     ui_.filename1->hide();
     ui_.filename2->hide();
-    MegaPanel::SetHint(ui_.filename1, text(0));
-    MegaPanel::SetHint(ui_.filename2, text(1));
-    MegaPanel::SetHint(ui_.memo1, text(2));
-    MegaPanel::SetHint(ui_.memo2, text(3));
-    MegaPanel::SetHint(ui_.listPanel, text(4));
-    const QString hints[8] = {text(5) + u'\r' + text(6), text(7) + u'\r' + text(8), text(9), text(10),
-                              text(11), text(12), text(13), text(14)};
-    for (int tag = TagExpand; tag <= TagClose; ++tag) {
-        MegaPanel::SetHint(ui_.tool(tag), hints[tag - 1]);
-        // The label area over a button's label shows the button's tooltip too.
-        const int area = tag <= TagCompile ? tag + 1 : tag + 2;
-        ui_.area(area)->setToolTip(HintTooltip(hints[tag - 1]));
-    }
-    ui_.version->setTitle(text(15));
-    ui_.progress->setCaption(text(28));
-    MegaPanel::SetHint(ui_.preview, text(29));
-    ui_.caption->optionsButton()->setToolTip(text(37));
-    MegaPanel::SetHint(ui_.readme, u'|' + text(40) + u'|');
-    for (FileEdit* field : {ui_.filename1, ui_.filename2}) field->browseButton()->setToolTip(text(49));
+    ApplyMainTexts(ui_, language);
     if (files_) files_->StartRefresh(100);  // the information boxes follow the language
     list_.SetLanguage(language);
     ui_.filename1->show();
@@ -193,7 +171,7 @@ void TfmTallow::ApplyMainTable(int language) {
 
 void TfmTallow::ApplyHints() {
     tooltips_.setOn(settings_.Hints == 0);
-    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, 37) : QString());
+    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, UiOptions) : QString());
 }
 
 int TfmTallow::ScreenDepth() const {
@@ -229,7 +207,7 @@ void TfmTallow::BtnAddClick(int tag) {
 
 void TfmTallow::BtnReadmeClick() {
     const int language = settings_.list.Language;
-    ReadmeRequest request{UiText(language, 40), UiText(language, 41), ReadmeLines(language), settings_.ShowInfo != 0};
+    ReadmeRequest request{UiText(language, UiReadme), UiText(language, UiShowReadme), ReadmeLines(language), settings_.ShowInfo != 0};
     settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
 }
 

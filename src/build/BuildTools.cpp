@@ -4,21 +4,18 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "app/MainLayout.h"
-#include "build/CommandLine.h"
 #include "build/CompilerDriver.h"
 #include "build/Expander.h"
 #include "fileaccess/InputFile.h"
 #include "files/FileFields.h"
 #include "files/FilePanel.h"
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
+#include "platform/CommandLine.h"
 #include "shell/Shortcuts.h"
-#include "shell/UiText.h"
-#include "widgets/FileEdit.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -36,10 +33,10 @@ QString Unquoted(const QString& text) {
     return text;
 }
 
-BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files, MainLayout& ui,
+BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files,
                        std::function<QPoint()> clearPoint, QString bundledCompiler, QString bundledMinimizer)
     : BundledMinimizer(std::move(bundledMinimizer)), settings_(settings), store_(store), prompter_(prompter), files_(files),
-      ui_(ui), clearPoint_(std::move(clearPoint)), bundledCompiler_(std::move(bundledCompiler)) {
+      clearPoint_(std::move(clearPoint)), bundledCompiler_(std::move(bundledCompiler)) {
     AppExeComp.Wait = true;
     AppExeComp.WindowStyle = TExecFile::wsHide;
     AppExeMin.WindowStyle = TExecFile::wsHide;
@@ -47,20 +44,20 @@ BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& pr
 
 void BuildTools::BtnCompileClick() {
     // As Minimize does: without an output name nothing is compiled.
-    if (ui_.filename2->text().isEmpty()) {
+    if (files_.OutputText().isEmpty()) {
         const int language = settings_.list.Language;
-        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
-        ui_.filename2->edit()->setFocus();
+        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        files_.FocusOutput();
         return;
     }
     {
         BusyCursor busy;
         compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
         AppExeComp.CommandLine = QString::fromStdString(QuoteArgument(compilerPath_.toStdString()));
-        AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), ui_.filename1->text(), ui_.filename2->text());
+        AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), files_.InputText(), files_.OutputText());
         AppExeComp.Execute();
         prompter_.movePointer(clearPoint_());
-        files_.ShowFileInfo(ui_.memo2, ui_.filename2);
+        files_.ShowOutputInfo();
     }
     ReportCompileFailure();
 }
@@ -76,7 +73,7 @@ void BuildTools::ReportCompileFailure() {
                                 : output;
     }
     if (text.isEmpty()) return;
-    prompter_.message({text, QString::fromUtf8(MainStrings(settings_.list.Language)[53]), MsgButtons::Ok, MsgIcon::Error,
+    prompter_.message({text, QString::fromUtf8(MainStrings(settings_.list.Language)[UiError]), MsgButtons::Ok, MsgIcon::Error,
                        MsgButton::Ok});
 }
 
@@ -92,7 +89,7 @@ bool BuildTools::WaitForSource(const QString& source) {
 }
 
 void BuildTools::BtnExpandClick() {
-    const QString input = ui_.filename1->text(), output = ui_.filename2->text();
+    const QString input = files_.InputText(), output = files_.OutputText();
     if (input.isEmpty() || output.isEmpty()) return;
     const QString source = Unquoted(input), target = Unquoted(output);
     const ExpandResult result =
@@ -112,15 +109,15 @@ constexpr const char* kStoredMinimizer = "w8lossDir";
 
 void BuildTools::BtnExeMinClick() {
     const int language = settings_.list.Language;
-    if (ui_.filename2->text().isEmpty()) {
-        prompter_.message({UiText(language, 16), UiText(language, 17), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
-        ui_.filename2->edit()->setFocus();
+    if (files_.OutputText().isEmpty()) {
+        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        files_.FocusOutput();
         return;
     }
     if (!FindMinimizer()) return;
     BusyCursor busy;
     // Both names stay one argument each, blanks and all.
-    AppExeMin.Parameters = AsOneArgument(files_.InputName()) + u' ' + AsOneArgument(ui_.filename2->text());
+    AppExeMin.Parameters = AsOneArgument(files_.InputName()) + u' ' + AsOneArgument(files_.OutputText());
     AppExeMin.Execute();
     AppExeMin.Tag = 1;
     files_.StartRefresh(5000);
@@ -162,8 +159,8 @@ bool BuildTools::FindMinimizerInIni() {
 bool BuildTools::AskForMinimizer(const QString& directory) {
     const int language = settings_.list.Language;
     prompter_.beep(BeepKind::Information);
-    const QString text = UiText(language, 18) + directory + QStringLiteral("\".\r\r") + UiText(language, 19);
-    if (prompter_.message({text, UiText(language, 53), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
+    const QString text = UiText(language, UiMinimizerMissing) + directory + QStringLiteral("\".\r\r") + UiText(language, UiLookForMinimizer);
+    if (prompter_.message({text, UiText(language, UiError), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
         return false;
     }
     // The Add command's dialog, with a filter of its own for this one question.

@@ -12,11 +12,10 @@
 namespace restallow {
 
 class FilePanel;
-struct MainLayout;
 
 class BuildTools {
 public:
-    BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files, MainLayout& ui,
+    BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files,
                std::function<QPoint()> clearPoint, QString bundledCompiler, QString bundledMinimizer);
 
     void BtnCompileClick();
@@ -40,7 +39,6 @@ private:
     SettingsStore& store_;
     Prompter& prompter_;
     FilePanel& files_;
-    MainLayout& ui_;
     std::function<QPoint()> clearPoint_;
     QString bundledCompiler_;
     QString compilerPath_;  // the compiler found last; kept when no registration is found

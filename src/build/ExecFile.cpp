@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "build/CommandLine.h"
 #include "platform/Association.h"
+#include "platform/CommandLine.h"
 
 namespace restallow {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <QFileInfo>
 
-#include "build/CommandLine.h"
 #include "files/ExeType.h"
+#include "platform/CommandLine.h"
 
 namespace restallow {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <QLocale>
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 namespace {
@@ -42,14 +42,14 @@ QStringList FileInfoLines(const QString& fileName, int language) {
     const QByteArray path = fileName.toLocal8Bit();
     const bool exists = statx(AT_FDCWD, path.constData(), AT_STATX_SYNC_AS_STAT,
                               STATX_BASIC_STATS | STATX_BTIME, &info) == 0 && S_ISREG(info.stx_mode);
-    if (!exists) return {QString::fromUtf8(text[21])};
+    if (!exists) return {QString::fromUtf8(text[UiFileMissing])};
     const auto& created = (info.stx_mask & STATX_BTIME) ? info.stx_btime : info.stx_ctime;
-    return {QString::fromUtf8(text[20]),
+    return {QString::fromUtf8(text[UiFileExists]),
             QString(),
-            QString::fromUtf8(text[22]) + FileTimeText(FromStatx(created)),
-            QString::fromUtf8(text[23]) + FileTimeText(FromStatx(info.stx_atime)),
-            QString::fromUtf8(text[24]) + FileTimeText(FromStatx(info.stx_mtime)),
-            QString::fromUtf8(text[25]) + QString::number(static_cast<qulonglong>(info.stx_size)) + QStringLiteral(" Byte")};
+            QString::fromUtf8(text[UiCreated]) + FileTimeText(FromStatx(created)),
+            QString::fromUtf8(text[UiLastAccess]) + FileTimeText(FromStatx(info.stx_atime)),
+            QString::fromUtf8(text[UiLastChange]) + FileTimeText(FromStatx(info.stx_mtime)),
+            QString::fromUtf8(text[UiFileSize]) + QString::number(static_cast<qulonglong>(info.stx_size)) + QStringLiteral(" Byte")};
 }
 
 }  // namespace restallow

@@ -7,17 +7,15 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QGroupBox>
+#include <QWidget>
 
-#include "app/MainLayout.h"
 #include "files/ExeType.h"
 #include "files/FileFields.h"
 #include "files/FileInfo.h"
-#include "shell/MainStrings.h"
-#include "shell/UiText.h"
+#include "languages/MainStrings.h"
 #include "widgets/FileEdit.h"
-#include "widgets/LabelArea.h"
-#include "widgets/MegaPanel.h"
-#include "widgets/RoundButton.h"
+#include "widgets/ToolTags.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -27,7 +25,7 @@ QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + 
 
 }  // namespace
 
-FilePanel::FilePanel(MainLayout& ui, AppSettings& settings, Prompter& prompter, Hooks hooks, QObject* parent)
+FilePanel::FilePanel(FileWidgets ui, AppSettings& settings, Prompter& prompter, Hooks hooks, QObject* parent)
     : QObject(parent), ui_(ui), settings_(settings), prompter_(prompter), hooks_(std::move(hooks)) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &FilePanel::Timer1Timer);
@@ -47,6 +45,9 @@ QString FilePanel::FieldName(const FileEdit* field) const { return FieldFileName
 QString FilePanel::InputName() const { return FieldName(ui_.filename1); }
 QString FilePanel::OutputName() const { return FieldName(ui_.filename2); }
 bool FilePanel::SixteenBit() const { return ui_.version16->isChecked(); }
+QString FilePanel::InputText() const { return ui_.filename1->text(); }
+QString FilePanel::OutputText() const { return ui_.filename2->text(); }
+void FilePanel::FocusOutput() { ui_.filename2->edit()->setFocus(); }
 
 void FilePanel::SetText(FileEdit* field, const QString& text) { field->setText(text); }
 
@@ -64,7 +65,7 @@ void FilePanel::Filename1Change(int fieldTag) {
             if (!Is16BitWindowsProgram(typeCode)) {
                 const int language = settings_.list.Language;
                 prompter_.beep(BeepKind::Information);
-                prompter_.message({UiText(language, 38) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, 39),
+                prompter_.message({UiText(language, UiNot16BitFile) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, UiNot16BitText),
                                    QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
                 SetText(ui_.filename1, QString());
                 SetText(ui_.filename2, QString());
@@ -81,16 +82,12 @@ void FilePanel::Filename1Change(int fieldTag) {
 
 void FilePanel::UpdateActionButtons(const QString& ext, std::uint32_t typeCode) {
     const ActionStates states = ComputeActionStates(ext, typeCode, ui_.filename1->text(), ui_.filename2->text());
-    const auto set = [this](int tag, bool enabled) {
-        ui_.tool(tag)->setEnabled(enabled);
-        ui_.area(tag + 1)->setEnabled(enabled);
-    };
-    set(TagCompile, states.compile);
+    ui_.enableTool(TagCompile, states.compile);
     ui_.version->setEnabled(states.compile);
     ui_.filename2->setEnabled(states.output);
-    set(TagMinimize, states.minimize);
-    set(TagExpand, states.expand);
-    ui_.right->update();
+    ui_.enableTool(TagMinimize, states.minimize);
+    ui_.enableTool(TagExpand, states.expand);
+    ui_.actions->update();
 }
 
 void FilePanel::Filename1Exit() {
@@ -115,14 +112,14 @@ void FilePanel::VersionClick() {
 void FilePanel::Browse(int fieldTag) {
     const int language = settings_.list.Language;
     FileDialogRequest request;
-    request.title = UiText(language, 48);
+    request.title = UiText(language, UiBrowse);
     const bool input = fieldTag == 1;
     request.filter = UiText(language, input ? 50 : 51);
     request.directory = input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;
     request.filterIndex = input ? settings_.Filename1FilterIndex : 1;
     request.mustExist = input;
     const std::optional<FileDialogAnswer> answer = prompter_.openFile(request);
-    ui_.right->update();  // the dialog may have covered the action panel
+    ui_.actions->update();  // the dialog may have covered the action panel
     if (answer) TakeChosenFile(fieldTag, answer->path, answer->filterIndex);
 }
 

@@ -10,12 +10,27 @@
 #include "platform/Prompter.h"
 #include "shell/AppSettings.h"
 
+class QGroupBox;
 class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
 
 namespace restallow {
 
-struct MainLayout;
 class FileEdit;
+
+// The main window's widgets that the file fields drive; the window fills it in.
+struct FileWidgets {
+    FileEdit* filename1 = nullptr;
+    FileEdit* filename2 = nullptr;
+    QGroupBox* version = nullptr;
+    QRadioButton* version16 = nullptr;
+    QRadioButton* version32 = nullptr;
+    QPlainTextEdit* memo1 = nullptr;
+    QPlainTextEdit* memo2 = nullptr;
+    QWidget* actions = nullptr;                          // the action panel, repainted after a change
+    std::function<void(int tag, bool enabled)> enableTool;  // a tool button with its label area
+};
 
 class FilePanel : public QObject {
     Q_OBJECT
@@ -26,7 +41,7 @@ public:
         std::function<void()> refreshed;                 // the timer fired and both boxes are new
     };
 
-    FilePanel(MainLayout& ui, AppSettings& settings, Prompter& prompter, Hooks hooks, QObject* parent = nullptr);
+    FilePanel(FileWidgets ui, AppSettings& settings, Prompter& prompter, Hooks hooks, QObject* parent = nullptr);
 
     QString InputName() const;   // the input field's file name
     QString OutputName() const;  // the output field's file name
@@ -40,6 +55,11 @@ public:
     void DropFile(int fieldTag, const QString& path);
     void UpdateActionButtons(const QString& ext, std::uint32_t typeCode);
     void ShowFileInfo(QPlainTextEdit* box, FileEdit* field);
+    // The output field's text as typed; an empty one takes the focus.
+    QString OutputText() const;
+    QString InputText() const;
+    void FocusOutput();
+    void ShowOutputInfo() { ShowFileInfo(ui_.memo2, ui_.filename2); }
     // Starts the one-shot refresh; the same interval again does not restart a running countdown.
     void StartRefresh(int milliseconds);
     QTimer& Timer1() { return timer_; }
@@ -50,7 +70,7 @@ private:
     void TakeChosenFile(int fieldTag, const QString& path, int filterIndex);
     QString FieldName(const FileEdit* field) const;
 
-    MainLayout& ui_;
+    FileWidgets ui_;
     AppSettings& settings_;
     Prompter& prompter_;
     Hooks hooks_;

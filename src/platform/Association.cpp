@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "build/CommandLine.h"
+#include "platform/CommandLine.h"
 
 namespace restallow::platform {
 

@@ -5,16 +5,10 @@
 #include <limits>
 #include <string>
 
+#include "preview/LittleEndian.h"
+
 namespace restallow {
 namespace {
-
-std::uint32_t Le32(std::string_view b, std::size_t at) {
-    return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8) |
-           (static_cast<std::uint8_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
-}
-std::uint16_t Le16(std::string_view b, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
-}
 
 std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask) {
     if (mask == 0) return 0;

@@ -6,18 +6,11 @@
 
 #include "preview/AreaScaler.h"
 #include "preview/Dib.h"
+#include "preview/LittleEndian.h"
 #include "preview/PngRows.h"
 
 namespace restallow {
 namespace {
-
-std::uint32_t Le32(std::string_view b, std::size_t at) {
-    return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8) |
-           (static_cast<std::uint8_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[at + 3])) << 24);
-}
-std::uint16_t Le16(std::string_view b, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
-}
 
 constexpr std::string_view kPngSignature("\x89PNG\r\n\x1a\n", 8);
 

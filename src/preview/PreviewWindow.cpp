@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <stdexcept>
 
+#include "languages/MainStrings.h"
+#include "platform/DebugChannel.h"
 #include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/BmpFile.h"
@@ -25,8 +27,7 @@
 #include "preview/PictureImage.h"
 #include "preview/PreviewPath.h"
 #include "preview/PreviewScale.h"
-#include "shell/DebugChannel.h"
-#include "shell/MainStrings.h"
+#include "resources/KindTable.h"
 #include "widgets/CaptionedProgressBar.h"
 
 namespace restallow {
@@ -160,16 +161,20 @@ void PreviewWindow::PreviewEntry(const ResourceEntry* entry) {
 }
 
 void PreviewWindow::Show(const QString& kind, const QString& path) {
-    if (kind == QStringLiteral(" ANICURSOR ")) return ShowAnimatedCursor(path);
-    if (kind == QStringLiteral(" ANIMATION ")) return ShowAvi(path);
-    if (kind == QStringLiteral(" BITMAP ")) return ShowBitmap(path);
-    if (kind == QStringLiteral(" CURSOR ")) return ShowIconFile(path, true);
-    if (kind == QStringLiteral(" GIF ")) return ShowGif(path);
-    if (kind == QStringLiteral(" ICON ")) return ShowIconFile(path, false);
-    if (kind == QStringLiteral(" JPEG ")) return ShowJpeg(path);
-    if (kind == QStringLiteral(" MIDI ") || kind == QStringLiteral(" WAVE ")) return ShowSound(path, kind == QStringLiteral(" MIDI "));
-    if (kind == QStringLiteral(" TTFONT ")) return ShowFont(path);
-    hide();  // string tables, include files and raw data have no preview
+    switch (KindOfKeyword(kind.toStdString())) {
+    case kAniCursorKind: return ShowAnimatedCursor(path);
+    case kAnimationKind: return ShowAvi(path);
+    case kBitmapKind: return ShowBitmap(path);
+    case kCursorKind: return ShowIconFile(path, true);
+    case kGifKind: return ShowGif(path);
+    case kIconKind: return ShowIconFile(path, false);
+    case kJpgKind:
+    case kJpegKind: return ShowJpeg(path);
+    case kMidiKind: return ShowSound(path, true);
+    case kWaveKind: return ShowSound(path, false);
+    case kFontKind: return ShowFont(path);
+    default: hide();  // string tables, include files and raw data have no preview
+    }
 }
 
 void PreviewWindow::ShowBitmap(const QString& path) {
@@ -193,7 +198,7 @@ void PreviewWindow::ShowJpeg(const QString& path) {
         }
     } hideAtEnd{progress, progress ? progress->format() : QString()};
     if (progress) {
-        progress->setFormat(QStringLiteral("%p%") + QString::fromUtf8(MainStrings(context_.language())[28]));
+        progress->setFormat(QStringLiteral("%p%") + QString::fromUtf8(MainStrings(context_.language())[UiLoaded]));
         progress->show();
     }
     const DecodedJpeg header = Take(ReadJpegSize(path.toStdString()));

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "languages/MainStrings.h"
 #include "resources/ResourceList.h"
 #include "resources/TextLines.h"
-#include "shell/MainStrings.h"
 
 namespace restallow {
 
@@ -98,7 +98,7 @@ void AddCommand::RefuseStartId(const QString& typed, long long lines) {
     const long long highest = std::max(0LL, kMaxStringId + 1 - std::max(lines, 1LL));
     const QString text = QString::fromStdString(StringIdRangeText(typed.toStdString(), lines)) +
                          QStringLiteral("\rPlease insert a Start-ID from 0 to %1.").arg(highest);
-    list_.prompter().message({text, QString::fromUtf8(MainStrings(list_.settings().Language)[53])  /* "Error" */, MsgButtons::Ok,
+    list_.prompter().message({text, QString::fromUtf8(MainStrings(list_.settings().Language)[UiError])  /* "Error" */, MsgButtons::Ok,
                               MsgIcon::Error, MsgButton::Ok});
 }
 

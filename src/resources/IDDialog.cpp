@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "shell/DialogStrings.h"
+#include "languages/DialogStrings.h"
+#include "widgets/Hint.h"
 #include "widgets/WindowFont.h"
-#include "shell/Hint.h"
 
 namespace restallow {
 

@@ -47,6 +47,13 @@ std::string KindCounters::NextName(int kind) {
     return std::string(kKinds[kind].prefix) + std::to_string(number);
 }
 
+int KindOfKeyword(std::string_view keyword) {
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        if (kKinds[kind].keyword == keyword) return kind;
+    }
+    return kRawDataKind;
+}
+
 void KindCounters::Recount(std::string_view keyword) {
     for (int kind = 0; kind < kKindCount; ++kind) {
         if (kKinds[kind].keyword == keyword) ++counters_[kind];

@@ -14,13 +14,11 @@ struct ResourceKind {
     std::string_view keyword;    // " BITMAP ": the blanks belong to the keyword
 };
 
-inline constexpr int kKindCount = 14;
-inline constexpr int kBitmapKind = 2;
-inline constexpr int kIncludeKind = 6;
-inline constexpr int kJpgKind = 7;
-inline constexpr int kJpegKind = 8;
-inline constexpr int kStringTableKind = 9;
-inline constexpr int kRawDataKind = 13;
+// The rows of kKinds, in their order.
+enum KindRow : int {
+    kAniCursorKind, kAnimationKind, kBitmapKind, kCursorKind, kGifKind, kIconKind, kIncludeKind,
+    kJpgKind, kJpegKind, kStringTableKind, kMidiKind, kWaveKind, kFontKind, kRawDataKind, kKindCount
+};
 
 extern const std::array<ResourceKind, kKindCount> kKinds;
 
@@ -32,6 +30,9 @@ std::string_view ExtensionOf(std::string_view path);
 
 // Kind index 0..13 of a file name; unknown or missing extensions are raw data.
 int KindOf(std::string_view path);
+// The first row whose script keyword is `keyword` (" JPEG " gives the .jpg row); raw data when
+// no row has it.
+int KindOfKeyword(std::string_view keyword);
 
 // Running numbers per kind. Each counter holds the number given to the latest entry of its kind.
 class KindCounters {

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/DialogStrings.h"
+#include "languages/DialogStrings.h"
+#include "widgets/Hint.h"
 #include "widgets/WindowFont.h"
-#include "shell/Hint.h"
 
 namespace restallow {
 namespace {

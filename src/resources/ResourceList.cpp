@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 

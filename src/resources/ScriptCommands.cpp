@@ -4,12 +4,12 @@
 #include <QFileInfo>
 
 #include "fileaccess/OutputFile.h"
+#include "languages/MainStrings.h"
+#include "platform/DebugChannel.h"
 #include "resources/ResourceList.h"
 #include "resources/ScriptReader.h"
 #include "resources/ScriptWriter.h"
 #include "resources/TextLines.h"
-#include "shell/DebugChannel.h"
-#include "shell/MainStrings.h"
 
 namespace restallow {
 

@@ -3,18 +3,13 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace restallow {
+#include "fileaccess/FileError.h"
 
-// A file that could not be read or written, or a text that is not what a command needs.
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+namespace restallow {
 
 // Splits text into lines: CR LF, a lone CR and a lone LF each end a line, a byte 26 ends the
 // text, a last line without an end still counts, and an empty text has no lines.

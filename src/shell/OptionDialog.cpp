@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/DialogStrings.h"
-#include "widgets/WindowFont.h"
+#include "languages/DialogStrings.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
+#include "widgets/WindowFont.h"
 
 namespace restallow {
 namespace {

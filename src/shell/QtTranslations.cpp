@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 

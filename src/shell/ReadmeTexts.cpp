@@ -1,7 +1,7 @@
 // Readme prose. Each paragraph is one line; the text box wraps it.
 #include "shell/ReadmeTexts.h"
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 namespace {

@@ -10,9 +10,9 @@
 #include <QTextStream>
 #include <algorithm>
 
+#include "fileaccess/FileError.h"
 #include "fileaccess/InputFile.h"
 #include "fileaccess/OutputFile.h"
-#include "resources/TextLines.h"
 
 namespace restallow {
 namespace {

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QVariant>
 
-#include "shell/Hint.h"
+#include "widgets/Hint.h"
 
 namespace restallow {
 

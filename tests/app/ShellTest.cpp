@@ -13,8 +13,8 @@
 
 #include "app/MainLayout.h"
 #include "app/TfmTallow.h"
+#include "languages/MainStrings.h"
 #include "shell/LanguageDetect.h"
-#include "shell/MainStrings.h"
 #include "shell/ReadmeDialog.h"
 #include "shell/SettingsStore.h"
 #include "support/ScriptedPrompter.h"

@@ -10,13 +10,13 @@
 #include <memory>
 
 #include "app/TfmTallow.h"
+#include "languages/MainStrings.h"
 #include "resources/IDDialog.h"
 #include "resources/ResDialog.h"
-#include "shell/Hint.h"
-#include "shell/MainStrings.h"
 #include "shell/OptionDialog.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
+#include "widgets/Hint.h"
 #include "widgets/MegaPanel.h"
 
 namespace restallow {

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <cerrno>
 
-#include "build/CommandLine.h"
 #include "build/ExecFile.h"
 #include "build/Expander.h"
+#include "platform/CommandLine.h"
 #include "support/TempDir.h"
 
 namespace restallow {

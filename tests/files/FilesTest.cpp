@@ -10,7 +10,7 @@
 #include "files/ExeType.h"
 #include "files/FileFields.h"
 #include "files/FileInfo.h"
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 #include "support/ProgramFiles.h"
 #include "support/TempDir.h"
 

@@ -15,13 +15,13 @@
 #include <cstdlib>
 #include <random>
 
+#include "ImageFiles.h"
+#include "platform/DebugChannel.h"
 #include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/MediaHeaders.h"
 #include "preview/PreviewScale.h"
 #include "preview/PreviewWindow.h"
-#include "shell/DebugChannel.h"
-#include "ImageFiles.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 #include "widgets/CaptionedProgressBar.h"

@@ -1,8 +1,8 @@
 // The Add command through the prompter double: output kind, open dialog, Start-ID and duplicates.
 #include <filesystem>
 
+#include "languages/MainStrings.h"
 #include "resources/TextLines.h"
-#include "shell/MainStrings.h"
 #include "support/ListFixture.h"
 
 namespace restallow {

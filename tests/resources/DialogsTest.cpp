@@ -10,9 +10,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "languages/MainStrings.h"
 #include "resources/IDDialog.h"
 #include "resources/ResDialog.h"
-#include "shell/MainStrings.h"
 
 namespace restallow {
 namespace {

@@ -53,5 +53,14 @@ TEST(KindCounters, RecountMatchesKeywordsExactly) {
     EXPECT_EQ(total, 3);
 }
 
+TEST(KindTable, KeywordGivesItsFirstRowAndAnUnknownOneRawData) {
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        const int expected = kind == kJpegKind ? kJpgKind : kind;
+        EXPECT_EQ(KindOfKeyword(kKinds[kind].keyword), expected) << kKinds[kind].keyword;
+    }
+    EXPECT_EQ(KindOfKeyword(" DIALOG "), kRawDataKind);
+    EXPECT_EQ(KindOfKeyword("BITMAP"), kRawDataKind);  // the blanks belong to the keyword
+}
+
 }  // namespace
 }  // namespace restallow

@@ -14,7 +14,7 @@
 #include <cstdlib>
 
 #include "app/TfmTallow.h"
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 #include "shell/OptionDialog.h"
 #include "shell/Shortcuts.h"
 #include "support/ScriptedPrompter.h"

@@ -17,7 +17,23 @@ T Next(std::deque<T>& answers, const char* what, T cancelled) {
     return answer;
 }
 
+template <typename T>
+void ExpectUsed(const std::deque<T>& answers, const char* what) {
+    if (!answers.empty()) ADD_FAILURE() << answers.size() << " queued answer(s) for the " << what << " never asked for";
+}
+
 }  // namespace
+
+// A queued answer that nobody asked for means the command took another way than the test says.
+ScriptedPrompter::~ScriptedPrompter() {
+    ExpectUsed(messageAnswers, "message box");
+    ExpectUsed(openAnswers, "open dialog");
+    ExpectUsed(saveAnswers, "save dialog");
+    ExpectUsed(startIdAnswers, "Start-ID dialog");
+    ExpectUsed(outputKindAnswers, "output-kind dialog");
+    ExpectUsed(readmeAnswers, "readme dialog");
+    ExpectUsed(optionsAnswers, "options dialog");
+}
 
 MsgButton ScriptedPrompter::message(const MessageRequest& request) {
     messages.push_back(request);

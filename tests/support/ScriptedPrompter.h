@@ -11,6 +11,9 @@ namespace restallow::test {
 
 class ScriptedPrompter : public Prompter {
 public:
+    // Fails the test when a queued answer was not taken.
+    ~ScriptedPrompter() override;
+
     // Answers, taken in order; a call with no answer queued fails the test and cancels.
     std::deque<MsgButton> messageAnswers;
     std::deque<std::optional<FileDialogAnswer>> openAnswers;

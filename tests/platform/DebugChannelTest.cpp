@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "shell/DebugChannel.h"
+#include "platform/DebugChannel.h"
 
 namespace restallow {
 namespace {

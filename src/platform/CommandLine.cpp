@@ -1,5 +1,5 @@
 // Windows command-line splitting.
-#include "build/CommandLine.h"
+#include "platform/CommandLine.h"
 
 namespace restallow {
 

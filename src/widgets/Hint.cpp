@@ -1,5 +1,5 @@
 // Splitting of hints into tooltip and label.
-#include "shell/Hint.h"
+#include "widgets/Hint.h"
 
 namespace restallow {
 

@@ -1,7 +1,7 @@
 // Dialog texts in English, French and German.
-#include "shell/DialogStrings.h"
+#include "languages/DialogStrings.h"
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 namespace {

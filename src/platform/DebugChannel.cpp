@@ -1,5 +1,5 @@
 // Debug lines over a local socket.
-#include "shell/DebugChannel.h"
+#include "platform/DebugChannel.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 

@@ -3,9 +3,9 @@
 
 #include <cstring>
 
+#include "languages/MainStrings.h"
 #include "platform/FileFilter.h"
-#include "shell/Hint.h"
-#include "shell/MainStrings.h"
+#include "widgets/Hint.h"
 
 namespace restallow {
 namespace {

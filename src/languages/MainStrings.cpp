@@ -1,5 +1,5 @@
 // The main window's texts in English, French and German, indexed as the window uses them.
-#include "shell/MainStrings.h"
+#include "languages/MainStrings.h"
 
 namespace restallow {
 namespace {

@@ -1,0 +1,55 @@
+# Fails when a file under ROOT includes a header of a folder that its folder may not use, or
+# when a folder without Qt includes a Qt header. Run by every build and by ctest:
+#   cmake -DROOT=<src folder> [-DSTAMP=<file touched on success>] -P CheckLayers.cmake
+#
+# The layers, bottom to top. A folder uses its own headers and those of the folders named
+# beside it; a folder not in this table is refused, so a new folder gets its place first.
+cmake_minimum_required(VERSION 3.22)
+
+set(layer_fileaccess "")
+set(layer_languages "")
+set(layer_widgets languages)
+set(layer_platform fileaccess)
+set(layer_resources fileaccess languages platform widgets)
+set(layer_shell fileaccess languages platform widgets resources)
+set(layer_files fileaccess languages platform widgets shell)
+set(layer_build fileaccess languages platform widgets shell files)
+set(layer_preview fileaccess languages platform widgets resources)
+set(layer_app fileaccess languages platform widgets resources shell files build preview)
+# Folders whose code works on bytes only. (The Qt-free parts of the other folders are libraries
+# of their own that do not link Qt, so a Qt header fails their compile.)
+set(qt_free fileaccess languages)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "CheckLayers.cmake needs -DROOT=<src folder>")
+endif()
+file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/*.h" "${ROOT}/*.cpp")
+list(SORT sources)
+set(faults "")
+foreach(source IN LISTS sources)
+  string(REGEX MATCH "^[^/]+" folder "${source}")
+  if(NOT DEFINED layer_${folder})
+    list(APPEND faults "${source}: the folder ${folder} has no place in the layers")
+    continue()
+  endif()
+  file(STRINGS "${ROOT}/${source}" includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "#[ \t]*include[ \t]*\"(([^/\"]+)/[^\"]*)\"")
+      set(header "${CMAKE_MATCH_1}")
+      set(used "${CMAKE_MATCH_2}")
+      if(NOT used STREQUAL folder AND NOT used IN_LIST layer_${folder})
+        list(APPEND faults "${source} includes ${header}: ${folder} may use only its own folder and [${layer_${folder}}]")
+      endif()
+    elseif(folder IN_LIST qt_free AND line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)")
+      list(APPEND faults "${source} includes ${CMAKE_MATCH_1}: ${folder} is built without Qt")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n  " text)
+  message(FATAL_ERROR "Includes against the layers:\n  ${text}")
+endif()
+if(STAMP)
+  file(TOUCH "${STAMP}")
+endif()

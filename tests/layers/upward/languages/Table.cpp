@@ -1,0 +1,2 @@
+// A language table that uses Qt: the layer check must refuse it.
+#include <QString>
