@@ -45,8 +45,9 @@ bool Expand(const fileaccess::InputFile& source, fileaccess::OutputFile& target)
     const auto expected = static_cast<std::uint64_t>(header->length);
     const int error = szdd->extract(szdd.get(), header, target.target().c_str());
     szdd->close(szdd.get(), header);
+    const bool flushed = system.Flush();
     // A damaged stream can end early without an error: the header says how long the file is.
-    return error == MSPACK_ERR_OK && !system.failed() && system.written() == expected;
+    return error == MSPACK_ERR_OK && flushed && system.written() == expected;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace restallow {
 
@@ -35,7 +36,22 @@ mspack_file* MspackSystem::Open(mspack_system* self, const char*, int mode) {
     return reinterpret_cast<mspack_file*>(handle);
 }
 
-void MspackSystem::Close(mspack_file* file) { std::free(file); }
+namespace {
+constexpr std::size_t kWriteBlock = 256 * 1024;
+}  // namespace
+
+void MspackSystem::Close(mspack_file* file) {
+    auto* handle = reinterpret_cast<Handle*>(file);
+    if (handle->writing) handle->owner->Flush();
+    std::free(file);
+}
+
+bool MspackSystem::Flush() {
+    if (pending_.empty()) return !failed_;
+    if (!target_.Write(pending_)) failed_ = true;
+    pending_.clear();
+    return !failed_;
+}
 
 int MspackSystem::Read(mspack_file* file, void* buffer, int bytes) {
     auto* handle = reinterpret_cast<Handle*>(file);
@@ -54,11 +70,15 @@ int MspackSystem::Read(mspack_file* file, void* buffer, int bytes) {
 int MspackSystem::Write(mspack_file* file, void* buffer, int bytes) {
     auto* handle = reinterpret_cast<Handle*>(file);
     if (!handle->writing || bytes < 0) return -1;
-    if (!handle->owner->target_.Write({static_cast<const char*>(buffer), static_cast<std::size_t>(bytes)})) {
-        handle->owner->failed_ = true;
+    MspackSystem& owner = *handle->owner;
+    try {
+        owner.pending_.append(static_cast<const char*>(buffer), static_cast<std::size_t>(bytes));
+    } catch (const std::bad_alloc&) {
+        owner.failed_ = true;
         return -1;
     }
-    handle->owner->written_ += static_cast<std::uint64_t>(bytes);
+    if (owner.pending_.size() >= kWriteBlock && !owner.Flush()) return -1;
+    owner.written_ += static_cast<std::uint64_t>(bytes);
     return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <mspack.h>
 
 #include <cstdint>
+#include <string>
 
 #include "fileaccess/InputFile.h"
 #include "fileaccess/OutputFile.h"
@@ -18,6 +19,8 @@ public:
     mspack_system* get() { return &table_.system; }
     std::uint64_t written() const { return written_; }
     bool failed() const { return failed_; }  // a read or write went wrong
+    // Writes what the decompressor handed over and is still held; false when that failed.
+    bool Flush();
 
 private:
     struct Table {
@@ -36,6 +39,9 @@ private:
     Table table_;
     const fileaccess::InputFile& source_;
     fileaccess::OutputFile& target_;
+    // libmspack writes an SZDD file a byte at a time: the bytes are gathered here and written
+    // in large blocks.
+    std::string pending_;
     std::uint64_t written_ = 0;
     bool failed_ = false;
 };
