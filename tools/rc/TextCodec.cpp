@@ -1,6 +1,8 @@
 // UTF-8 and Windows-1252 decoding, and string-literal escapes with the meaning llvm-rc gives them.
 #include "TextCodec.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cctype>
 #include <stdexcept>
@@ -118,7 +120,10 @@ void CutAtNulls(std::u16string& out, NullHandling nulls) {
 
 std::u16string ProcessStringLiteral(std::string_view body, bool wide, int codePage, NullHandling nulls) {
     const std::u16string chars = Decode(body, codePage);
-    const bool utf8Input = codePage == kCpUtf8 || (codePage == kAutoCodePage && IsValidUtf8(body));
+    // Without a code page, only text that UTF-8 reads makes a string UTF-8: plain ASCII text
+    // keeps rc.exe's default 1252 for its escaped bytes.
+    const bool ascii = std::all_of(body.begin(), body.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool utf8Input = codePage == kCpUtf8 || (codePage == kAutoCodePage && !ascii && IsValidUtf8(body));
     std::u16string out;
     out.reserve(chars.size());
     // A narrow string's escaped byte means a character of the script's code page.

@@ -28,7 +28,7 @@ TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
     Expect({"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"});
     Expect({"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"});
     Expect({"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"});
-    Expect({"bad escape", "STRINGTABLE { 1, \"a\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"});
+    Expect({"bad escape", "STRINGTABLE { 1, \"\xC3\xA9\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"});
 }
 
 TEST_F(CompileErrorTest, StringsA16BitFileCannotHold) {

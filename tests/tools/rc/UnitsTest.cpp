@@ -26,7 +26,11 @@ TEST(TextCodec, EscapesFollowTheResourceCompilers) {
     EXPECT_EQ(narrow(R"(a\nb\tc\\d""e\x41\101\q)"), u"a\nb\tc\\d\"eAA\\q");
     EXPECT_EQ(ProcessStringLiteral(R"(\x263a\q)", true, kAutoCodePage, NullHandling::Keep), u"\u263A");
     EXPECT_EQ(ProcessStringLiteral(R"(ab\0cd\0\0ef)", false, kAutoCodePage, NullHandling::CutAtDoubleNull), std::u16string(u"ab\0cd", 5));
-    EXPECT_THROW(narrow(R"(\xC3)"), std::runtime_error);  // a lone byte above 127 is no UTF-8
+    // Text that only UTF-8 reads makes the string UTF-8, and a lone escaped byte above 127 is no UTF-8.
+    EXPECT_THROW(narrow("\xC3\xA9" R"(\xC3)"), std::runtime_error);
+    // Plain ASCII text says nothing of its code page: an escaped byte is rc.exe's default 1252,
+    // as in the "\251 1993" copyright lines of Windows 3.x scripts.
+    EXPECT_EQ(narrow(R"(\251 1993\x80)"), u"\u00A9 1993\u20AC");
     EXPECT_EQ(ProcessStringLiteral(R"(\xC3)", false, kCp1252, NullHandling::Keep), u"\u00C3");
 }
 
