@@ -27,6 +27,19 @@ Error OutOfMemory() { return Error{ErrorKind::Memory, ENOMEM, {}}; }
 
 }  // namespace
 
+// Fills `data` with up to `count` bytes from `offset`; fewer only where the file ends.
+Result<std::size_t> InputFile::ReadInto(char* data, std::size_t count, std::uint64_t offset) const noexcept {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(fd_, data + done, count - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read file", path_);
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 Error SystemError(ErrorKind kind, int code, const std::string& what, const std::string& path) {
@@ -82,15 +95,9 @@ InputFile::~InputFile() {
 Result<std::string> InputFile::ReadAt(std::uint64_t offset, std::size_t count) const noexcept {
     try {
         std::string bytes(count, '\0');
-        std::size_t done = 0;
-        while (done < count) {
-            const ssize_t got = ::pread(fd_, bytes.data() + done, count - done, static_cast<off_t>(offset + done));
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read file", path_);
-            if (got == 0) break;
-            done += static_cast<std::size_t>(got);
-        }
-        bytes.resize(done);
+        const Result<std::size_t> done = ReadInto(bytes.data(), count, offset);
+        if (!done) return done.error();
+        bytes.resize(*done);
         return bytes;
     } catch (const std::bad_alloc&) {
         return OutOfMemory();
@@ -118,11 +125,11 @@ Result<std::string> InputFile::ReadAll(std::uint64_t limit) const noexcept {
                 const std::uint64_t grown = std::uint64_t{bytes.size()} + std::max<std::size_t>(bytes.size(), kChunk);
                 bytes.resize(static_cast<std::size_t>(std::min(grown, most)));
             }
-            const ssize_t got = ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read file", path_);
-            if (got == 0) break;
-            done += static_cast<std::size_t>(got);
+            const std::size_t wanted = bytes.size() - done;
+            const Result<std::size_t> got = ReadInto(bytes.data() + done, wanted, done);
+            if (!got) return got.error();
+            done += *got;
+            if (*got < wanted) break;  // the end of the file
         }
         if (done > limit) return tooLarge();
         bytes.resize(done);

@@ -32,6 +32,7 @@ public:
     Result<std::string> ReadAll(std::uint64_t limit) const noexcept;
 
 private:
+    Result<std::size_t> ReadInto(char* data, std::size_t count, std::uint64_t offset) const noexcept;
     InputFile(int fd, std::uint64_t size, std::string path) : fd_(fd), size_(size), path_(std::move(path)) {}
 
     int fd_ = -1;
