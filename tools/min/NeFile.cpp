@@ -82,6 +82,14 @@ void ReadResources(std::string_view file, Program& p) {
     }
 }
 
+// The resource names follow the type records, each a length byte and its text, up to a zero
+// length byte; returns the offset just past that byte.
+std::size_t ResourceNamesEnd(std::string_view file, std::size_t at) {
+    while (at < file.size() && file[at] != '\0') at += 1 + static_cast<std::uint8_t>(file[at]);
+    Require(at < file.size(), "the resource names run off the end of the file");
+    return at + 1;
+}
+
 // Every block of data must lie after the header and apart from every other.
 void CheckOverlaps(const Program& p) {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> blocks;
@@ -121,20 +129,18 @@ fileaccess::Result<Program> ReadProgram(std::string_view file) {
         Require(end <= file.size(), "the NE header's tables run off the end of the file");
         ReadSegments(file, p);
         ReadResources(file, p);
-        if (!p.segments.empty() && p.resourceTableAt != 0) {
-            const std::size_t segmentsAt = p.segments.front().entryAt, segmentsEnd = p.segments.back().entryAt + kSegmentEntrySize;
-            Require(p.resourceTypesEnd <= segmentsAt || p.resourceTableAt >= segmentsEnd,
-                    "the segment table and the resource table overlap");
-        }
         p.headerEnd = end;
         for (const Segment& s : p.segments) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + kSegmentEntrySize);
         for (const Resource& r : p.resources) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + kResourceEntrySize);
         if (p.resourceTableAt != 0) {
-            // The resource names follow the type records, up to a zero length byte.
-            std::size_t at = p.resourceTypesEnd;
-            while (at < file.size() && file[at] != '\0') at += 1 + static_cast<std::uint8_t>(file[at]);
-            Require(at < file.size(), "the resource names run off the end of the file");
-            p.headerEnd = std::max<std::uint64_t>(p.headerEnd, at + 1);
+            const std::size_t namesEnd = ResourceNamesEnd(file, p.resourceTypesEnd);
+            // Packing rewrites the segment entries; were they also resource names, the
+            // rewritten program would read other names and another header end.
+            if (!p.segments.empty()) {
+                const std::size_t segmentsAt = p.segments.front().entryAt, segmentsEnd = p.segments.back().entryAt + kSegmentEntrySize;
+                Require(namesEnd <= segmentsAt || p.resourceTableAt >= segmentsEnd, "the segment table and the resource table overlap");
+            }
+            p.headerEnd = std::max<std::uint64_t>(p.headerEnd, namesEnd);
         }
         p.nonResidentOffset = U32(file, p.neOffset + kNonResidentNames);
         p.nonResidentSize = U16(file, p.neOffset + kNonResidentSize);

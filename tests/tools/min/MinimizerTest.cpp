@@ -136,11 +136,19 @@ TEST(Minimizer, FuzzFindingsArePackedSoundlyOrRefused) {
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         const auto packed = Minimize(bytes);
         if (packed) {
-            EXPECT_TRUE(ReadProgram(*packed)) << entry.path();
+            const auto before = ReadProgram(bytes);
+            const auto after = ReadProgram(*packed);
+            ASSERT_TRUE(before && after) << entry.path();
+            ASSERT_EQ(before->segments.size(), after->segments.size()) << entry.path();
+            for (std::size_t i = 0; i < before->segments.size(); ++i) {
+                const Segment& a = before->segments[i];
+                const Segment& b = after->segments[i];
+                EXPECT_EQ(bytes.substr(a.offset, a.size + a.relocSize), packed->substr(b.offset, b.size + b.relocSize)) << entry.path();
+            }
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 3);
+    EXPECT_EQ(checked, 4);
 }
 
 class MinimizerCommand : public ::testing::Test {
@@ -210,7 +218,7 @@ TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {
 TEST_F(MinimizerCommand, FolderFifoAndDeviceInputsAreRefusedAtOnceAndOutputsKeepModes) {
     std::filesystem::create_directory(dir / "folder.exe");
     ASSERT_EQ(::mkfifo((dir / "fifo.exe").c_str(), 0600), 0);
-    for (const std::string input : {(dir / "folder.exe").string(), (dir / "fifo.exe").string(), std::string("/dev/zero")}) {
+    for (const std::string& input : {(dir / "folder.exe").string(), (dir / "fifo.exe").string(), std::string("/dev/zero")}) {
         EXPECT_EQ(Run("'" + input + "' '" + (dir / "x.exe").string() + "'"), 1) << input;
         EXPECT_NE(ReadFile(dir / "err").find("not a file"), std::string::npos) << ReadFile(dir / "err");
     }
