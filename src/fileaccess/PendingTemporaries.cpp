@@ -19,13 +19,14 @@ constexpr std::size_t kPathMax = 4096;
 enum SlotState : int { kFree = 0, kFilling = 1, kActive = 2 };
 
 struct Slot {
-    std::atomic<int> state{kFree};
+    std::atomic<int> state;  // kFree: static storage starts zeroed
     char path[kPathMax];
 };
 
 constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
 
-Slot g_slots[kSlots];
+// Constant-initialized: zeroed pages that a program which writes no file never touches.
+constinit Slot g_slots[kSlots];
 struct sigaction g_previous[kSignals.size()];
 std::atomic<bool> g_installed{false};
 
