@@ -1,22 +1,40 @@
-// Looks names up in the table that the build makes from the files in headers/.
+// Looks names up in the tables that the build makes from the files in headers/.
 #include "BuiltinHeaders.h"
 
 #include <cstddef>
 #include <strings.h>
-#include <string>
 
 namespace rc {
 
+extern const BuiltinRun kBuiltinRuns[];
 extern const BuiltinHeader kBuiltinHeaders[];
-extern const std::size_t kBuiltinHeaderCount;
+extern const BuiltinDefinition kBuiltinDefinitions[];
+extern const std::uint32_t kBuiltinSlots[];  // a definition's index + 1, 0 for a free slot
+extern const std::size_t kBuiltinHeaderCount, kBuiltinRunCount, kBuiltinDefinitionCount, kBuiltinSlotCount;
 
 std::optional<BuiltinHeader> FindBuiltinHeader(std::string_view name) {
-    const std::string wanted(name);
     for (std::size_t i = 0; i < kBuiltinHeaderCount; ++i) {
         const BuiltinHeader& header = kBuiltinHeaders[i];
-        if (header.name.size() == wanted.size() && strcasecmp(std::string(header.name).c_str(), wanted.c_str()) == 0) return header;
+        if (header.name.size() == name.size() && strncasecmp(header.name.data(), name.data(), name.size()) == 0) return header;
     }
     return std::nullopt;
+}
+
+std::span<const BuiltinRun> BuiltinRuns() { return {kBuiltinRuns, kBuiltinRunCount}; }
+
+// Open addressing with linear probing; the slot holds the first of the name's definitions, which
+// the table keeps side by side.
+std::span<const BuiltinDefinition> FindBuiltinDefinitions(std::string_view name, std::uint32_t hash) {
+    const std::size_t mask = kBuiltinSlotCount - 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const std::uint32_t slot = kBuiltinSlots[at];
+        if (slot == 0) return {};
+        const BuiltinDefinition* first = kBuiltinDefinitions + (slot - 1);
+        if (first->name != name) continue;
+        const BuiltinDefinition* last = first + 1;
+        while (last < kBuiltinDefinitions + kBuiltinDefinitionCount && last->name == name) ++last;
+        return {first, last};
+    }
 }
 
 }  // namespace rc

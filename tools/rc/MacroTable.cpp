@@ -3,6 +3,9 @@
 
 #include <stdexcept>
 
+#include "BuiltinHash.h"
+#include "BuiltinHeaders.h"
+
 namespace rc {
 
 int Macro::ParamIndex(std::string_view word) const {
@@ -74,38 +77,51 @@ Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
     return macro;
 }
 
-void MacroTable::Define(Macro macro) {
-    auto found = macros_.find(macro.name);
-    if (found != macros_.end()) {
-        found->second = std::move(macro);  // the entry keeps its address
-    } else {
-        std::string name = macro.name;
-        macros_.emplace(std::move(name), std::move(macro));
-    }
-}
+MacroTable::MacroTable() : runApplied_(BuiltinRuns().size(), 0) { macros_.reserve(1024); }
 
-void MacroTable::DefineUnlexed(std::string_view name, std::string_view body) {
-    Macro& macro = macros_[std::string(name)];  // an entry keeps its address when redefined
-    macro = Macro();
-    macro.name = name;
-    macro.unlexed = body;
+void MacroTable::Define(Macro macro) {
+    Entry& entry = macros_[macro.name];  // an entry keeps its address when redefined
+    entry.macro = std::move(macro);
+    entry.order = ++order_;
+    entry.defined = true;
 }
 
 void MacroTable::Undefine(std::string_view name) {
-    auto found = macros_.find(name);
-    if (found != macros_.end()) macros_.erase(found);
+    if (!Defined(name)) return;
+    Entry& entry = macros_[std::string(name)];
+    entry.macro = Macro();
+    entry.order = ++order_;
+    entry.defined = false;
+}
+
+MacroTable::Latest MacroTable::LatestOf(std::string_view name) const {
+    Latest latest;
+    std::uint64_t order = 0;
+    if (auto found = macros_.find(name); found != macros_.end()) {
+        latest.entry = &found->second;
+        order = found->second.order;
+    }
+    for (const BuiltinDefinition& definition : FindBuiltinDefinitions(name, BuiltinHash(name))) {
+        if (runApplied_[definition.run] > order) {
+            order = runApplied_[definition.run];
+            latest = {nullptr, &definition};
+        }
+    }
+    return latest;
+}
+
+bool MacroTable::Defined(std::string_view name) const {
+    const Latest latest = LatestOf(name);
+    return latest.builtin || (latest.entry && latest.entry->defined);
 }
 
 const Macro* MacroTable::Find(std::string_view name) const {
-    auto found = macros_.find(name);
-    if (found == macros_.end()) return nullptr;
-    Macro& macro = found->second;
-    if (!macro.unlexed.empty()) {
-        macro.body = LexLine(macro.unlexed);
-        if (!macro.body.empty()) macro.body.front().space = false;
-        macro.unlexed = {};
-    }
-    return &macro;
+    const Latest latest = LatestOf(name);
+    if (latest.entry) return latest.entry->defined ? &latest.entry->macro : nullptr;
+    if (!latest.builtin) return nullptr;
+    auto [lexed, created] = lexed_.try_emplace(latest.builtin);
+    if (created) lexed->second = ParseDefine(LexLine(latest.builtin->text), 0);
+    return &lexed->second;
 }
 
 }  // namespace rc

@@ -1,6 +1,7 @@
 // The defined macros: parsed #define lines, looked up by name.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,6 +11,8 @@
 
 namespace rc {
 
+struct BuiltinDefinition;
+
 class Macro {
 public:
     std::string name;
@@ -17,9 +20,6 @@ public:
     bool variadic = false;             // the last parameter takes the rest ("..." or "name...")
     std::vector<std::string> params;   // "__VA_ARGS__" for a plain "..."
     std::vector<PpToken> body;
-    // The body's text not lexed yet: the built-in headers define thousands of names and a script
-    // uses a few, so their bodies are lexed when first expanded. The text outlives the table.
-    std::string_view unlexed;
 
     int ParamIndex(std::string_view word) const;
 };
@@ -28,23 +28,43 @@ public:
 // (no blank between) starts a parameter list. Throws std::runtime_error.
 Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t first);
 
+// The macros defined by the script, the command line and the built-in headers. A built-in
+// header's runs of definitions are not copied in: each run applied gets a number in the order of
+// all definitions, and a name's current macro is the one defined last, in the table or in an
+// applied run. A script uses a few of the thousands of built-in names; those are lexed on first
+// use.
 class MacroTable {
 public:
-    MacroTable() { macros_.reserve(16384); }  // the built-in headers alone define about 6,000
+    MacroTable();
     void Define(Macro macro);
-    // An object-like macro whose body is lexed on first use; `body` must outlive the table.
-    void DefineUnlexed(std::string_view name, std::string_view body);
     void Undefine(std::string_view name);
-    // The macro with its body lexed, or nothing.
+    // The definitions of that run of a built-in header become the current ones of their names.
+    void ApplyBuiltinRun(std::size_t run) { runApplied_[run] = ++order_; }
+    // The macro, or nothing. Its address stays the same until the name is defined again.
     const Macro* Find(std::string_view name) const;
-    bool Defined(std::string_view name) const { return macros_.find(name) != macros_.end(); }
+    bool Defined(std::string_view name) const;
 
 private:
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
     };
-    mutable std::unordered_map<std::string, Macro, Hash, std::equal_to<>> macros_;
+    struct Entry {
+        Macro macro;
+        std::uint64_t order = 0;
+        bool defined = true;  // false: #undef
+    };
+    // The name's latest definition: an entry of the table (nullptr if none is later) or a built-in one.
+    struct Latest {
+        const Entry* entry = nullptr;
+        const BuiltinDefinition* builtin = nullptr;
+    };
+    Latest LatestOf(std::string_view name) const;
+
+    std::unordered_map<std::string, Entry, Hash, std::equal_to<>> macros_;
+    std::vector<std::uint64_t> runApplied_;  // the order of each built-in run's last application, 0 never
+    mutable std::unordered_map<const BuiltinDefinition*, Macro> lexed_;
+    std::uint64_t order_ = 0;
 };
 
 }  // namespace rc

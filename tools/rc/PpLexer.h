@@ -25,6 +25,15 @@ public:
     bool Next(LogicalLine& out);
     int errorLine() const { return errorLine_; }
 
+    // The text read (without a byte-order mark) and the offset in it of the next line.
+    std::string_view text() const { return text_; }
+    std::size_t position() const { return pos_; }
+    // Goes on at `offset`, which lies `newlines` lines further on.
+    void SkipTo(std::size_t offset, long newlines) {
+        pos_ = offset;
+        line_ += static_cast<int>(newlines);
+    }
+
 private:
     // Takes the line at pos_ whole when it holds no quote, comment or backslash; false otherwise.
     bool TakePlainLine(LogicalLine& line);

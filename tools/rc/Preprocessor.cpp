@@ -99,7 +99,10 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
     LineReader reader(text);
     LogicalLine line;
     IncludeGuard guard;
-    while (NextLine(file, reader, line)) {
+    std::size_t nextRun = 0;
+    while (true) {
+        if (TakeRun(file, reader, nextRun, guard)) continue;
+        if (!NextLine(file, reader, line)) break;
         const std::size_t first = line.text.find_first_not_of(" \t\f\v\r");
         if (first == std::string::npos) continue;
         const bool directive = line.text[first] == '#';
@@ -127,13 +130,16 @@ bool Preprocessor::Skipped(const std::string& identity) const {
     return guard != guards_.end() && macros_.Defined(guard->second);
 }
 
-// "#define NAME body" of a built-in header, taken without lexing; false for any other line.
-bool Preprocessor::QuickDefine(std::string_view line) {
-    if (!line.starts_with("#define ")) return false;
-    std::size_t end = 8;
-    while (end < line.size() && (std::isalnum(static_cast<unsigned char>(line[end])) || line[end] == '_')) ++end;
-    if (end == 8 || end >= line.size() || line[end] != ' ') return false;  // function-like or empty
-    macros_.DefineUnlexed(line.substr(8, end - 8), line.substr(end + 1));
+// At the start of a run of a built-in header, its definitions are applied at once (where its
+// group is active) and its lines skipped. True when a run was taken.
+bool Preprocessor::TakeRun(File& file, LineReader& reader, std::size_t& nextRun, IncludeGuard& guard) {
+    while (nextRun < file.runCount && file.runs[nextRun].begin < reader.position()) ++nextRun;
+    if (nextRun >= file.runCount || file.runs[nextRun].begin != reader.position()) return false;
+    const BuiltinRun& run = file.runs[nextRun++];
+    guard.Before("define", "#define", file.conditions.size());
+    if (Active(file)) macros_.ApplyBuiltinRun(static_cast<std::size_t>(&run - BuiltinRuns().data()));
+    guard.After(file.conditions.size());
+    reader.SkipTo(run.end, run.newlines);
     return true;
 }
 
@@ -177,7 +183,6 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
 }
 
 void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
-    if (file.builtin && Active(file) && QuickDefine(line.source)) return;
     if (!Active(file)) {
         const std::string_view word = DirectiveName(line.text);
         if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
@@ -338,6 +343,8 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
         text = builtin->text;
         child.name = std::make_shared<const std::string>(child.identity);
         child.builtin = true;
+        child.runs = builtin->runs;
+        child.runCount = builtin->runCount;
     }
     child.directivesOnly = DirectivesOnly(*child.name);
     ProcessFile(child, text, depth + 1);

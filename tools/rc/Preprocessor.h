@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltinHeaders.h"
 #include "Diagnostic.h"
 #include "FileLoader.h"
 #include "IncludeResolver.h"
@@ -52,12 +53,14 @@ private:
         std::string dir;                          // searched first for "name"
         bool directivesOnly = false;              // .h and .c files: their other text is dropped
         bool builtin = false;
+        const BuiltinRun* runs = nullptr;         // a built-in header's runs of definitions
+        std::size_t runCount = 0;
         int lineDelta = 0;                        // set by #line
         std::vector<Conditional> conditions;
     };
 
     void ProcessFile(File& file, std::string_view text, int depth);
-    bool QuickDefine(std::string_view line);
+    bool TakeRun(File& file, class LineReader& reader, std::size_t& nextRun, class IncludeGuard& guard);
     bool Skipped(const std::string& identity) const;
     bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
     void TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, class LineReader& reader, int depth);

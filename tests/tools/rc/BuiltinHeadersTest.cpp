@@ -81,6 +81,19 @@ TEST_F(BuiltinHeaders, WindowsHKnowsEveryLanguageOfWinntH) {
               "0x0001 0x0001 0x0001 0x001F\n");
 }
 
+// The headers' definitions are applied a run at a time, not line by line; they must still take
+// their turn among the script's own definitions as if each line were read.
+TEST_F(BuiltinHeaders, TheirDefinitionsTakeTheirTurnAmongTheScriptsOwn) {
+    // Defined before the header: the header's later definition counts, as in C.
+    EXPECT_EQ(Text("#define WS_CHILD 5\n#include <windows.h>\nWS_CHILD MAKELANGID(1, 2)\n"), "0x40000000L (((2) * 1024) | (1))\n");
+    // Undefined or defined again after it: the script's counts, also after a second include.
+    EXPECT_EQ(Text("#include <windows.h>\n#undef WS_CHILD\n#ifdef WS_CHILD\nstill\n#endif\nWS_CHILD\n"
+                   "#define WS_CHILD 7\n#include <windows.h>\nWS_CHILD\n"),
+              "WS_CHILD\n7\n");
+    // A header not read before brings its own definition again.
+    EXPECT_EQ(Text("#include <windows.h>\n#undef WC_BUTTON\n#include <commctrl.h>\nWC_BUTTON\n"), "\"Button\"\n");
+}
+
 TEST_F(BuiltinHeaders, EveryNameEqualsTheMinGwW64HeadersValue) {
     if (std::system("command -v i686-w64-mingw32-cpp >/dev/null 2>&1") != 0) GTEST_SKIP() << "i686-w64-mingw32-cpp is not installed";
     const std::string build = std::filesystem::path(RESTALLOW_RC).parent_path().string();
