@@ -135,11 +135,11 @@ Status OutputFile::Write(std::string_view bytes) noexcept {
     return Ok();
 }
 
-Status OutputFile::Commit() noexcept {
+Status OutputFile::Commit(Sync sync) noexcept {
     if (fd_ < 0) return Error{ErrorKind::Write, EBADF, "Cannot write file " + Quoted(target_)};
     const bool inPlace = temporary_.empty();
     // A regular file reaches the disk before it replaces the old one.
-    if (!inPlace && ::fsync(fd_) != 0) {
+    if (!inPlace && sync == Sync::ToDisk && ::fsync(fd_) != 0) {
         const int code = errno;
         Discard();
         return SystemError(ErrorKind::Write, code, "Cannot write file", target_);

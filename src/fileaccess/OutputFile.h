@@ -27,8 +27,13 @@ public:
     const std::string& temporary() const { return temporary_; }  // empty when written in place
 
     Status Write(std::string_view bytes) noexcept;
+    // Whether Commit waits for the bytes to reach the disk before the rename. What a user made
+    // does; a build product that is made again from its sources (a compiled .res) need not:
+    // the rename still replaces the old file whole, and compilers do not wait for the disk.
+    enum class Sync { ToDisk, None };
+
     // Flushes, closes and renames the temporary over the target.
-    Status Commit() noexcept;
+    Status Commit(Sync sync = Sync::ToDisk) noexcept;
 
 private:
     OutputFile() = default;

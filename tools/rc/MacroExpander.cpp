@@ -81,8 +81,11 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
         }
         AddHidden(hidden, macro);
         std::vector<PpToken> replacement = Substitute(*macro, args, depth);
+        // Only a name can be expanded again: the other tokens need no hide set.
         for (PpToken& piece : replacement) {
-            for (const Macro* m : hidden) AddHidden(piece.hidden, m);
+            if (piece.kind != PpKind::Identifier) continue;
+            if (piece.hidden.empty()) piece.hidden = hidden;
+            else for (const Macro* m : hidden) AddHidden(piece.hidden, m);
         }
         if (!replacement.empty()) replacement.front().space = token.space;
         else if (!input.empty()) input.back().space = input.back().space || token.space;

@@ -42,7 +42,10 @@ void TemporaryOutput::Commit() {
     if (!written || closed != 0) {
         throw CompileError({}, "cannot write the output \"" + output_->target() + "\": " + std::strerror(written ? errno : code));
     }
-    if (const fileaccess::Status done = output_->Commit(); !done) throw CompileError({}, done.error().what());
+    // A .res is made again from its script: no wait for the disk, as other resource compilers.
+    if (const fileaccess::Status done = output_->Commit(fileaccess::OutputFile::Sync::None); !done) {
+        throw CompileError({}, done.error().what());
+    }
 }
 
 }  // namespace rc
