@@ -30,7 +30,7 @@ std::optional<std::string> IncludeResolver::Find(const std::string& written, boo
 
 std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, const std::string& name,
                                                      const std::function<bool(const std::string&)>& refused) {
-    const std::string exact = dir.empty() ? name : (fs::path(dir) / name).string();
+    const std::string exact = dir.empty() ? name : dir.back() == '/' ? dir + name : dir + "/" + name;
     std::error_code error;
     if (fs::exists(exact, error)) return exact;
     std::optional<std::string> folded = FoldedPath(dir, name);

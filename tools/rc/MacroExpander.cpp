@@ -58,6 +58,7 @@ bool MacroExpander::Special(PpToken& token) const {
 std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int depth) {
     if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
     std::vector<PpToken> out;
+    out.reserve(tokens.size() + 8);
     std::vector<PpToken> input(std::make_move_iterator(tokens.rbegin()), std::make_move_iterator(tokens.rend()));
     while (!input.empty()) {
         if (budget_-- == 0) throw std::runtime_error("macro expansion grows too large");
@@ -140,6 +141,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
 std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& args, int depth) {
     std::vector<PpToken> result;
     const std::vector<PpToken>& body = macro.body;
+    result.reserve(body.size());
     bool lastEmpty = false;  // the token before a "##" was an argument without tokens
     for (std::size_t i = 0; i < body.size(); ++i) {
         const PpToken& token = body[i];

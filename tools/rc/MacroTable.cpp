@@ -62,7 +62,8 @@ Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
         macro.functionLike = true;
         i = ParseParams(tokens, i, macro);
     }
-    macro.body.assign(std::make_move_iterator(tokens.begin() + static_cast<std::ptrdiff_t>(i)), std::make_move_iterator(tokens.end()));
+    tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(i));
+    macro.body = std::move(tokens);
     if (!macro.body.empty()) macro.body.front().space = false;
     for (std::size_t b = 0; b < macro.body.size(); ++b) {
         const PpToken& token = macro.body[b];

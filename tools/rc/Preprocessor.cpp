@@ -23,15 +23,19 @@ namespace fs = std::filesystem;
 constexpr int kMaxIncludeDepth = 64;
 
 bool DirectivesOnly(const std::string& name) {
-    const std::string extension = fs::path(name).extension().string();
-    return strcasecmp(extension.c_str(), ".h") == 0 || strcasecmp(extension.c_str(), ".c") == 0;
+    const std::size_t base = name.find_last_of('/') + 1;  // 0 without a folder
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string::npos || dot <= base) return false;  // none, or a name such as ".h"
+    const std::string_view extension = std::string_view(name).substr(dot);
+    return extension.size() == 2 && (strncasecmp(extension.data(), ".h", 2) == 0 || strncasecmp(extension.data(), ".c", 2) == 0);
 }
 
-// Two paths name the same file when device and inode agree (links and letter case aside).
-std::string Identity(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return path;
-    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+// The folder part of a path, "" for a bare name.
+std::string ParentFolder(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    while (slash > 0 && path[slash - 1] == '/') --slash;
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // A function-like macro call whose ")" is not on this line yet.
@@ -55,6 +59,17 @@ bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
 PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
 
 }  // namespace
+
+// Two paths name the same file when device and inode agree (links and letter case aside). A
+// file is asked once: scripts include the same few files over and over.
+const std::string& Preprocessor::Identity(const std::string& path) {
+    auto [known, created] = identities_.try_emplace(path);
+    if (created) {
+        struct stat info {};
+        known->second = ::stat(path.c_str(), &info) != 0 ? path : std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+    }
+    return known->second;
+}
 
 Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(options)), resolver_(options_.search) {
     auto define = [this](const std::string& name, const std::string& value) {
@@ -88,7 +103,7 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     File script;
     script.name = std::make_shared<const std::string>(scriptPath);
     script.identity = Identity(scriptPath);
-    script.dir = fs::path(scriptPath).parent_path().string();
+    script.dir = ParentFolder(scriptPath);
     script.directivesOnly = DirectivesOnly(scriptPath);
     ProcessFile(script, text, 0);
     return out_.Take();
@@ -308,7 +323,6 @@ void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::ve
 void Preprocessor::Include(File& file, const std::string& written, bool quoted, const Location& where, int depth) {
     if (written.empty()) throw CompileError(where, "#include needs a file name");
     File child;
-    std::string loaded;
     std::string_view text;
     std::optional<std::string> path;
     // A built-in header includes only built-in headers, so that their set stays consistent.
@@ -326,14 +340,9 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
             throw CompileError(where, "#include nested more than " + std::to_string(kMaxIncludeDepth) + " deep" +
                                           (cycle ? " (\"" + written + "\" includes itself)" : ""));
         }
-        fileaccess::Result<std::string> read =
-            options_.load ? options_.load(*path) : fileaccess::Error{fileaccess::ErrorKind::Open, ENOENT, {}};
-        if (!read && read.error().missing()) throw CompileError(where, "cannot open include file \"" + written + "\"");
-        if (!read) throw CompileError(where, "cannot read include file \"" + written + "\": " + read.error().what());
-        loaded = std::move(read).value();
-        text = loaded;
+        text = Load(*path, written, where);
         child.name = std::make_shared<const std::string>(*path);
-        child.dir = fs::path(*path).parent_path().string();
+        child.dir = ParentFolder(*path);
     } else {
         const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
         if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? "\"" + written + "\"" : "<" + written + ">"));
@@ -348,6 +357,17 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
     }
     child.directivesOnly = DirectivesOnly(*child.name);
     ProcessFile(child, text, depth + 1);
+}
+
+// The text of an include file, read once however often it is included.
+std::string_view Preprocessor::Load(const std::string& path, const std::string& written, const Location& where) {
+    auto known = texts_.find(Identity(path));
+    if (known != texts_.end()) return known->second;
+    fileaccess::Result<std::string> read =
+        options_.load ? options_.load(path) : fileaccess::Error{fileaccess::ErrorKind::Open, ENOENT, {}};
+    if (!read && read.error().missing()) throw CompileError(where, "cannot open include file \"" + written + "\"");
+    if (!read) throw CompileError(where, "cannot read include file \"" + written + "\": " + read.error().what());
+    return texts_.emplace(Identity(path), std::move(read).value()).first->second;
 }
 
 // "#line N "file"" and the "# N "file"" markers of preprocessed text: the next line is line N.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "BuiltinHeaders.h"
@@ -60,6 +61,8 @@ private:
     };
 
     void ProcessFile(File& file, std::string_view text, int depth);
+    const std::string& Identity(const std::string& path);
+    std::string_view Load(const std::string& path, const std::string& written, const Location& where);
     bool TakeRun(File& file, class LineReader& reader, std::size_t& nextRun, class IncludeGuard& guard);
     bool Skipped(const std::string& identity) const;
     bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
@@ -81,6 +84,8 @@ private:
     std::vector<std::string> open_;      // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;     // files that said #pragma once
     std::map<std::string, std::string> guards_;  // file -> the macro its include guard tests
+    std::unordered_map<std::string, std::string> identities_;  // path -> its file's identity
+    std::unordered_map<std::string, std::string> texts_;       // identity -> the file's text
 };
 
 }  // namespace rc
