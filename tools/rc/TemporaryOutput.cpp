@@ -26,7 +26,7 @@ TemporaryOutput::TemporaryOutput(const std::string& target) : output_(Create(tar
         if (fd >= 0) ::close(fd);
         throw CompileError({}, "cannot write the output \"" + target + "\": " + std::strerror(errno));
     }
-    buffer_ = std::make_unique<char[]>(kBufferSize);
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);  // untouched pages cost nothing
     std::setvbuf(file_, buffer_.get(), _IOFBF, kBufferSize);
 }
 
