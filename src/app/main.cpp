@@ -5,6 +5,7 @@
 
 #include "app/QtPrompter.h"
 #include "app/TfmTallow.h"
+#include "platform/FontCacheWarmUp.h"
 
 namespace {
 
@@ -21,8 +22,10 @@ int main(int argc, char* argv[]) {
                              "Start it from a desktop session, or under Xvfb: xvfb-run restallow\n");
         return 2;
     }
+    restallow::FontCacheWarmUp fonts;  // while the application connects to the display
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Resource Tallowin+"));
+    fonts.Wait();
     restallow::QtPrompter prompter;
     restallow::TfmTallow window(prompter);
     prompter.setParent(&window);

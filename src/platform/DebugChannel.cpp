@@ -1,10 +1,14 @@
 // Debug lines over a local socket.
 #include "platform/DebugChannel.h"
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
-#include <QLocalSocket>
+#include <cerrno>
+#include <cstring>
+
 #include <QLocale>
 
 namespace restallow {
@@ -55,17 +59,29 @@ QString FormatDebugValues(const std::vector<DebugValue>& values) {
     return text;
 }
 
+// A plain local socket rather than Qt's network module, which would bring its libraries (and
+// Kerberos') into every start of the program for a channel that is seldom listened to.
 void DebugSendText(const QString& text) {
-    const QString server = DebugServerPath();
-    if (server.isEmpty()) return;  // no private place for the socket: dropped
-    QLocalSocket socket;
-    socket.connectToServer(server);
-    if (!socket.waitForConnected(50)) return;  // no viewer: dropped
-    QByteArray bytes = text.toLocal8Bit();
-    bytes.append('\0');
-    socket.write(bytes);
-    socket.waitForBytesWritten(1000);
-    socket.disconnectFromServer();
+    const QByteArray server = DebugServerPath().toLocal8Bit();
+    sockaddr_un address{};
+    if (server.isEmpty() || static_cast<std::size_t>(server.size()) >= sizeof address.sun_path) return;  // dropped
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, server.constData(), static_cast<std::size_t>(server.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return;
+    const timeval timeout{1, 0};  // a viewer that stops reading does not hold the program
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {  // else no viewer: dropped
+        QByteArray bytes = text.toLocal8Bit();
+        bytes.append('\0');
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t sent = ::send(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done), MSG_NOSIGNAL);
+            if (sent < 0 && errno == EINTR) continue;
+            if (sent <= 0) break;
+            done += sent;
+        }
+    }
+    ::close(fd);
 }
 
 void DebugSend(const std::vector<DebugValue>& values) { DebugSendText(FormatDebugValues(values)); }

@@ -93,11 +93,9 @@ PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* paren
     medPlay_->setGeometry(9, 22, 57, 28);
     auto* play = new QToolButton(medPlay_);
     play->setObjectName(QStringLiteral("Play"));
-    play->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     play->setGeometry(0, 0, 28, 28);
     auto* stop = new QToolButton(medPlay_);
     stop->setObjectName(QStringLiteral("Stop"));
-    stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     stop->setGeometry(29, 0, 28, 28);
     connect(play, &QToolButton::clicked, this, [this] { PlaySound(); });
     connect(stop, &QToolButton::clicked, this, [this] { sound_.Stop(); });
@@ -297,6 +295,17 @@ void PreviewWindow::ShowAvi(const QString& path) {
     ShowScaledViewer(avi_, static_cast<int>(avi.width), static_cast<int>(avi.height), path);
 }
 
+// The icons come from the icon theme, which takes milliseconds to search: they are looked up
+// when a sound is first shown, not while the main window starts.
+void PreviewWindow::ShowPlayButtons() {
+    auto* play = medPlay_->findChild<QToolButton*>(QStringLiteral("Play"));
+    if (play->icon().isNull()) {
+        play->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        medPlay_->findChild<QToolButton*>(QStringLiteral("Stop"))->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    }
+    medPlay_->show();
+}
+
 // The file is checked before the device is opened; a missing device (or media module) leaves
 // Play and Stop shown, and Play tries again.
 void PreviewWindow::ShowSound(const QString& path, bool midi) {
@@ -309,7 +318,7 @@ void PreviewWindow::ShowSound(const QString& path, bool midi) {
     const SoundPlayer::Problem opened = sound_.Open(path);
     if (opened.kind == SoundPlayer::Problem::BadFile) Fail(opened.text);
     medPlay_->setToolTip(path);
-    medPlay_->show();
+    ShowPlayButtons();
     ShowSmallViewer();
     imgPanel_->setFrameShape(QFrame::NoFrame);  // the buttons sit on a flat panel
     ReportSoundProblem(opened);

@@ -70,6 +70,7 @@ private:
     void ShowGif(const QString& path);
     void ShowAnimatedCursor(const QString& path);
     void ShowAvi(const QString& path);
+    void ShowPlayButtons();
     void ShowSound(const QString& path, bool midi);
     void ShowFont(const QString& path);
     void PlaySound();

@@ -236,6 +236,10 @@ TEST_F(PreviewTest, ASoundWithoutAnAudioDeviceGivesOneMessageNamingTheFileAndKee
         ASSERT_EQ(prompter.messages.size(), 1u);
         EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("sound.wav cannot be played: no audio device"))) << prompter.messages[0].text.toStdString();
         EXPECT_TRUE(preview.MedPlay()->isVisible());
+        // The buttons' icons are looked up when the first sound is shown, not at start-up.
+        for (const char* button : {"Play", "Stop"}) {
+            EXPECT_FALSE(preview.MedPlay()->findChild<QToolButton*>(QString::fromLatin1(button))->icon().isNull()) << button;
+        }
         EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::NoFrame);  // no black line around the buttons
         preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
         EXPECT_EQ(prompter.messages.size(), 2u);  // Play tried the device again
