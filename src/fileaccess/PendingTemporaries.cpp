@@ -19,8 +19,8 @@ constexpr std::size_t kPathMax = 4096;
 enum SlotState : int { kFree = 0, kFilling = 1, kActive = 2 };
 
 struct Slot {
-    std::atomic<int> state;  // kFree: static storage starts zeroed
-    char path[kPathMax];
+    std::atomic<int> state{kFree};
+    char path[kPathMax]{};
 };
 
 constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
