@@ -175,7 +175,7 @@ std::vector<PpToken> LexLine(std::string_view s) {
             ++i;
             continue;
         }
-        PpToken token;
+        PpToken& token = tokens.emplace_back();  // filled in place: no token is moved
         token.space = space;
         space = false;
         const std::size_t start = i;
@@ -207,8 +207,7 @@ std::vector<PpToken> LexLine(std::string_view s) {
             token.kind = static_cast<unsigned char>(c) >= 0x80 ? PpKind::Other : PpKind::Punct;
             i += token.kind == PpKind::Punct ? PunctLength(s.substr(i)) : 1;
         }
-        token.text.assign(s.substr(start, i - start));
-        tokens.push_back(std::move(token));
+        token.text.assign(s.data() + start, i - start);
     }
     return tokens;
 }

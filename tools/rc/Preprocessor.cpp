@@ -40,6 +40,7 @@ std::string ParentFolder(const std::string& path) {
 
 // A function-like macro call whose ")" is not on this line yet.
 bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
+    if (std::none_of(tokens.begin(), tokens.end(), [](const PpToken& token) { return token.Is("("); })) return false;
     int depth = 0;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (depth == 0) {
