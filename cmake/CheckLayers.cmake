@@ -1,6 +1,7 @@
 # Fails when a file under ROOT includes a header of a folder that its folder may not use, or
-# when a folder without Qt includes a Qt header. Run by every build and by ctest:
-#   cmake -DROOT=<src folder> [-DSTAMP=<file touched on success>] -P CheckLayers.cmake
+# when a folder without Qt includes a Qt header; the same for each tool under TOOLS. Run by every
+# build and by ctest:
+#   cmake [-DROOT=<src folder>] [-DTOOLS=<tools folder>] [-DSTAMP=<file touched on success>] -P CheckLayers.cmake
 #
 # The layers, bottom to top. A folder uses its own headers and those of the folders named
 # beside it; a folder not in this table is refused, so a new folder gets its place first.
@@ -20,12 +21,20 @@ set(layer_app fileaccess languages platform widgets resources shell files build 
 # of their own that do not link Qt, so a Qt header fails their compile.)
 set(qt_free fileaccess languages)
 
-if(NOT ROOT)
-  message(FATAL_ERROR "CheckLayers.cmake needs -DROOT=<src folder>")
+# The tools, none with Qt: a tool includes its own headers by their bare names and those of the
+# folders of src/ named beside it ("fileaccess/InputFile.h"); no tool uses another's headers.
+set(tool_rc fileaccess)
+set(tool_min fileaccess)
+
+if(NOT ROOT AND NOT TOOLS)
+  message(FATAL_ERROR "CheckLayers.cmake needs -DROOT=<src folder> or -DTOOLS=<tools folder>")
 endif()
-file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/*.h" "${ROOT}/*.cpp")
-list(SORT sources)
 set(faults "")
+set(sources "")
+if(ROOT)
+  file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/*.h" "${ROOT}/*.cpp")
+  list(SORT sources)
+endif()
 foreach(source IN LISTS sources)
   string(REGEX MATCH "^[^/]+" folder "${source}")
   if(NOT DEFINED layer_${folder})
@@ -42,6 +51,38 @@ foreach(source IN LISTS sources)
       endif()
     elseif(folder IN_LIST qt_free AND line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)")
       list(APPEND faults "${source} includes ${CMAKE_MATCH_1}: ${folder} is built without Qt")
+    endif()
+  endforeach()
+endforeach()
+
+set(tool_sources "")
+if(TOOLS)
+  file(GLOB_RECURSE tool_sources RELATIVE "${TOOLS}" "${TOOLS}/*.h" "${TOOLS}/*.cpp")
+  # headers/ of a tool holds Windows headers as data, compiled into it as text.
+  list(FILTER tool_sources EXCLUDE REGEX "^[^/]+/headers/")
+  list(SORT tool_sources)
+endif()
+foreach(source IN LISTS tool_sources)
+  string(REGEX MATCH "^[^/]+" tool "${source}")
+  if(NOT DEFINED tool_${tool})
+    list(APPEND faults "tools/${source}: the tool ${tool} has no place in the layers")
+    continue()
+  endif()
+  get_filename_component(here "${TOOLS}/${source}" DIRECTORY)
+  file(STRINGS "${TOOLS}/${source}" includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]*)\"")
+      set(header "${CMAKE_MATCH_1}")
+      if(EXISTS "${here}/${header}" OR EXISTS "${TOOLS}/${tool}/${header}")
+        continue()  # one of its own
+      endif()
+      string(REGEX MATCH "^[^/]+/" used "${header}")
+      string(REGEX REPLACE "/$" "" used "${used}")
+      if(NOT used OR NOT used IN_LIST tool_${tool})
+        list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} may use only its own headers and [${tool_${tool}}]")
+      endif()
+    elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)")
+      list(APPEND faults "tools/${source} includes ${CMAKE_MATCH_1}: the tool ${tool} is built without Qt")
     endif()
   endforeach()
 endforeach()
