@@ -63,8 +63,8 @@ QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb backg
     auto decoding = std::make_shared<Decoding>();
     decoding->bytes = std::move(bytes);
     const auto read = ReadAnimatedCursor(decoding->bytes);
-    if (const auto* error = std::get_if<std::string>(&read)) return QString::fromStdString(*error);
-    const AnimatedCursor& cursor = std::get<AnimatedCursor>(read);
+    if (!read) return QString::fromStdString(read.error().message);
+    const AnimatedCursor& cursor = *read;
     decoding->frames = cursor.frames;
     decoding->size = size;
     decoding->displayBits = displayBits;

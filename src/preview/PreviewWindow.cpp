@@ -48,6 +48,12 @@ T Take(Decoded<T>&& decoded) {
     return std::move(std::get<T>(decoded));
 }
 
+template <typename T>
+T Take(fileaccess::Result<T>&& read) {
+    if (!read) Fail(QString::fromStdString(read.error().message));
+    return std::move(read).value();
+}
+
 // Windows counts a true-colour display as 32 bits when it picks an icon image.
 int DisplayBits() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -302,10 +308,9 @@ void PreviewWindow::ShowAvi(const QString& path) {
 void PreviewWindow::ShowSound(const QString& path, bool midi) {
     const std::string file = path.toStdString();
     const std::int64_t size = FileSizeOf(file);
-    const std::string problem =
-        midi ? CheckMidi(Take(ReadFileBytes(file)).bytes)
-             : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); }, static_cast<std::uint64_t>(size));
-    if (!problem.empty()) Fail(QString::fromStdString(problem));
+    Take(midi ? CheckMidi(Take(ReadFileBytes(file)).bytes)
+              : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); },
+                          static_cast<std::uint64_t>(size)));
     const SoundPlayer::Problem opened = sound_.Open(path);
     if (opened.kind == SoundPlayer::Problem::BadFile) Fail(opened.text);
     medPlay_->setToolTip(path);

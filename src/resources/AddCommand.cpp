@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "fileaccess/FileError.h"
 #include "languages/MainStrings.h"
 #include "resources/ResourceList.h"
 #include "resources/TextLines.h"
@@ -77,11 +78,11 @@ std::optional<QString> AddCommand::StartIDStep(const QString& path) {
     const long long previous = settings.StartID;
     std::optional<QString> typed = list_.prompter().askStartId(QString::number(settings.StartID), settings.Language);
     while (typed) {
-        const long long firstId = ParseInteger(typed->toStdString());
+        const long long firstId = ValueOrThrow(ParseInteger(typed->toStdString()));
         long long lines = 0;
         if (StringIdsFit(firstId, 0)) {
             settings.StartID = firstId;
-            lines = static_cast<long long>(CountLines(path.toStdString()));
+            lines = static_cast<long long>(ValueOrThrow(CountLines(path.toStdString())));
             if (StringIdsFit(firstId, lines)) {
                 settings.StartID = NextStartID(firstId, lines);
                 return typed;

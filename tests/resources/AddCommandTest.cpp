@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "languages/MainStrings.h"
+#include "fileaccess/FileError.h"
 #include "resources/TextLines.h"
 #include "support/ListFixture.h"
 
