@@ -43,12 +43,6 @@ struct PreviewError : std::runtime_error {
 [[noreturn]] void Fail(const QString& text) { throw PreviewError(text.toStdString()); }
 
 template <typename T>
-T Take(Decoded<T>&& decoded) {
-    if (auto* error = std::get_if<std::string>(&decoded)) Fail(QString::fromStdString(*error));
-    return std::move(std::get<T>(decoded));
-}
-
-template <typename T>
 T Take(fileaccess::Result<T>&& read) {
     if (!read) Fail(QString::fromStdString(read.error().message));
     return std::move(read).value();
@@ -271,7 +265,7 @@ void PreviewWindow::ShowGif(const QString& path) {
     const std::string head = ReadFileRange(path.toStdString(), 0, 10);
     if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(QStringLiteral("not a GIF picture"));
     const auto word = [&](int at) { return static_cast<std::uint8_t>(head[at]) | (static_cast<std::uint8_t>(head[at + 1]) << 8); };
-    if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLargeText("the GIF picture")));
+    if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLarge("the GIF picture").message));
     movie_ = std::make_unique<QMovie>(path, "GIF");
     if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(QStringLiteral("not a valid GIF picture"));
     const QSize size = movie_->currentImage().size();
