@@ -1,6 +1,8 @@
 // Header readers; every offset is checked against the bytes.
 #include "preview/MediaHeaders.h"
 
+#include "preview/Utf8.h"
+
 namespace restallow {
 namespace {
 
@@ -130,19 +132,7 @@ fileaccess::Result<std::string> ReadFontFamily(std::string_view file) {
             const std::string_view text = names.substr(std::size_t{strings} + at, size);
             if (platform == 3 || platform == 0) {  // UTF-16 big-endian, kept as UTF-8
                 std::string name;
-                for (std::size_t c = 0; c + 1 < text.size(); c += 2) {
-                    const std::uint16_t unit = Be16(text, c);
-                    if (unit < 0x80) {
-                        name += static_cast<char>(unit);
-                    } else if (unit < 0x800) {
-                        name += static_cast<char>(0xC0 | (unit >> 6));
-                        name += static_cast<char>(0x80 | (unit & 0x3F));
-                    } else {
-                        name += static_cast<char>(0xE0 | (unit >> 12));
-                        name += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-                        name += static_cast<char>(0x80 | (unit & 0x3F));
-                    }
-                }
+                for (std::size_t c = 0; c + 1 < text.size(); c += 2) AppendUtf8(name, Be16(text, c));
                 if (!name.empty()) return name;
             } else if (platform == 1 && fallback.empty()) {
                 fallback = std::string(text);
