@@ -58,44 +58,8 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
     // Up to the Uninstall button: "Keine Abfrage vor Beendigung" takes more than 150 in the window's font.
     panel_->setLabelSide(MegaPanel::LabelSide::Right, 190);
 
-    cbQuery = new QCheckBox(panel_);
-    cbQuery->setGeometry(27, 17, 16, 16);
-    cbHints = new QCheckBox(panel_);
-    cbHints->setGeometry(27, 50, 16, 16);
-    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {{{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
-    for (const auto& [box, rect] : areas) {
-        auto* area = new LabelArea(panel_);
-        area->setGeometry(rect);
-        connect(area, &LabelArea::released, box, [box = box] {
-            box->setFocus();
-            box->toggle();
-        });
-    }
-    uninstallButton = new QPushButton(panel_);
-    uninstallButton->setGeometry(250, 13, 106, 25);
-    uninstallButton->setFocusPolicy(Qt::ClickFocus);
-    connect(uninstallButton, &QPushButton::clicked, this, &TfmOptDlg::UninstallClick);
-
-    MegaPanel* labels[3];
-    groups_[0] = Group(panel_, 15, 106, &labels[0]);
-    groups_[1] = Group(panel_, 130, 106, &labels[1]);
-    groups_[2] = Group(panel_, 245, 116, &labels[2]);
-    backgroundGroup = groups_[1];
-    languages = Buttons<QRadioButton>(groups_[0], labels[0], {"|English|", "|Français|", "|Deutsch|"});
-    backgrounds = Buttons<QRadioButton>(groups_[1], labels[1], {"|Gradient|", "|Marbled|", "|BtnFace|"});
-    links = Buttons<QCheckBox>(groups_[2], labels[2], {"", "", ""});
-    links[0]->setChecked(true);
-    links[1]->setChecked(true);
-    for (int i = 0; i < 3; ++i) {
-        connect(languages[i], &QRadioButton::clicked, this, [this, i] {
-            ApplyDialogTable(i + 1);
-            pointer_.Later();
-        });
-        connect(backgrounds[i], &QRadioButton::clicked, this, [this, i] {
-            background_ = i + 4;
-            pointer_.Later();
-        });
-    }
+    BuildTopRow();
+    BuildGroups();
 
     okButton = new QPushButton(QStringLiteral("&OK"), panel_);
     okButton->setGeometry(143, 210, 81, 25);
@@ -116,6 +80,51 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
     cbHints->setChecked(state.noHints);
     cbQuery->setChecked(state.noQuery);
     backgroundGroup->setEnabled(state.backgroundEnabled);
+}
+
+// The two check boxes with the label areas over their labels, and the Uninstall button.
+void TfmOptDlg::BuildTopRow() {
+    cbQuery = new QCheckBox(panel_);
+    cbQuery->setGeometry(27, 17, 16, 16);
+    cbHints = new QCheckBox(panel_);
+    cbHints->setGeometry(27, 50, 16, 16);
+    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {{{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
+    for (const auto& [box, rect] : areas) {
+        auto* area = new LabelArea(panel_);
+        area->setGeometry(rect);
+        connect(area, &LabelArea::released, box, [box = box] {
+            box->setFocus();
+            box->toggle();
+        });
+    }
+    uninstallButton = new QPushButton(panel_);
+    uninstallButton->setGeometry(250, 13, 106, 25);
+    uninstallButton->setFocusPolicy(Qt::ClickFocus);
+    connect(uninstallButton, &QPushButton::clicked, this, &TfmOptDlg::UninstallClick);
+}
+
+// The language, background and link groups with their buttons.
+void TfmOptDlg::BuildGroups() {
+    MegaPanel* labels[3];
+    groups_[0] = Group(panel_, 15, 106, &labels[0]);
+    groups_[1] = Group(panel_, 130, 106, &labels[1]);
+    groups_[2] = Group(panel_, 245, 116, &labels[2]);
+    backgroundGroup = groups_[1];
+    languages = Buttons<QRadioButton>(groups_[0], labels[0], {"|English|", "|Français|", "|Deutsch|"});
+    backgrounds = Buttons<QRadioButton>(groups_[1], labels[1], {"|Gradient|", "|Marbled|", "|BtnFace|"});
+    links = Buttons<QCheckBox>(groups_[2], labels[2], {"", "", ""});
+    links[0]->setChecked(true);
+    links[1]->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        connect(languages[i], &QRadioButton::clicked, this, [this, i] {
+            ApplyDialogTable(i + 1);
+            pointer_.Later();
+        });
+        connect(backgrounds[i], &QRadioButton::clicked, this, [this, i] {
+            background_ = i + 4;
+            pointer_.Later();
+        });
+    }
 }
 
 void TfmOptDlg::ApplyDialogTable(int language) {
