@@ -103,6 +103,8 @@ TEST_F(DialogErrorTest, StatementsThatDoNotBelong) {
              "expected a control or END, found 'BUTTON'"},
         {"unknown class", "D DIALOG 0, 0, 9, 9 {\n CONTROL \"x\", 1, TRACKBAR, 0, 0, 0, 1, 1\n}", 2,
              "unknown control class 'TRACKBAR' (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)"},
+        {"menu name at the end", "D DIALOG 0, 0, 9, 9\nMENU\n", 3, "expected menu name, found end of file"},
+        {"menu name a comma", "D DIALOG 0, 0, 9, 9\nMENU ,\n{}", 2, "expected menu name, found ','"},
         {"caption without quotes", "D DIALOG 0, 0, 9, 9\nCAPTION Hello\n{}", 2,
              "expected a caption in double quotes, found 'Hello'"},
         {"text without quotes", "D DIALOG 0, 0, 9, 9 {\n LTEXT Hello, 1, 0, 0, 1, 1\n}", 2,
