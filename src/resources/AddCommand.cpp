@@ -16,13 +16,13 @@ void AddCommand::AddResourceFile() {
     if (!AskOutputKindWhenEmpty()) return;
     const MainTable& text = MainStrings(settings.Language);
     FileDialogRequest request;
-    request.filter = QString::fromUtf8(text[settings.ResKind == 1 ? UiAddFilterDcr : UiAddFilterRes]);
+    request.filter = QString::fromUtf8(text[settings.ResKind == kDcrOutput ? UiAddFilterDcr : UiAddFilterRes]);
     request.directory = settings.InitialDir;
-    request.filterIndex = settings.ResKind == 1 ? 1 : settings.FilterIndex;
+    request.filterIndex = settings.ResKind == kDcrOutput ? 1 : settings.FilterIndex;
 
     if (const std::optional<FileDialogAnswer> answer = list_.prompter().openFile(request)) {
         // The bitmap-only filter has one entry; it must not replace the index of the full filter.
-        if (settings.ResKind != 1) settings.FilterIndex = answer->filterIndex;
+        if (settings.ResKind != kDcrOutput) settings.FilterIndex = answer->filterIndex;
         if (!AddChosenFile(answer->path)) return;
     }
     list_.MovePointerTo(ReturnButton::Add);
@@ -38,7 +38,7 @@ void AddCommand::AddDroppedFiles(const QStringList& paths) {
         if (!QFileInfo(path).isFile()) continue;
         if (!kindChosen && !AskOutputKindWhenEmpty()) return;  // the user declined to start a list
         kindChosen = true;
-        if (list_.settings().ResKind == 1 && KindOf(path.toStdString()) != kBitmapKind) {
+        if (list_.settings().ResKind == kDcrOutput && KindOf(path.toStdString()) != kBitmapKind) {
             list_.prompter().beep(BeepKind::Default);
             continue;
         }
@@ -53,7 +53,7 @@ bool AddCommand::AskOutputKindWhenEmpty() {
     ListSettings& settings = list_.settings();
     const std::optional<int> kind = list_.prompter().askOutputKind(settings.ResKind, settings.Language);
     if (!kind) return false;
-    settings.ResKind = *kind == 1 ? 1 : 0;
+    settings.ResKind = *kind == kDcrOutput ? kDcrOutput : kResOutput;
     return true;
 }
 

@@ -130,16 +130,16 @@ void TfmOptDlg::BuildGroups() {
 void TfmOptDlg::ApplyDialogTable(int language) {
     language_ = language;
     const OptionsDialogTable& text = OptionsDialogStrings(language);
-    const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
-    setWindowTitle(str(0));
-    groups_[0]->setTitle(str(1));
-    groups_[2]->setTitle(str(2));
-    groups_[1]->setTitle(str(14));
-    for (int i = 0; i < 3; ++i) MegaPanel::SetHint(links[i], str(3 + i));
-    cancelButton->setText(str(6));
-    MegaPanel::SetHint(cbQuery, str(7) + u'\r' + str(8));
-    MegaPanel::SetHint(cbHints, str(9));
-    uninstallButton->setText(str(10));
+    const auto str = [&text](int row) { return QString::fromUtf8(text[row]); };
+    setWindowTitle(str(OptCaption));
+    groups_[0]->setTitle(str(OptLanguageGroup));
+    groups_[2]->setTitle(str(OptLinksGroup));
+    groups_[1]->setTitle(str(OptBackgroundGroup));
+    for (int i = 0; i < 3; ++i) MegaPanel::SetHint(links[i], str(OptDesktop + i));
+    cancelButton->setText(str(OptCancel));
+    MegaPanel::SetHint(cbQuery, str(OptNoQuery1) + u'\r' + str(OptNoQuery2));
+    MegaPanel::SetHint(cbHints, str(OptNoHints));
+    uninstallButton->setText(str(OptUninstall));
     panel_->update();
 }
 
@@ -167,9 +167,9 @@ void TfmOptDlg::done(int result) {
 
 void TfmOptDlg::UninstallClick() {
     const OptionsDialogTable& text = OptionsDialogStrings(language_);
-    const QString question = QString::fromUtf8(text[11]) + QStringLiteral("\r\r") + QString::fromUtf8(text[12]) +
-                             QStringLiteral("\r\r") + QString::fromUtf8(text[13]);
-    if (!ask_ || !ask_(question, QString::fromUtf8(text[15]))) return;
+    const QString question = QString::fromUtf8(text[OptUninstallQuestion1]) + QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion2]) +
+                             QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion3]);
+    if (!ask_ || !ask_(question, QString::fromUtf8(text[OptUninstallCaption]))) return;
     uninstall_ = true;
     store_.setEnabled(false);
     reject();

@@ -44,7 +44,7 @@ protected:
     }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(0);
+        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
         window.BtnAddClick(TagAdd);
     }

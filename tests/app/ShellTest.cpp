@@ -150,7 +150,7 @@ TEST_F(ShellTest, LanguageSwitchRewordsTheWindowAndLaterMessages) {
     EXPECT_EQ(ui.progress->format(), QStringLiteral("           geladen"));
     EXPECT_EQ(window->Script()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Typ"));
 
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/b.bmp")));
     window->BtnAddClick(TagAdd);
     prompter.messageAnswers.push_back(MsgButton::No);

@@ -109,7 +109,7 @@ TEST_F(WindowTest, AStoredLanguageOfNoTableIsTheDetectedOneEverywhere) {
         window->show();  // reads the settings once more
         EXPECT_EQ(window->settings().list.Language, kGerman) << stored;
         EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
-        prompter.outputKindAnswers.push_back(0);
+        prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/b.bmp")));
         window->BtnAddClick(TagAdd);
         prompter.messageAnswers.push_back(MsgButton::Yes);
@@ -330,7 +330,7 @@ TEST_F(WindowTest, FilesDroppedOnTheListAreAddedAndOnAFieldBecomeItsText) {
     window->show();
     const MainLayout& ui = window->layout();
     const QString bitmap = QString::fromStdString(dir.write("my art/logo.bmp", "BM"));
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     EXPECT_TRUE(DropOn(window->Script()->viewport(), {bitmap}));
     ASSERT_EQ(window->resourceList().model().count(), 1);
     EXPECT_EQ(window->resourceList().model().entry(0).file, " \"" + bitmap.toStdString() + "\"");
