@@ -13,10 +13,5 @@ int main(int argc, char** argv) {
     Phase("application");
     QMainWindow window;
     window.resize(538, 472);
-    Phase("window built");
-    QuitOnFirstPaint quit;
-    window.installEventFilter(&quit);
-    window.show();
-    Phase("shown");
-    return QApplication::exec();
+    return ShowUntilFirstPaint(window);
 }

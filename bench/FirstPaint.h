@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -32,5 +33,15 @@ public:
 private:
     bool done_ = false;
 };
+
+// Shows the built window and runs the event loop until its first painting.
+inline int ShowUntilFirstPaint(QWidget& window) {
+    Phase("window built");
+    QuitOnFirstPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    Phase("shown");
+    return QApplication::exec();
+}
 
 }  // namespace restallow::bench

@@ -70,13 +70,13 @@ int main(int argc, char** argv) {
 
     std::string script;
     Time("write script", [&] {
-        script = WriteScriptText(entries, scriptPath);
+        script = WriteScriptText(entries, scriptPath).value_or("");
         std::ofstream(scriptPath, std::ios::binary) << script;
     });
     std::printf("%-28s %8.1f MB\n", "script size", static_cast<double>(script.size()) / 1e6);
     std::string().swap(script);  // the file holds it now
     Time("read script back", [&] {
-        const LoadedScript loaded = ParseScript(ReadFileBytes(scriptPath));
+        const LoadedScript loaded = ParseScript(ReadFileBytes(scriptPath).value_or(""));
         // The script holds the plain entries first and the string tables after them.
         std::size_t next = 0;
         bool same = loaded.entries.size() == entries.size();

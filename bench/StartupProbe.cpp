@@ -18,10 +18,5 @@ int main(int argc, char** argv) {
     Phase("application");
     QuietPrompter prompter;
     restallow::TfmTallow window(prompter);
-    Phase("window built");
-    QuitOnFirstPaint quit;
-    window.installEventFilter(&quit);
-    window.show();
-    Phase("shown");
-    return QApplication::exec();
+    return ShowUntilFirstPaint(window);
 }

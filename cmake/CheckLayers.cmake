@@ -1,6 +1,7 @@
 # Fails when a file under ROOT includes a header of a folder that its folder may not use, or
-# when a folder without Qt includes a Qt header. Run by every build and by ctest:
-#   cmake -DROOT=<src folder> [-DSTAMP=<file touched on success>] -P CheckLayers.cmake
+# when a folder without Qt includes a Qt header; the same for each tool under TOOLS. Run by every
+# build and by ctest:
+#   cmake [-DROOT=<src folder>] [-DTOOLS=<tools folder>] [-DSTAMP=<file touched on success>] -P CheckLayers.cmake
 #
 # The layers, bottom to top. A folder uses its own headers and those of the folders named
 # beside it; a folder not in this table is refused, so a new folder gets its place first.
@@ -20,29 +21,96 @@ set(layer_app fileaccess languages platform widgets resources shell files build 
 # of their own that do not link Qt, so a Qt header fails their compile.)
 set(qt_free fileaccess languages)
 
-if(NOT ROOT)
-  message(FATAL_ERROR "CheckLayers.cmake needs -DROOT=<src folder>")
+# The tools, none with Qt: a tool includes its own headers by their bare names and those of the
+# folders of src/ named beside it ("fileaccess/InputFile.h"); no tool uses another's headers.
+set(tool_rc fileaccess)
+set(tool_min fileaccess)
+
+if(NOT ROOT AND NOT TOOLS)
+  message(FATAL_ERROR "CheckLayers.cmake needs -DROOT=<src folder> or -DTOOLS=<tools folder>")
 endif()
-file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/*.h" "${ROOT}/*.cpp")
-list(SORT sources)
+# The sources below dir, relative to it, in order.
+function(sources_below dir out)
+  file(GLOB_RECURSE found RELATIVE "${dir}" "${dir}/*.h" "${dir}/*.cpp")
+  list(SORT found)
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# What a file includes: the headers in double quotes, and the Qt headers.
+function(includes_of path quoted qt)
+  file(STRINGS "${path}" lines REGEX "^[ \t]*#[ \t]*include")
+  set(in_quotes "")
+  set(of_qt "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]*)\"")
+      list(APPEND in_quotes "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)")
+      list(APPEND of_qt "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  set(${quoted} "${in_quotes}" PARENT_SCOPE)
+  set(${qt} "${of_qt}" PARENT_SCOPE)
+endfunction()
+
+# The folder a header is named under ("fileaccess" for "fileaccess/Result.h"); empty for a bare name.
+function(folder_of header out)
+  set(found "")
+  if(header MATCHES "^([^/]+)/")
+    set(found "${CMAKE_MATCH_1}")
+  endif()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
 set(faults "")
+set(sources "")
+if(ROOT)
+  sources_below("${ROOT}" sources)
+endif()
 foreach(source IN LISTS sources)
-  string(REGEX MATCH "^[^/]+" folder "${source}")
+  folder_of("${source}" folder)
   if(NOT DEFINED layer_${folder})
     list(APPEND faults "${source}: the folder ${folder} has no place in the layers")
     continue()
   endif()
-  file(STRINGS "${ROOT}/${source}" includes REGEX "^[ \t]*#[ \t]*include")
-  foreach(line IN LISTS includes)
-    if(line MATCHES "#[ \t]*include[ \t]*\"(([^/\"]+)/[^\"]*)\"")
-      set(header "${CMAKE_MATCH_1}")
-      set(used "${CMAKE_MATCH_2}")
-      if(NOT used STREQUAL folder AND NOT used IN_LIST layer_${folder})
-        list(APPEND faults "${source} includes ${header}: ${folder} may use only its own folder and [${layer_${folder}}]")
-      endif()
-    elseif(folder IN_LIST qt_free AND line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)")
-      list(APPEND faults "${source} includes ${CMAKE_MATCH_1}: ${folder} is built without Qt")
+  includes_of("${ROOT}/${source}" quoted qt)
+  foreach(header IN LISTS quoted)
+    folder_of("${header}" used)
+    if(used AND NOT used STREQUAL folder AND NOT used IN_LIST layer_${folder})
+      list(APPEND faults "${source} includes ${header}: ${folder} may use only its own folder and [${layer_${folder}}]")
     endif()
+  endforeach()
+  if(folder IN_LIST qt_free)
+    foreach(header IN LISTS qt)
+      list(APPEND faults "${source} includes ${header}: ${folder} is built without Qt")
+    endforeach()
+  endif()
+endforeach()
+
+set(tool_sources "")
+if(TOOLS)
+  sources_below("${TOOLS}" tool_sources)
+  # headers/ of a tool holds Windows headers as data, compiled into it as text.
+  list(FILTER tool_sources EXCLUDE REGEX "^[^/]+/headers/")
+endif()
+foreach(source IN LISTS tool_sources)
+  folder_of("${source}" tool)
+  get_filename_component(here "${TOOLS}/${source}" DIRECTORY)
+  includes_of("${TOOLS}/${source}" quoted qt)
+  if(NOT DEFINED tool_${tool})
+    list(APPEND faults "tools/${source}: the tool ${tool} has no place in the layers")
+    continue()
+  endif()
+  foreach(header IN LISTS quoted)
+    if(EXISTS "${here}/${header}" OR EXISTS "${TOOLS}/${tool}/${header}")
+      continue()  # one of its own
+    endif()
+    folder_of("${header}" used)
+    if(NOT used OR NOT used IN_LIST tool_${tool})
+      list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} may use only its own headers and [${tool_${tool}}]")
+    endif()
+  endforeach()
+  foreach(header IN LISTS qt)
+    list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} is built without Qt")
   endforeach()
 endforeach()
 

@@ -129,8 +129,7 @@ void MainLayout::enableTool(int tag, bool enabled) const {
 }
 
 FileWidgets MainLayout::fileWidgets() const {
-    return {filename1, filename2, version, version16, version32, memo1, memo2, right,
-            [this](int tag, bool enabled) { enableTool(tag, enabled); }};
+    return {{*this}, right, [this](int tag, bool enabled) { enableTool(tag, enabled); }};
 }
 
 MainLayout BuildMainLayout(QWidget* central) {

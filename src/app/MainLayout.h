@@ -25,7 +25,8 @@ class MegaPanel;
 class ReportListView;
 class RoundButton;
 
-struct MainLayout {
+// The file fields, version choice and information boxes come from FileFieldWidgets.
+struct MainLayout : FileFieldWidgets {
     CaptionStrip* caption = nullptr;
     MegaPanel* outer = nullptr;
     MegaPanel* right = nullptr;
@@ -35,15 +36,8 @@ struct MainLayout {
     MegaPanel* strip = nullptr;     // the progress bar's strip
     RoundButton* readme = nullptr;
     std::array<RoundButton*, 8> tools{};  // by tag - 1: Expand .. Close
-    QGroupBox* version = nullptr;
-    QRadioButton* version16 = nullptr;
-    QRadioButton* version32 = nullptr;
     QCheckBox* preview = nullptr;
     std::array<LabelArea*, 10> areas{};   // tags 1..10: Readme, Expand, Minimize, Compile, Preview, Add .. Close
-    FileEdit* filename1 = nullptr;
-    FileEdit* filename2 = nullptr;
-    QPlainTextEdit* memo1 = nullptr;
-    QPlainTextEdit* memo2 = nullptr;
     ReportListView* script = nullptr;
     CaptionedProgressBar* progress = nullptr;
     QLabel* marble = nullptr;  // hidden; holds the marble texture

@@ -17,6 +17,7 @@
 
 #include "app/CommandBoundary.h"
 #include "app/WindowGeometry.h"
+#include "fileaccess/FileError.h"
 #include "languages/MainStrings.h"
 #include "resources/TextLines.h"
 #include "shell/AppIcon.h"

@@ -92,14 +92,15 @@ void BuildTools::BtnExpandClick() {
     const QString input = files_.InputText(), output = files_.OutputText();
     if (input.isEmpty() || output.isEmpty()) return;
     const QString source = Unquoted(input), target = Unquoted(output);
-    const ExpandResult result =
-        WaitForSource(source) ? ExpandFile(source.toStdString(), target.toStdString()) : ExpandResult::SourceFailed;
-    const auto show = [this](ExpandResult failure) {
-        prompter_.message({QString::fromUtf8(ExpandMessage(failure)), QString::fromUtf8(ExpandCaption(failure)), MsgButtons::Ok,
+    using fileaccess::ErrorKind;
+    const fileaccess::Status result =
+        WaitForSource(source) ? ExpandFile(source.toStdString(), target.toStdString()) : ExpandError(ErrorKind::Read);
+    const auto show = [this](const fileaccess::Error& failure) {
+        prompter_.message({QString::fromStdString(failure.message), QString::fromUtf8(ExpandCaption(failure)), MsgButtons::Ok,
                            MsgIcon::None, MsgButton::Ok});
     };
-    if (result != ExpandResult::Ok) show(result);
-    if (result == ExpandResult::OutputFailed) show(ExpandResult::WriteFailed);
+    if (!result) show(result.error());
+    if (!result && result.error().kind == ErrorKind::Open) show(ExpandError(ErrorKind::Write));
     files_.StartRefresh(3000);
 }
 

@@ -52,26 +52,25 @@ bool Expand(const fileaccess::InputFile& source, fileaccess::OutputFile& target)
 
 }  // namespace
 
-ExpandResult ExpandFile(const std::string& source, const std::string& target) {
+fileaccess::Status ExpandFile(const std::string& source, const std::string& target) {
+    using fileaccess::ErrorKind;
     const fileaccess::Result<fileaccess::InputFile> input = fileaccess::InputFile::Open(source);
-    if (!input) return ExpandResult::SourceFailed;
+    if (!input) return ExpandError(ErrorKind::Read, input.error().code);
     fileaccess::Result<fileaccess::OutputFile> output = fileaccess::OutputFile::Create(target);
-    if (!output) return ExpandResult::OutputFailed;
+    if (!output) return ExpandError(ErrorKind::Open, output.error().code);
     const bool done = IsSzdd(*input) ? Expand(*input, *output) : CopyBytes(*input, *output);
-    if (!done || !output->Commit()) return ExpandResult::WriteFailed;
-    return ExpandResult::Ok;
+    if (!done || !output->Commit()) return ExpandError(ErrorKind::Write);
+    return fileaccess::Ok();
 }
 
-const char* ExpandMessage(ExpandResult result) {
-    switch (result) {
-    case ExpandResult::SourceFailed: return "Error open file.";
-    case ExpandResult::OutputFailed: return "Error output file.";
-    case ExpandResult::WriteFailed: return "Error writing file.";
-    case ExpandResult::Ok: break;
+fileaccess::Error ExpandError(fileaccess::ErrorKind step, int code) {
+    switch (step) {
+    case fileaccess::ErrorKind::Read: return {step, code, "Error open file."};
+    case fileaccess::ErrorKind::Open: return {step, code, "Error output file."};
+    default: return {fileaccess::ErrorKind::Write, code, "Error writing file."};
     }
-    return "";
 }
 
-const char* ExpandCaption(ExpandResult result) { return result == ExpandResult::OutputFailed ? "Error." : "Error"; }
+const char* ExpandCaption(const fileaccess::Error& error) { return error.kind == fileaccess::ErrorKind::Open ? "Error." : "Error"; }
 
 }  // namespace restallow

@@ -4,15 +4,17 @@
 
 #include <string>
 
+#include "fileaccess/Result.h"
+
 namespace restallow {
 
-// The three points where expanding can fail, each with its own message.
-enum class ExpandResult { Ok, SourceFailed, OutputFailed, WriteFailed };
+// Expanding fails at one of three points, told by the error's kind, each with its fixed message:
+// the source cannot be read (Read), the output cannot be made (Open), writing it fails (Write).
+fileaccess::Status ExpandFile(const std::string& source, const std::string& target);
 
-ExpandResult ExpandFile(const std::string& source, const std::string& target);
-
-// The fixed texts and captions of the three failures.
-const char* ExpandMessage(ExpandResult result);
-const char* ExpandCaption(ExpandResult result);
+// The failure at that point, with its fixed message; `code` is the errno value when one applies.
+fileaccess::Error ExpandError(fileaccess::ErrorKind step, int code = 0);
+// The caption of the message box that shows a failure.
+const char* ExpandCaption(const fileaccess::Error& error);
 
 }  // namespace restallow

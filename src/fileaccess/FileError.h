@@ -2,6 +2,9 @@
 #pragma once
 
 #include <stdexcept>
+#include <utility>
+
+#include "fileaccess/Result.h"
 
 namespace restallow {
 
@@ -10,5 +13,15 @@ class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// For a command: the value of a format reader's result, or its error thrown as a FileError.
+template <typename T>
+T ValueOrThrow(fileaccess::Result<T>&& result) {
+    if (!result) throw FileError(result.error().what());
+    return std::move(result).value();
+}
+inline void ThrowIfFailed(const fileaccess::Status& status) {
+    if (!status) throw FileError(status.error().what());
+}
 
 }  // namespace restallow

@@ -51,6 +51,8 @@ public:
     T* operator->() { return std::get_if<0>(&state_); }
     const T* operator->() const { return std::get_if<0>(&state_); }
     const Error& error() const { return *std::get_if<1>(&state_); }
+    // The value, or `fallback` for a caller to whom any failure means the same.
+    T value_or(T fallback) const& { return ok() ? value() : std::move(fallback); }
 
 private:
     std::variant<T, Error> state_;

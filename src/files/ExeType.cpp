@@ -21,31 +21,34 @@ constexpr std::uint16_t kPeAmd64 = 0x8664, kPeArm64 = 0xAA64, kPeIa64 = 0x0200;
 
 }  // namespace
 
-std::optional<std::uint32_t> BinaryTypeOf(std::string_view bytes) {
-    if (bytes.size() < 0x40 || bytes.substr(0, 2) != "MZ") return std::nullopt;
+fileaccess::Result<std::uint32_t> BinaryTypeOf(std::string_view bytes) {
+    using fileaccess::FormatError;
+    if (bytes.size() < 0x40 || bytes.substr(0, 2) != "MZ") return FormatError("no MZ program", fileaccess::ErrorKind::Signature);
     const std::uint32_t next = U32(bytes, kNewHeaderOffset);
     // A program without a valid new header is a DOS program.
-    if (next < 0x40 || next > bytes.size() || bytes.size() - next < 2) return ScsDosBinary;
+    if (next < 0x40 || next > bytes.size() || bytes.size() - next < 2) return std::uint32_t{ScsDosBinary};
     const std::string_view signature = bytes.substr(next, 2);
     if (signature == "NE") {
-        if (bytes.size() - next <= kNeTargetOs) return std::nullopt;  // a truncated NE header
-        return static_cast<std::uint8_t>(bytes[next + kNeTargetOs]) == kNeOs2 ? ScsOs216Binary : ScsWowBinary;
+        if (bytes.size() - next <= kNeTargetOs) return FormatError("the NE header is cut short");
+        return static_cast<std::uint8_t>(bytes[next + kNeTargetOs]) == kNeOs2 ? std::uint32_t{ScsOs216Binary} : ScsWowBinary;
     }
     if (signature == "PE") {
-        if (bytes.size() - next < 6 || bytes.substr(next, 4) != std::string_view("PE\0\0", 4)) return std::nullopt;
+        if (bytes.size() - next < 6 || bytes.substr(next, 4) != std::string_view("PE\0\0", 4)) {
+            return FormatError("the PE header is cut short or malformed");
+        }
         const std::uint16_t machine = U16(bytes, next + 4);
-        return machine == kPeAmd64 || machine == kPeArm64 || machine == kPeIa64 ? Scs64BitBinary : Scs32BitBinary;
+        return machine == kPeAmd64 || machine == kPeArm64 || machine == kPeIa64 ? std::uint32_t{Scs64BitBinary} : Scs32BitBinary;
     }
-    return ScsDosBinary;
+    return std::uint32_t{ScsDosBinary};
 }
 
-std::optional<std::uint32_t> BinaryTypeOfFile(const std::string& path) {
+fileaccess::Result<std::uint32_t> BinaryTypeOfFile(const std::string& path) {
     // A folder, FIFO or device is no program (and is never waited on).
     const fileaccess::Result<fileaccess::InputFile> file = fileaccess::InputFile::Open(path);
-    if (!file) return std::nullopt;
+    if (!file) return file.error();
     // The headers lie near the start; a few kilobytes hold the new header of any program.
     const fileaccess::Result<std::string> bytes = file->ReadAt(0, 64 * 1024);
-    if (!bytes) return std::nullopt;
+    if (!bytes) return bytes.error();
     return BinaryTypeOf(*bytes);
 }
 

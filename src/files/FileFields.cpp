@@ -5,6 +5,7 @@
 
 #include "files/ExeType.h"
 #include "platform/CommandLine.h"
+#include "platform/OutputKind.h"
 
 namespace restallow {
 namespace {
@@ -34,7 +35,7 @@ QString FileExtension(const QString& name) {
 QString ProposeOutputName(const QString& scriptName, int resKind, bool sixteenBit) {
     const qsizetype dot = ExtensionDot(scriptName);
     const QString stem = dot < 0 ? scriptName : scriptName.left(dot);
-    return stem + Marker(sixteenBit) + (resKind == 1 ? QStringLiteral(".dcr") : QStringLiteral(".res"));
+    return stem + Marker(sixteenBit) + (resKind == kDcrOutput ? QStringLiteral(".dcr") : QStringLiteral(".res"));
 }
 
 QString SwitchVersionMarker(const QString& outputText, bool sixteenBit) {

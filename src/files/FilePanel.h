@@ -19,8 +19,9 @@ namespace restallow {
 
 class FileEdit;
 
-// The main window's widgets that the file fields drive; the window fills it in.
-struct FileWidgets {
+// The file fields, the version choice and the information boxes; the main window's layout holds
+// them as they are.
+struct FileFieldWidgets {
     FileEdit* filename1 = nullptr;
     FileEdit* filename2 = nullptr;
     QGroupBox* version = nullptr;
@@ -28,7 +29,11 @@ struct FileWidgets {
     QRadioButton* version32 = nullptr;
     QPlainTextEdit* memo1 = nullptr;
     QPlainTextEdit* memo2 = nullptr;
-    QWidget* actions = nullptr;                          // the action panel, repainted after a change
+};
+
+// The main window's widgets that the file fields drive; the window fills it in.
+struct FileWidgets : FileFieldWidgets {
+    QWidget* actions = nullptr;                             // the action panel, repainted after a change
     std::function<void(int tag, bool enabled)> enableTool;  // a tool button with its label area
 };
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+#include "platform/OutputKind.h"
+
 namespace restallow {
 
 enum class MsgButton { None, Ok, Cancel, Yes, No, Abort, Retry };
@@ -72,7 +74,7 @@ public:
     virtual std::optional<FileDialogAnswer> saveFile(const FileDialogRequest& request) = 0;
     // The Start-ID dialog: the typed text, or nothing when it was not closed with OK.
     virtual std::optional<QString> askStartId(const QString& proposal, int language) = 0;
-    // The output-kind dialog: 0 (.res) or 1 (.dcr), or nothing when it was not closed with OK.
+    // The output-kind dialog: kResOutput or kDcrOutput, or nothing when it was not closed with OK.
     virtual std::optional<int> askOutputKind(int resKind, int language) = 0;
     // The readme dialog; returns the state of its show-on-start box when it is closed.
     virtual bool showReadme(const ReadmeRequest& request) = 0;

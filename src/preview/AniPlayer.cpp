@@ -29,17 +29,17 @@ struct AniPlayer::Decoding {
     // One frame at the drawn size; null with the reason when it cannot be decoded.
     QImage Decode(std::size_t index, QString& error) const {
         const auto icon = ReadIconFile(frames[index]);
-        if (const auto* problem = std::get_if<std::string>(&icon)) {
-            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(*problem));
+        if (!icon) {
+            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(icon.error().message));
             return {};
         }
-        const auto& images = std::get<IconFile>(icon).images;
+        const auto& images = icon->images;
         const auto picture = DrawIconImage(images[ChooseIconImage(images, size, displayBits)], size, size, background & 0xFFFFFF);
-        if (const auto* problem = std::get_if<std::string>(&picture)) {
-            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(*problem));
+        if (!picture) {
+            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(picture.error().message));
             return {};
         }
-        return ToImage(std::get<Picture>(picture));
+        return ToImage(*picture);
     }
 
     static void Run(const std::shared_ptr<Decoding>& self) {
@@ -63,8 +63,8 @@ QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb backg
     auto decoding = std::make_shared<Decoding>();
     decoding->bytes = std::move(bytes);
     const auto read = ReadAnimatedCursor(decoding->bytes);
-    if (const auto* error = std::get_if<std::string>(&read)) return QString::fromStdString(*error);
-    const AnimatedCursor& cursor = std::get<AnimatedCursor>(read);
+    if (!read) return QString::fromStdString(read.error().message);
+    const AnimatedCursor& cursor = *read;
     decoding->frames = cursor.frames;
     decoding->size = size;
     decoding->displayBits = displayBits;

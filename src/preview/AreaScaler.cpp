@@ -5,9 +5,10 @@
 
 namespace restallow {
 
-std::string TooLargeText(const char* what) {
-    return std::string(what) + " is too large to be previewed (it would need more than " +
-           std::to_string(kPreviewMemoryCeiling >> 20) + " MB of memory)";
+fileaccess::Error TooLarge(const char* what) {
+    return fileaccess::FormatError(std::string(what) + " is too large to be previewed (it would need more than " +
+                                       std::to_string(kPreviewMemoryCeiling >> 20) + " MB of memory)",
+                                   fileaccess::ErrorKind::TooLarge);
 }
 
 AreaScaler::AreaScaler(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight)

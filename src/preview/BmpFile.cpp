@@ -18,7 +18,7 @@ std::uint32_t Le32(const unsigned char* b) { return b[0] | (b[1] << 8) | (b[2] <
 
 // Run-length rows, bottom-up: every pixel a code does not set keeps palette index 0, and rows
 // that no code touches are added as one block.
-std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
+fileaccess::Status ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
     const std::uint32_t blank = f.palette.empty() ? 0xFF000000u : f.palette[0];
     std::vector<std::uint8_t> indexes(static_cast<std::size_t>(f.width), 0);
     std::vector<std::uint32_t> row(static_cast<std::size_t>(f.width));
@@ -42,7 +42,7 @@ std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
     };
     while (y < f.height) {
         const int count = std::fgetc(file), value = std::fgetc(file);
-        if (value == EOF) return "the bitmap's compressed pixels end early";
+        if (value == EOF) return fileaccess::FormatError("the bitmap's compressed pixels end early");
         if (count > 0) {
             for (int i = 0; i < count && x < f.width; ++i) put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
         } else if (value == 0) {
@@ -52,7 +52,7 @@ std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
             skipRows(f.height);
         } else if (value == 2) {
             const int dx = std::fgetc(file), dy = std::fgetc(file);
-            if (dy == EOF) return "the bitmap's compressed pixels end early";
+            if (dy == EOF) return fileaccess::FormatError("the bitmap's compressed pixels end early");
             if (dy > 0) {
                 const int keep = x;
                 emit();
@@ -64,61 +64,61 @@ std::string ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
             int packed = 0;
             for (int i = 0; i < value; ++i) {
                 if (!four || (i & 1) == 0) packed = std::fgetc(file);
-                if (packed == EOF) return "the bitmap's compressed pixels end early";
+                if (packed == EOF) return fileaccess::FormatError("the bitmap's compressed pixels end early");
                 put(four ? ((i & 1) ? packed & 0x0F : packed >> 4) : packed);
             }
             const int bytes = four ? (value + 1) / 2 : value;
             if (bytes & 1) std::fgetc(file);  // runs of literals end on a 16-bit boundary
         }
     }
-    return {};
+    return fileaccess::Ok();
 }
 
-std::string ReadRows(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
+fileaccess::Status ReadRows(std::FILE* file, const DibFormat& f, AreaScaler& scaler) {
     std::vector<std::uint8_t> raw(f.Stride());
     std::vector<std::uint32_t> row(static_cast<std::size_t>(f.width));
     for (int i = 0; i < f.height; ++i) {
-        if (std::fread(raw.data(), 1, raw.size(), file) != raw.size()) return "the bitmap's pixel data is cut short";
+        if (std::fread(raw.data(), 1, raw.size(), file) != raw.size()) return fileaccess::FormatError("the bitmap's pixel data is cut short");
         DecodeDibRow(f, raw.data(), row.data());
         scaler.AddRow(f.topDown ? i : f.height - 1 - i, row.data());
     }
-    return {};
+    return fileaccess::Ok();
 }
 
 }  // namespace
 
 Decoded<ShownPicture> ReadBmpFile(const std::string& path, const FitSize& fit) {
     File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::string("the bitmap cannot be opened");
+    if (!file) return fileaccess::FormatError("the bitmap cannot be opened", fileaccess::ErrorKind::Open);
     std::fseek(file.get(), 0, SEEK_END);
     const long fileSize = std::ftell(file.get());
     std::rewind(file.get());
     unsigned char head[14];
-    if (std::fread(head, 1, 14, file.get()) != 14 || head[0] != 'B' || head[1] != 'M') return std::string("not a bitmap (no BM header)");
+    if (std::fread(head, 1, 14, file.get()) != 14 || head[0] != 'B' || head[1] != 'M') return fileaccess::FormatError("not a bitmap (no BM header)", fileaccess::ErrorKind::Signature);
     const std::uint32_t offset = Le32(head + 10);
     // The info header, its masks and palette lie between the file header and the pixels.
     std::string info(std::min<std::size_t>(std::max<std::uint32_t>(offset, 14) - 14, 64 * 1024), '\0');
     info.resize(std::fread(info.data(), 1, info.size(), file.get()));
     const auto read = ReadDibHeader(info, false);
-    if (const auto* error = std::get_if<std::string>(&read)) return *error;
-    const DibFormat& f = std::get<DibFormat>(read);
+    if (!read) return read.error();
+    const DibFormat& f = *read;
     if (offset < 14 + f.headerBytes || offset >= static_cast<unsigned long>(fileSize)) {
-        return std::string("the bitmap's pixel data offset lies outside the file");
+        return fileaccess::FormatError("the bitmap's pixel data offset lies outside the file");
     }
     const bool compressed = f.compression == DibFormat::Rle4 || f.compression == DibFormat::Rle8;
     if (!compressed && f.Stride() * static_cast<std::size_t>(f.height) > static_cast<std::size_t>(fileSize) - offset) {
-        return std::string("the bitmap's pixel data runs past the end of the file");
+        return fileaccess::FormatError("the bitmap's pixel data runs past the end of the file");
     }
-    if (compressed && std::uint64_t(f.width) * std::uint64_t(f.height) > kPreviewPixelCeiling) return TooLargeText("the bitmap");
+    if (compressed && std::uint64_t(f.width) * std::uint64_t(f.height) > kPreviewPixelCeiling) return TooLarge("the bitmap");
     const auto [width, height] = fit(f.width, f.height);
-    if (width <= 0 || height <= 0) return std::string("the picture has no width or height");
+    if (width <= 0 || height <= 0) return fileaccess::FormatError("the picture has no width or height");
     if (f.Stride() + std::size_t(f.width) * 5 + AreaScaler::MemoryFor(f.width, width, height) > kPreviewMemoryCeiling) {
-        return TooLargeText("the bitmap");
+        return TooLarge("the bitmap");
     }
     AreaScaler scaler(f.width, f.height, width, height);
     std::fseek(file.get(), static_cast<long>(offset), SEEK_SET);
-    const std::string error = compressed ? ReadRle(file.get(), f, scaler) : ReadRows(file.get(), f, scaler);
-    if (!error.empty()) return error;
+    const fileaccess::Status rows = compressed ? ReadRle(file.get(), f, scaler) : ReadRows(file.get(), f, scaler);
+    if (!rows) return rows.error();
     return ShownPicture{scaler.Take(), f.width, f.height};
 }
 

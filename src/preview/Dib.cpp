@@ -29,11 +29,11 @@ bool ValidBits(int bits, std::uint32_t compression) {
 }
 
 // The colour masks: in the header (52 bytes and more), after it, or the defaults of the depth.
-std::string ReadMasks(std::string_view header, std::uint32_t size, bool inIcon, DibFormat& f) {
+fileaccess::Status ReadMasks(std::string_view header, std::uint32_t size, bool inIcon, DibFormat& f) {
     if (f.compression == DibFormat::BitFields || f.compression == DibFormat::AlphaBitFields) {
         const std::size_t count = f.compression == DibFormat::AlphaBitFields ? 4 : 3;
         const std::size_t at = size >= 52 ? 40 : size;  // later headers hold the masks themselves
-        if (at + 4 * count > header.size()) return "the bitmap's colour masks are missing";
+        if (at + 4 * count > header.size()) return fileaccess::FormatError("the bitmap's colour masks are missing");
         for (std::size_t i = 0; i < count; ++i) f.masks[i] = Le32(header, at + 4 * i);
         if (size < 52) f.headerBytes += 4 * count;
         if (size >= 56 && count == 3) f.masks[3] = Le32(header, 52);
@@ -43,13 +43,13 @@ std::string ReadMasks(std::string_view header, std::uint32_t size, bool inIcon, 
         f.masks[0] = 0xFF0000, f.masks[1] = 0xFF00, f.masks[2] = 0xFF;
         f.masks[3] = inIcon ? 0xFF000000u : 0;
     }
-    return {};
+    return fileaccess::Ok();
 }
 
 }  // namespace
 
 Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
-    if (header.size() < 12) return std::string("the bitmap header is cut short");
+    if (header.size() < 12) return fileaccess::FormatError("the bitmap header is cut short");
     DibFormat f;
     const std::uint32_t size = Le32(header, 0);
     std::int64_t height = 0;
@@ -61,7 +61,7 @@ Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
         paletteEntry = 3;
     } else if (size >= 40 && size <= header.size()) {
         const auto width = static_cast<std::int32_t>(Le32(header, 4));
-        if (width <= 0) return std::string("the bitmap has no width");
+        if (width <= 0) return fileaccess::FormatError("the bitmap has no width");
         f.width = width;
         height = static_cast<std::int32_t>(Le32(header, 8));
         f.bitCount = Le16(header, 14);
@@ -69,19 +69,19 @@ Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
         f.sizeImage = Le32(header, 20);
         colours = Le32(header, 32);
     } else {
-        return std::string("the bitmap header is damaged (its size is ") + std::to_string(size) + ")";
+        return fileaccess::FormatError("the bitmap header is damaged (its size is " + std::to_string(size) + ")");
     }
     if (!ValidBits(f.bitCount, f.compression)) {
-        return "the bitmap's format (" + std::to_string(f.bitCount) + " bits, compression " + std::to_string(f.compression) +
-               ") is not one Windows draws";
+        return fileaccess::FormatError("the bitmap's format (" + std::to_string(f.bitCount) + " bits, compression " +
+                                       std::to_string(f.compression) + ") is not one Windows draws");
     }
     f.topDown = height < 0 && (f.compression == DibFormat::Rgb || f.compression >= DibFormat::BitFields);
     if (height < 0) height = -height;
     if (inIcon) height /= 2;
-    if (height <= 0 || height > std::numeric_limits<std::int32_t>::max()) return std::string("the bitmap has no height");
+    if (height <= 0 || height > std::numeric_limits<std::int32_t>::max()) return fileaccess::FormatError("the bitmap has no height");
     f.height = static_cast<int>(height);
     f.headerBytes = size;
-    if (const std::string error = ReadMasks(header, size, inIcon, f); !error.empty()) return error;
+    if (const fileaccess::Status masks = ReadMasks(header, size, inIcon, f); !masks) return masks.error();
     if (f.bitCount <= 8) {
         const std::size_t most = std::size_t{1} << f.bitCount;
         if (colours == 0 || colours > most) colours = most;
@@ -89,7 +89,7 @@ Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
         colours = 256;
     }
     const std::size_t paletteBytes = colours * paletteEntry;
-    if (f.headerBytes + paletteBytes > header.size()) return std::string("the bitmap's palette is cut short");
+    if (f.headerBytes + paletteBytes > header.size()) return fileaccess::FormatError("the bitmap's palette is cut short");
     for (std::size_t i = 0; i < colours && f.bitCount <= 8; ++i) {
         const std::size_t at = f.headerBytes + i * paletteEntry;
         f.palette.push_back(0xFF000000u | (std::uint32_t{static_cast<std::uint8_t>(header[at + 2])} << 16) |

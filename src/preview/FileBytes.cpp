@@ -23,12 +23,12 @@ std::int64_t SizeOf(std::FILE* file) {
 
 Decoded<FileContents> ReadFileBytes(const std::string& path, std::size_t limit) {
     const File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::string("the file cannot be opened");
+    if (!file) return fileaccess::FormatError("the file cannot be opened", fileaccess::ErrorKind::Open);
     const std::int64_t size = SizeOf(file.get());
-    if (size < 0) return std::string("the file cannot be read");
-    if (static_cast<std::uint64_t>(size) > limit) return TooLargeText("the file");
+    if (size < 0) return fileaccess::FormatError("the file cannot be read", fileaccess::ErrorKind::Read);
+    if (static_cast<std::uint64_t>(size) > limit) return TooLarge("the file");
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return std::string("the file cannot be read");
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return fileaccess::FormatError("the file cannot be read", fileaccess::ErrorKind::Read);
     return FileContents{std::move(bytes)};
 }
 

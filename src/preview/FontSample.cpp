@@ -13,8 +13,8 @@ namespace restallow {
 
 std::variant<FontSample, QString> DrawFontSample(const QString& path, const std::string& fileBytes, const QStringList& installed) {
     const auto family = ReadFontFamily(fileBytes);
-    if (family.index() == 1) return QString::fromStdString(std::get<1>(family));
-    const QString face = QString::fromStdString(std::get<0>(family)).left(32);
+    if (!family) return QString::fromStdString(family.error().message);
+    const QString face = QString::fromStdString(*family).left(32);
     int added = -1;
     if (!installed.contains(face, Qt::CaseInsensitive)) {
         added = QFontDatabase::addApplicationFont(path);

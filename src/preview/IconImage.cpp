@@ -18,13 +18,13 @@ bool ReadEntry(std::string_view data, IconEntry& entry) {
     entry.data = data;
     if (data.substr(0, 8) == kPngSignature) {
         const auto size = ReadPngSize(data);
-        if (!std::holds_alternative<PngSize>(size)) return false;
-        entry = {std::get<PngSize>(size).width, std::get<PngSize>(size).height, 32, true, data};
+        if (!size) return false;
+        entry = {size->width, size->height, 32, true, data};
         return true;
     }
     const auto format = ReadDibHeader(data, true);
-    if (!std::holds_alternative<DibFormat>(format)) return false;
-    const DibFormat& f = std::get<DibFormat>(format);
+    if (!format) return false;
+    const DibFormat& f = *format;
     if (f.compression != DibFormat::Rgb && f.compression != DibFormat::BitFields) return false;
     entry = {f.width, f.height, f.bitCount, false, data};
     return true;
@@ -32,13 +32,15 @@ bool ReadEntry(std::string_view data, IconEntry& entry) {
 
 // Rows of the image's colours and mask, combined as the screen would show them.
 template <typename Row>
-std::string DibRows(const IconEntry& image, std::uint32_t background, Row row) {
-    const DibFormat f = std::get<DibFormat>(ReadDibHeader(image.data, true));
+fileaccess::Status DibRows(const IconEntry& image, std::uint32_t background, Row row) {
+    const Decoded<DibFormat> header = ReadDibHeader(image.data, true);
+    if (!header) return header.error();
+    const DibFormat& f = *header;
     const std::size_t stride = f.Stride(), maskStride = ((std::size_t(f.width) + 31) / 32) * 4;
     const std::size_t colours = f.headerBytes, mask = colours + stride * std::size_t(f.height);
-    if (mask > image.data.size()) return "the icon image is cut short";
+    if (mask > image.data.size()) return fileaccess::FormatError("the icon image is cut short");
     const bool hasMask = mask + maskStride * std::size_t(f.height) <= image.data.size();
-    if (!hasMask && f.bitCount != 32) return "the icon image's mask is cut short";
+    if (!hasMask && f.bitCount != 32) return fileaccess::FormatError("the icon image's mask is cut short");
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(image.data.data());
     // A 32-bit image with any alpha draws by its alpha; without, by its mask, as Windows does.
     bool alpha = false;
@@ -59,19 +61,19 @@ std::string DibRows(const IconEntry& image, std::uint32_t background, Row row) {
         }
         row(y, pixels.data());
     }
-    return {};
+    return fileaccess::Ok();
 }
 
 }  // namespace
 
 Decoded<IconFile> ReadIconFile(std::string_view file) {
     if (file.size() < 6 || Le16(file, 0) != 0 || (Le16(file, 2) != 1 && Le16(file, 2) != 2)) {
-        return std::string("not an icon or cursor (no icon directory)");
+        return fileaccess::FormatError("not an icon or cursor (no icon directory)", fileaccess::ErrorKind::Signature);
     }
     IconFile icon;
     icon.cursor = Le16(file, 2) == 2;
     const std::size_t count = Le16(file, 4);
-    if (6 + 16 * count > file.size()) return std::string("the icon directory is cut short");
+    if (6 + 16 * count > file.size()) return fileaccess::FormatError("the icon directory is cut short");
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t entry = 6 + 16 * i;
         const std::uint32_t size = Le32(file, entry + 8), offset = Le32(file, entry + 12);
@@ -79,7 +81,7 @@ Decoded<IconFile> ReadIconFile(std::string_view file) {
         IconEntry image;
         if (ReadEntry(file.substr(offset, size), image)) icon.images.push_back(image);
     }
-    if (icon.images.empty()) return std::string(count ? "the icon holds no image that can be read" : "the icon holds no images");
+    if (icon.images.empty()) return fileaccess::FormatError(count ? "the icon holds no image that can be read" : "the icon holds no images");
     return icon;
 }
 
@@ -111,20 +113,20 @@ Decoded<Picture> DrawIconImage(const IconEntry& image, int width, int height, st
     if (image.png) return DecodePng(image.data, width, height);
     if (image.width >= width && image.height >= height) {
         if (std::size_t(image.width) * 8 + AreaScaler::MemoryFor(image.width, width, height) > kPreviewMemoryCeiling) {
-            return TooLargeText("the icon image");
+            return TooLarge("the icon image");
         }
         AreaScaler scaler(image.width, image.height, width, height);
-        const std::string error = DibRows(image, background, [&](int y, const std::uint32_t* row) { scaler.AddRow(y, row); });
-        if (!error.empty()) return error;
+        const fileaccess::Status rows = DibRows(image, background, [&](int y, const std::uint32_t* row) { scaler.AddRow(y, row); });
+        if (!rows) return rows.error();
         return scaler.Take();
     }
     // Smaller than drawn on one side at least: whole, then stretched.
-    if (std::size_t(image.width) * std::size_t(image.height) * 4 > kPreviewMemoryCeiling) return TooLargeText("the icon image");
+    if (std::size_t(image.width) * std::size_t(image.height) * 4 > kPreviewMemoryCeiling) return TooLarge("the icon image");
     Picture full{image.width, image.height, std::vector<std::uint32_t>(std::size_t(image.width) * std::size_t(image.height))};
-    const std::string error = DibRows(image, background, [&](int y, const std::uint32_t* row) {
+    const fileaccess::Status rows = DibRows(image, background, [&](int y, const std::uint32_t* row) {
         std::copy(row, row + full.width, full.argb.begin() + std::ptrdiff_t(y) * full.width);
     });
-    if (!error.empty()) return error;
+    if (!rows) return rows.error();
     return ScaleNearest(full, width, height);
 }
 

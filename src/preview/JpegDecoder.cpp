@@ -73,7 +73,7 @@ void PickReduction(jpeg_decompress_struct& info, int width, int height) {
 
 // Reads the header and, when decode is set, the rows. Keeps libjpeg's longjmp inside this
 // function, where no C++ object with a destructor lives across it.
-std::string Run(std::FILE* file, bool decode, int width, int height, const std::function<void(int)>* progress, Work& work) {
+fileaccess::Status Run(std::FILE* file, bool decode, int width, int height, const std::function<void(int)>* progress, Work& work) {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     ProgressManager monitor{};
@@ -83,7 +83,8 @@ std::string Run(std::FILE* file, bool decode, int width, int height, const std::
     if (setjmp(errors.jump)) {
         const bool memory = errors.base.msg_code == JERR_NO_BACKING_STORE || errors.base.msg_code == JERR_OUT_OF_MEMORY;
         jpeg_destroy_decompress(&info);
-        return memory ? TooLargeText("the JPEG picture") : std::string(errors.message);
+        if (memory) return TooLarge("the JPEG picture");
+        return fileaccess::FormatError(errors.message);
     }
     jpeg_create_decompress(&info);
     info.mem->max_memory_to_use = static_cast<long>(kPreviewMemoryCeiling);
@@ -117,15 +118,14 @@ std::string Run(std::FILE* file, bool decode, int width, int height, const std::
         if (progress && *progress) (*progress)(100);
     }
     jpeg_destroy_decompress(&info);
-    return {};
+    return fileaccess::Ok();
 }
 
 Decoded<DecodedJpeg> Open(const std::string& path, bool decode, int width, int height, const std::function<void(int)>* progress) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::string("cannot open the JPEG picture");
+    if (!file) return fileaccess::FormatError("cannot open the JPEG picture", fileaccess::ErrorKind::Open);
     Work work;
-    const std::string error = Run(file.get(), decode, width, height, progress, work);
-    if (!error.empty()) return error;
+    if (const fileaccess::Status read = Run(file.get(), decode, width, height, progress, work); !read) return read.error();
     if (work.scaler) work.out.picture = work.scaler->Take();
     return std::move(work.out);
 }

@@ -1,8 +1,15 @@
 // Header readers; every offset is checked against the bytes.
 #include "preview/MediaHeaders.h"
 
+#include "preview/Utf8.h"
+
 namespace restallow {
 namespace {
+
+using fileaccess::FormatError;
+
+// The bytes are not of the format asked for.
+fileaccess::Error NotThatFormat(const char* message) { return FormatError(message, fileaccess::ErrorKind::Signature); }
 
 std::uint32_t Le32(std::string_view b, std::size_t at) {
     return static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8) |
@@ -32,9 +39,9 @@ bool WalkChunks(std::string_view list, Visit visit) {
 
 }  // namespace
 
-std::variant<AnimatedCursor, std::string> ReadAnimatedCursor(std::string_view file) {
+fileaccess::Result<AnimatedCursor> ReadAnimatedCursor(std::string_view file) {
     if (file.size() < 12 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "ACON") {
-        return std::string("not an animated cursor (no RIFF ACON header)");
+        return NotThatFormat("not an animated cursor (no RIFF ACON header)");
     }
     const std::uint32_t riffSize = Le32(file, 4);
     const std::string_view body = file.substr(12, std::min<std::size_t>(file.size() - 12, riffSize >= 4 ? riffSize - 4 : 0));
@@ -53,67 +60,67 @@ std::variant<AnimatedCursor, std::string> ReadAnimatedCursor(std::string_view fi
         }
         return true;
     });
-    if (!complete) return std::string("the animated cursor is truncated or damaged");
-    if (!header) return std::string("the animated cursor has no anih header");
-    if (cursor.frames.empty()) return std::string("the animated cursor holds no frames");
+    if (!complete) return FormatError("the animated cursor is truncated or damaged");
+    if (!header) return FormatError("the animated cursor has no anih header");
+    if (cursor.frames.empty()) return FormatError("the animated cursor holds no frames");
     return cursor;
 }
 
-std::variant<AviHeader, std::string> ReadAviHeader(std::string_view file) {
+fileaccess::Result<AviHeader> ReadAviHeader(std::string_view file) {
     if (file.size() < 72 || file.substr(0, 4) != "RIFF" || file.substr(8, 4) != "AVI ") {
-        return std::string("not an AVI clip (no RIFF AVI header)");
+        return NotThatFormat("not an AVI clip (no RIFF AVI header)");
     }
-    if (file.substr(24, 4) != "avih") return std::string("the AVI clip has no main header where it belongs");
+    if (file.substr(24, 4) != "avih") return FormatError("the AVI clip has no main header where it belongs");
     return AviHeader{Le32(file, 48), Le32(file, 64), Le32(file, 68)};
 }
 
-std::string CheckMidi(std::string_view file) {
-    if (file.size() < 14 || file.substr(0, 4) != "MThd" || Be32(file, 4) < 6) return "not a MIDI file (no MThd header)";
+fileaccess::Status CheckMidi(std::string_view file) {
+    if (file.size() < 14 || file.substr(0, 4) != "MThd" || Be32(file, 4) < 6) return NotThatFormat("not a MIDI file (no MThd header)");
     const std::uint32_t headerSize = Be32(file, 4);
-    if (headerSize > file.size() - 8) return "the MIDI header is truncated";
+    if (headerSize > file.size() - 8) return FormatError("the MIDI header is truncated");
     const std::uint16_t tracks = Be16(file, 10);
     std::size_t at = 8 + headerSize;
     for (std::uint16_t i = 0; i < tracks; ++i) {
-        if (at + 8 > file.size() || file.substr(at, 4) != "MTrk") return "MIDI track " + std::to_string(i + 1) + " is missing";
+        if (at + 8 > file.size() || file.substr(at, 4) != "MTrk") return FormatError("MIDI track " + std::to_string(i + 1) + " is missing");
         const std::uint32_t size = Be32(file, at + 4);
-        if (size > file.size() - at - 8) return "MIDI track " + std::to_string(i + 1) + " is truncated";
+        if (size > file.size() - at - 8) return FormatError("MIDI track " + std::to_string(i + 1) + " is truncated");
         at += 8 + size;
     }
-    return tracks == 0 ? "the MIDI file has no tracks" : "";
+    if (tracks == 0) return FormatError("the MIDI file has no tracks");
+    return fileaccess::Ok();
 }
 
-std::string CheckWave(const std::function<std::string(std::uint64_t, std::size_t)>& read, std::uint64_t fileSize) {
+fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t, std::size_t)>& read, std::uint64_t fileSize) {
     const std::string head = read(0, 12);
-    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return "not a WAVE sound (no RIFF WAVE header)";
+    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return NotThatFormat("not a WAVE sound (no RIFF WAVE header)");
     bool format = false;
     for (std::uint64_t at = 12; at + 8 <= fileSize;) {
         const std::string chunk = read(at, 8);
         if (chunk.size() < 8) break;
         const std::uint32_t size = Le32(chunk, 4);
-        if (size > fileSize - at - 8) return "the WAVE sound's \"" + chunk.substr(0, 4) + "\" chunk is cut short";
+        if (size > fileSize - at - 8) return FormatError("the WAVE sound's \"" + chunk.substr(0, 4) + "\" chunk is cut short");
         if (chunk.substr(0, 4) == "fmt ") {
             const std::string fmt = read(at + 8, 16);
-            if (size < 16 || fmt.size() < 16 || Le32(fmt, 0) >> 16 == 0 || Le32(fmt, 4) == 0) return "the WAVE sound's format is damaged";
+            if (size < 16 || fmt.size() < 16 || Le32(fmt, 0) >> 16 == 0 || Le32(fmt, 4) == 0) return FormatError("the WAVE sound's format is damaged");
             format = true;
         } else if (chunk.substr(0, 4) == "data") {
-            return format ? "" : "the WAVE sound has no format before its data";
+            if (!format) return FormatError("the WAVE sound has no format before its data");
+            return fileaccess::Ok();
         }
         at += 8ull + size + (size & 1);
     }
-    return format ? "the WAVE sound holds no data" : "the WAVE sound has no format";
+    return FormatError(format ? "the WAVE sound holds no data" : "the WAVE sound has no format");
 }
 
-std::variant<std::string, std::string> ReadFontFamily(std::string_view file) {
-    using Result = std::variant<std::string, std::string>;
-    const auto fail = [](const char* message) { return Result(std::in_place_index<1>, message); };
-    if (file.size() < 12) return fail("not a TrueType font (too short)");
+fileaccess::Result<std::string> ReadFontFamily(std::string_view file) {
+    if (file.size() < 12) return NotThatFormat("not a TrueType font (too short)");
     const std::uint16_t tables = Be16(file, 4);
-    if (12 + 16ull * tables > file.size()) return fail("the font's table directory is truncated");
+    if (12 + 16ull * tables > file.size()) return FormatError("the font's table directory is truncated");
     for (std::size_t i = 0; i < tables; ++i) {
         const std::size_t entry = 12 + 16 * i;
         if (file.substr(entry, 4) != "name") continue;
         const std::uint32_t offset = Be32(file, entry + 8), length = Be32(file, entry + 12);
-        if (offset > file.size() || length > file.size() - offset || length < 6) return fail("the font's name table is damaged");
+        if (offset > file.size() || length > file.size() - offset || length < 6) return FormatError("the font's name table is damaged");
         const std::string_view names = file.substr(offset, length);
         const std::uint16_t count = Be16(names, 2), strings = Be16(names, 4);
         std::string fallback;
@@ -125,28 +132,16 @@ std::variant<std::string, std::string> ReadFontFamily(std::string_view file) {
             const std::string_view text = names.substr(std::size_t{strings} + at, size);
             if (platform == 3 || platform == 0) {  // UTF-16 big-endian, kept as UTF-8
                 std::string name;
-                for (std::size_t c = 0; c + 1 < text.size(); c += 2) {
-                    const std::uint16_t unit = Be16(text, c);
-                    if (unit < 0x80) {
-                        name += static_cast<char>(unit);
-                    } else if (unit < 0x800) {
-                        name += static_cast<char>(0xC0 | (unit >> 6));
-                        name += static_cast<char>(0x80 | (unit & 0x3F));
-                    } else {
-                        name += static_cast<char>(0xE0 | (unit >> 12));
-                        name += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-                        name += static_cast<char>(0x80 | (unit & 0x3F));
-                    }
-                }
-                if (!name.empty()) return Result(std::in_place_index<0>, name);
+                for (std::size_t c = 0; c + 1 < text.size(); c += 2) AppendUtf8(name, Be16(text, c));
+                if (!name.empty()) return name;
             } else if (platform == 1 && fallback.empty()) {
                 fallback = std::string(text);
             }
         }
-        if (!fallback.empty()) return Result(std::in_place_index<0>, fallback);
-        return fail("the font names no family");
+        if (!fallback.empty()) return fallback;
+        return FormatError("the font names no family");
     }
-    return fail("not a TrueType font (no name table)");
+    return NotThatFormat("not a TrueType font (no name table)");
 }
 
 }  // namespace restallow

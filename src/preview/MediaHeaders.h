@@ -6,8 +6,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "fileaccess/Result.h"
 
 namespace restallow {
 
@@ -23,16 +24,17 @@ struct AviHeader {
     std::uint32_t height = 0;      // bytes 68..71
 };
 
-// Each gives its result, or a message saying what is wrong with the bytes.
-std::variant<AnimatedCursor, std::string> ReadAnimatedCursor(std::string_view file);
-std::variant<AviHeader, std::string> ReadAviHeader(std::string_view file);
-// Empty when the file has an MThd header and complete MTrk chunks; else what is wrong.
-std::string CheckMidi(std::string_view file);
-// Empty when a WAVE file has its RIFF WAVE header, a sound format and a data chunk that lie
-// inside its fileSize bytes; else what is wrong. `read` gives count bytes from an offset (fewer
-// at the end), so only the chunk headers are read.
-std::string CheckWave(const std::function<std::string(std::uint64_t offset, std::size_t count)>& read, std::uint64_t fileSize);
+// Each gives its result, or an error whose message says what is wrong with the bytes: of kind
+// Signature when they are not of the format at all, else Format.
+fileaccess::Result<AnimatedCursor> ReadAnimatedCursor(std::string_view file);
+fileaccess::Result<AviHeader> ReadAviHeader(std::string_view file);
+// Done when the file has an MThd header and complete MTrk chunks.
+fileaccess::Status CheckMidi(std::string_view file);
+// Done when a WAVE file has its RIFF WAVE header, a sound format and a data chunk that lie inside
+// its fileSize bytes. `read` gives count bytes from an offset (fewer at the end), so only the
+// chunk headers are read.
+fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t offset, std::size_t count)>& read, std::uint64_t fileSize);
 // The family name of a TrueType or OpenType font, from its "name" table.
-std::variant<std::string, std::string> ReadFontFamily(std::string_view file);
+fileaccess::Result<std::string> ReadFontFamily(std::string_view file);
 
 }  // namespace restallow

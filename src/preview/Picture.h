@@ -4,8 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
+
+#include "fileaccess/Result.h"
 
 namespace restallow {
 
@@ -22,9 +23,12 @@ struct Picture {
     std::vector<std::uint32_t> argb;  // 0xAARRGGBB, straight alpha, rows top-down
 };
 
+// The result, or what is wrong with the file: of kind Signature when it is not of the format at
+// all, TooLarge past the ceilings above, Open or Read when it cannot be read, else Format.
 template <typename T>
-using Decoded = std::variant<T, std::string>;  // the result, or what is wrong with the file
+using Decoded = fileaccess::Result<T>;
 
-std::string TooLargeText(const char* what);
+// "<what> is too large to be previewed (...)", of kind TooLarge.
+fileaccess::Error TooLarge(const char* what);
 
 }  // namespace restallow

@@ -83,7 +83,7 @@ Decoded<PngSize> ReadPngSize(std::string_view png) {
     r.source.bytes = png;
     PngSize size;
     int passes = 0;
-    if (!Start(r, size.width, size.height, passes)) return std::string(r.source.message);
+    if (!Start(r, size.width, size.height, passes)) return fileaccess::FormatError(r.source.message);
     return size;
 }
 
@@ -91,14 +91,14 @@ Decoded<Picture> DecodePng(std::string_view png, int width, int height) {
     Reader r;
     r.source.bytes = png;
     int w = 0, h = 0, passes = 0;
-    if (!Start(r, w, h, passes)) return std::string(r.source.message);
-    if (std::uint64_t(w) * std::uint64_t(h) > kPreviewPixelCeiling) return TooLargeText("the PNG picture");
+    if (!Start(r, w, h, passes)) return fileaccess::FormatError(r.source.message);
+    if (std::uint64_t(w) * std::uint64_t(h) > kPreviewPixelCeiling) return TooLarge("the PNG picture");
     const bool whole = passes > 1 || w < width || h < height;
     const std::size_t words = whole ? std::size_t(w) * std::size_t(h) : std::size_t(w);
-    if (words * 4 + AreaScaler::MemoryFor(w, width, height) > kPreviewMemoryCeiling) return TooLargeText("the PNG picture");
+    if (words * 4 + AreaScaler::MemoryFor(w, width, height) > kPreviewMemoryCeiling) return TooLarge("the PNG picture");
     std::vector<std::uint32_t> pixels(words);
     if (whole) {
-        if (!ReadRows(r, pixels.data(), w, h, passes, nullptr)) return std::string(r.source.message);
+        if (!ReadRows(r, pixels.data(), w, h, passes, nullptr)) return fileaccess::FormatError(r.source.message);
         Picture full{w, h, std::move(pixels)};
         if (w >= width && h >= height) {
             AreaScaler scaler(w, h, width, height);
@@ -108,7 +108,7 @@ Decoded<Picture> DecodePng(std::string_view png, int width, int height) {
         return ScaleNearest(full, width, height);
     }
     AreaScaler scaler(w, h, width, height);
-    if (!ReadRows(r, pixels.data(), w, h, passes, &scaler)) return std::string(r.source.message);
+    if (!ReadRows(r, pixels.data(), w, h, passes, &scaler)) return fileaccess::FormatError(r.source.message);
     return scaler.Take();
 }
 

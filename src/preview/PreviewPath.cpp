@@ -1,6 +1,8 @@
 // UTF-8 check and the Windows-1252 table of the bytes 0x80 to 0x9F (the rest is Latin-1).
 #include "preview/PreviewPath.h"
 
+#include "preview/Utf8.h"
+
 namespace restallow {
 namespace {
 
@@ -8,19 +10,6 @@ namespace {
 constexpr char32_t k1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
                                 0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
                                 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void Append(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 }  // namespace
 
@@ -46,7 +35,7 @@ std::string Windows1252ToUtf8(std::string_view text) {
     std::string out;
     for (const char byte : text) {
         const auto c = static_cast<unsigned char>(byte);
-        Append(out, c >= 0x80 && c < 0xA0 && k1252[c - 0x80] ? k1252[c - 0x80] : char32_t{c});
+        AppendUtf8(out, c >= 0x80 && c < 0xA0 && k1252[c - 0x80] ? k1252[c - 0x80] : char32_t{c});
     }
     return out;
 }

@@ -43,9 +43,9 @@ struct PreviewError : std::runtime_error {
 [[noreturn]] void Fail(const QString& text) { throw PreviewError(text.toStdString()); }
 
 template <typename T>
-T Take(Decoded<T>&& decoded) {
-    if (auto* error = std::get_if<std::string>(&decoded)) Fail(QString::fromStdString(*error));
-    return std::move(std::get<T>(decoded));
+T Take(fileaccess::Result<T>&& read) {
+    if (!read) Fail(QString::fromStdString(read.error().message));
+    return std::move(read).value();
 }
 
 // Windows counts a true-colour display as 32 bits when it picks an icon image.
@@ -263,7 +263,7 @@ void PreviewWindow::ShowGif(const QString& path) {
     const std::string head = ReadFileRange(path.toStdString(), 0, 10);
     if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(QStringLiteral("not a GIF picture"));
     const auto word = [&](int at) { return static_cast<std::uint8_t>(head[at]) | (static_cast<std::uint8_t>(head[at + 1]) << 8); };
-    if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLargeText("the GIF picture")));
+    if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLarge("the GIF picture").message));
     movie_ = std::make_unique<QMovie>(path, "GIF");
     if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(QStringLiteral("not a valid GIF picture"));
     const QSize size = movie_->currentImage().size();
@@ -311,10 +311,9 @@ void PreviewWindow::ShowPlayButtons() {
 void PreviewWindow::ShowSound(const QString& path, bool midi) {
     const std::string file = path.toStdString();
     const std::int64_t size = FileSizeOf(file);
-    const std::string problem =
-        midi ? CheckMidi(Take(ReadFileBytes(file)).bytes)
-             : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); }, static_cast<std::uint64_t>(size));
-    if (!problem.empty()) Fail(QString::fromStdString(problem));
+    Take(midi ? CheckMidi(Take(ReadFileBytes(file)).bytes)
+              : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); },
+                          static_cast<std::uint64_t>(size)));
     const SoundPlayer::Problem opened = sound_.Open(path);
     if (opened.kind == SoundPlayer::Problem::BadFile) Fail(opened.text);
     medPlay_->setToolTip(path);

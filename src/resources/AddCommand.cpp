@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "fileaccess/FileError.h"
 #include "languages/MainStrings.h"
 #include "resources/ResourceList.h"
 #include "resources/TextLines.h"
@@ -15,13 +16,13 @@ void AddCommand::AddResourceFile() {
     if (!AskOutputKindWhenEmpty()) return;
     const MainTable& text = MainStrings(settings.Language);
     FileDialogRequest request;
-    request.filter = QString::fromUtf8(text[settings.ResKind == 1 ? UiAddFilterDcr : UiAddFilterRes]);
+    request.filter = QString::fromUtf8(text[settings.ResKind == kDcrOutput ? UiAddFilterDcr : UiAddFilterRes]);
     request.directory = settings.InitialDir;
-    request.filterIndex = settings.ResKind == 1 ? 1 : settings.FilterIndex;
+    request.filterIndex = settings.ResKind == kDcrOutput ? 1 : settings.FilterIndex;
 
     if (const std::optional<FileDialogAnswer> answer = list_.prompter().openFile(request)) {
         // The bitmap-only filter has one entry; it must not replace the index of the full filter.
-        if (settings.ResKind != 1) settings.FilterIndex = answer->filterIndex;
+        if (settings.ResKind != kDcrOutput) settings.FilterIndex = answer->filterIndex;
         if (!AddChosenFile(answer->path)) return;
     }
     list_.MovePointerTo(ReturnButton::Add);
@@ -37,7 +38,7 @@ void AddCommand::AddDroppedFiles(const QStringList& paths) {
         if (!QFileInfo(path).isFile()) continue;
         if (!kindChosen && !AskOutputKindWhenEmpty()) return;  // the user declined to start a list
         kindChosen = true;
-        if (list_.settings().ResKind == 1 && KindOf(path.toStdString()) != kBitmapKind) {
+        if (list_.settings().ResKind == kDcrOutput && KindOf(path.toStdString()) != kBitmapKind) {
             list_.prompter().beep(BeepKind::Default);
             continue;
         }
@@ -52,7 +53,7 @@ bool AddCommand::AskOutputKindWhenEmpty() {
     ListSettings& settings = list_.settings();
     const std::optional<int> kind = list_.prompter().askOutputKind(settings.ResKind, settings.Language);
     if (!kind) return false;
-    settings.ResKind = *kind == 1 ? 1 : 0;
+    settings.ResKind = *kind == kDcrOutput ? kDcrOutput : kResOutput;
     return true;
 }
 
@@ -77,11 +78,11 @@ std::optional<QString> AddCommand::StartIDStep(const QString& path) {
     const long long previous = settings.StartID;
     std::optional<QString> typed = list_.prompter().askStartId(QString::number(settings.StartID), settings.Language);
     while (typed) {
-        const long long firstId = ParseInteger(typed->toStdString());
+        const long long firstId = ValueOrThrow(ParseInteger(typed->toStdString()));
         long long lines = 0;
         if (StringIdsFit(firstId, 0)) {
             settings.StartID = firstId;
-            lines = static_cast<long long>(CountLines(path.toStdString()));
+            lines = static_cast<long long>(ValueOrThrow(CountLines(path.toStdString())));
             if (StringIdsFit(firstId, lines)) {
                 settings.StartID = NextStartID(firstId, lines);
                 return typed;

@@ -14,10 +14,10 @@ namespace restallow {
 TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     : QDialog(parent), pointer_(std::move(movePointer)) {
     const IdDialogTable& text = IdDialogStrings(language);
-    setWindowTitle(QString::fromUtf8(text[0]));
+    setWindowTitle(QString::fromUtf8(text[IdCaption]));
     setFixedSize(188, 100);
     setFont(WindowFont());  // the sizes below are laid out for the window's font
-    const QString hint = QString::fromUtf8(text[2]) + u'\r' + QString::fromUtf8(text[3]);
+    const QString hint = QString::fromUtf8(text[IdHint1]) + u'\r' + QString::fromUtf8(text[IdHint2]);
 
     auto* label = new QLabel(HintLabel(hint), this);
     label->setGeometry(12, 8, 164, 18);
@@ -31,7 +31,7 @@ TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
     ok_->setDefault(true);
     ok_->setGeometry(12, 64, 78, 26);
-    auto* cancel = new QPushButton(QString::fromUtf8(text[1]), this);
+    auto* cancel = new QPushButton(QString::fromUtf8(text[IdCancel]), this);
     cancel->setGeometry(98, 64, 78, 26);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -3,13 +3,15 @@
 
 #include <QString>
 
+#include "platform/OutputKind.h"
+
 namespace restallow {
 
 struct ListSettings {
     int CI = 0;        // sort column 0..3
     int UpDown = 1;    // 1 ascending, anything else descending; never stored
     long long StartID = 2000;
-    int ResKind = 0;   // 0 .res, 1 .dcr
+    int ResKind = kResOutput;  // or kDcrOutput
     QString InitialDir;     // the Add dialog's folder
     int FilterIndex = 1;    // the Add dialog's filter
     QString SaveDir;        // the script save dialog's folder

@@ -26,28 +26,28 @@ QRadioButton* MakeChoice(const QString& hint, const QString& areaHint, QWidget* 
 TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent)
     : QDialog(parent), pointer_(std::move(movePointer)) {
     const ResDialogTable& text = ResDialogStrings(language);
-    const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
-    setWindowTitle(str(0));
+    const auto str = [&text](ResDialogText row) { return QString::fromUtf8(text[row]); };
+    setWindowTitle(str(ResCaption));
     setFixedSize(205, 189);
     setFont(WindowFont());  // the sizes below are laid out for the window's font
 
-    auto* group = new QGroupBox(str(1), this);
+    auto* group = new QGroupBox(str(ResGroup), this);
     group->setAlignment(Qt::AlignHCenter);
     group->setGeometry(8, 6, 189, 136);
-    auto* question = new QLabel(str(2) + u'\n' + str(3), group);
+    auto* question = new QLabel(str(ResQuestion1) + u'\n' + str(ResQuestion2), group);
     question->setGeometry(10, 20, 170, 36);
-    rbRes_ = MakeChoice(str(5), str(8), group);
+    rbRes_ = MakeChoice(str(ResResChoice), str(ResResTooltip), group);
     rbRes_->setObjectName(QStringLiteral("rbRes"));
     rbRes_->setGeometry(10, 64, 175, 24);
-    rbDcr_ = MakeChoice(str(6) + u'\r' + str(7), str(9) + u'\r' + str(10), group);
+    rbDcr_ = MakeChoice(str(ResDcrChoice1) + u'\r' + str(ResDcrChoice2), str(ResDcrTooltip1) + u'\r' + str(ResDcrTooltip2), group);
     rbDcr_->setObjectName(QStringLiteral("rbDcr"));
     rbDcr_->setGeometry(10, 96, 175, 24);
-    (resKind == 1 ? rbDcr_ : rbRes_)->setChecked(true);
+    (resKind == kDcrOutput ? rbDcr_ : rbRes_)->setChecked(true);
 
     ok_ = new QPushButton(QStringLiteral("&OK"), this);
     ok_->setDefault(true);
     ok_->setGeometry(16, 152, 80, 26);
-    auto* cancel = new QPushButton(str(4), this);
+    auto* cancel = new QPushButton(str(ResCancel), this);
     cancel->setGeometry(109, 152, 80, 26);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -56,7 +56,7 @@ TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidge
     connect(rbDcr_, &QRadioButton::clicked, &pointer_, &OkPointer::Now);
 }
 
-int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? 1 : 0; }
+int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? kDcrOutput : kResOutput; }
 
 void TfmResDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

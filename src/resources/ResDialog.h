@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "platform/OutputKind.h"
 #include "widgets/OkPointer.h"
 
 class QPushButton;
@@ -19,7 +20,7 @@ public:
 
     TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent = nullptr);
 
-    int chosenKind() const;  // 1 when the .dcr choice is marked, else 0
+    int chosenKind() const;  // kDcrOutput when the .dcr choice is marked, else kResOutput
     QRadioButton* rbRes() const { return rbRes_; }
     QRadioButton* rbDcr() const { return rbDcr_; }
     QPushButton* okButton() const { return ok_; }

@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include "fileaccess/FileError.h"
 #include "fileaccess/OutputFile.h"
 #include "languages/MainStrings.h"
 #include "platform/DebugChannel.h"
@@ -50,10 +51,8 @@ void ScriptCommands::SaveScript() {
 }
 
 void ScriptCommands::WriteScript(const QString& path) {
-    const std::string script = WriteScriptText(list_.model().entries(), path.toStdString());
-    if (const fileaccess::Status written = fileaccess::WriteFile(path.toStdString(), script); !written) {
-        throw FileError(written.error().what());
-    }
+    const std::string script = ValueOrThrow(WriteScriptText(list_.model().entries(), path.toStdString()));
+    ThrowIfFailed(fileaccess::WriteFile(path.toStdString(), script));
     list_.setListSaved(true);
     list_.host().setInputFileText(QString());
     list_.host().setInputFileText(path);
@@ -72,7 +71,7 @@ void ScriptCommands::LoadChosenScript(const QString& path) {
 
 void ScriptCommands::ReadScript(const QString& path) {
     // A script that cannot be read leaves the list as it was.
-    const std::string text = ReadFileBytes(path.toStdString());
+    const std::string text = ValueOrThrow(ReadFileBytes(path.toStdString()));
     if (!list_.isEmpty()) {
         list_.RemoveAll();
         list_.ResetKindCounters();
@@ -86,7 +85,7 @@ void ScriptCommands::ReadScript(const QString& path) {
     list_.ReplaceEntries(std::move(loaded.entries));
     list_.counters().Add(loaded.counters);
     if (loaded.startId) list_.settings().StartID = *loaded.startId;
-    if (!loaded.error.empty()) throw FileError(loaded.error);
+    ThrowIfFailed(loaded.status);
     list_.setListSaved(true);
     list_.UpdateListButtons();
 }

@@ -68,6 +68,42 @@ bool ParseStringTableLine(std::string_view line, ResourceEntry& entry) {
     return true;
 }
 
+// Loads the string table of line `index`: its entry, or why the loading stops there. The Start-ID
+// proposal moves past the table, or stays where it was when the table's ids pass 16 bits.
+bool LoadStringTable(std::string_view line, std::size_t index, LoadedScript& result, const LineCounter& countLines,
+                     const StringTableTrace& trace) {
+    using fileaccess::FormatError;
+    ResourceEntry entry;
+    const bool named = ParseStringTableLine(line, entry);
+    long long startId = kDefaultStartId;
+    const bool number = TryParseInteger(entry.stringId, startId);
+    if (!number) startId = kDefaultStartId;
+    const std::optional<long long> before = result.startId;
+    result.startId = startId;
+    if (trace) trace(entry.stringId, entry.path());
+    const std::string lineNumber = std::to_string(index + 1);
+    if (!named) {
+        result.status = FormatError("No text file named in line " + lineNumber);
+        return false;
+    }
+    const fileaccess::Result<std::size_t> counted = countLines ? countLines(entry.path()) : CountLines(entry.path());
+    if (!counted) {
+        result.status = counted.error();
+        return false;
+    }
+    const auto count = static_cast<long long>(*counted);
+    // A StringID written as a number must give 16-bit ids (one too large to parse too).
+    if (number ? !StringIdsFit(startId, count) : IsWholeNumber(entry.stringId)) {
+        result.startId = before;
+        result.status = FormatError("Line " + lineNumber + ": " + StringIdRangeText(entry.stringId, count));
+        return false;
+    }
+    result.startId = NextStartID(startId, count);
+    result.counters.Recount(kStringTableKeyword);
+    result.entries.push_back(std::move(entry));
+    return true;
+}
+
 }  // namespace
 
 LoadedScript ParseScript(std::string_view text, const LineCounter& countLines, const StringTableTrace& trace) {
@@ -83,29 +119,7 @@ LoadedScript ParseScript(std::string_view text, const LineCounter& countLines, c
         const std::string_view line = lines[next];
         if (IsStringLine(line)) continue;
         if (IsStringTableLine(line)) {
-            ResourceEntry entry;
-            const bool named = ParseStringTableLine(line, entry);
-            long long startId = kDefaultStartId;
-            const bool number = TryParseInteger(entry.stringId, startId);
-            if (!number) startId = kDefaultStartId;
-            const std::optional<long long> before = result.startId;
-            result.startId = startId;
-            if (trace) trace(entry.stringId, entry.path());
-            try {
-                if (!named) throw FileError("No text file named in line " + std::to_string(next + 1));
-                const auto count = static_cast<long long>(countLines ? countLines(entry.path()) : CountLines(entry.path()));
-                // A StringID written as a number must give 16-bit ids (one too large to parse too).
-                if (number ? !StringIdsFit(startId, count) : IsWholeNumber(entry.stringId)) {
-                    result.startId = before;
-                    throw FileError("Line " + std::to_string(next + 1) + ": " + StringIdRangeText(entry.stringId, count));
-                }
-                result.startId = NextStartID(startId, count);
-            } catch (const FileError& error) {
-                result.error = error.what();
-                return result;
-            }
-            result.counters.Recount(kStringTableKeyword);
-            result.entries.push_back(std::move(entry));
+            if (!LoadStringTable(line, next, result, countLines, trace)) return result;
         } else if (line.find('"') != std::string_view::npos) {
             ResourceEntry entry = ParseEntryLine(line);
             result.counters.Recount(entry.type);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileaccess/Result.h"
 #include "resources/KindTable.h"
 #include "resources/ResourceEntry.h"
 
@@ -17,12 +18,13 @@ struct LoadedScript {
     std::vector<ResourceEntry> entries;  // in file order
     KindCounters counters;             // counted from zero over the loaded entries
     std::optional<long long> startId;  // the Start-ID proposal after the last string table
-    std::string error;                 // set when a string table's text file could not be read;
-                                       // the entries before it are kept
+    // Why the loading stopped at a string table (its text file unreadable or unnamed, its ids past
+    // 16 bits); the entries before it are kept, so this is no Result of its own.
+    fileaccess::Status status = fileaccess::Ok();
 };
 
-// Counts the lines of a string table's text file; throws FileError when it cannot be read.
-using LineCounter = std::function<std::size_t(const std::string& path)>;
+// Counts the lines of a string table's text file, or says why it cannot be read.
+using LineCounter = std::function<fileaccess::Result<std::size_t>(const std::string& path)>;
 // Receives the StringID and the path of every string table read (the debug trace).
 using StringTableTrace = std::function<void(const std::string& stringId, const std::string& path)>;
 

@@ -32,12 +32,15 @@ void AppendLine(std::string& out, std::string_view line) {
     out += kEol;
 }
 
-void AppendStringTable(std::string& out, const ResourceEntry& entry, const TextFileReader& read) {
-    long long id = ParseInteger(entry.stringId);
-    const std::string text = read ? read(entry.path()) : ReadFileBytes(entry.path());
-    const std::vector<std::string_view> lines = SplitLines(text);
+fileaccess::Status AppendStringTable(std::string& out, const ResourceEntry& entry, const TextFileReader& read) {
+    const fileaccess::Result<long long> firstId = ParseInteger(entry.stringId);
+    if (!firstId) return firstId.error();
+    const fileaccess::Result<std::string> text = read ? read(entry.path()) : ReadFileBytes(entry.path());
+    if (!text) return text.error();
+    const std::vector<std::string_view> lines = SplitLines(*text);
     const auto count = static_cast<long long>(lines.size());
-    if (!StringIdsFit(id, count)) throw FileError(entry.name + ": " + StringIdRangeText(entry.stringId, count));
+    if (!StringIdsFit(*firstId, count)) return fileaccess::FormatError(entry.name + ": " + StringIdRangeText(entry.stringId, count));
+    long long id = *firstId;
     AppendLine(out, "");
     AppendLine(out, "/* " + entry.name + entry.type + entry.stringId + entry.file + " */");
     AppendLine(out, "");
@@ -51,6 +54,7 @@ void AppendStringTable(std::string& out, const ResourceEntry& entry, const TextF
         AppendLine(out, "\"");
     }
     AppendLine(out, "}");
+    return fileaccess::Ok();
 }
 
 }  // namespace
@@ -73,7 +77,7 @@ std::string ScriptHeader(std::string_view scriptFileName) {
     return out;
 }
 
-std::string WriteScriptText(const std::vector<ResourceEntry>& entries, std::string_view scriptPath,
+fileaccess::Result<std::string> WriteScriptText(const std::vector<ResourceEntry>& entries, std::string_view scriptPath,
                             const TextFileReader& readTextFile) {
     std::string out = ScriptHeader(scriptPath);
     out.reserve(out.size() + entries.size() * 64);
@@ -81,7 +85,8 @@ std::string WriteScriptText(const std::vector<ResourceEntry>& entries, std::stri
         if (!entry.isStringTable()) AppendLine(out, entry.name + entry.type + entry.stringId + entry.file);
     }
     for (const ResourceEntry& entry : entries) {
-        if (entry.isStringTable()) AppendStringTable(out, entry, readTextFile);
+        if (!entry.isStringTable()) continue;
+        if (const fileaccess::Status appended = AppendStringTable(out, entry, readTextFile); !appended) return appended.error();
     }
     return out;
 }

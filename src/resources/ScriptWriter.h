@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fileaccess/Result.h"
 #include "resources/ResourceEntry.h"
 
 namespace restallow {
@@ -13,15 +14,15 @@ namespace restallow {
 inline constexpr std::string_view kCreatedByText = "Created by Orvel Resource Tallowin+";
 
 // Reads the text file of a string table; the default reads it from disk.
-using TextFileReader = std::function<std::string(const std::string& path)>;
+using TextFileReader = std::function<fileaccess::Result<std::string>(const std::string& path)>;
 
 // The 11 framed header lines and the empty line after them, each ending in CR LF.
 std::string ScriptHeader(std::string_view scriptFileName);
 
 // The whole script for the entries in their order: the header, one line per plain entry
 // (include files too, so that they survive a reload), then one block per string table.
-// Throws FileError when a text file cannot be read or a StringID is no integer.
-std::string WriteScriptText(const std::vector<ResourceEntry>& entries, std::string_view scriptPath,
+// An error when a text file cannot be read, a StringID is no integer or its ids pass 65535.
+fileaccess::Result<std::string> WriteScriptText(const std::vector<ResourceEntry>& entries, std::string_view scriptPath,
                             const TextFileReader& readTextFile = {});
 
 }  // namespace restallow

@@ -25,13 +25,13 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    fileaccess::Result<std::string> bytes = fileaccess::ReadFile(path, kTextFileLimit);
-    if (!bytes) throw FileError(bytes.error().what());
-    return std::move(bytes.value());
-}
+fileaccess::Result<std::string> ReadFileBytes(const std::string& path) { return fileaccess::ReadFile(path, kTextFileLimit); }
 
-std::size_t CountLines(const std::string& path) { return SplitLines(ReadFileBytes(path)).size(); }
+fileaccess::Result<std::size_t> CountLines(const std::string& path) {
+    const fileaccess::Result<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return bytes.error();
+    return SplitLines(*bytes).size();
+}
 
 long long NextStartID(long long firstId, long long lineCount) {
     return (firstId + lineCount) / 10 * 10 + 10;
@@ -53,11 +53,9 @@ bool TryParseInteger(std::string_view text, long long& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
-long long ParseInteger(std::string_view text) {
+fileaccess::Result<long long> ParseInteger(std::string_view text) {
     long long value = 0;
-    if (!TryParseInteger(text, value)) {
-        throw FileError("'" + std::string(text) + "' is not a valid integer value");
-    }
+    if (!TryParseInteger(text, value)) return fileaccess::FormatError("'" + std::string(text) + "' is not a valid integer value");
     return value;
 }
 

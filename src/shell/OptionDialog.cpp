@@ -58,44 +58,8 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
     // Up to the Uninstall button: "Keine Abfrage vor Beendigung" takes more than 150 in the window's font.
     panel_->setLabelSide(MegaPanel::LabelSide::Right, 190);
 
-    cbQuery = new QCheckBox(panel_);
-    cbQuery->setGeometry(27, 17, 16, 16);
-    cbHints = new QCheckBox(panel_);
-    cbHints->setGeometry(27, 50, 16, 16);
-    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {{{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
-    for (const auto& [box, rect] : areas) {
-        auto* area = new LabelArea(panel_);
-        area->setGeometry(rect);
-        connect(area, &LabelArea::released, box, [box = box] {
-            box->setFocus();
-            box->toggle();
-        });
-    }
-    uninstallButton = new QPushButton(panel_);
-    uninstallButton->setGeometry(250, 13, 106, 25);
-    uninstallButton->setFocusPolicy(Qt::ClickFocus);
-    connect(uninstallButton, &QPushButton::clicked, this, &TfmOptDlg::UninstallClick);
-
-    MegaPanel* labels[3];
-    groups_[0] = Group(panel_, 15, 106, &labels[0]);
-    groups_[1] = Group(panel_, 130, 106, &labels[1]);
-    groups_[2] = Group(panel_, 245, 116, &labels[2]);
-    backgroundGroup = groups_[1];
-    languages = Buttons<QRadioButton>(groups_[0], labels[0], {"|English|", "|Français|", "|Deutsch|"});
-    backgrounds = Buttons<QRadioButton>(groups_[1], labels[1], {"|Gradient|", "|Marbled|", "|BtnFace|"});
-    links = Buttons<QCheckBox>(groups_[2], labels[2], {"", "", ""});
-    links[0]->setChecked(true);
-    links[1]->setChecked(true);
-    for (int i = 0; i < 3; ++i) {
-        connect(languages[i], &QRadioButton::clicked, this, [this, i] {
-            ApplyDialogTable(i + 1);
-            pointer_.Later();
-        });
-        connect(backgrounds[i], &QRadioButton::clicked, this, [this, i] {
-            background_ = i + 4;
-            pointer_.Later();
-        });
-    }
+    BuildTopRow();
+    BuildGroups();
 
     okButton = new QPushButton(QStringLiteral("&OK"), panel_);
     okButton->setGeometry(143, 210, 81, 25);
@@ -118,19 +82,64 @@ TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, Uninst
     backgroundGroup->setEnabled(state.backgroundEnabled);
 }
 
+// The two check boxes with the label areas over their labels, and the Uninstall button.
+void TfmOptDlg::BuildTopRow() {
+    cbQuery = new QCheckBox(panel_);
+    cbQuery->setGeometry(27, 17, 16, 16);
+    cbHints = new QCheckBox(panel_);
+    cbHints->setGeometry(27, 50, 16, 16);
+    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {{{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
+    for (const auto& [box, rect] : areas) {
+        auto* area = new LabelArea(panel_);
+        area->setGeometry(rect);
+        connect(area, &LabelArea::released, box, [box = box] {
+            box->setFocus();
+            box->toggle();
+        });
+    }
+    uninstallButton = new QPushButton(panel_);
+    uninstallButton->setGeometry(250, 13, 106, 25);
+    uninstallButton->setFocusPolicy(Qt::ClickFocus);
+    connect(uninstallButton, &QPushButton::clicked, this, &TfmOptDlg::UninstallClick);
+}
+
+// The language, background and link groups with their buttons.
+void TfmOptDlg::BuildGroups() {
+    MegaPanel* labels[3];
+    groups_[0] = Group(panel_, 15, 106, &labels[0]);
+    groups_[1] = Group(panel_, 130, 106, &labels[1]);
+    groups_[2] = Group(panel_, 245, 116, &labels[2]);
+    backgroundGroup = groups_[1];
+    languages = Buttons<QRadioButton>(groups_[0], labels[0], {"|English|", "|Français|", "|Deutsch|"});
+    backgrounds = Buttons<QRadioButton>(groups_[1], labels[1], {"|Gradient|", "|Marbled|", "|BtnFace|"});
+    links = Buttons<QCheckBox>(groups_[2], labels[2], {"", "", ""});
+    links[0]->setChecked(true);
+    links[1]->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        connect(languages[i], &QRadioButton::clicked, this, [this, i] {
+            ApplyDialogTable(i + 1);
+            pointer_.Later();
+        });
+        connect(backgrounds[i], &QRadioButton::clicked, this, [this, i] {
+            background_ = i + 4;
+            pointer_.Later();
+        });
+    }
+}
+
 void TfmOptDlg::ApplyDialogTable(int language) {
     language_ = language;
     const OptionsDialogTable& text = OptionsDialogStrings(language);
-    const auto str = [&text](int i) { return QString::fromUtf8(text[i]); };
-    setWindowTitle(str(0));
-    groups_[0]->setTitle(str(1));
-    groups_[2]->setTitle(str(2));
-    groups_[1]->setTitle(str(14));
-    for (int i = 0; i < 3; ++i) MegaPanel::SetHint(links[i], str(3 + i));
-    cancelButton->setText(str(6));
-    MegaPanel::SetHint(cbQuery, str(7) + u'\r' + str(8));
-    MegaPanel::SetHint(cbHints, str(9));
-    uninstallButton->setText(str(10));
+    const auto str = [&text](int row) { return QString::fromUtf8(text[row]); };
+    setWindowTitle(str(OptCaption));
+    groups_[0]->setTitle(str(OptLanguageGroup));
+    groups_[2]->setTitle(str(OptLinksGroup));
+    groups_[1]->setTitle(str(OptBackgroundGroup));
+    for (int i = 0; i < 3; ++i) MegaPanel::SetHint(links[i], str(OptDesktop + i));
+    cancelButton->setText(str(OptCancel));
+    MegaPanel::SetHint(cbQuery, str(OptNoQuery1) + u'\r' + str(OptNoQuery2));
+    MegaPanel::SetHint(cbHints, str(OptNoHints));
+    uninstallButton->setText(str(OptUninstall));
     panel_->update();
 }
 
@@ -158,9 +167,9 @@ void TfmOptDlg::done(int result) {
 
 void TfmOptDlg::UninstallClick() {
     const OptionsDialogTable& text = OptionsDialogStrings(language_);
-    const QString question = QString::fromUtf8(text[11]) + QStringLiteral("\r\r") + QString::fromUtf8(text[12]) +
-                             QStringLiteral("\r\r") + QString::fromUtf8(text[13]);
-    if (!ask_ || !ask_(question, QString::fromUtf8(text[15]))) return;
+    const QString question = QString::fromUtf8(text[OptUninstallQuestion1]) + QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion2]) +
+                             QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion3]);
+    if (!ask_ || !ask_(question, QString::fromUtf8(text[OptUninstallCaption]))) return;
     uninstall_ = true;
     store_.setEnabled(false);
     reject();

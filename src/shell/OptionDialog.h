@@ -49,6 +49,8 @@ protected:
     void reject() override;
 
 private:
+    void BuildTopRow();
+    void BuildGroups();
     void UninstallClick();
 
     MegaPanel* panel_;

@@ -17,8 +17,43 @@
 namespace restallow {
 
 namespace {
+
 constexpr const char* kInsertBehind = "eMail: ";
+
+// The program's name in large italics over the memo.
+void AddTitle(QWidget* frame) {
+    auto* title = new QLabel(QApplication::applicationName().isEmpty() ? QStringLiteral("Resource Tallowin+")
+                                                                       : QApplication::applicationName(), frame);
+    QFont titleFont(QStringLiteral("AmericanTypewriter-Light"), 18);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    title->setFont(titleFont);
+    title->setStyleSheet(QStringLiteral("color: palette(highlight);"));
+    title->move(13, 8);
+    title->adjustSize();
 }
+
+// The icon, the bold notice and the rule under it, at the top of the memo.
+void AddNotice(QWidget* memo, QStyle* style) {
+    auto* picture = new QLabel(memo);
+    const QIcon icon = QApplication::windowIcon().isNull() ? style->standardIcon(QStyle::SP_MessageBoxInformation)
+                                                           : QApplication::windowIcon();
+    picture->setPixmap(icon.pixmap(32, 32));
+    picture->setGeometry(13, 16, 32, 32);
+
+    auto* notice = new QLabel(QString::fromUtf8(kReadmeNotice), memo);
+    QFont noticeFont(QStringLiteral("MS Sans Serif"), 10);
+    noticeFont.setBold(true);
+    notice->setFont(noticeFont);
+    notice->setStyleSheet(QStringLiteral("color: navy;"));
+    notice->setWordWrap(true);
+    notice->setGeometry(60, 4, 377, 44);
+    auto* line = new QFrame(memo);
+    line->setGeometry(60, 50, 377, 1);
+    line->setStyleSheet(QStringLiteral("background: navy;"));
+}
+
+}  // namespace
 
 QString ReadmeText(const QStringList& lines, const QString& contact) {
     QString text = lines.join(u'\n');
@@ -35,16 +70,7 @@ TfmReadme::TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWi
     frame->setGeometry(0, 0, 460, 300);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    auto* title = new QLabel(QApplication::applicationName().isEmpty() ? QStringLiteral("Resource Tallowin+")
-                                                                       : QApplication::applicationName(), frame);
-    QFont titleFont(QStringLiteral("AmericanTypewriter-Light"), 18);
-    titleFont.setBold(true);
-    titleFont.setItalic(true);
-    title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: palette(highlight);"));
-    title->move(13, 8);
-    title->adjustSize();
-
+    AddTitle(frame);
     auto* memo = new QFrame(frame);
     memo->setGeometry(8, 45, 442, 216);
     memo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -55,22 +81,7 @@ TfmReadme::TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWi
     memoPalette.setColor(QPalette::Text, QApplication::palette().color(QPalette::ToolTipText));
     memo->setPalette(memoPalette);
 
-    auto* picture = new QLabel(memo);
-    const QIcon icon = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
-                                                           : QApplication::windowIcon();
-    picture->setPixmap(icon.pixmap(32, 32));
-    picture->setGeometry(13, 16, 32, 32);
-
-    auto* notice = new QLabel(QString::fromUtf8(kReadmeNotice), memo);
-    QFont noticeFont(QStringLiteral("MS Sans Serif"), 10);
-    noticeFont.setBold(true);
-    notice->setFont(noticeFont);
-    notice->setStyleSheet(QStringLiteral("color: navy;"));
-    notice->setWordWrap(true);
-    notice->setGeometry(60, 4, 377, 44);
-    auto* line = new QFrame(memo);
-    line->setGeometry(60, 50, 377, 1);
-    line->setStyleSheet(QStringLiteral("background: navy;"));
+    AddNotice(memo, style());
 
     text_ = new QPlainTextEdit(memo);
     text_->setGeometry(60, 57, 377, 153);

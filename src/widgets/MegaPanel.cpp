@@ -17,44 +17,18 @@ constexpr const char* kHintProperty = "restallowHint";
 
 MegaPanel::MegaPanel(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Button)) {}
 
-void MegaPanel::setGradient(const QColor& top, const QColor& bottom) {
-    top_ = top;
-    bottom_ = bottom;
-    update();
-}
-
-void MegaPanel::setColor(const QColor& color) {
-    color_ = color;
-    update();
-}
-
-void MegaPanel::setPicture(const QPixmap& picture) {
-    picture_ = picture;
-    update();
-}
-
+// Each look is stored as given and the panel repaints.
+void MegaPanel::setGradient(const QColor& top, const QColor& bottom) { Restyle(top_, top); Restyle(bottom_, bottom); }
+void MegaPanel::setColor(const QColor& color) { Restyle(color_, color); }
+void MegaPanel::setPicture(const QPixmap& picture) { Restyle(picture_, picture); }
 void MegaPanel::setBevel(const QColor& highlight, const QColor& shadow, int border) {
-    highlight_ = highlight;
-    shadow_ = shadow;
-    border_ = border;
-    update();
+    Restyle(highlight_, highlight);
+    Restyle(shadow_, shadow);
+    Restyle(border_, border);
 }
-
-void MegaPanel::setLabelSide(LabelSide side, int labelWidth) {
-    side_ = side;
-    labelWidth_ = labelWidth;
-    update();
-}
-
-void MegaPanel::setFrame(const QRect& rect) {
-    frame_ = rect;
-    update();
-}
-
-void MegaPanel::setFrameColor(const QColor& face) {
-    frameFace_ = face;
-    update();
-}
+void MegaPanel::setLabelSide(LabelSide side, int labelWidth) { Restyle(side_, side); Restyle(labelWidth_, labelWidth); }
+void MegaPanel::setFrame(const QRect& rect) { Restyle(frame_, rect); }
+void MegaPanel::setFrameColor(const QColor& face) { Restyle(frameFace_, face); }
 
 void MegaPanel::paintFrame(QPainter& painter) const {
     if (frame_.isEmpty()) return;

@@ -44,6 +44,12 @@ protected:
 
 private:
     void paintFrame(QPainter& painter) const;
+    // Stores one look; the repaint comes from the event loop, once for all looks set together.
+    template <typename T>
+    void Restyle(T& look, const T& value) {
+        look = value;
+        update();
+    }
 
     QColor color_, top_, bottom_, highlight_, shadow_, frameFace_;
     QRect frame_;

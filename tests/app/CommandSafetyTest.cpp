@@ -44,14 +44,16 @@ protected:
     }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(0);
+        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
         window.BtnAddClick(TagAdd);
     }
     // A script of ours whose one string table reads `textFile`.
     QString ScriptNaming(const std::string& textFile) {
-        const std::string script = WriteScriptText({{"Strings_1", " STRINGTABLE ", "2000", ResourceEntry::QuoteFile(textFile)}}, "s.rc",
-                                                   [](const std::string&) { return std::string("x"); });
+        const std::string script =
+            WriteScriptText({{"Strings_1", " STRINGTABLE ", "2000", ResourceEntry::QuoteFile(textFile)}}, "s.rc",
+                            [](const std::string&) -> fileaccess::Result<std::string> { return std::string("x"); })
+                .value_or("");
         return QString::fromStdString(dir.write("s.rc", script));
     }
     // A registered "Delphi" whose compiler notes each run in a log, then takes `seconds`.

@@ -87,7 +87,7 @@ TEST_F(FilePanelTest, SavedScriptIsReloadedProposedAndCompiledInEveryForm) {
     EXPECT_TRUE(prompter.messages.empty());  // a successful compile stays silent
 
     // The component-palette kind proposes .dcr.
-    window.settings().list.ResKind = 1;
+    window.settings().list.ResKind = kDcrOutput;
     window.layout().version16->click();
     input()->setText(QString());
     input()->setText(dir.path(QStringLiteral("demo.rc")));

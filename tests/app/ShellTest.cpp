@@ -17,6 +17,7 @@
 #include "shell/LanguageDetect.h"
 #include "shell/ReadmeDialog.h"
 #include "shell/SettingsStore.h"
+#include "support/MainWindowTest.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "widgets/CaptionedProgressBar.h"
@@ -29,19 +30,7 @@
 namespace restallow {
 namespace {
 
-class ShellTest : public ::testing::Test {
-protected:
-    ShellTest() { test::IsolateSettings(dir); }
-    ~ShellTest() override { unsetenv("LC_ALL"); }
-
-    std::unique_ptr<TfmTallow> Start(const char* locale = "en_US.UTF-8") {
-        setenv("LC_ALL", locale, 1);
-        return std::make_unique<TfmTallow>(prompter);
-    }
-
-    test::TempDir dir;
-    test::ScriptedPrompter prompter;
-};
+using ShellTest = test::MainWindowTest;
 
 TEST(LanguageDetect, MapsLocalesAndIdsAsTheWindowsIdsDo) {
     EXPECT_EQ(WindowsLanguageId(QStringLiteral("de_AT.UTF-8")), 0x0C07);
@@ -161,7 +150,7 @@ TEST_F(ShellTest, LanguageSwitchRewordsTheWindowAndLaterMessages) {
     EXPECT_EQ(ui.progress->format(), QStringLiteral("           geladen"));
     EXPECT_EQ(window->Script()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Typ"));
 
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/b.bmp")));
     window->BtnAddClick(TagAdd);
     prompter.messageAnswers.push_back(MsgButton::No);

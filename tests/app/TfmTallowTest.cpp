@@ -25,7 +25,7 @@ protected:
     TfmTallowTest() : settingsDir(), window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) { window.show(); }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(0);
+        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
         QTest::mouseClick(window.listButton(TagAdd), Qt::LeftButton);
     }
@@ -68,7 +68,7 @@ TEST_F(TfmTallowTest, ScriptButtonSavesAndTheInputFieldLoadsItBack) {
 
 TEST_F(TfmTallowTest, ErrorsOfACommandAreShownInAnErrorBox) {
     const std::string text = dir.write("t.txt", "x\r\n");
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(text)));
     prompter.startIdAnswers.push_back(QStringLiteral("1-"));
     prompter.messageAnswers.push_back(MsgButton::Ok);

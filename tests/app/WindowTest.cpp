@@ -34,6 +34,7 @@
 #include "shell/OptionDialog.h"
 #include "shell/ReadmeDialog.h"
 #include "shell/SettingsStore.h"
+#include "support/MainWindowTest.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "widgets/CaptionStrip.h"
@@ -47,23 +48,17 @@
 namespace restallow {
 namespace {
 
-class WindowTest : public ::testing::Test {
+// The window starts without its information boxes, unless a test stores otherwise.
+class WindowTest : public test::MainWindowTest {
 protected:
-    WindowTest() { test::IsolateSettings(dir); }
-    ~WindowTest() override { unsetenv("LC_ALL"); }
-
     void Store(const QString& key, const QString& value) {
         QSettings file(dir.path(QStringLiteral("config/Orvel/Resource Tallowin.conf")), QSettings::IniFormat);
         file.setValue(key, value);
     }
     std::unique_ptr<TfmTallow> Start(const char* locale = "en_US.UTF-8") {
-        setenv("LC_ALL", locale, 1);
         Store(QStringLiteral("Params/ShowInfo_Value"), QStringLiteral("0"));
-        return std::make_unique<TfmTallow>(prompter);
+        return MainWindowTest::Start(locale);
     }
-
-    test::TempDir dir;
-    test::ScriptedPrompter prompter;
 };
 
 // True when the widget puts up its tooltip when asked (a marker tooltip shows before).
@@ -114,7 +109,7 @@ TEST_F(WindowTest, AStoredLanguageOfNoTableIsTheDetectedOneEverywhere) {
         window->show();  // reads the settings once more
         EXPECT_EQ(window->settings().list.Language, kGerman) << stored;
         EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
-        prompter.outputKindAnswers.push_back(0);
+        prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/b.bmp")));
         window->BtnAddClick(TagAdd);
         prompter.messageAnswers.push_back(MsgButton::Yes);
@@ -335,7 +330,7 @@ TEST_F(WindowTest, FilesDroppedOnTheListAreAddedAndOnAFieldBecomeItsText) {
     window->show();
     const MainLayout& ui = window->layout();
     const QString bitmap = QString::fromStdString(dir.write("my art/logo.bmp", "BM"));
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     EXPECT_TRUE(DropOn(window->Script()->viewport(), {bitmap}));
     ASSERT_EQ(window->resourceList().model().count(), 1);
     EXPECT_EQ(window->resourceList().model().entry(0).file, " \"" + bitmap.toStdString() + "\"");

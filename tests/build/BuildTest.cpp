@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
+#include <optional>
 
 #include "build/ExecFile.h"
 #include "build/Expander.h"
@@ -147,6 +148,14 @@ TEST_F(ExecFileTest, InputDuringTheWaitIsDroppedAndACloseEndsTheProgramThenClose
     EXPECT_FALSE(window.isVisible());
 }
 
+using fileaccess::ErrorKind;
+
+// The step an expansion failed at; nothing when it succeeded.
+std::optional<ErrorKind> FailedStep(const fileaccess::Status& status) {
+    if (status) return std::nullopt;
+    return status.error().kind;
+}
+
 class ExpandTest : public ::testing::Test {
 protected:
     std::string Data(const char* name) { return std::string(RESTALLOW_TEST_DATA) + "/" + name; }
@@ -155,12 +164,12 @@ protected:
 
 TEST_F(ExpandTest, CompressedFilesAreExpandedAndOthersCopied) {
     const std::string original = test::TempDir::read(Data("sample.txt"));
-    ASSERT_EQ(ExpandFile(Data("sample.txt_"), dir.stdPath("out.txt")), ExpandResult::Ok);
+    ASSERT_TRUE(ExpandFile(Data("sample.txt_"), dir.stdPath("out.txt")).ok());
     EXPECT_EQ(test::TempDir::read(dir.stdPath("out.txt")), original);
-    ASSERT_EQ(ExpandFile(Data("sample.txt"), dir.stdPath("copy.txt")), ExpandResult::Ok);
+    ASSERT_TRUE(ExpandFile(Data("sample.txt"), dir.stdPath("copy.txt")).ok());
     EXPECT_EQ(test::TempDir::read(dir.stdPath("copy.txt")), original);
     dir.write("empty", "");
-    EXPECT_EQ(ExpandFile(dir.stdPath("empty"), dir.stdPath("empty.out")), ExpandResult::Ok);
+    EXPECT_TRUE(ExpandFile(dir.stdPath("empty"), dir.stdPath("empty.out")).ok());
     EXPECT_EQ(test::TempDir::read(dir.stdPath("empty.out")), "");
 }
 
@@ -168,28 +177,31 @@ TEST_F(ExpandTest, FailuresLeaveAnExistingOutputIntact) {
     const std::string compressed = test::TempDir::read(Data("sample.txt_"));
     const std::string damaged = dir.write("damaged.tx_", compressed.substr(0, compressed.size() / 2));
     const std::string existing = dir.write("keep.txt", "precious");
-    EXPECT_EQ(ExpandFile(damaged, existing), ExpandResult::WriteFailed);
+    EXPECT_EQ(FailedStep(ExpandFile(damaged, existing)), ErrorKind::Write);
     EXPECT_EQ(test::TempDir::read(existing), "precious");
-    EXPECT_EQ(ExpandFile(dir.stdPath("missing.tx_"), existing), ExpandResult::SourceFailed);
-    EXPECT_EQ(ExpandFile(Data("sample.txt"), dir.stdPath("no/such/dir/out.txt")), ExpandResult::OutputFailed);
-    EXPECT_STREQ(ExpandMessage(ExpandResult::OutputFailed), "Error output file.");
-    EXPECT_STREQ(ExpandCaption(ExpandResult::OutputFailed), "Error.");
-    EXPECT_STREQ(ExpandCaption(ExpandResult::WriteFailed), "Error");
+    EXPECT_EQ(FailedStep(ExpandFile(dir.stdPath("missing.tx_"), existing)), ErrorKind::Read);
+    EXPECT_EQ(FailedStep(ExpandFile(Data("sample.txt"), dir.stdPath("no/such/dir/out.txt"))), ErrorKind::Open);
+    const fileaccess::Status noFolder = ExpandFile(Data("sample.txt"), dir.stdPath("no/such/dir/out.txt"));
+    ASSERT_FALSE(noFolder.ok());
+    EXPECT_EQ(noFolder.error().message, "Error output file.");
+    EXPECT_STREQ(ExpandCaption(noFolder.error()), "Error.");
+    EXPECT_EQ(ExpandError(ErrorKind::Read).message, "Error open file.");
+    EXPECT_STREQ(ExpandCaption(ExpandError(ErrorKind::Write)), "Error");
     EXPECT_EQ(QDir(QString::fromStdString(dir.stdPath(""))).entryList(QDir::Files).size(), 2);  // no temporary left
 }
 
 TEST_F(ExpandTest, FolderOutputFifoSourceAndModesAreHandledSafely) {
     QDir().mkpath(dir.path(QStringLiteral("folder.txt")));
-    EXPECT_EQ(ExpandFile(Data("sample.txt_"), dir.stdPath("folder.txt")), ExpandResult::OutputFailed);
+    EXPECT_EQ(FailedStep(ExpandFile(Data("sample.txt_"), dir.stdPath("folder.txt"))), ErrorKind::Open);
     const std::string fifo = dir.stdPath("fifo.tx_");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(ExpandFile(fifo, dir.stdPath("out.txt")), ExpandResult::SourceFailed);
-    EXPECT_EQ(ExpandFile(dir.stdPath("folder.txt"), dir.stdPath("out.txt")), ExpandResult::SourceFailed);
+    EXPECT_EQ(FailedStep(ExpandFile(fifo, dir.stdPath("out.txt"))), ErrorKind::Read);
+    EXPECT_EQ(FailedStep(ExpandFile(dir.stdPath("folder.txt"), dir.stdPath("out.txt"))), ErrorKind::Read);
     const std::string old = dir.write("old.txt", "old");
     ::chmod(old.c_str(), 0604);
     const mode_t saved = ::umask(022);
-    ASSERT_EQ(ExpandFile(Data("sample.txt_"), old), ExpandResult::Ok);
-    ASSERT_EQ(ExpandFile(Data("sample.txt_"), dir.stdPath("new.txt")), ExpandResult::Ok);
+    ASSERT_TRUE(ExpandFile(Data("sample.txt_"), old).ok());
+    ASSERT_TRUE(ExpandFile(Data("sample.txt_"), dir.stdPath("new.txt")).ok());
     ::umask(saved);
     const auto mode = [](const std::string& path) {
         struct stat info {};
@@ -207,7 +219,7 @@ TEST_F(ExpandTest, MatchesTheSystemsExpanderWhenInstalled) {
     for (int i = 0; i < 20000; ++i) bytes += static_cast<char>((i * 31 + i / 7) % 251);
     const std::string plain = dir.write("data.bin", bytes);
     ASSERT_EQ(std::system(("mscompress '" + plain + "'").c_str()), 0);
-    ASSERT_EQ(ExpandFile(plain + "_", dir.stdPath("back.bin")), ExpandResult::Ok);
+    ASSERT_TRUE(ExpandFile(plain + "_", dir.stdPath("back.bin")).ok());
     EXPECT_TRUE(test::TempDir::read(dir.stdPath("back.bin")) == bytes);
 }
 

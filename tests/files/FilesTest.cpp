@@ -17,16 +17,22 @@
 namespace restallow {
 namespace {
 
+constexpr std::uint32_t kNoType = 0xFFFFFFFF;  // no code of the binary-type query
+
 TEST(ExeType, OnlyAWindowsNeProgramIsA16BitWindowsProgram) {
-    EXPECT_EQ(BinaryTypeOf(test::NeProgram(2)), ScsWowBinary);
-    EXPECT_EQ(BinaryTypeOf(test::NeProgram(1)), ScsOs216Binary);
-    EXPECT_EQ(BinaryTypeOf(test::DosProgram()), ScsDosBinary);
-    EXPECT_EQ(BinaryTypeOf(test::PeProgram(0x14C)), Scs32BitBinary);
-    EXPECT_EQ(BinaryTypeOf(test::PeProgram(0x8664)), Scs64BitBinary);
-    EXPECT_FALSE(BinaryTypeOf(test::NeProgram(2).substr(0, 0x80 + 0x20)));  // NE header cut short
-    EXPECT_FALSE(BinaryTypeOf(""));
-    EXPECT_FALSE(BinaryTypeOf("MZ"));
-    EXPECT_FALSE(BinaryTypeOf(std::string(0x100, 'x')));
+    EXPECT_EQ(BinaryTypeOf(test::NeProgram(2)).value_or(kNoType), ScsWowBinary);
+    EXPECT_EQ(BinaryTypeOf(test::NeProgram(1)).value_or(kNoType), ScsOs216Binary);
+    EXPECT_EQ(BinaryTypeOf(test::DosProgram()).value_or(kNoType), ScsDosBinary);
+    EXPECT_EQ(BinaryTypeOf(test::PeProgram(0x14C)).value_or(kNoType), Scs32BitBinary);
+    EXPECT_EQ(BinaryTypeOf(test::PeProgram(0x8664)).value_or(kNoType), Scs64BitBinary);
+    const auto cut = BinaryTypeOf(test::NeProgram(2).substr(0, 0x80 + 0x20));
+    ASSERT_FALSE(cut.ok());
+    EXPECT_EQ(cut.error().kind, fileaccess::ErrorKind::Format);
+    for (const std::string& none : {std::string(), std::string("MZ"), std::string(0x100, 'x')}) {
+        const auto read = BinaryTypeOf(none);
+        ASSERT_FALSE(read.ok()) << none;
+        EXPECT_EQ(read.error().kind, fileaccess::ErrorKind::Signature) << none;
+    }
     EXPECT_TRUE(Is16BitWindowsProgram(ScsWowBinary));
     EXPECT_TRUE(Is16BitWindowsProgram(kNeWindows310));
     for (std::uint32_t other : {0u, 1u, 5u, 6u}) EXPECT_FALSE(Is16BitWindowsProgram(other));
@@ -37,8 +43,11 @@ TEST(ExeType, AFifoFolderOrDeviceIsNoProgramAndIsNotWaitedOn) {
     test::TempDir dir;
     const std::string fifo = dir.stdPath(QStringLiteral("prog.exe"));
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(BinaryTypeOfFile(fifo), std::nullopt);
-    EXPECT_EQ(BinaryTypeOfFile(dir.stdPath(QString())), std::nullopt);
+    for (const std::string& path : {fifo, dir.stdPath(QString())}) {
+        const auto read = BinaryTypeOfFile(path);
+        ASSERT_FALSE(read.ok()) << path;
+        EXPECT_EQ(read.error().kind, fileaccess::ErrorKind::NotRegular) << path;
+    }
     EXPECT_EQ(GetExeType("/dev/zero"), 0u);
 }
 

@@ -72,5 +72,27 @@ TEST_F(DebugChannelSocket, WithoutAPrivateRuntimeFolderAFolderOfTheUsersOwnIsMad
     ::chmod(folder.toLocal8Bit().constData(), 0700);
 }
 
+TEST(DebugChannel, FormatsValuesAndSendsTheLineWithItsNul) {
+    EXPECT_EQ(FormatDebugValues({1, DebugPointer{}, 2}), QStringLiteral("1 *  * 2"));
+    EXPECT_EQ(FormatDebugValues({DebugPointer{}, 1}), QStringLiteral("1"));
+    EXPECT_EQ(FormatDebugValues({true, 'x', 2.5, DebugNil{}}), QStringLiteral("TRUE * x * 2.5 * nil"));
+    EXPECT_EQ(DebugSoundFile(4, QStringLiteral("/snd/")), QStringLiteral("/snd/KLOKKER.wav"));
+    EXPECT_EQ(DebugSoundFile(0, QStringLiteral("/snd/")), QString());
+    DebugSendText(QStringLiteral("nobody listens"));  // dropped without a word
+
+    QLocalServer::removeServer(DebugServerPath());
+    QLocalServer server;
+    ASSERT_TRUE(server.listen(DebugServerPath()));
+    DebugSend({5, QStringLiteral("abc")});
+    ASSERT_TRUE(server.waitForNewConnection(1000));
+    QLocalSocket* connection = server.nextPendingConnection();
+    QByteArray received;
+    for (int i = 0; i < 50 && received.size() < 8; ++i) {
+        connection->waitForReadyRead(20);
+        received += connection->readAll();
+    }
+    EXPECT_EQ(received, QByteArray("5 * abc\0", 8));
+}
+
 }  // namespace
 }  // namespace restallow

@@ -57,20 +57,20 @@ TEST(IconImages, EveryWineIconAndCursorShowsTheImageWindowsPicksAsTheReferenceDr
         SCOPED_TRACE(field[0].toStdString());
         const std::string bytes = test::TempDir::read(Wine(field[0]).toStdString());
         const auto icon = ReadIconFile(bytes);
-        ASSERT_TRUE(std::holds_alternative<IconFile>(icon));
-        const auto& images = std::get<IconFile>(icon).images;
+        ASSERT_TRUE(icon.ok());
+        const auto& images = icon->images;
         const std::size_t chosen = ChooseIconImage(images, 32, 32);
         const IconEntry& image = images[chosen];
         EXPECT_EQ(QStringLiteral("%1x%2").arg(image.width).arg(image.height), field[2]);
         EXPECT_EQ(image.bitCount, field[3].toInt());
         const auto drawn = DrawIconImage(image, 32, 32, kBackground);
-        ASSERT_TRUE(std::holds_alternative<Picture>(drawn)) << std::get<std::string>(drawn);
-        ExpectSamePixels(ToImage(std::get<Picture>(drawn)), QImage(Wine(field[0] + QStringLiteral(".ref.png"))));
+        ASSERT_TRUE(drawn.ok()) << drawn.error().message;
+        ExpectSamePixels(ToImage(*drawn), QImage(Wine(field[0] + QStringLiteral(".ref.png"))));
         if (field[0].endsWith(QStringLiteral(".ico"))) {
             // Qt's reader reads icon directories right; its decode of the same image must agree.
             QImageReader qt(Wine(field[0]), "ICO");
             ASSERT_TRUE(qt.jumpToImage(field[1].toInt()));
-            ExpectSamePixels(ToImage(std::get<Picture>(drawn)), qt.read(), true);
+            ExpectSamePixels(ToImage(*drawn), qt.read(), true);
         }
         ++files;
     }
@@ -92,11 +92,13 @@ TEST(IconImages, MonochromeMasksDrawBlackWhiteTransparentAndInvertedPixels) {
     const std::string andRows = std::string(1, '\x30') + std::string(3, '\0');  // 0011....
     const std::string cursor = test::IconFileOf({test::DibImage(4, 1, 1, {0x000000, 0xFFFFFF}, xorRows, andRows)}, true);
     const auto icon = ReadIconFile(cursor);
-    ASSERT_TRUE(std::holds_alternative<IconFile>(icon));
-    const IconEntry& image = std::get<IconFile>(icon).images.at(0);
+    ASSERT_TRUE(icon.ok());
+    const IconEntry& image = icon->images.at(0);
     EXPECT_EQ(image.width, 4);  // from the image's header; the directory says 16 x 8
     EXPECT_EQ(image.height, 1);
-    const Picture drawn = std::get<Picture>(DrawIconImage(image, 4, 1, kBackground));
+    const Decoded<Picture> drawn4 = DrawIconImage(image, 4, 1, kBackground);
+    ASSERT_TRUE(drawn4.ok()) << drawn4.error().message;
+    const Picture& drawn = *drawn4;
     EXPECT_EQ(drawn.argb, (std::vector<std::uint32_t>{0xFF000000u, 0xFFFFFFFFu, 0u, 0xFF000000u | (kBackground ^ 0xFFFFFF)}));
 }
 
@@ -108,9 +110,11 @@ TEST(IconImages, SoftEdgedPngFramesKeepTheirColourWhenReducedAndAreReadAtTheDraw
     }
     const std::string file = test::IconFileOf({test::PngBytes(frame)}, true);
     const auto icon = ReadIconFile(file);
-    ASSERT_TRUE(std::holds_alternative<IconFile>(icon));
-    EXPECT_TRUE(std::get<IconFile>(icon).images[0].png);
-    const Picture drawn = std::get<Picture>(DrawIconImage(std::get<IconFile>(icon).images[0], 32, 32, kBackground));
+    ASSERT_TRUE(icon.ok());
+    EXPECT_TRUE(icon->images[0].png);
+    const Decoded<Picture> drawn32 = DrawIconImage(icon->images[0], 32, 32, kBackground);
+    ASSERT_TRUE(drawn32.ok()) << drawn32.error().message;
+    const Picture& drawn = *drawn32;
     ASSERT_EQ(drawn.argb.size(), 32u * 32u);
     for (std::uint32_t pixel : drawn.argb) {
         if (pixel >> 24) {
@@ -129,10 +133,10 @@ TEST(Bitmaps, RealAndGeneratedBitmapsMatchQtsDecode) {
         const QImage qt(file, "BMP");
         ASSERT_FALSE(qt.isNull());
         const auto ours = ReadBmpFile(file.toStdString(), Fit(qt.width(), qt.height()));
-        ASSERT_TRUE(std::holds_alternative<ShownPicture>(ours)) << std::get<std::string>(ours);
-        EXPECT_EQ(std::get<ShownPicture>(ours).originalWidth, qt.width());
+        ASSERT_TRUE(ours.ok()) << ours.error().message;
+        EXPECT_EQ(ours->originalWidth, qt.width());
         // Bitmaps are drawn opaque: Qt's alpha from a 32-bit file's unused byte does not count.
-        ExpectSamePixels(ToImage(std::get<ShownPicture>(ours).picture), qt.convertToFormat(QImage::Format_RGB32));
+        ExpectSamePixels(ToImage(ours->picture), qt.convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -149,14 +153,14 @@ TEST(Bitmaps, RunLengthDeltasAndAnEarlyEndLeavePaletteIndexZero) {
     for (int x = 0; x < 8; ++x) expected.setPixel(x, 5, qRgb(255, 0, 0));
     for (int x = 2; x < 5; ++x) expected.setPixel(x, 3, qRgb(0, 255, 0));
     const auto ours = ReadBmpFile(path, Fit(8, 6));
-    ASSERT_TRUE(std::holds_alternative<ShownPicture>(ours)) << std::get<std::string>(ours);
-    ExpectSamePixels(ToImage(std::get<ShownPicture>(ours).picture), expected);
+    ASSERT_TRUE(ours.ok()) << ours.error().message;
+    ExpectSamePixels(ToImage(ours->picture), expected);
 
     // rle4_tall_rows_missing (a fuzz finding): 36 x 5,963,792 pixels from 212 bytes; the rows no
     // code reaches are blank, added as a block rather than one by one (which took seconds).
     const auto tall = ReadBmpFile(Data("rle4_tall_rows_missing.bmp").toStdString(), Fit(1, 240));
-    ASSERT_TRUE(std::holds_alternative<ShownPicture>(tall)) << std::get<std::string>(tall);
-    EXPECT_EQ(std::get<ShownPicture>(tall).originalHeight, 5963792);
+    ASSERT_TRUE(tall.ok()) << tall.error().message;
+    EXPECT_EQ(tall->originalHeight, 5963792);
 
     // Blank rows added as a block count as much as the same rows one by one.
     AreaScaler block(5, 7, 2, 3), rows(5, 7, 2, 3);
@@ -179,8 +183,8 @@ TEST(Bitmaps, AOneBitBitmapBeyondQtsLimitIsReducedWhileRead) {
     for (int y = 0; y < height; ++y) pixels += row;
     const std::string path = dir.write(QStringLiteral("big.bmp"), test::BmpFile(width, height, 1, {0x000000, 0xFFFFFF}, pixels));
     const auto shown = ReadBmpFile(path, Fit(320, 240));
-    ASSERT_TRUE(std::holds_alternative<ShownPicture>(shown)) << std::get<std::string>(shown);
-    const Picture& picture = std::get<ShownPicture>(shown).picture;
+    ASSERT_TRUE(shown.ok()) << shown.error().message;
+    const Picture& picture = shown->picture;
     ASSERT_EQ(picture.width, 320);
     ASSERT_EQ(picture.height, 240);
     EXPECT_EQ(picture.argb[100 * 320 + 10], 0xFF000000u);
@@ -204,8 +208,8 @@ TEST(Bitmaps, DamagedBitmapsAreErrorsNotNoise) {
         {wide, "the bitmap is too large to be previewed (it would need more than 64 MB of memory)"}};
     for (const auto& [path, message] : cases) {
         const auto read = ReadBmpFile(path, Fit(320, 1));
-        ASSERT_TRUE(std::holds_alternative<std::string>(read)) << path;
-        EXPECT_EQ(std::get<std::string>(read), message);
+        ASSERT_FALSE(read.ok()) << path;
+        EXPECT_EQ(read.error().message, message);
     }
 }
 
@@ -220,8 +224,8 @@ TEST(JpegPictures, CmykAndYcckPicturesShowTheirColoursInBothForms) {
     for (const auto& [path, what] : files) {
         SCOPED_TRACE(what);
         const auto decoded = DecodeJpeg(path, 32, 24);
-        ASSERT_TRUE(std::holds_alternative<DecodedJpeg>(decoded)) << std::get<std::string>(decoded);
-        const Picture& picture = std::get<DecodedJpeg>(decoded).picture;
+        ASSERT_TRUE(decoded.ok()) << decoded.error().message;
+        const Picture& picture = decoded->picture;
         ASSERT_EQ(picture.width, 32);
         const QRgb pixel = picture.argb[12 * 32 + 16];
         EXPECT_GE(qRed(pixel), 245);
@@ -245,10 +249,11 @@ TEST(JpegPictures, CmykSamplesConvertByInkAndBlack) {
 TEST(PreviewLimits, FilesAndScaledPicturesStayWithinTheCeiling) {
     test::TempDir dir;
     const std::string path = dir.write(QStringLiteral("file.bin"), std::string(1000, 'x'));
-    EXPECT_TRUE(std::holds_alternative<FileContents>(ReadFileBytes(path, 1000)));
+    EXPECT_TRUE(ReadFileBytes(path, 1000).ok());
     const auto refused = ReadFileBytes(path, 999);
-    ASSERT_TRUE(std::holds_alternative<std::string>(refused));
-    EXPECT_EQ(std::get<std::string>(refused), "the file is too large to be previewed (it would need more than 64 MB of memory)");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().kind, fileaccess::ErrorKind::TooLarge);
+    EXPECT_EQ(refused.error().message, "the file is too large to be previewed (it would need more than 64 MB of memory)");
     EXPECT_EQ(ReadFileRange(path, 990, 100).size(), 10u);
     // A reduction by area: four pixels, one transparent, give their alpha-weighted mean.
     AreaScaler scaler(2, 2, 1, 1);

@@ -7,8 +7,6 @@
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QMovie>
 #include <QTest>
 #include <QToolButton>
@@ -16,7 +14,6 @@
 #include <random>
 
 #include "ImageFiles.h"
-#include "platform/DebugChannel.h"
 #include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/MediaHeaders.h"
@@ -159,7 +156,7 @@ TEST_F(PreviewTest, FontsAreWrittenInThemselvesWithoutAFileBesideThem) {
     EXPECT_EQ(preview.clientSize(), QSize(preview.BmpPrev()->pixmap().width() + 20, 80));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Font_1"));
     EXPECT_EQ(QDir(dir.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("font.ttf")});
-    EXPECT_EQ(std::get<0>(ReadFontFamily(test::TempDir::read(font))), "DejaVu Sans Mono");
+    EXPECT_EQ(ReadFontFamily(test::TempDir::read(font)).value_or(""), "DejaVu Sans Mono");
 }
 
 TEST_F(PreviewTest, HidingRules) {
@@ -362,41 +359,21 @@ TEST_F(PreviewTest, IconsAndCursorsShowTheImageForTheSystemIconSize) {
 TEST(MediaHeaders, AnimatedCursorsAviHeadersAndMidiChunks) {
     const std::string ani = test::TempDir::read(RcFixture("anim.ani").toStdString());
     const auto cursor = ReadAnimatedCursor(ani);
-    ASSERT_TRUE(std::holds_alternative<AnimatedCursor>(cursor));
-    EXPECT_EQ(std::get<AnimatedCursor>(cursor).frames.size(), 2u);
-    EXPECT_EQ(std::get<AnimatedCursor>(cursor).DelayMilliseconds(), 166u);
+    ASSERT_TRUE(cursor.ok()) << cursor.error().message;
+    EXPECT_EQ(cursor->frames.size(), 2u);
+    EXPECT_EQ(cursor->DelayMilliseconds(), 166u);
     const auto avi = ReadAviHeader(test::TempDir::read(Fixture("clip640x480.avi").toStdString()));
-    ASSERT_TRUE(std::holds_alternative<AviHeader>(avi));
-    EXPECT_EQ(std::get<AviHeader>(avi).frameCount, 4u);
-    EXPECT_EQ(std::get<AviHeader>(avi).width, 640u);
-    EXPECT_EQ(std::get<AviHeader>(avi).height, 480u);
+    ASSERT_TRUE(avi.ok()) << avi.error().message;
+    EXPECT_EQ(avi->frameCount, 4u);
+    EXPECT_EQ(avi->width, 640u);
+    EXPECT_EQ(avi->height, 480u);
+    EXPECT_EQ(ReadAviHeader(ani).error().kind, fileaccess::ErrorKind::Signature);
     const std::string midi = test::TempDir::read(Fixture("tune.mid").toStdString());
-    EXPECT_EQ(CheckMidi(midi), "");
-    EXPECT_EQ(CheckMidi(midi.substr(0, midi.size() - 3)), "MIDI track 1 is truncated");
-    EXPECT_EQ(CheckMidi(midi.substr(0, 14)), "MIDI track 1 is missing");
+    const auto problem = [](const fileaccess::Status& status) { return status ? std::string("none") : status.error().message; };
+    EXPECT_EQ(problem(CheckMidi(midi)), "none");
+    EXPECT_EQ(problem(CheckMidi(midi.substr(0, midi.size() - 3))), "MIDI track 1 is truncated");
+    EXPECT_EQ(problem(CheckMidi(midi.substr(0, 14))), "MIDI track 1 is missing");
     EXPECT_FALSE(ComputePreviewScale(0, 10));
-}
-
-TEST(DebugChannel, FormatsValuesAndSendsTheLineWithItsNul) {
-    EXPECT_EQ(FormatDebugValues({1, DebugPointer{}, 2}), QStringLiteral("1 *  * 2"));
-    EXPECT_EQ(FormatDebugValues({DebugPointer{}, 1}), QStringLiteral("1"));
-    EXPECT_EQ(FormatDebugValues({true, 'x', 2.5, DebugNil{}}), QStringLiteral("TRUE * x * 2.5 * nil"));
-    EXPECT_EQ(DebugSoundFile(4, QStringLiteral("/snd/")), QStringLiteral("/snd/KLOKKER.wav"));
-    EXPECT_EQ(DebugSoundFile(0, QStringLiteral("/snd/")), QString());
-    DebugSendText(QStringLiteral("nobody listens"));  // dropped without a word
-
-    QLocalServer::removeServer(DebugServerPath());
-    QLocalServer server;
-    ASSERT_TRUE(server.listen(DebugServerPath()));
-    DebugSend({5, QStringLiteral("abc")});
-    ASSERT_TRUE(server.waitForNewConnection(1000));
-    QLocalSocket* connection = server.nextPendingConnection();
-    QByteArray received;
-    for (int i = 0; i < 50 && received.size() < 8; ++i) {
-        connection->waitForReadyRead(20);
-        received += connection->readAll();
-    }
-    EXPECT_EQ(received, QByteArray("5 * abc\0", 8));
 }
 
 }  // namespace

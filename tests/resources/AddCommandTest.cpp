@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "languages/MainStrings.h"
+#include "fileaccess/FileError.h"
 #include "resources/TextLines.h"
 #include "support/ListFixture.h"
 
@@ -24,7 +25,7 @@ TEST_F(AddCommandTest, OutputKindIsAskedOnlyForAnEmptyList) {
 }
 
 TEST_F(AddCommandTest, CancelledOutputKindChangesNothingAndLeavesThePointer) {
-    settings.ResKind = 1;
+    settings.ResKind = kDcrOutput;
     prompter.outputKindAnswers.push_back(std::nullopt);
     add.AddResourceFile();
     EXPECT_TRUE(list.isEmpty());
@@ -34,7 +35,7 @@ TEST_F(AddCommandTest, CancelledOutputKindChangesNothingAndLeavesThePointer) {
 }
 
 TEST_F(AddCommandTest, CancelledOpenDialogStillReturnsThePointerToAdd) {
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.openAnswers.push_back(std::nullopt);
     add.AddResourceFile();
     EXPECT_TRUE(list.isEmpty());
@@ -45,7 +46,7 @@ TEST_F(AddCommandTest, CancelledOpenDialogStillReturnsThePointerToAdd) {
 
 TEST_F(AddCommandTest, DcrOffersBitmapsOnlyAndKeepsTheFullFiltersIndex) {
     settings.FilterIndex = 4;
-    prompter.outputKindAnswers.push_back(1);
+    prompter.outputKindAnswers.push_back(kDcrOutput);
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/x.bmp"), 1));
     add.AddResourceFile();
     EXPECT_EQ(settings.ResKind, 1);
@@ -54,7 +55,7 @@ TEST_F(AddCommandTest, DcrOffersBitmapsOnlyAndKeepsTheFullFiltersIndex) {
     EXPECT_EQ(settings.FilterIndex, 4);
 
     list.ClearList();
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/y.gif"), 5));
     add.AddResourceFile();
     EXPECT_EQ(prompter.outputKindProposals.back(), 1);  // the dialog opens with the last choice
@@ -170,7 +171,7 @@ TEST_F(DropTest, DroppedFilesAreAddedOneAfterTheOtherAsAddAddsThem) {
     const QString bitmap = QString::fromStdString(dir.write("art/logo.bmp", "BM"));
     const QString text = QString::fromStdString(dir.write("art/lines.txt", "a\r\nb\r\n"));
     const QString icon = QString::fromStdString(dir.write("more/app.ico", "x"));
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.startIdAnswers.push_back(QStringLiteral("3000"));
     add.AddDroppedFiles({bitmap, dir.path(QStringLiteral("art")), dir.path(QStringLiteral("missing.bmp")), text, icon});
     EXPECT_EQ(prompter.outputKindProposals.size(), 1u);  // once, for the empty list
@@ -196,14 +197,14 @@ TEST_F(DropTest, ACancelledStartIdSkipsOnlyThatFileAndADcrListTakesBitmapsOnly) 
     const QString text = QString::fromStdString(dir.write("lines.txt", "a\r\n"));
     const QString bitmap = QString::fromStdString(dir.write("logo.bmp", "BM"));
     const QString icon = QString::fromStdString(dir.write("app.ico", "x"));
-    prompter.outputKindAnswers.push_back(0);
+    prompter.outputKindAnswers.push_back(kResOutput);
     prompter.startIdAnswers.push_back(std::nullopt);
     add.AddDroppedFiles({text, bitmap});
     EXPECT_EQ(Names(), (std::vector<std::string>{"Bitmap_1"}));
     EXPECT_EQ(settings.StartID, 2000);
 
     list.ClearList();
-    prompter.outputKindAnswers.push_back(1);
+    prompter.outputKindAnswers.push_back(kDcrOutput);
     add.AddDroppedFiles({icon, text, bitmap});
     EXPECT_EQ(settings.ResKind, 1);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Bitmap_1"}));

@@ -18,6 +18,16 @@ ResourceEntry Entry(std::string name, std::string type, std::string path, std::s
 
 std::string Header() { return ScriptHeader("t.rc"); }
 
+// The script of entries that must write; a failure is reported and gives an empty text.
+std::string Written(const std::vector<ResourceEntry>& entries, std::string_view scriptPath) {
+    fileaccess::Result<std::string> script = WriteScriptText(entries, scriptPath);
+    if (!script) ADD_FAILURE() << script.error().message;
+    return script.value_or("");
+}
+
+// Why the loading stopped; empty when it read the whole script.
+std::string Problem(const LoadedScript& loaded) { return loaded.status ? std::string() : loaded.status.error().message; }
+
 class ScriptReaderTest : public ::testing::Test {
 protected:
     test::TempDir dir;
@@ -39,17 +49,17 @@ TEST_F(ScriptReaderTest, EveryKindLoadsBackToTheSameEntriesCountersAndBytes) {
     entries.push_back(Entry("Strings_1", " STRINGTABLE ", texts, "2000"));
     entries.push_back(Entry("Strings_2", " STRINGTABLE ", more, "0100"));
 
-    const std::string script = WriteScriptText(entries, "all.rc");
+    const std::string script = Written(entries, "all.rc");
     const LoadedScript loaded = ParseScript(script);
     ASSERT_TRUE(loaded.recognised);
-    EXPECT_EQ(loaded.error, "");
+    EXPECT_EQ(Problem(loaded), "");
     EXPECT_EQ(loaded.entries, entries);
     EXPECT_EQ(loaded.startId, NextStartID(100, 3));
     for (int kind = 0; kind < kKindCount; ++kind) {
         const int expected = kind == 2 ? 2 : kind == kJpgKind || kind == kJpegKind ? 2 : kind == kStringTableKind ? 2 : 1;
         EXPECT_EQ(loaded.counters.value(kind), expected) << "kind " << kind;
     }
-    EXPECT_EQ(WriteScriptText(loaded.entries, "all.rc"), script);
+    EXPECT_EQ(Written(loaded.entries, "all.rc"), script);
 }
 
 TEST_F(ScriptReaderTest, ForeignScriptsAreNotLoaded) {
@@ -75,7 +85,7 @@ TEST_F(ScriptReaderTest, StartIdFollowsTheLastStringTable) {
     std::string twentyFiveLines;
     for (int i = 0; i < 25; ++i) twentyFiveLines += "line\r\n";
     const std::string many = dir.write("many.txt", twentyFiveLines);
-    const LoadedScript loaded = ParseScript(WriteScriptText(
+    const LoadedScript loaded = ParseScript(Written(
         {Entry("Strings_1", " STRINGTABLE ", five, "2000"), Entry("Strings_2", " STRINGTABLE ", many, "3000")}, "t.rc"));
     EXPECT_EQ(loaded.startId, 3030);
 }
@@ -100,11 +110,11 @@ TEST_F(ScriptReaderTest, MissingTextFileStopsTheLoadButKeepsTheEntriesBefore) {
     const LoadedScript loaded = ParseScript(script);
     ASSERT_EQ(loaded.entries.size(), 1u);
     EXPECT_EQ(loaded.entries[0].name, "Bitmap_1");
-    EXPECT_NE(loaded.error.find("gone.txt"), std::string::npos);
+    EXPECT_NE(Problem(loaded).find("gone.txt"), std::string::npos);
 
     const LoadedScript unnamed = ParseScript(Header() + "/* Strings_1 STRINGTABLE 2000 */\r\n");
     EXPECT_TRUE(unnamed.entries.empty());
-    EXPECT_FALSE(unnamed.error.empty());
+    EXPECT_EQ(Problem(unnamed), "No text file named in line 13");
 }
 
 TEST_F(ScriptReaderTest, LinesEndingInLineFeedsOnlyLoadToo) {
@@ -122,16 +132,16 @@ TEST_F(ScriptReaderTest, LinesEndingInLineFeedsOnlyLoadToo) {
 TEST_F(ScriptReaderTest, StringIdOutsideTheSixteenBitsIsRefusedLikeAnUnreadableTextFile) {
     const std::string ten = dir.write("ten.txt", "0\r1\r2\r3\r4\r5\r6\r7\r8\r9\r");
     const auto script = [&](const std::string& id) {
-        return WriteScriptText({Entry("Bitmap_1", " BITMAP ", "/a.bmp")}, "t.rc") + "/* Strings_1 STRINGTABLE " + id +
+        return Written({Entry("Bitmap_1", " BITMAP ", "/a.bmp")}, "t.rc") + "/* Strings_1 STRINGTABLE " + id +
                " \"" + ten + "\" */\r\n";
     };
     const LoadedScript fits = ParseScript(script("65526"));
-    EXPECT_TRUE(fits.error.empty()) << fits.error;
+    EXPECT_EQ(Problem(fits), "");
     EXPECT_EQ(fits.entries.size(), 2u);
     for (const std::string id : {"65527", "-1", "99999999999999999999", "9223372036854775807"}) {
         const LoadedScript refused = ParseScript(script(id));
-        EXPECT_NE(refused.error.find("does not fit the string ids 0 to 65535"), std::string::npos) << id << refused.error;
-        EXPECT_NE(refused.error.find(id), std::string::npos) << refused.error;
+        EXPECT_NE(Problem(refused).find("does not fit the string ids 0 to 65535"), std::string::npos) << id << Problem(refused);
+        EXPECT_NE(Problem(refused).find(id), std::string::npos) << Problem(refused);
         ASSERT_EQ(refused.entries.size(), 1u) << id;  // the entries before it stay
         EXPECT_FALSE(refused.startId.has_value()) << id;
     }
@@ -146,8 +156,8 @@ TEST_F(ScriptReaderTest, TextFileThatIsAFolderOrFifoIsAnErrorNotAHang) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {folder, fifo, std::string("/dev/zero")}) {
         const LoadedScript loaded = ParseScript(Header() + "/* Strings_1 STRINGTABLE 1 \"" + path + "\" */\r\n");
-        EXPECT_NE(loaded.error.find(path), std::string::npos) << loaded.error;
-        EXPECT_NE(loaded.error.find("not a file"), std::string::npos) << loaded.error;
+        EXPECT_NE(Problem(loaded).find(path), std::string::npos) << Problem(loaded);
+        EXPECT_NE(Problem(loaded).find("not a file"), std::string::npos) << Problem(loaded);
         EXPECT_TRUE(loaded.entries.empty());
     }
 }

@@ -14,11 +14,23 @@ ResourceEntry Entry(std::string name, std::string type, std::string path, std::s
     return {std::move(name), std::move(type), std::move(id), ResourceEntry::QuoteFile(path)};
 }
 
+// The script for entries that must write; a failure is reported and gives an empty text.
+std::string Written(const std::vector<ResourceEntry>& entries, std::string_view scriptPath) {
+    fileaccess::Result<std::string> script = WriteScriptText(entries, scriptPath);
+    if (!script) ADD_FAILURE() << script.error().message;
+    return script.value_or("");
+}
+
+// Why writing the entries fails; empty when they are written.
+std::string Refusal(const std::vector<ResourceEntry>& entries) {
+    const fileaccess::Result<std::string> script = WriteScriptText(entries, "x.rc");
+    return script ? std::string() : script.error().message;
+}
+
 TEST(ScriptWriter, OneBitmapSavedAsDemoGivesTheThirteenLineScript) {
     const std::string expected = test::TempDir::read(RESTALLOW_TEST_DATA "/demo.rc");
     ASSERT_FALSE(expected.empty());
-    const std::string script =
-        WriteScriptText({Entry("Bitmap_1", " BITMAP ", "C:\\Art\\logo.bmp")}, "/home/me/projects/demo.rc");
+    const std::string script = Written({Entry("Bitmap_1", " BITMAP ", "C:\\Art\\logo.bmp")}, "/home/me/projects/demo.rc");
     EXPECT_EQ(script, expected);
     EXPECT_EQ(SplitLines(script).size(), 13u);
 }
@@ -43,7 +55,7 @@ TEST(ScriptWriter, HeaderLinesAreSeventyNineCharactersUnlessTheNameIsLonger) {
 TEST(ScriptWriter, PlainEntriesComeFirstThenStringTablesAndIncludesStay) {
     test::TempDir dir;
     const std::string text = dir.write("greet.txt", "Hello\r\nWorld\r\n");
-    const std::string script = WriteScriptText(
+    const std::string script = Written(
         {Entry("Strings_1", " STRINGTABLE ", text, "2000"), Entry("Bitmap_1", " BITMAP ", "/a/logo.bmp"),
          Entry("Inclusion_1", " INCLUDE ", "/a/defs.inc"), Entry("Icon_1", " ICON ", "/a/i.ico")},
         "x.rc");
@@ -66,7 +78,7 @@ TEST(ScriptWriter, StringLinesAreWrittenUnchangedAndNumberedFromTheStartId) {
     test::TempDir dir;
     const std::string text = dir.write("odd.txt", "say \"hi\"\rC:\\dir\\\nlast\x1aignored");
     const std::string empty = dir.write("empty.txt", "");
-    const std::string script = WriteScriptText(
+    const std::string script = Written(
         {Entry("Strings_1", " STRINGTABLE ", text, "0100"), Entry("Strings_2", " STRINGTABLE ", empty, "7")}, "x.rc");
     EXPECT_NE(script.find(" 100, \"say \"hi\"\"\r\n 101, \"C:\\dir\\\"\r\n 102, \"last\"\r\n}"), std::string::npos);
     EXPECT_NE(script.find("/* Strings_1 STRINGTABLE 0100 \""), std::string::npos);
@@ -76,26 +88,22 @@ TEST(ScriptWriter, StringLinesAreWrittenUnchangedAndNumberedFromTheStartId) {
 TEST(ScriptWriter, UnreadableTextFileOrBadStringIdStopsTheWriting) {
     test::TempDir dir;
     const std::string text = dir.write("t.txt", "a");
-    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", dir.stdPath("gone.txt"), "1")}, "x.rc"), FileError);
-    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", text, "1-")}, "x.rc"), FileError);
-    EXPECT_THROW(WriteScriptText({{"S", " STRINGTABLE ", "1", " \""}}, "x.rc"), FileError);
+    EXPECT_NE(Refusal({Entry("S", " STRINGTABLE ", dir.stdPath("gone.txt"), "1")}).find("gone.txt"), std::string::npos);
+    EXPECT_EQ(Refusal({Entry("S", " STRINGTABLE ", text, "1-")}), "'1-' is not a valid integer value");
+    EXPECT_NE(Refusal({{"S", " STRINGTABLE ", "1", " \""}}), "");
 }
 
 TEST(ScriptWriter, TextFileReplacedByAFolderAndIdsPastSixteenBitsAreErrors) {
     test::TempDir dir;
     const std::string folder = dir.path("t.txt").toStdString();
     std::filesystem::create_directory(folder);
-    try {
-        WriteScriptText({Entry("S", " STRINGTABLE ", folder, "1")}, "x.rc");
-        ADD_FAILURE() << "a folder was read as a text file";
-    } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find("it is a folder"), std::string::npos) << error.what();
-    }
+    const std::string folderRefused = Refusal({Entry("S", " STRINGTABLE ", folder, "1")});
+    EXPECT_NE(folderRefused.find("it is a folder"), std::string::npos) << folderRefused;
     const std::string two = dir.write("two.txt", "a\rb\r");
-    EXPECT_NO_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "65534")}, "x.rc"));
-    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "65535")}, "x.rc"), FileError);
-    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "-5")}, "x.rc"), FileError);
-    EXPECT_THROW(WriteScriptText({Entry("S", " STRINGTABLE ", two, "9223372036854775807")}, "x.rc"), FileError);
+    EXPECT_EQ(Refusal({Entry("S", " STRINGTABLE ", two, "65534")}), "");
+    for (const char* id : {"65535", "-5", "9223372036854775807"}) {
+        EXPECT_NE(Refusal({Entry("S", " STRINGTABLE ", two, id)}).find("does not fit the string ids"), std::string::npos) << id;
+    }
 }
 
 }  // namespace

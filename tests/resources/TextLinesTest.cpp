@@ -36,25 +36,28 @@ TEST(NextStartID, IsTheNextMultipleOfTenAboveTheLastIdUsed) {
 }
 
 TEST(ParseInteger, AcceptsDecimalNumbersAndNamesTheBadText) {
-    EXPECT_EQ(ParseInteger("0100"), 100);
-    EXPECT_EQ(ParseInteger("+7"), 7);
-    EXPECT_EQ(ParseInteger("-3"), -3);
+    constexpr long long kNone = -999;
+    EXPECT_EQ(ParseInteger("0100").value_or(kNone), 100);
+    EXPECT_EQ(ParseInteger("+7").value_or(kNone), 7);
+    EXPECT_EQ(ParseInteger("-3").value_or(kNone), -3);
     for (const char* bad : {"", "1-", "12a", " 1", "--1", "99999999999999999999"}) {
-        EXPECT_THROW(ParseInteger(bad), FileError) << bad;
-    }
-    try {
-        ParseInteger("1-");
-    } catch (const FileError& error) {
-        EXPECT_STREQ(error.what(), "'1-' is not a valid integer value");
+        const auto parsed = ParseInteger(bad);
+        ASSERT_FALSE(parsed.ok()) << bad;
+        EXPECT_EQ(parsed.error().kind, fileaccess::ErrorKind::Format) << bad;
+        EXPECT_EQ(parsed.error().message, "'" + std::string(bad) + "' is not a valid integer value");
     }
 }
 
 TEST(CountLines, CountsAFileAndReportsAMissingOne) {
     test::TempDir dir;
-    EXPECT_EQ(CountLines(dir.write("five.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n")), 5u);
-    EXPECT_EQ(CountLines(dir.write("empty.txt", "")), 0u);
-    EXPECT_THROW(CountLines(dir.stdPath("missing.txt")), FileError);
-    EXPECT_THROW(CountLines(""), FileError);
+    constexpr std::size_t kNone = 999;
+    EXPECT_EQ(CountLines(dir.write("five.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n")).value_or(kNone), 5u);
+    EXPECT_EQ(CountLines(dir.write("empty.txt", "")).value_or(kNone), 0u);
+    const auto missing = CountLines(dir.stdPath("missing.txt"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.error().missing());
+    EXPECT_NE(missing.error().message.find("missing.txt"), std::string::npos);
+    EXPECT_FALSE(CountLines("").ok());
 }
 
 }  // namespace

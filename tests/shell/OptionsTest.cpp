@@ -18,6 +18,7 @@
 #include "shell/OptionDialog.h"
 #include "shell/Shortcuts.h"
 #include "support/ScriptedPrompter.h"
+#include "support/IsolatedHome.h"
 #include "support/Settings.h"
 #include "support/TempDir.h"
 #include "widgets/MegaPanel.h"
@@ -26,25 +27,10 @@
 namespace restallow {
 namespace {
 
-// HOME and the XDG folders inside a temporary folder for the length of a test.
-class IsolatedHome : public ::testing::Test {
+// The shortcut files go to the desktop, menu and autostart folders of the temporary home.
+class IsolatedHome : public test::IsolatedHome {
 protected:
-    IsolatedHome() {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) saved_.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
-        setenv("HOME", home.stdPath(QString()).c_str(), 1);
-        setenv("XDG_CONFIG_HOME", home.stdPath(QStringLiteral(".config")).c_str(), 1);
-        setenv("XDG_DATA_HOME", home.stdPath(QStringLiteral(".local/share")).c_str(), 1);
-        test::IsolateSettings(home);
-    }
-    ~IsolatedHome() override {
-        for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
-    }
     QString Shortcut(int folder) const { return ShortcutFolders()[folder] + u'/' + QString::fromLatin1(kShortcutName); }
-
-    test::TempDir home;
-
-private:
-    std::vector<std::pair<std::string, std::string>> saved_;
 };
 
 using ShortcutsTest = IsolatedHome;

@@ -8,29 +8,14 @@
 #include <cstdlib>
 
 #include "shell/Shortcuts.h"
+#include "support/IsolatedHome.h"
 #include "support/Settings.h"
 #include "support/TempDir.h"
 
 namespace restallow {
 namespace {
 
-class UninstallSafety : public ::testing::Test {
-protected:
-    UninstallSafety() {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) saved_.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
-        setenv("HOME", home.stdPath(QString()).c_str(), 1);
-        setenv("XDG_CONFIG_HOME", home.stdPath(QStringLiteral(".config")).c_str(), 1);
-        setenv("XDG_DATA_HOME", home.stdPath(QStringLiteral(".local/share")).c_str(), 1);
-        test::IsolateSettings(home);
-    }
-    ~UninstallSafety() override {
-        for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
-    }
-    test::TempDir home;
-
-private:
-    std::vector<std::pair<std::string, std::string>> saved_;
-};
+using UninstallSafety = test::IsolatedHome;
 
 TEST_F(UninstallSafety, EntriesOutsideThePrefixAreSkippedAndReported) {
     const QString prefix = home.path(QStringLiteral("prefix"));

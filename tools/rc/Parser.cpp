@@ -173,7 +173,7 @@ ResourceId Parser::ParseId(const Token& token, const char* what) {
             throw CompileError(token.where, error.what());
         }
     default:
-        throw CompileError(token.where, std::string("expected ") + what + ", found '" + token.text + "'");
+        Unexpected(token, what);
     }
 }
 

@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto icon = restallow::ReadIconFile(bytes);
-    if (const auto* file = std::get_if<restallow::IconFile>(&icon)) {
+    if (const restallow::IconFile* file = icon ? &*icon : nullptr) {
         for (const restallow::IconEntry& image : file->images) {
             (void)restallow::DrawIconImage(image, 32, 32, 0x336699);
             (void)restallow::DrawIconImage(image, 3, 2, 0);

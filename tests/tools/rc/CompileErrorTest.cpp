@@ -8,34 +8,40 @@ using CompileErrorTest = BadInputTest;
 
 TEST_F(CompileErrorTest, FilesThatAreMissingOrNotWhatTheStatementSays) {
     const std::string missing = dir.path("gone.bmp").string();
-    Expect({"missing file", "\n\nB BITMAP \"" + missing + "\"\n", 3,
-            "cannot open file \"" + missing + "\": No such file or directory"});
-    Expect({"not a bitmap", "B BITMAP " + Data("not_a_bitmap.bmp"), 1,
-            Data("not_a_bitmap.bmp") + " is not a bitmap file (it does not start with \"BM\")"});
-    Expect({"truncated icon", "// icon\nI ICON " + Data("truncated.ico"), 2,
-            Data("truncated.ico") + ": truncated icon directory: 10 images announced, the file ends before their entries"});
-    Expect({"cursor as icon", "I ICON " + Data("mono.cur"), 1, Data("mono.cur") + " is a cursor file, not an icon file"});
+    ExpectEach({
+        {"missing file", "\n\nB BITMAP \"" + missing + "\"\n", 3,
+             "cannot open file \"" + missing + "\": No such file or directory"},
+        {"not a bitmap", "B BITMAP " + Data("not_a_bitmap.bmp"), 1,
+             Data("not_a_bitmap.bmp") + " is not a bitmap file (it does not start with \"BM\")"},
+        {"truncated icon", "// icon\nI ICON " + Data("truncated.ico"), 2,
+             Data("truncated.ico") + ": truncated icon directory: 10 images announced, the file ends before their entries"},
+        {"cursor as icon", "I ICON " + Data("mono.cur"), 1, Data("mono.cur") + " is a cursor file, not an icon file"},
+    });
 }
 
 TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
-    Expect({"unterminated string", "S RCDATA { \"open\n }", 1, "unterminated string"});
-    Expect({"unterminated block", "S RCDATA\nBEGIN 1, 2\n", 2, "block is not closed by END or '}'"});
-    Expect({"unterminated string table", "STRINGTABLE\n{\n 1, \"a\"\n", 2, "STRINGTABLE is not closed by END or '}'"});
-    Expect({"unterminated comment", "/* never closed\nB BITMAP \"x\"", 1, "unterminated comment"});
-    Expect({"non-numeric id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2, "string id must be a number, not 'IDS_HELLO'"});
-    Expect({"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
-            "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"});
-    Expect({"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"});
-    Expect({"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"});
-    Expect({"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"});
-    Expect({"bad escape", "STRINGTABLE { 1, \"\xC3\xA9\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"});
+    ExpectEach({
+        {"unterminated string", "S RCDATA { \"open\n }", 1, "unterminated string"},
+        {"unterminated block", "S RCDATA\nBEGIN 1, 2\n", 2, "block is not closed by END or '}'"},
+        {"unterminated string table", "STRINGTABLE\n{\n 1, \"a\"\n", 2, "STRINGTABLE is not closed by END or '}'"},
+        {"unterminated comment", "/* never closed\nB BITMAP \"x\"", 1, "unterminated comment"},
+        {"non-numeric id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2, "string id must be a number, not 'IDS_HELLO'"},
+        {"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
+             "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"},
+        {"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"},
+        {"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"},
+        {"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"},
+        {"bad escape", "STRINGTABLE { 1, \"\xC3\xA9\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"},
+    });
 }
 
 TEST_F(CompileErrorTest, StringsA16BitFileCannotHold) {
-    Expect({"300-byte string", "STRINGTABLE {\n 1, \"" + std::string(300, 'x') + "\" }", 2,
-            "string of 300 bytes; a 16-bit string table holds at most 255", true});
-    Expect({"character outside 1252", "STRINGTABLE {\n\n 1, \"\xE6\x97\xA5\" }", 3,
-            "the string holds a character that code page 1252 cannot hold (U+65E5)", true});
+    ExpectEach({
+        {"300-byte string", "STRINGTABLE {\n 1, \"" + std::string(300, 'x') + "\" }", 2,
+             "string of 300 bytes; a 16-bit string table holds at most 255", true},
+        {"character outside 1252", "STRINGTABLE {\n\n 1, \"\xE6\x97\xA5\" }", 3,
+             "the string holds a character that code page 1252 cannot hold (U+65E5)", true},
+    });
 }
 
 TEST_F(CompileErrorTest, MissingScriptAndUnwritableOutputLeaveNothing) {

@@ -4,101 +4,112 @@
 namespace rc::test {
 namespace {
 
-class DialogErrorTest : public ::testing::Test {
+class DialogErrorTest : public BadInputTest {
 protected:
-    void Expect(const char* what, const std::string& script, int line, const std::string& message, bool win16 = false) {
-        SCOPED_TRACE(what);
-        const auto path = dir.write("bad.rc", script);
-        const auto output = dir.write("bad.res", "older output");
-        const CompileResult result = Compile(path, output, win16);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.error, path.string() + "(" + std::to_string(line) + "): error: " + message);
-        EXPECT_EQ(ReadBytes(output), "older output");
-        EXPECT_EQ(dir.countFiles(), 2u);  // no temporary file left behind
-    }
-
     static std::string Controls(int count, const char* keyword = "DIALOG") {
         std::string script = std::string("D ") + keyword + " 0, 0, 9, 9\nBEGIN\n";
         for (int i = 0; i < count; ++i) script += "LTEXT \"\", -1, 0, 0, 1, 1\n";
         return script + "END\n";
     }
-
-    ScratchDir dir;
 };
 
 TEST_F(DialogErrorTest, ControlsWithTooFewArguments) {
-    Expect("LTEXT", "D DIALOG 0, 0, 9, 9\nBEGIN\n LTEXT \"a\", 1, 2, 3\nEND\n", 3,
-           "too few arguments for LTEXT (text, id, x, y, width, height)");
-    Expect("trailing comma", "D DIALOG 0, 0, 9, 9\nBEGIN\n EDITTEXT 1, 2, 3, 4,\n}\n", 3,
-           "too few arguments for EDITTEXT (id, x, y, width, height)");
-    Expect("CONTROL", "D DIALOGEX 0, 0, 9, 9\nBEGIN\n CONTROL \"a\", 1, \"Button\", 0, 1, 2\n PUSHBUTTON \"b\", 2, 0, 0, 1, 1\nEND\n", 3,
-           "too few arguments for CONTROL (text, id, class, style, x, y, width, height)");
-    Expect("ICON", "D DIALOG 0, 0, 9, 9\nBEGIN\n ICON \"i\", 1, 2\nEND\n", 3, "too few arguments for ICON (icon, id, x, y)");
-    Expect("end of file", "D DIALOG 0, 0, 9, 9\nBEGIN\n\n CHECKBOX \"a\", 1", 4,
-           "too few arguments for CHECKBOX (text, id, x, y, width, height)");
-    Expect("missing comma", "D DIALOG 0, 0, 9, 9\nBEGIN\n LTEXT \"a\", 1, 2 3, 4, 5\nEND\n", 3, "expected ',' in LTEXT, found '3'");
+    ExpectEach({
+        {"LTEXT", "D DIALOG 0, 0, 9, 9\nBEGIN\n LTEXT \"a\", 1, 2, 3\nEND\n", 3,
+             "too few arguments for LTEXT (text, id, x, y, width, height)"},
+        {"trailing comma", "D DIALOG 0, 0, 9, 9\nBEGIN\n EDITTEXT 1, 2, 3, 4,\n}\n", 3,
+             "too few arguments for EDITTEXT (id, x, y, width, height)"},
+        {"CONTROL", "D DIALOGEX 0, 0, 9, 9\nBEGIN\n CONTROL \"a\", 1, \"Button\", 0, 1, 2\n PUSHBUTTON \"b\", 2, 0, 0, 1, 1\nEND\n", 3,
+             "too few arguments for CONTROL (text, id, class, style, x, y, width, height)"},
+        {"ICON", "D DIALOG 0, 0, 9, 9\nBEGIN\n ICON \"i\", 1, 2\nEND\n", 3,
+             "too few arguments for ICON (icon, id, x, y)"},
+        {"end of file", "D DIALOG 0, 0, 9, 9\nBEGIN\n\n CHECKBOX \"a\", 1", 4,
+             "too few arguments for CHECKBOX (text, id, x, y, width, height)"},
+        {"missing comma", "D DIALOG 0, 0, 9, 9\nBEGIN\n LTEXT \"a\", 1, 2 3, 4, 5\nEND\n", 3,
+             "expected ',' in LTEXT, found '3'"},
+    });
 }
 
 TEST_F(DialogErrorTest, UnterminatedBlocks) {
-    Expect("DIALOG", "D DIALOG 0, 0, 9, 9\nSTYLE 0\nBEGIN\n LTEXT \"a\", 1, 2, 3, 4, 5\n", 3, "DIALOG is not closed by END or '}'");
-    Expect("DIALOGEX", "D DIALOGEX 0, 0, 9, 9\n{\n", 2, "DIALOGEX is not closed by END or '}'");
-    Expect("control data", "D DIALOGEX 0, 0, 9, 9\n{\n LTEXT \"a\", 1, 2, 3, 4, 5\n BEGIN 1, 2\n", 4,
-           "block is not closed by END or '}'");
-    Expect("no block", "D DIALOG 0, 0, 9, 9\nSTYLE 0\n", 3, "expected a DIALOG option or BEGIN, found end of file");
+    ExpectEach({
+        {"DIALOG", "D DIALOG 0, 0, 9, 9\nSTYLE 0\nBEGIN\n LTEXT \"a\", 1, 2, 3, 4, 5\n", 3,
+             "DIALOG is not closed by END or '}'"},
+        {"DIALOGEX", "D DIALOGEX 0, 0, 9, 9\n{\n", 2, "DIALOGEX is not closed by END or '}'"},
+        {"control data", "D DIALOGEX 0, 0, 9, 9\n{\n LTEXT \"a\", 1, 2, 3, 4, 5\n BEGIN 1, 2\n", 4,
+             "block is not closed by END or '}'"},
+        {"no block", "D DIALOG 0, 0, 9, 9\nSTYLE 0\n", 3, "expected a DIALOG option or BEGIN, found end of file"},
+    });
 }
 
 TEST_F(DialogErrorTest, MoreControlsThanTheTemplateCounts) {
-    Expect("32-bit", Controls(65536), 65538, "more than 65535 controls in a dialog");
-    Expect("16-bit", Controls(256), 258, "more than 255 controls in a 16-bit dialog", true);
+    ExpectEach({
+        {"32-bit", Controls(65536), 65538, "more than 65535 controls in a dialog"},
+        {"16-bit", Controls(256), 258, "more than 255 controls in a 16-bit dialog", true},
+    });
 }
 
 TEST_F(DialogErrorTest, TextThat16BitFilesCannotHold) {
-    Expect("caption", "D DIALOG 0, 0, 9, 9\nCAPTION \"\xE6\x97\xA5\"\n{}", 2,
-           "the caption holds a character that code page 1252 cannot hold (U+65E5)", true);
-    Expect("control text", "D DIALOG 0, 0, 9, 9\n{\n\n LTEXT \"a \xE2\x98\xBA\", 1, 0, 0, 1, 1\n}", 4,
-           "the control text holds a character that code page 1252 cannot hold (U+263A)", true);
-    Expect("font", "D DIALOG 0, 0, 9, 9\nFONT 8, L\"\\x263A\"\n{}", 2,
-           "the font name holds a character that code page 1252 cannot hold (U+263A)", true);
-    Expect("DIALOGEX", "\nD DIALOGEX 0, 0, 9, 9 {}", 2,
-           "DIALOGEX needs 32-bit output; Windows 3.x has only DIALOG (leave out -31)", true);
-    Expect("class number", "D DIALOG 0, 0, 9, 9 {\n CONTROL \"a\", 1, 0x100, 0, 0, 0, 1, 1\n}", 2,
-           "control class number 256 cannot be written in a 16-bit dialog (0x80 to 0xFF)", true);
-    // Where a field holds a name or a number, the first byte tells them apart.
-    Expect("text like a number", "#pragma code_page(1252)\nD DIALOG 0, 0, 9, 9 {\n LTEXT \"\xFFx\", 1, 0, 0, 1, 1\n}", 3,
-           "the control text cannot begin with the byte 0xFF in a 16-bit dialog: it would read as a number", true);
-    Expect("class like a class byte", "#pragma code_page(1252)\nD DIALOG 0, 0, 9, 9 {\n CONTROL \"\xE9t\", 1, \"\xE9t\", 0, 0, 0, 1, 1\n}", 3,
-           "the class name cannot begin with the byte 0xE9 in a 16-bit dialog: it would read as a number", true);
-    Expect("32-bit text like a number", "D DIALOG 0, 0, 9, 9 {\n LTEXT L\"\\xFFFFx\", 1, 0, 0, 1, 1\n}", 2,
-           "the control text cannot begin with U+FFFF: it would read as a number");
+    ExpectEach({
+        {"caption", "D DIALOG 0, 0, 9, 9\nCAPTION \"\xE6\x97\xA5\"\n{}", 2,
+             "the caption holds a character that code page 1252 cannot hold (U+65E5)", true},
+        {"control text", "D DIALOG 0, 0, 9, 9\n{\n\n LTEXT \"a \xE2\x98\xBA\", 1, 0, 0, 1, 1\n}", 4,
+             "the control text holds a character that code page 1252 cannot hold (U+263A)", true},
+        {"font", "D DIALOG 0, 0, 9, 9\nFONT 8, L\"\\x263A\"\n{}", 2,
+             "the font name holds a character that code page 1252 cannot hold (U+263A)", true},
+        {"DIALOGEX", "\nD DIALOGEX 0, 0, 9, 9 {}", 2,
+             "DIALOGEX needs 32-bit output; Windows 3.x has only DIALOG (leave out -31)", true},
+        {"class number", "D DIALOG 0, 0, 9, 9 {\n CONTROL \"a\", 1, 0x100, 0, 0, 0, 1, 1\n}", 2,
+             "control class number 256 cannot be written in a 16-bit dialog (0x80 to 0xFF)", true},
+        // Where a field holds a name or a number, the first byte tells them apart.
+        {"text like a number", "#pragma code_page(1252)\nD DIALOG 0, 0, 9, 9 {\n LTEXT \"\xFFx\", 1, 0, 0, 1, 1\n}", 3,
+             "the control text cannot begin with the byte 0xFF in a 16-bit dialog: it would read as a number", true},
+        {"class like a class byte", "#pragma code_page(1252)\nD DIALOG 0, 0, 9, 9 {\n CONTROL \"\xE9t\", 1, \"\xE9t\", 0, 0, 0, 1, 1\n}", 3,
+             "the class name cannot begin with the byte 0xE9 in a 16-bit dialog: it would read as a number", true},
+        {"32-bit text like a number", "D DIALOG 0, 0, 9, 9 {\n LTEXT L\"\\xFFFFx\", 1, 0, 0, 1, 1\n}", 2,
+             "the control text cannot begin with U+FFFF: it would read as a number"},
+    });
 }
 
 TEST_F(DialogErrorTest, DeepExpressionsStopWithAnError) {
-    Expect("parentheses", "D DIALOG 0, 0, 9, 9\nSTYLE\n" + std::string(20000, '(') + "1" + std::string(20000, ')') + "\n{}", 3,
-           "expression nested too deeply");
     std::string minus;
     for (int i = 0; i < 30000; ++i) minus += "- ";
-    Expect("minus signs", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 1, " + minus + "1, 0, 1, 1\n}", 3, "expression nested too deeply");
+    ExpectEach({
+        {"parentheses", "D DIALOG 0, 0, 9, 9\nSTYLE\n" + std::string(20000, '(') + "1" + std::string(20000, ')') + "\n{}", 3,
+             "expression nested too deeply"},
+        {"minus signs", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 1, " + minus + "1, 0, 1, 1\n}", 3, "expression nested too deeply"},
+    });
 }
 
 TEST_F(DialogErrorTest, ValuesTheTemplateCannotHold) {
-    Expect("16-bit id", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 70000, 0, 0, 1, 1\n}", 3, "control id 70000 does not fit in 16 bits");
-    Expect("coordinate", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 1, 40000, 0, 1, 1\n}", 3,
-           "control x-coordinate 40000 does not fit in 16 bits (-32768 to 32767)");
-    Expect("negative width", "\nD DIALOG 0, 0, -9, 9 {}", 2, "dialog width cannot be negative");
-    Expect("style", "D DIALOG 0, 0, 9, 9\nSTYLE 0xFFFF0000 {}", 1, "the upper 16 bits of a DIALOG style cannot be 0xFFFF");
-    Expect("text number", "D DIALOG 0, 0, 9, 9 {\n ICON 0x10000, 1, 0, 0\n}", 2, "control text number 65536 does not fit in 16 bits");
+    ExpectEach({
+        {"16-bit id", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 70000, 0, 0, 1, 1\n}", 3,
+             "control id 70000 does not fit in 16 bits"},
+        {"coordinate", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 1, 40000, 0, 1, 1\n}", 3,
+             "control x-coordinate 40000 does not fit in 16 bits (-32768 to 32767)"},
+        {"negative width", "\nD DIALOG 0, 0, -9, 9 {}", 2, "dialog width cannot be negative"},
+        {"style", "D DIALOG 0, 0, 9, 9\nSTYLE 0xFFFF0000 {}", 1, "the upper 16 bits of a DIALOG style cannot be 0xFFFF"},
+        {"text number", "D DIALOG 0, 0, 9, 9 {\n ICON 0x10000, 1, 0, 0\n}", 2,
+             "control text number 65536 does not fit in 16 bits"},
+    });
 }
 
 TEST_F(DialogErrorTest, StatementsThatDoNotBelong) {
-    Expect("extended font", "D DIALOG 0, 0, 9, 9\nFONT 8, \"A\", 700\n{}", 2, "FONT weight, italic and charset need DIALOGEX");
-    Expect("unknown option", "D DIALOG 0, 0, 9, 9\nTITLE \"x\"\n{}", 2, "expected a DIALOG option or BEGIN, found 'TITLE'");
-    Expect("unknown control", "D DIALOG 0, 0, 9, 9 {\n BUTTON \"x\", 1, 0, 0, 1, 1\n}", 2, "expected a control or END, found 'BUTTON'");
-    Expect("unknown class", "D DIALOG 0, 0, 9, 9 {\n CONTROL \"x\", 1, TRACKBAR, 0, 0, 0, 1, 1\n}", 2,
-           "unknown control class 'TRACKBAR' (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)");
-    Expect("caption without quotes", "D DIALOG 0, 0, 9, 9\nCAPTION Hello\n{}", 2,
-           "expected a caption in double quotes, found 'Hello'");
-    Expect("text without quotes", "D DIALOG 0, 0, 9, 9 {\n LTEXT Hello, 1, 0, 0, 1, 1\n}", 2,
-           "expected a text in double quotes for LTEXT, found 'Hello'");
+    ExpectEach({
+        {"extended font", "D DIALOG 0, 0, 9, 9\nFONT 8, \"A\", 700\n{}", 2,
+             "FONT weight, italic and charset need DIALOGEX"},
+        {"unknown option", "D DIALOG 0, 0, 9, 9\nTITLE \"x\"\n{}", 2,
+             "expected a DIALOG option or BEGIN, found 'TITLE'"},
+        {"unknown control", "D DIALOG 0, 0, 9, 9 {\n BUTTON \"x\", 1, 0, 0, 1, 1\n}", 2,
+             "expected a control or END, found 'BUTTON'"},
+        {"unknown class", "D DIALOG 0, 0, 9, 9 {\n CONTROL \"x\", 1, TRACKBAR, 0, 0, 0, 1, 1\n}", 2,
+             "unknown control class 'TRACKBAR' (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)"},
+        {"menu name at the end", "D DIALOG 0, 0, 9, 9\nMENU\n", 3, "expected menu name, found end of file"},
+        {"menu name a comma", "D DIALOG 0, 0, 9, 9\nMENU ,\n{}", 2, "expected menu name, found ','"},
+        {"caption without quotes", "D DIALOG 0, 0, 9, 9\nCAPTION Hello\n{}", 2,
+             "expected a caption in double quotes, found 'Hello'"},
+        {"text without quotes", "D DIALOG 0, 0, 9, 9 {\n LTEXT Hello, 1, 0, 0, 1, 1\n}", 2,
+             "expected a text in double quotes for LTEXT, found 'Hello'"},
+    });
 }
 
 }  // namespace

@@ -100,28 +100,38 @@ struct OwnedRes {
 
 inline OwnedRes ReadRes(std::string bytes) { return OwnedRes(std::move(bytes)); }
 
+// A script that must fail: what it stands for (empty: its first 80 bytes stand for it), its text,
+// and the one message it must give.
 struct BadCase {
     const char* what;
     std::string script;
     int line;
     std::string message;
     bool win16 = false;
+    std::string file = {};  // the file the message names, in the scratch folder; empty: the script
 };
 
-// Checks that a bad script gives exactly one message and leaves the older output alone.
-class BadInputTest : public ::testing::Test {
-protected:
-    void Expect(const BadCase& bad) {
-        SCOPED_TRACE(bad.what);
+// Compiles each case as "bad.rc" in `dir` over an older "bad.res": exactly its message, the
+// older output untouched and no temporary file left behind.
+inline void ExpectEachFails(ScratchDir& dir, std::initializer_list<BadCase> cases) {
+    for (const BadCase& bad : cases) {
+        SCOPED_TRACE(*bad.what ? std::string(bad.what) : bad.script.substr(0, 80));
         const auto script = dir.write("bad.rc", bad.script);
         const auto output = dir.write("bad.res", "older output");
         const std::size_t files = dir.countFiles();
         const CompileResult result = Compile(script, output, bad.win16);
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.error, script.string() + "(" + std::to_string(bad.line) + "): error: " + bad.message);
+        const std::string where = bad.file.empty() ? script.string() : dir.path(bad.file).string();
+        EXPECT_EQ(result.error, where + "(" + std::to_string(bad.line) + "): error: " + bad.message);
         EXPECT_EQ(ReadBytes(output), "older output");
-        EXPECT_EQ(dir.countFiles(), files);  // no temporary file left behind
+        EXPECT_EQ(dir.countFiles(), files);
     }
+}
+
+// Checks that a bad script gives exactly one message and leaves the older output alone.
+class BadInputTest : public ::testing::Test {
+protected:
+    void ExpectEach(std::initializer_list<BadCase> cases) { ExpectEachFails(dir, cases); }
 
     std::string Data(const char* name) const { return "\"" + (DataDir() / name).string() + "\""; }
 

@@ -18,78 +18,91 @@ std::string Nested(const std::string& open, const std::string& inner, int depth)
 }
 
 TEST_F(StatementErrorTest, MenusWithItemsOutOfPlaceOrUnclosed) {
-    Expect({"item outside a menu", "1 MENU { MENUITEM \"a\", 1 }\nMENUITEM \"b\", 2\n", 2, "MENUITEM outside a MENU or POPUP"});
-    Expect({"popup outside a menu", "POPUP \"b\" { }\n", 1, "POPUP outside a MENU or POPUP"});
-    Expect({"unterminated BEGIN", "1 MENU\nBEGIN\n POPUP \"a\"\n BEGIN\n  MENUITEM \"b\", 1\n", 4,
-            "block is not closed by END or '}'"});
-    Expect({"item without id", "1 MENU {\n MENUITEM \"a\" }", 2, "expected ',' and the id of the menu item, found '}'"});
-    Expect({"unknown option", "1 MENU {\n MENUITEM \"a\", 1, BOLD }", 2,
-            "expected a MENUITEM option (CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK, MENUBREAK, OWNERDRAW, BITMAP), "
-            "found 'BOLD'"});
-    Expect({"large id", "1 MENU { MENUITEM \"a\", 70000 }", 1, "menu item id 70000 does not fit in 16 bits"});
-    Expect({"MENUEX in 16 bits", "\n7 MENUEX { MENUITEM \"a\" }", 2,
-            "MENUEX needs 32-bit output: Windows 3.x has no MENUEX resource (compile without -31)", true});
-    Expect({"16-bit text outside 1252", "1 MENU {\n MENUITEM \"\xE6\x97\xA5\", 1 }", 2,
-            "the menu text holds a character that code page 1252 cannot hold (U+65E5)", true});
+    ExpectEach({
+        {"item outside a menu", "1 MENU { MENUITEM \"a\", 1 }\nMENUITEM \"b\", 2\n", 2,
+             "MENUITEM outside a MENU or POPUP"},
+        {"popup outside a menu", "POPUP \"b\" { }\n", 1, "POPUP outside a MENU or POPUP"},
+        {"unterminated BEGIN", "1 MENU\nBEGIN\n POPUP \"a\"\n BEGIN\n  MENUITEM \"b\", 1\n", 4,
+             "block is not closed by END or '}'"},
+        {"item without id", "1 MENU {\n MENUITEM \"a\" }", 2, "expected ',' and the id of the menu item, found '}'"},
+        {"unknown option", "1 MENU {\n MENUITEM \"a\", 1, BOLD }", 2,
+             "expected a MENUITEM option (CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK, MENUBREAK, OWNERDRAW, BITMAP), " "found 'BOLD'"},
+        {"large id", "1 MENU { MENUITEM \"a\", 70000 }", 1, "menu item id 70000 does not fit in 16 bits"},
+        {"MENUEX in 16 bits", "\n7 MENUEX { MENUITEM \"a\" }", 2,
+             "MENUEX needs 32-bit output: Windows 3.x has no MENUEX resource (compile without -31)", true},
+        {"16-bit text outside 1252", "1 MENU {\n MENUITEM \"\xE6\x97\xA5\", 1 }", 2,
+             "the menu text holds a character that code page 1252 cannot hold (U+65E5)", true},
+    });
 }
 
 TEST_F(StatementErrorTest, NestingDeeperThanTheLimitIsRefusedWithItsLine) {
-    Expect({"popups", "1 MENU {\n" + Nested("POPUP \"p\" {", "MENUITEM \"a\", 1", kMaxNesting) + "}", kMaxNesting + 1,
-            "POPUP nested too deeply (more than 64 levels)"});
-    Expect({"blocks", "1 VERSIONINFO {\n" + Nested("BLOCK \"b\" {", "VALUE \"a\", 1", kMaxNesting + 1) + "}",
-            kMaxNesting + 2, "BLOCK nested too deeply (more than 64 levels)"});
+    ExpectEach({
+        {"popups", "1 MENU {\n" + Nested("POPUP \"p\" {", "MENUITEM \"a\", 1", kMaxNesting) + "}", kMaxNesting + 1,
+             "POPUP nested too deeply (more than 64 levels)"},
+        {"blocks", "1 VERSIONINFO {\n" + Nested("BLOCK \"b\" {", "VALUE \"a\", 1", kMaxNesting + 1) + "}", kMaxNesting + 2,
+             "BLOCK nested too deeply (more than 64 levels)"},
+    });
 }
 
 TEST_F(StatementErrorTest, VersionInfoOutOfRangeOrOutOfPlace) {
-    Expect({"part over 65535", "1 VERSIONINFO\nFILEVERSION 1, 65536\n{ }", 2, "version part 65536 is over 65535"});
-    Expect({"five parts", "1 VERSIONINFO\nPRODUCTVERSION 1,2,3,4,5\n{ }", 2, "a version has at most four parts"});
-    Expect({"unterminated BEGIN", "1 VERSIONINFO\nBEGIN\n BLOCK \"a\"\n BEGIN\n  VALUE \"b\", 1\n", 4,
-            "block is not closed by END or '}'"});
-    Expect({"VALUE outside a BLOCK", "1 VERSIONINFO\nBEGIN\n VALUE \"a\", 1\nEND", 3, "VALUE outside a BLOCK"});
-    Expect({"VALUE at the top", "VALUE \"a\", 1\n", 1, "VALUE outside a BLOCK"});
-    Expect({"unknown field", "1 VERSIONINFO\nFILEDATE 1\n{ }", 2,
-            "expected a VERSIONINFO field (FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, FILEFLAGS, FILEOS, FILETYPE, "
-            "FILESUBTYPE) or BEGIN, found 'FILEDATE'"});
-    Expect({"short number too large", "1 VERSIONINFO { BLOCK \"b\" {\n VALUE \"a\", 70000 } }", 2,
-            "number 70000 does not fit in 16 bits (write it with L)"});
-    Expect({"value over 65535 bytes", "1 VERSIONINFO { BLOCK \"b\" {\n VALUE \"a\", \"" + std::string(40000, 'x') + "\" } }", 2,
-            "VALUE of 80014 bytes; at most 65535 fit"});
-    Expect({"16-bit text outside 1252", "1 VERSIONINFO { BLOCK \"b\" {\n VALUE \"a\", \"\xE6\x97\xA5\" } }", 2,
-            "the VERSIONINFO text holds a character that code page 1252 cannot hold (U+65E5)", true});
+    ExpectEach({
+        {"part over 65535", "1 VERSIONINFO\nFILEVERSION 1, 65536\n{ }", 2, "version part 65536 is over 65535"},
+        {"five parts", "1 VERSIONINFO\nPRODUCTVERSION 1,2,3,4,5\n{ }", 2, "a version has at most four parts"},
+        {"unterminated BEGIN", "1 VERSIONINFO\nBEGIN\n BLOCK \"a\"\n BEGIN\n  VALUE \"b\", 1\n", 4,
+             "block is not closed by END or '}'"},
+        {"VALUE outside a BLOCK", "1 VERSIONINFO\nBEGIN\n VALUE \"a\", 1\nEND", 3, "VALUE outside a BLOCK"},
+        {"VALUE at the top", "VALUE \"a\", 1\n", 1, "VALUE outside a BLOCK"},
+        {"unknown field", "1 VERSIONINFO\nFILEDATE 1\n{ }", 2,
+             "expected a VERSIONINFO field (FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, FILEFLAGS, FILEOS, FILETYPE, " "FILESUBTYPE) or BEGIN, found 'FILEDATE'"},
+        {"short number too large", "1 VERSIONINFO { BLOCK \"b\" {\n VALUE \"a\", 70000 } }", 2,
+             "number 70000 does not fit in 16 bits (write it with L)"},
+        {"value over 65535 bytes", "1 VERSIONINFO { BLOCK \"b\" {\n VALUE \"a\", \"" + std::string(40000, 'x') + "\" } }", 2,
+             "VALUE of 80014 bytes; at most 65535 fit"},
+        {"16-bit text outside 1252", "1 VERSIONINFO { BLOCK \"b\" {\n VALUE \"a\", \"\xE6\x97\xA5\" } }", 2,
+             "the VERSIONINFO text holds a character that code page 1252 cannot hold (U+65E5)", true},
+    });
 }
 
 TEST_F(StatementErrorTest, AcceleratorEventsThatNameNoKey) {
-    Expect({"caret alone", "1 ACCELERATORS {\n \"^\", 1 }", 2, "accelerator \"^\" needs a letter after '^'"});
-    Expect({"caret digit", "1 ACCELERATORS {\n \"^1\", 1 }", 2, "accelerator \"^1\": '^' must be followed by a letter"});
-    Expect({"two letters", "1 ACCELERATORS {\n \"ab\", 1 }", 2,
-            "accelerator \"ab\" must be one character, or '^' and a letter"});
-    Expect({"empty", "1 ACCELERATORS {\n \"\", 1 }", 2, "accelerator \"\" must be one character, or '^' and a letter"});
-    Expect({"ASCII and VIRTKEY", "1 ACCELERATORS {\n \"a\", 1, ASCII, VIRTKEY }", 2,
-            "an accelerator cannot be both ASCII and VIRTKEY"});
-    Expect({"unknown option", "1 ACCELERATORS {\n \"a\", 1, META }", 2,
-            "expected ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT, found 'META'"});
-    Expect({"key too large", "1 ACCELERATORS {\n 70000, 1, VIRTKEY }", 2, "accelerator key 70000 does not fit in 16 bits"});
-    Expect({"unterminated", "1 ACCELERATORS\n{\n \"a\", 1\n", 2, "block is not closed by END or '}'"});
-    Expect({"16-bit key outside 1252", "1 ACCELERATORS {\n \"\xE6\x97\xA5\", 1 }", 2,
-            "the accelerator holds a character that code page 1252 cannot hold (U+65E5)", true});
+    ExpectEach({
+        {"caret alone", "1 ACCELERATORS {\n \"^\", 1 }", 2, "accelerator \"^\" needs a letter after '^'"},
+        {"caret digit", "1 ACCELERATORS {\n \"^1\", 1 }", 2, "accelerator \"^1\": '^' must be followed by a letter"},
+        {"two letters", "1 ACCELERATORS {\n \"ab\", 1 }", 2,
+             "accelerator \"ab\" must be one character, or '^' and a letter"},
+        {"empty", "1 ACCELERATORS {\n \"\", 1 }", 2, "accelerator \"\" must be one character, or '^' and a letter"},
+        {"ASCII and VIRTKEY", "1 ACCELERATORS {\n \"a\", 1, ASCII, VIRTKEY }", 2,
+             "an accelerator cannot be both ASCII and VIRTKEY"},
+        {"unknown option", "1 ACCELERATORS {\n \"a\", 1, META }", 2,
+             "expected ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT, found 'META'"},
+        {"key too large", "1 ACCELERATORS {\n 70000, 1, VIRTKEY }", 2, "accelerator key 70000 does not fit in 16 bits"},
+        {"unterminated", "1 ACCELERATORS\n{\n \"a\", 1\n", 2, "block is not closed by END or '}'"},
+        {"16-bit key outside 1252", "1 ACCELERATORS {\n \"\xE6\x97\xA5\", 1 }", 2,
+             "the accelerator holds a character that code page 1252 cannot hold (U+65E5)", true},
+    });
 }
 
 TEST_F(StatementErrorTest, ToolbarsWithoutSizeOrWithOtherWords) {
-    Expect({"no height", "1 TOOLBAR 16\n{ }", 2, "expected ',' and the button height, found '{'"});
-    Expect({"unknown word", "1 TOOLBAR 16, 15 {\n BUTTON 1\n SPACER }", 3, "expected BUTTON, SEPARATOR or END, found 'SPACER'"});
-    Expect({"unterminated", "1 TOOLBAR 16, 15\n{\n BUTTON 1\n", 2, "block is not closed by END or '}'"});
+    ExpectEach({
+        {"no height", "1 TOOLBAR 16\n{ }", 2, "expected ',' and the button height, found '{'"},
+        {"unknown word", "1 TOOLBAR 16, 15 {\n BUTTON 1\n SPACER }", 3,
+             "expected BUTTON, SEPARATOR or END, found 'SPACER'"},
+        {"unterminated", "1 TOOLBAR 16, 15\n{\n BUTTON 1\n", 2, "block is not closed by END or '}'"},
+    });
 }
 
 TEST_F(StatementErrorTest, StringsOverTheFormatsLimit) {
-    Expect({"string-table string of 65,536 characters", "STRINGTABLE {\n 1, \"" + std::string(65536, 'x') + "\" }", 2,
-            "string longer than 65535 characters"});
+    ExpectEach({
+        {"string-table string of 65,536 characters", "STRINGTABLE {\n 1, \"" + std::string(65536, 'x') + "\" }", 2,
+             "string longer than 65535 characters"},
+    });
 }
 
 TEST_F(StatementErrorTest, FontsTheDirectoryCannotReferTo) {
-    Expect({"named font", "F FONT " + Data("small.fnt"), 1,
-            "a FONT needs a number as its name: the font directory refers to it by number"});
-    Expect({"too short", "1 FONT { 1, 2 }", 1,
-            "not a Windows font file: 4 bytes, shorter than the 113-byte font header"});
+    ExpectEach({
+        {"named font", "F FONT " + Data("small.fnt"), 1,
+             "a FONT needs a number as its name: the font directory refers to it by number"},
+        {"too short", "1 FONT { 1, 2 }", 1, "not a Windows font file: 4 bytes, shorter than the 113-byte font header"},
+    });
 }
 
 }  // namespace

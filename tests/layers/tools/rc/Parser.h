@@ -1,0 +1,3 @@
+// A compiler header that uses Qt: the layer check must refuse it.
+#pragma once
+#include <QString>
