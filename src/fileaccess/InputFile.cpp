@@ -147,4 +147,17 @@ Result<std::string> ReadFile(const std::string& path, std::uint64_t limit) noexc
     return file->ReadAll(limit);
 }
 
+Result<InputStream> OpenStream(const std::string& path) noexcept {
+    Result<InputFile> file = InputFile::Open(path);
+    if (!file) return file.error();
+    const int fd = ::dup(file->fd());
+    std::FILE* stream = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    if (!stream) {
+        const int code = errno;
+        if (fd >= 0) ::close(fd);
+        return SystemError(ErrorKind::Open, code, "Cannot open file", path);
+    }
+    return InputStream(stream);
+}
+
 }  // namespace fileaccess

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
 
 #include "fileaccess/Result.h"
@@ -42,6 +44,14 @@ private:
 
 // Open and ReadAll in one call.
 Result<std::string> ReadFile(const std::string& path, std::uint64_t limit) noexcept;
+
+// A buffered stdio stream over a file opened as Open does, for readers that take a FILE*
+// (libjpeg) or read row by row; closed with the pointer.
+struct StreamCloser {
+    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using InputStream = std::unique_ptr<std::FILE, StreamCloser>;
+Result<InputStream> OpenStream(const std::string& path) noexcept;
 
 // "Cannot open file "x": reason" and the other messages, shared with the writer.
 std::string Quoted(const std::string& path);

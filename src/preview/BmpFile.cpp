@@ -4,15 +4,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "fileaccess/InputFile.h"
 #include "preview/AreaScaler.h"
 
 namespace restallow {
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::uint32_t Le32(const unsigned char* b) { return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t{b[3]} << 24); }
 
@@ -88,8 +84,9 @@ fileaccess::Status ReadRows(std::FILE* file, const DibFormat& f, AreaScaler& sca
 }  // namespace
 
 Decoded<ShownPicture> ReadBmpFile(const std::string& path, const FitSize& fit) {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return fileaccess::FormatError("the bitmap cannot be opened", fileaccess::ErrorKind::Open);
+    const fileaccess::Result<fileaccess::InputStream> opened = fileaccess::OpenStream(path);
+    if (!opened) return fileaccess::FormatError("the bitmap cannot be opened", fileaccess::ErrorKind::Open);
+    const fileaccess::InputStream& file = *opened;
     std::fseek(file.get(), 0, SEEK_END);
     const long fileSize = std::ftell(file.get());
     std::rewind(file.get());

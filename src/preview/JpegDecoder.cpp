@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "fileaccess/InputFile.h"
 #include "preview/AreaScaler.h"
 
 extern "C" {
@@ -47,10 +48,6 @@ void OnProgress(j_common_ptr info) {
     const int percent = static_cast<int>(done * 100 / total);
     if (percent != progress->last) (*progress->report)(progress->last = percent);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 // What the decoding makes, owned outside the function that holds libjpeg's setjmp.
 struct Work {
@@ -122,10 +119,10 @@ fileaccess::Status Run(std::FILE* file, bool decode, int width, int height, cons
 }
 
 Decoded<DecodedJpeg> Open(const std::string& path, bool decode, int width, int height, const std::function<void(int)>* progress) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const fileaccess::Result<fileaccess::InputStream> file = fileaccess::OpenStream(path);
     if (!file) return fileaccess::FormatError("cannot open the JPEG picture", fileaccess::ErrorKind::Open);
     Work work;
-    if (const fileaccess::Status read = Run(file.get(), decode, width, height, progress, work); !read) return read.error();
+    if (const fileaccess::Status read = Run(file->get(), decode, width, height, progress, work); !read) return read.error();
     if (work.scaler) work.out.picture = work.scaler->Take();
     return std::move(work.out);
 }

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QBuffer>
 #include <QMovie>
 #include <QScreen>
 #include <QStyle>
@@ -131,6 +132,7 @@ void PreviewWindow::Clear() {
     if (movie_) movie_->stop();
     gif_->setMovie(nullptr);
     movie_.reset();
+    gifData_.reset();
     gif_->hide();
     sound_.Close();
     medPlay_->hide();
@@ -264,7 +266,10 @@ void PreviewWindow::ShowGif(const QString& path) {
     if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(QStringLiteral("not a GIF picture"));
     const auto word = [&](int at) { return static_cast<std::uint8_t>(head[at]) | (static_cast<std::uint8_t>(head[at + 1]) << 8); };
     if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLarge("the GIF picture").message));
-    movie_ = std::make_unique<QMovie>(path, "GIF");
+    // The bytes come through the file-access part; the movie decodes them from memory.
+    gifData_ = std::make_unique<QBuffer>();
+    gifData_->setData(QByteArray::fromStdString(Take(ReadFileBytes(path.toStdString())).bytes));
+    movie_ = std::make_unique<QMovie>(gifData_.get(), "GIF");
     if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(QStringLiteral("not a valid GIF picture"));
     const QSize size = movie_->currentImage().size();
     const int frames = movie_->frameCount();

@@ -1,6 +1,7 @@
 // Prev: the floating preview of the selected Resource List entry, with one viewer per kind.
 #pragma once
 
+#include <QBuffer>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -92,6 +93,7 @@ private:
     AniPlayer* ani_;
     AviPlayer* avi_;
     QWidget* medPlay_;
+    std::unique_ptr<QBuffer> gifData_;  // what movie_ reads: goes after it
     std::unique_ptr<QMovie> movie_;
     SoundPlayer sound_;
     QString name_;

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QResource>
+
+#include "fileaccess/OutputFile.h"
 
 static void InitIcon() { Q_INIT_RESOURCE(restallow); }
 
@@ -23,7 +26,8 @@ QString AppIconFile(const QString& programDir, const QString& dataFolder) {
     InitIcon();
     const QString copy = dataFolder + QStringLiteral("/restallow.png");
     if (QFileInfo(copy).isFile()) return copy;
-    if (!QDir().mkpath(dataFolder) || !QFile::copy(QString::fromLatin1(kIconResource), copy)) return {};
+    const QByteArray icon = QResource(QString::fromLatin1(kIconResource)).uncompressedData();
+    if (icon.isEmpty() || !QDir().mkpath(dataFolder) || !fileaccess::WriteFile(copy.toStdString(), icon.toStdString())) return {};
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return copy;
 }
