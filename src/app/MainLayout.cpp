@@ -222,7 +222,7 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
     };
     Look look;
     if (screenDepth <= 8) {
-        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, false};
+        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, false, QColor()};
         l.progress->setBarColor(QColor(0xFF, 0, 0));
     } else if (outfit == OutfitGradient) {
         look = {QColor(0xF1, 0xE3, 0xFF), QColor(0x80, 0x58, 0xA8), QColor(0xE9, 0xD2, 0xFF), QColor(0xC2, 0x86, 0xFF),
@@ -231,7 +231,7 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         look = {Qt::white, QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), QColor(0xC0, 0xC0, 0xC0),
                 QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80), false, true, true, kMarbleDisabledLabel};
     } else if (outfit == OutfitBtnFace) {
-        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true};
+        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true, QColor()};
     } else {
         l.readme->setFaceColor(kReadmeFace);
         l.tool(TagClose)->setFaceColor(kCloseFace);
