@@ -70,7 +70,7 @@ TEST_F(BuiltinHeaders, FullHeadersAddClassNamesResourceTypesAndLanguageMacros) {
 TEST_F(BuiltinHeaders, CRuntimeShellAndRichEditHeadersThatScriptsIncludeAreThere) {
     EXPECT_EQ(Text("#include <stdio.h>\n#include <tchar.h>\n#include <shlobj.h>\n#include <shobjidl.h>\n#include <tspi.h>\n"
                    "#include <penwin.h>\n#include <winsdkver.h>\n#include <sdkddkver.h>\n#include <scrnsave.h>\n#include <dlgs.h>\n"
-                   "#include <richedit.h>\n#include <prsht.h>\n#include <shellapi.h>\nID_APP WS_VISIBLE LVS_ICON psh1 RICHEDIT_CLASS ES_SUNKEN\n"),
+                   "#include <richedit.h>\n#include <prsht.h>\n#include <shellapi.h>\n#include <commdlg.h>\nID_APP WS_VISIBLE LVS_ICON psh1 RICHEDIT_CLASS ES_SUNKEN\n"),
               "100 0x10000000L 0x0000 0x0400 \"RichEdit20A\" 0x4000\n");
 }
 
