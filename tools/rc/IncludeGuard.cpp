@@ -5,14 +5,14 @@
 
 namespace rc {
 
-void IncludeGuard::Before(std::string_view directive, const std::string& text, std::size_t depth) {
+void IncludeGuard::Before(std::string_view directive, std::string_view text, std::size_t depth) {
     if (!possible_) return;
     if (closed_ || (depth == 1 && (directive == "else" || directive == "elif"))) {
         possible_ = false;
     } else if (!started_) {
         started_ = true;
         const std::vector<PpToken> tokens = LexLine(text);
-        if (directive == "ifndef" && tokens.size() == 3 && tokens[2].kind == PpKind::Identifier) name_ = tokens[2].text;
+        if (directive == "ifndef" && tokens.size() == 3 && tokens[2].kind == PpKind::Identifier) name_ = std::string(tokens[2].text);
         else possible_ = false;
     }
 }

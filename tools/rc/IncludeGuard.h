@@ -11,7 +11,7 @@ class IncludeGuard {
 public:
     // Called for every line of the file that is not blank, before it is handled; `directive` is
     // its directive's name ("" for other lines), `depth` the open conditionals of the file.
-    void Before(std::string_view directive, const std::string& text, std::size_t depth);
+    void Before(std::string_view directive, std::string_view text, std::size_t depth);
     void After(std::size_t depth);
     // The guard's macro when the whole file was one guarded group, else "".
     std::string name() const { return possible_ && closed_ ? name_ : std::string(); }

@@ -10,22 +10,7 @@ namespace {
 
 constexpr int kMaxNesting = 200;
 
-void AddHidden(std::vector<const Macro*>& set, const Macro* macro) {
-    auto at = std::lower_bound(set.begin(), set.end(), macro);
-    if (at == set.end() || *at != macro) set.insert(at, macro);
-}
-
-bool IsHidden(const PpToken& token, const Macro* macro) {
-    return std::binary_search(token.hidden.begin(), token.hidden.end(), macro);
-}
-
-std::vector<const Macro*> Intersect(const std::vector<const Macro*>& a, const std::vector<const Macro*>& b) {
-    std::vector<const Macro*> out;
-    std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
-    return out;
-}
-
-PpToken Stringize(const std::vector<PpToken>& arg) {
+std::string StringizedText(const std::vector<PpToken>& arg) {
     std::string text = "\"";
     for (std::size_t i = 0; i < arg.size(); ++i) {
         if (i > 0 && arg[i].space) text += ' ';
@@ -36,20 +21,48 @@ PpToken Stringize(const std::vector<PpToken>& arg) {
         }
     }
     text += '"';
-    return {PpKind::String, std::move(text), false, {}};
+    return text;
 }
 
 }  // namespace
 
-bool MacroExpander::Special(PpToken& token) const {
+std::string_view MacroExpander::Keep(std::string text) { return texts_.emplace_back(std::move(text)); }
+
+bool MacroExpander::Contains(const HiddenSet* set, const Macro* macro) {
+    for (; set; set = set->rest) {
+        if (set->macro == macro) return true;
+    }
+    return false;
+}
+
+const HiddenSet* MacroExpander::With(const HiddenSet* set, const Macro* macro) {
+    return Contains(set, macro) ? set : &sets_.emplace_back(HiddenSet{macro, set});
+}
+
+const HiddenSet* MacroExpander::Union(const HiddenSet* a, const HiddenSet* b) {
+    if (!a || a == b) return b;
+    for (; b; b = b->rest) a = With(a, b->macro);
+    return a;
+}
+
+const HiddenSet* MacroExpander::Intersection(const HiddenSet* a, const HiddenSet* b) {
+    if (a == b) return a;
+    const HiddenSet* common = nullptr;
+    for (; a; a = a->rest) {
+        if (Contains(b, a->macro)) common = With(common, a->macro);
+    }
+    return common;
+}
+
+bool MacroExpander::Special(PpToken& token) {
     if (token.text == "__LINE__") {
-        token = {PpKind::Number, std::to_string(line_), token.space, {}};
+        token = {PpKind::Number, Keep(std::to_string(line_)), token.space, nullptr};
         return true;
     }
     if (token.text == "__FILE__") {
         std::string text = "\"";
         for (char c : file_) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
-        token = {PpKind::String, text + "\"", token.space, {}};
+        token = {PpKind::String, Keep(text + "\""), token.space, nullptr};
         return true;
     }
     return false;
@@ -72,21 +85,19 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
             if (defined) KeepDefinedOperand(input, out);
             continue;
         }
-        if (IsHidden(token, macro)) throw std::runtime_error("macro '" + macro->name + "' refers to itself (recursive macro)");
-        std::vector<const Macro*> hidden = token.hidden;
+        if (Contains(token.hidden, macro)) throw std::runtime_error("macro '" + macro->name + "' refers to itself (recursive macro)");
+        const HiddenSet* hidden = token.hidden;
         Args args;
         if (macro->functionLike) {
-            std::vector<const Macro*> closeHidden;
+            const HiddenSet* closeHidden = nullptr;
             args = CollectArgs(*macro, input, closeHidden);
-            hidden = Intersect(hidden, closeHidden);
+            hidden = Intersection(hidden, closeHidden);
         }
-        AddHidden(hidden, macro);
+        hidden = With(hidden, macro);
         std::vector<PpToken> replacement = Substitute(*macro, args, depth);
         // Only a name can be expanded again: the other tokens need no hide set.
         for (PpToken& piece : replacement) {
-            if (piece.kind != PpKind::Identifier) continue;
-            if (piece.hidden.empty()) piece.hidden = hidden;
-            else for (const Macro* m : hidden) AddHidden(piece.hidden, m);
+            if (piece.kind == PpKind::Identifier) piece.hidden = Union(piece.hidden, hidden);
         }
         if (!replacement.empty()) replacement.front().space = token.space;
         else if (!input.empty()) input.back().space = input.back().space || token.space;
@@ -105,8 +116,7 @@ void MacroExpander::KeepDefinedOperand(std::vector<PpToken>& input, std::vector<
 }
 
 // Takes "( ... )" from the input; arguments are split at commas outside inner parentheses.
-MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<PpToken>& input,
-                                               std::vector<const Macro*>& closeHidden) {
+MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden) {
     input.pop_back();  // "("
     Args args(1);
     int depth = 0;
@@ -147,9 +157,8 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
         const PpToken& token = body[i];
         const int param = macro.functionLike && token.kind == PpKind::Identifier ? macro.ParamIndex(token.text) : -1;
         if (macro.functionLike && token.Is("#")) {
-            PpToken text = Stringize(args[static_cast<std::size_t>(macro.ParamIndex(body[++i].text))]);
-            text.space = token.space;
-            result.push_back(std::move(text));
+            const std::vector<PpToken>& arg = args[static_cast<std::size_t>(macro.ParamIndex(body[++i].text))];
+            result.push_back({PpKind::String, Keep(StringizedText(arg)), token.space, nullptr});
             lastEmpty = false;
         } else if (token.Is("##")) {
             const PpToken& next = body[++i];
@@ -182,10 +191,11 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
 void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro) {
     if (right.empty()) return;
     PpToken& left = result.back();
-    std::vector<PpToken> joined = LexLine(left.text + right.front().text);
+    const std::string_view pasted = Keep(std::string(left.text).append(right.front().text));
+    std::vector<PpToken> joined = LexLine(pasted);
     if (joined.size() != 1) {
-        throw std::runtime_error("pasting \"" + left.text + "\" and \"" + right.front().text + "\" in macro '" + macro.name +
-                                 "' does not give one token");
+        throw std::runtime_error("pasting \"" + std::string(left.text) + "\" and \"" + std::string(right.front().text) +
+                                 "\" in macro '" + macro.name + "' does not give one token");
     }
     joined.front().space = left.space;
     left = std::move(joined.front());

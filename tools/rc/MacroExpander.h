@@ -1,7 +1,9 @@
 // Expands macros in a line of tokens as C does: arguments first, then the result rescanned.
 #pragma once
 
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "MacroTable.h"
@@ -16,15 +18,21 @@ public:
         : macros_(macros), file_(file), line_(line), condition_(condition) {}
 
     // Throws std::runtime_error: a macro that refers to itself, a wrong number of arguments,
-    // an argument list that is not closed, or an expansion grown beyond reason.
+    // an argument list that is not closed, or an expansion grown beyond reason. The tokens made
+    // refer to text the expander holds: they are used while it lives.
     std::vector<PpToken> Expand(std::vector<PpToken> tokens, int depth = 0);
 
 private:
     using Args = std::vector<std::vector<PpToken>>;
 
-    bool Special(PpToken& token) const;
+    bool Special(PpToken& token);
+    std::string_view Keep(std::string text);
+    static bool Contains(const HiddenSet* set, const Macro* macro);
+    const HiddenSet* With(const HiddenSet* set, const Macro* macro);
+    const HiddenSet* Union(const HiddenSet* a, const HiddenSet* b);
+    const HiddenSet* Intersection(const HiddenSet* a, const HiddenSet* b);
     void KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const;
-    Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, std::vector<const Macro*>& closeHidden);
+    Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden);
     std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
 
@@ -33,6 +41,8 @@ private:
     int line_;
     bool condition_;
     std::size_t budget_ = 1u << 18;  // tokens one line may produce
+    std::deque<std::string> texts_;  // of the tokens expansion makes
+    std::deque<HiddenSet> sets_;
 };
 
 }  // namespace rc

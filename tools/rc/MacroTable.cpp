@@ -1,6 +1,7 @@
 // #define lines turned into macros, and the table that holds them.
 #include "MacroTable.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "BuiltinHash.h"
@@ -30,16 +31,16 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
             ++i;
         } else if (token.kind == PpKind::Identifier) {
             if (macro.ParamIndex(token.text) >= 0) {
-                throw std::runtime_error("duplicate parameter '" + token.text + "' of macro '" + macro.name + "'");
+                throw std::runtime_error("duplicate parameter '" + std::string(token.text) + "' of macro '" + macro.name + "'");
             }
-            macro.params.push_back(token.text);
+            macro.params.emplace_back(token.text);
             ++i;
             if (i < tokens.size() && tokens[i].Is("...")) {
                 macro.variadic = true;
                 ++i;
             }
         } else {
-            throw std::runtime_error("bad parameter '" + token.text + "' of macro '" + macro.name + "'");
+            throw std::runtime_error("bad parameter '" + std::string(token.text) + "' of macro '" + macro.name + "'");
         }
         if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
         if (macro.variadic || i >= tokens.size() || !tokens[i].Is(",")) {
@@ -51,9 +52,28 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
 
 }  // namespace
 
+namespace {
+
+// Copies the body's texts into the macro's own block and points the tokens at it.
+void KeepBodyText(Macro& macro) {
+    std::size_t size = 0;
+    for (const PpToken& token : macro.body) size += token.text.size();
+    macro.text = std::make_unique<char[]>(size + 1);
+    char* at = macro.text.get();
+    for (PpToken& token : macro.body) {
+        std::copy(token.text.begin(), token.text.end(), at);
+        token.text = std::string_view(at, token.text.size());
+        at += token.text.size();
+    }
+}
+
+}  // namespace
+
 Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
     if (i >= tokens.size()) throw std::runtime_error("#define needs a macro name");
-    if (tokens[i].kind != PpKind::Identifier) throw std::runtime_error("macro name must be an identifier, not '" + tokens[i].text + "'");
+    if (tokens[i].kind != PpKind::Identifier) {
+        throw std::runtime_error("macro name must be an identifier, not '" + std::string(tokens[i].text) + "'");
+    }
     Macro macro;
     macro.name = tokens[i].text;
     if (macro.name == "defined") throw std::runtime_error("'defined' cannot be a macro name");
@@ -65,6 +85,7 @@ Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
     tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(i));
     macro.body = std::move(tokens);
     if (!macro.body.empty()) macro.body.front().space = false;
+    KeepBodyText(macro);
     for (std::size_t b = 0; b < macro.body.size(); ++b) {
         const PpToken& token = macro.body[b];
         if (token.Is("##") && (b == 0 || b + 1 == macro.body.size())) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,13 +20,17 @@ public:
     bool functionLike = false;
     bool variadic = false;             // the last parameter takes the rest ("..." or "name...")
     std::vector<std::string> params;   // "__VA_ARGS__" for a plain "..."
-    std::vector<PpToken> body;
+    std::vector<PpToken> body;         // their text is in `text`
 
     int ParamIndex(std::string_view word) const;
+
+    // The body's text, one block that stays where it is when the macro is moved.
+    std::unique_ptr<char[]> text;
 };
 
 // Parses the tokens of a #define line from the macro's name on; a "(" right after the name
-// (no blank between) starts a parameter list. Throws std::runtime_error.
+// (no blank between) starts a parameter list. The body's text is copied: the tokens may refer to
+// a line that is gone once the macro is defined. Throws std::runtime_error.
 Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t first);
 
 // The macros defined by the script, the command line and the built-in headers. A built-in

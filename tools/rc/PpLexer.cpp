@@ -2,15 +2,30 @@
 #include "PpLexer.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 
 namespace rc {
 namespace {
 
-// ASCII tests without the locale: the lexer runs over every line of every header.
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
+// ASCII classes without the locale, one table look-up a character: the lexer runs over every
+// line of every file.
+enum CharClass : unsigned char { kBlank = 1, kDigit = 2, kIdentStart = 4 };
+
+constexpr std::array<unsigned char, 256> kClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (unsigned char c : std::string_view(" \t\f\v\r\x1a")) classes[c] = kBlank;
+    for (int c = '0'; c <= '9'; ++c) classes[c] = kDigit;
+    for (int c = 'a'; c <= 'z'; ++c) classes[c] = kIdentStart;
+    for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kIdentStart;
+    classes['_'] = classes['$'] = kIdentStart;
+    return classes;
+}();
+
+unsigned char ClassOf(char c) { return kClasses[static_cast<unsigned char>(c)]; }
+bool IsDigit(char c) { return ClassOf(c) == kDigit; }
+bool IsIdentStart(char c) { return ClassOf(c) == kIdentStart; }
+bool IsIdentChar(char c) { return (ClassOf(c) & (kIdentStart | kDigit)) != 0; }
 
 // Characters that end a run of plain text in LineReader::Next.
 bool IsSpecial(char c) { return c == '\\' || c == '\n' || c == '"' || c == '\'' || c == '/' || c == '\r'; }
@@ -101,7 +116,6 @@ bool LineReader::TakePlainLine(LogicalLine& line) {
         return false;
     }
     line.source = plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size());
-    line.text.assign(line.source);
     pos_ = end < text_.size() ? end + 1 : end;
     line.lines = 1;
     if (end < text_.size()) ++line_;
@@ -170,7 +184,7 @@ std::vector<PpToken> LexLine(std::string_view s) {
     bool space = false;
     while (i < s.size()) {
         const char c = s[i];
-        if (c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r' || c == '\x1a') {
+        if (ClassOf(c) == kBlank) {
             space = true;
             ++i;
             continue;
@@ -207,7 +221,7 @@ std::vector<PpToken> LexLine(std::string_view s) {
             token.kind = static_cast<unsigned char>(c) >= 0x80 ? PpKind::Other : PpKind::Punct;
             i += token.kind == PpKind::Punct ? PunctLength(s.substr(i)) : 1;
         }
-        token.text.assign(s.data() + start, i - start);
+        token.text = s.substr(start, i - start);
     }
     return tokens;
 }

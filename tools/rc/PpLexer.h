@@ -8,11 +8,14 @@
 namespace rc {
 
 // A line as the preprocessor sees it: backslash-newlines joined, comments replaced by a blank.
+// A plain line (no quote, comment or backslash) is not copied: it is read in the file's text.
 struct LogicalLine {
-    std::string text;
-    std::string_view source;  // the same text inside the file's text when it is one plain line
+    std::string text;         // the line joined and cleaned, for any other line
+    std::string_view source;  // the plain line inside the file's text; empty otherwise
     int line = 0;   // physical line it starts on
     int lines = 0;  // physical lines it spans
+
+    std::string_view view() const { return source.empty() ? std::string_view(text) : source; }
 };
 
 // Reads a file's text one logical line at a time. A comment that spans lines joins them, as in C.
@@ -52,16 +55,26 @@ enum class PpKind { Identifier, Number, String, Char, Punct, Other };
 
 class Macro;
 
+// A set of macros that may not expand a name again: a list shared by the tokens that have it.
+struct HiddenSet {
+    const Macro* macro;
+    const HiddenSet* rest;
+};
+
+// A token refers to its text where it lies: in the line being read, in a macro's definition, or
+// in the expander's own store for what expansion makes (pasted, stringized, __LINE__). So a
+// token is copied without allocating; whoever keeps tokens keeps their text alive too.
 struct PpToken {
     PpKind kind = PpKind::Other;
-    std::string text;
-    bool space = false;                // white space before it
-    std::vector<const Macro*> hidden;  // macros that may not expand this name again (sorted)
+    std::string_view text;
+    bool space = false;                 // white space before it
+    const HiddenSet* hidden = nullptr;  // none: every macro may expand it
 
     bool Is(std::string_view punct) const { return kind == PpKind::Punct && text == punct; }
 };
 
-// Splits a logical line into tokens. An unclosed quote runs to the end of the line.
+// Splits a logical line into tokens, which refer to `line`. An unclosed quote runs to the end of
+// the line.
 std::vector<PpToken> LexLine(std::string_view line);
 
 // The word after the "#" of a directive line, read without lexing the line.

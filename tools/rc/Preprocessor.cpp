@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <deque>
 #include <cctype>
 #include <filesystem>
 #include <stdexcept>
@@ -57,7 +58,7 @@ bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
     return depth > 0;
 }
 
-PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, {}}; }
+PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, nullptr}; }
 
 }  // namespace
 
@@ -119,14 +120,15 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
     while (true) {
         if (TakeRun(file, reader, nextRun, guard)) continue;
         if (!NextLine(file, reader, line)) break;
-        const std::size_t first = line.text.find_first_not_of(" \t\f\v\r");
+        const std::string_view text = line.view();
+        const std::size_t first = text.find_first_not_of(" \t\f\v\r");
         if (first == std::string::npos) continue;
-        const bool directive = line.text[first] == '#';
-        guard.Before(directive ? DirectiveName(line.text) : std::string_view(), line.text, file.conditions.size());
+        const bool directive = text[first] == '#';
+        guard.Before(directive ? DirectiveName(text) : std::string_view(), text, file.conditions.size());
         if (directive) {
             Directive(file, line, depth);
         } else if (Active(file) && !file.directivesOnly) {
-            TextLine(file, LexLine(line.text), line, reader, depth);
+            TextLine(file, LexLine(text), line, reader, depth);
         }
         guard.After(file.conditions.size());
     }
@@ -170,7 +172,7 @@ bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& l
 void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, LineReader& reader, int depth) {
     if (tokens.empty()) return;  // only blanks such as a Ctrl+Z at the end
     const Location where = Where(file, line.line);
-    if (tokens.front().kind == PpKind::Identifier && strcasecmp(tokens.front().text.c_str(), "rcinclude") == 0) {
+    if (tokens.front().kind == PpKind::Identifier && tokens.front().text.size() == 9 && strncasecmp(tokens.front().text.data(), "rcinclude", 9) == 0) {
         std::string name = Render(tokens, 1);
         if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
         if (name.empty()) throw CompileError(where, "rcinclude needs a file name");
@@ -179,14 +181,17 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
     // A macro call may run over several lines; its expansion is written on the first. As in
     // gcc, directives between its lines still take effect.
     LogicalLine more;
+    std::deque<std::string> held;  // the further lines' text, which their tokens refer to
     while (OpenCall(tokens, macros_) && NextLine(file, reader, more)) {
-        const std::size_t first = more.text.find_first_not_of(" \t\f\v\r");
-        if (first != std::string::npos && more.text[first] == '#') {
+        const std::string_view text = more.view();
+        const std::size_t first = text.find_first_not_of(" \t\f\v\r");
+        if (first != std::string::npos && text[first] == '#') {
             Directive(file, more, depth);
             continue;
         }
         if (!Active(file)) continue;
-        std::vector<PpToken> next = LexLine(more.text);
+        // A plain line stays in the file's text; another is kept here for its tokens.
+        std::vector<PpToken> next = LexLine(more.source.empty() ? std::string_view(held.emplace_back(std::move(more.text))) : more.source);
         if (!next.empty()) next.front().space = true;
         tokens.insert(tokens.end(), std::make_move_iterator(next.begin()), std::make_move_iterator(next.end()));
     }
@@ -200,13 +205,13 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
 
 void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
     if (!Active(file)) {
-        const std::string_view word = DirectiveName(line.text);
+        const std::string_view word = DirectiveName(line.view());
         if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
     }
-    std::vector<PpToken> tokens = LexLine(line.text);
+    std::vector<PpToken> tokens = LexLine(line.view());
     const Location where = Where(file, line.line);
     if (tokens.size() < 2) return;  // "#" alone does nothing
-    const std::string& name = tokens[1].text;
+    const std::string_view name = tokens[1].text;
     if (name == "if" || name == "ifdef" || name == "ifndef" || name == "elif" || name == "else" || name == "endif") {
         return Conditionals(file, name, tokens, where);
     }
@@ -226,11 +231,11 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
         } else if (name == "error") {
             throw std::runtime_error("#error " + Render(tokens, 2));
         } else if (name == "pragma") {
-            const std::string pragma = tokens.size() > 2 ? tokens[2].text : std::string();
+            const std::string_view pragma = tokens.size() > 2 ? tokens[2].text : std::string_view();
             if (pragma == "once") onceOnly_.insert(file.identity);
             if (pragma == "code_page") out_.Line(*file.name, where.line, "#pragma " + Render(tokens, 2));
         } else if (name != "warning" && name != "ident" && name != "sccs") {
-            throw std::runtime_error("unknown preprocessor directive #" + name);
+            throw std::runtime_error("unknown preprocessor directive #" + std::string(name));
         }
     } catch (const CompileError&) {
         throw;  // from an included file, with its own place
@@ -239,7 +244,8 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
     }
 }
 
-void Preprocessor::Conditionals(File& file, const std::string& name, const std::vector<PpToken>& tokens, const Location& where) {
+void Preprocessor::Conditionals(File& file, std::string_view word, const std::vector<PpToken>& tokens, const Location& where) {
+    const std::string name(word);
     if (name == "if" || name == "ifdef" || name == "ifndef") {
         const bool parent = Active(file);
         bool value = false;
@@ -301,14 +307,15 @@ std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) c
 void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth) {
     tokens.erase(tokens.begin(), tokens.begin() + 2);
     // <name> is taken as written between the brackets, backslashes and blanks included.
-    std::string text = line.text.substr(line.text.find("include") + 7);
+    const std::string_view written = line.view();
+    std::string text(written.substr(written.find("include") + 7));
+    MacroExpander expander(macros_, *file.name, where.line);  // holds the text of what it makes
     if (!tokens.empty() && tokens.front().kind != PpKind::String && !tokens.front().Is("<")) {
-        MacroExpander expander(macros_, *file.name, where.line);
         tokens = expander.Expand(std::move(tokens));  // #include MACRO
         text = Render(tokens);
     }
     if (!tokens.empty() && tokens.front().kind == PpKind::String && tokens.front().text.front() == '"') {
-        const std::string& name = tokens.front().text;
+        const std::string name(tokens.front().text);
         if (name.size() < 2 || name.back() != '"') throw std::runtime_error("#include file name is not closed by '\"'");
         return Include(file, name.substr(1, name.size() - 2), true, where, depth);
     }
@@ -376,13 +383,13 @@ void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens,
     if (at >= tokens.size() || tokens[at].kind != PpKind::Number) throw std::runtime_error("#line needs a line number");
     int number = 0;
     try {
-        number = std::stoi(tokens[at].text);
+        number = std::stoi(std::string(tokens[at].text));
     } catch (const std::exception&) {
-        throw std::runtime_error("bad line number '" + tokens[at].text + "'");
+        throw std::runtime_error("bad line number '" + std::string(tokens[at].text) + "'");
     }
     file.lineDelta = number - (line.line + line.lines);
     if (at + 1 < tokens.size() && tokens[at + 1].kind == PpKind::String && tokens[at + 1].text.front() == '"') {
-        const std::string& quoted = tokens[at + 1].text;
+        const std::string_view quoted = tokens[at + 1].text;
         std::string name;
         for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
             if (quoted[i] == '\\' && i + 2 < quoted.size()) ++i;

@@ -56,14 +56,15 @@ std::string Quoted(const std::string& text) {
 enum class LineKind { Blank, Define, Other };
 
 LineKind Classify(const rc::LogicalLine& line, Definition& definition) {
-    const std::vector<rc::PpToken> tokens = rc::LexLine(line.text);
+    const std::string_view text = line.view();
+    const std::vector<rc::PpToken> tokens = rc::LexLine(text);
     if (tokens.empty()) return LineKind::Blank;
     if (tokens.size() < 3 || !tokens[0].Is("#") || tokens[1].text != "define" || tokens[2].kind != rc::PpKind::Identifier) {
         return LineKind::Other;
     }
-    definition.name = tokens[2].text;
-    const std::size_t define = line.text.find("define");
-    definition.text = line.text.substr(line.text.find(definition.name, define + 6));
+    definition.name = std::string(tokens[2].text);
+    const std::size_t define = text.find("define");
+    definition.text = std::string(text.substr(text.find(definition.name, define + 6)));
     while (!definition.text.empty() && (definition.text.back() == ' ' || definition.text.back() == '\t')) definition.text.pop_back();
     return LineKind::Define;
 }
