@@ -26,7 +26,7 @@ std::string StringizedText(const std::vector<PpToken>& arg) {
 
 }  // namespace
 
-std::string_view MacroExpander::Keep(std::string text) { return texts_.emplace_back(std::move(text)); }
+std::string_view MacroExpander::Keep(std::string text) { return texts_.emplace_front(std::move(text)); }
 
 bool MacroExpander::Contains(const HiddenSet* set, const Macro* macro) {
     for (; set; set = set->rest) {
@@ -36,7 +36,7 @@ bool MacroExpander::Contains(const HiddenSet* set, const Macro* macro) {
 }
 
 const HiddenSet* MacroExpander::With(const HiddenSet* set, const Macro* macro) {
-    return Contains(set, macro) ? set : &sets_.emplace_back(HiddenSet{macro, set});
+    return Contains(set, macro) ? set : &sets_.emplace_front(HiddenSet{macro, set});
 }
 
 const HiddenSet* MacroExpander::Union(const HiddenSet* a, const HiddenSet* b) {

@@ -1,7 +1,7 @@
 // Expands macros in a line of tokens as C does: arguments first, then the result rescanned.
 #pragma once
 
-#include <deque>
+#include <forward_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,8 +41,10 @@ private:
     int line_;
     bool condition_;
     std::size_t budget_ = 1u << 18;  // tokens one line may produce
-    std::deque<std::string> texts_;  // of the tokens expansion makes
-    std::deque<HiddenSet> sets_;
+    // Lists keep their elements in place and, unlike a deque, allocate nothing until used: most
+    // lines make no text and no hide set.
+    std::forward_list<std::string> texts_;  // of the tokens expansion makes
+    std::forward_list<HiddenSet> sets_;
 };
 
 }  // namespace rc

@@ -10,7 +10,8 @@ namespace {
 
 // ASCII classes without the locale, one table look-up a character: the lexer runs over every
 // line of every file.
-enum CharClass : unsigned char { kBlank = 1, kDigit = 2, kIdentStart = 4 };
+// kSpecial: the characters that end a run of plain text in LineReader::Next.
+enum CharClass : unsigned char { kBlank = 1, kDigit = 2, kIdentStart = 4, kSpecial = 8 };
 
 constexpr std::array<unsigned char, 256> kClasses = [] {
     std::array<unsigned char, 256> classes{};
@@ -19,16 +20,15 @@ constexpr std::array<unsigned char, 256> kClasses = [] {
     for (int c = 'a'; c <= 'z'; ++c) classes[c] = kIdentStart;
     for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kIdentStart;
     classes['_'] = classes['$'] = kIdentStart;
+    for (unsigned char c : std::string_view("\\\n\"'/\r")) classes[c] |= kSpecial;
     return classes;
 }();
 
-unsigned char ClassOf(char c) { return kClasses[static_cast<unsigned char>(c)]; }
-bool IsDigit(char c) { return ClassOf(c) == kDigit; }
-bool IsIdentStart(char c) { return ClassOf(c) == kIdentStart; }
-bool IsIdentChar(char c) { return (ClassOf(c) & (kIdentStart | kDigit)) != 0; }
-
-// Characters that end a run of plain text in LineReader::Next.
-bool IsSpecial(char c) { return c == '\\' || c == '\n' || c == '"' || c == '\'' || c == '/' || c == '\r'; }
+bool Has(char c, CharClass wanted) { return (kClasses[static_cast<unsigned char>(c)] & wanted) != 0; }
+bool IsDigit(char c) { return Has(c, kDigit); }
+bool IsIdentStart(char c) { return Has(c, kIdentStart); }
+bool IsIdentChar(char c) { return (kClasses[static_cast<unsigned char>(c)] & (kIdentStart | kDigit)) != 0; }
+bool IsSpecial(char c) { return Has(c, kSpecial); }
 
 // The length of the punctuator at the start of `s`: C's two- and three-character ones, else 1.
 std::size_t PunctLength(std::string_view s) {
@@ -110,15 +110,15 @@ void LineReader::SkipLineComment() {
 
 // Most lines hold no quote, comment or backslash: they are taken whole.
 bool LineReader::TakePlainLine(LogicalLine& line) {
-    const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
-    const std::string_view plain = text_.substr(pos_, end - pos_);
-    if (!std::none_of(plain.begin(), plain.end(), [](char c) { return c == '\\' || c == '/' || c == '"' || c == '\''; })) {
-        return false;
-    }
-    line.source = plain.substr(0, plain.ends_with('\r') ? plain.size() - 1 : plain.size());
-    pos_ = end < text_.size() ? end + 1 : end;
+    std::size_t end = pos_;  // of the line's text
+    while (end < text_.size() && !IsSpecial(text_[end])) ++end;
+    std::size_t newline = end;  // a "\r\n" ends the line too
+    if (newline < text_.size() && text_[newline] == '\r' && (newline + 1 == text_.size() || text_[newline + 1] == '\n')) ++newline;
+    if (newline < text_.size() && text_[newline] != '\n') return false;
+    line.source = text_.substr(pos_, end - pos_);
+    pos_ = newline < text_.size() ? newline + 1 : newline;
     line.lines = 1;
-    if (end < text_.size()) ++line_;
+    if (newline < text_.size()) ++line_;
     return true;
 }
 
@@ -184,7 +184,7 @@ std::vector<PpToken> LexLine(std::string_view s) {
     bool space = false;
     while (i < s.size()) {
         const char c = s[i];
-        if (ClassOf(c) == kBlank) {
+        if (Has(c, kBlank)) {
             space = true;
             ++i;
             continue;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <deque>
+#include <forward_list>
 #include <cctype>
 #include <filesystem>
 #include <stdexcept>
@@ -181,7 +181,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
     // A macro call may run over several lines; its expansion is written on the first. As in
     // gcc, directives between its lines still take effect.
     LogicalLine more;
-    std::deque<std::string> held;  // the further lines' text, which their tokens refer to
+    std::forward_list<std::string> held;  // the further lines' text, which their tokens refer to
     while (OpenCall(tokens, macros_) && NextLine(file, reader, more)) {
         const std::string_view text = more.view();
         const std::size_t first = text.find_first_not_of(" \t\f\v\r");
@@ -191,7 +191,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
         }
         if (!Active(file)) continue;
         // A plain line stays in the file's text; another is kept here for its tokens.
-        std::vector<PpToken> next = LexLine(more.source.empty() ? std::string_view(held.emplace_back(std::move(more.text))) : more.source);
+        std::vector<PpToken> next = LexLine(more.source.empty() ? std::string_view(held.emplace_front(std::move(more.text))) : more.source);
         if (!next.empty()) next.front().space = true;
         tokens.insert(tokens.end(), std::make_move_iterator(next.begin()), std::make_move_iterator(next.end()));
     }
