@@ -72,7 +72,8 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
     if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
     std::vector<PpToken> out;
     out.reserve(tokens.size() + 8);
-    std::vector<PpToken> input(std::make_move_iterator(tokens.rbegin()), std::make_move_iterator(tokens.rend()));
+    std::vector<PpToken> input = std::move(tokens);  // taken from the back
+    std::reverse(input.begin(), input.end());
     while (!input.empty()) {
         if (budget_-- == 0) throw std::runtime_error("macro expansion grows too large");
         PpToken token = std::move(input.back());
