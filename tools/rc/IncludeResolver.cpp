@@ -31,11 +31,15 @@ std::optional<std::string> IncludeResolver::Find(const std::string& written, boo
 std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, const std::string& name,
                                                      const std::function<bool(const std::string&)>& refused) {
     const std::string exact = dir.empty() ? name : dir.back() == '/' ? dir + name : dir + "/" + name;
-    std::error_code error;
-    if (fs::exists(exact, error)) return exact;
-    std::optional<std::string> folded = FoldedPath(dir, name);
-    if (folded && refused(*folded)) return std::nullopt;
-    return folded;
+    // A script includes the same few names from the same few folders over and over.
+    auto [known, created] = found_.try_emplace(exact);
+    if (created) {
+        std::error_code error;
+        known->second = fs::exists(exact, error) ? std::optional<std::string>(exact) : FoldedPath(dir, name);
+    }
+    const std::optional<std::string>& found = known->second;
+    if (found && *found != exact && refused(*found)) return std::nullopt;
+    return found;
 }
 
 // Follows the name one component at a time, taking for each the first entry of the folder

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace rc {
@@ -35,6 +36,7 @@ private:
 
     IncludeSearch search_;
     std::map<std::string, std::vector<std::string>> listings_;  // folder -> its entries
+    std::unordered_map<std::string, std::optional<std::string>> found_;  // path as written -> the file there
 };
 
 // The name with "\" turned into "/".
