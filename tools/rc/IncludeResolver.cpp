@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <dirent.h>
 #include <strings.h>
 
 namespace rc {
@@ -64,9 +65,13 @@ std::optional<std::string> IncludeResolver::FoldedPath(const std::string& dir, c
 const std::vector<std::string>& IncludeResolver::Listing(const std::string& dir) {
     auto [entry, created] = listings_.try_emplace(dir);
     if (created) {
-        std::error_code error;
-        for (fs::directory_iterator it(dir.empty() ? "." : dir, error), end; !error && it != end; it.increment(error)) {
-            entry->second.push_back(it->path().filename().string());
+        // readdir rather than std::filesystem: a folder's names are all that is wanted.
+        if (DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str())) {
+            while (const dirent* item = ::readdir(folder)) {
+                const std::string_view name = item->d_name;
+                if (name != "." && name != "..") entry->second.emplace_back(name);
+            }
+            ::closedir(folder);
         }
         std::sort(entry->second.begin(), entry->second.end());
     }
