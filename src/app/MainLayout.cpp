@@ -94,8 +94,7 @@ void BuildLeftArea(MainLayout& l) {
     l.filename2->setGeometry(110, 52, 272, 22);
     l.filename1->hide();
     l.filename2->hide();
-    l.marble = new QLabel(l.top);
-    l.marble->setPixmap(QPixmap(QStringLiteral(":/restallow/marble.png")));
+    l.marble = new QLabel(l.top);  // its texture is read when the marbled look is first chosen
     l.marble->setGeometry(0, 0, 26, 26);
     l.marble->hide();
 
@@ -247,6 +246,7 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
     l.right->setGradient({}, {});
     l.lower->setFrameColor(look.frame);
     if (screenDepth > 8) {
+        if (look.marble && l.marble->pixmap().isNull()) l.marble->setPixmap(QPixmap(QStringLiteral(":/restallow/marble.png")));
         const QPixmap marble = look.marble ? l.marble->pixmap() : QPixmap();
         for (MegaPanel* panel : pictured) panel->setPicture(marble);
     }

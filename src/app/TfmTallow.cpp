@@ -17,6 +17,7 @@
 
 #include "app/CommandBoundary.h"
 #include "app/WindowGeometry.h"
+#include "app/WindowIcon.h"
 #include "fileaccess/FileError.h"
 #include "languages/MainStrings.h"
 #include "resources/TextLines.h"
@@ -56,8 +57,9 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
       scripts_(list_) {
     setWindowTitle(QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
     // The application's icon: the readme shown during start-up takes it as its picture.
-    QApplication::setWindowIcon(AppIcon());
-    setWindowIcon(AppIcon());
+    const QIcon icon = WindowIcon();
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
     setFont(WindowFont());
     auto* central = new QWidget(this);
     setCentralWidget(central);
