@@ -1,19 +1,15 @@
 #include "app/WindowIcon.h"
 
 #include <QPixmap>
-#include <QResource>
 
 #include "preview/PictureImage.h"
 #include "preview/PngRows.h"
 #include "shell/AppIcon.h"
 
-static void InitResources() { Q_INIT_RESOURCE(restallow); }
-
 namespace restallow {
 
 QIcon WindowIcon() {
-    InitResources();
-    const QByteArray png = QResource(QStringLiteral(":/restallow/restallow.png")).uncompressedData();
+    const QByteArray png = AppIconPng();
     const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
     const auto size = ReadPngSize(bytes);
     if (!size) return AppIcon();

@@ -8,8 +8,8 @@ namespace restallow {
 Decoded<FileContents> ReadFileBytes(const std::string& path, std::size_t limit) {
     const fileaccess::Result<fileaccess::InputFile> file = fileaccess::InputFile::Open(path);
     if (!file) return fileaccess::FormatError("the file cannot be opened", fileaccess::ErrorKind::Open);
-    if (file->size() > limit) return TooLarge("the file");
     fileaccess::Result<std::string> bytes = file->ReadAll(limit);
+    if (!bytes && bytes.error().kind == fileaccess::ErrorKind::TooLarge) return TooLarge("the file");
     if (!bytes) return fileaccess::FormatError("the file cannot be read", fileaccess::ErrorKind::Read);
     return FileContents{std::move(bytes).value()};
 }

@@ -20,13 +20,17 @@ QIcon AppIcon() {
     return QIcon(QString::fromLatin1(kIconResource));
 }
 
+QByteArray AppIconPng() {
+    InitIcon();
+    return QResource(QString::fromLatin1(kIconResource)).uncompressedData();
+}
+
 QString AppIconFile(const QString& programDir, const QString& dataFolder) {
     const QString installed = programDir + QStringLiteral("/../share/icons/hicolor/64x64/apps/restallow.png");
     if (QFileInfo(installed).isFile()) return QFileInfo(installed).canonicalFilePath();
-    InitIcon();
     const QString copy = dataFolder + QStringLiteral("/restallow.png");
     if (QFileInfo(copy).isFile()) return copy;
-    const QByteArray icon = QResource(QString::fromLatin1(kIconResource)).uncompressedData();
+    const QByteArray icon = AppIconPng();
     if (icon.isEmpty() || !QDir().mkpath(dataFolder) || !fileaccess::WriteFile(copy.toStdString(), icon.toStdString())) return {};
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return copy;

@@ -50,10 +50,6 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Copies the body's texts into the macro's own block and points the tokens at it.
 void KeepBodyText(Macro& macro) {
     std::size_t size = 0;

@@ -24,10 +24,10 @@ constexpr std::array<unsigned char, 256> kClasses = [] {
     return classes;
 }();
 
-bool Has(char c, CharClass wanted) { return (kClasses[static_cast<unsigned char>(c)] & wanted) != 0; }
+bool Has(char c, unsigned wanted) { return (kClasses[static_cast<unsigned char>(c)] & wanted) != 0; }
 bool IsDigit(char c) { return Has(c, kDigit); }
 bool IsIdentStart(char c) { return Has(c, kIdentStart); }
-bool IsIdentChar(char c) { return (kClasses[static_cast<unsigned char>(c)] & (kIdentStart | kDigit)) != 0; }
+bool IsIdentChar(char c) { return Has(c, kIdentStart | kDigit); }
 bool IsSpecial(char c) { return Has(c, kSpecial); }
 
 // The length of the punctuator at the start of `s`: C's two- and three-character ones, else 1.

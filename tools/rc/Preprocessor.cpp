@@ -199,29 +199,31 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
     }
 }
 
-void Preprocessor::Conditionals(File& file, std::string_view word, const std::vector<PpToken>& tokens, const Location& where) {
-    const std::string name(word);
+void Preprocessor::Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where) {
+    const std::string directive = std::string("#").append(name);  // short: no allocation
     if (name == "if" || name == "ifdef" || name == "ifndef") {
         const bool parent = Active(file);
         bool value = false;
         if (parent && name == "if") {
             value = Condition(file, tokens, where);
         } else if (parent) {
-            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, "#" + name + " needs a macro name");
+            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, directive + " needs a macro name");
             value = macros_.Defined(tokens[2].text) == (name == "ifdef");
         }
-        file.conditions.push_back({where, "#" + name, parent, value, value});
+        file.conditions.push_back({where, directive, parent, value, value});
         return;
     }
-    if (file.conditions.empty()) throw CompileError(where, "#" + name + " without #if");
+    if (file.conditions.empty()) throw CompileError(where, directive + " without #if");
     Conditional& open = file.conditions.back();
-    const std::string firstElse = " (the first #else is at line " + std::to_string(open.elseLine) + ")";
+    const auto afterElse = [&] {
+        return CompileError(where, directive + " after #else (the first #else is at line " + std::to_string(open.elseLine) + ")");
+    };
     if (name == "elif") {
-        if (open.elseLine) throw CompileError(where, "#elif after #else" + firstElse);
+        if (open.elseLine) throw afterElse();
         open.active = open.parentActive && !open.taken && Condition(file, tokens, where);
         open.taken = open.taken || open.active;
     } else if (name == "else") {
-        if (open.elseLine) throw CompileError(where, "#else after #else" + firstElse);
+        if (open.elseLine) throw afterElse();
         open.elseLine = where.line;
         open.active = open.parentActive && !open.taken;
         open.taken = true;

@@ -68,7 +68,7 @@ private:
     bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
     void TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, class LineReader& reader, int depth);
     void Directive(File& file, const LogicalLine& line, int depth);
-    void Conditionals(File& file, std::string_view word, const std::vector<PpToken>& tokens, const Location& where);
+    void Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
     std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens) const;
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);

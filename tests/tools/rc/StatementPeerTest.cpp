@@ -78,7 +78,9 @@ TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
         const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
         const ResEntry* b = Find(windres, ResourceId::Number(8), ResourceId::Number(name));
         ASSERT_TRUE(a && b);
-        if (name == 5) EXPECT_EQ(a->flags, b->flags);  // DISCARDABLE also sets PURE here, as llvm-rc has it
+        if (name == 5) {
+            EXPECT_EQ(a->flags, b->flags);  // DISCARDABLE also sets PURE here, as llvm-rc has it
+        }
         EXPECT_TRUE(a->data == b->data);
     }
     const ResEntry* dir = Find(ours, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
@@ -135,7 +137,9 @@ TEST(StatementPeer, Win16MenuAcceleratorsAndVersionMatchWrc) {
         EXPECT_EQ(a.type, b.type);
         EXPECT_EQ(a.name, b.name);
         EXPECT_TRUE(a.data == b.data) << TypeText(a.type);
-        if (a.type != ResourceId::Number(16)) EXPECT_EQ(a.flags, b.flags) << TypeText(a.type);
+        if (a.type != ResourceId::Number(16)) {
+            EXPECT_EQ(a.flags, b.flags) << TypeText(a.type);
+        }
     }
     EXPECT_EQ(ours.entries()[0].flags, MfMoveable | MfPure);
 }
