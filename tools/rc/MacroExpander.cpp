@@ -69,24 +69,33 @@ bool MacroExpander::Special(PpToken& token) {
 }
 
 std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int depth) {
-    if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
     std::vector<PpToken> out;
     out.reserve(tokens.size() + 8);
-    std::vector<PpToken> input = std::move(tokens);  // taken from the back
-    std::reverse(input.begin(), input.end());
+    Expand(tokens, out, depth);
+    return out;
+}
+
+void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& out, int depth) {
+    if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
+    out.clear();
+    std::reverse(input.begin(), input.end());  // taken from the back
     while (!input.empty()) {
         if (budget_-- == 0) throw std::runtime_error("macro expansion grows too large");
-        PpToken token = std::move(input.back());
+        PpToken token = input.back();
         input.pop_back();
         const Macro* macro = token.kind == PpKind::Identifier ? macros_.Find(token.text) : nullptr;
         if (!macro || (macro->functionLike && (input.empty() || !input.back().Is("(")))) {
             const bool defined = condition_ && !macro && token.text == "defined";
             if (!macro && token.kind == PpKind::Identifier) Special(token);
-            out.push_back(std::move(token));
+            out.push_back(token);
             if (defined) KeepDefinedOperand(input, out);
             continue;
         }
         if (Contains(token.hidden, macro)) throw std::runtime_error("macro '" + macro->name + "' refers to itself (recursive macro)");
+        if (!macro->functionLike && !macro->pastes) {  // its body as it stands: nothing to substitute
+            PushReplacement(input, macro->body, With(token.hidden, macro), token.space);
+            continue;
+        }
         const HiddenSet* hidden = token.hidden;
         Args args;
         if (macro->functionLike) {
@@ -95,16 +104,22 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
             hidden = Intersection(hidden, closeHidden);
         }
         hidden = With(hidden, macro);
-        std::vector<PpToken> replacement = Substitute(*macro, args, depth);
-        // Only a name can be expanded again: the other tokens need no hide set.
-        for (PpToken& piece : replacement) {
-            if (piece.kind == PpKind::Identifier) piece.hidden = Union(piece.hidden, hidden);
-        }
-        if (!replacement.empty()) replacement.front().space = token.space;
-        else if (!input.empty()) input.back().space = input.back().space || token.space;
-        for (auto it = replacement.rbegin(); it != replacement.rend(); ++it) input.push_back(std::move(*it));
+        PushReplacement(input, Substitute(*macro, args, depth), hidden, token.space);
     }
-    return out;
+}
+
+// Puts a macro's replacement in front of the rest of the input, to be scanned again. Only a name
+// can be expanded again: the other tokens need no hide set.
+void MacroExpander::PushReplacement(std::vector<PpToken>& input, const std::vector<PpToken>& replacement, const HiddenSet* hidden, bool space) {
+    if (replacement.empty()) {
+        if (!input.empty()) input.back().space = input.back().space || space;
+        return;
+    }
+    for (std::size_t i = replacement.size(); i-- > 0;) {
+        PpToken& piece = input.emplace_back(replacement[i]);
+        if (piece.kind == PpKind::Identifier) piece.hidden = Union(piece.hidden, hidden);
+        if (i == 0) piece.space = space;
+    }
 }
 
 // Moves "NAME" or "( NAME )" after "defined" to the output unexpanded.

@@ -21,6 +21,9 @@ public:
     // an argument list that is not closed, or an expansion grown beyond reason. The tokens made
     // refer to text the expander holds: they are used while it lives.
     std::vector<PpToken> Expand(std::vector<PpToken> tokens, int depth = 0);
+    // The same into `out`, emptied first. `tokens` is the work stack and is left empty; the
+    // storage of both is kept, for a caller that expands line after line.
+    void Expand(std::vector<PpToken>& tokens, std::vector<PpToken>& out, int depth = 0);
 
 private:
     using Args = std::vector<std::vector<PpToken>>;
@@ -34,6 +37,7 @@ private:
     void KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const;
     Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden);
     std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
+    void PushReplacement(std::vector<PpToken>& input, const std::vector<PpToken>& replacement, const HiddenSet* hidden, bool space);
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
 
     const MacroTable& macros_;

@@ -65,7 +65,7 @@ void KeepBodyText(Macro& macro) {
 
 }  // namespace
 
-Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i) {
     if (i >= tokens.size()) throw std::runtime_error("#define needs a macro name");
     if (tokens[i].kind != PpKind::Identifier) {
         throw std::runtime_error("macro name must be an identifier, not '" + std::string(tokens[i].text) + "'");
@@ -78,8 +78,7 @@ Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
         macro.functionLike = true;
         i = ParseParams(tokens, i, macro);
     }
-    tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(i));
-    macro.body = std::move(tokens);
+    macro.body.assign(tokens.begin() + static_cast<std::ptrdiff_t>(i), tokens.end());
     if (!macro.body.empty()) macro.body.front().space = false;
     KeepBodyText(macro);
     for (std::size_t b = 0; b < macro.body.size(); ++b) {
@@ -87,6 +86,7 @@ Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t i) {
         if (token.Is("##") && (b == 0 || b + 1 == macro.body.size())) {
             throw std::runtime_error("'##' cannot be at either end of macro '" + macro.name + "'");
         }
+        macro.pastes = macro.pastes || token.Is("##");
         if (macro.functionLike && token.Is("#") &&
             (b + 1 == macro.body.size() || macro.ParamIndex(macro.body[b + 1].text) < 0)) {
             throw std::runtime_error("'#' is not followed by a parameter of macro '" + macro.name + "'");

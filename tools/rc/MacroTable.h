@@ -19,6 +19,7 @@ public:
     std::string name;
     bool functionLike = false;
     bool variadic = false;             // the last parameter takes the rest ("..." or "name...")
+    bool pastes = false;               // the body holds a "##"
     std::vector<std::string> params;   // "__VA_ARGS__" for a plain "..."
     std::vector<PpToken> body;         // their text is in `text`
 
@@ -29,9 +30,10 @@ public:
 };
 
 // Parses the tokens of a #define line from the macro's name on; a "(" right after the name
-// (no blank between) starts a parameter list. The body's text is copied: the tokens may refer to
-// a line that is gone once the macro is defined. Throws std::runtime_error.
-Macro ParseDefine(std::vector<PpToken>&& tokens, std::size_t first);
+// (no blank between) starts a parameter list. The body and its text are copied, at their size:
+// the tokens may refer to a line that is gone once the macro is defined, and a script defines
+// thousands. Throws std::runtime_error.
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first);
 
 // The macros defined by the script, the command line and the built-in headers. A built-in
 // header's runs of definitions are not copied in: each run applied gets a number in the order of

@@ -177,9 +177,14 @@ bool LineReader::Next(LogicalLine& line) {
     return true;
 }
 
-std::vector<PpToken> LexLine(std::string_view s) {
+std::vector<PpToken> LexLine(std::string_view line) {
     std::vector<PpToken> tokens;
-    tokens.reserve(s.size() / 4 + 1);
+    LexLine(line, tokens);
+    return tokens;
+}
+
+void LexLine(std::string_view s, std::vector<PpToken>& tokens) {
+    tokens.clear();
     std::size_t i = 0;
     bool space = false;
     while (i < s.size()) {
@@ -223,7 +228,6 @@ std::vector<PpToken> LexLine(std::string_view s) {
         }
         token.text = s.substr(start, i - start);
     }
-    return tokens;
 }
 
 std::string_view DirectiveName(std::string_view text) {
@@ -236,11 +240,16 @@ std::string_view DirectiveName(std::string_view text) {
 
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from) {
     std::string out;
+    RenderTo(out, tokens, from);
+    return out;
+}
+
+void RenderTo(std::string& out, const std::vector<PpToken>& tokens, std::size_t from) {
+    const std::size_t start = out.size();
     for (std::size_t i = from; i < tokens.size(); ++i) {
-        if (tokens[i].space && !out.empty()) out += ' ';
+        if (tokens[i].space && out.size() > start) out += ' ';
         out += tokens[i].text;
     }
-    return out;
 }
 
 }  // namespace rc

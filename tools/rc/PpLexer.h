@@ -76,11 +76,16 @@ struct PpToken {
 // Splits a logical line into tokens, which refer to `line`. An unclosed quote runs to the end of
 // the line.
 std::vector<PpToken> LexLine(std::string_view line);
+// The same into `tokens`, emptied first. Its storage is kept: lexing line after line into one
+// vector allocates only when a line is longer than all before it.
+void LexLine(std::string_view line, std::vector<PpToken>& tokens);
 
 // The word after the "#" of a directive line, read without lexing the line.
 std::string_view DirectiveName(std::string_view line);
 
 // The tokens written back as text: one blank where the source had white space.
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from = 0);
+// The same appended to `out`.
+void RenderTo(std::string& out, const std::vector<PpToken>& tokens, std::size_t from = 0);
 
 }  // namespace rc

@@ -16,14 +16,24 @@ std::string LineMarker(int line, const std::string& file) {
 }
 
 void PpOutput::Line(const std::string& file, int line, std::string_view text) {
+    MoveTo(file, line);
+    text_ += text;
+    text_ += '\n';
+}
+
+void PpOutput::Line(const std::string& file, int line, const std::vector<PpToken>& tokens) {
+    MoveTo(file, line);
+    RenderTo(text_, tokens);
+    text_ += '\n';
+}
+
+void PpOutput::MoveTo(const std::string& file, int line) {
     if (next_ == 0 || file != file_ || line < next_ || line - next_ > kMaxBlankLines) {
         text_ += LineMarker(line, file);
         file_ = file;
         next_ = line;
     }
     text_.append(static_cast<std::size_t>(line - next_), '\n');
-    text_ += text;
-    text_ += '\n';
     next_ = line + 1;
 }
 

@@ -3,6 +3,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "PpLexer.h"
 
 namespace rc {
 
@@ -10,9 +13,14 @@ class PpOutput {
 public:
     // Writes `text` as line `line` of `file`, with a marker or blank lines before it as needed.
     void Line(const std::string& file, int line, std::string_view text);
+    // The same for the tokens of a line, as Render writes them.
+    void Line(const std::string& file, int line, const std::vector<PpToken>& tokens);
     std::string Take() { return std::move(text_); }
 
 private:
+    // Writes the marker or blank lines that put the next text at `line` of `file`.
+    void MoveTo(const std::string& file, int line);
+
     std::string text_;
     std::string file_;
     int next_ = 0;  // the line the next written line has in file_; 0 before the first

@@ -70,6 +70,7 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
     open_.push_back(file.identity);
     LineReader reader(text);
     LogicalLine line;
+    std::vector<PpToken> tokens;  // of the line, its storage kept from line to line
     IncludeGuard guard;
     std::size_t nextRun = 0;
     while (true) {
@@ -81,9 +82,10 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
         const bool directive = text[first] == '#';
         guard.Before(directive ? DirectiveName(text) : std::string_view(), text, file.conditions.size());
         if (directive) {
-            Directive(file, line, depth);
+            Directive(file, line, tokens, depth);
         } else if (Active(file) && !file.directivesOnly) {
-            TextLine(file, LexLine(text), line, reader, depth);
+            LexLine(text, tokens);
+            TextLine(file, tokens, line, reader, depth);
         }
         guard.After(file.conditions.size());
     }
@@ -124,7 +126,7 @@ bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& l
     }
 }
 
-void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, LineReader& reader, int depth) {
+void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, LineReader& reader, int depth) {
     if (tokens.empty()) return;  // only blanks such as a Ctrl+Z at the end
     const Location where = Where(file, line.line);
     if (tokens.front().kind == PpKind::Identifier && tokens.front().text.size() == 9 && strncasecmp(tokens.front().text.data(), "rcinclude", 9) == 0) {
@@ -136,34 +138,36 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken> tokens, const Logic
     // A macro call may run over several lines; its expansion is written on the first. As in
     // gcc, directives between its lines still take effect.
     LogicalLine more;
+    std::vector<PpToken> next;
     std::forward_list<std::string> held;  // the further lines' text, which their tokens refer to
     while (OpenCall(tokens, macros_) && NextLine(file, reader, more)) {
         const std::string_view text = more.view();
         const std::size_t first = text.find_first_not_of(" \t\f\v\r");
         if (first != std::string::npos && text[first] == '#') {
-            Directive(file, more, depth);
+            Directive(file, more, next, depth);
             continue;
         }
         if (!Active(file)) continue;
         // A plain line stays in the file's text; another is kept here for its tokens.
-        std::vector<PpToken> next = LexLine(more.source.empty() ? std::string_view(held.emplace_front(std::move(more.text))) : more.source);
+        LexLine(more.source.empty() ? std::string_view(held.emplace_front(std::move(more.text))) : more.source, next);
         if (!next.empty()) next.front().space = true;
-        tokens.insert(tokens.end(), std::make_move_iterator(next.begin()), std::make_move_iterator(next.end()));
+        tokens.insert(tokens.end(), next.begin(), next.end());
     }
     try {
         MacroExpander expander(macros_, *file.name, where.line);
-        out_.Line(*file.name, where.line, Render(expander.Expand(std::move(tokens))));
+        expander.Expand(tokens, expanded_);
+        out_.Line(*file.name, where.line, expanded_);
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
 }
 
-void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
+void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth) {
     if (!Active(file)) {
         const std::string_view word = DirectiveName(line.view());
         if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
     }
-    std::vector<PpToken> tokens = LexLine(line.view());
+    LexLine(line.view(), tokens);
     const Location where = Where(file, line.line);
     if (tokens.size() < 2) return;  // "#" alone does nothing
     const std::string_view name = tokens[1].text;
@@ -175,12 +179,12 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, int depth) {
         if (tokens[1].kind == PpKind::Number) {
             LineDirective(file, tokens, 1, line);
         } else if (name == "define") {
-            macros_.Define(ParseDefine(std::move(tokens), 2));
+            macros_.Define(ParseDefine(tokens, 2));
         } else if (name == "undef") {
             if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw std::runtime_error("#undef needs a macro name");
             macros_.Undefine(tokens[2].text);
         } else if (name == "include") {
-            IncludeDirective(file, line, std::move(tokens), where, depth);
+            IncludeDirective(file, line, tokens, where, depth);
         } else if (name == "line") {
             LineDirective(file, tokens, 2, line);
         } else if (name == "error") {

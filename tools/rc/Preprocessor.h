@@ -66,13 +66,13 @@ private:
     bool TakeRun(File& file, class LineReader& reader, std::size_t& nextRun, class IncludeGuard& guard);
     bool Skipped(const std::string& identity) const;
     bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
-    void TextLine(File& file, std::vector<PpToken> tokens, const LogicalLine& line, class LineReader& reader, int depth);
-    void Directive(File& file, const LogicalLine& line, int depth);
+    void TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, class LineReader& reader, int depth);
+    void Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth);
     void Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
     std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens) const;
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);
-    void IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth);
+    void IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& tokens, const Location& where, int depth);
     void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line);
     bool Active(const File& file) const { return file.conditions.empty() || file.conditions.back().active; }
     Location Where(const File& file, int line) const { return {file.name, line + file.lineDelta}; }
@@ -81,6 +81,7 @@ private:
     IncludeResolver resolver_;
     MacroTable macros_;
     PpOutput out_;
+    std::vector<PpToken> expanded_;      // a text line's expansion, its storage kept from line to line
     std::vector<std::string> open_;      // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;     // files that said #pragma once
     std::map<std::string, std::string> guards_;  // file -> the macro its include guard tests

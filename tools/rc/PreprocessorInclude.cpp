@@ -55,8 +55,8 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     return out_.Take();
 }
 
-void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, std::vector<PpToken> tokens, const Location& where, int depth) {
-    tokens.erase(tokens.begin(), tokens.begin() + 2);
+void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& directive, const Location& where, int depth) {
+    std::vector<PpToken> tokens(directive.begin() + 2, directive.end());
     // <name> is taken as written between the brackets, backslashes and blanks included.
     const std::string_view written = line.view();
     std::string text(written.substr(written.find("include") + 7));
