@@ -325,7 +325,7 @@ std::string Preprocessed(const CompileOptions& options) {
                                    (text.error().missing() ? "No such file or directory" : text.error().what()));
     }
     PreprocessOptions pp;
-    pp.search = {fs::path(options.script).parent_path().string(), options.includeDirs, options.envIncludeDirs};
+    pp.search = {ParentFolder(options.script), options.includeDirs, options.envIncludeDirs};
     pp.macros = options.macros;
     pp.win16 = options.win16;
     pp.load = load;

@@ -78,4 +78,11 @@ const std::vector<std::string>& IncludeResolver::Listing(const std::string& dir)
     return entry->second;
 }
 
+std::string ParentFolder(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    while (slash > 0 && path[slash - 1] == '/') --slash;
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 }  // namespace rc

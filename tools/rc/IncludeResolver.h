@@ -42,4 +42,7 @@ private:
 // The name with "\" turned into "/".
 std::string SlashedName(std::string name);
 
+// The folder part of a path, "" for a bare name.
+std::string ParentFolder(const std::string& path);
+
 }  // namespace rc

@@ -26,7 +26,16 @@ std::string StringizedText(const std::vector<PpToken>& arg) {
 
 }  // namespace
 
-std::string_view MacroExpander::Keep(std::string text) { return texts_.emplace_front(std::move(text)); }
+void MacroExpander::Start(const std::string& file, int line, bool condition) {
+    file_ = &file;
+    line_ = line;
+    condition_ = condition;
+    budget_ = 1u << 18;
+    texts_.clear();
+    sets_.clear();
+}
+
+std::string_view MacroExpander::Keep(std::string text) { return texts_.emplace_back(std::move(text)); }
 
 bool MacroExpander::Contains(const HiddenSet* set, const Macro* macro) {
     for (; set; set = set->rest) {
@@ -36,7 +45,7 @@ bool MacroExpander::Contains(const HiddenSet* set, const Macro* macro) {
 }
 
 const HiddenSet* MacroExpander::With(const HiddenSet* set, const Macro* macro) {
-    return Contains(set, macro) ? set : &sets_.emplace_front(HiddenSet{macro, set});
+    return Contains(set, macro) ? set : &sets_.emplace_back(HiddenSet{macro, set});
 }
 
 const HiddenSet* MacroExpander::Union(const HiddenSet* a, const HiddenSet* b) {
@@ -61,7 +70,7 @@ bool MacroExpander::Special(PpToken& token) {
     }
     if (token.text == "__FILE__") {
         std::string text = "\"";
-        for (char c : file_) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+        for (char c : file_ ? std::string_view(*file_) : std::string_view()) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
         token = {PpKind::String, Keep(text + "\""), token.space, nullptr};
         return true;
     }

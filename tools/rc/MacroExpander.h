@@ -1,7 +1,7 @@
 // Expands macros in a line of tokens as C does: arguments first, then the result rescanned.
 #pragma once
 
-#include <forward_list>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,8 +14,14 @@ class MacroExpander {
 public:
     // `file` and `line` are what __FILE__ and __LINE__ give. In a `condition` (#if) the name
     // after "defined" is left as it is, also where a macro produced the "defined".
-    MacroExpander(const MacroTable& macros, const std::string& file, int line, bool condition = false)
-        : macros_(macros), file_(file), line_(line), condition_(condition) {}
+    MacroExpander(const MacroTable& macros, const std::string& file, int line, bool condition = false) : macros_(macros) {
+        Start(file, line, condition);
+    }
+    // An expander to be started on each line.
+    explicit MacroExpander(const MacroTable& macros) : macros_(macros) {}
+    // Goes on with another line: the tokens made for the one before are no longer valid. The
+    // stores keep their storage, so that an expander kept from line to line rarely allocates.
+    void Start(const std::string& file, int line, bool condition = false);
 
     // Throws std::runtime_error: a macro that refers to itself, a wrong number of arguments,
     // an argument list that is not closed, or an expansion grown beyond reason. The tokens made
@@ -41,14 +47,13 @@ private:
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
 
     const MacroTable& macros_;
-    const std::string& file_;
-    int line_;
-    bool condition_;
-    std::size_t budget_ = 1u << 18;  // tokens one line may produce
-    // Lists keep their elements in place and, unlike a deque, allocate nothing until used: most
-    // lines make no text and no hide set.
-    std::forward_list<std::string> texts_;  // of the tokens expansion makes
-    std::forward_list<HiddenSet> sets_;
+    const std::string* file_ = nullptr;
+    int line_ = 0;
+    bool condition_ = false;
+    std::size_t budget_ = 0;  // tokens the line may still produce
+    // Deques keep their elements in place, and clearing one keeps a block for the next line.
+    std::deque<std::string> texts_;  // of the tokens expansion makes
+    std::deque<HiddenSet> sets_;
 };
 
 }  // namespace rc

@@ -112,14 +112,17 @@ void MacroTable::Undefine(std::string_view name) {
     entry.defined = false;
 }
 
+std::size_t MacroTable::Hash::operator()(std::string_view text) const { return BuiltinHash(text); }
+
 MacroTable::Latest MacroTable::LatestOf(std::string_view name) const {
+    const std::uint32_t hash = BuiltinHash(name);
     Latest latest;
     std::uint64_t order = 0;
-    if (auto found = macros_.find(name); found != macros_.end()) {
+    if (auto found = macros_.find(HashedName{name, hash}); found != macros_.end()) {
         latest.entry = &found->second;
         order = found->second.order;
     }
-    for (const BuiltinDefinition& definition : FindBuiltinDefinitions(name, BuiltinHash(name))) {
+    for (const BuiltinDefinition& definition : FindBuiltinDefinitions(name, hash)) {
         if (runApplied_[definition.run] > order) {
             order = runApplied_[definition.run];
             latest = {nullptr, &definition};

@@ -52,9 +52,21 @@ public:
     bool Defined(std::string_view name) const;
 
 private:
+    // A name looked up with its hash, which also finds it among the built-in definitions: the
+    // one hash is computed once.
+    struct HashedName {
+        std::string_view text;
+        std::uint32_t hash;
+    };
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+        std::size_t operator()(std::string_view text) const;
+        std::size_t operator()(const HashedName& name) const { return name.hash; }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const { return a == b; }
+        bool operator()(const HashedName& a, std::string_view b) const { return a.text == b; }
     };
     struct Entry {
         Macro macro;
@@ -68,7 +80,7 @@ private:
     };
     Latest LatestOf(std::string_view name) const;
 
-    std::unordered_map<std::string, Entry, Hash, std::equal_to<>> macros_;
+    std::unordered_map<std::string, Entry, Hash, Equal> macros_;
     std::vector<std::uint64_t> runApplied_;  // the order of each built-in run's last application, 0 never
     mutable std::unordered_map<const BuiltinDefinition*, Macro> lexed_;
     std::uint64_t order_ = 0;

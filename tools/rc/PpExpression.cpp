@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace rc {
 namespace {
@@ -116,24 +117,34 @@ private:
         return {chosen.bits, a.isUnsigned || b.isUnsigned};
     }
 
-    // Binary operators by precedence level, lowest first.
+    // The precedence level of a binary operator, lowest first ("||" 0 to "*" 9); -1 for none.
     static int Level(const PpToken& token) {
-        static const char* const kLevels[][4] = {{"||"}, {"&&"}, {"|"}, {"^"}, {"&"}, {"==", "!="},
-                                                 {"<", ">", "<=", ">="}, {"<<", ">>"}, {"+", "-"}, {"*", "/", "%"}};
         if (token.kind != PpKind::Punct) return -1;
-        for (int level = 0; level < 10; ++level) {
-            for (const char* op : kLevels[level]) {
-                if (op && token.text == op) return level;
-            }
+        const std::string_view op = token.text;
+        const char second = op.size() > 1 ? op[1] : '\0';
+        if (op.size() > 2) return -1;
+        switch (op[0]) {
+        case '|': return second == '|' ? 0 : second ? -1 : 2;
+        case '&': return second == '&' ? 1 : second ? -1 : 4;
+        case '^': return second ? -1 : 3;
+        case '=': return second == '=' ? 5 : -1;
+        case '!': return second == '=' ? 5 : -1;
+        case '<':
+        case '>': return second == op[0] ? 7 : (!second || second == '=') ? 6 : -1;
+        case '+':
+        case '-': return second ? -1 : 8;
+        case '*':
+        case '/':
+        case '%': return second ? -1 : 9;
+        default: return -1;
         }
-        return -1;
     }
 
-    Value Binary(int level) {
-        if (level == 10) return Unary();
-        Value left = Binary(level + 1);
-        while (pos_ < tokens_.size() && Level(tokens_[pos_]) == level) {
-            const std::string op(tokens_[pos_++].text);
+    // Precedence climbing: operators of `minLevel` and above, each level left to right.
+    Value Binary(int minLevel) {
+        Value left = Unary();
+        for (int level; pos_ < tokens_.size() && (level = Level(tokens_[pos_])) >= minLevel;) {
+            const std::string_view op = tokens_[pos_++].text;
             // The right side of a decided && or || is read but not evaluated, as in C.
             const bool decided = (op == "&&" && !left.IsTrue()) || (op == "||" && left.IsTrue());
             Skip skip(skip_, decided);
@@ -150,7 +161,7 @@ private:
         bool on_;
     };
 
-    Value Apply(const std::string& op, Value a, Value b) {
+    Value Apply(std::string_view op, Value a, Value b) {
         const bool u = a.isUnsigned || b.isUnsigned;
         auto flag = [](bool v) { return Value{v ? 1u : 0u, false}; };
         if (op == "||") return flag(a.IsTrue() || b.IsTrue());

@@ -154,8 +154,8 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const Logi
         tokens.insert(tokens.end(), next.begin(), next.end());
     }
     try {
-        MacroExpander expander(macros_, *file.name, where.line);
-        expander.Expand(tokens, expanded_);
+        expander_.Start(*file.name, where.line);
+        expander_.Expand(tokens, expanded_);
         out_.Line(*file.name, where.line, expanded_);
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
@@ -240,9 +240,9 @@ void Preprocessor::Conditionals(File& file, std::string_view name, const std::ve
 // after it for a "defined" that a macro produced (as gcc does).
 bool Preprocessor::Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where) {
     try {
-        MacroExpander expander(macros_, *file.name, where.line, true);
+        expander_.Start(*file.name, where.line, true);
         std::vector<PpToken> expression(tokens.begin() + 2, tokens.end());
-        return EvaluateCondition(ReplaceDefined(expander.Expand(ReplaceDefined(std::move(expression)))));
+        return EvaluateCondition(ReplaceDefined(expander_.Expand(ReplaceDefined(std::move(expression)))));
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }

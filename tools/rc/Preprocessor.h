@@ -13,6 +13,7 @@
 #include "Diagnostic.h"
 #include "FileLoader.h"
 #include "IncludeResolver.h"
+#include "MacroExpander.h"
 #include "MacroTable.h"
 #include "PpOutput.h"
 
@@ -81,6 +82,7 @@ private:
     IncludeResolver resolver_;
     MacroTable macros_;
     PpOutput out_;
+    MacroExpander expander_{macros_};     // for text lines and conditions, kept from line to line
     std::vector<PpToken> expanded_;      // a text line's expansion, its storage kept from line to line
     std::vector<std::string> open_;      // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;     // files that said #pragma once

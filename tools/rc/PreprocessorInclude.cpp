@@ -24,14 +24,6 @@ bool DirectivesOnly(const std::string& name) {
     return extension.size() == 2 && (strncasecmp(extension.data(), ".h", 2) == 0 || strncasecmp(extension.data(), ".c", 2) == 0);
 }
 
-// The folder part of a path, "" for a bare name.
-std::string ParentFolder(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return {};
-    while (slash > 0 && path[slash - 1] == '/') --slash;
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 }  // namespace
 
 // Two paths name the same file when device and inode agree (links and letter case aside). A

@@ -146,8 +146,12 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%s\n", result.error.c_str());
                 return 1;
             }
-            std::fwrite(result.text.data(), 1, result.text.size(), stdout);
-            return std::fflush(stdout) == 0 ? 0 : 1;
+            // One block, written as it is: no stdio buffer to allocate and copy through.
+            std::setvbuf(stdout, nullptr, _IONBF, 0);
+            const bool written = std::fwrite(result.text.data(), 1, result.text.size(), stdout) == result.text.size();
+            if (written && std::fflush(stdout) == 0) return 0;
+            std::fprintf(stderr, "restallow-rc: cannot write the preprocessed text: %s\n", std::strerror(errno));
+            return 1;
         }
         const rc::CompileResult result = rc::CompileScript(arguments.options);
         if (!result.ok) {

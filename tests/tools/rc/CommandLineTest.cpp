@@ -98,6 +98,14 @@ TEST(CommandLine, DefinesUndefinesAndPreprocessOnly) {
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(Command(dir, "-D").exit, 2);
     EXPECT_NE(Command(dir, "--help").out.find("-D NAME[=VALUE]"), std::string::npos);
+
+    // Preprocessed text that cannot be written is an error, not a success.
+    if (std::filesystem::exists("/dev/full")) {
+        dir.write("w.rc", "A B\n");
+        const int status = std::system(("cd '" + dir.path("").string() + "' && '" RESTALLOW_RC "' -E w.rc >/dev/full 2>stderr.txt").c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+        EXPECT_NE(ReadBytes(dir.path("stderr.txt")).find("cannot write the preprocessed text"), std::string::npos);
+    }
 }
 
 }  // namespace
