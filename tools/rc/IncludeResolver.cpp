@@ -14,6 +14,27 @@ std::string SlashedName(std::string name) {
     return name;
 }
 
+namespace {
+
+// `dir` and `name` joined as a path: the working folder for an empty `dir`.
+std::string Joined(const std::string& dir, std::string_view name) {
+    if (dir.empty()) return std::string(name);
+    return dir.back() == '/' ? dir + std::string(name) : dir + "/" + std::string(name);
+}
+
+// Of the entries equal to `wanted` ignoring letter case, the first in byte order, so that the
+// choice does not depend on the order the folder lists them in.
+const std::string* FirstFolded(const std::vector<std::string>& entries, std::string_view wanted) {
+    const std::string* first = nullptr;
+    for (const std::string& entry : entries) {
+        if (entry.size() != wanted.size() || strncasecmp(entry.data(), wanted.data(), wanted.size()) != 0) continue;
+        if (!first || entry < *first) first = &entry;
+    }
+    return first;
+}
+
+}  // namespace
+
 std::optional<std::string> IncludeResolver::Find(const std::string& written, bool quoted, const std::string& includerDir,
                                                  const std::function<bool(const std::string&)>& refused) {
     const std::string name = SlashedName(written);
@@ -31,7 +52,7 @@ std::optional<std::string> IncludeResolver::Find(const std::string& written, boo
 
 std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, const std::string& name,
                                                      const std::function<bool(const std::string&)>& refused) {
-    const std::string exact = dir.empty() ? name : dir.back() == '/' ? dir + name : dir + "/" + name;
+    const std::string exact = Joined(dir, name);
     // A script includes the same few names from the same few folders over and over.
     auto [known, created] = found_.try_emplace(exact);
     if (created) {
@@ -43,23 +64,26 @@ std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, con
     return found;
 }
 
-// Follows the name one component at a time, taking for each the first entry of the folder
-// that equals it ignoring letter case.
+
+// Follows the name one component at a time, taking for each the entry of the folder that
+// equals it ignoring letter case.
 std::optional<std::string> IncludeResolver::FoldedPath(const std::string& dir, const std::string& name) {
-    fs::path at(dir);  // empty: the working folder
-    for (const fs::path& part : fs::path(name).relative_path()) {
-        const std::string wanted = part.string();
-        if (wanted == "." || wanted == ".." || wanted.empty()) {
-            at /= part;
+    std::string at = dir;
+    for (std::size_t start = 0; start < name.size();) {
+        std::size_t end = name.find('/', start);
+        if (end == std::string::npos) end = name.size();
+        const std::string_view part = std::string_view(name).substr(start, end - start);
+        start = end + 1;
+        if (part.empty()) continue;
+        if (part == "." || part == "..") {
+            at = Joined(at, part);
             continue;
         }
-        const std::vector<std::string>& entries = Listing(at.string());
-        auto match = std::find_if(entries.begin(), entries.end(),
-                                  [&](const std::string& entry) { return strcasecmp(entry.c_str(), wanted.c_str()) == 0; });
-        if (match == entries.end()) return std::nullopt;
-        at /= *match;
+        const std::string* match = FirstFolded(Listing(at), part);
+        if (!match) return std::nullopt;
+        at = Joined(at, *match);
     }
-    return at.string();
+    return at;
 }
 
 const std::vector<std::string>& IncludeResolver::Listing(const std::string& dir) {
@@ -73,7 +97,6 @@ const std::vector<std::string>& IncludeResolver::Listing(const std::string& dir)
             }
             ::closedir(folder);
         }
-        std::sort(entry->second.begin(), entry->second.end());
     }
     return entry->second;
 }

@@ -100,7 +100,7 @@ void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& ou
             if (defined) KeepDefinedOperand(input, out);
             continue;
         }
-        if (Contains(token.hidden, macro)) throw std::runtime_error("macro '" + macro->name + "' refers to itself (recursive macro)");
+        if (Contains(token.hidden, macro)) throw std::runtime_error("macro '" + std::string(macro->name) + "' refers to itself (recursive macro)");
         if (!macro->functionLike && !macro->pastes) {  // its body as it stands: nothing to substitute
             PushReplacement(input, macro->body, With(token.hidden, macro), token.space);
             continue;
@@ -119,7 +119,7 @@ void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& ou
 
 // Puts a macro's replacement in front of the rest of the input, to be scanned again. Only a name
 // can be expanded again: the other tokens need no hide set.
-void MacroExpander::PushReplacement(std::vector<PpToken>& input, const std::vector<PpToken>& replacement, const HiddenSet* hidden, bool space) {
+void MacroExpander::PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden, bool space) {
     if (replacement.empty()) {
         if (!input.empty()) input.back().space = input.back().space || space;
         return;
@@ -146,7 +146,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     Args args(1);
     int depth = 0;
     while (true) {
-        if (input.empty()) throw std::runtime_error("unterminated argument list of macro '" + macro.name + "'");
+        if (input.empty()) throw std::runtime_error("unterminated argument list of macro '" + std::string(macro.name) + "'");
         PpToken token = std::move(input.back());
         input.pop_back();
         if (token.Is(")") && depth == 0) {
@@ -167,7 +167,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     if (args.size() == 1 && args[0].empty() && wanted == 0) args.clear();
     if (macro.variadic && args.size() + 1 == wanted) args.emplace_back();  // nothing for the "..."
     if (args.size() != wanted) {
-        throw std::runtime_error("macro '" + macro.name + "' takes " + std::to_string(wanted) + " argument" +
+        throw std::runtime_error("macro '" + std::string(macro.name) + "' takes " + std::to_string(wanted) + " argument" +
                                  (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) + " given");
     }
     return args;
@@ -175,7 +175,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
 
 std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& args, int depth) {
     std::vector<PpToken> result;
-    const std::vector<PpToken>& body = macro.body;
+    const std::span<const PpToken> body = macro.body;
     result.reserve(body.size());
     bool lastEmpty = false;  // the token before a "##" was an argument without tokens
     for (std::size_t i = 0; i < body.size(); ++i) {
@@ -220,7 +220,7 @@ void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> rig
     std::vector<PpToken> joined = LexLine(pasted);
     if (joined.size() != 1) {
         throw std::runtime_error("pasting \"" + std::string(left.text) + "\" and \"" + std::string(right.front().text) +
-                                 "\" in macro '" + macro.name + "' does not give one token");
+                                 "\" in macro '" + std::string(macro.name) + "' does not give one token");
     }
     joined.front().space = left.space;
     left = std::move(joined.front());

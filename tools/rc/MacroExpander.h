@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,7 +44,7 @@ private:
     void KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const;
     Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden);
     std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
-    void PushReplacement(std::vector<PpToken>& input, const std::vector<PpToken>& replacement, const HiddenSet* hidden, bool space);
+    void PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden, bool space);
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
 
     const MacroTable& macros_;

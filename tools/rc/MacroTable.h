@@ -2,7 +2,8 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <memory_resource>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,26 +15,25 @@ namespace rc {
 
 struct BuiltinDefinition;
 
+// A parsed #define. Its name, parameters and body are views into the arena of the table that
+// made it, which keeps them as long as the table lives.
 class Macro {
 public:
-    std::string name;
+    std::string_view name;
     bool functionLike = false;
-    bool variadic = false;             // the last parameter takes the rest ("..." or "name...")
-    bool pastes = false;               // the body holds a "##"
-    std::vector<std::string> params;   // "__VA_ARGS__" for a plain "..."
-    std::vector<PpToken> body;         // their text is in `text`
+    bool variadic = false;                    // the last parameter takes the rest ("..." or "name...")
+    bool pastes = false;                      // the body holds a "##"
+    std::span<const std::string_view> params;  // "__VA_ARGS__" for a plain "..."
+    std::span<const PpToken> body;
 
     int ParamIndex(std::string_view word) const;
-
-    // The body's text, one block that stays where it is when the macro is moved.
-    std::unique_ptr<char[]> text;
 };
 
 // Parses the tokens of a #define line from the macro's name on; a "(" right after the name
-// (no blank between) starts a parameter list. The body and its text are copied, at their size:
-// the tokens may refer to a line that is gone once the macro is defined, and a script defines
-// thousands. Throws std::runtime_error.
-Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first);
+// (no blank between) starts a parameter list. Name, parameters and body are copied into `arena`
+// with their text: the tokens may refer to a line that is gone once the macro is defined.
+// Throws std::runtime_error.
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first, std::pmr::memory_resource& arena);
 
 // The macros defined by the script, the command line and the built-in headers. A built-in
 // header's runs of definitions are not copied in: each run applied gets a number in the order of
@@ -43,7 +43,8 @@ Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first);
 class MacroTable {
 public:
     MacroTable();
-    void Define(Macro macro);
+    // The tokens of a #define line from the macro's name on, parsed into the table's arena.
+    void Define(const std::vector<PpToken>& tokens, std::size_t first);
     void Undefine(std::string_view name);
     // The definitions of that run of a built-in header become the current ones of their names.
     void ApplyBuiltinRun(std::size_t run) { runApplied_[run] = ++order_; }
@@ -80,9 +81,13 @@ private:
     };
     Latest LatestOf(std::string_view name) const;
 
-    std::unordered_map<std::string, Entry, Hash, Equal> macros_;
+    // A script defines thousands of small macros that all live until the end: they are made in
+    // one arena, freed at once. A redefinition leaves the old one's bytes there, so the arena
+    // grows with the definitions read, as the output grows with the lines read.
+    mutable std::pmr::monotonic_buffer_resource arena_{16 * 1024};
+    std::pmr::unordered_map<std::string_view, Entry, Hash, Equal> macros_{&arena_};  // names in the arena
     std::vector<std::uint64_t> runApplied_;  // the order of each built-in run's last application, 0 never
-    mutable std::unordered_map<const BuiltinDefinition*, Macro> lexed_;
+    mutable std::pmr::unordered_map<const BuiltinDefinition*, Macro> lexed_{&arena_};
     std::uint64_t order_ = 0;
 };
 

@@ -40,7 +40,7 @@ PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, null
 
 Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(options)), resolver_(options_.search) {
     auto define = [this](const std::string& name, const std::string& value) {
-        macros_.Define(ParseDefine(LexLine(name + " " + value), 0));
+        macros_.Define(LexLine(name + " " + value), 0);
     };
     define("RC_INVOKED", "1");
     // WIN32 too, as the MinGW-w64 toolchains and the Win32 SDK's makefiles define it: scripts of
@@ -179,7 +179,7 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
         if (tokens[1].kind == PpKind::Number) {
             LineDirective(file, tokens, 1, line);
         } else if (name == "define") {
-            macros_.Define(ParseDefine(tokens, 2));
+            macros_.Define(tokens, 2);
         } else if (name == "undef") {
             if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw std::runtime_error("#undef needs a macro name");
             macros_.Undefine(tokens[2].text);
