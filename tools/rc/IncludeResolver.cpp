@@ -2,12 +2,11 @@
 #include "IncludeResolver.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <dirent.h>
 #include <strings.h>
+#include <sys/stat.h>
 
 namespace rc {
-namespace fs = std::filesystem;
 
 std::string SlashedName(std::string name) {
     std::replace(name.begin(), name.end(), '\\', '/');
@@ -56,8 +55,8 @@ std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, con
     // A script includes the same few names from the same few folders over and over.
     auto [known, created] = found_.try_emplace(exact);
     if (created) {
-        std::error_code error;
-        known->second = fs::exists(exact, error) ? std::optional<std::string>(exact) : FoldedPath(dir, name);
+        struct stat info {};
+        known->second = ::stat(exact.c_str(), &info) == 0 ? std::optional<std::string>(exact) : FoldedPath(dir, name);
     }
     const std::optional<std::string>& found = known->second;
     if (found && *found != exact && refused(*found)) return std::nullopt;

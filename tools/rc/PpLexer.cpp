@@ -183,50 +183,62 @@ std::vector<PpToken> LexLine(std::string_view line) {
     return tokens;
 }
 
+namespace {
+
+// The end of the quoted literal whose opening quote is at `p`; an unclosed string runs to the
+// end of the line. Nothing for a lone apostrophe.
+const char* QuotedEnd(const char* p, const char* end) {
+    const char quote = *p++;
+    while (p < end && *p != quote) p += *p == '\\' && p + 1 < end ? 2 : 1;
+    if (p < end) return p + 1;
+    return quote == '"' ? end : nullptr;
+}
+
+// The end of the number that starts at `p`: C's preprocessing numbers, exponent signs included.
+const char* NumberEnd(const char* p, const char* end) {
+    for (++p; p < end; ++p) {
+        const char d = *p;
+        const bool sign = (d == '+' || d == '-') && (p[-1] == 'e' || p[-1] == 'E' || p[-1] == 'p' || p[-1] == 'P');
+        if (!sign && !IsIdentChar(d) && d != '.') break;
+    }
+    return p;
+}
+
+}  // namespace
+
 void LexLine(std::string_view s, std::vector<PpToken>& tokens) {
     tokens.clear();
-    std::size_t i = 0;
+    const char* p = s.data();
+    const char* const end = p + s.size();
     bool space = false;
-    while (i < s.size()) {
-        const char c = s[i];
+    while (p < end) {
+        const char c = *p;
         if (Has(c, kBlank)) {
             space = true;
-            ++i;
+            ++p;
             continue;
         }
-        PpToken& token = tokens.emplace_back();  // filled in place: no token is moved
-        token.space = space;
-        space = false;
-        const std::size_t start = i;
-        const bool wideQuote = (c == 'L' || c == 'l') && i + 1 < s.size() && (s[i + 1] == '"' || s[i + 1] == '\'');
+        const char* const start = p;
+        PpKind kind = PpKind::Punct;
+        const bool wideQuote = (c == 'L' || c == 'l') && p + 1 < end && (p[1] == '"' || p[1] == '\'');
         if (c == '"' || c == '\'' || wideQuote) {
-            const char quote = wideQuote ? s[i + 1] : c;
-            std::size_t j = i + (wideQuote ? 2 : 1);
-            while (j < s.size() && s[j] != quote) j += s[j] == '\\' ? 2 : 1;
-            if (j < s.size() || quote == '"') {
-                i = j < s.size() ? j + 1 : s.size();
-                token.kind = quote == '"' ? PpKind::String : PpKind::Char;
-            } else {
-                i = start + 1;  // a lone apostrophe
-                token.kind = PpKind::Other;
-            }
+            const char* const quoted = QuotedEnd(p + (wideQuote ? 1 : 0), end);
+            kind = !quoted ? PpKind::Other : p[wideQuote ? 1 : 0] == '"' ? PpKind::String : PpKind::Char;
+            p = quoted ? quoted : start + 1;  // a lone apostrophe is a token of its own
         } else if (IsIdentStart(c)) {
-            while (i < s.size() && IsIdentChar(s[i])) ++i;
-            token.kind = PpKind::Identifier;
-        } else if (IsDigit(c) || (c == '.' && i + 1 < s.size() && IsDigit(s[i + 1]))) {
-            ++i;
-            while (i < s.size()) {
-                const char d = s[i];
-                if ((d == '+' || d == '-') && (s[i - 1] == 'e' || s[i - 1] == 'E' || s[i - 1] == 'p' || s[i - 1] == 'P')) ++i;
-                else if (IsIdentChar(d) || d == '.') ++i;
-                else break;
-            }
-            token.kind = PpKind::Number;
+            while (++p < end && IsIdentChar(*p)) {}
+            kind = PpKind::Identifier;
+        } else if (IsDigit(c) || (c == '.' && p + 1 < end && IsDigit(p[1]))) {
+            p = NumberEnd(p, end);
+            kind = PpKind::Number;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            kind = PpKind::Other;
+            ++p;
         } else {
-            token.kind = static_cast<unsigned char>(c) >= 0x80 ? PpKind::Other : PpKind::Punct;
-            i += token.kind == PpKind::Punct ? PunctLength(s.substr(i)) : 1;
+            p += PunctLength(std::string_view(p, static_cast<std::size_t>(end - p)));
         }
-        token.text = s.substr(start, i - start);
+        tokens.push_back({kind, std::string_view(start, static_cast<std::size_t>(p - start)), space, nullptr});
+        space = false;
     }
 }
 

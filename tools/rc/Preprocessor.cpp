@@ -34,6 +34,16 @@ bool OpenCall(const std::vector<PpToken>& tokens, const MacroTable& macros) {
     return depth > 0;
 }
 
+// Where the line's text starts after blanks; npos for a blank line. (std::string_view's
+// find_first_not_of looks each character up in the set with memchr.)
+std::size_t FirstNonBlank(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != ' ' && c != '\t' && c != '\f' && c != '\v' && c != '\r') return i;
+    }
+    return std::string_view::npos;
+}
+
 PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, nullptr}; }
 
 }  // namespace
@@ -77,7 +87,7 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
         if (TakeRun(file, reader, nextRun, guard)) continue;
         if (!NextLine(file, reader, line)) break;
         const std::string_view text = line.view();
-        const std::size_t first = text.find_first_not_of(" \t\f\v\r");
+        const std::size_t first = FirstNonBlank(text);
         if (first == std::string::npos) continue;
         const bool directive = text[first] == '#';
         guard.Before(directive ? DirectiveName(text) : std::string_view(), text, file.conditions.size());
@@ -142,7 +152,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const Logi
     std::forward_list<std::string> held;  // the further lines' text, which their tokens refer to
     while (OpenCall(tokens, macros_) && NextLine(file, reader, more)) {
         const std::string_view text = more.view();
-        const std::size_t first = text.find_first_not_of(" \t\f\v\r");
+        const std::size_t first = FirstNonBlank(text);
         if (first != std::string::npos && text[first] == '#') {
             Directive(file, more, next, depth);
             continue;
