@@ -9,7 +9,7 @@ namespace rc {
 extern const BuiltinRun kBuiltinRuns[];
 extern const BuiltinHeader kBuiltinHeaders[];
 extern const BuiltinDefinition kBuiltinDefinitions[];
-extern const std::uint32_t kBuiltinSlots[];  // a definition's index + 1, 0 for a free slot
+extern const BuiltinSlot kBuiltinSlots[];
 extern const std::size_t kBuiltinHeaderCount, kBuiltinRunCount, kBuiltinDefinitionCount, kBuiltinSlotCount;
 
 std::optional<BuiltinHeader> FindBuiltinHeader(std::string_view name) {
@@ -27,9 +27,10 @@ std::span<const BuiltinRun> BuiltinRuns() { return {kBuiltinRuns, kBuiltinRunCou
 std::span<const BuiltinDefinition> FindBuiltinDefinitions(std::string_view name, std::uint32_t hash) {
     const std::size_t mask = kBuiltinSlotCount - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-        const std::uint32_t slot = kBuiltinSlots[at];
-        if (slot == 0) return {};
-        const BuiltinDefinition* first = kBuiltinDefinitions + (slot - 1);
+        const BuiltinSlot& slot = kBuiltinSlots[at];
+        if (slot.definition == 0) return {};
+        if (slot.hash != hash) continue;
+        const BuiltinDefinition* first = kBuiltinDefinitions + (slot.definition - 1);
         if (first->name != name) continue;
         const BuiltinDefinition* last = first + 1;
         while (last < kBuiltinDefinitions + kBuiltinDefinitionCount && last->name == name) ++last;

@@ -30,6 +30,13 @@ struct BuiltinDefinition {
     std::uint32_t run;
 };
 
+// A slot of the table of definitions by name: the hash is kept beside the index so that a probe
+// that does not match reads no definition.
+struct BuiltinSlot {
+    std::uint32_t definition;  // the index of the name's first definition + 1; 0 for a free slot
+    std::uint32_t hash;        // BuiltinHash of its name
+};
+
 // The header of that name, ignoring letter case; nothing when none is built in.
 std::optional<BuiltinHeader> FindBuiltinHeader(std::string_view name);
 

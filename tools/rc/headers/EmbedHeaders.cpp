@@ -127,8 +127,11 @@ void Write(std::ostream& out, const std::vector<Header>& headers, std::vector<De
     }
     out << "};\n\nextern constinit const BuiltinDefinition kBuiltinDefinitions[] = {\n";
     for (const Definition& d : definitions) out << "    {" << Quoted(d.name) << ", " << Quoted(d.text) << ", " << d.run << "},\n";
-    out << "    {\"\"sv, \"\"sv, 0}};\n\nextern constinit const std::uint32_t kBuiltinSlots[] = {";
-    for (std::size_t i = 0; i < table.size(); ++i) out << (i % 16 == 0 ? "\n    " : " ") << table[i] << ",";
+    out << "    {\"\"sv, \"\"sv, 0}};\n\nextern constinit const BuiltinSlot kBuiltinSlots[] = {";
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const std::uint32_t hash = table[i] ? rc::BuiltinHash(definitions[table[i] - 1].name) : 0;
+        out << (i % 8 == 0 ? "\n    " : " ") << "{" << table[i] << ", " << hash << "u},";
+    }
     out << "\n};\n\nextern const std::size_t kBuiltinHeaderCount = " << headers.size() << ";\n"
         << "extern const std::size_t kBuiltinRunCount = " << (headers.empty() ? 0 : headers.back().firstRun + headers.back().runs.size()) << ";\n"
         << "extern const std::size_t kBuiltinDefinitionCount = " << definitions.size() << ";\n"
