@@ -15,22 +15,23 @@ std::string LineMarker(int line, const std::string& file) {
     return marker + "\"\n";
 }
 
-void PpOutput::Line(const std::string& file, int line, std::string_view text) {
+void PpOutput::Line(const FileName& file, int line, std::string_view text) {
     MoveTo(file, line);
     text_ += text;
     text_ += '\n';
 }
 
-void PpOutput::Line(const std::string& file, int line, const std::vector<PpToken>& tokens) {
+void PpOutput::Line(const FileName& file, int line, const std::vector<PpToken>& tokens) {
     MoveTo(file, line);
     RenderTo(text_, tokens);
     text_ += '\n';
 }
 
-void PpOutput::MoveTo(const std::string& file, int line) {
-    if (next_ == 0 || file != file_ || line < next_ || line - next_ > kMaxBlankLines) {
-        text_ += LineMarker(line, file);
-        file_ = file;
+void PpOutput::MoveTo(const FileName& file, int line) {
+    const bool sameFile = file_ && (file == file_ || *file == *file_);
+    if (file != file_) file_ = file;
+    if (!sameFile || line < next_ || line - next_ > kMaxBlankLines) {
+        text_ += LineMarker(line, *file);
         next_ = line;
     }
     text_.append(static_cast<std::size_t>(line - next_), '\n');

@@ -81,6 +81,7 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
     LineReader reader(text);
     LogicalLine line;
     std::vector<PpToken> tokens;  // of the line, its storage kept from line to line
+    tokens.reserve(64);
     IncludeGuard guard;
     std::size_t nextRun = 0;
     while (true) {
@@ -166,7 +167,7 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const Logi
     try {
         expander_.Start(*file.name, where.line);
         expander_.Expand(tokens, expanded_);
-        out_.Line(*file.name, where.line, expanded_);
+        out_.Line(file.name, where.line, expanded_);
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
@@ -202,7 +203,7 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
         } else if (name == "pragma") {
             const std::string_view pragma = tokens.size() > 2 ? tokens[2].text : std::string_view();
             if (pragma == "once") onceOnly_.insert(file.identity);
-            if (pragma == "code_page") out_.Line(*file.name, where.line, "#pragma " + Render(tokens, 2));
+            if (pragma == "code_page") out_.Line(file.name, where.line, "#pragma " + Render(tokens, 2));
         } else if (name != "warning" && name != "ident" && name != "sccs") {
             throw std::runtime_error("unknown preprocessor directive #" + std::string(name));
         }
