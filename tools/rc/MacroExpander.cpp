@@ -65,13 +65,13 @@ const HiddenSet* MacroExpander::Intersection(const HiddenSet* a, const HiddenSet
 
 bool MacroExpander::Special(PpToken& token) {
     if (token.text == "__LINE__") {
-        token = {PpKind::Number, Keep(std::to_string(line_)), token.space, nullptr};
+        token = {PpKind::Number, token.space, Keep(std::to_string(line_)), nullptr};
         return true;
     }
     if (token.text == "__FILE__") {
         std::string text = "\"";
         for (char c : file_ ? std::string_view(*file_) : std::string_view()) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
-        token = {PpKind::String, Keep(text + "\""), token.space, nullptr};
+        token = {PpKind::String, token.space, Keep(text + "\""), nullptr};
         return true;
     }
     return false;
@@ -183,7 +183,7 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
         const int param = macro.functionLike && token.kind == PpKind::Identifier ? macro.ParamIndex(token.text) : -1;
         if (macro.functionLike && token.Is("#")) {
             const std::vector<PpToken>& arg = args[static_cast<std::size_t>(macro.ParamIndex(body[++i].text))];
-            result.push_back({PpKind::String, Keep(StringizedText(arg)), token.space, nullptr});
+            result.push_back({PpKind::String, token.space, Keep(StringizedText(arg)), nullptr});
             lastEmpty = false;
         } else if (token.Is("##")) {
             const PpToken& next = body[++i];

@@ -237,7 +237,7 @@ void LexLine(std::string_view s, std::vector<PpToken>& tokens) {
         } else {
             p += PunctLength(std::string_view(p, static_cast<std::size_t>(end - p)));
         }
-        tokens.push_back({kind, std::string_view(start, static_cast<std::size_t>(p - start)), space, nullptr});
+        tokens.push_back({kind, space, std::string_view(start, static_cast<std::size_t>(p - start)), nullptr});
         space = false;
     }
 }

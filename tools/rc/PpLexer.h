@@ -1,6 +1,7 @@
 // The preprocessor's bottom layer: logical lines of a file and the tokens of a line.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,7 +52,7 @@ private:
     int errorLine_ = 0;
 };
 
-enum class PpKind { Identifier, Number, String, Char, Punct, Other };
+enum class PpKind : std::uint8_t { Identifier, Number, String, Char, Punct, Other };
 
 class Macro;
 
@@ -64,10 +65,11 @@ struct HiddenSet {
 // A token refers to its text where it lies: in the line being read, in a macro's definition, or
 // in the expander's own store for what expansion makes (pasted, stringized, __LINE__). So a
 // token is copied without allocating; whoever keeps tokens keeps their text alive too.
+// Kind and blank side by side: a token takes 32 bytes, and scripts keep many thousands.
 struct PpToken {
     PpKind kind = PpKind::Other;
+    bool space = false;  // white space before it
     std::string_view text;
-    bool space = false;                 // white space before it
     const HiddenSet* hidden = nullptr;  // none: every macro may expand it
 
     bool Is(std::string_view punct) const { return kind == PpKind::Punct && text == punct; }

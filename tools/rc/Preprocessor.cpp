@@ -44,7 +44,7 @@ std::size_t FirstNonBlank(std::string_view text) {
     return std::string_view::npos;
 }
 
-PpToken Flag(bool value) { return {PpKind::Number, value ? "1" : "0", true, nullptr}; }
+PpToken Flag(bool value) { return {PpKind::Number, true, value ? "1" : "0", nullptr}; }
 
 }  // namespace
 
