@@ -141,6 +141,40 @@ TEST_F(Preprocessor, LineMarkersNameTheFileAndLineEachLineCameFrom) {
                            Path("main.rc") + "\"\nLAST\n#pragma code_page(65001)\n# 40 \"renamed.rc\"\nFORTY\n");
 }
 
+// The same file entered twice in a row starts again at its first line: each entry gets its
+// marker, though the name is the same.
+TEST_F(Preprocessor, AFileIncludedTwiceInARowGetsAMarkerEachTime) {
+    dir.write("part.rc", "P1\nP2\n");
+    const PpRun run = Run("#include \"part.rc\"\n#include \"part.rc\"\n");
+    ASSERT_TRUE(run.ok) << run.error;
+    const std::string marker = "# 1 \"" + Path("part.rc") + "\"\n";
+    EXPECT_EQ(run.raw, marker + "P1\nP2\n" + marker + "P1\nP2\n");
+}
+
+// Two entries that both equal the name ignoring letter case: the first in byte order is taken,
+// whatever order the folder lists them in.
+TEST_F(Preprocessor, ANameMatchingTwoEntriesIgnoringCaseTakesTheFirstInByteOrder) {
+    dir.write("inc/defs.H", "#define WHICH lower\n");
+    dir.write("inc/DEFS.h", "#define WHICH upper\n");
+    options.includeDirs = {Path("inc")};
+    EXPECT_EQ(Text("#include <Defs.h>\nWHICH\n"), "upper\n");
+}
+
+// Definitions made, undone and made again, many times and by many names: each use expands the
+// definition current at that line, also after the table has grown far past its first size.
+TEST_F(Preprocessor, MacrosRedefinedAndUndefinedManyTimesKeepTheirCurrentMeaning) {
+    std::string script;
+    std::string expected;
+    for (int i = 0; i < 3000; ++i) script += "#define NAME_" + std::to_string(i) + " value_" + std::to_string(i) + "\n";
+    for (int round = 0; round < 3; ++round) {
+        script += "#undef M\n#define M(a) a##_" + std::to_string(round) + " NAME_" + std::to_string(round * 1000) + "\nM(x)\n";
+        expected += "x_" + std::to_string(round) + " value_" + std::to_string(round * 1000) + "\n";
+        script += "#undef NAME_" + std::to_string(round * 1000) + "\nM(y)\n";
+        expected += "y_" + std::to_string(round) + " NAME_" + std::to_string(round * 1000) + "\n";
+    }
+    EXPECT_EQ(Text(script + "#define NAME_0 again\nNAME_0 NAME_2999\n"), expected + "again value_2999\n");
+}
+
 TEST_F(Preprocessor, ErrorsAfterPreprocessingNameTheIncludedFileAndItsLine) {
     dir.write("part.rc", "OK RCDATA { 1 }\n\nBAD RCDATA { \"open\n");
     const auto script = dir.write("main.rc", "#include \"part.rc\"\n");
