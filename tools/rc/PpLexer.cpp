@@ -108,17 +108,59 @@ void LineReader::SkipLineComment() {
     }
 }
 
-// Most lines hold no quote, comment or backslash: they are taken whole.
+// The end of the literal whose quote is at `at`, when it closes on its line with no backslash
+// before a line end; npos otherwise, for the copy to handle.
+std::size_t LineReader::ClosedQuoteEnd(std::size_t at) const {
+    const char quote = text_[at];
+    for (std::size_t i = at + 1; i < text_.size(); ++i) {
+        const char c = text_[i];
+        if (c == quote) return i + 1;
+        if (c == '\n' || c == '\r') return std::string_view::npos;
+        if (c == '\\') {
+            if (i + 1 >= text_.size() || text_[i + 1] == '\n' || text_[i + 1] == '\r') return std::string_view::npos;
+            ++i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// Most lines hold no block comment and no backslash outside a literal: they are taken where
+// they lie, a "//" comment at the end left out (the copy would make it one trailing blank).
 bool LineReader::TakePlainLine(LogicalLine& line) {
+    const std::size_t size = text_.size();
     std::size_t end = pos_;  // of the line's text
-    while (end < text_.size() && !IsSpecial(text_[end])) ++end;
-    std::size_t newline = end;  // a "\r\n" ends the line too
-    if (newline < text_.size() && text_[newline] == '\r' && (newline + 1 == text_.size() || text_[newline + 1] == '\n')) ++newline;
-    if (newline < text_.size() && text_[newline] != '\n') return false;
+    std::size_t next = std::string_view::npos;  // where the next line starts, once known
+    while (next == std::string_view::npos) {
+        while (end < size && !IsSpecial(text_[end])) ++end;
+        const char c = end < size ? text_[end] : '\n';
+        if (c == '\n' || (c == '\r' && (end + 1 == size || text_[end + 1] == '\n'))) {
+            next = end + (c == '\r' ? 1 : 0);
+            next = next < size ? next + 1 : size;
+        } else if (c == '\r') {
+            ++end;  // a lone one is an ordinary character
+        } else if (c == '"' || c == '\'') {
+            end = ClosedQuoteEnd(end);
+            if (end == std::string_view::npos) return false;
+        } else if (c == '/' && end + 1 < size && text_[end + 1] == '/') {
+            const std::size_t newline = text_.find('\n', end + 2);
+            if (newline == std::string_view::npos) {
+                next = size;
+                continue;
+            }
+            std::size_t last = newline;
+            if (last > end + 1 && text_[last - 1] == '\r') --last;
+            if (last > end + 1 && text_[last - 1] == '\\') return false;  // the comment goes on
+            next = newline + 1;
+        } else if (c == '/' && (end + 1 >= size || text_[end + 1] != '*')) {
+            ++end;
+        } else {
+            return false;  // a block comment or a backslash, which may join lines
+        }
+    }
     line.source = text_.substr(pos_, end - pos_);
-    pos_ = newline < text_.size() ? newline + 1 : newline;
+    if (next > 0 && text_[next - 1] == '\n') ++line_;
+    pos_ = next;
     line.lines = 1;
-    if (newline < text_.size()) ++line_;
     return true;
 }
 

@@ -39,8 +39,9 @@ public:
     }
 
 private:
-    // Takes the line at pos_ whole when it holds no quote, comment or backslash; false otherwise.
+    // Takes the line at pos_ in place when no copy is needed to read it; false otherwise.
     bool TakePlainLine(LogicalLine& line);
+    std::size_t ClosedQuoteEnd(std::size_t at) const;
     void SkipSplices();
     void CopyQuoted(char quote, std::string& out);
     void SkipBlockComment();
