@@ -63,7 +63,6 @@ std::optional<std::string> IncludeResolver::InFolder(const std::string& dir, con
     return found;
 }
 
-
 // Follows the name one component at a time, taking for each the entry of the folder that
 // equals it ignoring letter case.
 std::optional<std::string> IncludeResolver::FoldedPath(const std::string& dir, const std::string& name) {
