@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace rc {
 namespace {
@@ -29,6 +32,30 @@ bool IsDigit(char c) { return Has(c, kDigit); }
 bool IsIdentStart(char c) { return Has(c, kIdentStart); }
 bool IsIdentChar(char c) { return Has(c, kIdentStart | kDigit); }
 bool IsSpecial(char c) { return Has(c, kSpecial); }
+
+#if defined(__SSE2__)
+// A bit for each of the sixteen bytes at `p` that is one of the kSpecial characters above.
+unsigned SpecialMask(const char* p) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const auto is = [&](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
+    const __m128i quotes = _mm_or_si128(is('"'), is('\''));
+    const __m128i ends = _mm_or_si128(is('\n'), is('\r'));
+    const __m128i comments = _mm_or_si128(is('/'), is('\\'));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(quotes, ends), comments)));
+}
+#endif
+
+// The offset of the first special character of `text` from `at` on; text.size() if none. The
+// line reader looks at every byte read, so with SSE2 it looks at sixteen a step.
+std::size_t FindSpecial(std::string_view text, std::size_t at) {
+#if defined(__SSE2__)
+    for (; text.size() - at >= 16; at += 16) {
+        if (const unsigned mask = SpecialMask(text.data() + at)) return at + static_cast<std::size_t>(__builtin_ctz(mask));
+    }
+#endif
+    while (at < text.size() && !IsSpecial(text[at])) ++at;
+    return at;
+}
 
 // The length of the punctuator at the start of `s`: C's two- and three-character ones, else 1.
 std::size_t PunctLength(std::string_view s) {
@@ -131,7 +158,7 @@ bool LineReader::TakePlainLine(LogicalLine& line) {
     std::size_t end = pos_;  // of the line's text
     std::size_t next = std::string_view::npos;  // where the next line starts, once known
     while (next == std::string_view::npos) {
-        while (end < size && !IsSpecial(text_[end])) ++end;
+        end = FindSpecial(text_, end);
         const char c = end < size ? text_[end] : '\n';
         if (c == '\n' || (c == '\r' && (end + 1 == size || text_[end + 1] == '\n'))) {
             next = end + (c == '\r' ? 1 : 0);
@@ -174,8 +201,7 @@ bool LineReader::Next(LogicalLine& line) {
     if (TakePlainLine(line)) return true;
     while (pos_ < text_.size()) {
         // Ordinary characters are copied in runs.
-        std::size_t run = pos_;
-        while (run < text_.size() && !IsSpecial(text_[run])) ++run;
+        const std::size_t run = FindSpecial(text_, pos_);
         out.append(text_.substr(pos_, run - pos_));
         pos_ = run;
         if (pos_ >= text_.size()) break;

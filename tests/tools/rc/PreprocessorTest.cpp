@@ -52,6 +52,16 @@ TEST_F(Preprocessor, CommentsAndSplicedLinesAsInC) {
     EXPECT_EQ(run.error, Path("main.rc") + "(6): error: #error here");
 }
 
+// Lines are scanned for quotes, comments and backslashes in blocks: each of them is found
+// wherever it stands in a block, also in the short rest at the end of the text.
+TEST_F(Preprocessor, CommentsQuotesAndSplicesAreFoundAtEveryPlaceInALongLine) {
+    for (std::size_t lead = 1; lead <= 40; ++lead) {
+        const std::string x(lead, 'x');
+        const std::string script = x + " /* c */ y // z\n" + x + " \"s//t\" 'q' \\\n w\n" + x + "\\\n" + x + " end";
+        EXPECT_EQ(Text(script), x + " y\n" + x + " \"s//t\" 'q' w\n" + x + x + " end\n") << "lead " << lead;
+    }
+}
+
 TEST_F(Preprocessor, HeaderFilesGiveOnlyTheirDirectives) {
     dir.write("resource.h", "#define IDI_APP 101\nint declaration(void);\nstruct S { int x; };\n");
     dir.write("code.C", "#define FROM_C 7\nvoid f() {}\n");
