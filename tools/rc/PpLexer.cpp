@@ -115,6 +115,14 @@ void LineReader::SkipBlockComment() {
     }
 }
 
+// Whether the text after `from` up to the newline at `newline` ends in a backslash (a "\r"
+// before the newline aside): a "//" comment there goes on in the next line.
+bool LineReader::BackslashBefore(std::size_t newline, std::size_t from) const {
+    std::size_t last = newline;
+    if (last > from && text_[last - 1] == '\r') --last;
+    return last > from && text_[last - 1] == '\\';
+}
+
 // Skips a "//" comment up to its line end; a backslash at the end continues it on the next line.
 void LineReader::SkipLineComment() {
     while (true) {
@@ -123,9 +131,7 @@ void LineReader::SkipLineComment() {
             pos_ = text_.size();
             return;
         }
-        std::size_t last = newline;
-        if (last > pos_ && text_[last - 1] == '\r') --last;
-        if (last > pos_ && text_[last - 1] == '\\') {
+        if (BackslashBefore(newline, pos_)) {
             pos_ = newline + 1;
             ++line_;
             continue;
@@ -174,9 +180,7 @@ bool LineReader::TakePlainLine(LogicalLine& line) {
                 next = size;
                 continue;
             }
-            std::size_t last = newline;
-            if (last > end + 1 && text_[last - 1] == '\r') --last;
-            if (last > end + 1 && text_[last - 1] == '\\') return false;  // the comment goes on
+            if (BackslashBefore(newline, end + 1)) return false;  // the comment goes on
             next = newline + 1;
         } else if (c == '/' && (end + 1 >= size || text_[end + 1] != '*')) {
             ++end;

@@ -42,6 +42,7 @@ private:
     // Takes the line at pos_ in place when no copy is needed to read it; false otherwise.
     bool TakePlainLine(LogicalLine& line);
     std::size_t ClosedQuoteEnd(std::size_t at) const;
+    bool BackslashBefore(std::size_t newline, std::size_t from) const;
     void SkipSplices();
     void CopyQuoted(char quote, std::string& out);
     void SkipBlockComment();
