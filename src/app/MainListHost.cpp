@@ -1,8 +1,6 @@
 // The main window's side of the Resource List.
 #include "app/MainListHost.h"
 
-#include <QScrollBar>
-
 #include "widgets/FileEdit.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
@@ -10,9 +8,6 @@
 #include "widgets/RoundButton.h"
 
 namespace restallow {
-namespace {
-constexpr int kListScrollStep = 35;
-}
 
 QPoint MainListHost::returnPoint(ReturnButton button) const {
     const RoundButton* target = button == ReturnButton::Add     ? ui_.tool(TagAdd)
@@ -32,14 +27,9 @@ void MainListHost::setListButtons(bool clearEnabled, bool deleteEnabled, bool sc
     if (changed) ui_.right->update();
 }
 
-void MainListHost::entryAppended() {
+void MainListHost::showRow(int row) {
     ReportListView* view = ui_.script;
-    const int rowHeight = view->sizeHintForRow(0);
-    if (rowHeight <= 0 || !view->model()) return;
-    if (view->model()->rowCount() > view->viewport()->height() / rowHeight) {
-        QScrollBar* bar = view->verticalScrollBar();
-        bar->setValue(bar->value() + kListScrollStep);
-    }
+    if (view->model() && row >= 0 && row < view->model()->rowCount()) view->scrollTo(view->model()->index(row, 0));
 }
 
 QString MainListHost::inputFileText() const { return ui_.filename1->text(); }

@@ -13,7 +13,7 @@ public:
 
     QPoint returnPoint(ReturnButton button) const override;
     void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) override;
-    void entryAppended() override;
+    void showRow(int row) override;
     QString inputFileText() const override;
     void setInputFileText(const QString& text) override;
 

@@ -1,6 +1,7 @@
 // The main window: start-up in its fixed order, the event handlers, closing.
 #include "app/TfmTallow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,12 +17,11 @@
 #include <QToolTip>
 
 #include "app/CommandBoundary.h"
+#include "app/OptionsCommand.h"
 #include "app/WindowGeometry.h"
 #include "app/WindowIcon.h"
-#include "fileaccess/FileError.h"
 #include "languages/MainStrings.h"
 #include "resources/TextLines.h"
-#include "shell/AppIcon.h"
 #include "shell/InstalledFonts.h"
 #include "shell/LanguageDetect.h"
 #include "shell/ReadmeTexts.h"
@@ -151,6 +151,22 @@ void TfmTallow::ConnectEvents() {
         connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
     }
     connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { RunCommand([this, checked] { cbPreviewClick(checked); }); });
+    ConnectHistory();
+}
+
+// Ctrl+Z and Ctrl+Y (and the desktop's own Redo keys) undo and redo list steps; in a text field
+// they belong to the field.
+void TfmTallow::ConnectHistory() {
+    const auto add = [this](QList<QKeySequence> keys, void (ResourceList::*step)()) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, step] {
+            if (!qobject_cast<QLineEdit*>(QApplication::focusWidget())) RunCommand([this, step] { (list_.*step)(); });
+        });
+        addAction(action);
+    };
+    add({QKeySequence::Undo}, &ResourceList::Undo);
+    add({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, &ResourceList::Redo);
 }
 
 QLineEdit* TfmTallow::Filename1() const { return ui_.filename1->edit(); }
@@ -223,56 +239,7 @@ void TfmTallow::cbPreviewClick(bool checked) {
     ui_.script->setFocus();
 }
 
-void TfmTallow::OpenOptions() {
-    const OptionsOutcome outcome = prompter_.showOptions(
-        {settings_.list.Language, settings_.Outfit, settings_.Hints == 1, settings_.Queries == 1, ScreenDepth() > 8});
-    if (outcome.result == OptionsOutcome::Uninstall) return DoUninstall();
-    if (outcome.result == OptionsOutcome::Ok) ApplyOptions(outcome);
-}
-
-void TfmTallow::ApplyOptions(const OptionsOutcome& outcome) {
-    settings_.Hints = outcome.noHints ? 1 : 0;
-    ApplyHints();
-    settings_.Queries = outcome.noQuery ? 1 : 0;
-    if (outcome.background != settings_.Outfit) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ApplyBackground(outcome.background);
-        QApplication::restoreOverrideCursor();
-    }
-    const QString program = QCoreApplication::applicationFilePath();
-    try {
-        const QString icon = AppIconFile(QCoreApplication::applicationDirPath(), ProgramDataFolder());
-        CreateOrRemoveShortcuts(outcome.links, {program, icon, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
-    } catch (const FileError& error) {
-        return ShowError(QString::fromStdString(error.what()));  // the later steps are skipped
-    }
-    ui_.script->hide();
-    if (outcome.language != settings_.list.Language) {
-        ApplyLanguage(outcome.language);
-        preview_->Relabel(outcome.language);
-    }
-    files_->ShowFileInfo(ui_.memo1, ui_.filename1);
-    files_->ShowFileInfo(ui_.memo2, ui_.filename2);
-    ui_.outer->update();
-    ui_.script->show();
-    if (!isVisible()) show();
-}
-
-// Removes the settings and shortcuts and leaves the rest to the removal script; ends at once.
-void TfmTallow::DoUninstall() {
-    store_.setEnabled(false);
-    settingsWritten_ = true;
-    const QString manifest = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/restallow/install-manifest.txt");
-    QStringList skipped;
-    if (Uninstall(manifest, store_.location(), &skipped)) prompter_.beep(BeepKind::Default);
-    if (!skipped.isEmpty()) {
-        ShowError(QStringLiteral("These entries of the install list lie outside the installed folder and are not removed:\r") +
-                  skipped.join(u'\r'));
-    }
-    uninstalled_ = true;
-    close();
-    QCoreApplication::exit(0);
-}
+void TfmTallow::OpenOptions() { OptionsCommand(*this).Run(); }
 
 void TfmTallow::LabelAreaReleased(int tag) {
     if (tag == 1) return BtnReadmeClick();

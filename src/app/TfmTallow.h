@@ -67,17 +67,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    friend class OptionsCommand;  // applies the options to the window's parts
+
     void StartUp();
     void ConnectEvents();
+    void ConnectHistory();
     void ApplyMainTable(int language);
     void LabelAreaReleased(int tag);
     void ScriptKeyUp(int key);
     void ShowError(const QString& text);
     void SaveOnClose();
     void MinimizerCheck();
-    void ApplyOptions(const OptionsOutcome& outcome);
     void cbPreviewClick(bool checked);
-    void DoUninstall();
     static QString BundledTool(const QString& name);
     int ScreenDepth() const;
     template <typename Command>

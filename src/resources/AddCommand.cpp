@@ -13,6 +13,7 @@ namespace restallow {
 
 void AddCommand::AddResourceFile() {
     ListSettings& settings = list_.settings();
+    ListHistory::Step step(list_.history());
     if (!AskOutputKindWhenEmpty()) return;
     const MainTable& text = MainStrings(settings.Language);
     FileDialogRequest request;
@@ -20,19 +21,23 @@ void AddCommand::AddResourceFile() {
     request.directory = settings.InitialDir;
     request.filterIndex = settings.ResKind == kDcrOutput ? 1 : settings.FilterIndex;
 
+    std::optional<std::uint64_t> added;
     if (const std::optional<FileDialogAnswer> answer = list_.prompter().openFile(request)) {
         // The bitmap-only filter has one entry; it must not replace the index of the full filter.
         if (settings.ResKind != kDcrOutput) settings.FilterIndex = answer->filterIndex;
-        if (!AddChosenFile(answer->path)) return;
+        added = AddChosenFile(answer->path);
+        if (!added) return;
     }
     list_.MovePointerTo(ReturnButton::Add);
     list_.SortList();
+    if (added) list_.ShowEntry(*added, false);  // selected already, with its duplicates
 }
 
 // Each dropped file goes in as if Add had been pressed and the file chosen in its dialog; what
 // the dialog would not offer (a folder, a missing file, anything but a bitmap for .dcr) is left out.
 // The output kind is asked once per drop, also when the first files did not go in.
 void AddCommand::AddDroppedFiles(const QStringList& paths) {
+    ListHistory::Step step(list_.history());  // a drop is one step, however many files it brings
     bool kindChosen = false;
     for (const QString& path : paths) {
         if (!QFileInfo(path).isFile()) continue;
@@ -42,9 +47,11 @@ void AddCommand::AddDroppedFiles(const QStringList& paths) {
             list_.prompter().beep(BeepKind::Default);
             continue;
         }
-        if (!AddChosenFile(path)) continue;
+        const std::optional<std::uint64_t> added = AddChosenFile(path);
+        if (!added) continue;
         list_.MovePointerTo(ReturnButton::Add);
         list_.SortList();
+        list_.ShowEntry(*added, false);
     }
 }
 
@@ -57,19 +64,21 @@ bool AddCommand::AskOutputKindWhenEmpty() {
     return true;
 }
 
-bool AddCommand::AddChosenFile(const QString& chosen) {
+std::optional<std::uint64_t> AddCommand::AddChosenFile(const QString& chosen) {
     list_.settings().InitialDir = QFileInfo(chosen).absolutePath() + u'/';
     const std::string path = chosen.toStdString();
     std::string stringId;
     if (KindOf(path) == kStringTableKind) {
         const std::optional<QString> typed = StartIDStep(chosen);
-        if (!typed) return false;
+        if (!typed) return std::nullopt;
         stringId = typed->toStdString();
     }
-    CheckDuplicates(list_.AddEntry(path, stringId));
+    const int row = list_.AddEntry(path, stringId);
+    const std::uint64_t serial = list_.model().serial(row);
+    CheckDuplicates(row);
     list_.UpdateListButtons();
     list_.setListSaved(false);
-    return true;
+    return serial;
 }
 
 // String ids are 16-bit: a Start-ID whose table would pass 65535 is refused and asked again.

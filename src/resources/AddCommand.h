@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 namespace restallow {
@@ -25,8 +26,8 @@ public:
 private:
     // The output-kind question of an empty list; false when it was not confirmed.
     bool AskOutputKindWhenEmpty();
-    // A chosen file into the list; false when its Start-ID was not confirmed.
-    bool AddChosenFile(const QString& path);
+    // A chosen file into the list: its serial, or nothing when it did not go in.
+    std::optional<std::uint64_t> AddChosenFile(const QString& path);
     void CheckDuplicates(int newRow);
     void RefuseStartId(const QString& typed, long long lines);
 

@@ -17,7 +17,7 @@ public:
     // Point 16, 16 of the button in screen coordinates, taken from where the button is now.
     virtual QPoint returnPoint(ReturnButton button) const = 0;
     virtual void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) = 0;
-    virtual void entryAppended() = 0;  // the view scrolls when the list outgrows its rows
+    virtual void showRow(int row) = 0;  // the view scrolls the row into sight
     virtual QString inputFileText() const = 0;
     // Setting the input field runs its change handling, which loads a script it names.
     virtual void setInputFileText(const QString& text) = 0;

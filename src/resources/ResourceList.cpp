@@ -3,13 +3,14 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <numeric>
 
 #include "languages/MainStrings.h"
 
 namespace restallow {
 
 ResourceList::ResourceList(ListSettings& settings, Prompter& prompter, ListHost& host, QObject* parent)
-    : QObject(parent), settings_(settings), prompter_(prompter), host_(host), selection_(&model_) {
+    : QObject(parent), settings_(settings), prompter_(prompter), host_(host), selection_(&model_), history_(*this) {
     // Without a language of its own (the C locale) the list sorts as an English system would.
     if (QLocale().language() == QLocale::C) collator_.setLocale(QLocale(QLocale::English));
     collator_.setCaseSensitivity(Qt::CaseSensitive);
@@ -24,8 +25,7 @@ int ResourceList::AddEntry(const std::string& path, const std::string& stringId)
                         kind == kStringTableKind ? stringId : std::string(), ResourceEntry::QuoteFile(path)};
     const int selected = FirstSelectedRow();
     lastPreviewed_ = selected < 0 ? std::nullopt : std::optional(model_.serial(selected));
-    model_.append(std::move(entry));
-    host_.entryAppended();
+    history_.Added(model_.append(std::move(entry)));
     return model_.count() - 1;
 }
 
@@ -57,12 +57,13 @@ int ResourceList::FirstSelectedRow() const {
 }
 
 void ResourceList::DeleteSelected() {
+    ListHistory::Step step(history_);
     if (!isEmpty()) {
         const std::vector<int> rows = SelectedRows();
         // Every selected row goes: dropping the selection first spares the selection model
         // following each removal through all its ranges.
         selection_.clearSelection();
-        model_.removeRows(rows);
+        history_.Removed(model_.takeRows(rows));
         SortList();
     }
     if (isEmpty()) {
@@ -77,6 +78,7 @@ void ResourceList::DeleteSelected() {
 }
 
 void ResourceList::ClearList() {
+    ListHistory::Step step(history_);
     RemoveAll();
     ResetKindCounters();
     HidePreview();
@@ -98,12 +100,60 @@ std::string ResourceList::CleanName(const QString& text) {
 
 void ResourceList::Rename(int row, const QString& text) {
     if (row < 0 || row >= model_.count()) return;
+    ListHistory::Step step(history_);
     const std::string name = CleanName(text);
+    const std::uint64_t serial = model_.serial(row);
+    history_.Renamed(serial, model_.entry(row).name, name);
     model_.setName(row, name);
     if (preview_) preview_->renameCaption(QString::fromUtf8(name));
     MovePointerTo(ReturnButton::Add);
     SortList();
+    ShowEntry(serial, true);
     listSaved_ = false;
+}
+
+void ResourceList::MarkSaved() {
+    listSaved_ = true;
+    history_.MarkSaved();
+}
+
+// The stack takes its new place after the step ran: only then can it tell whether the list
+// stands where a script was saved.
+void ResourceList::Undo() {
+    if (!history_.canUndo()) return;
+    history_.Undo();
+    listSaved_ = history_.AtSavedState() || isEmpty();
+}
+
+void ResourceList::Redo() {
+    if (!history_.canRedo()) return;
+    history_.Redo();
+    listSaved_ = history_.AtSavedState() || isEmpty();
+}
+
+void ResourceList::AfterHistoryStep(const std::vector<std::uint64_t>& shown) {
+    QItemSelection rows;
+    int first = -1;
+    for (int row : model_.rowsOfSerials(shown)) {
+        if (row < 0) continue;
+        rows.select(model_.index(row, 0), model_.index(row, ResourceListModel::kColumnCount - 1));
+        if (first < 0 || row < first) first = row;
+    }
+    selection_.select(rows, QItemSelectionModel::ClearAndSelect);
+    if (first >= 0) selection_.setCurrentIndex(model_.index(first, 0), QItemSelectionModel::NoUpdate);
+    lastPreviewed_.reset();
+    HidePreview();
+    UpdateListButtons();
+    if (first >= 0) host_.showRow(first);
+}
+
+void ResourceList::ShowEntry(std::uint64_t serial, bool select) {
+    const int row = model_.rowsOfSerials({serial}).front();
+    if (row < 0) return;
+    if (select) {
+        selection_.setCurrentIndex(model_.index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    host_.showRow(row);
 }
 
 void ResourceList::ColumnClick(int column) {
@@ -131,13 +181,15 @@ void ResourceList::UpdateListButtons() {
 }
 
 void ResourceList::ReplaceEntries(std::vector<ResourceEntry> entries) {
-    model_.appendAll(std::move(entries));
-    host_.entryAppended();
+    for (std::uint64_t serial : model_.appendAll(std::move(entries))) history_.Added(serial);
 }
 
 void ResourceList::RemoveAll() {
     selection_.clear();
-    model_.clear();
+    if (isEmpty()) return;
+    std::vector<int> rows(static_cast<std::size_t>(model_.count()));
+    std::iota(rows.begin(), rows.end(), 0);
+    history_.Removed(model_.takeRows(std::move(rows)));
 }
 
 void ResourceList::SelectionStep() {

@@ -11,6 +11,7 @@
 
 #include "platform/Prompter.h"
 #include "resources/KindTable.h"
+#include "resources/ListHistory.h"
 #include "resources/ListHost.h"
 #include "resources/ListSettings.h"
 #include "resources/ResourceListModel.h"
@@ -35,6 +36,9 @@ public:
 
     bool ListSaved() const { return listSaved_; }
     void setListSaved(bool saved) { listSaved_ = saved; }
+    // The list holds what a script holds now, written or loaded: saved, and so for Undo too.
+    void MarkSaved();
+    ListHistory& history() { return history_; }
     std::optional<std::uint64_t> LastPreviewed() const { return lastPreviewed_; }
     bool isEmpty() const { return model_.count() == 0; }
 
@@ -48,6 +52,14 @@ public:
     void DeleteSelected();
     void ClearList();
     void Rename(int row, const QString& text);
+    // Ctrl+Z and Ctrl+Y: the last list step undone, or the last undone one done again.
+    void Undo();
+    void Redo();
+    // After an undo or redo, the list counts as saved only where a script was saved or loaded (or
+    // when it is empty). The entries the step brought back are selected and shown.
+    void AfterHistoryStep(const std::vector<std::uint64_t>& shown);
+    // Selects the entry and scrolls it into view (after an Add or a rename).
+    void ShowEntry(std::uint64_t serial, bool select);
     void ColumnClick(int column);
     void SortList();
     void ResetKindCounters();
@@ -76,6 +88,7 @@ private:
     PreviewPort* preview_ = nullptr;
     ResourceListModel model_;
     QItemSelectionModel selection_;
+    ListHistory history_;
     KindCounters counters_;
     QCollator collator_;
     bool listSaved_ = true;

@@ -5,6 +5,7 @@
 #include <QCollatorSortKey>
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 namespace restallow {
 
@@ -61,14 +62,18 @@ std::uint64_t ResourceListModel::append(ResourceEntry entry) {
     return nextSerial_++;
 }
 
-void ResourceListModel::appendAll(std::vector<ResourceEntry> entries) {
-    if (entries.empty()) return;
+std::vector<std::uint64_t> ResourceListModel::appendAll(std::vector<ResourceEntry> entries) {
+    std::vector<std::uint64_t> serials;
+    if (entries.empty()) return serials;
+    serials.reserve(entries.size());
     beginInsertRows({}, count(), count() + static_cast<int>(entries.size()) - 1);
     for (ResourceEntry& entry : entries) {
         entries_.push_back(std::move(entry));
+        serials.push_back(nextSerial_);
         serials_.push_back(nextSerial_++);
     }
     endInsertRows();
+    return serials;
 }
 
 namespace {
@@ -89,11 +94,13 @@ std::size_t CountRuns(const std::vector<int>& sortedRows) {
 // down behind the removed ones as the runs are passed, so every entry moves at most once and a
 // view asking between two runs sees the rows as they stand. The entries before the first removed
 // row stay where they are: moving them would move each onto itself, which empties a string.
-void ResourceListModel::removeRows(std::vector<int> rows) {
+std::vector<HeldEntry> ResourceListModel::takeRows(std::vector<int> rows, bool keep) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= count(); }), rows.end());
-    if (rows.empty()) return;
+    std::vector<HeldEntry> taken;
+    if (rows.empty()) return taken;
+    if (keep) taken.reserve(rows.size());
     const bool reset = CountRuns(rows) > kMostRunsRemovedOneByOne;
     if (reset) beginResetModel();
     // Stored rows [kept, next) are the gap; it opens at the first removed row.
@@ -111,6 +118,8 @@ void ResourceListModel::removeRows(std::vector<int> rows) {
         if (!reset) beginRemoveRows({}, static_cast<int>(kept), static_cast<int>(kept + end - first) - 1);
         gapEnd_ = next = end;
         if (!reset) endRemoveRows();
+        // The run lies in the gap now; later runs move kept entries over it.
+        for (std::size_t k = first; keep && k < end; ++k) taken.push_back({serials_[k], std::move(entries_[k])});
         i = last + 1;
     }
     entries_.erase(std::move(entries_.begin() + static_cast<std::ptrdiff_t>(next), entries_.end(),
@@ -121,6 +130,49 @@ void ResourceListModel::removeRows(std::vector<int> rows) {
                    serials_.end());
     gapStart_ = gapEnd_ = 0;
     if (reset) endResetModel();
+    return taken;
+}
+
+void ResourceListModel::putBack(std::vector<HeldEntry> held) {
+    if (held.empty()) return;
+    beginInsertRows({}, count(), count() + static_cast<int>(held.size()) - 1);
+    for (HeldEntry& one : held) {
+        entries_.push_back(std::move(one.entry));
+        serials_.push_back(one.serial);
+    }
+    endInsertRows();
+}
+
+std::vector<std::uint64_t> ResourceListModel::order() const { return serials_; }
+
+std::vector<int> ResourceListModel::rowsOfSerials(const std::vector<std::uint64_t>& serials) const {
+    std::unordered_map<std::uint64_t, int> rowOf;
+    rowOf.reserve(serials_.size());
+    for (std::size_t row = 0; row < serials_.size(); ++row) rowOf.emplace(serials_[row], static_cast<int>(row));
+    std::vector<int> rows;
+    rows.reserve(serials.size());
+    for (std::uint64_t serial : serials) {
+        const auto found = rowOf.find(serial);
+        rows.push_back(found == rowOf.end() ? -1 : found->second);
+    }
+    return rows;
+}
+
+// Serials the list does not hold are passed over; entries the order does not name keep their
+// relative order after the named ones.
+void ResourceListModel::arrange(const std::vector<std::uint64_t>& order) {
+    std::vector<int> oldRow;
+    oldRow.reserve(entries_.size());
+    std::vector<bool> placed(entries_.size(), false);
+    for (int row : rowsOfSerials(order)) {
+        if (row < 0 || placed[static_cast<std::size_t>(row)]) continue;
+        placed[static_cast<std::size_t>(row)] = true;
+        oldRow.push_back(row);
+    }
+    for (std::size_t row = 0; row < entries_.size(); ++row) {
+        if (!placed[row]) oldRow.push_back(static_cast<int>(row));
+    }
+    Reorder(oldRow);
 }
 
 void ResourceListModel::clear() {
@@ -156,23 +208,29 @@ void ResourceListModel::sortBy(int column, bool descending, const QCollator& col
         return descending ? result > 0 : result < 0;
     });
 
+    Reorder(order);
+}
+
+void ResourceListModel::Reorder(const std::vector<int>& oldRow) {
+    if (oldRow.size() != entries_.size() || entries_.size() < 2) return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> newRowOf(order.size());
+    std::vector<int> newRowOf(oldRow.size());
     std::vector<ResourceEntry> entries;
     std::vector<std::uint64_t> serials;
-    entries.reserve(order.size());
-    serials.reserve(order.size());
-    for (std::size_t row = 0; row < order.size(); ++row) {
-        newRowOf[order[row]] = static_cast<int>(row);
-        entries.push_back(std::move(entries_[order[row]]));
-        serials.push_back(serials_[order[row]]);
+    entries.reserve(oldRow.size());
+    serials.reserve(oldRow.size());
+    for (std::size_t row = 0; row < oldRow.size(); ++row) {
+        const auto from = static_cast<std::size_t>(oldRow[row]);
+        newRowOf[from] = static_cast<int>(row);
+        entries.push_back(std::move(entries_[from]));
+        serials.push_back(serials_[from]);
     }
     entries_ = std::move(entries);
     serials_ = std::move(serials);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
-    for (const QModelIndex& old : before) after << index(newRowOf[old.row()], old.column());
+    for (const QModelIndex& old : before) after << index(newRowOf[static_cast<std::size_t>(old.row())], old.column());
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

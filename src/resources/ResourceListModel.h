@@ -12,6 +12,12 @@ class QCollator;
 
 namespace restallow {
 
+// An entry taken out of the list, with the serial it keeps until it is put back.
+struct HeldEntry {
+    std::uint64_t serial = 0;
+    ResourceEntry entry;
+};
+
 class ResourceListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -33,10 +39,20 @@ public:
 
     // Every entry gets a serial number that stays with it while the list is sorted.
     std::uint64_t append(ResourceEntry entry);
-    void appendAll(std::vector<ResourceEntry> entries);
-    void removeRows(std::vector<int> rows);
+    std::vector<std::uint64_t> appendAll(std::vector<ResourceEntry> entries);  // their serials
+    void removeRows(std::vector<int> rows) { takeRows(std::move(rows), false); }
+    // Removes the rows and hands their entries over, in row order (with keep false: drops them).
+    std::vector<HeldEntry> takeRows(std::vector<int> rows, bool keep = true);
+    // Appends entries that were taken out, each with its own serial again.
+    void putBack(std::vector<HeldEntry> held);
     void clear();
     void setName(int row, std::string name);
+
+    // The serials in row order, and the rows put into such an order again (the same serials).
+    std::vector<std::uint64_t> order() const;
+    void arrange(const std::vector<std::uint64_t>& order);
+    // The rows of these serials, in the serials' order; -1 for one no entry has.
+    std::vector<int> rowsOfSerials(const std::vector<std::uint64_t>& serials) const;
 
     const ResourceEntry& entry(int row) const { return entries_.at(Stored(row)); }
     const std::vector<ResourceEntry>& entries() const { return entries_; }  // not while rows are removed
@@ -53,6 +69,8 @@ signals:
 
 private:
     static const std::string& ColumnText(const ResourceEntry& entry, int column);
+    // Rows in a new order: oldRow[newRow] names where each row comes from.
+    void Reorder(const std::vector<int>& oldRow);
 
     // While removeRows runs, the stored rows [gapStart_, gapEnd_) are no rows of the list.
     std::size_t Stored(int row) const {

@@ -2,6 +2,8 @@
 #include "resources/ScriptCommands.h"
 
 #include <QFileInfo>
+#include <map>
+#include <tuple>
 
 #include "fileaccess/FileError.h"
 #include "fileaccess/OutputFile.h"
@@ -53,7 +55,7 @@ void ScriptCommands::SaveScript() {
 void ScriptCommands::WriteScript(const QString& path) {
     const std::string script = ValueOrThrow(WriteScriptText(list_.model().entries(), path.toStdString()));
     ThrowIfFailed(fileaccess::WriteFile(path.toStdString(), script));
-    list_.setListSaved(true);
+    list_.MarkSaved();
     list_.host().setInputFileText(QString());
     list_.host().setInputFileText(path);
 }
@@ -72,22 +74,47 @@ void ScriptCommands::LoadChosenScript(const QString& path) {
 void ScriptCommands::ReadScript(const QString& path) {
     // A script that cannot be read leaves the list as it was.
     const std::string text = ValueOrThrow(ReadFileBytes(path.toStdString()));
+    // Each string table read is traced on the debug channel, without a sound.
+    LoadedScript loaded = ParseScript(text, {}, [](const std::string& stringId, const std::string& file) {
+        DebugSend({QString::fromStdString(stringId), QString::fromStdString(file)});
+    });
+    if (loaded.recognised && loaded.status && TakeFileOrder(loaded)) return;
+    ListHistory::Step step(list_.history());
     if (!list_.isEmpty()) {
         list_.RemoveAll();
         list_.ResetKindCounters();
     }
-    // Each string table read is traced on the debug channel, without a sound.
-    LoadedScript loaded = ParseScript(text, {},
-                                            [](const std::string& stringId, const std::string& file) {
-                                                DebugSend({QString::fromStdString(stringId), QString::fromStdString(file)});
-                                            });
+    list_.HidePreview();  // what it showed belongs to the list that went
     if (!loaded.recognised) return;
     list_.ReplaceEntries(std::move(loaded.entries));
     list_.counters().Add(loaded.counters);
     if (loaded.startId) list_.settings().StartID = *loaded.startId;
     ThrowIfFailed(loaded.status);
-    list_.setListSaved(true);
+    list_.MarkSaved();
     list_.UpdateListButtons();
+}
+
+bool ScriptCommands::TakeFileOrder(const LoadedScript& loaded) {
+    const ResourceListModel& model = list_.model();
+    if (loaded.entries.size() != static_cast<std::size_t>(model.count()) || loaded.entries.empty()) return false;
+    using Fields = std::tuple<std::string, std::string, std::string, std::string>;
+    const auto fields = [](const ResourceEntry& e) { return Fields{e.name, e.type, e.stringId, e.file}; };
+    std::multimap<Fields, std::uint64_t> serialOf;
+    for (int row = 0; row < model.count(); ++row) serialOf.emplace(fields(model.entry(row)), model.serial(row));
+    std::vector<std::uint64_t> order;
+    order.reserve(loaded.entries.size());
+    for (const ResourceEntry& entry : loaded.entries) {
+        const auto found = serialOf.find(fields(entry));
+        if (found == serialOf.end()) return false;
+        order.push_back(found->second);
+        serialOf.erase(found);
+    }
+    list_.model().arrange(order);
+    list_.counters() = loaded.counters;
+    if (loaded.startId) list_.settings().StartID = *loaded.startId;
+    list_.MarkSaved();
+    list_.UpdateListButtons();
+    return true;
 }
 
 }  // namespace restallow

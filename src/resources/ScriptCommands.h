@@ -6,6 +6,7 @@
 namespace restallow {
 
 class ResourceList;
+struct LoadedScript;
 
 class ScriptCommands {
 public:
@@ -23,6 +24,10 @@ public:
     void ReadScript(const QString& path);
 
 private:
+    // A script that holds exactly the list's entries (as the one just saved does) only puts
+    // them into its order: no step to undo. False when the entries differ.
+    bool TakeFileOrder(const LoadedScript& loaded);
+
     ResourceList& list_;
 };
 

@@ -1,6 +1,7 @@
-// Thousands of random list edits in the window (Add, Insert, Delete by key and button, rename,
-// column clicks), each checked against a plain vector that does the same by the rules of the
-// list: after every step every field of every row must be what the reference holds.
+// Thousands of random list edits in the window (Add, Insert, Delete by key and button, Clear,
+// rename, column clicks, Ctrl+Z and Ctrl+Y), each checked against a plain vector that does the
+// same by the rules of the list: after every step every field of every row must be what the
+// reference holds.
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
@@ -9,6 +10,7 @@
 #include <random>
 
 #include "app/TfmTallow.h"
+#include "resources/ListHistory.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "support/TempDir.h"
@@ -25,13 +27,32 @@ struct PoolFile {
     bool text = false;    // asks for a Start-ID
 };
 
-// The list as the rules say it must be.
-struct Reference {
+// What an undo brings back: the rows in their order and the counters.
+struct Snapshot {
     std::vector<ResourceEntry> rows;
     std::map<std::string, int> counters;  // by prefix: .jpg and .jpeg share one
+};
+
+// The list as the rules say it must be, with the steps that Undo and Redo walk.
+struct Reference : Snapshot {
     int column = 0;
     bool descending = false;
     bool saved = true;
+    std::vector<std::pair<Snapshot, Snapshot>> steps;  // before and after each kept step
+    std::size_t done = 0;                              // steps[0, done) are done
+
+    void Record(const Snapshot& before) {
+        steps.resize(done);
+        steps.emplace_back(before, *this);
+        if (steps.size() > static_cast<std::size_t>(ListHistory::kUndoLimit)) steps.erase(steps.begin());
+        done = steps.size();
+    }
+    void Walk(bool back) {
+        if (back ? done == 0 : done == steps.size()) return;
+        const Snapshot& to = back ? steps[--done].first : steps[done++].second;
+        static_cast<Snapshot&>(*this) = to;
+        saved = rows.empty();  // no script was saved, so only an empty list counts as saved
+    }
 };
 
 class ListPropertyTest : public ::testing::Test {
@@ -81,9 +102,11 @@ protected:
         if (duplicate) prompter.messageAnswers.push_back(MsgButton::Ok);
         if (byKey) QTest::keyRelease(window.Script(), Qt::Key_Insert);
         else window.BtnAddClick(TagAdd);
+        const Snapshot before = ref;
         ref.rows.push_back({file.prefix + std::to_string(++ref.counters[file.prefix]), file.keyword, stringId, quoted});
         ref.saved = false;
         SortReference();
+        ref.Record(before);
     }
 
     // Selects a random set of rows (sometimes none) and deletes them by key or button.
@@ -100,14 +123,33 @@ protected:
         window.resourceList().selection().select(chosen, QItemSelectionModel::ClearAndSelect);
         if (Pick(2)) QTest::keyRelease(window.Script(), Qt::Key_Delete);
         else window.BtnAddClick(TagDelete);
+        const Snapshot before = ref;
         std::vector<ResourceEntry> kept;
         for (std::size_t row = 0; row < ref.rows.size(); ++row) {
             if (!gone[row]) kept.push_back(ref.rows[row]);
         }
+        const bool removed = kept.size() != ref.rows.size();
         ref.rows = std::move(kept);
         ref.saved = ref.rows.empty();
         if (ref.rows.empty()) ref.counters.clear();
         SortReference();
+        if (removed) ref.Record(before);
+    }
+
+    void ClearStep() {
+        const Snapshot before = ref;
+        window.BtnAddClick(TagClear);
+        ref.rows.clear();
+        ref.counters.clear();
+        ref.saved = true;
+        if (!before.rows.empty()) ref.Record(before);
+    }
+
+    // Ctrl+Z or Ctrl+Y as the user presses them in the list.
+    void HistoryStep(bool back) {
+        if (back) QTest::keyClick(window.Script(), Qt::Key_Z, Qt::ControlModifier);
+        else QTest::keyClick(window.Script(), Qt::Key_Y, Qt::ControlModifier);
+        ref.Walk(back);
     }
 
     // A typed name with blanks and tabs around and inside it, as an in-place edit ends.
@@ -124,9 +166,12 @@ protected:
         for (char c : typed) {
             if (c != ' ' && c != '\t') expected += c;
         }
+        const Snapshot before = ref;
+        const bool changed = ref.rows[static_cast<std::size_t>(row)].name != expected;
         ref.rows[static_cast<std::size_t>(row)].name = expected;
         ref.saved = false;
         SortReference();
+        if (changed) ref.Record(before);
     }
 
     void SortStep() {
@@ -162,12 +207,17 @@ protected:
 };
 
 TEST_F(ListPropertyTest, TenThousandRandomEditsKeepExactlyTheEntriesTheyShould) {
+    window.activateWindow();  // the keys of Undo and Redo are the window's shortcuts
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     for (int step = 0; step < 10000; ++step) {
         // Adding outweighs deleting a little while the list is short, so it grows and shrinks.
-        const std::size_t what = Pick(ref.rows.size() < 30 ? 10 : 8);
+        const std::size_t what = Pick(ref.rows.size() < 30 ? 14 : 12);
         if (what < 3) DeleteStep();
         else if (what < 5) RenameStep();
         else if (what < 6) SortStep();
+        else if (what < 7) HistoryStep(true);
+        else if (what < 8) HistoryStep(Pick(3) == 0);
+        else if (what < 9 && Pick(6) == 0) ClearStep();
         else AddStep(what % 2 == 0);
         ExpectSame(step);
         if (HasFatalFailure()) return;

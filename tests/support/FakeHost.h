@@ -15,7 +15,7 @@ public:
     QString input;
     std::vector<QString> inputHistory;
     std::function<void(const QString&)> onInputChange;
-    int appended = 0;
+    std::vector<int> shownRows;
 
     QPoint returnPoint(ReturnButton button) const override {
         return button == ReturnButton::Add ? QPoint(116, 16) : button == ReturnButton::Clear ? QPoint(216, 16) : QPoint(316, 16);
@@ -25,7 +25,7 @@ public:
         deleteEnabled = del;
         scriptEnabled = script;
     }
-    void entryAppended() override { ++appended; }
+    void showRow(int row) override { shownRows.push_back(row); }
     QString inputFileText() const override { return input; }
     void setInputFileText(const QString& text) override {
         input = text;
