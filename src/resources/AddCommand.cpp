@@ -7,7 +7,9 @@
 #include "fileaccess/FileError.h"
 #include "languages/MainStrings.h"
 #include "resources/ResourceList.h"
+#include "resources/ScriptSafety.h"
 #include "resources/TextLines.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
@@ -67,6 +69,7 @@ bool AddCommand::AskOutputKindWhenEmpty() {
 std::optional<std::uint64_t> AddCommand::AddChosenFile(const QString& chosen) {
     list_.settings().InitialDir = QFileInfo(chosen).absolutePath() + u'/';
     const std::string path = chosen.toStdString();
+    if (!ScriptCanHold(chosen, KindOf(path))) return std::nullopt;
     std::string stringId;
     if (KindOf(path) == kStringTableKind) {
         const std::optional<QString> typed = StartIDStep(chosen);
@@ -110,6 +113,24 @@ void AddCommand::RefuseStartId(const QString& typed, long long lines) {
                          QStringLiteral("\rPlease insert a Start-ID from 0 to %1.").arg(highest);
     list_.prompter().message({text, QString::fromUtf8(MainStrings(list_.settings().Language)[UiError])  /* "Error" */, MsgButtons::Ok,
                               MsgIcon::Error, MsgButton::Ok});
+}
+
+// A name with bytes that are no UTF-8 reaches the program with replacement characters (or lone
+// surrogates): written back, it would name no file.
+bool AddCommand::ScriptCanHold(const QString& path, int kind) {
+    bool text = true;
+    for (qsizetype i = 0; i < path.size() && text; ++i) {
+        const QChar c = path[i];
+        if (c == QChar::ReplacementCharacter) text = false;
+        else if (c.isHighSurrogate() && i + 1 < path.size() && path[i + 1].isLowSurrogate()) ++i;
+        else if (c.isSurrogate()) text = false;
+    }
+    if (text && ScriptCannotHold(path.toStdString(), kind == kStringTableKind) == PathProblem::None) return true;
+    const int language = list_.settings().Language;
+    list_.prompter().beep(BeepKind::Default);
+    list_.prompter().message({MsgText(language, MsgFileRefused1) + u'\r' + path + u'\r' + MsgText(language, MsgFileRefused2),
+                              UiText(language, UiError), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+    return false;
 }
 
 void AddCommand::CheckDuplicates(int newRow) {

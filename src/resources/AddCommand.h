@@ -29,6 +29,8 @@ private:
     // A chosen file into the list: its serial, or nothing when it did not go in.
     std::optional<std::uint64_t> AddChosenFile(const QString& path);
     void CheckDuplicates(int newRow);
+    // False, after saying so, for a file whose name no script can hold.
+    bool ScriptCanHold(const QString& path, int kind);
     void RefuseStartId(const QString& typed, long long lines);
 
     ResourceList& list_;

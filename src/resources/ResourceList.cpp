@@ -6,6 +6,8 @@
 #include <numeric>
 
 #include "languages/MainStrings.h"
+#include "resources/ScriptSafety.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
@@ -103,6 +105,11 @@ void ResourceList::Rename(int row, const QString& text) {
     ListHistory::Step step(history_);
     const std::string name = CleanName(text);
     const std::uint64_t serial = model_.serial(row);
+    if (!IsScriptName(name)) {  // the old name stays: a script could not hold this one
+        prompter_.message({MsgText(settings_.Language, MsgNameRefused) + u'\r' + QString::fromStdString(model_.entry(row).name),
+                           UiText(settings_.Language, UiError), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+        return;
+    }
     history_.Renamed(serial, model_.entry(row).name, name);
     model_.setName(row, name);
     if (preview_) preview_->renameCaption(QString::fromUtf8(name));

@@ -11,8 +11,10 @@
 #include "platform/DebugChannel.h"
 #include "resources/ResourceList.h"
 #include "resources/ScriptReader.h"
+#include "resources/ScriptSafety.h"
 #include "resources/ScriptWriter.h"
 #include "resources/TextLines.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
@@ -52,8 +54,14 @@ void ScriptCommands::SaveScript() {
     list_.MovePointerTo(ReturnButton::Compile);
 }
 
+// Nothing is written that would not load back as the list, or that a compiler could not read.
 void ScriptCommands::WriteScript(const QString& path) {
     const std::string script = ValueOrThrow(WriteScriptText(list_.model().entries(), path.toStdString()));
+    if (const ScriptFault fault = CheckScriptHolds(list_.model().entries(), script)) {
+        const int language = list_.settings().Language;
+        const MessageText text = fault.kind == ScriptFault::Name ? MsgSaveName : fault.kind == ScriptFault::File ? MsgSaveFile : MsgSaveReload;
+        throw FileError((MsgText(language, text) + u'\r' + QString::fromStdString(fault.entry)).toStdString());
+    }
     ThrowIfFailed(fileaccess::WriteFile(path.toStdString(), script));
     list_.MarkSaved();
     list_.host().setInputFileText(QString());

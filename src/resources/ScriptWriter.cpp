@@ -1,4 +1,5 @@
-// Script text writer: every line ends in CR LF and nothing is escaped.
+// Script text writer: every line ends in CR LF; names and paths are written as they are, the
+// lines of text files as script strings.
 #include "resources/ScriptWriter.h"
 
 #include "resources/TextLines.h"
@@ -27,6 +28,36 @@ std::string FileNameOf(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+bool IsUtf8Text(std::string_view text) {
+    bool wide = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        wide = wide || length > 1;
+        i += length;
+    }
+    return wide;
+}
+
+// The value of the numeric escape whose letter or first digit stands at text[at], as the compiler
+// reads a narrow string: \x and up to two hex digits, or up to three octal digits.
+int NumericEscape(std::string_view text, std::size_t at) {
+    const auto digit = [&](std::size_t i, int base) {
+        if (i >= text.size()) return -1;
+        const char c = text[i];
+        const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
+        return value < base ? value : -1;
+    };
+    const bool hex = text[at] == 'x' || text[at] == 'X';
+    int value = hex ? 0 : text[at] - '0';
+    for (std::size_t i = at + 1, left = 2; left > 0 && digit(i, hex ? 16 : 8) >= 0; ++i, --left) value = value * (hex ? 16 : 8) + digit(i, hex ? 16 : 8);
+    return value;
+}
+
 void AppendLine(std::string& out, std::string_view line) {
     out += line;
     out += kEol;
@@ -50,7 +81,7 @@ fileaccess::Status AppendStringTable(std::string& out, const ResourceEntry& entr
         out += ' ';
         out += std::to_string(id++);
         out += ", \"";
-        out += line;
+        out += EscapeStringText(line);
         AppendLine(out, "\"");
     }
     AppendLine(out, "}");
@@ -58,6 +89,26 @@ fileaccess::Status AppendStringTable(std::string& out, const ResourceEntry& entr
 }
 
 }  // namespace
+
+std::string EscapeStringText(std::string_view line) {
+    const int highest = IsUtf8Text(line) ? 0x7F : 0xFF;
+    std::string out;
+    out.reserve(line.size() + 8);
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        out += c;
+        if (c == '"') out += '"';
+        if (c != '\\' || i + 1 >= line.size()) continue;
+        const char next = line[i + 1];
+        if (next == '\\') {
+            out += next;  // an escaped backslash: what follows is text
+            ++i;
+        } else if ((next == 'x' || next == 'X' || (next >= '0' && next <= '7')) && NumericEscape(line, i + 1) > highest) {
+            out += '\\';
+        }
+    }
+    return out;
+}
 
 std::string ScriptHeader(std::string_view scriptFileName) {
     const std::string separator = Separator();

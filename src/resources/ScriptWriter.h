@@ -16,6 +16,11 @@ inline constexpr std::string_view kCreatedByText = "Created by Orvel Resource Ta
 // Reads the text file of a string table; the default reads it from disk.
 using TextFileReader = std::function<fileaccess::Result<std::string>(const std::string& path)>;
 
+// A text line as the inside of a script string: each double quote doubled, and a backslash that
+// would start a numeric escape the compiler refuses (above 255, or above 127 in UTF-8 text)
+// doubled, so that it stays text. Other backslash escapes keep their meaning.
+std::string EscapeStringText(std::string_view line);
+
 // The 11 framed header lines and the empty line after them, each ending in CR LF.
 std::string ScriptHeader(std::string_view scriptFileName);
 

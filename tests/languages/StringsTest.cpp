@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "languages/MainStrings.h"
+#include "languages/MessageStrings.h"
 #include "platform/FileFilter.h"
 #include "widgets/Hint.h"
 
@@ -25,6 +26,27 @@ TEST(MainStrings, TablesHoldTheExactTextsWithTheirBlanks) {
             EXPECT_GT(std::strlen(text), 0u);
         }
     }
+}
+
+// Every later text is there in all three languages, and French and German say it in their own
+// words (a few words such as "Compiler" are the same in a language).
+TEST(MessageStrings, EveryTextHasItsThreeLanguages) {
+    int ownWords[2] = {0, 0};
+    for (int row = 0; row < kMessageTexts; ++row) {
+        const char* english = MessageStrings(kEnglish)[row];
+        ASSERT_NE(english, nullptr);
+        EXPECT_GT(std::strlen(english), 0u) << row;
+        for (int i = 0; i < 2; ++i) {
+            const char* other = MessageStrings(i == 0 ? kFrench : kGerman)[row];
+            ASSERT_NE(other, nullptr);
+            EXPECT_GT(std::strlen(other), 0u) << row;
+            ownWords[i] += std::strcmp(other, english) != 0;
+        }
+    }
+    EXPECT_GE(ownWords[0], kMessageTexts - 1);
+    EXPECT_GE(ownWords[1], kMessageTexts - 3);
+    EXPECT_STREQ(MessageStrings(0)[MsgCompilerGroup], "Compiler");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgRemoveFolder], "&Entfernen");
 }
 
 TEST(Hint, SplitsTooltipAndLabel) {

@@ -24,6 +24,26 @@ TEST_F(AddCommandTest, OutputKindIsAskedOnlyForAnEmptyList) {
     EXPECT_EQ(settings.InitialDir, QStringLiteral("/a/"));
 }
 
+// A name a script cannot carry is refused when the file is added, with the name in the message.
+TEST_F(AddCommandTest, AFileWhoseNameNoScriptCanHoldIsRefusedWithAMessage) {
+    AddFile("/a/one.bmp");
+    const QString lone = QStringLiteral("/a/x") + QChar(0xD800) + QStringLiteral(".bmp");
+    for (const QString& refused : {QStringLiteral("/a/two\nlines.bmp"), QStringLiteral("/a/say\"hi\".ico"),
+                                   QString::fromUtf8("/a/star*/t.txt"), QStringLiteral("/a/x") + QChar(0xFFFD) + QStringLiteral(".bmp"), lone,
+                                   QString::fromUtf8(std::string("/a/n\0l.bmp", 10).c_str(), 10)}) {
+        prompter.messageAnswers.push_back(MsgButton::Ok);
+        prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(refused));  // as the dialog gives it
+        add.AddResourceFile();
+        EXPECT_EQ(list.model().count(), 1) << refused.toStdString();
+        ASSERT_FALSE(prompter.messages.empty());
+        EXPECT_TRUE(prompter.messages.back().text.contains(u'\r' + refused + u'\r')) << refused.toStdString();
+        EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Warning);
+    }
+    EXPECT_TRUE(prompter.startIdProposals.empty());  // refused before the Start-ID is asked
+    AddFile("/a/star*/b.bmp");  // "*/" harms only the comment that names a text file
+    EXPECT_EQ(list.model().count(), 2);
+}
+
 TEST_F(AddCommandTest, CancelledOutputKindChangesNothingAndLeavesThePointer) {
     settings.ResKind = kDcrOutput;
     prompter.outputKindAnswers.push_back(std::nullopt);

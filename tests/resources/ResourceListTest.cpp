@@ -76,16 +76,27 @@ TEST_F(ResourceListTest, ButtonsFollowEntriesAndSelection) {
     EXPECT_FALSE(host.deleteEnabled);
 }
 
-TEST_F(ResourceListTest, RenameCutsBlanksAndAcceptsAnyResult) {
+TEST_F(ResourceListTest, RenameCutsBlanksAndRefusesANameNoScriptCanHold) {
     AddFile("/a/one.bmp");
     list.setListSaved(true);
     list.Rename(0, QStringLiteral("\t a b c  "));
     EXPECT_EQ(list.model().entry(0).name, "abc");
     EXPECT_EQ(preview.caption, QStringLiteral("abc"));
     EXPECT_FALSE(list.ListSaved());
-    list.model().setData(list.model().index(0, 0), QStringLiteral("   "), Qt::EditRole);
-    EXPECT_EQ(list.model().entry(0).name, "");
     EXPECT_EQ(ResourceList::CleanName(QStringLiteral("my logo")), "mylogo");
+    for (const char* accepted : {"_x.y", "65535", "0", "Logo2"}) {
+        list.model().setData(list.model().index(0, 0), QString::fromLatin1(accepted), Qt::EditRole);
+        EXPECT_EQ(list.model().entry(0).name, accepted);
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+    for (const char* refused : {"   ", "65536", "2abc", "a-b", "say\"hi", "a/*b", "LANGUAGE", "stringtable", "caf\xc3\xa9"}) {
+        prompter.messageAnswers.push_back(MsgButton::Ok);
+        list.model().setData(list.model().index(0, 0), QString::fromUtf8(refused), Qt::EditRole);
+        EXPECT_EQ(list.model().entry(0).name, "Logo2") << refused;
+        ASSERT_FALSE(prompter.messages.empty());
+        EXPECT_TRUE(prompter.messages.back().text.endsWith(QStringLiteral("\rLogo2"))) << refused;
+        EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Warning);
+    }
 }
 
 TEST_F(ResourceListTest, ColumnClicksToggleDirectionOnTheSameColumnOnly) {

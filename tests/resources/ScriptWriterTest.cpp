@@ -74,15 +74,27 @@ TEST(ScriptWriter, PlainEntriesComeFirstThenStringTablesAndIncludesStay) {
               "}\r\n");
 }
 
-TEST(ScriptWriter, StringLinesAreWrittenUnchangedAndNumberedFromTheStartId) {
+TEST(ScriptWriter, StringLinesAreWrittenAsScriptStringsAndNumberedFromTheStartId) {
     test::TempDir dir;
     const std::string text = dir.write("odd.txt", "say \"hi\"\rC:\\dir\\\nlast\x1aignored");
     const std::string empty = dir.write("empty.txt", "");
     const std::string script = Written(
         {Entry("Strings_1", " STRINGTABLE ", text, "0100"), Entry("Strings_2", " STRINGTABLE ", empty, "7")}, "x.rc");
-    EXPECT_NE(script.find(" 100, \"say \"hi\"\"\r\n 101, \"C:\\dir\\\"\r\n 102, \"last\"\r\n}"), std::string::npos);
+    EXPECT_NE(script.find(" 100, \"say \"\"hi\"\"\"\r\n 101, \"C:\\dir\\\"\r\n 102, \"last\"\r\n}"), std::string::npos);
     EXPECT_NE(script.find("/* Strings_1 STRINGTABLE 0100 \""), std::string::npos);
     EXPECT_NE(script.find("STRINGTABLE\r\n{\r\n}\r\n"), std::string::npos);
+}
+
+// Quotes are doubled; backslash escapes keep their meaning, except a numeric one the compiler
+// refuses, whose backslash is doubled so that it stays text.
+TEST(ScriptWriter, EscapesWhatAScriptStringNeeds) {
+    EXPECT_EQ(EscapeStringText("plain text"), "plain text");
+    EXPECT_EQ(EscapeStringText("\"quoted\" \"\""), "\"\"quoted\"\" \"\"\"\"");
+    EXPECT_EQ(EscapeStringText("line\\n tab\\t \\x41 \\101 end\\"), "line\\n tab\\t \\x41 \\101 end\\");
+    EXPECT_EQ(EscapeStringText("\\777 \\400 \\377"), "\\\\777 \\\\400 \\377");  // octal above 255
+    EXPECT_EQ(EscapeStringText("\xc3\xa9 \\xff \\x7f \\200"), "\xc3\xa9 \\\\xff \\x7f \\\\200");  // UTF-8 text
+    EXPECT_EQ(EscapeStringText("\xe9 \\xff"), "\xe9 \\xff");  // Windows-1252 text takes any byte
+    EXPECT_EQ(EscapeStringText("\\\\777"), "\\\\777");  // an escaped backslash, then text
 }
 
 TEST(ScriptWriter, UnreadableTextFileOrBadStringIdStopsTheWriting) {
