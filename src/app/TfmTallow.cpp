@@ -67,7 +67,7 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     files_ = std::make_unique<FilePanel>(
         ui_.fileWidgets(), settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
-                         [this] { RunCommand([this] { MinimizerCheck(); }); }});
+                         [this] { RunCommand([this] { tools_->MinimizerCheck(); }); }});
     tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_,
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
@@ -245,13 +245,6 @@ void TfmTallow::LabelAreaReleased(int tag) {
     if (tag == 1) return BtnReadmeClick();
     if (tag == kPreviewAreaTag) return ui_.preview->toggle();
     BtnAddClick(tag < kPreviewAreaTag ? tag - 1 : tag - kFirstListAreaTag + TagAdd);
-}
-
-// The refresh also ends a minimizer that was given its time.
-void TfmTallow::MinimizerCheck() {
-    if (tools_->AppExeMin.Tag != 1) return;
-    tools_->AppExeMin.Terminate();
-    tools_->AppExeMin.Tag = 0;
 }
 
 // A tool that comes with the program: beside it, one folder up (a build tree), or on the PATH.

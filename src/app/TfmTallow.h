@@ -77,7 +77,6 @@ private:
     void ScriptKeyUp(int key);
     void ShowError(const QString& text);
     void SaveOnClose();
-    void MinimizerCheck();
     void cbPreviewClick(bool checked);
     static QString BundledTool(const QString& name);
     int ScreenDepth() const;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstring>
 
 #include "build/CompilerDriver.h"
 #include "build/Expander.h"
@@ -88,10 +89,19 @@ bool BuildTools::WaitForSource(const QString& source) {
     return true;
 }
 
+bool BuildTools::MayReplace(const QString& target) {
+    if (files_.OutputChosen() || !QFileInfo(target).isFile()) return true;
+    const int language = settings_.list.Language;
+    return prompter_.message({UiText(language, UiOverwrite) + u'\r' + target, UiText(language, UiConfirmation),
+                              MsgButtons::YesNo, MsgIcon::Question, MsgButton::No}) == MsgButton::Yes;
+}
+
 void BuildTools::BtnExpandClick() {
     const QString input = files_.InputText(), output = files_.OutputText();
     if (input.isEmpty() || output.isEmpty()) return;
     const QString source = Unquoted(input), target = Unquoted(output);
+    files_.ClearOutputNote();
+    if (!MayReplace(target)) return;
     using fileaccess::ErrorKind;
     const fileaccess::Status result =
         WaitForSource(source) ? ExpandFile(source.toStdString(), target.toStdString()) : ExpandError(ErrorKind::Read);
@@ -101,6 +111,11 @@ void BuildTools::BtnExpandClick() {
     };
     if (!result) show(result.error());
     if (!result && result.error().kind == ErrorKind::Open) show(ExpandError(ErrorKind::Write));
+    if (!result) {
+        const fileaccess::Error& failure = result.error();
+        const QString reason = failure.code ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(failure.code))) : QString();
+        files_.NoteForOutput(MsgText(settings_.list.Language, MsgExpandFailed) + QString::fromStdString(failure.message) + reason);
+    }
     files_.StartRefresh(3000);
 }
 
@@ -115,13 +130,26 @@ void BuildTools::BtnExeMinClick() {
         files_.FocusOutput();
         return;
     }
-    if (!FindMinimizer()) return;
+    files_.ClearOutputNote();
+    if (!MayReplace(Unquoted(files_.OutputText())) || !FindMinimizer()) return;
     BusyCursor busy;
     // Both names stay one argument each, blanks and all.
     AppExeMin.Parameters = AsOneArgument(files_.InputName()) + u' ' + AsOneArgument(files_.OutputText());
     AppExeMin.Execute();
     AppExeMin.Tag = 1;
     files_.StartRefresh(5000);
+}
+
+void BuildTools::MinimizerCheck() {
+    if (AppExeMin.Tag != 1) return;
+    AppExeMin.Tag = 0;
+    if (AppExeMin.Terminate()) return;  // given its time and ended now
+    AppExeMin.CollectEnded();
+    if (AppExeMin.FinishedNormally && AppExeMin.FinishedExitCode == 0) return;
+    const QString words = AppExeMin.Output.trimmed().isEmpty()
+                              ? QStringLiteral("exit code %1").arg(AppExeMin.FinishedExitCode)
+                              : AppExeMin.Output.trimmed();
+    files_.NoteForOutput(MsgText(settings_.list.Language, MsgMinimizeFailed) + words);
 }
 
 bool BuildTools::FindMinimizer() {

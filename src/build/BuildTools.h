@@ -21,6 +21,9 @@ public:
     void BtnCompileClick();
     void BtnExpandClick();
     void BtnExeMinClick();
+    // At the refresh after Minimize: a minimizer still running is ended, one that failed has its
+    // own words shown in the output box.
+    void MinimizerCheck();
     // Sets the minimizer's command line: stored path, Delphi.ini, the bundled one, or the user's choice.
     bool FindMinimizer();
     bool FindMinimizerInIni();
@@ -34,6 +37,8 @@ public:
 private:
     void ReportCompileFailure();
     bool WaitForSource(const QString& source);
+    // An existing output the user did not just choose is replaced only on Yes.
+    bool MayReplace(const QString& target);
 
     AppSettings& settings_;
     SettingsStore& store_;

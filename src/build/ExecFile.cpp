@@ -183,6 +183,14 @@ void TExecFile::EndGroup() {
     process_->kill();
 }
 
+void TExecFile::CollectEnded() {
+    if (!process_ || process_->state() != QProcess::NotRunning) return;
+    ProcessEnded = true;
+    Output = QString::fromLocal8Bit(process_->readAll());
+    FinishedNormally = process_->exitStatus() == QProcess::NormalExit;
+    FinishedExitCode = process_->exitCode();
+}
+
 bool TExecFile::Terminate() {
     if (!process_) return false;
     if (process_->state() == QProcess::NotRunning) {

@@ -53,6 +53,9 @@ public:
     // Ends the last started program and every process of its group: true when it was still
     // running (its exit code reads 259).
     bool Terminate();
+    // For a program not waited for that has ended: its output, exit code and way of ending are
+    // read into Output, FinishedExitCode and FinishedNormally.
+    void CollectEnded();
     QString CommandText() const { return CommandLine + u' ' + Parameters; }
     bool IsRunning() const;
 

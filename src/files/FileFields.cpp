@@ -32,6 +32,8 @@ QString FileExtension(const QString& name) {
     return dot < 0 ? QString() : name.mid(dot);
 }
 
+bool IsExtension(const QString& ext, QStringView wanted) { return ext.compare(wanted, Qt::CaseInsensitive) == 0; }
+
 QString ProposeOutputName(const QString& scriptName, int resKind, bool sixteenBit) {
     const qsizetype dot = ExtensionDot(scriptName);
     const QString stem = dot < 0 ? scriptName : scriptName.left(dot);
@@ -50,7 +52,7 @@ QString SwitchVersionMarker(const QString& outputText, bool sixteenBit) {
 int InputFilterIndex(const QString& fileName) {
     const QString ext = FileExtension(fileName);
     if (ext.endsWith(u'_')) return 1;
-    return ext == QStringLiteral(".exe") ? 2 : 3;
+    return IsExtension(ext, u".exe") ? 2 : 3;
 }
 
 QString FieldTextForPath(const QString& path) { return path.contains(u' ') ? u'"' + path + u'"' : path; }
@@ -62,7 +64,7 @@ QString AsOneArgument(const QString& text) {
 
 ActionStates ComputeActionStates(const QString& ext, std::uint32_t typeCode, const QString& inputText,
                                  const QString& outputText) {
-    const bool script = ext == QStringLiteral(".rc");
+    const bool script = IsExtension(ext, u".rc");
     const bool program16 = Is16BitWindowsProgram(typeCode);
     ActionStates states;
     states.compile = script;
@@ -71,7 +73,8 @@ ActionStates ComputeActionStates(const QString& ext, std::uint32_t typeCode, con
     const bool compressed = ext.indexOf(u'_') == 3 || (ext.size() > 4 && ext.endsWith(u'_'));
     states.output = script || program16 || compressed;
     states.minimize = program16 && !outputText.isEmpty();
-    states.expand = !inputText.isEmpty() && !outputText.isEmpty() && !script && ext != QStringLiteral(".exe");
+    // A greyed-out output field names nothing to write to.
+    states.expand = states.output && !inputText.isEmpty() && !outputText.isEmpty() && !script && !IsExtension(ext, u".exe");
     return states;
 }
 

@@ -9,8 +9,10 @@ namespace restallow {
 
 // The text when it names an existing file, else the text's first word without its quotes.
 QString FieldFileName(const QString& text);
-// From the last "." of the name part on, dot included; empty without one. Compared exactly.
+// From the last "." of the name part on, dot included; empty without one.
 QString FileExtension(const QString& name);
+// Extensions are compared without letter case: DEMO.RC is a script as demo.rc is.
+bool IsExtension(const QString& ext, QStringView wanted);
 // The script's name with ".res" (kind 0) or ".dcr" (kind 1) and the marker before that dot.
 QString ProposeOutputName(const QString& scriptName, int resKind, bool sixteenBit);
 // The output text with its marker switched to "16" or "32" (unchanged when it already has it).

@@ -55,32 +55,42 @@ void FilePanel::Filename1Change(int fieldTag) {
     const QString name = InputName();
     const QString ext = FileExtension(name);
     std::uint32_t typeCode = 0;
+    if (!outputNote_.isEmpty()) {  // it spoke of the files before
+        outputNote_.clear();
+        ShowOutputInfo();
+    }
     if (fieldTag == 1) {
-        if (ext == QStringLiteral(".rc")) {
+        if (IsExtension(ext, u".rc")) {
             if (QFileInfo(name).isFile() && hooks_.loadScript) hooks_.loadScript(name);
             SetText(ui_.filename2, ProposeOutputName(name, settings_.list.ResKind, SixteenBit()));
-        } else if (ext == QStringLiteral(".exe")) {
-            if (FileExtension(OutputName()) != QStringLiteral(".exe")) SetText(ui_.filename2, QString());
-            typeCode = GetExeType(name.toStdString());
-            if (!Is16BitWindowsProgram(typeCode)) {
-                const int language = settings_.list.Language;
-                prompter_.beep(BeepKind::Information);
-                prompter_.message({UiText(language, UiNot16BitFile) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, UiNot16BitText),
-                                   QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
-                SetText(ui_.filename1, QString());
-                SetText(ui_.filename2, QString());
+        } else if (IsExtension(ext, u".exe")) {
+            if (!IsExtension(FileExtension(OutputName()), u".exe")) SetText(ui_.filename2, QString());
+            // A name being typed may pass through ".exe" ("install.exe_"): only a file is tested,
+            // and what the user typed stays.
+            if (QFileInfo(name).isFile()) {
+                typeCode = GetExeType(name.toStdString());
+                if (!Is16BitWindowsProgram(typeCode)) TellNot16Bit(name);
             }
         }
-        if (!name.isEmpty()) settings_.Filename1InitialDir = QStringLiteral("/");
-    } else if (!ui_.filename2->text().isEmpty()) {
-        settings_.Filename2InitialDir = QStringLiteral("/");
-        if (ext == QStringLiteral(".exe")) typeCode = GetExeType(name.toStdString());
+    } else if (!ui_.filename2->text().isEmpty() && IsExtension(ext, u".exe") && QFileInfo(name).isFile()) {
+        typeCode = GetExeType(name.toStdString());
     }
     UpdateActionButtons(FileExtension(InputName()), typeCode);
     StartRefresh(100);
 }
 
+void FilePanel::TellNot16Bit(const QString& name) {
+    const int language = settings_.list.Language;
+    prompter_.beep(BeepKind::Information);
+    prompter_.message({UiText(language, UiNot16BitFile) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, UiNot16BitText),
+                       QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
+}
+
+// A greyed-out output field keeps no name: a name it kept would be used by the next command.
 void FilePanel::UpdateActionButtons(const QString& ext, std::uint32_t typeCode) {
+    if (!ComputeActionStates(ext, typeCode, ui_.filename1->text(), QString()).output && !ui_.filename2->text().isEmpty()) {
+        SetText(ui_.filename2, QString());
+    }
     const ActionStates states = ComputeActionStates(ext, typeCode, ui_.filename1->text(), ui_.filename2->text());
     ui_.enableTool(TagCompile, states.compile);
     ui_.version->setEnabled(states.compile);
@@ -109,13 +119,17 @@ void FilePanel::VersionClick() {
     if (switched != text) SetText(ui_.filename2, switched);
 }
 
+// The dialog opens in the folder of the file the field names, when that folder is there, else
+// in the folder used last.
 void FilePanel::Browse(int fieldTag) {
     const int language = settings_.list.Language;
     FileDialogRequest request;
     request.title = UiText(language, UiBrowse);
     const bool input = fieldTag == 1;
     request.filter = UiText(language, input ? 50 : 51);
-    request.directory = input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;
+    const QString current = input ? InputName() : OutputName();
+    const bool folderThere = !current.isEmpty() && QFileInfo(FolderOf(current)).isDir();
+    request.directory = folderThere ? FolderOf(current) : input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;
     request.filterIndex = input ? settings_.Filename1FilterIndex : 1;
     request.mustExist = input;
     const std::optional<FileDialogAnswer> answer = prompter_.openFile(request);
@@ -139,11 +153,21 @@ void FilePanel::TakeChosenFile(int fieldTag, const QString& path, int filterInde
         settings_.Filename2InitialDir = FolderOf(path);
     }
     SetText(fieldTag == 1 ? ui_.filename1 : ui_.filename2, FieldTextForPath(path));
+    if (fieldTag != 1) chosenOutput_ = ui_.filename2->text();
+}
+
+bool FilePanel::OutputChosen() const { return !chosenOutput_.isEmpty() && ui_.filename2->text() == chosenOutput_; }
+
+void FilePanel::NoteForOutput(const QString& line) {
+    outputNote_ = line;
+    ShowOutputInfo();
 }
 
 void FilePanel::ShowFileInfo(QPlainTextEdit* box, FileEdit* field) {
+    QStringList lines = FileInfoLines(FieldName(field), settings_.list.Language);
+    if (box == ui_.memo2 && !outputNote_.isEmpty()) lines << QString() << outputNote_;
     box->clear();
-    box->setPlainText(FileInfoLines(FieldName(field), settings_.list.Language).join(u'\n'));
+    box->setPlainText(lines.join(u'\n').trimmed());
 }
 
 void FilePanel::StartRefresh(int milliseconds) {

@@ -65,6 +65,13 @@ public:
     QString InputText() const;
     void FocusOutput();
     void ShowOutputInfo() { ShowFileInfo(ui_.memo2, ui_.filename2); }
+    // True while the output field holds the file the user chose with its browse button (or
+    // dropped on it): a file the user picked is replaced without a question.
+    bool OutputChosen() const;
+    // A line the output box shows below the file's information (a tool's failure, a missing
+    // sound device) until either field changes or another line replaces it.
+    void NoteForOutput(const QString& line);
+    void ClearOutputNote() { outputNote_.clear(); }
     // Starts the one-shot refresh; the same interval again does not restart a running countdown.
     void StartRefresh(int milliseconds);
     QTimer& Timer1() { return timer_; }
@@ -72,6 +79,7 @@ public:
 private:
     void Timer1Timer();
     void SetText(FileEdit* field, const QString& text);
+    void TellNot16Bit(const QString& name);
     void TakeChosenFile(int fieldTag, const QString& path, int filterIndex);
     QString FieldName(const FileEdit* field) const;
 
@@ -80,6 +88,8 @@ private:
     Prompter& prompter_;
     Hooks hooks_;
     QTimer timer_;
+    QString chosenOutput_;  // the output text as the browse dialog or a drop set it
+    QString outputNote_;
 };
 
 }  // namespace restallow

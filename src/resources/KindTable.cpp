@@ -2,7 +2,6 @@
 #include "resources/KindTable.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace restallow {
 
@@ -30,12 +29,16 @@ std::string_view ExtensionOf(std::string_view path) {
     return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
 }
 
+bool SameExtension(std::string_view extension, std::string_view lower) {
+    return extension.size() == lower.size() &&
+           std::equal(extension.begin(), extension.end(), lower.begin(),
+                      [](char c, char l) { return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == l; });
+}
+
 int KindOf(std::string_view path) {
-    std::string ext(ExtensionOf(path));
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return c < 128 ? std::tolower(c) : c; });
+    const std::string_view ext = ExtensionOf(path);
     for (int kind = 0; kind < kRawDataKind; ++kind) {
-        if (kKinds[kind].extension == ext) return kind;
+        if (SameExtension(ext, kKinds[kind].extension)) return kind;
     }
     return kRawDataKind;
 }

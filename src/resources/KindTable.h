@@ -28,6 +28,9 @@ inline constexpr std::string_view kIncludeKeyword = " INCLUDE ";
 // The extension of the name part of a path ("/a.b/c" has none), dot included, as written.
 std::string_view ExtensionOf(std::string_view path);
 
+// True when the extension is `lower` in any letter case (".RC" is ".rc").
+bool SameExtension(std::string_view extension, std::string_view lower);
+
 // Kind index 0..13 of a file name; unknown or missing extensions are raw data.
 int KindOf(std::string_view path);
 // The first row whose script keyword is `keyword` (" JPEG " gives the .jpg row); raw data when

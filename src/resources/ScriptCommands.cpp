@@ -24,7 +24,7 @@ void ScriptCommands::SaveScript() {
     const MainTable& text = MainStrings(settings.Language);
     const QString input = list_.host().inputFileText();
     bool askForName = true;
-    if (ExtensionOf(input.toStdString()) == ".rc") {
+    if (SameExtension(ExtensionOf(input.toStdString()), ".rc")) {
         if (!QFileInfo::exists(input)) {
             WriteScript(input);
             askForName = false;

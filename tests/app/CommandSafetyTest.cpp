@@ -170,7 +170,7 @@ TEST_F(CommandSafetyTest, ExpandIntoAFolderGivesBothOutputMessages) {
     QDir().mkpath(dir.path(QStringLiteral("out")));
     window.layout().filename2->setText(dir.path(QStringLiteral("out")));
     prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
-    window.BtnAddClick(TagExpand);
+    window.BtnAddClick(TagExpand);  // a folder is no file to replace: no question
     ASSERT_EQ(prompter.messages.size(), 2u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Error output file."));
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Error."));

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <cstdlib>
 
@@ -113,6 +114,27 @@ TEST_F(MinimizeTest, TheBundledMinimizerPacksTheProgram) {
     for (int i = 0; i < 200 && window.tools().AppExeMin.IsRunning(); ++i) QTest::qWait(10);
     EXPECT_TRUE(QFile::exists(dataDir.path(QStringLiteral("small.exe"))));
     EXPECT_EQ(Stored(), window.tools().BundledMinimizer);
+}
+
+// A typed output that exists is replaced only on Yes; a minimizer that fails says why in the
+// output box at the refresh.
+TEST_F(MinimizeTest, AnExistingOutputIsAskedForAndAFailureIsShownInTheOutputBox) {
+    if (window.tools().BundledMinimizer.isEmpty()) GTEST_SKIP() << "restallow-min is not beside the tests";
+    const std::string existing = dataDir.write("small.exe", "old");
+    prompter.messageAnswers.push_back(MsgButton::No);
+    window.BtnAddClick(TagMinimize);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_FALSE(window.tools().AppExeMin.IsRunning());
+    EXPECT_EQ(test::TempDir::read(existing), "old");
+
+    window.layout().filename2->setText(dataDir.path(QStringLiteral("no such folder/small.exe")));
+    window.BtnAddClick(TagMinimize);
+    for (int i = 0; i < 300 && window.tools().AppExeMin.IsRunning(); ++i) QTest::qWait(10);
+    window.files().StartRefresh(1);  // the refresh that comes 5 s after Minimize
+    QTRY_VERIFY_WITH_TIMEOUT(window.layout().memo2->toPlainText().contains(QStringLiteral("Minimize failed: ")), 2000);
+    EXPECT_TRUE(window.layout().memo2->toPlainText().contains(QStringLiteral("no such folder")))
+        << window.layout().memo2->toPlainText().toStdString();
 }
 
 TEST_F(MinimizeTest, AnEmptyOutputAsksForAName) {

@@ -67,15 +67,18 @@ TEST(FileFields, ActionButtonsFollowTheInput) {
         return std::string(s.compile ? "C" : "-") + (s.output ? "O" : "-") + (s.minimize ? "M" : "-") + (s.expand ? "E" : "-");
     };
     EXPECT_EQ(states(".rc", 0, "/w/demo.rc", "/w/demo32.res"), "CO--");
-    EXPECT_EQ(states(".RC", 0, "/W/DEMO.RC", ""), "----");  // extensions compare exactly
+    EXPECT_EQ(states(".RC", 0, "/W/DEMO.RC", ""), "CO--");  // extensions compare in any letter case
+    EXPECT_EQ(states(".Rc", 0, "/W/Demo.Rc", ""), "CO--");
+    EXPECT_EQ(states(".EX_", 0, "/s/SETUP.EX_", "/t/setup.exe"), "-O-E");
     EXPECT_EQ(states(".tx_", 0, "/s/readme.tx_", ""), "-O--");
     EXPECT_EQ(states(".tx_", 0, "/s/readme.tx_", "/t/readme.txt"), "-O-E");
-    EXPECT_EQ(states(".c_", 0, "/s/a.c_", "/t/a.c"), "---E");  // "_" is the third character
+    EXPECT_EQ(states(".c_", 0, "/s/a.c_", "/t/a.c"), "----");  // "_" is the third character: no output field
     EXPECT_EQ(states(".exe", ScsWowBinary, "/p/app.exe", ""), "-O--");
     EXPECT_EQ(states(".exe", ScsWowBinary, "/p/app.exe", "/p/small.exe"), "-OM-");
     EXPECT_EQ(states(".exe", Scs32BitBinary, "/p/app.exe", "/p/small.exe"), "----");
     EXPECT_EQ(InputFilterIndex(QStringLiteral("/s/readme.tx_")), 1);
     EXPECT_EQ(InputFilterIndex(QStringLiteral("/p/app.exe")), 2);
+    EXPECT_EQ(InputFilterIndex(QStringLiteral("/p/APP.EXE")), 2);
     EXPECT_EQ(InputFilterIndex(QStringLiteral("/w/demo.rc")), 3);
 }
 

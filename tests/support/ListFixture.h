@@ -17,7 +17,7 @@ protected:
     ListFixture() : list(settings, prompter, host), add(list), scripts(list) {
         list.setPreview(&preview);
         host.onInputChange = [this](const QString& path) {
-            if (path.endsWith(QStringLiteral(".rc"))) scripts.LoadChosenScript(path);
+            if (path.endsWith(QStringLiteral(".rc"), Qt::CaseInsensitive)) scripts.LoadChosenScript(path);
         };
     }
 
