@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     if (argc != 2) return 2;
     QuietPrompter prompter;
     restallow::CaptionedProgressBar progress;
-    restallow::PreviewWindow preview(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, &progress, {}});
+    restallow::PreviewWindow preview(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, &progress, {}, {}});
     const restallow::ResourceEntry entry{"JPEG_1", " JPEG ", "", restallow::ResourceEntry::QuoteFile(argv[1])};
     double best = 1e9;
     for (int run = 0; run < 5; ++run) {

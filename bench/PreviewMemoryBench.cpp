@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     if (argc != 4) return 2;  // kind (avi, ani or bmp), file, seconds to play
     const bool avi = std::strcmp(argv[1], "avi") == 0, bmp = std::strcmp(argv[1], "bmp") == 0;
     QuietPrompter prompter;
-    restallow::PreviewWindow preview(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}});
+    restallow::PreviewWindow preview(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}, {}});
     const restallow::ResourceEntry entry{"Big_1", avi ? " ANIMATION " : bmp ? " BITMAP " : " ANICURSOR ", "", restallow::ResourceEntry::QuoteFile(argv[2])};
     const long before = PeakKilobytes();
     QElapsedTimer timer;

@@ -32,6 +32,7 @@
 #include "widgets/Hint.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
+#include "widgets/PathElision.h"
 #include "widgets/ReportListView.h"
 #include "widgets/RoundButton.h"
 #include "widgets/UiText.h"
@@ -44,6 +45,9 @@ constexpr int kPreviewAreaTag = 5;
 // Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
 constexpr int kFirstListAreaTag = 6;
 constexpr QSize kDefaultSize(538, 472);
+// The smallest window that shows every control whole: Close stays below Script (the column needs
+// 462 pixels) and the File column keeps 100 pixels beside the three fixed ones.
+constexpr QSize kMinimumSize(510, 462);
 
 }  // namespace
 
@@ -72,6 +76,7 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
                                           [this] { return returnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
     resize(kDefaultSize);
+    setMinimumSize(kMinimumSize);
     ConnectEvents();
     StartUp();
 }
@@ -104,7 +109,8 @@ void TfmTallow::StartUp() {
                                    [this] { return settings_.list.Language; },
                                    [this] { ui_.script->setFocus(); },
                                    ui_.progress,
-                                   fonts_};
+                                   fonts_,
+                                   [this](const QString& line) { files_->NoteForOutput(line); }};
     preview_ = std::make_unique<PreviewWindow>(prompter_, std::move(context), this);
     preview_->move(10, 10);
     list_.setPreview(preview_.get());
@@ -135,6 +141,7 @@ void TfmTallow::ConnectEvents() {
     view->setModel(&list_.model());
     view->setSelectionModel(&list_.selection());
     view->SetColumnWidths({80, 95, 60, 130});
+    view->setItemDelegateForColumn(ResourceListModel::FileColumn, new PathElisionDelegate(view));
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
     connect(view->header(), &QHeaderView::sectionClicked, this,

@@ -30,6 +30,7 @@
 #include "preview/PreviewScale.h"
 #include "resources/KindTable.h"
 #include "widgets/CaptionedProgressBar.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -330,8 +331,16 @@ void PreviewWindow::ShowSound(const QString& path, bool midi) {
 
 void PreviewWindow::PlaySound() { ReportSoundProblem(sound_.Play()); }
 
+// A machine without sound says so once, as one line in the output box; every later sound
+// shows its buttons silently.
 void PreviewWindow::ReportSoundProblem(const SoundPlayer::Problem& problem) {
     if (problem.kind == SoundPlayer::Problem::None) return;
+    const bool noSound = problem.kind == SoundPlayer::Problem::NoDevice || problem.kind == SoundPlayer::Problem::NoModule;
+    if (noSound && context_.noteOutput) {
+        if (!soundNoted_) context_.noteOutput(MsgText(context_.language(), MsgNoSound) + QStringLiteral(" (%1).").arg(problem.text));
+        soundNoted_ = true;
+        return;
+    }
     const QString file = QFileInfo(medPlay_->toolTip()).fileName();
     const QString text = problem.kind == SoundPlayer::Problem::NoDevice
                              ? QStringLiteral("%1 cannot be played: no audio device could be opened (%2). Play tries again.")

@@ -34,6 +34,8 @@ public:
         std::function<void()> focusList;
         CaptionedProgressBar* progress = nullptr;  // Prog
         QStringList fonts;                         // TrueType families installed at start
+        // A line for the output box; without one a missing sound device is a message box.
+        std::function<void(const QString&)> noteOutput;
     };
 
     // mediaModule: where the media module may lie; empty: beside the program, then the build.
@@ -100,6 +102,7 @@ private:
     QString sizeText_;
     QSize originalSize_;  // when sizeText_ tells it
     int border_ = 6;
+    bool soundNoted_ = false;  // a missing device is told once
 };
 
 }  // namespace restallow

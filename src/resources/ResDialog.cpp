@@ -2,7 +2,6 @@
 #include "resources/ResDialog.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,14 +60,6 @@ int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? kDcrOutput : kR
 void TfmResDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     pointer_.Later();
-}
-
-void TfmResDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace restallow

@@ -26,9 +26,7 @@ public:
     QPushButton* okButton() const { return ok_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    // Escape does not close this dialog; only OK, Cancel and the close box do.
-    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;  // Escape closes it as Cancel does
 
 private:
 

@@ -28,6 +28,8 @@ const std::string& ResourceListModel::ColumnText(const ResourceEntry& entry, int
 
 QVariant ResourceListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count()) return {};
+    // The File column may show its path cut short: the tooltip tells it whole.
+    if (role == Qt::ToolTipRole && index.column() == FileColumn) return QString::fromUtf8(entry(index.row()).path());
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     return QString::fromUtf8(ColumnText(entry(index.row()), index.column()));
 }

@@ -118,10 +118,4 @@ void TfmReadme::showEvent(QShowEvent* event) {
     pointer_.Later();
 }
 
-// Only OK closes the dialog; Escape does nothing, as there is no close box either.
-void TfmReadme::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) return event->accept();
-    QDialog::keyPressEvent(event);
-}
-
 }  // namespace restallow

@@ -27,8 +27,7 @@ public:
     QPushButton* okButton() const { return ok_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;  // Escape closes it as OK does, the box as it stands
 
 private:
 

@@ -30,6 +30,15 @@ void ReportListView::SetColumnWidths(const std::vector<int>& widths) {
     for (std::size_t column = 0; column < widths.size(); ++column) setColumnWidth(static_cast<int>(column), widths[column]);
 }
 
+bool ReportListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (trigger == EditKeyPressed && index.isValid() && index.column() != 0) {
+        const QModelIndex name = index.siblingAtColumn(0);
+        setCurrentIndex(name);
+        return QTreeView::edit(name, trigger, event);
+    }
+    return QTreeView::edit(index, trigger, event);
+}
+
 void ReportListView::dragEnterEvent(QDragEnterEvent* event) {
     if (DroppedFiles(event->mimeData()).isEmpty()) return event->ignore();
     event->acceptProposedAction();

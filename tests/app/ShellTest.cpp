@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <cstdlib>
 #include <memory>
@@ -230,6 +231,18 @@ TEST(TfmReadme, InsertsAndSelectsTheContactAndKeepsOtherTexts) {
     dialog.checkBox()->click();
     EXPECT_TRUE(dialog.showOnStart());
     EXPECT_EQ(moves.size(), 1u);
+}
+
+// Escape closes the readme from its text, and the show-on-start box is taken as it stands.
+TEST(TfmReadme, EscapeClosesItWithTheBoxAsItStands) {
+    TfmReadme dialog({QStringLiteral("Readme"), QStringLiteral("Show?"), {QStringLiteral("text")}, true}, {});
+    QTimer::singleShot(200, &dialog, [&] {
+        dialog.checkBox()->click();
+        QTest::keyClick(dialog.text(), Qt::Key_Escape);
+    });
+    QTimer::singleShot(3000, &dialog, [&] { dialog.done(42); });  // should Escape not close it
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.showOnStart());
 }
 
 }  // namespace

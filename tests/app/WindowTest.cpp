@@ -180,13 +180,13 @@ TEST_F(WindowTest, AStoredPlaceIsAppliedBeforeTheWindowAppearsAndFitsTheScreen) 
         SettingsStore store(QStringLiteral("Params"));
         WritePosition(store, {rect, false, true, qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()), screen});
     };
-    stored(QRect(0, 0, 500, 400));
+    stored(QRect(0, 0, 560, 480));
     {
         auto window = Start();
         ShowWatcher watcher;
         window->installEventFilter(&watcher);
         window->show();
-        EXPECT_EQ(watcher.atShow, QRect(0, 0, 500, 400));
+        EXPECT_EQ(watcher.atShow, QRect(0, 0, 560, 480));
         window->removeEventFilter(&watcher);
     }
     stored(QRect(100, 50, 60000, 60000));

@@ -36,7 +36,7 @@ ResourceEntry Entry(const char* name, const char* type, const QString& path) {
 class PreviewTest : public ::testing::Test {
 protected:
     PreviewTest()
-        : preview(prompter, {[this] { return checked; }, [this] { return selected; }, [] { return 1; }, {}, &progress, {}}) {
+        : preview(prompter, {[this] { return checked; }, [this] { return selected; }, [] { return 1; }, {}, &progress, {}, {}}) {
         progress.hide();
         connect = QObject::connect(&progress, &QProgressBar::valueChanged, [this](int v) { progressValues.push_back(v); });
     }
@@ -225,6 +225,25 @@ struct AudioDriver {
     ~AudioDriver() { unsetenv("SDL_AUDIODRIVER"); }
 };
 
+// In the window a missing device is one line in the output box, told once; every later sound
+// shows its buttons without a box.
+TEST_F(PreviewTest, WithoutSoundInTheWindowOneLineIsNotedOnceAndNoBoxOpens) {
+    std::vector<QString> notes;
+    PreviewWindow windowed(prompter, {[] { return true; }, [] { return 1; }, [] { return 3; }, {}, nullptr, {},
+                                      [&notes](const QString& line) { notes.push_back(line); }});
+    const AudioDriver none("no_such_driver");
+    for (const char* file : {"sound.wav", "tune.mid", "sound.wav"}) {
+        const ResourceEntry sound = Entry("Wave_1", std::string(file).ends_with("mid") ? " MIDI " : " WAVE ", Fixture(file));
+        windowed.PreviewEntry(&sound);
+        EXPECT_TRUE(windowed.MedPlay()->isVisible());
+    }
+    windowed.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_TRUE(notes[0].startsWith(QStringLiteral("Hier kann kein Klang abgespielt werden"))) << notes[0].toStdString();
+    EXPECT_FALSE(notes[0].contains(u'\r'));
+}
+
 TEST_F(PreviewTest, ASoundWithoutAnAudioDeviceGivesOneMessageNamingTheFileAndKeepsPlayAndStop) {
     {
         const AudioDriver none("no_such_driver");
@@ -267,7 +286,7 @@ TEST_F(PreviewTest, ADamagedWaveIsReportedAsTheFileBeforeAnyDeviceIsTried) {
 }
 
 TEST_F(PreviewTest, WithoutTheMediaModuleClipsAndSoundsSaySoClearly) {
-    PreviewWindow alone(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}}, nullptr,
+    PreviewWindow alone(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}, {}}, nullptr,
                         {QStringLiteral("/nonexistent/librestallow_media.so")});
     prompter.messageAnswers.push_back(MsgButton::Ok);
     const ResourceEntry clip = Entry("Animation_1", " ANIMATION ", Fixture("clip64x48.avi"));

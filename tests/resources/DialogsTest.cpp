@@ -94,20 +94,19 @@ TEST(TfmResDlg, GermanTextsAndTwoLineTooltips) {
     EXPECT_EQ(dialog.rbDcr()->toolTip(), QStringLiteral("Eine Ressource für Delphis\nKomponentenpalette erstellen"));
 }
 
-TEST(TfmResDlg, EscapeDoesNotCloseButTheCloseBoxDoesWithoutConfirming) {
-    std::vector<QPoint> moves;
-    TfmResDlg dialog(kEnglish, 0, [&](const QPoint& p) { moves.push_back(p); });
-    int result = -1;
-    QTimer::singleShot(200, &dialog, [&] {
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        EXPECT_TRUE(dialog.isVisible());
-        dialog.rbDcr()->click();
-        dialog.close();
-    });
-    result = dialog.exec();
-    EXPECT_EQ(result, QDialog::Rejected);
-    ASSERT_GE(moves.size(), 2u);  // once after showing, once after the click on a choice
-    EXPECT_EQ(moves.back(), CentreOf(dialog.okButton()));
+TEST(TfmResDlg, EscapeAndTheCloseBoxCloseItAsCancelDoes) {
+    for (const bool escape : {true, false}) {
+        std::vector<QPoint> moves;
+        TfmResDlg dialog(kEnglish, 0, [&](const QPoint& p) { moves.push_back(p); });
+        QTimer::singleShot(200, &dialog, [&] {
+            dialog.rbDcr()->click();
+            if (escape) QTest::keyClick(dialog.rbDcr(), Qt::Key_Escape);
+            else dialog.close();
+        });
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected) << escape;
+        ASSERT_GE(moves.size(), 2u);  // once after showing, once after the click on a choice
+        EXPECT_EQ(moves.back(), CentreOf(dialog.okButton()));
+    }
 }
 
 }  // namespace

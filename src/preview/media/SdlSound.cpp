@@ -28,6 +28,9 @@ public:
         if (open_) return {};
         struct stat info{};
         if (!std::getenv("SDL_SOUNDFONTS") && stat(kSoundFont, &info) == 0) setenv("SDL_SOUNDFONTS", kSoundFont, 0);
+        // The audio brings SDL's event loop, which would take SIGINT and SIGTERM for a quit
+        // event nobody reads: the program keeps its own handling of them.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return SDL_GetError();
         Mix_Init(MIX_INIT_MID);
         if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {

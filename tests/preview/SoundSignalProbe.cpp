@@ -1,0 +1,24 @@
+// A child process for the signal test: opens a sound on the audio device as the preview does,
+// says "open", and waits for a signal to end it.
+#include <QCoreApplication>
+#include <cstdio>
+#include <unistd.h>
+
+#include "preview/MediaLibrary.h"
+#include "preview/SoundPlayer.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) return 2;
+    restallow::MediaLibrary media;
+    restallow::SoundPlayer player(media);
+    const restallow::SoundPlayer::Problem problem = player.Open(QString::fromLocal8Bit(argv[1]));
+    if (problem.kind != restallow::SoundPlayer::Problem::None) {
+        std::fprintf(stderr, "%s\n", problem.text.toLocal8Bit().constData());
+        return 3;
+    }
+    std::puts("open");
+    std::fflush(stdout);
+    for (int i = 0; i < 600; ++i) ::sleep(1);  // a signal ends it long before
+    return 0;
+}
