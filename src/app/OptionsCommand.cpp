@@ -16,8 +16,8 @@ namespace restallow {
 void OptionsCommand::Run() {
     TfmTallow& w = window_;
     const AppSettings& s = w.settings_;
-    const OptionsOutcome outcome =
-        w.prompter_.showOptions({s.list.Language, s.Outfit, s.Hints == 1, s.Queries == 1, w.ScreenDepth() > 8});
+    const OptionsOutcome outcome = w.prompter_.showOptions(
+        {s.list.Language, s.Outfit, s.Hints == 1, s.Queries == 1, w.ScreenDepth() > 8, s.IncludeDirs, s.Defines});
     if (outcome.result == OptionsOutcome::Uninstall) return Uninstall();
     if (outcome.result == OptionsOutcome::Ok) Apply(outcome);
 }
@@ -28,6 +28,8 @@ void OptionsCommand::Apply(const OptionsOutcome& outcome) {
     settings.Hints = outcome.noHints ? 1 : 0;
     w.ApplyHints();
     settings.Queries = outcome.noQuery ? 1 : 0;
+    settings.IncludeDirs = outcome.includeDirs;
+    settings.Defines = outcome.defines;
     if (outcome.background != settings.Outfit) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         w.ApplyBackground(outcome.background);
@@ -36,7 +38,9 @@ void OptionsCommand::Apply(const OptionsOutcome& outcome) {
     const QString program = QCoreApplication::applicationFilePath();
     try {
         const QString icon = AppIconFile(QCoreApplication::applicationDirPath(), ProgramDataFolder());
-        CreateOrRemoveShortcuts(outcome.links, {program, icon, QStringLiteral("Resource Tallowin+ 1.0"), QString()});
+        // Only a box the user changed makes or removes its shortcut.
+        CreateOrRemoveShortcuts(outcome.links, {program, icon, QStringLiteral("Resource Tallowin+ 1.0"), QString()},
+                                outcome.linksChanged);
     } catch (const FileError& error) {
         return w.ShowError(QString::fromStdString(error.what()));  // the later steps are skipped
     }

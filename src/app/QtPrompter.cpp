@@ -115,6 +115,12 @@ OptionsOutcome QtPrompter::showOptions(const OptionsState& state) {
             return message({text, title, MsgButtons::YesNo, MsgIcon::Warning, MsgButton::No}) == MsgButton::Yes;
         },
         parent_);
+    dialog.setFolderChooser([&dialog](const QString& start, const QString& title) {
+        return QFileDialog::getExistingDirectory(&dialog, title, start);
+    });
+    dialog.setNotice([this](const QString& text, const QString& title) {
+        message({text, title, MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+    });
     dialog.exec();
     return dialog.outcome();
 }

@@ -55,7 +55,9 @@ void BuildTools::BtnCompileClick() {
         BusyCursor busy;
         compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
         AppExeComp.CommandLine = QString::fromStdString(QuoteArgument(compilerPath_.toStdString()));
-        AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), files_.InputText(), files_.OutputText());
+        const CompilerSearch search{QFileInfo(files_.InputName()).absolutePath(), settings_.IncludeDirs, settings_.Defines,
+                                    compilerPath_ == bundledCompiler_};
+        AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), files_.InputText(), files_.OutputText(), search);
         AppExeComp.Execute();
         prompter_.movePointer(clearPoint_());
         files_.ShowOutputInfo();

@@ -17,9 +17,16 @@ QString FindResourceCompiler(const QString& previous, const QString& bundled) {
     return previous.isEmpty() ? bundled : previous;
 }
 
-QString CompileParameters(bool sixteenBit, const QString& input, const QString& output) {
-    return (sixteenBit ? QStringLiteral("-31 ") : QString()) + AsOneArgument(input) + QStringLiteral(" -fo ") +
-           AsOneArgument(output);
+QString CompileParameters(bool sixteenBit, const QString& input, const QString& output, const CompilerSearch& search) {
+    QString options = sixteenBit ? QStringLiteral("-31 ") : QString();
+    const auto option = [&](const QString& name, const QString& value) {
+        options += search.bundled ? name + u' ' + AsOneArgument(value) + u' ' : AsOneArgument(name.toLower() + value) + u' ';
+    };
+    QStringList folders = search.includeDirs;
+    if (!search.scriptFolder.isEmpty() && !search.includeDirs.isEmpty()) folders.prepend(search.scriptFolder);
+    for (const QString& folder : folders) option(QStringLiteral("-i"), folder);
+    for (const QString& define : search.defines) option(QStringLiteral("-D"), define);
+    return options + AsOneArgument(input) + QStringLiteral(" -fo ") + AsOneArgument(output);
 }
 
 }  // namespace restallow

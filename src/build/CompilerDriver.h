@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace restallow {
 
@@ -9,7 +10,16 @@ namespace restallow {
 // registered, the one found before, else `bundled`.
 QString FindResourceCompiler(const QString& previous, const QString& bundled);
 
-// "-31 " for 16-bit output, the script, " -fo " and the output; each name stays one argument.
-QString CompileParameters(bool sixteenBit, const QString& input, const QString& output);
+// Where the compiler looks for included files and resource files, and what it defines.
+struct CompilerSearch {
+    QString scriptFolder;     // first, before the user's folders
+    QStringList includeDirs;  // the options' folders, in their order
+    QStringList defines;      // NAME or NAME=VALUE
+    bool bundled = true;      // restallow-rc takes "-i DIR" and "-D NAME"; brcc32 "-iDIR" and "-dNAME"
+};
+
+// "-31 " for 16-bit output, the folders and defines, the script, " -fo " and the output; each
+// name stays one argument.
+QString CompileParameters(bool sixteenBit, const QString& input, const QString& output, const CompilerSearch& search = {});
 
 }  // namespace restallow

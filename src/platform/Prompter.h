@@ -54,6 +54,8 @@ struct OptionsState {
     bool noHints = false;
     bool noQuery = false;
     bool backgroundEnabled = true;  // off on a screen of 8 bits per pixel or less
+    QStringList includeDirs;        // the compiler's include folders, in their order
+    QStringList defines;            // NAME or NAME=VALUE
 };
 
 struct OptionsOutcome {
@@ -63,6 +65,9 @@ struct OptionsOutcome {
     bool noHints = false;
     bool noQuery = false;
     std::array<bool, 3> links{true, true, false};  // desktop, start menu, autostart
+    std::array<bool, 3> linksChanged{};            // the boxes the user changed: only these act
+    QStringList includeDirs;
+    QStringList defines;
 };
 
 class Prompter {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "resources/ListSettings.h"
 
@@ -22,6 +23,8 @@ struct AppSettings {
     int Queries = 0;   // 0 ask before closing with an unsaved list, 1 never ask
     int ShowInfo = 1;  // 1 readme at start
     int Outfit = OutfitBtnFace;
+    QStringList IncludeDirs;  // given to the compiler after the script's own folder
+    QStringList Defines;      // NAME or NAME=VALUE, given to the compiler
 };
 
 }  // namespace restallow

@@ -3,12 +3,14 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "languages/DialogStrings.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
+#include "widgets/UiText.h"
 #include "widgets/WindowFont.h"
 
 namespace restallow {
@@ -51,21 +53,24 @@ QGroupBox* Group(QWidget* parent, int x, int width, MegaPanel** labels) {
 
 TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent)
     : QDialog(parent), store_(QStringLiteral("Options")), pointer_(std::move(movePointer)), ask_(std::move(ask)) {
-    setFixedSize(376, 250);
+    setFixedSize(376, 410);
     setFont(WindowFont());  // the sizes below are laid out for the window's font
     panel_ = new MegaPanel(this);
-    panel_->setGeometry(0, 0, 376, 250);
+    panel_->setGeometry(0, 0, 376, 410);
     // Up to the Uninstall button: "Keine Abfrage vor Beendigung" takes more than 150 in the window's font.
     panel_->setLabelSide(MegaPanel::LabelSide::Right, 190);
 
     BuildTopRow();
     BuildGroups();
+    compiler = new CompilerBox(panel_);
+    compiler->setGeometry(15, 207, 346, 160);
+    compiler->setValues(state.includeDirs, state.defines);
 
     okButton = new QPushButton(QStringLiteral("&OK"), panel_);
-    okButton->setGeometry(143, 210, 81, 25);
+    okButton->setGeometry(143, 375, 81, 25);
     okButton->setDefault(true);
     cancelButton = new QPushButton(panel_);
-    cancelButton->setGeometry(263, 210, 81, 25);
+    cancelButton->setGeometry(263, 375, 81, 25);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &TfmOptDlg::reject);
 
@@ -140,6 +145,7 @@ void TfmOptDlg::ApplyDialogTable(int language) {
     MegaPanel::SetHint(cbQuery, str(OptNoQuery1) + u'\r' + str(OptNoQuery2));
     MegaPanel::SetHint(cbHints, str(OptNoHints));
     uninstallButton->setText(str(OptUninstall));
+    if (compiler) compiler->ApplyTexts(language);
     panel_->update();
 }
 
@@ -149,6 +155,7 @@ void TfmOptDlg::showEvent(QShowEvent* event) {
         bool checked = links[i]->isChecked();
         store_.readBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), checked);
         links[i]->setChecked(checked);
+        shownLinks_[i] = checked;
     }
     pointer_.Later();
 }
@@ -159,7 +166,13 @@ void TfmOptDlg::reject() {
     QDialog::reject();
 }
 
+// OK with a line that is no define keeps the dialog open and says which line it is.
 void TfmOptDlg::done(int result) {
+    if (result == QDialog::Accepted && !compiler->firstBadDefine().isEmpty()) {
+        if (notice_) notice_(MsgText(language_, MsgDefineRefused) + u'\r' + compiler->firstBadDefine(), QString::fromUtf8(OptionsDialogStrings(language_)[OptCaption]));
+        compiler->defineLines->setFocus();
+        return;
+    }
     for (int i = 0; i < 3; ++i) store_.writeBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), links[i]->isChecked());
     store_.sync();
     QDialog::done(result);
@@ -182,7 +195,12 @@ OptionsOutcome TfmOptDlg::outcome() const {
     out.background = background_;
     out.noHints = cbHints->isChecked();
     out.noQuery = cbQuery->isChecked();
-    for (int i = 0; i < 3; ++i) out.links[i] = links[i]->isChecked();
+    for (int i = 0; i < 3; ++i) {
+        out.links[i] = links[i]->isChecked();
+        out.linksChanged[i] = out.links[i] != shownLinks_[i];
+    }
+    out.includeDirs = compiler->includeDirs();
+    out.defines = compiler->defines();
     return out;
 }
 

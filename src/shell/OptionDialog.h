@@ -8,6 +8,7 @@
 #include "widgets/OkPointer.h"
 
 #include "platform/Prompter.h"
+#include "shell/CompilerBox.h"
 #include "shell/SettingsStore.h"
 
 class QCheckBox;
@@ -26,11 +27,15 @@ public:
     using PointerMover = OkPointer::Mover;
     // The Uninstall question; true when the user confirms.
     using UninstallQuestion = std::function<bool(const QString& text, const QString& title)>;
+    // A message with OK only (a define that is none).
+    using Notice = std::function<void(const QString& text, const QString& title)>;
 
     TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent = nullptr);
 
     OptionsOutcome outcome() const;
     void ApplyDialogTable(int language);
+    void setFolderChooser(CompilerBox::FolderChooser chooser) { compiler->setChooser(std::move(chooser)); }
+    void setNotice(Notice notice) { notice_ = std::move(notice); }
     bool uninstallRequested() const { return uninstall_; }
 
     std::array<QRadioButton*, 3> languages{};
@@ -42,6 +47,7 @@ public:
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
     QGroupBox* backgroundGroup = nullptr;
+    CompilerBox* compiler = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +64,8 @@ private:
     SettingsStore store_;  // FStor: the three shortcut boxes
     OkPointer pointer_;
     UninstallQuestion ask_;
+    Notice notice_;
+    std::array<bool, 3> shownLinks_{true, true, false};  // the boxes as the dialog showed them
     int language_ = 1;
     int background_ = 6;
     bool uninstall_ = false;

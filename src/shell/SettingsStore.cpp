@@ -37,6 +37,23 @@ void SettingsStore::readString(const QString& name, QString& value) const {
     if (const auto text = this->value(name)) value = *text;
 }
 
+void SettingsStore::readList(const QString& name, QStringList& values) const {
+    const auto count = value(name + QStringLiteral("_Count"));
+    if (!count) return;
+    QStringList read;
+    for (int i = 1; i <= count->toInt(); ++i) {
+        if (const auto item = value(name + u'_' + QString::number(i)); item && !item->isEmpty()) read << *item;
+    }
+    values = read;
+}
+
+void SettingsStore::writeList(const QString& name, const QStringList& values) {
+    const auto before = value(name + QStringLiteral("_Count"));
+    for (int i = static_cast<int>(values.size()) + 1; before && i <= before->toInt(); ++i) remove(name + u'_' + QString::number(i));
+    write(name + QStringLiteral("_Count"), static_cast<long long>(values.size()));
+    for (qsizetype i = 0; i < values.size(); ++i) write(name + u'_' + QString::number(i + 1), values[i]);
+}
+
 void SettingsStore::write(const QString& name, const QString& text) {
     if (enabled_) settings_->setValue(group_ + u'/' + name, text.trimmed());
 }
@@ -68,15 +85,19 @@ void ForEachStored(Settings& s, Visit visit) {
     visit("ShowInfo_Value", s.ShowInfo);
     visit("CI_Value", s.list.CI);
     visit("Outfit_Value", s.Outfit);
+    visit("Compiler_Include", s.IncludeDirs);
+    visit("Compiler_Define", s.Defines);
 }
 
 void Read(const SettingsStore& store, const QString& name, QString& value) { store.readString(name, value); }
 void Read(const SettingsStore& store, const QString& name, int& value) { store.readInt(name, value); }
 void Read(const SettingsStore& store, const QString& name, long long& value) { store.readLong(name, value); }
 void Read(const SettingsStore& store, const QString& name, bool& value) { store.readBool(name, value); }
+void Read(const SettingsStore& store, const QString& name, QStringList& value) { store.readList(name, value); }
 void Write(SettingsStore& store, const QString& name, const QString& value) { store.write(name, value); }
 void Write(SettingsStore& store, const QString& name, long long value) { store.write(name, value); }
 void Write(SettingsStore& store, const QString& name, bool value) { store.writeBool(name, value); }
+void Write(SettingsStore& store, const QString& name, const QStringList& value) { store.writeList(name, value); }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSettings>
 #include <QSize>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -26,6 +27,9 @@ public:
     // "True"/"False" in any letter case; other text leaves the current value.
     void readBool(const QString& name, bool& value) const;
     void readString(const QString& name, QString& value) const;
+    // A list is stored as NAME_Count and NAME_1 .. NAME_n, each a string of its own.
+    void readList(const QString& name, QStringList& values) const;
+    void writeList(const QString& name, const QStringList& values);
     void write(const QString& name, const QString& text);
     void write(const QString& name, long long value) { write(name, QString::number(value)); }
     void writeBool(const QString& name, bool value) { write(name, value ? QStringLiteral("True") : QStringLiteral("False")); }

@@ -118,9 +118,10 @@ ManifestFiles ReadManifest(const QStringList& lines) {
     return manifest;
 }
 
-void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target) {
+void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target, const std::array<bool, 3>& which) {
     const std::array<QString, 3> folders = ShortcutFolders();
     for (std::size_t i = 0; i < folders.size(); ++i) {
+        if (!which[i]) continue;
         const QString file = folders[i] + u'/' + QString::fromLatin1(kShortcutName);
         const bool exists = QFileInfo::exists(file);
         if (!flags[i]) {

@@ -26,8 +26,10 @@ QString ProgramDataFolder();
 
 // Creates a missing shortcut whose flag is set, deletes an existing one whose flag is clear;
 // an existing shortcut is never rewritten. A missing desktop folder is skipped without error.
-// Throws FileError("Erreur en écriture.") when an entry cannot be written.
-void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target);
+// Only the folders `which` names are touched. Throws FileError("Erreur en écriture.") when an
+// entry cannot be written.
+void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target,
+                             const std::array<bool, 3>& which = {true, true, true});
 void WriteShortcut(const QString& fileName, const ShortcutTarget& target);
 
 // The Exec value for a program path, quoted and escaped as desktop entries require.

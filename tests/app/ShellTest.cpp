@@ -218,6 +218,25 @@ TEST_F(ShellTest, LabelAreasActLikeTheirButtons) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// A list is a count and one value an item; a shorter list leaves no item of the longer behind.
+TEST(SettingsStoreLists, AreWrittenAsNumberedValuesAndShrinkWithoutLeftovers) {
+    test::TempDir dir;
+    test::IsolateSettings(dir);
+    SettingsStore store(QStringLiteral("Params"));
+    store.writeList(QStringLiteral("Compiler_Include"), {QStringLiteral("/a"), QStringLiteral("/b c"), QStringLiteral("/d")});
+    store.writeList(QStringLiteral("Compiler_Include"), {QStringLiteral("/b c")});
+    store.sync();
+    QStringList read = {QStringLiteral("unchanged")};
+    store.readList(QStringLiteral("Compiler_Include"), read);
+    EXPECT_EQ(read, QStringList{QStringLiteral("/b c")});
+    EXPECT_EQ(test::StoredValue(dir, QStringLiteral("Params/Compiler_Include_1")), QStringLiteral("/b c"));
+    EXPECT_TRUE(test::StoredValue(dir, QStringLiteral("Params/Compiler_Include_2")).isEmpty());
+    EXPECT_TRUE(test::StoredValue(dir, QStringLiteral("Params/Compiler_Include_3")).isEmpty());
+    QStringList absent = {QStringLiteral("kept")};
+    store.readList(QStringLiteral("Compiler_Define"), absent);  // never written: the value stays
+    EXPECT_EQ(absent, QStringList{QStringLiteral("kept")});
+}
+
 TEST(TfmReadme, InsertsAndSelectsTheContactAndKeepsOtherTexts) {
     EXPECT_EQ(ReadmeText({QStringLiteral("a"), QStringLiteral("eMail: "), QStringLiteral("b")}, QStringLiteral("x@y")),
               QStringLiteral("a\neMail: x@y\nb"));

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstdlib>
+#include <functional>
 
 #include "app/TfmTallow.h"
 #include "languages/MainStrings.h"
@@ -126,7 +127,7 @@ TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
 using OptionsTest = IsolatedHome;
 
 TEST_F(OptionsTest, TickingALanguageRewordsTheDialogAndCancelKeepsTheWindowsLanguage) {
-    TfmOptDlg dialog({1, 6, false, false, false}, {}, {});
+    TfmOptDlg dialog({1, 6, false, false, false, {}, {}}, {}, {});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
     EXPECT_FALSE(dialog.backgroundGroup->isEnabled());
     EXPECT_TRUE(dialog.backgrounds[2]->isChecked());
@@ -152,6 +153,7 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
     german.language = kGerman;
     german.background = OutfitGradient;
     german.noQuery = true;
+    german.linksChanged = {true, true, false};  // the user ticked both
     prompter.optionsAnswers.push_back(german);
     window->OpenOptions();
     ASSERT_EQ(prompter.optionsRequests.size(), 1u);
@@ -178,6 +180,39 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
     EXPECT_FALSE(QFile::exists(Shortcut(0)));
 }
 
+// The boxes start ticked for the desktop and the menu: an OK that changed none makes no shortcut;
+// a box the user ticks or clears makes or removes only its own.
+TEST_F(OptionsTest, OnlyABoxTheUserChangedMakesOrRemovesItsShortcut) {
+    QDir().mkpath(home.path(QStringLiteral("Desktop")));
+    const auto confirm = [](const std::function<void(TfmOptDlg&)>& change) {
+        TfmOptDlg dialog({1, 6, false, false, true, {}, {}}, {}, {});
+        dialog.show();  // reads the stored boxes
+        change(dialog);
+        dialog.okButton->click();
+        return dialog.outcome();
+    };
+    test::ScriptedPrompter prompter;
+    prompter.readmeAnswers.push_back(false);
+    TfmTallow window(prompter);
+    prompter.optionsAnswers.push_back(confirm([](TfmOptDlg&) {}));
+    EXPECT_EQ(prompter.optionsAnswers.back().linksChanged, (std::array<bool, 3>{false, false, false}));
+    window.OpenOptions();
+    for (int folder = 0; folder < 3; ++folder) EXPECT_FALSE(QFile::exists(Shortcut(folder))) << folder;
+
+    prompter.optionsAnswers.push_back(confirm([](TfmOptDlg& dialog) { dialog.links[2]->click(); }));
+    window.OpenOptions();
+    EXPECT_FALSE(QFile::exists(Shortcut(0)));
+    EXPECT_FALSE(QFile::exists(Shortcut(1)));
+    EXPECT_TRUE(QFile::exists(Shortcut(2)));
+    // The stored boxes are what the dialog shows next: clearing autostart removes it alone.
+    prompter.optionsAnswers.push_back(confirm([](TfmOptDlg& dialog) {
+        EXPECT_TRUE(dialog.links[2]->isChecked());
+        dialog.links[2]->click();
+    }));
+    window.OpenOptions();
+    EXPECT_FALSE(QFile::exists(Shortcut(2)));
+}
+
 TEST_F(OptionsTest, ShortcutsOfTheWindowShowTheProgramsIconFile) {
     QDir().mkpath(home.path(QStringLiteral("Desktop")));
     test::ScriptedPrompter prompter;
@@ -185,6 +220,7 @@ TEST_F(OptionsTest, ShortcutsOfTheWindowShowTheProgramsIconFile) {
     TfmTallow window(prompter);
     OptionsOutcome ok;
     ok.result = OptionsOutcome::Ok;
+    ok.linksChanged = {false, true, false};
     prompter.optionsAnswers.push_back(ok);
     window.OpenOptions();
     const QString text = QString::fromStdString(test::TempDir::read(Shortcut(1).toStdString()));
