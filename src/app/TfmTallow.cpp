@@ -127,11 +127,17 @@ void TfmTallow::StartUp() {
         settings_.list.Language = DetectLanguage(WindowsLanguageId(UserLocaleName()));
     }
     ApplyLanguage(settings_.list.Language);
+    startSettings_ = settings_;
+    if (store_.oversized()) {
+        const int language = settings_.list.Language;
+        prompter_.message({MsgText(language, MsgSettingsIgnored1) + u'\r' + store_.location() + u'\r' + MsgText(language, MsgSettingsIgnored2),
+                           QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+    }
     ui_.preview->setChecked(settings_.PreviewChecked);
     ApplyHints();
     if (settings_.ShowInfo == 1) {
         BtnReadmeClick();
-        WriteSettings(store_, settings_);
+        if (MayWriteSettings()) WriteSettings(store_, settings_);
     }
     ApplyBackground(settings_.Outfit);
 }
@@ -310,6 +316,16 @@ void TfmTallow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// A settings file too large to read is replaced only once the user changed a setting.
+bool TfmTallow::MayWriteSettings() {
+    if (!store_.oversized()) return true;
+    AppSettings now = settings_;
+    now.list.UpDown = startSettings_.list.UpDown;  // the sort direction is not stored
+    if (now == startSettings_) return false;
+    store_.TakeOver();
+    return true;
+}
+
 void TfmTallow::SaveOnClose() {
     if (settingsWritten_) return;
     settingsWritten_ = true;
@@ -317,6 +333,7 @@ void TfmTallow::SaveOnClose() {
         settings_.PrevLeft = preview_->x();
         settings_.PrevTop = preview_->y();
     }
+    if (!MayWriteSettings()) return;
     WriteSettings(store_, settings_);
     const QRect frame = normalGeometry().isValid() ? normalGeometry() : geometry();
     const QScreen* screen = this->screen();

@@ -77,6 +77,7 @@ private:
     void ScriptKeyUp(int key);
     void ShowError(const QString& text);
     void SaveOnClose();
+    bool MayWriteSettings();
     void cbPreviewClick(bool checked);
     static QString BundledTool(const QString& name);
     int ScreenDepth() const;
@@ -84,6 +85,7 @@ private:
     void RunCommand(Command command);
 
     AppSettings settings_;
+    AppSettings startSettings_;  // as read at start, to tell whether the user changed any
     SettingsStore store_;
     Prompter& prompter_;
     MainListHost host_;

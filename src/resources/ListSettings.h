@@ -17,6 +17,8 @@ struct ListSettings {
     QString SaveDir;        // the script save dialog's folder
     int SaveFilterIndex = 1;
     int Language = 0;  // 1 English, 2 French, 3 German; 0 not chosen yet
+
+    bool operator==(const ListSettings&) const = default;
 };
 
 }  // namespace restallow

@@ -25,6 +25,8 @@ struct AppSettings {
     int Outfit = OutfitBtnFace;
     QStringList IncludeDirs;  // given to the compiler after the script's own folder
     QStringList Defines;      // NAME or NAME=VALUE, given to the compiler
+
+    bool operator==(const AppSettings&) const = default;
 };
 
 }  // namespace restallow

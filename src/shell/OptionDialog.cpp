@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "languages/DialogStrings.h"
 #include "widgets/LabelArea.h"
@@ -173,6 +174,9 @@ void TfmOptDlg::done(int result) {
         compiler->defineLines->setFocus();
         return;
     }
+    // A settings file too large to read is replaced only when a box was changed.
+    const std::array<bool, 3> changed = outcome().linksChanged;
+    if (store_.oversized() && std::find(changed.begin(), changed.end(), true) != changed.end()) store_.TakeOver();
     for (int i = 0; i < 3; ++i) store_.writeBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), links[i]->isChecked());
     store_.sync();
     QDialog::done(result);

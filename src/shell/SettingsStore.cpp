@@ -1,18 +1,50 @@
 // Reading and writing settings as trimmed strings.
 #include "shell/SettingsStore.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <array>
 
 namespace restallow {
 
-SettingsStore::SettingsStore(const QString& group)
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvel"),
-                                            QStringLiteral("Resource Tallowin"))),
-      group_(group) {}
+namespace {
+
+std::unique_ptr<QSettings> OpenSettings() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvel"),
+                                       QStringLiteral("Resource Tallowin"));
+}
+
+// Where the settings file lies, found without reading it: a store of another name beside it has
+// no file, so asking it costs nothing. (On Windows the store is the registry, no file at all.)
+QString SettingsFileName() {
+    const QSettings beside(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvel"),
+                           QStringLiteral("Resource Tallowin location"));
+    const QFileInfo probe(beside.fileName());
+    return probe.path() + QStringLiteral("/Resource Tallowin.") + probe.suffix();
+}
+
+bool Oversized(const QString& fileName) {
+    const QFileInfo file(fileName);
+    return file.isFile() && file.size() > SettingsStore::kLargestFile;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(const QString& group) : group_(group) {
+    const QString fileName = SettingsFileName();
+    if (!Oversized(fileName)) settings_ = OpenSettings();
+    location_ = settings_ ? settings_->fileName() : fileName;
+}
+
+void SettingsStore::TakeOver() {
+    if (settings_) return;
+    if (Oversized(location_)) QFile::remove(location_);
+    settings_ = OpenSettings();
+}
 
 std::optional<QString> SettingsStore::value(const QString& name) const {
-    if (!enabled_) return std::nullopt;
+    if (!enabled_ || !settings_) return std::nullopt;
     const QString key = group_ + u'/' + name;
     if (!settings_->contains(key)) return std::nullopt;
     return settings_->value(key).toString().trimmed();
@@ -55,11 +87,11 @@ void SettingsStore::writeList(const QString& name, const QStringList& values) {
 }
 
 void SettingsStore::write(const QString& name, const QString& text) {
-    if (enabled_) settings_->setValue(group_ + u'/' + name, text.trimmed());
+    if (enabled_ && settings_) settings_->setValue(group_ + u'/' + name, text.trimmed());
 }
 
 void SettingsStore::remove(const QString& name) {
-    if (enabled_) settings_->remove(group_ + u'/' + name);
+    if (enabled_ && settings_) settings_->remove(group_ + u'/' + name);
 }
 
 namespace {

@@ -15,8 +15,16 @@ namespace restallow {
 
 class SettingsStore {
 public:
+    // A settings file larger than this is not read at all (QSettings would read it whole).
+    static constexpr qint64 kLargestFile = 1024 * 1024;
+
     // The group is "Params" for the main window and "Options" for the options dialog.
     explicit SettingsStore(const QString& group);
+
+    // The file was over kLargestFile: nothing is read from it and nothing written to it, until
+    // TakeOver, when the user changed a setting, replaces it with a file of this program's own.
+    bool oversized() const { return !settings_; }
+    void TakeOver();
 
     void setEnabled(bool enabled) { enabled_ = enabled; }
     bool enabled() const { return enabled_; }
@@ -35,13 +43,16 @@ public:
     void writeBool(const QString& name, bool value) { write(name, value ? QStringLiteral("True") : QStringLiteral("False")); }
     std::optional<QString> value(const QString& name) const;
     void remove(const QString& name);
-    void sync() { settings_->sync(); }
+    void sync() {
+        if (settings_) settings_->sync();
+    }
 
     // The store's file (or registry path), for removal.
-    QString location() const { return settings_->fileName(); }
+    QString location() const { return location_; }
 
 private:
     std::unique_ptr<QSettings> settings_;
+    QString location_;
     QString group_;
     bool enabled_ = true;
 };
