@@ -1,5 +1,5 @@
 // Readable ACCELERATORS bodies: one entry a line.
-#include "AcceleratorStmt.h"
+#include "BodyFormat.h"
 #include "DumpCursor.h"
 #include "ResDescribe.h"
 

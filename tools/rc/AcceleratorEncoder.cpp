@@ -1,7 +1,7 @@
 // ACCELERATORS bodies (WORD flags, key, id and padding; 16-bit: BYTE flags, WORD key, WORD id)
 // and TOOLBAR bodies (version 1, cell size, then the button ids).
 #include "Bytes.h"
-#include "Literal.h"
+#include "ResWriter.h"
 #include "StatementEncoders.h"
 
 namespace rc {

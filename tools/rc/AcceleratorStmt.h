@@ -4,18 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "Statements.h"
+#include "BodyFormat.h"
+#include "StatementParts.h"
 
 namespace rc {
-
-enum AcceleratorFlag : std::uint16_t {
-    AfVirtKey = 0x01,
-    AfNoInvert = 0x02,
-    AfShift = 0x04,
-    AfControl = 0x08,
-    AfAlt = 0x10,
-    AfLast = 0x80,
-};
 
 // An entry as the table stores it: the event already resolved to a key code.
 struct Accelerator {

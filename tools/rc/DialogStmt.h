@@ -1,5 +1,4 @@
-// DIALOG and DIALOGEX statements as the parser reads them. Included by Statements.h after the
-// types it shares; include Statements.h to use it.
+// DIALOG and DIALOGEX statements as the parser reads them.
 #pragma once
 
 #include <cstdint>
@@ -7,9 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace rc {
+#include "ResourceId.h"
+#include "StatementParts.h"
 
-inline constexpr std::uint16_t kDialogType = 5;
+namespace rc {
 
 // A style expression: the bits it sets and, from NOT, the bits it clears from a default style.
 struct MaskedValue {

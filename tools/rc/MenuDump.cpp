@@ -1,7 +1,6 @@
 // Readable MENU and MENUEX bodies: one item a line, popups indented.
+#include "BodyFormat.h"
 #include "DumpCursor.h"
-#include "MenuStmt.h"
-#include "Parser.h"
 #include "ResDescribe.h"
 
 namespace rc {

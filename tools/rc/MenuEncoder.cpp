@@ -2,6 +2,7 @@
 // and MENUEX bodies (DWORD type, state and id, DWORD-aligned, with a help id on popups).
 #include "Bytes.h"
 #include "Literal.h"
+#include "ResWriter.h"
 #include "StatementEncoders.h"
 
 namespace rc {

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "BodyFormat.h"
 #include "Parser.h"
 
 namespace rc {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "BodyFormat.h"
 #include "Parser.h"
 
 namespace rc {

@@ -16,9 +16,6 @@ struct ParserOptions {
     int codePage = 0;  // 0: UTF-8 when valid, else Windows-1252
 };
 
-// Deepest nesting of POPUPs and BLOCKs; deeper input is refused rather than recursed into.
-inline constexpr int kMaxNesting = 64;
-
 class Parser {
 public:
     Parser(std::vector<Token> tokens, ParserOptions options);

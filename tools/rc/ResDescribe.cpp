@@ -1,8 +1,10 @@
 // Chooses the readable dump for a resource by its type.
 #include "ResDescribe.h"
 
+#include <stdexcept>
+
 #include "DialogDump.h"
-#include "DialogStmt.h"
+#include "ResourceTypes.h"
 
 namespace rc {
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Bytes.h"
+#include "ResourceTypes.h"
 #include "TextCodec.h"
 
 namespace rc {

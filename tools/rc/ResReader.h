@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Statements.h"
+#include "ResourceId.h"
 #include "fileaccess/Result.h"
 
 namespace rc {

@@ -11,7 +11,6 @@
 #include <stdexcept>
 
 #include "Bytes.h"
-#include "Literal.h"
 #include "TextCodec.h"
 
 namespace rc {
@@ -43,6 +42,21 @@ void PutId16(std::string& out, const ResourceId& id) {
 
 std::string Cp1252Bytes(const std::u16string& text, const Location& where, const char* what) {
     return NarrowText(text, where, what);
+}
+
+std::string NarrowText(std::u16string_view text, const Location& where, const char* what) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (char16_t unit : text) {
+        const std::optional<std::uint8_t> byte = UnicodeToCp1252(unit);
+        if (!byte) {
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unit));
+            throw CompileError(where, std::string(what) + " holds a character that code page 1252 cannot hold (" + code + ")");
+        }
+        bytes += static_cast<char>(*byte);
+    }
+    return bytes;
 }
 
 void ResWriter::Write(const ResourceHeader& header, std::string_view prefix, std::string_view body) {

@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "Diagnostic.h"
+#include "ResourceId.h"
 #include "SourceFile.h"
-#include "Statements.h"
 
 namespace rc {
 
@@ -31,6 +32,8 @@ struct StringBundle {
 // The text in code page 1252, the 8-bit code page of 16-bit files; throws CompileError at `where`
 // naming `what` for a character that code page cannot hold.
 std::string Cp1252Bytes(const std::u16string& text, const Location& where, const char* what);
+// The same for a view of the text.
+std::string NarrowText(std::u16string_view text, const Location& where, const char* what);
 
 class ResWriter {
 public:

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Statements.h"
+#include "StatementParts.h"
 
 namespace rc {
 

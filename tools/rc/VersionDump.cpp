@@ -1,7 +1,7 @@
 // Readable VERSIONINFO bodies: the fixed fields, then one BLOCK or VALUE a line.
+#include "BodyFormat.h"
 #include "DumpCursor.h"
 #include "ResDescribe.h"
-#include "Parser.h"
 
 namespace rc {
 namespace {

@@ -2,6 +2,7 @@
 // key, DWORD padding and value; the root's value is the fixed VS_FIXEDFILEINFO.
 #include "Bytes.h"
 #include "Literal.h"
+#include "ResWriter.h"
 #include "StatementEncoders.h"
 
 namespace rc {

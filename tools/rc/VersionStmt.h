@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Statements.h"
+#include "StatementParts.h"
 
 namespace rc {
 

@@ -11,6 +11,7 @@
 
 #include "Compiler.h"
 #include "ResReader.h"
+#include "ResourceTypes.h"
 
 namespace rc::test {
 
