@@ -1,12 +1,13 @@
 // Readable ACCELERATORS bodies: one entry a line.
 #include "BodyFormat.h"
-#include "DumpCursor.h"
+#include "ByteReader.h"
+#include "DumpText.h"
 #include "ResDescribe.h"
 
 namespace rc {
 
 std::string DescribeAccelerators(std::string_view body, bool win16) {
-    DumpCursor in(body, win16);
+    ByteReader in(body, win16);
     std::string out;
     while (!in.AtEnd()) {
         const std::uint16_t flags = win16 ? in.U8() : in.U16();

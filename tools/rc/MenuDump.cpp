@@ -1,6 +1,7 @@
 // Readable MENU and MENUEX bodies: one item a line, popups indented.
 #include "BodyFormat.h"
-#include "DumpCursor.h"
+#include "ByteReader.h"
+#include "DumpText.h"
 #include "ResDescribe.h"
 
 namespace rc {
@@ -18,7 +19,7 @@ constexpr FlagName kFlagNames[] = {
 
 std::string Indent(int depth) { return std::string(static_cast<std::size_t>(depth) * 2, ' '); }
 
-void Items(DumpCursor& in, std::string& out, int depth) {
+void Items(ByteReader& in, std::string& out, int depth) {
     if (depth > kMaxNesting) throw std::runtime_error("popups nested too deeply");
     while (true) {
         const std::uint16_t flags = in.U16();
@@ -37,7 +38,7 @@ void Items(DumpCursor& in, std::string& out, int depth) {
     }
 }
 
-void ItemsEx(DumpCursor& in, std::string& out, int depth) {
+void ItemsEx(ByteReader& in, std::string& out, int depth) {
     if (depth > kMaxNesting) throw std::runtime_error("popups nested too deeply");
     while (true) {
         in.Align4();
@@ -62,7 +63,7 @@ void ItemsEx(DumpCursor& in, std::string& out, int depth) {
 }  // namespace
 
 std::string DescribeMenu(std::string_view body, bool win16) {
-    DumpCursor in(body, win16);
+    ByteReader in(body, win16);
     const std::uint16_t version = in.U16();
     const std::uint16_t offset = in.U16();
     std::string out;

@@ -1,12 +1,13 @@
 // Readable STRINGTABLE blocks: one string a line with its id.
-#include "DumpCursor.h"
+#include "ByteReader.h"
+#include "DumpText.h"
 #include "ResDescribe.h"
 #include "TextCodec.h"
 
 namespace rc {
 
 std::string DescribeStrings(std::string_view body, std::uint16_t block, bool win16) {
-    DumpCursor in(body, win16);
+    ByteReader in(body, win16);
     std::string out;
     for (std::uint32_t slot = 0; slot < 16; ++slot) {
         const std::size_t length = win16 ? in.U8() : in.U16();

@@ -1,6 +1,7 @@
 // Readable VERSIONINFO bodies: the fixed fields, then one BLOCK or VALUE a line.
 #include "BodyFormat.h"
-#include "DumpCursor.h"
+#include "ByteReader.h"
+#include "DumpText.h"
 #include "ResDescribe.h"
 
 namespace rc {
@@ -13,7 +14,7 @@ std::string VersionText(std::uint32_t high, std::uint32_t low) {
            std::to_string(low & 0xFFFF);
 }
 
-void Fixed(DumpCursor& in, std::string& out) {
+void Fixed(ByteReader& in, std::string& out) {
     if (in.U32() != 0xFEEF04BD) throw std::runtime_error("the fixed part lacks its signature");
     in.U32();
     const std::uint32_t file[2] = {in.U32(), in.U32()};
@@ -30,7 +31,7 @@ void Fixed(DumpCursor& in, std::string& out) {
 std::string Values(std::string_view data, bool text, bool win16) {
     std::string out;
     if (text) {
-        DumpCursor in(data, win16);
+        ByteReader in(data, win16);
         while (!in.AtEnd()) out += ", " + Quoted(in.Text());
         return out;
     }
@@ -48,7 +49,7 @@ bool LooksLikeText(std::string_view data) {
     return true;
 }
 
-void Node(DumpCursor& in, std::size_t limit, std::string& out, int depth) {
+void Node(ByteReader& in, std::size_t limit, std::string& out, int depth) {
     if (depth > kMaxNesting + 2) throw std::runtime_error("blocks nested too deeply");
     in.Align4();
     const std::size_t start = in.position();
@@ -74,7 +75,7 @@ void Node(DumpCursor& in, std::size_t limit, std::string& out, int depth) {
 }  // namespace
 
 std::string DescribeVersion(std::string_view body, bool win16) {
-    DumpCursor in(body, win16);
+    ByteReader in(body, win16);
     const std::uint16_t length = in.U16();
     const std::uint16_t fixedSize = in.U16();
     if (!win16) in.U16();

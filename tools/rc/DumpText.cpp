@@ -1,20 +1,11 @@
-// Reading helpers and text quoting for the readable dumps.
-#include "DumpCursor.h"
+// Quoting and hexadecimal numbers for the readable dumps.
+#include "DumpText.h"
 
 #include <cstdio>
 
 #include "TextCodec.h"
 
 namespace rc {
-
-std::u16string DumpCursor::Text() {
-    std::u16string text;
-    while (true) {
-        const char16_t unit = win16_ ? Cp1252ToUnicode(U8()) : U16();
-        if (unit == 0) return text;
-        text += unit;
-    }
-}
 
 std::string Quoted(std::u16string_view text) {
     std::u16string plain;

@@ -1,6 +1,8 @@
-// Bounds-checked reading of a resource body for the readable dumps; a short body throws.
+// Bounds-checked reading of little-endian integers and texts from a resource body; a body that
+// ends early throws.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -10,9 +12,9 @@
 
 namespace rc {
 
-class DumpCursor {
+class ByteReader {
 public:
-    DumpCursor(std::string_view bytes, bool win16) : bytes_(bytes), win16_(win16) {}
+    ByteReader(std::string_view bytes, bool win16) : bytes_(bytes), win16_(win16) {}
 
     bool AtEnd() const { return at_ >= bytes_.size(); }
     std::size_t position() const { return at_; }
@@ -44,9 +46,5 @@ private:
     bool win16_;
     std::size_t at_ = 0;
 };
-
-// The text for a dump: in double quotes, UTF-8, with "" for a quote and \n, \t, \r, \xNN escapes.
-std::string Quoted(std::u16string_view text);
-std::string Hex(std::uint32_t value);
 
 }  // namespace rc
