@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "Bytes.h"
-#include "DialogDump.h"
+#include "resformat/Bytes.h"
+#include "dump/DialogDump.h"
 #include "RcTestSupport.h"
 
 namespace rc::test {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "Bytes.h"
+#include "resformat/Bytes.h"
 #include "RcTestSupport.h"
 
 namespace rc::test {

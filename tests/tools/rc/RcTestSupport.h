@@ -9,9 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "Compiler.h"
-#include "ResReader.h"
-#include "ResourceTypes.h"
+#include "driver/Compiler.h"
+#include "resformat/ResReader.h"
+#include "resformat/ResourceTypes.h"
 
 namespace rc::test {
 

@@ -2,7 +2,7 @@
 // where it takes the form, windres where llvm-rc refuses it, wrc -m16 for the 16-bit format.
 #include <algorithm>
 
-#include "Bytes.h"
+#include "resformat/Bytes.h"
 #include "RcTestSupport.h"
 
 namespace rc::test {
