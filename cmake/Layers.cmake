@@ -17,7 +17,7 @@ function(restallow_layer target)
   add_dependencies(${target} restallow_layers)
 endfunction()
 
-# The libraries of tools/ wait for the same check (their headers are included by bare name).
+# The libraries of tools/ wait for the same check (their headers are included from the tool's folder).
 function(restallow_tool_layers)
   foreach(target IN LISTS ARGN)
     add_dependencies(${target} restallow_layers)
