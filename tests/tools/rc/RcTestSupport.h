@@ -10,8 +10,8 @@
 #include <string>
 
 #include "driver/Compiler.h"
-#include "resformat/ResReader.h"
 #include "resformat/ResourceTypes.h"
+#include "resformat/ResReader.h"
 
 namespace rc::test {
 

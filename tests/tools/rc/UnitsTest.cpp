@@ -1,8 +1,8 @@
 // Pieces of the compiler: text decoding and escapes, the icon directory, the .res reader.
-#include "resformat/Bytes.h"
 #include "encode/IconFile.h"
 #include "parse/Parser.h"
 #include "RcTestSupport.h"
+#include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
 namespace rc::test {

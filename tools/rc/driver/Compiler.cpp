@@ -11,16 +11,16 @@
 #include <optional>
 #include <stdexcept>
 
-#include "resformat/Bytes.h"
 #include "encode/DialogEncoder.h"
 #include "encode/FontDirectory.h"
-#include "fileaccess/OutputFile.h"
 #include "encode/IconFile.h"
-#include "preprocess/IncludeResolver.h"
+#include "encode/StatementEncoders.h"
+#include "fileaccess/OutputFile.h"
 #include "parse/Parser.h"
+#include "preprocess/IncludeResolver.h"
+#include "resformat/Bytes.h"
 #include "resformat/ResWriter.h"
 #include "resformat/SourceFile.h"
-#include "encode/StatementEncoders.h"
 #include "resformat/TemporaryOutput.h"
 #include "resformat/TextCodec.h"
 

@@ -1,8 +1,8 @@
 // Readable ACCELERATORS bodies: one entry a line.
-#include "resformat/BodyFormat.h"
-#include "resformat/ByteReader.h"
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
+#include "resformat/BodyFormat.h"
+#include "resformat/ByteReader.h"
 
 namespace rc {
 

@@ -1,8 +1,8 @@
 // Readable MENU and MENUEX bodies: one item a line, popups indented.
-#include "resformat/BodyFormat.h"
-#include "resformat/ByteReader.h"
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
+#include "resformat/BodyFormat.h"
+#include "resformat/ByteReader.h"
 
 namespace rc {
 namespace {

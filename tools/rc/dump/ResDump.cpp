@@ -7,8 +7,8 @@
 #include <string>
 
 #include "dump/ResDescribe.h"
-#include "resformat/ResReader.h"
 #include "fileaccess/InputFile.h"
+#include "resformat/ResReader.h"
 
 namespace rc {
 namespace {

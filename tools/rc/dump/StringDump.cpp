@@ -1,7 +1,7 @@
 // Readable STRINGTABLE blocks: one string a line with its id.
-#include "resformat/ByteReader.h"
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
+#include "resformat/ByteReader.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {

@@ -1,8 +1,8 @@
 // Readable VERSIONINFO bodies: the fixed fields, then one BLOCK or VALUE a line.
-#include "resformat/BodyFormat.h"
-#include "resformat/ByteReader.h"
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
+#include "resformat/BodyFormat.h"
+#include "resformat/ByteReader.h"
 
 namespace rc {
 namespace {

@@ -1,8 +1,8 @@
 // ACCELERATORS bodies (WORD flags, key, id and padding; 16-bit: BYTE flags, WORD key, WORD id)
 // and TOOLBAR bodies (version 1, cell size, then the button ids).
+#include "encode/StatementEncoders.h"
 #include "resformat/Bytes.h"
 #include "resformat/ResWriter.h"
-#include "encode/StatementEncoders.h"
 
 namespace rc {
 namespace {

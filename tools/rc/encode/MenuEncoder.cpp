@@ -1,9 +1,9 @@
 // MENU bodies (a zero header, then items with a flag word; 16-bit text in the 16-bit format)
 // and MENUEX bodies (DWORD type, state and id, DWORD-aligned, with a help id on popups).
-#include "resformat/Bytes.h"
-#include "parse/Literal.h"
-#include "resformat/ResWriter.h"
 #include "encode/StatementEncoders.h"
+#include "parse/Literal.h"
+#include "resformat/Bytes.h"
+#include "resformat/ResWriter.h"
 
 namespace rc {
 namespace {

@@ -1,9 +1,9 @@
 // VERSIONINFO bodies: nested nodes of WORD length, WORD value length, (32-bit: WORD type,)
 // key, DWORD padding and value; the root's value is the fixed VS_FIXEDFILEINFO.
-#include "resformat/Bytes.h"
-#include "parse/Literal.h"
-#include "resformat/ResWriter.h"
 #include "encode/StatementEncoders.h"
+#include "parse/Literal.h"
+#include "resformat/Bytes.h"
+#include "resformat/ResWriter.h"
 
 namespace rc {
 namespace {

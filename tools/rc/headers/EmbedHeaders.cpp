@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "preprocess/BuiltinHash.h"
-#include "preprocess/PpLexer.h"
 #include "fileaccess/InputFile.h"
 #include "fileaccess/OutputFile.h"
+#include "preprocess/BuiltinHash.h"
+#include "preprocess/PpLexer.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "resformat/BodyFormat.h"
 #include "parse/StatementParts.h"
+#include "resformat/BodyFormat.h"
 
 namespace rc {
 

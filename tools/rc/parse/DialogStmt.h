@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "resformat/ResourceId.h"
 #include "parse/StatementParts.h"
+#include "resformat/ResourceId.h"
 
 namespace rc {
 

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <string>
 
-#include "resformat/BodyFormat.h"
 #include "parse/Parser.h"
+#include "resformat/BodyFormat.h"
 
 namespace rc {
 namespace {

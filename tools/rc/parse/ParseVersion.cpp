@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "resformat/BodyFormat.h"
 #include "parse/Parser.h"
+#include "resformat/BodyFormat.h"
 
 namespace rc {
 namespace {

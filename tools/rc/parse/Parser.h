@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "parse/Statements.h"
 #include "fileaccess/Result.h"
+#include "parse/Statements.h"
 #include "parse/Tokenizer.h"
 
 namespace rc {

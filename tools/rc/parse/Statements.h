@@ -10,10 +10,10 @@
 #include "parse/AcceleratorStmt.h"
 #include "parse/DialogStmt.h"
 #include "parse/MenuStmt.h"
-#include "resformat/ResourceTypes.h"
 #include "parse/StatementParts.h"
 #include "parse/ToolbarStmt.h"
 #include "parse/VersionStmt.h"
+#include "resformat/ResourceTypes.h"
 
 namespace rc {
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "preprocess/BuiltinHeaders.h"
-#include "resformat/Diagnostic.h"
 #include "preprocess/FileLoader.h"
 #include "preprocess/IncludeResolver.h"
 #include "preprocess/MacroExpander.h"
 #include "preprocess/MacroTable.h"
 #include "preprocess/PpOutput.h"
+#include "resformat/Diagnostic.h"
 
 namespace rc {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "resformat/ResourceId.h"
 #include "fileaccess/Result.h"
+#include "resformat/ResourceId.h"
 
 namespace rc {
 
