@@ -54,11 +54,27 @@ std::string RandomSuffix() {
 
 }  // namespace
 
+// A device or FIFO is written where it is; not waiting for a FIFO's reader.
+Result<OutputFile> OutputFile::InPlace(OutputFile& out, const std::string& path) {
+    out.fd_ = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (out.fd_ < 0) {
+        const int code = errno;
+        if (code == ENXIO) return Error{ErrorKind::Open, code, "Cannot write " + Quoted(out.target_) + ": no program reads from it"};
+        return SystemError(ErrorKind::Open, code, "Cannot create file", out.target_);
+    }
+    ::fcntl(out.fd_, F_SETFL, ::fcntl(out.fd_, F_GETFL) & ~O_NONBLOCK);
+    return std::move(out);
+}
+
 Result<OutputFile> OutputFile::Create(const std::string& target) noexcept {
     try {
         OutputFile out;
         out.target_ = target;
         if (target.empty()) return Error{ErrorKind::Open, ENOENT, "No output file is named"};
+        // A device, FIFO or socket is the destination itself, also behind a link of /proc such
+        // as /dev/stdout, whose target ("pipe:[1234]") is no path to follow.
+        struct stat named {};
+        if (::stat(target.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode)) return InPlace(out, target);
         Result<std::string> resolved = FollowLinks(target);
         if (!resolved) return resolved.error();
         out.final_ = std::move(resolved.value());
@@ -68,17 +84,7 @@ Result<OutputFile> OutputFile::Create(const std::string& target) noexcept {
         if (exists && S_ISDIR(old.st_mode)) {
             return Error{ErrorKind::NotRegular, EISDIR, "Cannot create file " + Quoted(target) + ": it is a folder"};
         }
-        if (exists && !S_ISREG(old.st_mode)) {
-            // A device or FIFO is the destination itself; not waiting for a FIFO's reader.
-            out.fd_ = ::open(out.final_.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-            if (out.fd_ < 0) {
-                const int code = errno;
-                if (code == ENXIO) return Error{ErrorKind::Open, code, "Cannot write " + Quoted(target) + ": no program reads from it"};
-                return SystemError(ErrorKind::Open, code, "Cannot create file", target);
-            }
-            ::fcntl(out.fd_, F_SETFL, ::fcntl(out.fd_, F_GETFL) & ~O_NONBLOCK);
-            return out;
-        }
+        if (exists && !S_ISREG(old.st_mode)) return InPlace(out, out.final_);
         // A name too long to take the suffix gets a short temporary name in the same folder.
         bool shortName = false;
         for (int attempt = 0; attempt < 100 && out.fd_ < 0; ++attempt) {

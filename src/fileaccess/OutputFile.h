@@ -37,6 +37,7 @@ public:
 
 private:
     OutputFile() = default;
+    static Result<OutputFile> InPlace(OutputFile& out, const std::string& path);
     void Discard() noexcept;
 
     int fd_ = -1;
