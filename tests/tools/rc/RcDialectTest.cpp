@@ -52,6 +52,12 @@ TEST_F(RcDialect, OptionsInAnyCaseWithSlashOrDashValuesGluedOrApart) {
     const CommandRun verbose = Run("/v /l 407 /i inc /fo lang.res s.rc");
     EXPECT_EQ(verbose.err, "restallow-rc: s.rc into lang.res as a .res\n");
     EXPECT_EQ(ReadRes(Output("lang.res")).entries().front().language, 0x0407);
+    // #warning goes to standard error, and the compile goes on.
+    dir.write("w.rc", "#warning  look here\nD RCDATA { 1 }\n");
+    const CommandRun warned = Run("/fo w.res w.rc");
+    EXPECT_EQ(warned.exit, 0);
+    EXPECT_EQ(warned.err, "w.rc(1): warning: #warning look here\n");
+    EXPECT_TRUE(std::filesystem::exists(dir.path("w.res")));
 }
 
 TEST_F(RcDialect, NullTerminatedStringsAndTheIncludeVariableLeftOut) {

@@ -146,7 +146,11 @@ TEST_F(WindresDialect, UsageErrorsAreOneLineAndExitTwo) {
         {"--verbose=yes s.rc", "option --verbose takes no value"},
         {"-J res -O rc base.res", "a .res cannot be written as a script (restallow-resdump -v lists it)"},
         {"@missing.txt", "cannot read the response file @missing.txt: Cannot open file \"missing.txt\": No such file or directory"},
+        {"@self.txt", "response files nested more than 16 deep: @self.txt"},
+        {"@open.txt", "a quote is not closed in a response file"},
     };
+    dir.write("self.txt", "-v @self.txt");
+    dir.write("open.txt", "-I 'inc");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
         const std::size_t files = dir.countFiles();

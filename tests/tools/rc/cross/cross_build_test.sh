@@ -47,8 +47,10 @@ recompiles_after_touch() {
   [[ $(ninja -C "$dir" -n | tail -1) == "ninja: no work to do." ]] || { echo "ninja has work left before the touch"; exit 1; }
   sleep 1
   touch "$source/include/resource.h"
-  ninja -C "$dir" -n -d explain 2>&1 | grep -E 'app\.rc' | head -3
-  ninja -C "$dir" -n | grep -qE 'app\.rc|RC object' || { echo "touching resource.h does not recompile the script"; exit 1; }
+  # Read whole before grep looks at it: grep -q stopping early would fail ninja's pipe under pipefail.
+  local plan
+  plan=$(ninja -C "$dir" -n -d explain 2>&1)
+  grep -E '^\[[0-9]+/[0-9]+\] .*(app\.rc|RC object)' <<< "$plan" || { echo "touching resource.h does not recompile the script"; exit 1; }
   ninja -C "$dir" > /dev/null
   echo "touching include/resource.h compiles the script again"
 }
