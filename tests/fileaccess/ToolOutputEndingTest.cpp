@@ -15,20 +15,12 @@
 #include <iterator>
 #include <thread>
 
+#include "support/OpenFiles.h"
+
 namespace fileaccess {
 namespace {
 
 namespace fs = std::filesystem;
-
-// True once `pid` holds a file of `folder` open: its output's temporary.
-bool WritesInto(pid_t pid, const std::string& folder) {
-    std::error_code error;
-    for (const auto& fd : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
-        const std::string target = fs::read_symlink(fd.path(), error).string();
-        if (!error && target.rfind(folder + "/", 0) == 0) return true;
-    }
-    return false;
-}
 
 TEST(ToolOutputEnding, TheResourceCompilerEndedByAnySignalLeavesNoTemporary) {
     char pattern[] = "/tmp/rc-ending-XXXXXX";
@@ -52,7 +44,7 @@ TEST(ToolOutputEnding, TheResourceCompilerEndedByAnySignalLeavesNoTemporary) {
         }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         bool writing = false;
-        while (!(writing = WritesInto(child, dir + "/out")) && std::chrono::steady_clock::now() < deadline) {
+        while (!(writing = restallow::test::HoldsFileIn(child, dir + "/out")) && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         EXPECT_TRUE(writing);  // ended in the middle of its output, not before
