@@ -24,7 +24,7 @@ const UninstallTable kUninstallFrench = {
     "son dossier d'installation %1 n'est pas le dossier d'où le programme est lancé : %2",
     "la ligne %1 contient un caractère de contrôle : %2",
     "la ligne %1 nomme un fichier hors du dossier d'installation %2 : %3",
-    "la ligne %1 nomme un fichier derrière le lien symbolique de dossier %2 : %3",
+    "la ligne %1 nomme un fichier atteint par le dossier %2, qui est un lien symbolique : %3",
     "elle ne peut pas être lue : %1"};
 const UninstallTable kUninstallGerman = {
     "Resource Tallowin+ wurde als Paket installiert: Ihre Paketverwaltung entfernt das Programm selbst.",
