@@ -111,7 +111,7 @@ void RemoveStale(const std::string& folder) noexcept {
     try {
         DIR* stream = ::opendir(folder.c_str());
         if (!stream) return;
-        const std::string tag = BootTag();
+        std::string tag;  // read only when a name of ours is found: most folders hold none
         const uid_t user = ::geteuid();
         while (const dirent* entry = ::readdir(stream)) {
             OurName name;
@@ -119,6 +119,7 @@ void RemoveStale(const std::string& folder) noexcept {
             struct stat info {};
             if (::fstatat(::dirfd(stream), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
             if (!S_ISREG(info.st_mode) || info.st_uid != user) continue;
+            if (tag.empty()) tag = BootTag();
             if (WriterIsGone(name, info, tag)) ::unlinkat(::dirfd(stream), entry->d_name, 0);
         }
         ::closedir(stream);
