@@ -4,8 +4,10 @@
 # (wrestool's list and each resource's bytes). With ninja it also touches the header the script
 # includes and checks that the script is compiled again. cmake-rc builds the .res of CMake's
 # rc.exe rule, which GNU ld cannot link, and compares it with restallow-rc -fo.
-# Usage: cross_build_test.sh make|cmake-windres|cmake-rc|meson BUILD_DIR
-# Exits 77 (skipped) when the MinGW tools, or Meson for meson, are missing.
+# make-x86-64 builds the 64-bit program with make, restallow-windres -F pe-x86-64 against
+# x86_64-w64-mingw32-windres, whose objects must also be byte-equal.
+# Usage: cross_build_test.sh make|make-x86-64|cmake-windres|cmake-rc|meson BUILD_DIR
+# Exits 77 (skipped) when the MinGW tools (the x86-64 ones for make-x86-64), or Meson for meson, are missing.
 set -euo pipefail
 mode=$1
 build=$(realpath "$2")
@@ -15,6 +17,10 @@ for tool in i686-w64-mingw32-gcc i686-w64-mingw32-windres wrestool make; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (gcc-mingw-w64-i686, binutils-mingw-w64-i686, icoutils, make)"
 done
 [[ $mode != meson ]] || command -v meson >/dev/null || skip "meson is not installed"
+if [[ $mode == make-x86-64 ]]; then
+  command -v x86_64-w64-mingw32-gcc >/dev/null && command -v x86_64-w64-mingw32-windres >/dev/null ||
+    skip "the x86-64 MinGW tools are not installed (gcc-mingw-w64-x86-64)"
+fi
 [[ -x $build/restallow-windres ]] || { echo "no $build/restallow-windres"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -85,6 +91,14 @@ make)
   prepare theirs
   PATH="$build:$PATH" make -C "$work/src" WINDRES=restallow-windres
   make -C "$work/theirs" > /dev/null
+  same_resources "$work/src/app.exe" "$work/theirs/app.exe"
+  ;;
+make-x86-64)
+  prepare theirs
+  PATH="$build:$PATH" make -C "$work/src" CC=x86_64-w64-mingw32-gcc WINDRES="restallow-windres -F pe-x86-64"
+  make -C "$work/theirs" CC=x86_64-w64-mingw32-gcc WINDRES=x86_64-w64-mingw32-windres > /dev/null
+  cmp "$work/src/app_res.o" "$work/theirs/app_res.o"
+  x86_64-w64-mingw32-objdump -f "$work/src/app_res.o" | grep 'file format pe-x86-64'
   same_resources "$work/src/app.exe" "$work/theirs/app.exe"
   ;;
 cmake-windres)
