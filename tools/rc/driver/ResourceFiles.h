@@ -1,0 +1,28 @@
+// Finding and reading the files that resource statements name.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resformat/Diagnostic.h"
+#include "resformat/SourceFile.h"
+
+namespace rc {
+
+// Icon and font files larger than this are refused rather than read.
+inline constexpr std::uint64_t kResourceFileLimit = 256ull * 1024 * 1024;
+
+// Finds a resource file: as written when absolute, else beside the script that names it, in the
+// include folders, then from the working folder; backslashes of Windows paths are tried as "/",
+// and then the same folders ignoring letter case. Throws CompileError at `where`.
+SourceFile OpenResourceFile(const std::string& name, const Location& where, const std::vector<std::string>& includeDirs);
+
+// The bytes of an icon or cursor file up to the end of its last image: a file much larger than
+// its directory says (a sparse one, or one with a tail) is never read whole.
+std::string ReadIconBytes(const SourceFile& file, const std::string& name, const Location& where);
+
+// The whole file, refused past kResourceFileLimit.
+std::string ReadWholeFile(const SourceFile& file, const std::string& name, const Location& where);
+
+}  // namespace rc
