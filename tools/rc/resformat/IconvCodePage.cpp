@@ -58,6 +58,8 @@ CodePoint IconvCodePage::DecodeOne(std::string_view bytes) {
         char* out = output;
         std::size_t inLeft = length, outLeft = sizeof output;
         const std::size_t result = iconv(decoder, &in, &inLeft, &out, &outLeft);
+        // A stateful converter (1255, 1258) holds a character back until it knows what follows.
+        if (result != static_cast<std::size_t>(-1)) iconv(decoder, nullptr, nullptr, &out, &outLeft);
         const auto written = static_cast<std::size_t>(out - output);
         if (result != static_cast<std::size_t>(-1) && inLeft == 0 && written >= 4) {
             const auto* unit = reinterpret_cast<const unsigned char*>(output + written - 4);
