@@ -86,6 +86,21 @@ TEST(PeerOutput, Win16FormatHoldsTheSameResourcesAsWrc) {
     }
 }
 
+// The 16-bit format keeps its flags: an icon group MOVEABLE PURE DISCARDABLE, PRELOAD taking
+// PURE's place; a FONT MOVEABLE DISCARDABLE. (The 32-bit rules are rc.exe's: zig/icons.rc.)
+TEST(PeerOutput, Win16IconGroupsAndFontsKeepTheirFlags) {
+    const std::string icon = (DataDir() / "icon.ico").string(), font = (DataDir() / "small.fnt").string();
+    const OwnedRes res = ReadRes(CompileText("1 ICON DISCARDABLE PRELOAD \"" + icon + "\"\n2 FONT \"" + font + "\"\n", true));
+    const auto group = std::find_if(res.entries().begin(), res.entries().end(),
+                                    [](const ResEntry& entry) { return entry.type == ResourceId::Number(RtGroupIcon); });
+    ASSERT_NE(group, res.entries().end());
+    EXPECT_EQ(group->flags, MfMoveable | MfDiscardable | MfPreload);
+    const auto fontEntry = std::find_if(res.entries().begin(), res.entries().end(),
+                                        [](const ResEntry& entry) { return entry.type == ResourceId::Number(8); });
+    ASSERT_NE(fontEntry, res.entries().end());
+    EXPECT_EQ(fontEntry->flags, MfMoveable | MfDiscardable);
+}
+
 TEST(PeerOutput, Win16StringsAreCodePage1252BytesWithByteLengths) {
     ScratchDir dir;
     const auto script = dir.write("s.rc", "STRINGTABLE { 1, \"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\" }\n");

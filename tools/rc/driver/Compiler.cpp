@@ -43,6 +43,13 @@ bool IsAnimated(const SourceFile& file) {
     return false;
 }
 
+// The 16-bit format's icon and cursor groups: MOVEABLE PURE DISCARDABLE, with PRELOAD instead of
+// PURE where the statement says PRELOAD.
+std::uint16_t Group16Flags(std::uint16_t statementFlags) {
+    const std::uint16_t flags = MfMoveable | MfPure | MfDiscardable;
+    return statementFlags & MfPreload ? (flags | MfPreload) & ~MfPure : flags;
+}
+
 // A DLGINCLUDE names its header file: the name as narrow text in code page 1252, with its NUL.
 std::string DlgIncludeBytes(const StringLiteral& name) {
     std::string bytes;
@@ -195,7 +202,7 @@ private:
             Emit(single, hotSpot, image.bytes);
         }
         header.type = ResourceId::Number(cursor ? RtGroupCursor : RtGroupIcon);
-        header.flags = GroupMemoryFlags(stmt.memoryWords);
+        header.flags = options_.win16 ? Group16Flags(stmt.flags) : GroupMemoryFlags(stmt.memoryWords);
         Emit(header, {}, group);
     }
 

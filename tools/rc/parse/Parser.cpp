@@ -194,8 +194,10 @@ Statement Parser::ParseResource(const Token& nameToken, const ResourceTypeWord& 
     default: stmt.kind = Kind::Data; break;
     }
     stmt.flags = DefaultMemoryFlags(stmt.type);
-    // The keywords ANICURSOR and ANIICON start from the flags brcc32 and windres give them.
+    // The keywords ANICURSOR and ANIICON start from the flags brcc32 and windres give them; a
+    // 16-bit FONT from those it has always had there.
     if (stmt.kind == Kind::AniCursor || stmt.kind == Kind::AniIcon) stmt.flags = MfMoveable | MfPure | MfDiscardable;
+    if (stmt.kind == Kind::Font && options_.win16) stmt.flags = MfMoveable | MfDiscardable;
     const bool canHoldData = stmt.kind == Kind::Data || stmt.kind == Kind::Font || stmt.kind == Kind::DlgInclude;
     ParseOptions(stmt, !canHoldData);
     if (canHoldData && AtBlockStart()) {
