@@ -60,6 +60,20 @@ TEST_F(CompileErrorTest, MissingScriptAndUnwritableOutputLeaveNothing) {
     EXPECT_FALSE(Compile(script, dir.path("no/such/folder/out.res")).ok);
 }
 
+// rc.exe reads a quoted file name's escapes ("res\\\\x.bmp" is res\\x.bmp); one written with single
+// backslashes ("res\\toolbar.bmp", whose \\t is a tab) is found as written where the other is not.
+TEST(CompilePaths, AFileNameWithSingleBackslashesIsFoundAsWritten) {
+    ScratchDir dir;
+    const std::string bitmap = ReadBytes(DataDir() / "rle4.bmp");
+    dir.write("res/toolbar.bmp", bitmap);
+    const auto script = dir.write("s.rc", "1 BITMAP \"res\\toolbar.bmp\"\n2 BITMAP \"res\\\\toolbar.bmp\"\n");
+    ASSERT_TRUE(Compile(script, dir.path("s.res")).ok);
+    const OwnedRes file = ReadRes(ReadBytes(dir.path("s.res")));
+    ASSERT_EQ(file.entries().size(), 2u);
+    EXPECT_TRUE(file.entries()[0].data == std::string_view(bitmap).substr(14));
+    EXPECT_TRUE(file.entries()[1].data == file.entries()[0].data);
+}
+
 TEST(CompilePaths, BlanksAndNonAsciiLettersInPathsAndIncludes) {
     ScratchDir dir;
     const std::string bitmap = ReadBytes(DataDir() / "rle4.bmp");

@@ -93,7 +93,7 @@ private:
         if (stmt.kind == Kind::Font) return Font(stmt, header);
         if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : InlineData(stmt));
         if (!stmt.file) return Emit(header, {}, InlineData(stmt));
-        const SourceFile file = OpenResourceFile(*stmt.file, stmt.where, options_.includeDirs);
+        const SourceFile file = OpenResourceFile(*stmt.file, stmt.where, options_.includeDirs, stmt.fileAsWritten);
         switch (stmt.kind) {
         case Kind::Bitmap: return Bitmap(stmt, header, file);
         case Kind::Icon:
@@ -160,7 +160,8 @@ private:
     // A font also gets its entry in the font directory, which refers to it by number.
     void Font(const ResourceStmt& stmt, const ResourceHeader& header) {
         if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
-        const std::string bytes = stmt.file ? ReadWholeFile(OpenResourceFile(*stmt.file, stmt.where, options_.includeDirs), *stmt.file, stmt.where)
+        const std::string bytes = stmt.file ? ReadWholeFile(OpenResourceFile(*stmt.file, stmt.where, options_.includeDirs, stmt.fileAsWritten),
+                                                            *stmt.file, stmt.where)
                                             : InlineData(stmt);
         fonts_.Add(stmt.name.number, bytes, stmt.where);
         Emit(header, {}, bytes);

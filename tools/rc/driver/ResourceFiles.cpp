@@ -22,9 +22,12 @@ std::string Slashed(std::string name) {
 
 }  // namespace
 
-SourceFile OpenResourceFile(const std::string& name, const Location& where, const std::vector<std::string>& includeDirs) {
+SourceFile OpenResourceFile(const std::string& name, const Location& where, const std::vector<std::string>& includeDirs,
+                            const std::string& asWritten) {
     std::vector<std::string> candidates;
-    for (const std::string& written : {name, Slashed(name)}) {
+    std::vector<std::string> forms = {name, Slashed(name)};
+    if (!asWritten.empty() && asWritten != name) forms.insert(forms.end(), {asWritten, Slashed(asWritten)});
+    for (const std::string& written : forms) {
         if (fs::path(written).is_absolute()) {
             candidates.push_back(written);
             continue;
@@ -45,7 +48,7 @@ SourceFile OpenResourceFile(const std::string& name, const Location& where, cons
         // Only a name that is not there sends the search on; a folder or FIFO is an error.
         if (!file.error().missing()) throw CompileError(where, file.error().what());
     }
-    throw CompileError(where, "cannot open file \"" + name + "\": " + std::strerror(ENOENT));
+    throw CompileError(where, "cannot open file \"" + (asWritten.empty() ? name : asWritten) + "\": " + std::strerror(ENOENT));
 }
 
 std::string ReadIconBytes(const SourceFile& file, const std::string& name, const Location& where) {

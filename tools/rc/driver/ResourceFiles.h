@@ -15,8 +15,10 @@ inline constexpr std::uint64_t kResourceFileLimit = 256ull * 1024 * 1024;
 
 // Finds a resource file: as written when absolute, else beside the script that names it, in the
 // include folders, then from the working folder; backslashes of Windows paths are tried as "/",
-// and then the same folders ignoring letter case. Throws CompileError at `where`.
-SourceFile OpenResourceFile(const std::string& name, const Location& where, const std::vector<std::string>& includeDirs);
+// and then the same folders ignoring letter case; `asWritten`, when given, after `name` (a path
+// such as "res\toolbar.bmp" whose \t the string's escapes made a tab). Throws CompileError at `where`.
+SourceFile OpenResourceFile(const std::string& name, const Location& where, const std::vector<std::string>& includeDirs,
+                            const std::string& asWritten = {});
 
 // The bytes of an icon or cursor file up to the end of its last image: a file much larger than
 // its directory says (a sparse one, or one with a tail) is never read whole.

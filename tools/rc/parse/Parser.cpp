@@ -215,6 +215,7 @@ Statement Parser::ParseResource(const Token& nameToken, const ResourceTypeWord& 
     }
     // A quoted name is read as a string; a name without quotes is taken as written.
     stmt.file = file.kind == TokenKind::String ? LiteralFileName(Literal(file)) : SpelledWord(file);
+    if (file.kind == TokenKind::String && file.text.find('\\') != std::string::npos) stmt.fileAsWritten = file.text;
     if (stmt.file->empty()) throw CompileError(file.where, "empty file name");
     if (stmt.file->find('\0') != std::string::npos) throw CompileError(file.where, "a file name cannot hold a NUL character");
     return stmt;

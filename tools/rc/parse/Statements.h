@@ -22,6 +22,7 @@ struct ResourceStmt : ResourceAttributes {
     Kind kind = Kind::Data;
     ResourceId type;  // the type written for Bitmap, AniCursor, AniIcon, Font, DlgInclude and Data
     std::optional<std::string> file;  // else the inline data
+    std::string fileAsWritten;        // a quoted name without its escapes read: tried when `file` is not found
     std::optional<StringLiteral> includeName;  // DLGINCLUDE: the header it names
     std::vector<DataItem> data;
 };
