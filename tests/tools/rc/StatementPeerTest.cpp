@@ -177,6 +177,18 @@ TEST(StatementPeer, MixedVersionValueIsBinaryWithItsLengthInBytes) {
     EXPECT_EQ(data.substr(value + 12), std::string_view("a\0b\0\0\0\x01\0\x02\0\0\0", 12));
 }
 
+// rc.exe writes the rest of a menu or dialog text after a NUL written inside it, and the items
+// after it no longer read; here the text ends at the NUL.
+TEST(StatementPeer, ANulInsideAMenuOrDialogTextEndsIt) {
+    const OwnedRes menu = ReadRes(CompileText("1 MENU { MENUITEM \"a\\0b\", 1\n MENUITEM \"c\", 2 }"));
+    ASSERT_EQ(menu.entries().size(), 1u);
+    EXPECT_EQ(menu.entries()[0].data, std::string_view("\0\0\0\0\0\0\x01\0a\0\0\0\x80\0\x02\0c\0\0\0", 20));
+    const OwnedRes dialog = ReadRes(CompileText("1 DIALOG 0, 0, 9, 9 CAPTION \"x\\0y\" { LTEXT \"a\\0b\", 1, 0, 0, 1, 1 }"));
+    ASSERT_EQ(dialog.entries().size(), 1u);
+    EXPECT_EQ(dialog.entries()[0].data.substr(22, 4), std::string_view("x\0\0\0", 4));
+    EXPECT_EQ(dialog.entries()[0].data.substr(dialog.entries()[0].data.size() - 6), std::string_view("a\0\0\0\0\0", 6));
+}
+
 TEST(StatementPeer, EscapedQuotesAndSemicolonsOfOldScriptsMatchWrc) {
     const std::string golden = ReadBytes(DataDir() / "old_strings.wrc.res");
     ASSERT_FALSE(golden.empty());

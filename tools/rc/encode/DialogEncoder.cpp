@@ -22,8 +22,9 @@ constexpr std::uint32_t kSetFont = 0x40;                   // DS_SETFONT
 constexpr std::uint32_t kCaption = 0x00C00000;             // WS_CAPTION
 constexpr std::uint32_t kNoId = 0xFFFFFFFF;                // -1, the id of controls nobody asks for
 
-// Texts keep a NUL written inside them, as rc.exe writes them; only a class name ends there.
-std::u16string Text(const StringLiteral& literal, NullHandling nulls = NullHandling::Keep) {
+// A text ends at a NUL written inside it: rc.exe writes the rest too, and the template that
+// follows no longer reads.
+std::u16string Text(const StringLiteral& literal, NullHandling nulls = NullHandling::CutAtNull) {
     return DecodeLiteral(literal, nulls);
 }
 
@@ -236,7 +237,7 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
     if (!dialog.menu) PutU16(out, 0);
     else if (dialog.menu->isNumber) PutOrdinal32(out, dialog.menu->number);
     else PutName32(out, dialog.menu->text, dialog.where, "the menu name");
-    if (dialog.windowClass) PutClass32(out, *dialog.windowClass, NullHandling::Keep);
+    if (dialog.windowClass) PutClass32(out, *dialog.windowClass, NullHandling::CutAtNull);
     else PutU16(out, 0);
     PutString32(out, dialog.caption ? Text(*dialog.caption) : std::u16string());
     if (dialog.font) {

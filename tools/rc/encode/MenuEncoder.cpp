@@ -14,8 +14,9 @@ constexpr std::uint32_t kSeparatorType = 0x800;  // MFT_SEPARATOR
 
 void PutText(std::string& out, const MenuItem& item, bool win16) {
     if (item.kind != MenuItem::Kind::Separator) {
-        // The 32-bit format keeps a NUL written inside the text, as rc.exe writes it.
-        const std::u16string text = DecodeLiteral(item.text, win16 ? NullHandling::CutAtNull : NullHandling::Keep);
+        // A text ends at a NUL written inside it: rc.exe writes the rest too, and the items that
+        // follow no longer read.
+        const std::u16string text = DecodeLiteral(item.text, NullHandling::CutAtNull);
         if (win16) {
             out += NarrowText(text, item.text.where, "the menu text");
         } else {
