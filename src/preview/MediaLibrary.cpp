@@ -2,6 +2,7 @@
 #include "preview/MediaLibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace restallow {
@@ -9,16 +10,23 @@ namespace {
 
 const QString kFileName = QStringLiteral("librestallow_media.so");
 
+QStringList Folders(const QStringList& paths) {
+    QStringList folders;
+    for (const QString& path : paths) folders << QFileInfo(path).path();
+    return folders;
+}
+
 }  // namespace
 
 MediaLibrary::MediaLibrary(QStringList candidates) : candidates_(candidates.isEmpty() ? DefaultCandidates() : std::move(candidates)) {}
 
+// Both places lie below the program's own folder or its parent: the installed program finds
+// the module in the library folder of its prefix, the build's program (and the tests one folder
+// further down) find it where the build put it. No path of the build is compiled in.
 QStringList MediaLibrary::DefaultCandidates() {
-    QStringList paths{QCoreApplication::applicationDirPath() + u'/' + kFileName};
-#ifdef RESTALLOW_MEDIA_BUILD_PATH
-    paths << QStringLiteral(RESTALLOW_MEDIA_BUILD_PATH);
-#endif
-    return paths;
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {QDir::cleanPath(dir + QStringLiteral("/" RESTALLOW_MEDIA_FROM_BIN "/") + kFileName),
+            QDir::cleanPath(dir + QStringLiteral("/" RESTALLOW_MEDIA_DIR "/") + kFileName)};
 }
 
 const media::Module* MediaLibrary::module() {
@@ -42,7 +50,7 @@ const media::Module* MediaLibrary::module() {
         error_.clear();
         return module_;
     }
-    if (problems.isEmpty()) problems << QStringLiteral("%1 is not beside the program (%2)").arg(kFileName, QCoreApplication::applicationDirPath());
+    if (problems.isEmpty()) problems << QStringLiteral("%1 is in none of these places: %2").arg(kFileName, Folders(candidates_).join(QStringLiteral(", ")));
     error_ = QStringLiteral("The media module that plays sounds and AVI clips cannot be loaded: %1.").arg(problems.join(QStringLiteral("; ")));
     return nullptr;
 }

@@ -1,4 +1,4 @@
-// Finds and loads the media module on first need: beside the program, else where the build put it.
+// Finds and loads the media module on first need: in the library folder next to the program's.
 #pragma once
 
 #include <QLibrary>
@@ -11,7 +11,7 @@ namespace restallow {
 
 class MediaLibrary {
 public:
-    // Where to look, in order; empty: beside the program, then the build tree.
+    // Where to look, in order; empty: the installed place, then the build's (DefaultCandidates).
     explicit MediaLibrary(QStringList candidates = {});
     MediaLibrary(const MediaLibrary&) = delete;
 
