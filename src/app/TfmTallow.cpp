@@ -159,7 +159,8 @@ void TfmTallow::ApplyLanguage(int language) {
     if (language < kEnglish || language > kGerman) return;
     settings_.list.Language = language;
     ApplyMainTable(language);
-    qtTexts_.Apply(language);
+    const bool qtTexts = qtTexts_.Apply(language);  // said in the output box when missing, not in a message
+    files_->SetOutputNotice(qtTexts ? QString() : MsgText(language, MsgQtTextsMissing).arg(qtTexts_.Missing()));
 }
 
 void TfmTallow::ApplyMainTable(int language) {
@@ -189,7 +190,7 @@ void TfmTallow::ApplyBackground(int outfit) {
 
 template <typename Command>
 void TfmTallow::RunCommand(Command command) {
-    RunAtBoundary(command, [this](const QString& text) { ShowError(text); });
+    RunAtBoundary(command, [this](const QString& text) { ShowError(text); }, settings_.list.Language);
 }
 
 void TfmTallow::BtnAddClick(int tag) {
@@ -266,8 +267,7 @@ void TfmTallow::DoUninstall() {
     QStringList skipped;
     if (Uninstall(manifest, store_.location(), &skipped)) prompter_.beep(BeepKind::Default);
     if (!skipped.isEmpty()) {
-        ShowError(QStringLiteral("These entries of the install list lie outside the installed folder and are not removed:\r") +
-                  skipped.join(u'\r'));
+        ShowError(SkippedEntriesText(skipped, settings_.list.Language));
     }
     uninstalled_ = true;
     close();

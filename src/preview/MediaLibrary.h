@@ -4,6 +4,7 @@
 #include <QLibrary>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "preview/media/MediaModule.h"
 
@@ -12,7 +13,8 @@ namespace restallow {
 class MediaLibrary {
 public:
     // Where to look, in order; empty: the installed place, then the build's (DefaultCandidates).
-    explicit MediaLibrary(QStringList candidates = {});
+    // language: of the error text, read when the module is looked for; none: English.
+    explicit MediaLibrary(QStringList candidates = {}, std::function<int()> language = {});
     MediaLibrary(const MediaLibrary&) = delete;
 
     // The module's table, or null with error() saying why (once found, it stays loaded).
@@ -23,6 +25,7 @@ public:
 
 private:
     QStringList candidates_;
+    std::function<int()> language_;
     QLibrary library_;
     const media::Module* module_ = nullptr;
     QString error_;

@@ -13,6 +13,7 @@
 #include "fileaccess/FileError.h"
 #include "fileaccess/InputFile.h"
 #include "fileaccess/OutputFile.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -173,6 +174,10 @@ bool Uninstall(const QString& manifestFile, const QString& settingsFile, QString
                                    .arg(DesktopExecQuote(script))
                                    .toUtf8();
     return fileaccess::WriteFile(entry.toStdString(), {desktop.constData(), static_cast<std::size_t>(desktop.size())}).ok();
+}
+
+QString SkippedEntriesText(const QStringList& skipped, int language) {
+    return MsgText(language, MsgInstallListOutside) + u'\r' + skipped.join(u'\r');
 }
 
 void CancelPendingUninstall() { QFile::remove(ShortcutFolders()[2] + u'/' + QString::fromLatin1(kRemovalEntry)); }

@@ -53,6 +53,8 @@ ManifestFiles ReadManifest(const QStringList& lines);
 // Without a manifest no program file is removed; the manifest entries it will not remove go to
 // `skipped`. Returns true when the autostart entry was written.
 bool Uninstall(const QString& manifest, const QString& settingsFile, QStringList* skipped = nullptr);
+// The message that names the entries Uninstall left alone, one a line.
+QString SkippedEntriesText(const QStringList& skipped, int language);
 // Start-up: a removal that has not run yet is cancelled.
 void CancelPendingUninstall();
 

@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <regex>
+#include <set>
+#include <string>
 
 #include "languages/MainStrings.h"
+#include "languages/MessageStrings.h"
 #include "platform/FileFilter.h"
 #include "widgets/Hint.h"
 
@@ -25,6 +29,40 @@ TEST(MainStrings, TablesHoldTheExactTextsWithTheirBlanks) {
             EXPECT_GT(std::strlen(text), 0u);
         }
     }
+}
+
+// The placeholders %1, %2, ... of a text, as a set: a translation must keep every one of them.
+std::set<std::string> Placeholders(const char* text) {
+    static const std::regex kPlaceholder("%[0-9]");
+    const std::string s(text);
+    return {std::sregex_token_iterator(s.begin(), s.end(), kPlaceholder), std::sregex_token_iterator()};
+}
+
+TEST(MessageStrings, EveryMessageIsThereInEachLanguageWithTheEnglishPlaceholders) {
+    for (int language : {kFrench, kGerman}) {
+        for (int i = 0; i < kMessageTexts; ++i) {
+            const char* text = MessageStrings(language)[i];
+            ASSERT_NE(text, nullptr) << language << " " << i;
+            EXPECT_GT(std::strlen(text), 0u) << language << " " << i;
+            EXPECT_EQ(Placeholders(text), Placeholders(MessageStrings(kEnglish)[i])) << language << ": " << text;
+        }
+    }
+    EXPECT_STREQ(MessageStrings(0)[MsgNoProgram], "No program to start.");  // outside 1..3: English
+}
+
+TEST(MessageStrings, TheCompilerTheInstallListTheMediaModuleAndQtsTextsInFrenchAndGerman) {
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerFailed], "Le compilateur de ressources a échoué (code de sortie %1).");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgCompilerFailed], "Der Ressourcen-Compiler ist gescheitert (Exit-Code %1).");
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgInstallListOutside],
+                 "Ces entrées de la liste d'installation se trouvent hors du dossier installé et ne sont pas supprimées :");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgInstallListOutside],
+                 "Diese Einträge der Installationsliste liegen außerhalb des installierten Ordners und werden nicht entfernt:");
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgMediaNotLoaded],
+                 "Le module multimédia qui joue les sons et les clips AVI ne peut pas être chargé : %1.");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgMediaNotLoaded],
+                 "Das Medienmodul, das Klänge und AVI-Clips abspielt, kann nicht geladen werden: %1.");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgQtTextsMissing],
+                 "Die Texte von Qt (Schaltflächen, Dateidialoge) bleiben englisch: %1 fehlt (Paket qt6-translations-l10n).");
 }
 
 TEST(Hint, SplitsTooltipAndLabel) {

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <cstdlib>
 
+#include "languages/MainStrings.h"
 #include "shell/Shortcuts.h"
 #include "support/IsolatedHome.h"
 #include "support/Settings.h"
@@ -32,6 +33,12 @@ TEST_F(UninstallSafety, EntriesOutsideThePrefixAreSkippedAndReported) {
     ASSERT_TRUE(Uninstall(manifest, home.path(QStringLiteral("none.conf")), &skipped));
     EXPECT_EQ(skipped, (QStringList{QStringLiteral("../outside.txt"), QStringLiteral("bin/../../outside.txt"),
                                     home.path(QStringLiteral("etc-like/passwd")), QStringLiteral("share/data.txt")}));
+    EXPECT_EQ(SkippedEntriesText(skipped.mid(0, 2), kGerman),
+              QStringLiteral("Diese Einträge der Installationsliste liegen außerhalb des installierten Ordners und werden nicht "
+                             "entfernt:\r../outside.txt\rbin/../../outside.txt"));
+    EXPECT_EQ(SkippedEntriesText(skipped.mid(0, 1), kFrench),
+              QStringLiteral("Ces entrées de la liste d'installation se trouvent hors du dossier installé et ne sont pas "
+                             "supprimées :\r../outside.txt"));
     const QString script = ProgramDataFolder() + QStringLiteral("/DelResTa.sh");
     const std::string text = test::TempDir::read(script.toStdString());
     EXPECT_EQ(text.find("outside"), std::string::npos);
