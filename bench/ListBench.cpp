@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <tuple>
 #include <sys/resource.h>
 
 #include "app/TfmTallow.h"
@@ -44,6 +45,16 @@ std::vector<ResourceEntry> MakeEntries(const QTemporaryDir& dir) {
     return entries;
 }
 
+// The same entries with every field, in any order (the list sorts after a removal).
+bool SameEntries(std::vector<ResourceEntry> shown, std::vector<ResourceEntry> wanted) {
+    const auto byFields = [](const ResourceEntry& a, const ResourceEntry& b) {
+        return std::tie(a.file, a.name, a.type, a.stringId) < std::tie(b.file, b.name, b.type, b.stringId);
+    };
+    std::sort(shown.begin(), shown.end(), byFields);
+    std::sort(wanted.begin(), wanted.end(), byFields);
+    return shown == wanted;
+}
+
 long PeakMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -68,6 +79,7 @@ int main(int argc, char** argv) {
     const std::string scriptPath = dir.filePath(QStringLiteral("big.rc")).toStdString();
     std::printf("%d entries, %d string tables of %d lines\n", kEntries, kTables, kLinesPerTable);
 
+    int failures = 0;  // each check that fails; the bench then exits 1
     std::string script;
     Time("write script", [&] {
         script = WriteScriptText(entries, scriptPath).value_or("");
@@ -85,7 +97,10 @@ int main(int argc, char** argv) {
                 if (entry.isStringTable() == tables) same = same && loaded.entries[next++] == entry;
             }
         }
-        if (!same) std::printf("  MISMATCH after reading back\n");
+        if (!same) {
+            std::printf("  MISMATCH after reading back\n");
+            ++failures;
+        }
     });
 
     QuietPrompter prompter;
@@ -96,7 +111,10 @@ int main(int argc, char** argv) {
         window.setInputFileText(QString::fromStdString(scriptPath));
         QCoreApplication::processEvents();
     });
-    if (window.resourceList().model().count() != kEntries) std::printf("  only %d entries loaded\n", window.resourceList().model().count());
+    if (window.resourceList().model().count() != kEntries) {
+        std::printf("  MISMATCH: only %d entries loaded\n", window.resourceList().model().count());
+        ++failures;
+    }
     const char* names[] = {"sort by Name", "sort by Type", "sort by StringID", "sort by File"};
     for (int column = 0; column < 4; ++column) {
         Time(names[column], [&] {
@@ -114,7 +132,7 @@ int main(int argc, char** argv) {
         QItemSelection rows;
         const int last = list.model().count() - 1;
         if (step == 1) rows.select(list.model().index(0, 0), list.model().index(last, 3));
-        for (int row = 0; step > 1 && row <= last; row += step) rows.select(list.model().index(row, 0), list.model().index(row, 3));
+        for (int row = 1; step > 1 && row <= last; row += step) rows.select(list.model().index(row, 0), list.model().index(row, 3));
         list.selection().select(rows, QItemSelectionModel::ClearAndSelect);
     };
     selectRows(1);
@@ -122,14 +140,25 @@ int main(int argc, char** argv) {
         list.DeleteSelected();
         QCoreApplication::processEvents();
     });
-    list.ReplaceEntries(std::move(entries));  // the same 50,000 again, without a second copy
+    if (list.model().count() != 0) {
+        std::printf("  MISMATCH: %d entries left after deleting all\n", list.model().count());
+        ++failures;
+    }
+    // The same 50,000 again; every second row goes from the second on, so the first row stays
+    // before the first one removed, and the survivors are the entries of even rows.
+    std::vector<ResourceEntry> survivors;
+    for (std::size_t row = 0; row < entries.size(); row += 2) survivors.push_back(entries[row]);
+    list.ReplaceEntries(std::move(entries));
     QCoreApplication::processEvents();
     selectRows(2);
     Time("delete every second", [&] {
         list.DeleteSelected();
         QCoreApplication::processEvents();
     });
-    if (list.model().count() != kEntries / 2) std::printf("  %d entries left, not %d\n", list.model().count(), kEntries / 2);
+    if (!SameEntries(list.model().entries(), std::move(survivors))) {
+        std::printf("  MISMATCH: the entries left are not the ones kept\n");
+        ++failures;
+    }
     list.setListSaved(true);
-    return 0;
+    return failures == 0 ? 0 : 1;
 }

@@ -26,6 +26,7 @@
 #include "shell/LanguageDetect.h"
 #include "shell/ReadmeTexts.h"
 #include "shell/Shortcuts.h"
+#include "shell/Uninstall.h"
 #include "widgets/CaptionStrip.h"
 #include "widgets/CaptionedProgressBar.h"
 #include "widgets/FileEdit.h"
@@ -226,7 +227,7 @@ void TfmTallow::cbPreviewClick(bool checked) {
 
 void TfmTallow::OpenOptions() {
     const OptionsOutcome outcome = prompter_.showOptions(
-        {settings_.list.Language, settings_.Outfit, settings_.Hints == 1, settings_.Queries == 1, ScreenDepth() > 8});
+        {settings_.list.Language, settings_.Outfit, settings_.Hints == 1, settings_.Queries == 1, ScreenDepth() > 8, PackagedBuild()});
     if (outcome.result == OptionsOutcome::Uninstall) return DoUninstall();
     if (outcome.result == OptionsOutcome::Ok) ApplyOptions(outcome);
 }
@@ -263,12 +264,9 @@ void TfmTallow::ApplyOptions(const OptionsOutcome& outcome) {
 void TfmTallow::DoUninstall() {
     store_.setEnabled(false);
     settingsWritten_ = true;
-    const QString manifest = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/restallow/install-manifest.txt");
-    QStringList skipped;
-    if (Uninstall(manifest, store_.location(), &skipped)) prompter_.beep(BeepKind::Default);
-    if (!skipped.isEmpty()) {
-        ShowError(SkippedEntriesText(skipped, settings_.list.Language));
-    }
+    const UninstallResult result = Uninstall({QCoreApplication::applicationDirPath(), store_.location(), PackagedBuild()});
+    if (result.done) prompter_.beep(BeepKind::Default);
+    if (result.refusal) ShowError(RefusalMessage(*result.refusal, result.listPath, settings_.list.Language));
     uninstalled_ = true;
     close();
     QCoreApplication::exit(0);

@@ -9,7 +9,6 @@ namespace {
 constexpr MessageTable kEnglishTable = {
     "Out of memory: the command was stopped.",
     "The command was stopped by an unknown error.",
-    "These entries of the install list lie outside the installed folder and are not removed:",
     "The resource compiler could not be started:",
     "The resource compiler failed (exit code %1).",
     "Cannot find the file %1.\rInsert the disk that holds it, then retry.",
@@ -36,7 +35,6 @@ constexpr MessageTable kEnglishTable = {
 constexpr MessageTable kFrenchTable = {
     "Mémoire insuffisante : la commande a été arrêtée.",
     "La commande a été arrêtée par une erreur inconnue.",
-    "Ces entrées de la liste d'installation se trouvent hors du dossier installé et ne sont pas supprimées :",
     "Le compilateur de ressources n'a pas pu être lancé :",
     "Le compilateur de ressources a échoué (code de sortie %1).",
     "Le fichier %1 est introuvable.\rInsérez la disquette qui le contient, puis réessayez.",
@@ -63,7 +61,6 @@ constexpr MessageTable kFrenchTable = {
 constexpr MessageTable kGermanTable = {
     "Nicht genug Speicher: Der Befehl wurde abgebrochen.",
     "Der Befehl wurde durch einen unbekannten Fehler abgebrochen.",
-    "Diese Einträge der Installationsliste liegen außerhalb des installierten Ordners und werden nicht entfernt:",
     "Der Ressourcen-Compiler konnte nicht gestartet werden:",
     "Der Ressourcen-Compiler ist gescheitert (Exit-Code %1).",
     "Die Datei %1 wurde nicht gefunden.\rLegen Sie die Diskette ein, auf der sie liegt, und versuchen Sie es erneut.",

@@ -1,5 +1,5 @@
-// The program's messages beyond the main window's table of 54: what the compiler driver, the
-// runner, the preview, the media module, the uninstall and Qt's translations report.
+// The program's messages beyond the main window's table of 54 (and Uninstall's own table): what
+// the compiler driver, the runner, the preview, the media module and Qt's translations report.
 #pragma once
 
 #include <array>
@@ -8,7 +8,6 @@ namespace restallow {
 
 enum MessageText {
     MsgOutOfMemory, MsgUnknownError,                 // a command stopped by what it threw
-    MsgInstallListOutside,                           // then the entries, one a line
     MsgCompilerNotStarted,                           // then the command and the reason, one a line
     MsgCompilerFailed,                               // %1 the exit code
     MsgInsertDisk, MsgExpandTitle,                   // %1 the missing source of Expand

@@ -30,6 +30,7 @@ public:
     ListSettings& settings() { return settings_; }
     Prompter& prompter() { return prompter_; }
     ListHost& host() { return host_; }
+    const QCollator& collator() const { return collator_; }
     void setPreview(PreviewPort* preview) { preview_ = preview; }
 
     bool ListSaved() const { return listSaved_; }

@@ -87,7 +87,8 @@ std::size_t CountRuns(const std::vector<int>& sortedRows) {
 
 // One removal per run of neighbouring rows, first run first. The entries kept so far are moved
 // down behind the removed ones as the runs are passed, so every entry moves at most once and a
-// view asking between two runs sees the rows as they stand.
+// view asking between two runs sees the rows as they stand. The entries before the first removed
+// row stay where they are: moving them would move each onto itself, which empties a string.
 void ResourceListModel::removeRows(std::vector<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -95,7 +96,8 @@ void ResourceListModel::removeRows(std::vector<int> rows) {
     if (rows.empty()) return;
     const bool reset = CountRuns(rows) > kMostRunsRemovedOneByOne;
     if (reset) beginResetModel();
-    std::size_t kept = 0, next = 0;  // stored rows [kept, next) are the gap
+    // Stored rows [kept, next) are the gap; it opens at the first removed row.
+    std::size_t kept = static_cast<std::size_t>(rows.front()), next = kept;
     for (std::size_t i = 0; i < rows.size();) {
         std::size_t last = i;
         while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) ++last;
@@ -129,7 +131,7 @@ void ResourceListModel::clear() {
 }
 
 void ResourceListModel::setName(int row, std::string name) {
-    entries_.at(static_cast<std::size_t>(row)).name = std::move(name);
+    entries_.at(Stored(row)).name = std::move(name);
     emit dataChanged(index(row, NameColumn), index(row, NameColumn));
 }
 

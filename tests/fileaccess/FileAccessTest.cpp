@@ -168,15 +168,18 @@ TEST_F(FileAccess, DeviceAndFifoAreWrittenInPlace) {
 
 TEST_F(FileAccess, FailedOrUncommittedOutputLeavesTheOldFileAndNoTemporary) {
     const std::string old = Write("out.res", "the old output");
-    {
-        Result<OutputFile> out = OutputFile::Create(old);
-        ASSERT_TRUE(out.ok());
-        ASSERT_TRUE(out->Write("half").ok());
-        EXPECT_EQ(pending::Count(), 1);
-    }  // never committed
-    EXPECT_EQ(pending::Count(), 0);
-    EXPECT_EQ(Read(old), "the old output");
-    EXPECT_EQ(Names(), std::vector<std::string>{"out.res"});
+    for (const auto temporary : {OutputFile::Temporary::Unnamed, OutputFile::Temporary::Named}) {
+        {
+            Result<OutputFile> out = OutputFile::Create(old, temporary);
+            ASSERT_TRUE(out.ok());
+            ASSERT_TRUE(out->Write("half").ok());
+            // Only a named temporary needs removing on a signal.
+            EXPECT_EQ(pending::Count(), out->way() == OutputFile::Way::Named ? 1 : 0);
+        }  // never committed
+        EXPECT_EQ(pending::Count(), 0);
+        EXPECT_EQ(Read(old), "the old output");
+        EXPECT_EQ(Names(), std::vector<std::string>{"out.res"});
+    }
 
     fs::create_directory(Path("folder"));
     const Status folder = WriteFile(Path("folder"), "x");
@@ -200,12 +203,12 @@ TEST_F(FileAccess, FailedOrUncommittedOutputLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"folder", "out.res"}));
 }
 
-TEST_F(FileAccess, SignalDuringAWriteRemovesTheTemporary) {
+TEST_F(FileAccess, SignalDuringAWriteRemovesTheNamedTemporary) {
     const std::string old = Write("out.res", "old");
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         const pid_t child = ::fork();
         if (child == 0) {
-            Result<OutputFile> out = OutputFile::Create(old);
+            Result<OutputFile> out = OutputFile::Create(old, OutputFile::Temporary::Named);
             if (!out.ok() || !out->Write("partial").ok() || ::access(out->temporary().c_str(), F_OK) != 0) _exit(3);
             ::raise(signal);
             _exit(4);

@@ -51,13 +51,9 @@ TEST(MessageStrings, EveryMessageIsThereInEachLanguageWithTheEnglishPlaceholders
     EXPECT_STREQ(MessageStrings(0)[MsgNoProgram], "No program to start.");  // outside 1..3: English
 }
 
-TEST(MessageStrings, TheCompilerTheInstallListTheMediaModuleAndQtsTextsInFrenchAndGerman) {
+TEST(MessageStrings, TheCompilerTheMediaModuleAndQtsTextsInFrenchAndGerman) {
     EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerFailed], "Le compilateur de ressources a échoué (code de sortie %1).");
     EXPECT_STREQ(MessageStrings(kGerman)[MsgCompilerFailed], "Der Ressourcen-Compiler ist gescheitert (Exit-Code %1).");
-    EXPECT_STREQ(MessageStrings(kFrench)[MsgInstallListOutside],
-                 "Ces entrées de la liste d'installation se trouvent hors du dossier installé et ne sont pas supprimées :");
-    EXPECT_STREQ(MessageStrings(kGerman)[MsgInstallListOutside],
-                 "Diese Einträge der Installationsliste liegen außerhalb des installierten Ordners und werden nicht entfernt:");
     EXPECT_STREQ(MessageStrings(kFrench)[MsgMediaNotLoaded],
                  "Le module multimédia qui joue les sons et les clips AVI ne peut pas être chargé : %1.");
     EXPECT_STREQ(MessageStrings(kGerman)[MsgMediaNotLoaded],

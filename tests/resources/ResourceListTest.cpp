@@ -22,6 +22,29 @@ TEST_F(ResourceListTest, DeletedNumbersAreNotReusedUntilTheListIsEmpty) {
     EXPECT_EQ(Names(), (NameList{"Bitmap_1"}));
 }
 
+// Rows above the first one deleted must come through whole: they once were moved onto themselves.
+TEST_F(ResourceListTest, DeleteKeepsEveryOtherEntryWithAllItsFields) {
+    AddFile("/a/logo.bmp");
+    AddFile("/a/main.ico");
+    AddFile("/a/hand.cur");
+    settings.CI = 3;  // by File: hand.cur, logo.bmp, main.ico
+    list.SortList();
+    const std::vector<ResourceEntry> before = list.model().entries();
+    for (int row : {1, 0}) {
+        SelectRows({row});
+        list.DeleteSelected();
+    }
+    ASSERT_EQ(list.model().count(), 1);
+    EXPECT_EQ(list.model().entry(0), before[2]);
+    AddFile("/a/one.bmp");
+    AddFile("/a/two.bmp");
+    const std::vector<ResourceEntry> three = list.model().entries();
+    SelectRows({2});
+    list.DeleteSelected();
+    EXPECT_EQ(list.model().entries(), (std::vector<ResourceEntry>{three[0], three[1]}));
+    EXPECT_EQ(list.model().entry(0).file, " \"/a/main.ico\"");
+}
+
 TEST_F(ResourceListTest, DeleteSetsTheSavedStateByWhatIsLeft) {
     AddFile("/a/one.bmp");
     list.setListSaved(true);

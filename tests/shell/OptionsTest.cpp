@@ -15,9 +15,12 @@
 #include <cstdlib>
 
 #include "app/TfmTallow.h"
+#include "languages/DialogStrings.h"
 #include "languages/MainStrings.h"
+#include "languages/UninstallStrings.h"
 #include "shell/OptionDialog.h"
 #include "shell/Shortcuts.h"
+#include "shell/Uninstall.h"
 #include "support/ScriptedPrompter.h"
 #include "support/IsolatedHome.h"
 #include "support/Settings.h"
@@ -92,7 +95,7 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     store.sync();
     ASSERT_TRUE(QFile::exists(store.location()));
 
-    ASSERT_TRUE(Uninstall(manifest, store.location()));
+    ASSERT_TRUE(Uninstall({prefix + QStringLiteral("/bin"), store.location()}).done);
     EXPECT_FALSE(QFile::exists(store.location()));
     EXPECT_FALSE(QFile::exists(Shortcut(1)));
     EXPECT_FALSE(QFile::exists(Shortcut(2)));
@@ -117,7 +120,7 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
 }
 
 TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
-    ASSERT_TRUE(Uninstall(home.path(QStringLiteral("no-manifest.txt")), home.path(QStringLiteral("none.conf"))));
+    ASSERT_TRUE(Uninstall({home.path(QStringLiteral("no-install/bin")), home.path(QStringLiteral("none.conf"))}).done);
     const QString entry = ShortcutFolders()[2] + QStringLiteral("/Delete ResTallow.desktop");
     ASSERT_TRUE(QFile::exists(entry));
     test::ScriptedPrompter prompter;
@@ -126,7 +129,62 @@ TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
     EXPECT_FALSE(QFile::exists(entry));
 }
 
+TEST_F(UninstallTest, APackagedBuildRemovesOnlyTheSettingsAndShortcuts) {
+    home.write(QStringLiteral("usr/bin/restallow"), "program");
+    const QString prefix = QFileInfo(home.path(QStringLiteral("usr"))).canonicalFilePath();
+    home.write(QStringLiteral("usr/share/restallow/install-manifest.txt"), "prefix=" + prefix.toStdString() + "\nbin/restallow\n");
+    QDir().mkpath(ShortcutFolders()[1]);
+    for (const bool packaged : {true, false}) {
+        SCOPED_TRACE(packaged ? "packaged" : "own install");
+        CreateOrRemoveShortcuts({false, true, false}, {prefix + QStringLiteral("/bin/restallow"), {}, {}, {}});
+        SettingsStore store(QStringLiteral("Params"));
+        store.write(QStringLiteral("Language_Value"), 2);
+        store.sync();
+        EXPECT_TRUE(Uninstall({prefix + QStringLiteral("/bin"), store.location(), packaged}).done);
+        EXPECT_FALSE(QFile::exists(store.location()));
+        EXPECT_FALSE(QFile::exists(Shortcut(1)));
+        const QString script = ProgramDataFolder() + QStringLiteral("/DelResTa.sh");
+        EXPECT_EQ(QFile::exists(script), !packaged);
+        EXPECT_EQ(QFile::exists(ShortcutFolders()[2] + QStringLiteral("/Delete ResTallow.desktop")), !packaged);
+        if (!packaged) {
+            EXPECT_NE(test::TempDir::read(script.toStdString()).find("/bin/restallow'"), std::string::npos);
+        }
+        EXPECT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));  // the package manager's, or the script's at log-in
+    }
+}
+
 using OptionsTest = IsolatedHome;
+
+TEST_F(OptionsTest, APackagedBuildsDialogSaysThatThePackageManagerRemovesTheProgram) {
+    EXPECT_EQ(PackagedBuild(), RESTALLOW_PACKAGED_OPTION != 0);  // the build option reaches the program
+    for (const bool packaged : {false, true}) {
+        for (const int language : {kEnglish, kFrench, kGerman}) {
+            QString asked;
+            TfmOptDlg dialog({language, 6, false, false, true, packaged}, {}, [&asked](const QString& text, const QString&) {
+                asked = text;
+                return false;
+            });
+            dialog.uninstallButton->click();
+            const QString byPackage = QString::fromUtf8(UninstallStrings(language)[UnPackaged]);
+            EXPECT_EQ(asked.contains(byPackage), packaged) << asked.toStdString();
+            EXPECT_EQ(asked.contains(QString::fromUtf8(OptionsDialogStrings(language)[OptUninstallQuestion2])), !packaged);
+            EXPECT_EQ(dialog.uninstallButton->toolTip(), packaged ? byPackage : QString());
+            EXPECT_FALSE(dialog.uninstallRequested());
+        }
+    }
+    EXPECT_STREQ(UninstallStrings(kFrench)[UnPackaged],
+                 "Resource Tallowin+ a été installé par un paquet : votre gestionnaire de paquets supprime le programme lui-même.");
+    EXPECT_STREQ(UninstallStrings(kGerman)[UnPackaged],
+                 "Resource Tallowin+ wurde als Paket installiert: Ihre Paketverwaltung entfernt das Programm selbst.");
+
+    test::ScriptedPrompter prompter;  // the window hands the build's choice to the dialog
+    prompter.readmeAnswers.push_back(false);
+    TfmTallow window(prompter);
+    prompter.optionsAnswers.push_back(OptionsOutcome{});
+    window.OpenOptions();
+    ASSERT_EQ(prompter.optionsRequests.size(), 1u);
+    EXPECT_EQ(prompter.optionsRequests[0].packaged, PackagedBuild());
+}
 
 TEST_F(OptionsTest, TickingALanguageRewordsTheDialogAndCancelKeepsTheWindowsLanguage) {
     TfmOptDlg dialog({1, 6, false, false, false}, {}, {});
@@ -199,7 +257,7 @@ TEST_F(OptionsTest, ShortcutsOfTheWindowShowTheProgramsIconFile) {
     EXPECT_TRUE(text.contains(QStringLiteral("\nCategories=Development;\n")));
     // Run from where it was built, the entries point at a copy that Uninstall removes with them.
     ASSERT_TRUE(icon.startsWith(ProgramDataFolder()));
-    ASSERT_TRUE(Uninstall(home.path(QStringLiteral("no-manifest.txt")), home.path(QStringLiteral("none.conf"))));
+    ASSERT_TRUE(Uninstall({home.path(QStringLiteral("no-install/bin")), home.path(QStringLiteral("none.conf"))}).done);
     EXPECT_FALSE(QFileInfo::exists(icon));
 }
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "Bytes.h"
-#include "DialogDump.h"
+#include "dump/DialogDump.h"
 #include "RcTestSupport.h"
+#include "resformat/Bytes.h"
 
 namespace rc::test {
 namespace {

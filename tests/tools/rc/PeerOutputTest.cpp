@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "Bytes.h"
 #include "RcTestSupport.h"
+#include "resformat/Bytes.h"
 
 namespace rc::test {
 namespace {

@@ -9,8 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "Compiler.h"
-#include "ResReader.h"
+#include "driver/Compiler.h"
+#include "resformat/ResourceTypes.h"
+#include "resformat/ResReader.h"
 
 namespace rc::test {
 

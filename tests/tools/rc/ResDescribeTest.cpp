@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "ResDescribe.h"
+#include "dump/ResDescribe.h"
 #include "RcTestSupport.h"
 
 namespace rc::test {

@@ -1,7 +1,7 @@
 // Bad MENU, VERSIONINFO and ACCELERATORS input: one "file(line): error:" each, no output.
 #include <string>
 
-#include "Parser.h"
+#include "parse/Parser.h"
 #include "RcTestSupport.h"
 
 namespace rc::test {

@@ -2,8 +2,8 @@
 // where it takes the form, windres where llvm-rc refuses it, wrc -m16 for the 16-bit format.
 #include <algorithm>
 
-#include "Bytes.h"
 #include "RcTestSupport.h"
+#include "resformat/Bytes.h"
 
 namespace rc::test {
 namespace {

@@ -1,9 +1,9 @@
 // Pieces of the compiler: text decoding and escapes, the icon directory, the .res reader.
-#include "Bytes.h"
-#include "IconFile.h"
-#include "Parser.h"
+#include "encode/IconFile.h"
+#include "parse/Parser.h"
 #include "RcTestSupport.h"
-#include "TextCodec.h"
+#include "resformat/Bytes.h"
+#include "resformat/TextCodec.h"
 
 namespace rc::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "Parser.h"
-#include "TextCodec.h"
+#include "parse/Parser.h"
+#include "resformat/TextCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
