@@ -17,9 +17,29 @@ function(restallow_layer target)
   add_dependencies(${target} restallow_layers)
 endfunction()
 
-# The libraries of tools/ wait for the same check (their headers are included by bare name).
+# The libraries of tools/ wait for the same check (their headers are included from the tool's folder).
 function(restallow_tool_layers)
   foreach(target IN LISTS ARGN)
     add_dependencies(${target} restallow_layers)
   endforeach()
+endfunction()
+
+# Every header of a library compiles on its own, and twice in a row: one generated source per
+# header under dir that includes only it (as "prefix/File.h", or "File.h" for an empty prefix),
+# compiled with the library's flags by every build, so a header that leans on what its includer
+# brought in fails where it stands.
+function(restallow_headers_compile_alone target dir prefix)
+  file(GLOB headers RELATIVE "${dir}" CONFIGURE_DEPENDS "${dir}/*.h")
+  set(units "")
+  foreach(header IN LISTS headers)
+    if(prefix)
+      set(header "${prefix}/${header}")
+    endif()
+    string(MAKE_C_IDENTIFIER "${header}" name)
+    set(unit "${CMAKE_CURRENT_BINARY_DIR}/alone/${name}.cpp")
+    file(CONFIGURE OUTPUT "${unit}" CONTENT "#include \"${header}\"\n#include \"${header}\"\n" @ONLY)
+    list(APPEND units "${unit}")
+  endforeach()
+  add_library(${target}_headers OBJECT ${units})
+  target_link_libraries(${target}_headers PRIVATE ${target})
 endfunction()

@@ -7,6 +7,7 @@
 #include "fileaccess/FileError.h"
 #include "shell/AppIcon.h"
 #include "shell/Shortcuts.h"
+#include "shell/Uninstall.h"
 #include "widgets/FileEdit.h"
 #include "widgets/MegaPanel.h"
 #include "widgets/ReportListView.h"
@@ -17,7 +18,7 @@ void OptionsCommand::Run() {
     TfmTallow& w = window_;
     const AppSettings& s = w.settings_;
     const OptionsOutcome outcome = w.prompter_.showOptions(
-        {s.list.Language, s.Outfit, s.Hints == 1, s.Queries == 1, w.ScreenDepth() > 8, s.IncludeDirs, s.Defines});
+        {s.list.Language, s.Outfit, s.Hints == 1, s.Queries == 1, w.ScreenDepth() > 8, PackagedBuild(), s.IncludeDirs, s.Defines});
     if (outcome.result == OptionsOutcome::Uninstall) return Uninstall();
     if (outcome.result == OptionsOutcome::Ok) Apply(outcome);
 }
@@ -61,13 +62,9 @@ void OptionsCommand::Uninstall() {
     TfmTallow& w = window_;
     w.store_.setEnabled(false);
     w.settingsWritten_ = true;
-    const QString manifest = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/restallow/install-manifest.txt");
-    QStringList skipped;
-    if (restallow::Uninstall(manifest, w.store_.location(), &skipped)) w.prompter_.beep(BeepKind::Default);
-    if (!skipped.isEmpty()) {
-        w.ShowError(QStringLiteral("These entries of the install list lie outside the installed folder and are not removed:\r") +
-                    skipped.join(u'\r'));
-    }
+    const UninstallResult result = restallow::Uninstall({QCoreApplication::applicationDirPath(), w.store_.location(), PackagedBuild()});
+    if (result.done) w.prompter_.beep(BeepKind::Default);
+    if (result.refusal) w.ShowError(RefusalMessage(*result.refusal, result.listPath, w.settings_.list.Language));
     w.uninstalled_ = true;
     w.close();
     QCoreApplication::exit(0);

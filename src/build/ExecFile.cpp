@@ -1,6 +1,7 @@
 // Starting, waiting for and ending external programs.
 #include "build/ExecFile.h"
 
+#include <dirent.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,9 +14,12 @@
 #include <QWidget>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
+#include "fileaccess/InputFile.h"
 #include "platform/Association.h"
 #include "platform/CommandLine.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -69,6 +73,29 @@ protected:
     }
 };
 
+// True while a process of `group` runs. One that has ended but waits for its new parent to
+// reap it (a zombie) runs no more, so it does not count; without /proc every member counts.
+bool GroupRuns(pid_t group) {
+    if (::kill(-group, 0) != 0) return false;
+    DIR* proc = ::opendir("/proc");
+    if (!proc) return true;
+    bool runs = false;
+    while (const dirent* entry = ::readdir(proc)) {
+        if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
+        const fileaccess::Result<std::string> stat = fileaccess::ReadFile(std::string("/proc/") + entry->d_name + "/stat", 4096);
+        const std::size_t end = stat ? stat->rfind(')') : std::string::npos;  // the name in brackets may hold anything
+        char state = 0;
+        int processGroup = 0;
+        if (end != std::string::npos && std::sscanf(stat->c_str() + end + 1, " %c %*d %d", &state, &processGroup) == 2 &&
+            processGroup == group && state != 'Z') {
+            runs = true;
+            break;
+        }
+    }
+    ::closedir(proc);
+    return runs;
+}
+
 }  // namespace
 
 TExecFile::~TExecFile() = default;
@@ -102,13 +129,13 @@ void TExecFile::KeepInBackground() {
 bool TExecFile::Start(const QString& commandText) {
     if (commandText.size() > kMaxCommandText) {
         ErrorCode = E2BIG;
-        ErrorText = QStringLiteral("The command is longer than the system allows (%1 characters).").arg(commandText.size());
+        ErrorText = MsgText(Language, MsgCommandTooLong).arg(commandText.size());
         return false;
     }
     const std::vector<std::string> words = SplitCommandLine(commandText.toStdString());
     if (words.empty()) {
         ErrorCode = ENOENT;
-        ErrorText = QStringLiteral("No program to start.");
+        ErrorText = MsgText(Language, MsgNoProgram);
         return false;
     }
     KeepInBackground();
@@ -124,6 +151,8 @@ bool TExecFile::Start(const QString& commandText) {
         if (nice != 0) ::setpriority(PRIO_PROCESS, 0, nice);  // best effort: a refusal keeps the start
     });
     process_->start(QIODevice::ReadOnly);
+    group_ = 0;
+    ending_.invalidate();
     if (!process_->waitForStarted(-1)) {
         const QString reason = process_->errorString();
         process_.reset();
@@ -131,6 +160,7 @@ bool TExecFile::Start(const QString& commandText) {
         ErrorCode = ENOENT;
         return false;
     }
+    group_ = static_cast<pid_t>(process_->processId());
     return true;
 }
 
@@ -153,6 +183,7 @@ bool TExecFile::Execute() {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             if (blocker.closing) EndGroup();
         }
+        if (blocker.closing) EndRestOfGroup(true);
         if (QPointer<QWidget> window = blocker.closing) QTimer::singleShot(0, window, [window] { window->close(); });
     }
     ProcessEnded = true;
@@ -169,7 +200,7 @@ bool TExecFile::RetryThroughAssociation() {
     AssociatedProgram = platform::AssociatedProgram(CommandLine);
     if (AssociatedProgram.isEmpty()) {
         ErrorCode = ENOENT;
-        ErrorText = QStringLiteral("No program is associated with %1.").arg(CommandLine);
+        ErrorText = MsgText(Language, MsgNoAssociation).arg(CommandLine);
         return false;
     }
     return Start(QString::fromStdString(QuoteArgument(AssociatedProgram.toStdString())) + u' ' +
@@ -177,10 +208,26 @@ bool TExecFile::RetryThroughAssociation() {
 }
 
 // The program runs in a process group of its own: ending the group also ends what it started.
+// SIGTERM first, so that a program can remove what it was writing; SIGKILL when the grace is over.
 void TExecFile::EndGroup() {
-    const auto pid = static_cast<pid_t>(process_->processId());
-    if (pid > 0) ::kill(-pid, SIGKILL);
-    process_->kill();
+    if (group_ <= 0) return;  // kill(-0) would reach this program's own group
+    if (!ending_.isValid()) {
+        ending_.start();
+        ::kill(-group_, SIGTERM);
+    } else if (ending_.elapsed() >= kEndGraceMs) {
+        ::kill(-group_, SIGKILL);
+    }
+}
+
+// The first program has ended; what it started gets the rest of the grace, then SIGKILL. The
+// group's number stays taken while a process is in it, so no other program is reached.
+void TExecFile::EndRestOfGroup(bool dispatch) {
+    if (group_ <= 0 || !ending_.isValid()) return;
+    while (GroupRuns(group_) && ending_.elapsed() < kEndGraceMs) {
+        if (dispatch) QCoreApplication::processEvents(QEventLoop::AllEvents);
+        ::usleep(10 * 1000);
+    }
+    ::kill(-group_, SIGKILL);
 }
 
 void TExecFile::CollectEnded() {
@@ -199,7 +246,12 @@ bool TExecFile::Terminate() {
     }
     ExitCode = kStillActive;
     EndGroup();
-    process_->waitForFinished(-1);
+    if (!process_->waitForFinished(kEndGraceMs)) {
+        if (group_ > 0) ::kill(-group_, SIGKILL);  // the grace is over
+        process_->kill();
+        process_->waitForFinished(-1);
+    }
+    EndRestOfGroup(false);
     return true;
 }
 

@@ -2,11 +2,13 @@
 // it again. Programs start without a shell; their output is kept for error messages.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <sys/types.h>
 #include <vector>
 
 namespace restallow {
@@ -32,6 +34,7 @@ public:
     TWaitStyle WaitStyle = wRegular;
     TWindowStyle WindowStyle = wsNorm;
     std::function<void(TExecFile&)> OnFail;
+    int Language = 1;           // of the texts of ErrorText
     int Tag = 0;
 
     // Run-time state.
@@ -51,13 +54,14 @@ public:
     // ends the program, then closes the window.
     bool Execute();
     // Ends the last started program and every process of its group: true when it was still
-    // running (its exit code reads 259).
+    // running (its exit code reads 259). Each gets SIGTERM, and SIGKILL after kEndGraceMs.
     bool Terminate();
     // For a program not waited for that has ended: its output, exit code and way of ending are
     // read into Output, FinishedExitCode and FinishedNormally.
     void CollectEnded();
     QString CommandText() const { return CommandLine + u' ' + Parameters; }
     bool IsRunning() const;
+    qint64 ProcessId() const { return IsRunning() ? process_->processId() : 0; }  // of the last start, while it runs
 
 private:
     bool Start(const QString& commandText);
@@ -65,10 +69,16 @@ private:
     void Fail(int code, const QString& text);
     void KeepInBackground();
     void EndGroup();
+    void EndRestOfGroup(bool dispatch);
 
     std::unique_ptr<QProcess> process_;
+    pid_t group_ = 0;          // the process group of the last start
+    QElapsedTimer ending_;     // since the SIGTERM that began its end
     std::vector<std::unique_ptr<QProcess>> background_;  // earlier programs still running
 };
+
+// How long a program that is ended may take to remove what it was writing before SIGKILL.
+inline constexpr int kEndGraceMs = 2000;
 
 // The longest command text the runner passes on; longer ones are refused, never cut.
 inline constexpr qsizetype kMaxCommandText = 128 * 1024;

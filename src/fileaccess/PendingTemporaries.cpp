@@ -23,7 +23,9 @@ struct Slot {
     char path[kPathMax]{};
 };
 
-constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
+// The signals that end a program by default and that it can catch; SIGKILL cannot be caught,
+// and what it leaves goes at the next output written into that folder.
+constexpr std::array<int, 8> kSignals = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGXFSZ};
 
 // Constant-initialized: zeroed pages that a program which writes no file never touches.
 constinit Slot g_slots[kSlots];

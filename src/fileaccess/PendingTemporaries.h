@@ -1,5 +1,6 @@
-// The temporary files being written right now, removed when SIGINT, SIGTERM or SIGHUP ends the
-// program before they were renamed into place.
+// The named temporary files being written right now, removed when a signal that the program can
+// catch (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGXFSZ) ends it before they
+// were renamed into place.
 #pragma once
 
 namespace fileaccess::pending {

@@ -165,9 +165,18 @@ void FilePanel::NoteForOutput(const QString& line) {
 
 void FilePanel::ShowFileInfo(QPlainTextEdit* box, FileEdit* field) {
     QStringList lines = FileInfoLines(FieldName(field), settings_.list.Language);
-    if (box == ui_.memo2 && !outputNote_.isEmpty()) lines << QString() << outputNote_;
+    for (const QString& line : {outputNote_, outputNotice_}) {
+        if (box != ui_.memo2 || line.isEmpty()) continue;
+        if (!lines.isEmpty()) lines << QString();  // an empty line between the file and the notice
+        lines << line;
+    }
     box->clear();
-    box->setPlainText(lines.join(u'\n').trimmed());
+    box->setPlainText(lines.join(u'\n'));
+}
+
+void FilePanel::SetOutputNotice(const QString& notice) {
+    outputNotice_ = notice;
+    ShowOutputInfo();
 }
 
 void FilePanel::StartRefresh(int milliseconds) {

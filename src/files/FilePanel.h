@@ -72,6 +72,9 @@ public:
     // sound device) until either field changes or another line replaces it.
     void NoteForOutput(const QString& line);
     void ClearOutputNote() { outputNote_.clear(); }
+    // A line the output box shows below the file's information from now on (empty: none), as
+    // the last line, after a note of the moment.
+    void SetOutputNotice(const QString& notice);
     // Starts the one-shot refresh; the same interval again does not restart a running countdown.
     void StartRefresh(int milliseconds);
     QTimer& Timer1() { return timer_; }
@@ -90,6 +93,7 @@ private:
     QTimer timer_;
     QString chosenOutput_;  // the output text as the browse dialog or a drop set it
     QString outputNote_;
+    QString outputNotice_;
 };
 
 }  // namespace restallow

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <variant>
 #include <vector>
@@ -24,8 +25,14 @@ inline constexpr const char* kDebugServer = "TDebuggerForm";
 // channel stays silent) when that folder is not the user's own or is open to others.
 QString DebugServerPath();
 
-// Sends the text and one NUL byte; returns at once when no viewer listens.
-void DebugSendText(const QString& text);
+// Sends the text and one NUL byte, one line a connection, and never waits more than a few
+// milliseconds: without a viewer the line is dropped; a viewer that does not take it at once
+// (it accepts no connection, or reads nothing) loses it, and the lost lines are counted. The
+// next line it takes is preceded by one that tells how many were lost. True when the line was
+// handed over whole.
+bool DebugSendText(const QString& text);
+// How many lines a listening viewer did not take, since the program started.
+std::uint64_t DebugLinesDropped();
 void DebugSend(const std::vector<DebugValue>& values);
 
 // Sends the values, then plays sound 1..8 of the sound table from `soundDirectory` (0: none)

@@ -54,6 +54,7 @@ struct OptionsState {
     bool noHints = false;
     bool noQuery = false;
     bool backgroundEnabled = true;  // off on a screen of 8 bits per pixel or less
+    bool packaged = false;          // a packaged build: Uninstall leaves the program to the package manager
     QStringList includeDirs;        // the compiler's include folders, in their order
     QStringList defines;            // NAME or NAME=VALUE
 };

@@ -38,7 +38,7 @@ public:
         std::function<void(const QString&)> noteOutput;
     };
 
-    // mediaModule: where the media module may lie; empty: beside the program, then the build.
+    // mediaModule: where the media module may lie; empty: MediaLibrary's default places.
     PreviewWindow(Prompter& prompter, Context context, QWidget* parent = nullptr, QStringList mediaModule = {});
     ~PreviewWindow() override;
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "languages/DialogStrings.h"
+#include "languages/UninstallStrings.h"
 #include "widgets/LabelArea.h"
 #include "widgets/MegaPanel.h"
 #include "widgets/UiText.h"
@@ -53,7 +54,7 @@ QGroupBox* Group(QWidget* parent, int x, int width, MegaPanel** labels) {
 }  // namespace
 
 TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent)
-    : QDialog(parent), store_(QStringLiteral("Options")), pointer_(std::move(movePointer)), ask_(std::move(ask)) {
+    : QDialog(parent), store_(QStringLiteral("Options")), pointer_(std::move(movePointer)), ask_(std::move(ask)), packaged_(state.packaged) {
     setFixedSize(376, 410);
     setFont(WindowFont());  // the sizes below are laid out for the window's font
     panel_ = new MegaPanel(this);
@@ -147,6 +148,7 @@ void TfmOptDlg::ApplyDialogTable(int language) {
     MegaPanel::SetHint(cbHints, str(OptNoHints));
     uninstallButton->setText(str(OptUninstall));
     if (compiler) compiler->ApplyTexts(language);
+    uninstallButton->setToolTip(packaged_ ? QString::fromUtf8(UninstallStrings(language)[UnPackaged]) : QString());
     panel_->update();
 }
 
@@ -184,7 +186,9 @@ void TfmOptDlg::done(int result) {
 
 void TfmOptDlg::UninstallClick() {
     const OptionsDialogTable& text = OptionsDialogStrings(language_);
-    const QString question = QString::fromUtf8(text[OptUninstallQuestion1]) + QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion2]) +
+    // A packaged build removes only the settings and shortcuts and says who removes the rest.
+    const char* removal = packaged_ ? UninstallStrings(language_)[UnPackaged] : text[OptUninstallQuestion2];
+    const QString question = QString::fromUtf8(text[OptUninstallQuestion1]) + QStringLiteral("\r\r") + QString::fromUtf8(removal) +
                              QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion3]);
     if (!ask_ || !ask_(question, QString::fromUtf8(text[OptUninstallCaption]))) return;
     uninstall_ = true;

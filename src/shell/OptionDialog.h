@@ -69,6 +69,7 @@ private:
     int language_ = 1;
     int background_ = 6;
     bool uninstall_ = false;
+    bool packaged_ = false;
 };
 
 }  // namespace restallow

@@ -1,9 +1,8 @@
-// Shortcuts to the program as desktop entries in the desktop, start-menu and autostart folders,
-// and the uninstall that removes the program's own files at the next log-in.
+// Shortcuts to the program as desktop entries in the desktop, start-menu and autostart folders;
+// the cancelling of a removal that Uninstall (shell/Uninstall.h) set up.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <array>
 
 namespace restallow {
@@ -37,24 +36,6 @@ QString DesktopExecQuote(const QString& path);
 // A shell word that stands for exactly this text.
 QString ShellQuote(const QString& text);
 
-// The removal script's text: deletes the listed files, then the folders that became empty below
-// `prefix` (never a root, system or home folder), then the autostart entry and itself.
-QString RemovalScript(const QStringList& files, const QString& prefix, const QString& entry, const QString& script);
-
-// The install manifest: the prefix ("prefix=...") and then the installed files relative to it,
-// one a line. Only entries that stay inside the prefix are removed: an absolute one, one with
-// "..", or one reached through a symlinked folder is skipped.
-struct ManifestFiles {
-    QString prefix;
-    QStringList files;    // full paths to remove
-    QStringList skipped;  // entries as written in the manifest
-};
-ManifestFiles ReadManifest(const QStringList& lines);
-
-// Deletes the settings and the shortcuts, writes the removal script and its autostart entry.
-// Without a manifest no program file is removed; the manifest entries it will not remove go to
-// `skipped`. Returns true when the autostart entry was written.
-bool Uninstall(const QString& manifest, const QString& settingsFile, QStringList* skipped = nullptr);
 // Start-up: a removal that has not run yet is cancelled.
 void CancelPendingUninstall();
 

@@ -1,4 +1,4 @@
-// One text of the language tables in a language, as a QString.
+// One text of the main window's table or of the message table in a language, as a QString.
 #pragma once
 
 #include <QString>
@@ -9,8 +9,6 @@
 namespace restallow {
 
 inline QString UiText(int language, int index) { return QString::fromUtf8(MainStrings(language)[index]); }
-
-// One text of the later messages' table in a language.
-inline QString MsgText(int language, MessageText index) { return QString::fromUtf8(MessageStrings(language)[index]); }
+inline QString MsgText(int language, MessageText text) { return QString::fromUtf8(MessageStrings(language)[text]); }
 
 }  // namespace restallow

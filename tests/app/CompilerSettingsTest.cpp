@@ -20,7 +20,7 @@ namespace restallow {
 namespace {
 
 TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDefine) {
-    TfmOptDlg dialog({1, 6, false, false, true, {QStringLiteral("/a"), QStringLiteral("/b")}, {QStringLiteral("X=1")}}, {}, {});
+    TfmOptDlg dialog({1, 6, false, false, true, false, {QStringLiteral("/a"), QStringLiteral("/b")}, {QStringLiteral("X=1")}}, {}, {});
     std::vector<QString> notices;
     dialog.setNotice([&](const QString& text, const QString&) { notices.push_back(text); });
     QStringList offered = {QStringLiteral("/c"), QStringLiteral("/a"), QString()};  // the chooser's answers

@@ -209,7 +209,7 @@ TEST_F(WindowTest, AStoredPlaceIsAppliedBeforeTheWindowAppearsAndFitsTheScreen) 
 
 TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
     for (const bool closeBox : {false, true}) {
-        TfmOptDlg dialog({1, 6, false, false, true, {}, {}}, {}, {});
+        TfmOptDlg dialog({1, 6, false, false, true, false, {}, {}}, {}, {});
         QTimer::singleShot(100, &dialog, [&] {
             dialog.links[2]->setChecked(true);
             if (closeBox) dialog.close();
@@ -219,7 +219,7 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
         EXPECT_EQ(dialog.outcome().result, OptionsOutcome::Cancel);
         EXPECT_FALSE(SettingsStore(QStringLiteral("Options")).value(QStringLiteral("cbStartup_Checked")));
     }
-    TfmOptDlg dialog({1, 6, false, false, true, {}, {}}, {}, {});
+    TfmOptDlg dialog({1, 6, false, false, true, false, {}, {}}, {}, {});
     QTimer::singleShot(100, &dialog, [&] {
         dialog.links[2]->setChecked(true);
         dialog.okButton->click();

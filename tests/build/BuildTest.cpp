@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 #include "build/ExecFile.h"
 #include "build/Expander.h"
 #include "platform/CommandLine.h"
+#include "support/OpenFiles.h"
 #include "support/TempDir.h"
 
 namespace restallow {
@@ -146,6 +148,55 @@ TEST_F(ExecFileTest, InputDuringTheWaitIsDroppedAndACloseEndsTheProgramThenClose
     EXPECT_TRUE(window.isVisible());     // closed only after Execute returned
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ExecFileTest, ACloseAsksTheProgramToEndAndKillsItOnlyAfterTheGrace) {
+    test::TempDir dir;
+    const QString asked = dir.path(QStringLiteral("asked"));
+    QWidget window;
+    window.show();
+    runner.Wait = true;
+    runner.CommandLine = QStringLiteral("/bin/sh");
+    // A program that notes SIGTERM and goes on (for 30 s at most).
+    runner.Parameters = QStringLiteral("-c \"trap 'echo term >> %1' TERM; i=0; while [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\"").arg(asked);
+    QElapsedTimer sinceClose;
+    QTimer::singleShot(300, &window, [&] {
+        sinceClose.start();
+        window.close();
+    });
+    EXPECT_TRUE(runner.Execute());
+    const qint64 ended = sinceClose.elapsed();
+    EXPECT_EQ(test::TempDir::read(asked.toStdString()), "term\n");  // asked first, once
+    EXPECT_FALSE(runner.FinishedNormally);                            // then killed
+    EXPECT_GE(ended, kEndGraceMs - 50);
+    EXPECT_LT(ended, 20000);
+}
+
+TEST_F(ExecFileTest, ACloseDuringACompileLeavesTheOldOutputAndNoTemporary) {
+    test::TempDir dir;
+    dir.write(QStringLiteral("in/big.rc"), "1 RCDATA \"big.bin\"\n");
+    ASSERT_EQ(::truncate(dir.write(QStringLiteral("in/big.bin"), "").c_str(), 512LL << 20), 0);  // sparse
+    const std::string output = dir.write(QStringLiteral("out/big.res"), "old");
+    QWidget window;
+    window.show();
+    runner.Wait = true;
+    runner.CommandLine = QString::fromStdString(QuoteArgument(RESTALLOW_RC));
+    runner.Parameters = QStringLiteral("-fo %1 %2").arg(QString::fromStdString(QuoteArgument(output)),
+                                                       QString::fromStdString(QuoteArgument(dir.stdPath(QStringLiteral("in/big.rc")))));
+    bool closed = false;
+    QTimer watch;  // closes the window once the compiler is writing its output
+    QObject::connect(&watch, &QTimer::timeout, &window, [&] {
+        if (closed || !test::HoldsFileIn(static_cast<pid_t>(runner.ProcessId()), dir.stdPath(QStringLiteral("out")))) return;
+        closed = true;
+        window.close();
+    });
+    watch.start(1);
+    EXPECT_TRUE(runner.Execute());
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(runner.FinishedNormally);
+    EXPECT_EQ(QDir(dir.path(QStringLiteral("out"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("big.res")});
+    EXPECT_EQ(test::TempDir::read(output), "old");
 }
 
 using fileaccess::ErrorKind;

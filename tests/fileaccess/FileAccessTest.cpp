@@ -166,17 +166,43 @@ TEST_F(FileAccess, DeviceAndFifoAreWrittenInPlace) {
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
+// /dev/stdout and /dev/fd/N lead through /proc to "pipe:[N]", which is no path: the pipe itself is written.
+TEST_F(FileAccess, APipeNamedThroughDevFdIsWrittenInPlaceAndAnOpenPipeIsReadToItsEnd) {
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const Status written = WriteFile("/dev/fd/" + std::to_string(pipeEnds[1]), "through the pipe");
+    EXPECT_TRUE(written.ok()) << (written.ok() ? "" : written.error().message);
+    ::close(pipeEnds[1]);
+    const Result<std::string> read = ReadDescriptor(pipeEnds[0], "standard input", 1000);
+    ::close(pipeEnds[0]);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, "through the pipe");
+
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ASSERT_EQ(::write(pipeEnds[1], "0123456789", 10), 10);
+    ::close(pipeEnds[1]);
+    const Result<std::string> tooMuch = ReadDescriptor(pipeEnds[0], "standard input", 9);
+    ::close(pipeEnds[0]);
+    ASSERT_FALSE(tooMuch.ok());
+    EXPECT_EQ(tooMuch.error().kind, ErrorKind::TooLarge);
+    EXPECT_EQ(tooMuch.error().message, "Cannot read \"standard input\": it gives more than 9 bytes");
+    EXPECT_EQ(ReadDescriptor(-1, "standard input", 9).error().message, "Cannot read \"standard input\": Bad file descriptor");
+}
+
 TEST_F(FileAccess, FailedOrUncommittedOutputLeavesTheOldFileAndNoTemporary) {
     const std::string old = Write("out.res", "the old output");
-    {
-        Result<OutputFile> out = OutputFile::Create(old);
-        ASSERT_TRUE(out.ok());
-        ASSERT_TRUE(out->Write("half").ok());
-        EXPECT_EQ(pending::Count(), 1);
-    }  // never committed
-    EXPECT_EQ(pending::Count(), 0);
-    EXPECT_EQ(Read(old), "the old output");
-    EXPECT_EQ(Names(), std::vector<std::string>{"out.res"});
+    for (const auto temporary : {OutputFile::Temporary::Unnamed, OutputFile::Temporary::Named}) {
+        {
+            Result<OutputFile> out = OutputFile::Create(old, temporary);
+            ASSERT_TRUE(out.ok());
+            ASSERT_TRUE(out->Write("half").ok());
+            // Only a named temporary needs removing on a signal.
+            EXPECT_EQ(pending::Count(), out->way() == OutputFile::Way::Named ? 1 : 0);
+        }  // never committed
+        EXPECT_EQ(pending::Count(), 0);
+        EXPECT_EQ(Read(old), "the old output");
+        EXPECT_EQ(Names(), std::vector<std::string>{"out.res"});
+    }
 
     fs::create_directory(Path("folder"));
     const Status folder = WriteFile(Path("folder"), "x");
@@ -200,12 +226,12 @@ TEST_F(FileAccess, FailedOrUncommittedOutputLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"folder", "out.res"}));
 }
 
-TEST_F(FileAccess, SignalDuringAWriteRemovesTheTemporary) {
+TEST_F(FileAccess, SignalDuringAWriteRemovesTheNamedTemporary) {
     const std::string old = Write("out.res", "old");
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         const pid_t child = ::fork();
         if (child == 0) {
-            Result<OutputFile> out = OutputFile::Create(old);
+            Result<OutputFile> out = OutputFile::Create(old, OutputFile::Temporary::Named);
             if (!out.ok() || !out->Write("partial").ok() || ::access(out->temporary().c_str(), F_OK) != 0) _exit(3);
             ::raise(signal);
             _exit(4);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "languages/MainStrings.h"
 #include "languages/MessageStrings.h"
@@ -28,24 +30,47 @@ TEST(MainStrings, TablesHoldTheExactTextsWithTheirBlanks) {
     }
 }
 
-// Every later text is there in all three languages, and French and German say it in their own
-// words (a few words such as "Compiler" are the same in a language).
-TEST(MessageStrings, EveryTextHasItsThreeLanguages) {
-    int ownWords[2] = {0, 0};
-    for (int row = 0; row < kMessageTexts; ++row) {
-        const char* english = MessageStrings(kEnglish)[row];
-        ASSERT_NE(english, nullptr);
-        EXPECT_GT(std::strlen(english), 0u) << row;
-        for (int i = 0; i < 2; ++i) {
-            const char* other = MessageStrings(i == 0 ? kFrench : kGerman)[row];
-            ASSERT_NE(other, nullptr);
-            EXPECT_GT(std::strlen(other), 0u) << row;
-            ownWords[i] += std::strcmp(other, english) != 0;
+// The placeholders %1, %2, ... of a text, as a set: a translation must keep every one of them.
+std::set<std::string> Placeholders(const char* text) {
+    std::set<std::string> found;
+    for (const char* at = std::strchr(text, '%'); at; at = std::strchr(at + 1, '%')) {
+        if (at[1] >= '0' && at[1] <= '9') found.insert(std::string(at, 2));
+    }
+    return found;
+}
+
+TEST(MessageStrings, EveryMessageIsThereInEachLanguageWithTheEnglishPlaceholders) {
+    for (int language : {kFrench, kGerman}) {
+        for (int i = 0; i < kMessageTexts; ++i) {
+            const char* text = MessageStrings(language)[i];
+            ASSERT_NE(text, nullptr) << language << " " << i;
+            EXPECT_GT(std::strlen(text), 0u) << language << " " << i;
+            EXPECT_EQ(Placeholders(text), Placeholders(MessageStrings(kEnglish)[i])) << language << ": " << text;
         }
     }
-    EXPECT_GE(ownWords[0], kMessageTexts - 1);
-    EXPECT_GE(ownWords[1], kMessageTexts - 3);
+    EXPECT_STREQ(MessageStrings(0)[MsgNoProgram], "No program to start.");  // outside 1..3: English
+}
+
+TEST(MessageStrings, TheCompilerTheMediaModuleAndQtsTextsInFrenchAndGerman) {
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerFailed], "Le compilateur de ressources a échoué (code de sortie %1).");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgCompilerFailed], "Der Ressourcen-Compiler ist gescheitert (Exit-Code %1).");
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgMediaNotLoaded],
+                 "Le module multimédia qui joue les sons et les clips AVI ne peut pas être chargé : %1.");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgMediaNotLoaded],
+                 "Das Medienmodul, das Klänge und AVI-Clips abspielt, kann nicht geladen werden: %1.");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgQtTextsMissing],
+                 "Die Texte von Qt (Schaltflächen, Dateidialoge) bleiben englisch: %1 fehlt (Paket qt6-translations-l10n).");
+}
+
+// The texts of names a script cannot hold, the settings file and the compiler settings: French
+// and German say each in their own words ("Compiler" is German too).
+TEST(MessageStrings, TheScriptTheSettingsAndTheCompilerSettingsInFrenchAndGerman) {
+    for (int row = MsgFileRefused1; row <= MsgDefineRefused; ++row) {
+        EXPECT_STRNE(MessageStrings(kFrench)[row], MessageStrings(kEnglish)[row]) << row;
+        if (row != MsgCompilerGroup) EXPECT_STRNE(MessageStrings(kGerman)[row], MessageStrings(kEnglish)[row]) << row;
+    }
     EXPECT_STREQ(MessageStrings(0)[MsgCompilerGroup], "Compiler");
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerGroup], "Compilateur");
     EXPECT_STREQ(MessageStrings(kGerman)[MsgRemoveFolder], "&Entfernen");
 }
 

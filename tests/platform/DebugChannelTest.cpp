@@ -1,7 +1,15 @@
-// The debug channel's socket lives where only the user can reach it.
+// The debug channel's socket lives where only the user can reach it, and a viewer that takes
+// nothing never holds the window.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <QElapsedTimer>
+#include <atomic>
+#include <thread>
 
 #include <QDir>
 #include <QLocalServer>
@@ -70,6 +78,92 @@ TEST_F(DebugChannelSocket, WithoutAPrivateRuntimeFolderAFolderOfTheUsersOwnIsMad
     EXPECT_EQ(DebugServerPath(), QString());
     DebugSend({1});  // silently dropped
     ::chmod(folder.toLocal8Bit().constData(), 0700);
+}
+
+// A listening socket at the viewer's place that the test drives by hand.
+int Listen(const QString& path, int backlog) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.toLocal8Bit().constData());
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, backlog) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The longest time one of `lines` sends took, in milliseconds; the lines taken go to `taken`.
+qint64 SlowestSend(int lines, const QString& text, int* taken) {
+    qint64 slowest = 0;
+    for (int i = 0; i < lines; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        *taken += DebugSendText(text) ? 1 : 0;
+        slowest = std::max(slowest, clock.elapsed());
+    }
+    return slowest;
+}
+
+// A viewer that takes everything, started after lines were lost: the number of lost lines it is
+// told before the next line (-1 when it hears no such line).
+int LostLinesToldToTheNextViewer() {
+    ::unlink(DebugServerPath().toLocal8Bit().constData());
+    QLocalServer viewer;
+    if (!viewer.listen(DebugServerPath()) || !DebugSendText(QStringLiteral("after"))) return -1;
+    QByteArray received;
+    for (int connection = 0; connection < 2 && viewer.waitForNewConnection(1000); ++connection) {
+        QLocalSocket* client = viewer.nextPendingConnection();
+        while (client->state() == QLocalSocket::ConnectedState && client->waitForReadyRead(1000)) received += client->readAll();
+        received += client->readAll();
+    }
+    const QByteArray tail(" trace lines were dropped)\0after\0", 33);
+    if (!received.startsWith('(') || !received.endsWith(tail)) return -1;
+    return received.mid(1, received.size() - 1 - tail.size()).toInt();
+}
+
+TEST_F(DebugChannelSocket, AViewerThatAcceptsNothingLosesLinesButNeverHoldsTheWindow) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const int stalled = Listen(DebugServerPath(), 4);
+    ASSERT_GE(stalled, 0);
+    const std::uint64_t before = DebugLinesDropped();
+    int taken = 0;
+    // Each line used to wait a second for the viewer; a few milliseconds are all it may cost.
+    EXPECT_LT(SlowestSend(200, QStringLiteral("a trace line"), &taken), 250);
+    EXPECT_LE(taken, 10);  // only the few that the queue of connections holds
+    EXPECT_EQ(DebugLinesDropped() - before, static_cast<std::uint64_t>(200 - taken));
+    ::close(stalled);
+
+    // A viewer that takes lines again first hears how many it lost.
+    EXPECT_GE(LostLinesToldToTheNextViewer(), 200 - taken);
+}
+
+TEST_F(DebugChannelSocket, AViewerThatReadsNothingLosesLongLinesButNeverHoldsTheWindow) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const int listener = Listen(DebugServerPath(), 64);
+    ASSERT_GE(listener, 0);
+    ::fcntl(listener, F_SETFL, O_NONBLOCK);
+    std::atomic<bool> stop{false};
+    std::vector<int> accepted;
+    std::thread acceptor([&] {  // takes every connection and never reads from one
+        while (!stop) {
+            const int client = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK);
+            if (client >= 0) accepted.push_back(client);
+            else std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    const std::uint64_t before = DebugLinesDropped();
+    int taken = 0;
+    EXPECT_LT(SlowestSend(20, QString(4 << 20, u'x'), &taken), 250);
+    stop = true;
+    acceptor.join();
+    EXPECT_EQ(taken, 0);  // four megabytes fit in no socket's buffer
+    EXPECT_EQ(DebugLinesDropped() - before, 20u);
+    for (int fd : accepted) ::close(fd);
+    ::close(listener);
+    EXPECT_GE(LostLinesToldToTheNextViewer(), 1);  // the last line's loss at least; the others were told
 }
 
 TEST(DebugChannel, FormatsValuesAndSendsTheLineWithItsNul) {

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -15,9 +16,12 @@
 #include <functional>
 
 #include "app/TfmTallow.h"
+#include "languages/DialogStrings.h"
 #include "languages/MainStrings.h"
+#include "languages/UninstallStrings.h"
 #include "shell/OptionDialog.h"
 #include "shell/Shortcuts.h"
+#include "shell/Uninstall.h"
 #include "support/ScriptedPrompter.h"
 #include "support/IsolatedHome.h"
 #include "support/Settings.h"
@@ -83,6 +87,7 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
     const QString manifest = prefix + QStringLiteral("/share/restallow/install-manifest.txt");
     ASSERT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));
+    EXPECT_EQ(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).symLinkTarget(), prefix + QStringLiteral("/bin/restallow-rc"));
     home.write(QStringLiteral("pre fix 'q' $(touch pwned); x/bin/mine.txt"), "the user's own file");
 
     QDir().mkpath(ShortcutFolders()[1]);
@@ -92,7 +97,7 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     store.sync();
     ASSERT_TRUE(QFile::exists(store.location()));
 
-    ASSERT_TRUE(Uninstall(manifest, store.location()));
+    ASSERT_TRUE(Uninstall({prefix + QStringLiteral("/bin"), store.location()}).done);
     EXPECT_FALSE(QFile::exists(store.location()));
     EXPECT_FALSE(QFile::exists(Shortcut(1)));
     EXPECT_FALSE(QFile::exists(Shortcut(2)));
@@ -103,19 +108,22 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     removal.setWorkingDirectory(home.path(QString()));
     removal.start(QStringLiteral("sh"), {ProgramDataFolder() + QStringLiteral("/DelResTa.sh")});
     ASSERT_TRUE(removal.waitForFinished(10000));
-    for (const char* installed : {"/bin/restallow", "/bin/restallow-rc", "/bin/restallow-min", "/bin/restallow-resdump",
-                                  "/share/applications/restallow.desktop", "/share/restallow/install-manifest.txt"}) {
-        EXPECT_FALSE(QFile::exists(prefix + QString::fromLatin1(installed))) << installed;
+    EXPECT_FALSE(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).isSymLink());  // the link itself is gone too
+    // Every file that was installed is named by the install list and goes, and so do the folders
+    // it leaves empty; the user's own file stays, with its folder.
+    QStringList left;
+    for (QDirIterator it(prefix, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        left << QDir(prefix).relativeFilePath(it.next());
     }
-    EXPECT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/mine.txt")));
-    EXPECT_FALSE(QFileInfo::exists(prefix + QStringLiteral("/share")));  // emptied folders go
+    left.sort();
+    EXPECT_EQ(left, (QStringList{QStringLiteral("bin"), QStringLiteral("bin/mine.txt")}));
     EXPECT_FALSE(QFile::exists(home.path(QStringLiteral("pwned"))));
     EXPECT_FALSE(QFile::exists(entry));
     EXPECT_FALSE(QFile::exists(ProgramDataFolder() + QStringLiteral("/DelResTa.sh")));
 }
 
 TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
-    ASSERT_TRUE(Uninstall(home.path(QStringLiteral("no-manifest.txt")), home.path(QStringLiteral("none.conf"))));
+    ASSERT_TRUE(Uninstall({home.path(QStringLiteral("no-install/bin")), home.path(QStringLiteral("none.conf"))}).done);
     const QString entry = ShortcutFolders()[2] + QStringLiteral("/Delete ResTallow.desktop");
     ASSERT_TRUE(QFile::exists(entry));
     test::ScriptedPrompter prompter;
@@ -124,10 +132,65 @@ TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
     EXPECT_FALSE(QFile::exists(entry));
 }
 
+TEST_F(UninstallTest, APackagedBuildRemovesOnlyTheSettingsAndShortcuts) {
+    home.write(QStringLiteral("usr/bin/restallow"), "program");
+    const QString prefix = QFileInfo(home.path(QStringLiteral("usr"))).canonicalFilePath();
+    home.write(QStringLiteral("usr/share/restallow/install-manifest.txt"), "prefix=" + prefix.toStdString() + "\nbin/restallow\n");
+    QDir().mkpath(ShortcutFolders()[1]);
+    for (const bool packaged : {true, false}) {
+        SCOPED_TRACE(packaged ? "packaged" : "own install");
+        CreateOrRemoveShortcuts({false, true, false}, {prefix + QStringLiteral("/bin/restallow"), {}, {}, {}});
+        SettingsStore store(QStringLiteral("Params"));
+        store.write(QStringLiteral("Language_Value"), 2);
+        store.sync();
+        EXPECT_TRUE(Uninstall({prefix + QStringLiteral("/bin"), store.location(), packaged}).done);
+        EXPECT_FALSE(QFile::exists(store.location()));
+        EXPECT_FALSE(QFile::exists(Shortcut(1)));
+        const QString script = ProgramDataFolder() + QStringLiteral("/DelResTa.sh");
+        EXPECT_EQ(QFile::exists(script), !packaged);
+        EXPECT_EQ(QFile::exists(ShortcutFolders()[2] + QStringLiteral("/Delete ResTallow.desktop")), !packaged);
+        if (!packaged) {
+            EXPECT_NE(test::TempDir::read(script.toStdString()).find("/bin/restallow'"), std::string::npos);
+        }
+        EXPECT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));  // the package manager's, or the script's at log-in
+    }
+}
+
 using OptionsTest = IsolatedHome;
 
+TEST_F(OptionsTest, APackagedBuildsDialogSaysThatThePackageManagerRemovesTheProgram) {
+    EXPECT_EQ(PackagedBuild(), RESTALLOW_PACKAGED_OPTION != 0);  // the build option reaches the program
+    for (const bool packaged : {false, true}) {
+        for (const int language : {kEnglish, kFrench, kGerman}) {
+            QString asked;
+            TfmOptDlg dialog({language, 6, false, false, true, packaged, {}, {}}, {}, [&asked](const QString& text, const QString&) {
+                asked = text;
+                return false;
+            });
+            dialog.uninstallButton->click();
+            const QString byPackage = QString::fromUtf8(UninstallStrings(language)[UnPackaged]);
+            EXPECT_EQ(asked.contains(byPackage), packaged) << asked.toStdString();
+            EXPECT_EQ(asked.contains(QString::fromUtf8(OptionsDialogStrings(language)[OptUninstallQuestion2])), !packaged);
+            EXPECT_EQ(dialog.uninstallButton->toolTip(), packaged ? byPackage : QString());
+            EXPECT_FALSE(dialog.uninstallRequested());
+        }
+    }
+    EXPECT_STREQ(UninstallStrings(kFrench)[UnPackaged],
+                 "Resource Tallowin+ a été installé par un paquet : votre gestionnaire de paquets supprime le programme lui-même.");
+    EXPECT_STREQ(UninstallStrings(kGerman)[UnPackaged],
+                 "Resource Tallowin+ wurde als Paket installiert: Ihre Paketverwaltung entfernt das Programm selbst.");
+
+    test::ScriptedPrompter prompter;  // the window hands the build's choice to the dialog
+    prompter.readmeAnswers.push_back(false);
+    TfmTallow window(prompter);
+    prompter.optionsAnswers.push_back(OptionsOutcome{});
+    window.OpenOptions();
+    ASSERT_EQ(prompter.optionsRequests.size(), 1u);
+    EXPECT_EQ(prompter.optionsRequests[0].packaged, PackagedBuild());
+}
+
 TEST_F(OptionsTest, TickingALanguageRewordsTheDialogAndCancelKeepsTheWindowsLanguage) {
-    TfmOptDlg dialog({1, 6, false, false, false, {}, {}}, {}, {});
+    TfmOptDlg dialog({1, 6, false, false, false, false, {}, {}}, {}, {});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
     EXPECT_FALSE(dialog.backgroundGroup->isEnabled());
     EXPECT_TRUE(dialog.backgrounds[2]->isChecked());
@@ -185,7 +248,7 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
 TEST_F(OptionsTest, OnlyABoxTheUserChangedMakesOrRemovesItsShortcut) {
     QDir().mkpath(home.path(QStringLiteral("Desktop")));
     const auto confirm = [](const std::function<void(TfmOptDlg&)>& change) {
-        TfmOptDlg dialog({1, 6, false, false, true, {}, {}}, {}, {});
+        TfmOptDlg dialog({1, 6, false, false, true, false, {}, {}}, {}, {});
         dialog.show();  // reads the stored boxes
         change(dialog);
         dialog.okButton->click();
@@ -232,7 +295,7 @@ TEST_F(OptionsTest, ShortcutsOfTheWindowShowTheProgramsIconFile) {
     EXPECT_TRUE(text.contains(QStringLiteral("\nCategories=Development;\n")));
     // Run from where it was built, the entries point at a copy that Uninstall removes with them.
     ASSERT_TRUE(icon.startsWith(ProgramDataFolder()));
-    ASSERT_TRUE(Uninstall(home.path(QStringLiteral("no-manifest.txt")), home.path(QStringLiteral("none.conf"))));
+    ASSERT_TRUE(Uninstall({home.path(QStringLiteral("no-install/bin")), home.path(QStringLiteral("none.conf"))}).done);
     EXPECT_FALSE(QFileInfo::exists(icon));
 }
 

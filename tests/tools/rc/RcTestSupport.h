@@ -1,6 +1,8 @@
 // Helpers for the compiler tests: temporary folders, compiling a script text, reading outputs.
 #pragma once
 
+#include <sys/wait.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,8 +11,9 @@
 #include <iterator>
 #include <string>
 
-#include "Compiler.h"
-#include "ResReader.h"
+#include "driver/Compiler.h"
+#include "resformat/ResourceTypes.h"
+#include "resformat/ResReader.h"
 
 namespace rc::test {
 
@@ -73,15 +76,42 @@ inline std::string CompileText(const std::string& text, bool win16 = false) {
     return ReadBytes(dir.path("s.res"));
 }
 
+// What a run of a command printed and its exit status.
+struct CommandRun {
+    int exit = -1;
+    std::string out, err;
+};
+
+// Runs `program` with `arguments` (shell words) in `dir`; `more` comes after the arguments
+// (a redirection of standard input, say).
+inline CommandRun RunIn(const ScratchDir& dir, const std::string& program, const std::string& arguments, const std::string& more = "") {
+    const std::string command = "cd '" + dir.path("").string() + "' && '" + program + "' " + arguments + " " + more +
+                                " >stdout.txt 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.path("stdout.txt")), ReadBytes(dir.path("stderr.txt"))};
+    std::filesystem::remove(dir.path("stdout.txt"));
+    std::filesystem::remove(dir.path("stderr.txt"));
+    return run;
+}
+
+// restallow-windres: the link to restallow-rc beside it.
+inline std::string WindresPath() { return (std::filesystem::path(RESTALLOW_RC).parent_path() / "restallow-windres").string(); }
+
 inline bool HasLlvmRc() { return std::system("command -v llvm-rc >/dev/null 2>&1") == 0; }
 
-// llvm-rc's output for a script of the test data (UTF-8, not preprocessed).
-inline std::string LlvmRcOutput(const std::string& script) {
+// The zig program whose "zig rc" writes rc.exe's bytes, from ZIG; empty when it is not given.
+inline std::string ZigProgram() {
+    const char* zig = std::getenv("ZIG");
+    return zig ? zig : "";
+}
+
+// zig rc's output for a script of `folder` (code page 65001 unless another is given).
+inline std::string ZigOutput(const std::filesystem::path& folder, const std::string& script, const std::string& options = "/c 65001") {
     ScratchDir dir;
-    const std::string command = "cd '" + DataDir().string() + "' && llvm-rc -no-preprocess -c 65001 -fo '" +
-                                dir.path("llvm.res").string() + "' " + script;
+    const std::string command = "cd '" + folder.string() + "' && '" + ZigProgram() + "' rc /:auto-includes none " + options +
+                                " /fo '" + dir.path("zig.res").string() + "' -- '" + script + "' >/dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return ReadBytes(dir.path("llvm.res"));
+    return ReadBytes(dir.path("zig.res"));
 }
 
 // A parsed .res file together with the bytes its entries point into.

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "DialogDump.h"
-#include "DialogEncoder.h"
-#include "Parser.h"
+#include "dump/DialogDump.h"
+#include "encode/DialogEncoder.h"
+#include "parse/Parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

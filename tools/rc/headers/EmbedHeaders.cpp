@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "BuiltinHash.h"
-#include "PpLexer.h"
 #include "fileaccess/InputFile.h"
 #include "fileaccess/OutputFile.h"
+#include "preprocess/BuiltinHash.h"
+#include "preprocess/PpLexer.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ void Write(std::ostream& out, const std::vector<Header>& headers, std::vector<De
         table[at] = i + 1;
     }
     out << "// Made by restallow-embed-headers from tools/rc/headers; do not edit.\n"
-           "#include \"BuiltinHeaders.h\"\n\nnamespace rc {\n\nusing namespace std::string_view_literals;\n\n"
+           "#include \"preprocess/BuiltinHeaders.h\"\n\nnamespace rc {\n\nusing namespace std::string_view_literals;\n\n"
            "// sv literals: their length is known without strlen, so the tables are constant-initialized.\n"
            "extern constinit const BuiltinRun kBuiltinRuns[] = {\n";
     for (const Header& header : headers) {

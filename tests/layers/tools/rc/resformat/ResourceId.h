@@ -1,0 +1,2 @@
+// The stage at the bottom, using nothing: the layer check lets it pass.
+#pragma once

@@ -1,0 +1,33 @@
+// restallow-rc (and restallow-windres, the same program under a second name): compiles a
+// resource script into a .res file or a COFF object.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <string>
+#include <vector>
+
+#include "driver/CommandLine.h"
+#include "driver/Tool.h"
+#include "dump/ResDump.h"
+
+int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // One compile and the process ends: the heap grows in large steps and is never handed
+    // back, so the C library asks the kernel for memory a few times instead of dozens.
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_TOP_PAD, 8 << 20);
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+#endif
+    if (argc >= 2 && std::strcmp(argv[1], "--dump") == 0) return rc::DumpMain(argc - 1, argv + 1);
+    const std::string program = argc > 0 ? argv[0] : "restallow-rc";
+    const std::string name = program.substr(program.rfind('/') + 1);  // npos + 1: all of it
+    try {
+        return rc::RunTool(rc::ReadCommandLine(program, std::vector<std::string>(argv + std::min(argc, 1), argv + argc)));
+    } catch (const rc::UsageError& usage) {
+        std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", name.c_str(), usage.what(), name.c_str());
+        return 2;
+    }
+}

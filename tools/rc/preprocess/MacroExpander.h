@@ -1,0 +1,60 @@
+// Expands macros in a line of tokens as C does: arguments first, then the result rescanned.
+#pragma once
+
+#include <deque>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "preprocess/MacroTable.h"
+
+namespace rc {
+
+class MacroExpander {
+public:
+    // `file` and `line` are what __FILE__ and __LINE__ give. In a `condition` (#if) the name
+    // after "defined" is left as it is, also where a macro produced the "defined".
+    MacroExpander(const MacroTable& macros, const std::string& file, int line, bool condition = false) : macros_(macros) {
+        Start(file, line, condition);
+    }
+    // An expander to be started on each line.
+    explicit MacroExpander(const MacroTable& macros) : macros_(macros) {}
+    // Goes on with another line: the tokens made for the one before are no longer valid. The
+    // stores keep their storage, so that an expander kept from line to line rarely allocates.
+    void Start(const std::string& file, int line, bool condition = false);
+
+    // Throws std::runtime_error: a wrong number of arguments,
+    // an argument list that is not closed, or an expansion grown beyond reason. The tokens made
+    // refer to text the expander holds: they are used while it lives.
+    std::vector<PpToken> Expand(std::vector<PpToken> tokens, int depth = 0);
+    // The same into `out`, emptied first. `tokens` is the work stack and is left empty; the
+    // storage of both is kept, for a caller that expands line after line.
+    void Expand(std::vector<PpToken>& tokens, std::vector<PpToken>& out, int depth = 0);
+
+private:
+    using Args = std::vector<std::vector<PpToken>>;
+
+    bool Special(PpToken& token);
+    std::string_view Keep(std::string text);
+    static bool Contains(const HiddenSet* set, const Macro* macro);
+    const HiddenSet* With(const HiddenSet* set, const Macro* macro);
+    const HiddenSet* Union(const HiddenSet* a, const HiddenSet* b);
+    const HiddenSet* Intersection(const HiddenSet* a, const HiddenSet* b);
+    void KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const;
+    Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden);
+    std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
+    void PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden, bool space);
+    void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
+
+    const MacroTable& macros_;
+    const std::string* file_ = nullptr;
+    int line_ = 0;
+    bool condition_ = false;
+    std::size_t budget_ = 0;  // tokens the line may still produce
+    // Deques keep their elements in place, and clearing one keeps a block for the next line.
+    std::deque<std::string> texts_;  // of the tokens expansion makes
+    std::deque<HiddenSet> sets_;
+};
+
+}  // namespace rc

@@ -1,4 +1,0 @@
-// restallow-resdump: lists the resources of a .res file of either format (-v: their contents).
-#include "ResDump.h"
-
-int main(int argc, char** argv) { return rc::DumpMain(argc, argv); }
