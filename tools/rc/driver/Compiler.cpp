@@ -44,7 +44,7 @@ std::string ReadIconBytes(const SourceFile& file, const std::string& name, const
         end = std::max<std::uint64_t>(end, std::uint64_t{ReadU32(head, at + 12)} + ReadU32(head, at + 8));
     }
     end = std::min(end, file.size());
-    if (end > kIconLimit) throw CompileError(where, "\"" + name + "\": the images of this icon file are larger than 256 MiB");
+    if (end > kIconLimit) throw CompileError(where, QuotedText(name, '"') + ": the images of this icon file are larger than 256 MiB");
     return file.ReadAt(0, static_cast<std::size_t>(end));
 }
 
@@ -84,7 +84,7 @@ private:
         switch (stmt.kind) {
         case Kind::Bitmap:
             if (file.size() < 14 || file.ReadAt(0, 2) != "BM") {
-                throw CompileError(stmt.where, "\"" + *stmt.file + "\" is not a bitmap file (it does not start with \"BM\")");
+                throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is not a bitmap file (it does not start with \"BM\")");
             }
             return EmitFile(header, file, 14);  // without the file header
         case Kind::Icon:
@@ -134,7 +134,7 @@ private:
         std::string bytes;
         if (stmt.file) {
             const SourceFile file = Open(*stmt.file, stmt.where);
-            if (file.size() > kIconLimit) throw CompileError(stmt.where, "\"" + *stmt.file + "\": a font file larger than 256 MiB");
+            if (file.size() > kIconLimit) throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + ": a font file larger than 256 MiB");
             bytes = file.ReadAt(0, static_cast<std::size_t>(file.size()));
         } else {
             bytes = InlineData(stmt);
@@ -184,10 +184,10 @@ private:
     void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
         const bool cursor = stmt.kind == ResourceStmt::Kind::Cursor;
         const fileaccess::Result<IconDirectory> read = ReadIconDirectory(bytes);
-        if (!read) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + read.error().message);
+        if (!read) throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + ": " + read.error().message);
         const IconDirectory& directory = *read;
         if (directory.type != (cursor ? 2 : 1)) {
-            throw CompileError(stmt.where, "\"" + *stmt.file + "\" is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
+            throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
         }
         if (nextImageId_ + directory.images.size() > 0x10000) throw CompileError(stmt.where, "more than 65535 icon and cursor images");
 
@@ -282,10 +282,16 @@ private:
         for (const std::string& path : candidates) {
             fileaccess::Result<SourceFile> file = SourceFile::Open(path);
             if (file) return std::move(file.value());
-            // Only a name that is not there sends the search on; a folder or FIFO is an error.
-            if (!file.error().missing()) throw CompileError(where, file.error().what());
+            // Only a name that is not there sends the search on; a folder or FIFO is an error,
+            // told with the name as written (the message of file access ends with the reason).
+            if (!file.error().missing()) {
+                const std::string message = file.error().what();
+                const auto reason = message.rfind("\": ");
+                throw CompileError(where, "cannot read file " + QuotedText(name, '"') + ": " +
+                                              (reason == std::string::npos ? message : message.substr(reason + 3)));
+            }
         }
-        throw CompileError(where, "cannot open file \"" + name + "\": " + std::strerror(ENOENT));
+        throw CompileError(where, "cannot open file " + QuotedText(name, '"') + ": " + std::strerror(ENOENT));
     }
 
     static std::string Slashed(std::string name) {

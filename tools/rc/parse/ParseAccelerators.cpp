@@ -29,7 +29,7 @@ struct Event {
 std::uint16_t ResolveKey(const Event& event, std::uint16_t& flags, const Location& where) {
     if (!event.isString) return Fit16(event.number, where, "accelerator key");
     const std::u16string& text = event.text;
-    const std::string shown = "accelerator \"" + event.written + "\"";
+    const std::string shown = "accelerator " + QuotedText(event.written, '"');
     if (text == u"^") throw CompileError(where, shown + " needs a letter after '^'");
     if (text.size() == 2 && text[0] == u'^') {
         const char16_t letter = text[1];

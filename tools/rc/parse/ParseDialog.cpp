@@ -161,8 +161,8 @@ WindowClass Parser::ParseWindowClass(bool forControl) {
         const auto match = std::find_if(std::begin(kClassKeywords), std::end(kClassKeywords),
                                         [&](const auto& entry) { return upper == entry.first; });
         if (match == std::end(kClassKeywords)) {
-            throw CompileError(word.where, "unknown control class '" + word.text +
-                                               "' (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)");
+            throw CompileError(word.where, "unknown control class " + QuotedText(word.text) +
+                                               " (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)");
         }
         result.isOrdinal = true;
         result.ordinal = match->second;

@@ -59,13 +59,13 @@ std::uint32_t ParseNumber(const Token& token, bool& isLong) {
         start = 1;
     }
     std::uint64_t value = 0;
-    if (start == digits.size()) throw CompileError(token.where, "invalid number '" + token.text + "'");
+    if (start == digits.size()) throw CompileError(token.where, "invalid number " + QuotedText(token.text));
     for (std::size_t i = start; i < digits.size(); ++i) {
         const int c = std::tolower(static_cast<unsigned char>(digits[i]));
         const int digit = std::isdigit(c) ? c - '0' : std::isalpha(c) ? c - 'a' + 10 : 99;
-        if (digit >= base) throw CompileError(token.where, "invalid number '" + token.text + "'");
+        if (digit >= base) throw CompileError(token.where, "invalid number " + QuotedText(token.text));
         value = value * base + digit;
-        if (value > 0xFFFFFFFFull) throw CompileError(token.where, "number '" + token.text + "' is too large");
+        if (value > 0xFFFFFFFFull) throw CompileError(token.where, "number " + QuotedText(token.text) + " is too large");
     }
     return static_cast<std::uint32_t>(value);
 }
@@ -124,7 +124,7 @@ void Parser::Directive(const Token& token) {
         const auto open = line.find('(');
         const auto close = line.find(')');
         if (line.find("code_page") == std::string_view::npos || open == std::string_view::npos || close < open) {
-            throw CompileError(token.where, "unsupported #pragma: " + token.text);
+            throw CompileError(token.where, "unsupported #pragma: " + ShortText(token.text));
         }
         const std::string value(line.substr(open + 1, close - open - 1));
         int codePage = -1;
@@ -132,10 +132,10 @@ void Parser::Directive(const Token& token) {
             codePage = value == "DEFAULT" ? kAutoCodePage : std::stoi(value);
         } catch (const std::exception&) {
         }
-        if (!IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page '" + value + "'");
+        if (!IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page " + QuotedText(value));
         codePage_ = codePage;
     } else {
-        throw CompileError(token.where, "unsupported preprocessor directive: " + token.text);
+        throw CompileError(token.where, "unsupported preprocessor directive: " + ShortText(token.text));
     }
 }
 
@@ -159,7 +159,7 @@ ResourceId Parser::ParseId(const Token& token, const char* what) {
     case TokenKind::Int: {
         bool isLong = false;
         const std::uint32_t value = ParseNumber(token, isLong);
-        if (value > 0xFFFF) throw CompileError(token.where, std::string(what) + " " + token.text + " does not fit in 16 bits");
+        if (value > 0xFFFF) throw CompileError(token.where, std::string(what) + " " + ShortText(token.text) + " does not fit in 16 bits");
         return ResourceId::Number(static_cast<std::uint16_t>(value));
     }
     case TokenKind::Identifier: {
@@ -329,7 +329,7 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
         const Token& next = Peek();
         if (next.kind == TokenKind::End) throw CompileError(start, "STRINGTABLE is not closed by END or '}'");
         if (next.kind == TokenKind::Identifier || next.kind == TokenKind::String) {
-            throw CompileError(next.where, "string id must be a number, not '" + next.text + "'");
+            throw CompileError(next.where, "string id must be a number, not " + QuotedText(next.text));
         }
         StringEntry entry;
         entry.where = next.where;

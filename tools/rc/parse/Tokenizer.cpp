@@ -195,7 +195,7 @@ const char* TokenKindName(TokenKind kind) {
 }
 
 std::string Described(const Token& token) {
-    return token.kind == TokenKind::End ? TokenKindName(token.kind) : "'" + token.text + "'";
+    return token.kind == TokenKind::End ? TokenKindName(token.kind) : QuotedText(token.text);
 }
 
 std::vector<Token> Tokenize(std::string_view text, const std::string& fileName) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "resformat/Diagnostic.h"
+
 namespace rc {
 namespace {
 
@@ -114,7 +116,7 @@ void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& ou
             if (defined) KeepDefinedOperand(input, out);
             continue;
         }
-        if (Contains(token.hidden, macro)) throw std::runtime_error("macro '" + std::string(macro->name) + "' refers to itself (recursive macro)");
+        if (Contains(token.hidden, macro)) throw std::runtime_error("macro " + QuotedText(macro->name) + " refers to itself (recursive macro)");
         if (!macro->functionLike && !macro->pastes) {  // its body as it stands: nothing to substitute
             Charge(macro->body);
             PushReplacement(input, macro->body, With(token.hidden, macro), token.space);
@@ -161,7 +163,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     Args args(1);
     int depth = 0;
     while (true) {
-        if (input.empty()) throw std::runtime_error("unterminated argument list of macro '" + std::string(macro.name) + "'");
+        if (input.empty()) throw std::runtime_error("unterminated argument list of macro " + QuotedText(macro.name));
         PpToken token = std::move(input.back());
         input.pop_back();
         if (token.Is(")") && depth == 0) {
@@ -182,7 +184,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     if (args.size() == 1 && args[0].empty() && wanted == 0) args.clear();
     if (macro.variadic && args.size() + 1 == wanted) args.emplace_back();  // nothing for the "..."
     if (args.size() != wanted) {
-        throw std::runtime_error("macro '" + std::string(macro.name) + "' takes " + std::to_string(wanted) + " argument" +
+        throw std::runtime_error("macro " + QuotedText(macro.name) + " takes " + std::to_string(wanted) + " argument" +
                                  (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) + " given");
     }
     return args;
@@ -235,8 +237,8 @@ void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> rig
     const std::string_view pasted = Keep(std::string(left.text).append(right.front().text));
     std::vector<PpToken> joined = LexLine(pasted);
     if (joined.size() != 1) {
-        throw std::runtime_error("pasting \"" + std::string(left.text) + "\" and \"" + std::string(right.front().text) +
-                                 "\" in macro '" + std::string(macro.name) + "' does not give one token");
+        throw std::runtime_error("pasting " + QuotedText(left.text, '"') + " and " + QuotedText(right.front().text, '"') +
+                                 " in macro " + QuotedText(macro.name) + " does not give one token");
     }
     joined.front().space = left.space;
     Charge(joined);
