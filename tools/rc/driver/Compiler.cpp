@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "driver/CompileInputs.h"
 #include "encode/DialogEncoder.h"
 #include "encode/FontDirectory.h"
 #include "encode/IconFile.h"
@@ -50,7 +51,8 @@ std::string ReadIconBytes(const SourceFile& file, const std::string& name, const
 
 class Compiler {
 public:
-    Compiler(const CompileOptions& options, ResWriter& writer) : options_(options), writer_(writer) {
+    Compiler(const CompileOptions& options, ResWriter& writer, const CompileInputs& inputs)
+        : options_(options), writer_(writer), inputs_(inputs) {
         language_ = options.language;
     }
 
@@ -281,6 +283,7 @@ private:
         }
         for (const std::string& path : candidates) {
             fileaccess::Result<SourceFile> file = SourceFile::Open(path);
+            if (file) inputs_.CheckResourceFile(file->fd(), name, where);
             if (file) return std::move(file.value());
             // Only a name that is not there sends the search on; a folder or FIFO is an error,
             // told with the name as written (the message of file access ends with the reason).
@@ -313,6 +316,7 @@ private:
 
     const CompileOptions& options_;
     ResWriter& writer_;
+    const CompileInputs& inputs_;
     std::uint16_t language_;
     std::uint32_t nextImageId_ = 1;
     FontDirectory fonts_;
@@ -322,10 +326,11 @@ private:
     std::size_t count_ = 0;
 };
 
-// The script's text after the preprocessor.
-std::string Preprocessed(const CompileOptions& options) {
-    const FileLoader load = options.load ? options.load : FileLoader(LoadTextFile);
-    const fileaccess::Result<std::string> text = load(options.script);
+// The script's text after the preprocessor; `inputs` learns each file read.
+std::string Preprocessed(const CompileOptions& options, CompileInputs* inputs = nullptr) {
+    const FileLoader given = options.load ? options.load : FileLoader(LoadTextFile);
+    const FileLoader load = inputs ? inputs->Recording(given) : given;
+    const fileaccess::Result<std::string> text = given(options.script);
     if (!text) {
         throw CompileError({}, "cannot open script \"" + options.script + "\": " +
                                    (text.error().missing() ? "No such file or directory" : text.error().what()));
@@ -334,6 +339,7 @@ std::string Preprocessed(const CompileOptions& options) {
     pp.search = {ParentFolder(options.script), options.includeDirs, options.envIncludeDirs};
     pp.macros = options.macros;
     pp.win16 = options.win16;
+    if (inputs) inputs->Read(options.script, true);
     pp.load = load;
     return Preprocessor(std::move(pp)).Run(options.script, *text);
 }
@@ -347,16 +353,18 @@ CompileResult CompileScript(const CompileOptions& options) {
             throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
         }
         if (options.output.empty()) throw CompileError({}, "no output file named");
-        Parser parser(Tokenize(Preprocessed(options), options.script), {options.codePage});
+        CompileInputs inputs;
+        Parser parser(Tokenize(Preprocessed(options, &inputs), options.script), {options.codePage});
         // The whole script is parsed before the output is made, so a script error leaves no trace.
         // Statements name their resource files; the files' bytes are read only by the writer.
         std::vector<Statement> statements;
         while (std::optional<Statement> statement = parser.Next()) statements.push_back(std::move(*statement));
+        inputs.CheckOutput(options.output);
         TemporaryOutput output(options.output);
         std::unique_ptr<ResWriter> writer;
         if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
         else writer = std::make_unique<Res32Writer>(output.file());
-        Compiler compiler(options, *writer);
+        Compiler compiler(options, *writer, inputs);
         result.resources = compiler.Run(statements);
         output.Commit();
         result.ok = true;
