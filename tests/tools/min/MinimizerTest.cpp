@@ -216,6 +216,23 @@ TEST(Minimizer, ThePackedCheckNamesWhatDiffers) {
     }
 }
 
+// The fuzz target starts from these: each must be a program that restallow-min packs and reads
+// back, or the fuzzer would spend its runs on inputs refused at the first header.
+TEST(Minimizer, TheFuzzSeedsArePackedAndReadBack) {
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(RESTALLOW_NE_SEEDS)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto packed = Minimize(bytes);
+        ASSERT_TRUE(packed) << entry.path() << ": " << packed.error().message;
+        const fileaccess::Status checked = CheckPacked(bytes, *packed);
+        EXPECT_TRUE(checked) << entry.path() << ": " << checked.error().message;
+        EXPECT_FALSE(Read(bytes).segments.empty()) << entry.path();
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 7);
+}
+
 class MinimizerCommand : public ::testing::Test {
 protected:
     MinimizerCommand() {
