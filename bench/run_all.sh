@@ -34,6 +34,8 @@ run "pp_bench: preprocessing the corpus" "restallow-rc at most a tenth of cpp's 
   "$here/pp_bench.sh" "$build" "$corpus"
 run "rc_corpus_bench: compiling the corpus" "restallow-rc at most a tenth of cpp + llvm-rc" \
   "$here/rc_corpus_bench.sh" "$build" "$corpus"
+run "coff_bench: real scripts into COFF objects" "restallow-windres at most half of windres's time" \
+  "$here/coff_bench.sh" "$build" "$corpus"
 run "pp_llvm_compare: the preprocessor's output compiled by llvm-rc" "the same bytes as from cpp's output" \
   "$here/pp_llvm_compare.sh" "$build" "$corpus"
 run "preview_memory_bench: a 300 MB AVI, a 40-frame cursor, a 72-megapixel bitmap" \

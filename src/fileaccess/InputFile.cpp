@@ -147,6 +147,25 @@ Result<std::string> ReadFile(const std::string& path, std::uint64_t limit) noexc
     return file->ReadAll(limit);
 }
 
+Result<std::string> ReadDescriptor(int fd, const std::string& name, std::uint64_t limit) noexcept {
+    try {
+        std::string bytes;
+        char chunk[1 << 16];
+        for (;;) {
+            const ssize_t got = ::read(fd, chunk, sizeof chunk);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read", name);
+            if (got == 0) return bytes;
+            if (bytes.size() + static_cast<std::size_t>(got) > limit) {
+                return Error{ErrorKind::TooLarge, EFBIG, "Cannot read " + Quoted(name) + ": it gives more than " + std::to_string(limit) + " bytes"};
+            }
+            bytes.append(chunk, static_cast<std::size_t>(got));
+        }
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory();
+    }
+}
+
 Result<InputStream> OpenStream(const std::string& path) noexcept {
     Result<InputFile> file = InputFile::Open(path);
     if (!file) return file.error();

@@ -45,6 +45,10 @@ private:
 // Open and ReadAll in one call.
 Result<std::string> ReadFile(const std::string& path, std::uint64_t limit) noexcept;
 
+// What a descriptor that is already open (standard input: a pipe, a terminal, a file) gives
+// until its end, named `name` in messages; TooLarge past `limit` bytes.
+Result<std::string> ReadDescriptor(int fd, const std::string& name, std::uint64_t limit) noexcept;
+
 // A buffered stdio stream over a file opened as Open does, for readers that take a FILE*
 // (libjpeg) or read row by row; closed with the pointer.
 struct StreamCloser {

@@ -73,7 +73,11 @@ Result<OutputFile> OutputFile::Create(const std::string& target, Temporary tempo
         OutputFile out;
         out.target_ = target;
         if (target.empty()) return Error{ErrorKind::Open, ENOENT, "No output file is named"};
-        Result<std::string> resolved = FollowLinks(target);
+        // A device, FIFO or socket is the destination itself, also behind a link of /proc such
+        // as /dev/stdout, whose target ("pipe:[1234]") is no path to follow.
+        struct stat named {};
+        const bool special = ::stat(target.c_str(), &named) == 0 && !S_ISREG(named.st_mode) && !S_ISDIR(named.st_mode);
+        Result<std::string> resolved = special ? Result<std::string>(target) : FollowLinks(target);
         if (!resolved) return resolved.error();
         out.final_ = std::move(resolved.value());
 

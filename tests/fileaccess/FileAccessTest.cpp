@@ -166,6 +166,29 @@ TEST_F(FileAccess, DeviceAndFifoAreWrittenInPlace) {
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
+// /dev/stdout and /dev/fd/N lead through /proc to "pipe:[N]", which is no path: the pipe itself is written.
+TEST_F(FileAccess, APipeNamedThroughDevFdIsWrittenInPlaceAndAnOpenPipeIsReadToItsEnd) {
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const Status written = WriteFile("/dev/fd/" + std::to_string(pipeEnds[1]), "through the pipe");
+    EXPECT_TRUE(written.ok()) << (written.ok() ? "" : written.error().message);
+    ::close(pipeEnds[1]);
+    const Result<std::string> read = ReadDescriptor(pipeEnds[0], "standard input", 1000);
+    ::close(pipeEnds[0]);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, "through the pipe");
+
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ASSERT_EQ(::write(pipeEnds[1], "0123456789", 10), 10);
+    ::close(pipeEnds[1]);
+    const Result<std::string> tooMuch = ReadDescriptor(pipeEnds[0], "standard input", 9);
+    ::close(pipeEnds[0]);
+    ASSERT_FALSE(tooMuch.ok());
+    EXPECT_EQ(tooMuch.error().kind, ErrorKind::TooLarge);
+    EXPECT_EQ(tooMuch.error().message, "Cannot read \"standard input\": it gives more than 9 bytes");
+    EXPECT_EQ(ReadDescriptor(-1, "standard input", 9).error().message, "Cannot read \"standard input\": Bad file descriptor");
+}
+
 TEST_F(FileAccess, FailedOrUncommittedOutputLeavesTheOldFileAndNoTemporary) {
     const std::string old = Write("out.res", "the old output");
     for (const auto temporary : {OutputFile::Temporary::Unnamed, OutputFile::Temporary::Named}) {

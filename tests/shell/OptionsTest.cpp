@@ -85,6 +85,7 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
     const QString manifest = prefix + QStringLiteral("/share/restallow/install-manifest.txt");
     ASSERT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));
+    EXPECT_EQ(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).symLinkTarget(), prefix + QStringLiteral("/bin/restallow-rc"));
     home.write(QStringLiteral("pre fix 'q' $(touch pwned); x/bin/mine.txt"), "the user's own file");
 
     QDir().mkpath(ShortcutFolders()[1]);
@@ -105,6 +106,7 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     removal.setWorkingDirectory(home.path(QString()));
     removal.start(QStringLiteral("sh"), {ProgramDataFolder() + QStringLiteral("/DelResTa.sh")});
     ASSERT_TRUE(removal.waitForFinished(10000));
+    EXPECT_FALSE(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).isSymLink());  // the link itself is gone too
     for (const char* installed : {"/bin/restallow", "/bin/restallow-rc", "/bin/restallow-min", "/bin/restallow-resdump",
                                   "/share/applications/restallow.desktop", "/share/restallow/install-manifest.txt"}) {
         EXPECT_FALSE(QFile::exists(prefix + QString::fromLatin1(installed))) << installed;

@@ -9,30 +9,18 @@
 namespace rc::test {
 namespace {
 
-struct CommandRun {
-    int exit = -1;
-    std::string out, err;
-};
-
-CommandRun Command(const ScratchDir& dir, const std::string& arguments) {
-    const std::string command = "cd '" + dir.path("").string() + "' && '" RESTALLOW_RC "' " + arguments + " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.path("stdout.txt")), ReadBytes(dir.path("stderr.txt"))};
-    std::filesystem::remove(dir.path("stdout.txt"));
-    std::filesystem::remove(dir.path("stderr.txt"));
-    return run;
-}
+CommandRun Command(const ScratchDir& dir, const std::string& arguments) { return RunIn(dir, RESTALLOW_RC, arguments); }
 
 TEST(CommandLine, HelpVersionAndUsageErrors) {
     ScratchDir dir;
     const CommandRun help = Command(dir, "--help");
     EXPECT_EQ(help.exit, 0);
     EXPECT_NE(help.out.find("usage: restallow-rc [-31] [-fo OUTPUT]"), std::string::npos);
-    EXPECT_EQ(Command(dir, "--version").out, "restallow-rc 1.0\n");
+    EXPECT_EQ(Command(dir, "--version").out, "restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe) and llvm-rc\n");
     const CommandRun none = Command(dir, "");
     EXPECT_EQ(none.exit, 2);
     EXPECT_NE(none.err.find("no script given"), std::string::npos);
-    EXPECT_EQ(Command(dir, "-x a.rc").exit, 2);
+    EXPECT_EQ(Command(dir, "-q a.rc").exit, 2);
     EXPECT_EQ(Command(dir, "-l zz a.rc").exit, 2);
 }
 

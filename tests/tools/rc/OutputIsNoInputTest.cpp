@@ -24,7 +24,7 @@ protected:
 
     // Compiles s.rc (with sub/ as an include folder) into `output`, which must be refused with
     // `message`; every input keeps its bytes and no temporary is left in either folder.
-    void ExpectRefused(const std::string& output, const std::string& message) {
+    void ExpectRefused(const std::string& output, const std::string& message, OutputFormat format = OutputFormat::Res) {
         SCOPED_TRACE(output);
         const std::string before[] = {ReadBytes(script), ReadBytes(dir.path("app.ico")), ReadBytes(dir.path("sub/logo.bmp")),
                                       ReadBytes(dir.path("raw.bin")), ReadBytes(dir.path("defs.h")), ReadBytes(dir.path("more.rc"))};
@@ -33,6 +33,7 @@ protected:
         options.script = script.string();
         options.output = output;
         options.includeDirs = {dir.path("sub").string()};
+        options.format = format;
         const CompileResult result = CompileScript(options);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.error, message);
@@ -62,18 +63,38 @@ TEST_F(OutputIsNoInput, TheScriptByItsNameALinkOrAnotherSpellingIsRefused) {
 TEST_F(OutputIsNoInput, AnIncludedFileIsRefused) {
     for (const char* name : {"defs.h", "more.rc"}) {
         ExpectRefused(dir.path(name).string(),
-                      "error: " + Refusal(dir.path(name).string(), "the file \"" + dir.path(name).string() + "\" that the script includes"));
+                      "error: " + Refusal(dir.path(name).string(), "the file \"" + dir.path(name).string() + "\" that the compile reads"));
     }
 }
 
-TEST_F(OutputIsNoInput, AResourceFileIsRefusedAtItsStatement) {
+TEST_F(OutputIsNoInput, AResourceFileIsRefused) {
     ASSERT_EQ(::symlink("sub/logo.bmp", dir.path("logo-link.res").c_str()), 0);
-    const auto at = [&](int line) { return script.string() + "(" + std::to_string(line) + "): error: "; };
-    ExpectRefused(dir.path("app.ico").string(), at(2) + Refusal(dir.path("app.ico").string(), "the resource file \"app.ico\" of this statement"));
+    const auto refusal = [&](const std::string& output, const std::string& found) {
+        return "error: " + Refusal(output, "the file \"" + found + "\" that the compile reads");
+    };
+    ExpectRefused(dir.path("app.ico").string(), refusal(dir.path("app.ico").string(), dir.path("app.ico").string()));
     // Found through the include folder, named through a link.
-    ExpectRefused(dir.path("logo-link.res").string(),
-                  at(3) + Refusal(dir.path("logo-link.res").string(), "the resource file \"logo.bmp\" of this statement"));
-    ExpectRefused(dir.path("raw.bin").string(), at(4) + Refusal(dir.path("raw.bin").string(), "the resource file \"raw.bin\" of this statement"));
+    ExpectRefused(dir.path("logo-link.res").string(), refusal(dir.path("logo-link.res").string(), dir.path("sub/logo.bmp").string()));
+    ExpectRefused(dir.path("raw.bin").string(), refusal(dir.path("raw.bin").string(), dir.path("raw.bin").string()));
+}
+
+TEST_F(OutputIsNoInput, ACoffObjectOrAConvertedResFileIsRefusedToo) {
+    ExpectRefused(script.string(), "error: " + Refusal(script.string(), "the script itself"), OutputFormat::Coff);
+    ExpectRefused(dir.path("raw.bin").string(),
+                  "error: " + Refusal(dir.path("raw.bin").string(), "the file \"" + dir.path("raw.bin").string() + "\" that the compile reads"),
+                  OutputFormat::Coff);
+    const auto res = dir.path("in.res");
+    ASSERT_TRUE(Compile(dir.write("small.rc", "A RCDATA { 1 }\n"), res).ok);
+    const std::string bytes = ReadBytes(res);
+    for (const OutputFormat format : {OutputFormat::Res, OutputFormat::Coff}) {
+        CompileOptions options;
+        options.script = res.string();
+        options.output = dir.path("./in.res").string();
+        options.format = format;
+        const CompileResult result = ConvertResFile(options);
+        EXPECT_EQ(result.error, "error: " + Refusal(options.output, "the file \"" + res.string() + "\" that the compile reads"));
+        EXPECT_EQ(ReadBytes(res), bytes);
+    }
 }
 
 TEST_F(OutputIsNoInput, AFileOfTheSameNameElsewhereIsAnOrdinaryOutput) {

@@ -1,6 +1,8 @@
 // Helpers for the compiler tests: temporary folders, compiling a script text, reading outputs.
 #pragma once
 
+#include <sys/wait.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -73,6 +75,27 @@ inline std::string CompileText(const std::string& text, bool win16 = false) {
     EXPECT_TRUE(result.ok) << result.error;
     return ReadBytes(dir.path("s.res"));
 }
+
+// What a run of a command printed and its exit status.
+struct CommandRun {
+    int exit = -1;
+    std::string out, err;
+};
+
+// Runs `program` with `arguments` (shell words) in `dir`; `more` comes after the arguments
+// (a redirection of standard input, say).
+inline CommandRun RunIn(const ScratchDir& dir, const std::string& program, const std::string& arguments, const std::string& more = "") {
+    const std::string command = "cd '" + dir.path("").string() + "' && '" + program + "' " + arguments + " " + more +
+                                " >stdout.txt 2>stderr.txt";
+    const int status = std::system(command.c_str());
+    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.path("stdout.txt")), ReadBytes(dir.path("stderr.txt"))};
+    std::filesystem::remove(dir.path("stdout.txt"));
+    std::filesystem::remove(dir.path("stderr.txt"));
+    return run;
+}
+
+// restallow-windres: the link to restallow-rc beside it.
+inline std::string WindresPath() { return (std::filesystem::path(RESTALLOW_RC).parent_path() / "restallow-windres").string(); }
 
 inline bool HasLlvmRc() { return std::system("command -v llvm-rc >/dev/null 2>&1") == 0; }
 

@@ -1,5 +1,5 @@
 // The compiler: statements in, resources out, string tables gathered into blocks of 16 at the end.
-#include "driver/Compiler.h"
+#include "driver/StatementCompiler.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,22 +7,18 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 
-#include "driver/CompileInputs.h"
 #include "encode/DialogEncoder.h"
 #include "encode/FontDirectory.h"
 #include "encode/IconFile.h"
 #include "encode/StatementEncoders.h"
-#include "fileaccess/OutputFile.h"
 #include "parse/Parser.h"
 #include "preprocess/IncludeResolver.h"
 #include "resformat/Bytes.h"
 #include "resformat/ResWriter.h"
 #include "resformat/SourceFile.h"
-#include "resformat/TemporaryOutput.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
@@ -51,8 +47,8 @@ std::string ReadIconBytes(const SourceFile& file, const std::string& name, const
 
 class Compiler {
 public:
-    Compiler(const CompileOptions& options, ResWriter& writer, const CompileInputs& inputs)
-        : options_(options), writer_(writer), inputs_(inputs) {
+    Compiler(const CompileOptions& options, ResWriter& writer, std::vector<std::string>& filesRead)
+        : options_(options), writer_(writer), filesRead_(filesRead) {
         language_ = options.language;
     }
 
@@ -171,6 +167,7 @@ private:
             }
             std::u16string text;
             for (const StringLiteral& piece : entry.pieces) text += Process(piece, NullHandling::CutAtDoubleNull);
+            if (options_.nullTerminateStrings) text += u'\0';  // rc's /n
             bundle.strings[slot] = std::move(text);
             bundle.where[slot] = entry.where;
         }
@@ -283,8 +280,10 @@ private:
         }
         for (const std::string& path : candidates) {
             fileaccess::Result<SourceFile> file = SourceFile::Open(path);
-            if (file) inputs_.CheckResourceFile(file->fd(), name, where);
-            if (file) return std::move(file.value());
+            if (file) {
+                filesRead_.push_back(path);
+                return std::move(file.value());
+            }
             // Only a name that is not there sends the search on; a folder or FIFO is an error,
             // told with the name as written (the message of file access ends with the reason).
             if (!file.error().missing()) {
@@ -316,7 +315,7 @@ private:
 
     const CompileOptions& options_;
     ResWriter& writer_;
-    const CompileInputs& inputs_;
+    std::vector<std::string>& filesRead_;
     std::uint16_t language_;
     std::uint32_t nextImageId_ = 1;
     FontDirectory fonts_;
@@ -326,69 +325,11 @@ private:
     std::size_t count_ = 0;
 };
 
-// The script's text after the preprocessor; `inputs` learns each file read.
-std::string Preprocessed(const CompileOptions& options, CompileInputs* inputs = nullptr) {
-    const FileLoader given = options.load ? options.load : FileLoader(LoadTextFile);
-    const FileLoader load = inputs ? inputs->Recording(given) : given;
-    const fileaccess::Result<std::string> text = given(options.script);
-    if (!text) {
-        throw CompileError({}, "cannot open script \"" + options.script + "\": " +
-                                   (text.error().missing() ? "No such file or directory" : text.error().what()));
-    }
-    PreprocessOptions pp;
-    pp.search = {ParentFolder(options.script), options.includeDirs, options.envIncludeDirs};
-    pp.macros = options.macros;
-    pp.win16 = options.win16;
-    if (inputs) inputs->Read(options.script, true);
-    pp.load = load;
-    return Preprocessor(std::move(pp)).Run(options.script, *text);
-}
-
 }  // namespace
 
-CompileResult CompileScript(const CompileOptions& options) {
-    CompileResult result;
-    try {
-        if (!IsSupportedCodePage(options.codePage)) {
-            throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
-        }
-        if (options.output.empty()) throw CompileError({}, "no output file named");
-        CompileInputs inputs;
-        Parser parser(Tokenize(Preprocessed(options, &inputs), options.script), {options.codePage});
-        // The whole script is parsed before the output is made, so a script error leaves no trace.
-        // Statements name their resource files; the files' bytes are read only by the writer.
-        std::vector<Statement> statements;
-        while (std::optional<Statement> statement = parser.Next()) statements.push_back(std::move(*statement));
-        inputs.CheckOutput(options.output);
-        TemporaryOutput output(options.output);
-        std::unique_ptr<ResWriter> writer;
-        if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
-        else writer = std::make_unique<Res32Writer>(output.file());
-        Compiler compiler(options, *writer, inputs);
-        result.resources = compiler.Run(statements);
-        output.Commit();
-        result.ok = true;
-    } catch (const CompileError& error) {
-        result.error = error.text();
-    } catch (const std::bad_alloc&) {
-        result.error = "error: out of memory";
-    } catch (const std::exception& error) {
-        result.error = std::string("error: ") + error.what();
-    }
-    return result;
-}
-
-PreprocessResult PreprocessScript(const CompileOptions& options) {
-    PreprocessResult result;
-    try {
-        result.text = Preprocessed(options);
-        result.ok = true;
-    } catch (const CompileError& error) {
-        result.error = error.text();
-    } catch (const std::exception& error) {
-        result.error = std::string("error: ") + error.what();
-    }
-    return result;
+std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options, ResWriter& writer,
+                              std::vector<std::string>& filesRead) {
+    return Compiler(options, writer, filesRead).Run(statements);
 }
 
 }  // namespace rc

@@ -53,6 +53,11 @@ Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(optio
         macros_.Define(LexLine(name + " " + value), 0);
     };
     define("RC_INVOKED", "1");
+    // The MinGW-w64 headers, when a script takes them from the include path, need a GCC-like
+    // compiler: vadefs.h stops at "#error" for any other. Clang says 4.2.1 (and llvm-rc runs it).
+    define("__GNUC__", "4");
+    define("__GNUC_MINOR__", "2");
+    define("__GNUC_PATCHLEVEL__", "1");
     // WIN32 too, as the MinGW-w64 toolchains and the Win32 SDK's makefiles define it: scripts of
     // that time test "#ifdef WIN32" to tell their 32-bit build from their 16-bit one.
     if (!options_.win16) {
@@ -200,11 +205,13 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
             LineDirective(file, tokens, 2, line);
         } else if (name == "error") {
             throw std::runtime_error("#error " + Render(tokens, 2));
+        } else if (name == "warning") {
+            warnings_.push_back(where.fileName() + "(" + std::to_string(where.line) + "): warning: #warning " + Render(tokens, 2));
         } else if (name == "pragma") {
             const std::string_view pragma = tokens.size() > 2 ? tokens[2].text : std::string_view();
             if (pragma == "once") onceOnly_.insert(file.identity);
             if (pragma == "code_page") out_.Line(file.name, where.line, "#pragma " + Render(tokens, 2));
-        } else if (name != "warning" && name != "ident" && name != "sccs") {
+        } else if (name != "ident" && name != "sccs") {
             throw std::runtime_error("unknown preprocessor directive #" + ShortText(name));
         }
     } catch (const CompileError&) {
@@ -223,7 +230,7 @@ void Preprocessor::Conditionals(File& file, std::string_view name, const std::ve
             value = Condition(file, tokens, where);
         } else if (parent) {
             if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, directive + " needs a macro name");
-            value = macros_.Defined(tokens[2].text) == (name == "ifdef");
+            value = Defined(tokens[2].text) == (name == "ifdef");
         }
         file.conditions.push_back({where, directive, parent, value, value});
         return;
@@ -253,7 +260,8 @@ bool Preprocessor::Condition(const File& file, const std::vector<PpToken>& token
     try {
         expander_.Start(*file.name, where.line, true);
         std::vector<PpToken> expression(tokens.begin() + 2, tokens.end());
-        return EvaluateCondition(ReplaceDefined(expander_.Expand(ReplaceDefined(std::move(expression)))));
+        expression = ReplaceHasInclude(file, ReplaceDefined(std::move(expression)));
+        return EvaluateCondition(ReplaceDefined(expander_.Expand(std::move(expression))));
     } catch (const std::runtime_error& error) {
         throw CompileError(where, error.what());
     }
@@ -270,7 +278,7 @@ std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) c
         const std::size_t at = i + (paren ? 2 : 1);
         if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
         if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
-        out.push_back(Flag(macros_.Defined(tokens[at].text)));
+        out.push_back(Flag(Defined(tokens[at].text)));
         i = at + (paren ? 1 : 0);
     }
     return out;

@@ -40,6 +40,11 @@ public:
     // The text of the script and all it includes, with line markers. Throws CompileError.
     std::string Run(const std::string& scriptPath, const std::string& text);
 
+    // The include files read, each once, in the order first read (for a dependency file).
+    const std::vector<std::string>& filesRead() const { return filesRead_; }
+    // "file(line): warning: #warning text" for each #warning met, also when Run failed later.
+    const std::vector<std::string>& warnings() const { return warnings_; }
+
 private:
     struct Conditional {
         Location where;
@@ -72,6 +77,9 @@ private:
     void Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
     std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens) const;
+    std::vector<PpToken> ReplaceHasInclude(const File& file, std::vector<PpToken> tokens);
+    bool Findable(const File& file, const std::string& name, bool quoted);
+    bool Defined(std::string_view name) const { return macros_.Defined(name) || name == "__has_include"; }
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);
     void IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& tokens, const Location& where, int depth);
     void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line);
@@ -89,6 +97,8 @@ private:
     std::map<std::string, std::string> guards_;  // file -> the macro its include guard tests
     std::unordered_map<std::string, std::string> identities_;  // path -> its file's identity
     std::unordered_map<std::string, std::string> texts_;       // identity -> the file's text
+    std::vector<std::string> filesRead_;
+    std::vector<std::string> warnings_;
 };
 
 }  // namespace rc

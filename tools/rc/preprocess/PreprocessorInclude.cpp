@@ -118,6 +118,7 @@ std::string_view Preprocessor::Load(const std::string& path, const std::string& 
         options_.load ? options_.load(path) : fileaccess::Error{fileaccess::ErrorKind::Open, ENOENT, {}};
     if (!read && read.error().missing()) throw CompileError(where, "cannot open include file " + QuotedText(written, '"'));
     if (!read) throw CompileError(where, "cannot read include file " + QuotedText(written, '"') + ": " + read.error().what());
+    filesRead_.push_back(path);
     return texts_.emplace(Identity(path), std::move(read).value()).first->second;
 }
 

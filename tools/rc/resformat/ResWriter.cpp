@@ -82,7 +82,8 @@ void ResWriter::Copy(const SourceFile& file, std::uint64_t offset) {
     auto position = static_cast<off_t>(offset);
     const auto end = static_cast<off_t>(file.size());
 #ifdef __linux__
-    while (position < end) {
+    // A stream in memory (the .res on its way into a COFF object) has no descriptor.
+    while (position < end && fileno(out_) >= 0) {
         const ssize_t copied = ::copy_file_range(file.fd(), &position, fileno(out_), nullptr,
                                                  static_cast<std::size_t>(end - position), 0);
         if (copied > 0) continue;

@@ -9,17 +9,15 @@
 #include "resformat/Diagnostic.h"
 
 namespace rc {
-namespace {
 
-fileaccess::Result<fileaccess::OutputFile> Create(const std::string& target) {
+TemporaryOutput::TemporaryOutput(const std::string& target) : target_(target) {
+    if (target == "-") {
+        file_ = memory_.emplace().file();
+        return;
+    }
     fileaccess::Result<fileaccess::OutputFile> output = fileaccess::OutputFile::Create(target);
     if (!output) throw CompileError({}, output.error().what());
-    return output;
-}
-
-}  // namespace
-
-TemporaryOutput::TemporaryOutput(const std::string& target) : output_(Create(target)) {
+    output_.emplace(std::move(*output));
     const int fd = ::dup(output_->fd());
     file_ = fd < 0 ? nullptr : fdopen(fd, "wb");
     if (!file_) {
@@ -31,20 +29,30 @@ TemporaryOutput::TemporaryOutput(const std::string& target) : output_(Create(tar
 }
 
 TemporaryOutput::~TemporaryOutput() {
-    if (file_) std::fclose(file_);
+    if (file_ && !memory_) std::fclose(file_);
 }
 
 void TemporaryOutput::Commit() {
+    if (memory_) return CommitToStandardOutput();
     const bool written = std::fflush(file_) == 0 && std::ferror(file_) == 0;
     const int code = errno;
     const int closed = std::fclose(file_);
     file_ = nullptr;
     if (!written || closed != 0) {
-        throw CompileError({}, "cannot write the output \"" + output_->target() + "\": " + std::strerror(written ? errno : code));
+        throw CompileError({}, "cannot write the output \"" + target_ + "\": " + std::strerror(written ? errno : code));
     }
     // A .res is made again from its script: no wait for the disk, as other resource compilers.
     if (const fileaccess::Status done = output_->Commit(fileaccess::OutputFile::Sync::None); !done) {
         throw CompileError({}, done.error().what());
+    }
+}
+
+void TemporaryOutput::CommitToStandardOutput() {
+    const std::string_view bytes = memory_->Finish();
+    file_ = nullptr;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    if (!written || std::fflush(stdout) != 0) {
+        throw CompileError({}, std::string("cannot write the output to standard output: ") + std::strerror(errno));
     }
 }
 

@@ -1,12 +1,15 @@
 // The output being written: a temporary file beside it, renamed over it by Commit; until
-// then (and on any failure or signal) an older output stays as it was.
+// then (and on any failure or signal) an older output stays as it was. "-" is standard
+// output, which gets the bytes only at Commit, so that a failed compile writes nothing there.
 #pragma once
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "fileaccess/OutputFile.h"
+#include "resformat/MemoryStream.h"
 
 namespace rc {
 
@@ -23,8 +26,12 @@ public:
     void Commit();
 
 private:
+    void CommitToStandardOutput();
+
     static constexpr std::size_t kBufferSize = 1 << 20;
-    fileaccess::Result<fileaccess::OutputFile> output_;
+    std::string target_;
+    std::optional<fileaccess::OutputFile> output_;
+    std::optional<MemoryStream> memory_;  // for standard output
     std::FILE* file_ = nullptr;
     std::unique_ptr<char[]> buffer_;
 };

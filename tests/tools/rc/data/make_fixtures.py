@@ -62,6 +62,22 @@ def fnt(path):
     open(path, "wb").write(bytes(header))
 
 
+def res(path, entries):
+    # A 32-bit .res: the empty first entry, then each (type, name, language, data) as written.
+    def ident(value):
+        if isinstance(value, int):
+            return struct.pack("<HH", 0xFFFF, value)
+        return value.encode("utf-16-le") + b"\0\0"
+
+    def entry(kind, name, language, data):
+        head = ident(kind) + ident(name)
+        head += bytes(-len(head) % 4) + struct.pack("<IHHII", 0, 0x30, language, 0, 0)
+        body = struct.pack("<II", len(data), len(head) + 8) + head + data
+        return body + bytes(-len(body) % 4)
+
+    open(path, "wb").write(entry(0, 0, 0, b"") + b"".join(entry(*e) for e in entries))
+
+
 subprocess.run(["convert", "-size", "16x12", "gradient:red-blue", "pic.gif"], check=True)
 subprocess.run(["convert", "-size", "20x10", "gradient:yellow-green", "-quality", "80", "pic.jpg"], check=True)
 avi("clip.avi")
@@ -72,3 +88,9 @@ open("raw.bin", "wb").write(bytes(range(256)) * 3)
 open("not_a_bitmap.bmp", "wb").write(b"GIF89a this is no bitmap")
 open("truncated.ico", "wb").write(open("icon.ico", "rb").read()[:30])
 fnt("small.fnt")
+# Names of types and resources in both letter cases, one name under two types, numbers after
+# names, several languages of one resource and data of odd lengths: the COFF directory's order.
+res("coff_names.res", [("BTYPE", "Y", 0x409, b"1"), ("ATYPE", "X", 0x409, b"22"), ("ATYPE", "SAME", 0x409, b"333"),
+                       ("BTYPE", "SAME", 0x407, b"4444"), ("abc", "n", 0x409, b"5"), ("ABD", "N", 0x409, b""),
+                       ("AB", "aB", 0x409, b"7" * 13), (10, "ATYPE", 0x409, b"8"), (10, 3, 0x409, b"9" * 8),
+                       (10, 3, 0x407, b"10"), (10, 3, 0x40C, b"11"), (3, 1, 0x409, b"\0" * 40)])

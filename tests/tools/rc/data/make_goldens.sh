@@ -28,3 +28,7 @@ i686-w64-mingw32-windres --preprocessor=cpp -i dialog_windres.rc -O res -o dialo
 "$wrc" -m16 -O res16 -I / -o dialog16.wrc.raw.res dialog16.rc
 python3 drop_wrc16_stub_headers.py dialog16.wrc.raw.res dialog16.wrc.res
 rm dialog16.wrc.raw.res
+# COFF objects: windres's object for a .res, for both machines (coff_names.res by make_fixtures.py).
+i686-w64-mingw32-windres -J res -O coff options.llvm.res options.windres.o
+i686-w64-mingw32-windres -J res -O coff coff_names.res coff_names.windres.o
+x86_64-w64-mingw32-windres -J res -O coff coff_names.res coff_names.windres64.o

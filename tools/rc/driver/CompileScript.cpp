@@ -1,0 +1,162 @@
+// The stages one after the other: the script preprocessed, parsed whole, then its resources
+// written as a .res, or gathered as one in memory and written as a COFF object.
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "driver/Compiler.h"
+#include "driver/OutputCheck.h"
+#include "driver/StatementCompiler.h"
+#include "fileaccess/InputFile.h"
+#include "parse/Parser.h"
+#include "resformat/MemoryStream.h"
+#include "resformat/ResReader.h"
+#include "resformat/ResWriter.h"
+#include "resformat/TemporaryOutput.h"
+#include "resformat/TextCodec.h"
+
+namespace rc {
+namespace {
+
+constexpr std::uint64_t kStandardInputLimit = 256 * fileaccess::kMiB;  // as for script files
+constexpr std::uint64_t kResLimit = 4096 * fileaccess::kMiB;           // a COFF object holds no more
+constexpr const char* kStandardInput = "<stdin>";
+
+std::string ScriptName(const CompileOptions& options) { return options.script == "-" ? kStandardInput : options.script; }
+
+fileaccess::Result<std::string> ReadInput(const CompileOptions& options, std::uint64_t limit) {
+    if (options.script == "-") return fileaccess::ReadDescriptor(0, "standard input", limit);
+    const FileLoader load = options.load ? options.load : FileLoader(LoadTextFile);
+    return load(options.script);
+}
+
+std::string OpenError(const CompileOptions& options, const fileaccess::Error& error) {
+    if (options.script == "-") return "cannot read the script from standard input: " + error.message;
+    return "cannot open script \"" + options.script + "\": " + (error.missing() ? "No such file or directory" : error.what());
+}
+
+// The script's text after the preprocessor; what it read and warned of goes to `result`, also
+// when it stops at an error.
+template <typename Result>
+std::string Preprocessed(const CompileOptions& options, Result& result) {
+    const fileaccess::Result<std::string> text = ReadInput(options, kStandardInputLimit);
+    if (!text) throw CompileError({}, OpenError(options, text.error()));
+    if (options.script != "-") result.filesRead.push_back(options.script);
+    PreprocessOptions pp;
+    pp.search = {options.script == "-" ? std::string() : ParentFolder(options.script), options.includeDirs, options.envIncludeDirs};
+    pp.macros = options.macros;
+    pp.win16 = options.win16;
+    pp.load = options.load ? options.load : FileLoader(LoadTextFile);
+    Preprocessor preprocessor(std::move(pp));
+    const auto gather = [&] {
+        result.filesRead.insert(result.filesRead.end(), preprocessor.filesRead().begin(), preprocessor.filesRead().end());
+        result.warnings = preprocessor.warnings();
+    };
+    try {
+        std::string out = preprocessor.Run(ScriptName(options), *text);
+        gather();
+        return out;
+    } catch (...) {
+        gather();
+        throw;
+    }
+}
+
+void Put(std::FILE* out, std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) {
+        throw CompileError({}, std::string("cannot write the output: ") + std::strerror(errno));
+    }
+}
+
+// The COFF object of the .res `bytes`, written to the output.
+// `script`: the compiled script, empty for a converted .res file.
+void WriteObject(std::string_view bytes, const CompileOptions& options, const std::string& source, const CompileResult& result,
+                 const std::string& script) {
+    const fileaccess::Result<ResFile> res = ReadResFile(bytes);
+    if (!res) throw CompileError({}, source + ": " + res.error().message);
+    const fileaccess::Result<CoffObject> object = CoffObject::Build(*res, options.machine);
+    if (!object) throw CompileError({}, source + ": " + object.error().message);
+    TemporaryOutput output(options.output);
+    object->WriteTo([&output](std::string_view piece) { Put(output.file(), piece); });
+    RefuseOutputThatIsAnInput(options.output, script, result.filesRead);
+    output.Commit();
+}
+
+void WriteResources(const std::vector<Statement>& statements, const CompileOptions& options, CompileResult& result) {
+    if (options.format == OutputFormat::Coff) {
+        MemoryStream res;
+        Res32Writer writer(res.file());
+        result.resources = CompileStatements(statements, options, writer, result.filesRead);
+        return WriteObject(res.Finish(), options, ScriptName(options), result, options.script);
+    }
+    TemporaryOutput output(options.output);
+    std::unique_ptr<ResWriter> writer;
+    if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
+    else writer = std::make_unique<Res32Writer>(output.file());
+    result.resources = CompileStatements(statements, options, *writer, result.filesRead);
+    RefuseOutputThatIsAnInput(options.output, options.script, result.filesRead);
+    output.Commit();
+}
+
+// Runs `work`, turning what it throws into the result's error.
+template <typename Result, typename Work>
+Result Guarded(Work work) {
+    Result result;
+    try {
+        work(result);
+        result.ok = true;
+    } catch (const CompileError& error) {
+        result.error = error.text();
+    } catch (const std::bad_alloc&) {
+        result.error = "error: out of memory";
+    } catch (const std::exception& error) {
+        result.error = std::string("error: ") + error.what();
+    }
+    return result;
+}
+
+}  // namespace
+
+CompileResult CompileScript(const CompileOptions& options) {
+    return Guarded<CompileResult>([&options](CompileResult& result) {
+        if (!IsSupportedCodePage(options.codePage)) {
+            throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
+        }
+        if (options.output.empty()) throw CompileError({}, "no output file named");
+        if (options.win16 && options.format == OutputFormat::Coff) {
+            throw CompileError({}, "a COFF object holds 32-bit resources only: -31 cannot go with it");
+        }
+        Parser parser(Tokenize(Preprocessed(options, result), ScriptName(options)), {options.codePage});
+        // The whole script is parsed before the output is made, so a script error leaves no trace.
+        // Statements name their resource files; the files' bytes are read only by the writer.
+        std::vector<Statement> statements;
+        while (std::optional<Statement> statement = parser.Next()) statements.push_back(std::move(*statement));
+        WriteResources(statements, options, result);
+    });
+}
+
+CompileResult ConvertResFile(const CompileOptions& options) {
+    return Guarded<CompileResult>([&options](CompileResult& result) {
+        if (options.output.empty()) throw CompileError({}, "no output file named");
+        const std::string name = options.script == "-" ? "standard input" : "\"" + options.script + "\"";
+        fileaccess::Result<std::string> bytes = options.script == "-" ? fileaccess::ReadDescriptor(0, "standard input", kResLimit)
+                                                                      : fileaccess::ReadFile(options.script, kResLimit);
+        if (!bytes) throw CompileError({}, bytes.error().what());
+        if (options.script != "-") result.filesRead.push_back(options.script);
+        const fileaccess::Result<ResFile> res = ReadResFile(*bytes);
+        if (!res) throw CompileError({}, name + ": " + res.error().message);
+        result.resources = res->entries.size();
+        if (options.format == OutputFormat::Coff) return WriteObject(*bytes, options, name, result, {});
+        TemporaryOutput output(options.output);
+        Put(output.file(), *bytes);
+        RefuseOutputThatIsAnInput(options.output, {}, result.filesRead);
+        output.Commit();
+    });
+}
+
+PreprocessResult PreprocessScript(const CompileOptions& options) {
+    return Guarded<PreprocessResult>([&options](PreprocessResult& result) { result.text = Preprocessed(options, result); });
+}
+
+}  // namespace rc
