@@ -7,18 +7,20 @@
 #include <exception>
 #include <new>
 
+#include "widgets/UiText.h"
+
 namespace restallow {
 
 template <typename Command, typename ShowError>
-void RunAtBoundary(Command&& command, ShowError&& showError) {
+void RunAtBoundary(Command&& command, ShowError&& showError, int language) {
     try {
         command();
     } catch (const std::bad_alloc&) {
-        showError(QStringLiteral("Out of memory: the command was stopped."));
+        showError(MsgText(language, MsgOutOfMemory));
     } catch (const std::exception& error) {
         showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(QStringLiteral("The command was stopped by an unknown error."));
+        showError(MsgText(language, MsgUnknownError));
     }
 }
 

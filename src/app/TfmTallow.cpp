@@ -160,7 +160,8 @@ void TfmTallow::ApplyLanguage(int language) {
     if (language < kEnglish || language > kGerman) return;
     settings_.list.Language = language;
     ApplyMainTable(language);
-    qtTexts_.Apply(language);
+    const bool qtTexts = qtTexts_.Apply(language);  // said in the output box when missing, not in a message
+    files_->SetOutputNotice(qtTexts ? QString() : MsgText(language, MsgQtTextsMissing).arg(qtTexts_.Missing()));
 }
 
 void TfmTallow::ApplyMainTable(int language) {
@@ -190,7 +191,7 @@ void TfmTallow::ApplyBackground(int outfit) {
 
 template <typename Command>
 void TfmTallow::RunCommand(Command command) {
-    RunAtBoundary(command, [this](const QString& text) { ShowError(text); });
+    RunAtBoundary(command, [this](const QString& text) { ShowError(text); }, settings_.list.Language);
 }
 
 void TfmTallow::BtnAddClick(int tag) {

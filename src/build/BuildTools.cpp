@@ -55,6 +55,7 @@ void BuildTools::BtnCompileClick() {
         compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
         AppExeComp.CommandLine = QString::fromStdString(QuoteArgument(compilerPath_.toStdString()));
         AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), files_.InputText(), files_.OutputText());
+        AppExeComp.Language = settings_.list.Language;
         AppExeComp.Execute();
         prompter_.movePointer(clearPoint_());
         files_.ShowOutputInfo();
@@ -63,26 +64,26 @@ void BuildTools::BtnCompileClick() {
 }
 
 void BuildTools::ReportCompileFailure() {
+    const int language = settings_.list.Language;
     QString text;
     if (!AppExeComp.ProcessEnded) {
-        text = QStringLiteral("The resource compiler could not be started:\r%1\r%2").arg(AppExeComp.CommandText(), AppExeComp.ErrorText);
+        text = MsgText(language, MsgCompilerNotStarted) + u'\r' + AppExeComp.CommandText() + u'\r' + AppExeComp.ErrorText;
     } else if (!AppExeComp.FinishedNormally || AppExeComp.FinishedExitCode != 0) {
         QString output = AppExeComp.Output.trimmed();
         output.replace(u'\n', u'\r');
-        text = output.isEmpty() ? QStringLiteral("The resource compiler failed (exit code %1).").arg(AppExeComp.FinishedExitCode)
-                                : output;
+        text = output.isEmpty() ? MsgText(language, MsgCompilerFailed).arg(AppExeComp.FinishedExitCode) : output;
     }
     if (text.isEmpty()) return;
-    prompter_.message({text, QString::fromUtf8(MainStrings(settings_.list.Language)[UiError]), MsgButtons::Ok, MsgIcon::Error,
-                       MsgButton::Ok});
+    prompter_.message({text, UiText(language, UiError), MsgButtons::Ok, MsgIcon::Error, MsgButton::Ok});
 }
 
 // The missing-source notice: Retry looks again, Cancel gives up. Something that is there but
 // is no file (a folder, a FIFO) is left to the expander, which refuses it.
 bool BuildTools::WaitForSource(const QString& source) {
     while (!QFileInfo::exists(source)) {
-        const MsgButton answer = prompter_.message({QStringLiteral("Cannot find the file %1.\rInsert the disk that holds it, then retry.").arg(source),
-                                                    QStringLiteral("Expand"), MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
+        const int language = settings_.list.Language;
+        const MsgButton answer = prompter_.message({MsgText(language, MsgInsertDisk).arg(source), MsgText(language, MsgExpandTitle),
+                                                    MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
         if (answer != MsgButton::Retry) return false;
     }
     return true;
@@ -119,6 +120,7 @@ void BuildTools::BtnExeMinClick() {
     BusyCursor busy;
     // Both names stay one argument each, blanks and all.
     AppExeMin.Parameters = AsOneArgument(files_.InputName()) + u' ' + AsOneArgument(files_.OutputText());
+    AppExeMin.Language = settings_.list.Language;
     AppExeMin.Execute();
     AppExeMin.Tag = 1;
     files_.StartRefresh(5000);

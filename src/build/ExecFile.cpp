@@ -19,6 +19,7 @@
 #include "fileaccess/InputFile.h"
 #include "platform/Association.h"
 #include "platform/CommandLine.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -128,13 +129,13 @@ void TExecFile::KeepInBackground() {
 bool TExecFile::Start(const QString& commandText) {
     if (commandText.size() > kMaxCommandText) {
         ErrorCode = E2BIG;
-        ErrorText = QStringLiteral("The command is longer than the system allows (%1 characters).").arg(commandText.size());
+        ErrorText = MsgText(Language, MsgCommandTooLong).arg(commandText.size());
         return false;
     }
     const std::vector<std::string> words = SplitCommandLine(commandText.toStdString());
     if (words.empty()) {
         ErrorCode = ENOENT;
-        ErrorText = QStringLiteral("No program to start.");
+        ErrorText = MsgText(Language, MsgNoProgram);
         return false;
     }
     KeepInBackground();
@@ -199,7 +200,7 @@ bool TExecFile::RetryThroughAssociation() {
     AssociatedProgram = platform::AssociatedProgram(CommandLine);
     if (AssociatedProgram.isEmpty()) {
         ErrorCode = ENOENT;
-        ErrorText = QStringLiteral("No program is associated with %1.").arg(CommandLine);
+        ErrorText = MsgText(Language, MsgNoAssociation).arg(CommandLine);
         return false;
     }
     return Start(QString::fromStdString(QuoteArgument(AssociatedProgram.toStdString())) + u' ' +

@@ -34,6 +34,7 @@ public:
     TWaitStyle WaitStyle = wRegular;
     TWindowStyle WindowStyle = wsNorm;
     std::function<void(TExecFile&)> OnFail;
+    int Language = 1;           // of the texts of ErrorText
     int Tag = 0;
 
     // Run-time state.

@@ -142,8 +142,18 @@ void FilePanel::TakeChosenFile(int fieldTag, const QString& path, int filterInde
 }
 
 void FilePanel::ShowFileInfo(QPlainTextEdit* box, FileEdit* field) {
+    QStringList lines = FileInfoLines(FieldName(field), settings_.list.Language);
+    if (box == ui_.memo2 && !outputNotice_.isEmpty()) {
+        if (!lines.isEmpty()) lines << QString();  // an empty line between the file and the notice
+        lines << outputNotice_;
+    }
     box->clear();
-    box->setPlainText(FileInfoLines(FieldName(field), settings_.list.Language).join(u'\n'));
+    box->setPlainText(lines.join(u'\n'));
+}
+
+void FilePanel::SetOutputNotice(const QString& notice) {
+    outputNotice_ = notice;
+    ShowOutputInfo();
 }
 
 void FilePanel::StartRefresh(int milliseconds) {

@@ -65,6 +65,8 @@ public:
     QString InputText() const;
     void FocusOutput();
     void ShowOutputInfo() { ShowFileInfo(ui_.memo2, ui_.filename2); }
+    // A line the output box shows below the file's information from now on (empty: none).
+    void SetOutputNotice(const QString& notice);
     // Starts the one-shot refresh; the same interval again does not restart a running countdown.
     void StartRefresh(int milliseconds);
     QTimer& Timer1() { return timer_; }
@@ -80,6 +82,7 @@ private:
     Prompter& prompter_;
     Hooks hooks_;
     QTimer timer_;
+    QString outputNotice_;
 };
 
 }  // namespace restallow

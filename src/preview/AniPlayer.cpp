@@ -13,6 +13,7 @@
 #include "preview/IconImage.h"
 #include "preview/MediaHeaders.h"
 #include "preview/PictureImage.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
@@ -21,6 +22,7 @@ struct AniPlayer::Decoding {
     std::vector<std::string_view> frames;
     int size = 32, displayBits = 32;
     QRgb background = 0;
+    QString frameError;  // "frame %1: %2" in the window's language
     std::atomic<bool> stop{false};
     std::mutex mutex;
     std::vector<std::optional<QImage>> ready;  // guarded by mutex
@@ -30,13 +32,13 @@ struct AniPlayer::Decoding {
     QImage Decode(std::size_t index, QString& error) const {
         const auto icon = ReadIconFile(frames[index]);
         if (!icon) {
-            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(icon.error().message));
+            error = frameError.arg(index + 1).arg(QString::fromStdString(icon.error().message));
             return {};
         }
         const auto& images = icon->images;
         const auto picture = DrawIconImage(images[ChooseIconImage(images, size, displayBits)], size, size, background & 0xFFFFFF);
         if (!picture) {
-            error = QStringLiteral("frame %1: %2").arg(index + 1).arg(QString::fromStdString(picture.error().message));
+            error = frameError.arg(index + 1).arg(QString::fromStdString(picture.error().message));
             return {};
         }
         return ToImage(*picture);
@@ -58,7 +60,7 @@ AniPlayer::AniPlayer(QWidget* parent) : QLabel(parent) { connect(&timer_, &QTime
 
 AniPlayer::~AniPlayer() { Stop(); }
 
-QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb background) {
+QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb background, int language) {
     Stop();
     auto decoding = std::make_shared<Decoding>();
     decoding->bytes = std::move(bytes);
@@ -69,6 +71,7 @@ QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb backg
     decoding->size = size;
     decoding->displayBits = displayBits;
     decoding->background = background;
+    decoding->frameError = MsgText(language, MsgAniFrame);
     decoding->ready.resize(cursor.frames.size());
     decoding->errors.resize(cursor.frames.size());
     QString error;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "preview/MediaLibrary.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
@@ -17,7 +18,7 @@ AviPlayer::AviPlayer(QWidget* parent) : QLabel(parent) {
 
 AviPlayer::~AviPlayer() = default;
 
-QString AviPlayer::Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes) {
+QString AviPlayer::Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language) {
     Stop();
     framesShown_ = 0;
     const media::Module* module = media.module();
@@ -30,7 +31,7 @@ QString AviPlayer::Open(const QString& path, MediaLibrary& media, std::size_t ma
     timer_.setInterval(decoder_->IntervalMilliseconds());
     if (!NextFrame()) {
         decoder_.reset();
-        return QStringLiteral("The AVI clip holds no frame that can be decoded.");
+        return MsgText(language, MsgAviNoFrame);
     }
     return {};
 }

@@ -22,7 +22,7 @@ public:
     ~AviPlayer() override;
 
     // Opens the clip and shows its first frame; returns an error text, or empty on success.
-    QString Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes);
+    QString Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language);
     void Play();
     void Stop();  // stops and closes the clip
     bool isPlaying() const { return timer_.isActive(); }

@@ -8,17 +8,19 @@
 #include <QPalette>
 
 #include "preview/MediaHeaders.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
-std::variant<FontSample, QString> DrawFontSample(const QString& path, const std::string& fileBytes, const QStringList& installed) {
+std::variant<FontSample, QString> DrawFontSample(const QString& path, const std::string& fileBytes, const QStringList& installed,
+                                                 int language) {
     const auto family = ReadFontFamily(fileBytes);
     if (!family) return QString::fromStdString(family.error().message);
     const QString face = QString::fromStdString(*family).left(32);
     int added = -1;
     if (!installed.contains(face, Qt::CaseInsensitive)) {
         added = QFontDatabase::addApplicationFont(path);
-        if (added < 0) return QStringLiteral("the font cannot be loaded");
+        if (added < 0) return MsgText(language, MsgFontNotLoaded);
     }
     struct RemoveFont {
         int id;

@@ -2,27 +2,39 @@
 #include "preview/MediaLibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
 
 const QString kFileName = QStringLiteral("librestallow_media.so");
 
+QStringList Folders(const QStringList& paths) {
+    QStringList folders;
+    for (const QString& path : paths) folders << QFileInfo(path).path();
+    return folders;
+}
+
 }  // namespace
 
-MediaLibrary::MediaLibrary(QStringList candidates) : candidates_(candidates.isEmpty() ? DefaultCandidates() : std::move(candidates)) {}
+MediaLibrary::MediaLibrary(QStringList candidates, std::function<int()> language)
+    : candidates_(candidates.isEmpty() ? DefaultCandidates() : std::move(candidates)), language_(std::move(language)) {}
 
+// Both places lie below the program's own folder or its parent: the installed program finds
+// the module in the library folder of its prefix, the build's program (and the tests one folder
+// further down) find it where the build put it. No path of the build is compiled in.
 QStringList MediaLibrary::DefaultCandidates() {
-    QStringList paths{QCoreApplication::applicationDirPath() + u'/' + kFileName};
-#ifdef RESTALLOW_MEDIA_BUILD_PATH
-    paths << QStringLiteral(RESTALLOW_MEDIA_BUILD_PATH);
-#endif
-    return paths;
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {QDir::cleanPath(dir + QStringLiteral("/" RESTALLOW_MEDIA_FROM_BIN "/") + kFileName),
+            QDir::cleanPath(dir + QStringLiteral("/" RESTALLOW_MEDIA_DIR "/") + kFileName)};
 }
 
 const media::Module* MediaLibrary::module() {
     if (module_) return module_;
+    const int language = language_ ? language_() : 1;
     QStringList problems;
     for (const QString& path : candidates_) {
         if (!QFileInfo(path).isFile()) continue;
@@ -34,7 +46,7 @@ const media::Module* MediaLibrary::module() {
         }
         const media::Module* found = entry();
         if (!found || found->version != media::kModuleVersion) {
-            problems << QStringLiteral("%1 belongs to another version of the program").arg(path);
+            problems << MsgText(language, MsgMediaOtherVersion).arg(path);
             library_.unload();
             continue;
         }
@@ -42,8 +54,8 @@ const media::Module* MediaLibrary::module() {
         error_.clear();
         return module_;
     }
-    if (problems.isEmpty()) problems << QStringLiteral("%1 is not beside the program (%2)").arg(kFileName, QCoreApplication::applicationDirPath());
-    error_ = QStringLiteral("The media module that plays sounds and AVI clips cannot be loaded: %1.").arg(problems.join(QStringLiteral("; ")));
+    if (problems.isEmpty()) problems << MsgText(language, MsgMediaMissing).arg(kFileName, Folders(candidates_).join(QStringLiteral(", ")));
+    error_ = MsgText(language, MsgMediaNotLoaded).arg(problems.join(QStringLiteral("; ")));
     return nullptr;
 }
 

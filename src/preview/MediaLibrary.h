@@ -1,9 +1,10 @@
-// Finds and loads the media module on first need: beside the program, else where the build put it.
+// Finds and loads the media module on first need: in the library folder next to the program's.
 #pragma once
 
 #include <QLibrary>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "preview/media/MediaModule.h"
 
@@ -11,8 +12,9 @@ namespace restallow {
 
 class MediaLibrary {
 public:
-    // Where to look, in order; empty: beside the program, then the build tree.
-    explicit MediaLibrary(QStringList candidates = {});
+    // Where to look, in order; empty: the installed place, then the build's (DefaultCandidates).
+    // language: of the error text, read when the module is looked for; none: English.
+    explicit MediaLibrary(QStringList candidates = {}, std::function<int()> language = {});
     MediaLibrary(const MediaLibrary&) = delete;
 
     // The module's table, or null with error() saying why (once found, it stays loaded).
@@ -23,6 +25,7 @@ public:
 
 private:
     QStringList candidates_;
+    std::function<int()> language_;
     QLibrary library_;
     const media::Module* module_ = nullptr;
     QString error_;

@@ -30,6 +30,7 @@
 #include "preview/PreviewScale.h"
 #include "resources/KindTable.h"
 #include "widgets/CaptionedProgressBar.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 namespace {
@@ -56,16 +57,17 @@ int DisplayBits() {
     return depth >= 24 ? 32 : depth;
 }
 
-PreviewScale ScaleOrFail(int width, int height) {
+PreviewScale ScaleOrFail(int width, int height, int language) {
     const auto scale = ComputePreviewScale(width, height);
-    if (!scale) Fail(QStringLiteral("the picture has no width or height"));
+    if (!scale) Fail(MsgText(language, MsgPictureNoSize));
     return *scale;
 }
 
 }  // namespace
 
 PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* parent, QStringList mediaModule)
-    : QWidget(parent, Qt::Tool), prompter_(prompter), context_(std::move(context)), media_(std::move(mediaModule)), sound_(media_) {
+    : QWidget(parent, Qt::Tool), prompter_(prompter), context_(std::move(context)), media_(std::move(mediaModule), context_.language),
+      sound_(media_) {
     setObjectName(QStringLiteral("Prev"));
     setMinimumSize(68, 68);
     resize(80, 80);
@@ -202,7 +204,7 @@ void PreviewWindow::ShowJpeg(const QString& path) {
         progress->show();
     }
     const DecodedJpeg header = Take(ReadJpegSize(path.toStdString()));
-    const PreviewScale scale = ScaleOrFail(header.width, header.height);
+    const PreviewScale scale = ScaleOrFail(header.width, header.height, context_.language());
     const DecodedJpeg jpeg = Take(DecodeJpeg(path.toStdString(), scale.shown.width(), scale.shown.height(), [progress](int percent) {
         if (progress) progress->setValue(percent);
     }));
@@ -210,7 +212,7 @@ void PreviewWindow::ShowJpeg(const QString& path) {
 }
 
 void PreviewWindow::ShowScaledPicture(const QPixmap& picture, QSize original, const QString& path) {
-    const PreviewScale scale = ScaleOrFail(original.width(), original.height());
+    const PreviewScale scale = ScaleOrFail(original.width(), original.height(), context_.language());
     if (scale.reduced) SetOriginalSize(original.width(), original.height());
     SetClient(scale.client, 6);
     setWindowTitle(name_ + sizeText_);
@@ -231,7 +233,7 @@ void PreviewWindow::SetViewerTip(QWidget* viewer, const QString& path) {
 }
 
 void PreviewWindow::ShowScaledViewer(QWidget* viewer, int width, int height, const QString& path) {
-    const PreviewScale scale = ScaleOrFail(width, height);
+    const PreviewScale scale = ScaleOrFail(width, height, context_.language());
     if (scale.reduced) SetOriginalSize(width, height);
     SetClient(scale.client, 6);
     setWindowTitle(name_ + sizeText_);
@@ -263,18 +265,18 @@ void PreviewWindow::ShowIconFile(const QString& path, bool cursor) {
 void PreviewWindow::ShowGif(const QString& path) {
     // The logical screen size decides the canvas the decoder holds for every frame.
     const std::string head = ReadFileRange(path.toStdString(), 0, 10);
-    if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(QStringLiteral("not a GIF picture"));
+    if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(MsgText(context_.language(), MsgNotGif));
     const auto word = [&](int at) { return static_cast<std::uint8_t>(head[at]) | (static_cast<std::uint8_t>(head[at + 1]) << 8); };
     if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLarge("the GIF picture").message));
     // The bytes come through the file-access part; the movie decodes them from memory.
     gifData_ = std::make_unique<QBuffer>();
     gifData_->setData(QByteArray::fromStdString(Take(ReadFileBytes(path.toStdString())).bytes));
     movie_ = std::make_unique<QMovie>(gifData_.get(), "GIF");
-    if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(QStringLiteral("not a valid GIF picture"));
+    if (!movie_->isValid() || !movie_->jumpToFrame(0)) Fail(MsgText(context_.language(), MsgGifInvalid));
     const QSize size = movie_->currentImage().size();
     const int frames = movie_->frameCount();
     sizeText_ = frames > 1 ? QStringLiteral("  %1 Frames").arg(frames) : QStringLiteral("  ");
-    const PreviewScale scale = ScaleOrFail(size.width(), size.height());
+    const PreviewScale scale = ScaleOrFail(size.width(), size.height(), context_.language());
     if (scale.factor < 1.0) movie_->setScaledSize(scale.shown);  // stretched to the reduced size
     gif_->setMovie(movie_.get());
     if (frames > 1) movie_->start();
@@ -283,9 +285,8 @@ void PreviewWindow::ShowGif(const QString& path) {
 
 void PreviewWindow::ShowAnimatedCursor(const QString& path) {
     const QRgb background = imgPanel_->palette().color(QPalette::Window).rgb();
-    if (const QString error = ani_->Open(Take(ReadFileBytes(path.toStdString())).bytes, kIconSize, DisplayBits(), background); !error.isEmpty()) {
-        Fail(error);
-    }
+    std::string bytes = Take(ReadFileBytes(path.toStdString())).bytes;
+    if (const QString error = ani_->Open(std::move(bytes), kIconSize, DisplayBits(), background, context_.language()); !error.isEmpty()) Fail(error);
     ani_->setToolTip(path);
     ani_->show();
     ShowSmallViewer();
@@ -294,8 +295,8 @@ void PreviewWindow::ShowAnimatedCursor(const QString& path) {
 void PreviewWindow::ShowAvi(const QString& path) {
     const std::string head = ReadFileRange(path.toStdString(), 0, 72);  // the main header is all the viewer reads itself
     const AviHeader avi = Take(ReadAviHeader(head));
-    if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535) Fail(QStringLiteral("the clip has no width or height"));
-    if (const QString error = avi_->Open(path, media_, kPreviewMemoryCeiling); !error.isEmpty()) Fail(error);
+    if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535) Fail(MsgText(context_.language(), MsgClipNoSize));
+    if (const QString error = avi_->Open(path, media_, kPreviewMemoryCeiling, context_.language()); !error.isEmpty()) Fail(error);
     avi_->Play();
     ShowScaledViewer(avi_, static_cast<int>(avi.width), static_cast<int>(avi.height), path);
 }
@@ -333,14 +334,12 @@ void PreviewWindow::PlaySound() { ReportSoundProblem(sound_.Play()); }
 void PreviewWindow::ReportSoundProblem(const SoundPlayer::Problem& problem) {
     if (problem.kind == SoundPlayer::Problem::None) return;
     const QString file = QFileInfo(medPlay_->toolTip()).fileName();
-    const QString text = problem.kind == SoundPlayer::Problem::NoDevice
-                             ? QStringLiteral("%1 cannot be played: no audio device could be opened (%2). Play tries again.")
-                             : QStringLiteral("%1 cannot be played: %2");
+    const QString text = MsgText(context_.language(), problem.kind == SoundPlayer::Problem::NoDevice ? MsgNoAudioDevice : MsgCannotPlay);
     prompter_.message({text.arg(file, problem.text), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
 }
 
 void PreviewWindow::ShowFont(const QString& path) {
-    auto drawn = DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts);
+    auto drawn = DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts, context_.language());
     if (const auto* error = std::get_if<QString>(&drawn)) Fail(*error);
     const FontSample& sample = std::get<FontSample>(drawn);
     SetClient(QSize(sample.picture.width() + 20, 80), 6);

@@ -36,7 +36,7 @@ public:
         QStringList fonts;                         // TrueType families installed at start
     };
 
-    // mediaModule: where the media module may lie; empty: beside the program, then the build.
+    // mediaModule: where the media module may lie; empty: MediaLibrary's default places.
     PreviewWindow(Prompter& prompter, Context context, QWidget* parent = nullptr, QStringList mediaModule = {});
     ~PreviewWindow() override;
 

@@ -8,6 +8,7 @@
 #include "languages/MainStrings.h"
 #include "resources/ResourceList.h"
 #include "resources/TextLines.h"
+#include "widgets/UiText.h"
 
 namespace restallow {
 
@@ -97,10 +98,9 @@ std::optional<QString> AddCommand::StartIDStep(const QString& path) {
 
 void AddCommand::RefuseStartId(const QString& typed, long long lines) {
     const long long highest = std::max(0LL, kMaxStringId + 1 - std::max(lines, 1LL));
-    const QString text = QString::fromStdString(StringIdRangeText(typed.toStdString(), lines)) +
-                         QStringLiteral("\rPlease insert a Start-ID from 0 to %1.").arg(highest);
-    list_.prompter().message({text, QString::fromUtf8(MainStrings(list_.settings().Language)[UiError])  /* "Error" */, MsgButtons::Ok,
-                              MsgIcon::Error, MsgButton::Ok});
+    const int language = list_.settings().Language;
+    const QString text = MsgText(language, MsgStartIdRange).arg(typed).arg(lines).arg(kMaxStringId).arg(highest);
+    list_.prompter().message({text, UiText(language, UiError), MsgButtons::Ok, MsgIcon::Error, MsgButton::Ok});
 }
 
 void AddCommand::CheckDuplicates(int newRow) {

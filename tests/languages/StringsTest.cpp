@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "languages/MainStrings.h"
+#include "languages/MessageStrings.h"
 #include "platform/FileFilter.h"
 #include "widgets/Hint.h"
 
@@ -25,6 +28,38 @@ TEST(MainStrings, TablesHoldTheExactTextsWithTheirBlanks) {
             EXPECT_GT(std::strlen(text), 0u);
         }
     }
+}
+
+// The placeholders %1, %2, ... of a text, as a set: a translation must keep every one of them.
+std::set<std::string> Placeholders(const char* text) {
+    std::set<std::string> found;
+    for (const char* at = std::strchr(text, '%'); at; at = std::strchr(at + 1, '%')) {
+        if (at[1] >= '0' && at[1] <= '9') found.insert(std::string(at, 2));
+    }
+    return found;
+}
+
+TEST(MessageStrings, EveryMessageIsThereInEachLanguageWithTheEnglishPlaceholders) {
+    for (int language : {kFrench, kGerman}) {
+        for (int i = 0; i < kMessageTexts; ++i) {
+            const char* text = MessageStrings(language)[i];
+            ASSERT_NE(text, nullptr) << language << " " << i;
+            EXPECT_GT(std::strlen(text), 0u) << language << " " << i;
+            EXPECT_EQ(Placeholders(text), Placeholders(MessageStrings(kEnglish)[i])) << language << ": " << text;
+        }
+    }
+    EXPECT_STREQ(MessageStrings(0)[MsgNoProgram], "No program to start.");  // outside 1..3: English
+}
+
+TEST(MessageStrings, TheCompilerTheMediaModuleAndQtsTextsInFrenchAndGerman) {
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerFailed], "Le compilateur de ressources a échoué (code de sortie %1).");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgCompilerFailed], "Der Ressourcen-Compiler ist gescheitert (Exit-Code %1).");
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgMediaNotLoaded],
+                 "Le module multimédia qui joue les sons et les clips AVI ne peut pas être chargé : %1.");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgMediaNotLoaded],
+                 "Das Medienmodul, das Klänge und AVI-Clips abspielt, kann nicht geladen werden: %1.");
+    EXPECT_STREQ(MessageStrings(kGerman)[MsgQtTextsMissing],
+                 "Die Texte von Qt (Schaltflächen, Dateidialoge) bleiben englisch: %1 fehlt (Paket qt6-translations-l10n).");
 }
 
 TEST(Hint, SplitsTooltipAndLabel) {

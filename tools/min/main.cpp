@@ -22,8 +22,14 @@ constexpr std::uint64_t kInputLimit = 64 * fileaccess::kMiB;
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "--version") == 0)) {
-        std::puts("restallow-min 1.0: packs a 16-bit Windows (NE) program\nusage: restallow-min INPUT OUTPUT");
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("restallow-min " RESTALLOW_VERSION);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::puts("usage: restallow-min INPUT OUTPUT\n"
+                  "Writes a packed copy of the 16-bit Windows (NE) program INPUT to OUTPUT: segments and\n"
+                  "resources get the smallest alignment that still addresses them; every byte of them stays.");
         return 0;
     }
     if (argc != 3) {

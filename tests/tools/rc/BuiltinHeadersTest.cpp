@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "PpTestSupport.h"
+#include "resformat/Bytes.h"
 
 namespace rc::test {
 namespace {
@@ -72,6 +73,30 @@ TEST_F(BuiltinHeaders, CRuntimeShellAndRichEditHeadersThatScriptsIncludeAreThere
                    "#include <penwin.h>\n#include <winsdkver.h>\n#include <sdkddkver.h>\n#include <scrnsave.h>\n#include <dlgs.h>\n"
                    "#include <richedit.h>\n#include <prsht.h>\n#include <shellapi.h>\n#include <commdlg.h>\nID_APP WS_VISIBLE LVS_ICON psh1 RICHEDIT_CLASS ES_SUNKEN\n"),
               "100 0x10000000L 0x0000 0x0400 \"RichEdit20A\" 0x4000\n");
+}
+
+// The SDK's version template: ntverp.h gives the numbers and strings, common.ver the resource;
+// the script gives its type and description first. verrsrc.h is what Visual Studio includes.
+TEST_F(BuiltinHeaders, NtverpAndCommonVerMakeTheSdksVersionResource) {
+    EXPECT_EQ(Mismatches("ntverp.h", {{"VER_PRODUCTBUILD", "3790"}, {"VER_PRODUCTBUILD_QFE", "1830"},
+        {"VER_PRODUCTMAJORVERSION", "5"}, {"VER_DEBUG", "0"}}), "");
+    EXPECT_EQ(Text("#include <windows.h>\n#include <ntverp.h>\nVER_PRODUCTVERSION_STR VER_FILEFLAGS VER_PRODUCTVERSION\n"),
+              "\"5\" \".\" \"2\" \".\" \"3790\" \".\" \"1830\" (0|0|0x00000008L) 5,2,3790,1830\n");
+    EXPECT_EQ(Mismatches("verrsrc.h", {{"VS_FF_DEBUG", "1"}, {"VOS_NT_WINDOWS32", "0x00040004"}, {"VFT_DLL", "2"}}), "");
+    EXPECT_EQ(Mismatches("windef.h", {{"MAX_PATH", "260"}, {"TRUE", "1"}, {"DC_COPIES", "18"}, {"WINVER", "0x0A00"}}), "");
+    EXPECT_EQ(Mismatches("cpl.h", {{"CPL_DYNAMIC_RES", "0"}, {"CPL_SETUP", "200"}}), "");
+    EXPECT_EQ(Mismatches("custcntl.h", {{"CCHCCCLASS", "32"}, {"CCF_NOTEXT", "1"}}), "");
+    EXPECT_EQ(Text("#include <winsock2.h>\n#include <winspool.h>\n#include <shlwapi.h>\nWS_CHILD\n"), "0x40000000L\n");
+    const OwnedRes res = ReadRes(CompileText("#include <windows.h>\n#include <ntverp.h>\n#define VER_FILETYPE VFT_APP\n"
+                                             "#define VER_FILESUBTYPE 0\n#define VER_FILEDESCRIPTION_STR \"Sample\"\n"
+                                             "#define VER_INTERNALNAME_STR \"sample.exe\"\n#include \"common.ver\"\n"));
+    ASSERT_EQ(res.entries().size(), 1u);
+    EXPECT_EQ(res.entries()[0].type, ResourceId::Number(16));
+    std::u16string text;
+    const std::string_view data = res.entries()[0].data;
+    for (std::size_t at = 0; at + 1 < data.size(); at += 2) text += static_cast<char16_t>(ReadU16(data, at));
+    EXPECT_NE(text.find(u"sample.exe"), std::u16string::npos);  // the internal and the original file name
+    EXPECT_NE(text.find(u"5.2.3790.1830"), std::u16string::npos);
 }
 
 // windows.h brings every language id, as the Windows SDK's does: MinGW-w64's winnt.rh lacks

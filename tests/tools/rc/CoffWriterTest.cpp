@@ -29,7 +29,7 @@ TEST(CoffWriter, ObjectsEqualWindresForBothMachines) {
         const char* res;
         const char* golden;
         CoffMachine machine;
-    } cases[] = {{"options.llvm.res", "options.windres.o", CoffMachine::I386},
+    } cases[] = {{"options.zig.res", "options.windres.o", CoffMachine::I386},
                  {"coff_names.res", "coff_names.windres.o", CoffMachine::I386},
                  {"coff_names.res", "coff_names.windres64.o", CoffMachine::X86_64}};
     for (const auto& c : cases) {

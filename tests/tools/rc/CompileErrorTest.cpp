@@ -25,13 +25,20 @@ TEST_F(CompileErrorTest, ScriptTextThatDoesNotParse) {
         {"unterminated block", "S RCDATA\nBEGIN 1, 2\n", 2, "block is not closed by END or '}'"},
         {"unterminated string table", "STRINGTABLE\n{\n 1, \"a\"\n", 2, "STRINGTABLE is not closed by END or '}'"},
         {"unterminated comment", "/* never closed\nB BITMAP \"x\"", 1, "unterminated comment"},
-        {"non-numeric id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2, "string id must be a number, not 'IDS_HELLO'"},
+        {"undefined string id", "STRINGTABLE {\n IDS_HELLO, \"hi\" }", 2,
+             "'IDS_HELLO' is not defined: a number is expected here (is the header that defines it included?)"},
         {"duplicate id", "STRINGTABLE { 5, \"a\" }\nSTRINGTABLE {\n 5, \"b\" }", 3,
              "duplicate string id 5 (first defined at " + dir.path("bad.rc").string() + "(1))"},
         {"unknown directive", "#definee X 1\n", 1, "unknown preprocessor directive #definee"},
         {"missing file name", "B BITMAP\n", 2, "expected a file name, found end of file"},
-        {"large string id", "STRINGTABLE { 70000, \"a\" }", 1, "string id 70000 does not fit in 16 bits"},
-        {"bad escape", "STRINGTABLE { 1, \"\xC3\xA9\\xC3\" }", 1, "escaped byte cannot be read as UTF-8"},
+        {"item of a block", "D RCDATA\nBEGIN\n 1, 2,\n IDR_MISSING, 4\nEND\n", 4,
+             "'IDR_MISSING' is not defined: a number is expected here (is the header that defines it included?)"},
+        {"control id", "#include <windows.h>\nD DIALOG 0, 0, 9, 9\nBEGIN\n LTEXT \"a\", IDC_FORGOTTEN, 2, 3, 4, 5\nEND\n", 4,
+             "'IDC_FORGOTTEN' is not defined: a number is expected here (is the header that defines it included?)"},
+        {"style of a control", "D DIALOG 0, 0, 9, 9\nBEGIN\n EDITTEXT 1, 2, 3, 4, 5,\n   ES_FORGOTTEN\nEND\n", 4,
+             "'ES_FORGOTTEN' is not defined: a number is expected here (is the header that defines it included?)"},
+        {"menu item", "M MENU\nBEGIN\n MENUITEM \"a\", ID_FORGOTTEN\nEND\n", 3,
+             "'ID_FORGOTTEN' is not defined: a number is expected here (is the header that defines it included?)"},
     });
 }
 
@@ -51,6 +58,20 @@ TEST_F(CompileErrorTest, MissingScriptAndUnwritableOutputLeaveNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.path("none.res")));
     const auto script = dir.write("ok.rc", "D RCDATA { 1 }");
     EXPECT_FALSE(Compile(script, dir.path("no/such/folder/out.res")).ok);
+}
+
+// rc.exe reads a quoted file name's escapes ("res\\\\x.bmp" is res\\x.bmp); one written with single
+// backslashes ("res\\toolbar.bmp", whose \\t is a tab) is found as written where the other is not.
+TEST(CompilePaths, AFileNameWithSingleBackslashesIsFoundAsWritten) {
+    ScratchDir dir;
+    const std::string bitmap = ReadBytes(DataDir() / "rle4.bmp");
+    dir.write("res/toolbar.bmp", bitmap);
+    const auto script = dir.write("s.rc", "1 BITMAP \"res\\toolbar.bmp\"\n2 BITMAP \"res\\\\toolbar.bmp\"\n");
+    ASSERT_TRUE(Compile(script, dir.path("s.res")).ok);
+    const OwnedRes file = ReadRes(ReadBytes(dir.path("s.res")));
+    ASSERT_EQ(file.entries().size(), 2u);
+    EXPECT_TRUE(file.entries()[0].data == std::string_view(bitmap).substr(14));
+    EXPECT_TRUE(file.entries()[1].data == file.entries()[0].data);
 }
 
 TEST(CompilePaths, BlanksAndNonAsciiLettersInPathsAndIncludes) {

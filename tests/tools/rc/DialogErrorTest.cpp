@@ -25,8 +25,6 @@ TEST_F(DialogErrorTest, ControlsWithTooFewArguments) {
              "too few arguments for ICON (icon, id, x, y)"},
         {"end of file", "D DIALOG 0, 0, 9, 9\nBEGIN\n\n CHECKBOX \"a\", 1", 4,
              "too few arguments for CHECKBOX (text, id, x, y, width, height)"},
-        {"missing comma", "D DIALOG 0, 0, 9, 9\nBEGIN\n LTEXT \"a\", 1, 2 3, 4, 5\nEND\n", 3,
-             "expected ',' in LTEXT, found '3'"},
     });
 }
 
@@ -80,16 +78,18 @@ TEST_F(DialogErrorTest, DeepExpressionsStopWithAnError) {
     });
 }
 
+// The 32-bit format keeps the low 16 bits of each number, as rc.exe writes them (the zig golden
+// dialog_values pins that); the 16-bit format refuses what it cannot hold.
 TEST_F(DialogErrorTest, ValuesTheTemplateCannotHold) {
     ExpectEach({
         {"16-bit id", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 70000, 0, 0, 1, 1\n}", 3,
-             "control id 70000 does not fit in 16 bits"},
+             "control id 70000 does not fit in 16 bits", true},
         {"coordinate", "D DIALOG 0, 0, 9, 9\n{\n LTEXT \"a\", 1, 40000, 0, 1, 1\n}", 3,
-             "control x-coordinate 40000 does not fit in 16 bits (-32768 to 32767)"},
-        {"negative width", "\nD DIALOG 0, 0, -9, 9 {}", 2, "dialog width cannot be negative"},
+             "control x-coordinate 40000 does not fit in 16 bits (-32768 to 32767)", true},
+        {"negative width", "\nD DIALOG 0, 0, -9, 9 {}", 2, "dialog width cannot be negative", true},
         {"style", "D DIALOG 0, 0, 9, 9\nSTYLE 0xFFFF0000 {}", 1, "the upper 16 bits of a DIALOG style cannot be 0xFFFF"},
         {"text number", "D DIALOG 0, 0, 9, 9 {\n ICON 0x10000, 1, 0, 0\n}", 2,
-             "control text number 65536 does not fit in 16 bits"},
+             "control text number 65536 does not fit in 16 bits", true},
     });
 }
 

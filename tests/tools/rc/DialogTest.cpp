@@ -1,6 +1,6 @@
-// DIALOG and DIALOGEX against the peers' bytes (llvm-rc; windres and wrc for the older forms
-// that llvm-rc refuses; wrc -m16 for the 16-bit format), and against their meaning as
-// DescribeDialog reads it.
+// DIALOG and DIALOGEX against the peers' bytes (zig rc, which writes rc.exe's; windres and wrc
+// for the older forms that rc.exe refuses; wrc -m16 for the 16-bit format), and against their
+// meaning as DescribeDialog reads it.
 #include <algorithm>
 #include <cstdlib>
 
@@ -38,22 +38,22 @@ void ExpectSameDialogsAs(const std::string& ours, const std::string& peer, bool 
     }
 }
 
-TEST(DialogPeerOutput, EveryControlAndOptionMatchesLlvmRcByteForByte) {
-    const std::string ours = CompileData("dialog.rc");
-    const std::string golden = ReadBytes(DataDir() / "dialog.llvm.res");
+TEST(DialogPeerOutput, EveryControlAndOptionMatchesZigRcByteForByte) {
+    const std::string ours = CompileData("dialog.rc", false, 65001);
+    const std::string golden = ReadBytes(DataDir() / "dialog.zig.res");
     ASSERT_FALSE(golden.empty());
     ExpectSameDialogsAs(ours, golden, true);
-    EXPECT_TRUE(ours == golden) << "output differs from llvm-rc's";
+    EXPECT_TRUE(ours == golden) << "output differs from zig rc's";
 }
 
-TEST(DialogPeerOutput, LiveLlvmRcAgreesWhenInstalled) {
-    if (!HasLlvmRc()) GTEST_SKIP() << "llvm-rc is not installed";
-    EXPECT_TRUE(LlvmRcOutput("dialog.rc") == CompileData("dialog.rc"));
+TEST(DialogPeerOutput, LiveZigRcAgreesWhenZigIsGiven) {
+    if (ZigProgram().empty()) GTEST_SKIP() << "ZIG does not name the zig program";
+    EXPECT_TRUE(ZigOutput(DataDir(), "dialog.rc") == CompileData("dialog.rc", false, 65001));
 }
 
-// MENU, CLASS without quotes, class numbers, BEDIT/HEDIT/IEDIT and control data, which
-// llvm-rc refuses; a DIALOG with control data is written as DIALOGEX, as windres does.
-TEST(DialogPeerOutput, MenusClassesPenControlsAndControlDataMatchWindres) {
+// CLASS without quotes, BEDIT and control data in a DIALOG, which rc.exe refuses; a DIALOG with
+// control data is written as DIALOGEX, as windres does.
+TEST(DialogPeerOutput, ClassNamesPenControlsAndControlDataMatchWindres) {
     const std::string ours = CompileData("dialog_windres.rc");
     ExpectSameDialogsAs(ours, ReadBytes(DataDir() / "dialog_windres.windres.res"), true);
     const OwnedRes file = ReadRes(ours);

@@ -23,15 +23,13 @@ TEST(ShortText, KeepsShortTextAndCutsLongTextOutsideUtf8Sequences) {
 class LongTokenMessages : public BadInputTest {};
 
 TEST_F(LongTokenMessages, ParserMessagesCutTheTokenTheyQuote) {
-    const std::string number = "1" + std::string(999998, '2') + "9";
-    const std::string shownNumber = "1" + std::string(39, '2') + "..." + std::string(16, '2') + "9";
     ExpectEach({
         {"expected, found", "LANGUAGE \"" + kBig + "\"\n", 1, "expected a number, found '" + kShown + "'"},
-        {"string id", "STRINGTABLE { " + kBig + ", \"x\" }\n", 1, "string id must be a number, not '" + kShown + "'"},
-        {"invalid number", "1 RCDATA { 0x" + kBig + " }\n", 1, "invalid number '0x" + kShown.substr(0, 38) + "..." + kShown.substr(43) + "'"},
-        {"number too large", "1 RCDATA { " + number + " }\n", 1, "number '" + shownNumber + "' is too large"},
+        {"undefined name", "STRINGTABLE { " + kBig + ", \"x\" }\n", 1,
+         "'" + kShown + "' is not defined: a number is expected here (is the header that defines it included?)"},
+        {"code page", "#pragma code_page(" + kBig + ")\n", 1, "unsupported code page '" + kShown + "'"},
         {"accelerator", "1 ACCELERATORS { \"" + kBig + "\", 1 }\n", 1,
-         "accelerator \"" + kShown + "\" must be one character, or '^' and a letter"},
+         "accelerator \"" + kShown + "\" is too long: one character, or two"},
         {"control class", "1 DIALOG 0, 0, 9, 9 { CONTROL \"x\", 1, " + kBig + ", 0, 0, 0, 1, 1 }\n", 1,
          "unknown control class '" + kShown + "' (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)"},
         {"resource file", "B BITMAP \"" + kBig + "\"\n", 1, "cannot read file \"" + kShown + "\": File name too long"},
@@ -43,8 +41,6 @@ TEST_F(LongTokenMessages, PreprocessorMessagesCutTheTokenTheyQuote) {
         {"directive", "#" + kBig + "\n", 1, "unknown preprocessor directive #" + kShown},
         {"parameter", "#define F(" + kBig + ", " + kBig + ") 1\n", 1, "duplicate parameter '" + kShown + "' of macro 'F'"},
         {"#if number", "#if 0" + kBig + "\n#endif\n", 1, "invalid number '0" + kShown.substr(0, 39) + "..." + kShown.substr(43) + "' in #if"},
-        {"recursion", "#define " + kBig + " (" + kBig + " + 1)\n#if " + kBig + "\n#endif\n", 2,
-         "macro '" + kShown + "' refers to itself (recursive macro)"},
         {"arguments", "#define " + kBig + "(a) a\n" + kBig + "(1, 2)\n", 2, "macro '" + kShown + "' takes 1 argument, 2 given"},
         {"pasting", "#define P(a, b) a ## b\nP(" + kBig + ", +)\n", 2, "pasting \"" + kShown + "\" and \"+\" in macro 'P' does not give one token"},
         {"include", "#include \"" + kBig + "\"\n", 1, "cannot find include file \"" + kShown + "\""},

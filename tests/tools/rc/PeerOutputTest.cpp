@@ -1,4 +1,4 @@
-// The compiler's output against the peers': llvm-rc byte for byte, windres for the animated
+// The compiler's output against the peers': zig rc (rc.exe's bytes) byte for byte, windres for the animated
 // types, and Wine's wrc for the 16-bit format (same resources; wrc numbers cursors apart).
 #include <algorithm>
 #include <cstdlib>
@@ -9,18 +9,20 @@
 namespace rc::test {
 namespace {
 
-TEST(PeerOutput, EveryKindOfTheProgramMatchesLlvmRcByteForByte) {
+TEST(PeerOutput, EveryKindOfTheProgramMatchesZigRcByteForByte) {
     for (const char* name : {"every_kind", "options"}) {
-        const std::string ours = CompileData(std::string(name) + ".rc");
-        const std::string golden = ReadBytes(DataDir() / (std::string(name) + ".llvm.res"));
+        const std::string ours = CompileData(std::string(name) + ".rc", false, 65001);
+        const std::string golden = ReadBytes(DataDir() / (std::string(name) + ".zig.res"));
         ASSERT_FALSE(golden.empty()) << name;
-        EXPECT_TRUE(ours == golden) << name << ": output differs from llvm-rc's";
+        EXPECT_TRUE(ours == golden) << name << ": output differs from zig rc's";
     }
 }
 
-TEST(PeerOutput, LiveLlvmRcAgreesWhenInstalled) {
-    if (!HasLlvmRc()) GTEST_SKIP() << "llvm-rc is not installed";
-    EXPECT_TRUE(LlvmRcOutput("every_kind.rc") == CompileData("every_kind.rc"));
+TEST(PeerOutput, LiveZigRcAgreesWhenZigIsGiven) {
+    if (ZigProgram().empty()) GTEST_SKIP() << "ZIG does not name the zig program";
+    for (const char* name : {"every_kind.rc", "options.rc"}) {
+        EXPECT_TRUE(ZigOutput(DataDir(), name) == CompileData(name, false, 65001)) << name;
+    }
 }
 
 TEST(PeerOutput, AnimatedCursorsAndIconsMatchWindres) {
@@ -42,7 +44,7 @@ TEST(PeerOutput, AnimatedCursorsAndIconsMatchWindres) {
 }
 
 // The entries of a group without their image ids, sorted: wrc numbers and orders them its own way.
-// wrc also keeps a cursor's height as the file gives it, where llvm-rc (and this compiler) double it.
+// wrc also keeps a cursor's height as the file gives it, where the 16-bit format of this compiler doubles it.
 std::vector<std::string> GroupEntries(std::string_view group, bool halveCursorHeight) {
     std::vector<std::string> entries;
     for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
@@ -82,6 +84,21 @@ TEST(PeerOutput, Win16FormatHoldsTheSameResourcesAsWrc) {
             EXPECT_TRUE(a.data == b.data);
         }
     }
+}
+
+// The 16-bit format keeps its flags: an icon group MOVEABLE PURE DISCARDABLE, PRELOAD taking
+// PURE's place; a FONT MOVEABLE DISCARDABLE. (The 32-bit rules are rc.exe's: zig/icons.rc.)
+TEST(PeerOutput, Win16IconGroupsAndFontsKeepTheirFlags) {
+    const std::string icon = (DataDir() / "icon.ico").string(), font = (DataDir() / "small.fnt").string();
+    const OwnedRes res = ReadRes(CompileText("1 ICON DISCARDABLE PRELOAD \"" + icon + "\"\n2 FONT \"" + font + "\"\n", true));
+    const auto group = std::find_if(res.entries().begin(), res.entries().end(),
+                                    [](const ResEntry& entry) { return entry.type == ResourceId::Number(RtGroupIcon); });
+    ASSERT_NE(group, res.entries().end());
+    EXPECT_EQ(group->flags, MfMoveable | MfDiscardable | MfPreload);
+    const auto fontEntry = std::find_if(res.entries().begin(), res.entries().end(),
+                                        [](const ResEntry& entry) { return entry.type == ResourceId::Number(8); });
+    ASSERT_NE(fontEntry, res.entries().end());
+    EXPECT_EQ(fontEntry->flags, MfMoveable | MfDiscardable);
 }
 
 TEST(PeerOutput, Win16StringsAreCodePage1252BytesWithByteLengths) {

@@ -44,6 +44,14 @@ TEST_F(Preprocessor, ConditionalsTakeOneBranchWithCIntegerRules) {
     EXPECT_EQ(Text(script), "yes1\nyes2\nyes3\nyes4\nyes5\nyes6\nyes7\nyes8\n");
 }
 
+// A name inside its own expansion is not expanded again and stays a name, as in C: in #if a
+// name that is left is 0.
+TEST_F(Preprocessor, AMacroThatNamesItselfLeavesItsNameAsItIs) {
+    EXPECT_EQ(Text("#define X X\n#if X\nno\n#else\nyes\n#endif\nX\n"), "yes\nX\n");
+    EXPECT_EQ(Text("#define SELF (SELF + 1)\n#if SELF\nyes\n#endif\nSELF\n"), "yes\n(SELF + 1)\n");
+    EXPECT_EQ(Text("#define A B\n#define B A\nA B\n"), "A B\n");
+}
+
 TEST_F(Preprocessor, CommentsAndSplicedLinesAsInC) {
     EXPECT_EQ(Text("A /* one\n two */ B // rest\n\"not // a comment\" '/*'\nC\\\nD \"spl\\\nit\"\n"),
               "A B\n\"not // a comment\" '/*'\nCD \"split\"\n");

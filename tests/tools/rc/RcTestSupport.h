@@ -99,13 +99,19 @@ inline std::string WindresPath() { return (std::filesystem::path(RESTALLOW_RC).p
 
 inline bool HasLlvmRc() { return std::system("command -v llvm-rc >/dev/null 2>&1") == 0; }
 
-// llvm-rc's output for a script of the test data (UTF-8, not preprocessed).
-inline std::string LlvmRcOutput(const std::string& script) {
+// The zig program whose "zig rc" writes rc.exe's bytes, from ZIG; empty when it is not given.
+inline std::string ZigProgram() {
+    const char* zig = std::getenv("ZIG");
+    return zig ? zig : "";
+}
+
+// zig rc's output for a script of `folder` (code page 65001 unless another is given).
+inline std::string ZigOutput(const std::filesystem::path& folder, const std::string& script, const std::string& options = "/c 65001") {
     ScratchDir dir;
-    const std::string command = "cd '" + DataDir().string() + "' && llvm-rc -no-preprocess -c 65001 -fo '" +
-                                dir.path("llvm.res").string() + "' " + script;
+    const std::string command = "cd '" + folder.string() + "' && '" + ZigProgram() + "' rc /:auto-includes none " + options +
+                                " /fo '" + dir.path("zig.res").string() + "' -- '" + script + "' >/dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return ReadBytes(dir.path("llvm.res"));
+    return ReadBytes(dir.path("zig.res"));
 }
 
 // A parsed .res file together with the bytes its entries point into.

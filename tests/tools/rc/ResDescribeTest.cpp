@@ -8,8 +8,8 @@
 namespace rc::test {
 namespace {
 
-TEST(ResDescribe, MenuOfLlvmRcsGoldenReadsAsItsScript) {
-    const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.llvm.res"));
+TEST(ResDescribe, MenuOfTheGoldenReadsAsItsScript) {
+    const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.zig.res"));
     ASSERT_FALSE(res.entries().empty());
     EXPECT_EQ(DescribeResource(res.entries()[0], false),
               "  MENU\n"
@@ -24,7 +24,7 @@ TEST(ResDescribe, MenuOfLlvmRcsGoldenReadsAsItsScript) {
 }
 
 TEST(ResDescribe, VersionAndAcceleratorsOfTheGoldenRead) {
-    const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.llvm.res"));
+    const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.zig.res"));
     std::string all;
     for (const ResEntry& entry : res.entries()) all += DescribeResource(entry, false);
     for (const char* line : {"  FILEVERSION 1,2,3,4\n", "  PRODUCTVERSION 5,6,0,0\n", "  FILEFLAGS 0x3\n",
@@ -35,7 +35,9 @@ TEST(ResDescribe, VersionAndAcceleratorsOfTheGoldenRead) {
     }
 }
 
-// The 16-bit and 32-bit compiles of one script read the same: the dump compares meaning.
+// The 16-bit and 32-bit compiles of one script read the same: the dump compares meaning. Only
+// VALUE "Empty", "" differs: the 32-bit format gives it no value at all (as rc.exe writes it),
+// which reads as an empty BLOCK.
 TEST(ResDescribe, BothFormatsOfOneScriptReadTheSame) {
     const OwnedRes wide = ReadRes(CompileData("win16_statements.rc", false));
     const OwnedRes narrow = ReadRes(CompileData("win16_statements.rc", true));
@@ -43,13 +45,16 @@ TEST(ResDescribe, BothFormatsOfOneScriptReadTheSame) {
     for (std::size_t i = 0; i < wide.entries().size(); ++i) {
         const std::string text = DescribeResource(wide.entries()[i], false);
         EXPECT_FALSE(text.empty());
-        EXPECT_EQ(text, DescribeResource(narrow.entries()[i], true));
+        std::string expected = DescribeResource(narrow.entries()[i], true);
+        const std::string empty = "VALUE \"Empty\", \"\"";
+        if (const auto at = expected.find(empty); at != std::string::npos) expected.replace(at, empty.size(), "BLOCK \"Empty\"");
+        EXPECT_EQ(text, expected);
     }
     EXPECT_NE(DescribeResource(narrow.entries()[1], true).find("\"caf\xC3\xA9\""), std::string::npos);  // the MENU
 }
 
 TEST(ResDescribe, CutBodiesSayTheyCannotBeReadInsteadOfReadingPastTheEnd) {
-    const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.llvm.res"));
+    const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.zig.res"));
     for (const ResEntry& entry : res.entries()) {
         for (std::size_t size = 0; size + 1 < entry.data.size(); ++size) {
             ResEntry cut = entry;
@@ -85,7 +90,7 @@ TEST(ResDescribe, TheFuzzSeedsAreWellFormedInBothFormats) {
 }
 
 TEST(ResDescribe, ResdumpVerbosePrintsEachResourceWithItsContents) {
-    const std::string command = std::string(RESTALLOW_RC) + " --dump -v '" + (DataDir() / "statements.llvm.res").string() + "'";
+    const std::string command = std::string(RESTALLOW_RC) + " --dump -v '" + (DataDir() / "statements.zig.res").string() + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(pipe);
     std::string out;

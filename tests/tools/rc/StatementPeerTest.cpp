@@ -1,5 +1,6 @@
-// MENU, MENUEX, VERSIONINFO, ACCELERATORS, TOOLBAR and FONT against the peers' bytes: llvm-rc
-// where it takes the form, windres where llvm-rc refuses it, wrc -m16 for the 16-bit format.
+// MENU, MENUEX, VERSIONINFO, ACCELERATORS, TOOLBAR and FONT against the peers' bytes: zig rc
+// (rc.exe's bytes) where it takes the form, windres where rc.exe refuses it, wrc -m16 for the
+// 16-bit format.
 #include <algorithm>
 
 #include "RcTestSupport.h"
@@ -19,15 +20,20 @@ const ResEntry* Find(const OwnedRes& res, const ResourceId& type, const Resource
     return match == res.entries().end() ? nullptr : &*match;
 }
 
-TEST(StatementPeer, MenuVersionAndAcceleratorsMatchLlvmRcByteForByte) {
-    const std::string golden = ReadBytes(DataDir() / "statements.llvm.res");
+TEST(StatementPeer, MenuVersionAndAcceleratorsMatchZigRcByteForByte) {
+    const std::string golden = ReadBytes(DataDir() / "statements.zig.res");
     ASSERT_FALSE(golden.empty());
-    EXPECT_TRUE(CompileUtf8Data("statements.rc") == golden) << "output differs from llvm-rc's";
+    EXPECT_TRUE(CompileUtf8Data("statements.rc") == golden) << "output differs from zig rc's";
 }
 
-// windres marks every resource DISCARDABLE; the memory flags here are llvm-rc's defaults, so
+TEST(StatementPeer, LiveZigRcAgreesWhenZigIsGiven) {
+    if (ZigProgram().empty()) GTEST_SKIP() << "ZIG does not name the zig program";
+    for (const char* name : {"statements.rc", "font.rc"}) EXPECT_TRUE(ZigOutput(DataDir(), name) == CompileUtf8Data(name)) << name;
+}
+
+// windres marks every resource DISCARDABLE; the memory flags here are rc.exe's defaults, so
 // only type, name, language and data are compared.
-TEST(StatementPeer, FormsLlvmRcRefusesHoldWhatWindresWrites) {
+TEST(StatementPeer, FormsRcExeRefusesHoldWhatWindresWrites) {
     const OwnedRes ours = ReadRes(CompileUtf8Data("legacy.rc"));
     const OwnedRes windres = ReadRes(ReadBytes(DataDir() / "legacy.windres.res"));
     ASSERT_EQ(ours.entries().size(), windres.entries().size());
@@ -37,7 +43,6 @@ TEST(StatementPeer, FormsLlvmRcRefusesHoldWhatWindresWrites) {
         EXPECT_EQ(peer->language, entry.language);
         EXPECT_TRUE(peer->data == entry.data) << TypeText(entry.type) << " " << IdText(entry.name);
     }
-    EXPECT_NE(Find(ours, ResourceId::Number(24), ResourceId::Number(14)), nullptr) << "MANIFEST is type 24";
 }
 
 TEST(StatementPeer, KeywordTypesKeepTheirNumbersIn16Bits) {
@@ -69,18 +74,30 @@ TEST(StatementPeer, MenuExFieldsLeftOutAreZero) {
                 CompileText("1 MENUEX { POPUP \"p\", 0, 0, 3, 4 { MENUITEM \"a\", 0, 0x800 } }"));
 }
 
-// The FONT resources equal windres's. Its FONTDIR copies 56 header bytes and no names; this
-// one holds the 113-byte header and the device and face names, under the name FONTDIR.
-TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
-    const OwnedRes ours = ReadRes(CompileUtf8Data("font.rc"));
-    const OwnedRes windres = ReadRes(ReadBytes(DataDir() / "font.windres.res"));
+// The FONT resources and their directory are zig rc's: each entry holds the font's first 148
+// bytes and two empty names (rc.exe reads the names from the wrong place of the header).
+TEST(StatementPeer, FontsAndTheirDirectoryMatchZigRc) {
+    const std::string ours = CompileUtf8Data("font.rc");
+    EXPECT_TRUE(ours == ReadBytes(DataDir() / "font.zig.res"));
+    const OwnedRes res = ReadRes(ours);
+    const ResEntry* dir = Find(res, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
+    ASSERT_NE(dir, nullptr);
+    const std::string font = ReadBytes(DataDir() / "small.fnt");
+    std::string expected = std::string("\x02\x00", 2);
+    for (char ordinal : {'\x05', '\x06'}) expected += std::string(1, ordinal) + '\0' + font.substr(0, 148) + std::string(2, '\0');
+    EXPECT_TRUE(dir->data == expected);
+    EXPECT_EQ(dir->flags, MfMoveable | MfPreload);
+}
+
+// wrc -m16 writes the fonts but builds no FONTDIR; the 16-bit directory holds each font's
+// 113-byte FONTDIRENTRY with the device and face names it points to.
+TEST(StatementPeer, Win16FontsMatchWrcAndTheDirectoryHoldsEachHeader) {
+    const OwnedRes ours = ReadRes(CompileUtf8Data("font.rc", true));
+    const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "font.wrc16.res"));
     for (std::uint16_t name : {5, 6}) {
         const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
-        const ResEntry* b = Find(windres, ResourceId::Number(8), ResourceId::Number(name));
+        const ResEntry* b = Find(wrc, ResourceId::Number(8), ResourceId::Number(name));
         ASSERT_TRUE(a && b);
-        if (name == 5) {
-            EXPECT_EQ(a->flags, b->flags);  // DISCARDABLE also sets PURE here, as llvm-rc has it
-        }
         EXPECT_TRUE(a->data == b->data);
     }
     const ResEntry* dir = Find(ours, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
@@ -91,23 +108,6 @@ TEST(StatementPeer, FontsMatchWindresAndTheDirectoryHoldsEachHeader) {
         expected += std::string(1, ordinal) + '\0' + font.substr(0, 113) + std::string("DEV\0Sans\0", 9);
     }
     EXPECT_TRUE(dir->data == expected);
-}
-
-// wrc -m16 writes the fonts but builds no FONTDIR; the directory is the same as in 32 bits.
-TEST(StatementPeer, Win16FontsMatchWrcAndGetTheSameDirectory) {
-    const OwnedRes ours = ReadRes(CompileUtf8Data("font.rc", true));
-    const OwnedRes wrc = ReadRes(ReadBytes(DataDir() / "font.wrc16.res"));
-    const OwnedRes wide = ReadRes(CompileUtf8Data("font.rc"));
-    for (std::uint16_t name : {5, 6}) {
-        const ResEntry* a = Find(ours, ResourceId::Number(8), ResourceId::Number(name));
-        const ResEntry* b = Find(wrc, ResourceId::Number(8), ResourceId::Number(name));
-        ASSERT_TRUE(a && b);
-        EXPECT_TRUE(a->data == b->data);
-    }
-    const ResEntry* dir = Find(ours, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
-    const ResEntry* wideDir = Find(wide, ResourceId::Number(7), ResourceId::Text(u"FONTDIR"));
-    ASSERT_TRUE(dir && wideDir);
-    EXPECT_TRUE(dir->data == wideDir->data);
 }
 
 // wrc writes no 16-bit TOOLBAR; the body is the same in both formats.
@@ -163,16 +163,30 @@ TEST(StatementPeer, Win16AcceleratorCharacterIsItsCodePage1252Byte) {
     EXPECT_EQ(ReadU16(wide.entries()[0].data, 2), 0x20ACu);
 }
 
-// llvm-rc and windres refuse VALUEs that mix strings and numbers; rc.exe takes them as text.
-TEST(StatementPeer, MixedVersionValueIsTextWithNumbersInline) {
+// llvm-rc and windres refuse VALUEs that mix strings and numbers; rc.exe takes them as binary
+// values. Their length counts bytes (rc.exe counts the strings in characters, which breaks the
+// value; zig rc, whose bytes these are, counts bytes).
+TEST(StatementPeer, MixedVersionValueIsBinaryWithItsLengthInBytes) {
     const OwnedRes res = ReadRes(CompileText("1 VERSIONINFO { BLOCK \"b\" { VALUE \"m\", \"ab\", 1, 2L } }"));
     ASSERT_EQ(res.entries().size(), 1u);
     const std::string_view data = res.entries()[0].data;
     const std::size_t value = 92 + 12;  // the root with its fixed part, then BLOCK "b"
     ASSERT_GE(data.size(), value + 12 + 12);
-    EXPECT_EQ(ReadU16(data, value + 2), 6u);  // in characters: "ab\0", then 2 + 4 bytes
-    EXPECT_EQ(ReadU16(data, value + 4), 1u);  // text
+    EXPECT_EQ(ReadU16(data, value + 2), 12u);  // "ab\0" in 6 bytes, then 2 + 4 bytes
+    EXPECT_EQ(ReadU16(data, value + 4), 0u);   // binary
     EXPECT_EQ(data.substr(value + 12), std::string_view("a\0b\0\0\0\x01\0\x02\0\0\0", 12));
+}
+
+// rc.exe writes the rest of a menu or dialog text after a NUL written inside it, and the items
+// after it no longer read; here the text ends at the NUL.
+TEST(StatementPeer, ANulInsideAMenuOrDialogTextEndsIt) {
+    const OwnedRes menu = ReadRes(CompileText("1 MENU { MENUITEM \"a\\0b\", 1\n MENUITEM \"c\", 2 }"));
+    ASSERT_EQ(menu.entries().size(), 1u);
+    EXPECT_EQ(menu.entries()[0].data, std::string_view("\0\0\0\0\0\0\x01\0a\0\0\0\x80\0\x02\0c\0\0\0", 20));
+    const OwnedRes dialog = ReadRes(CompileText("1 DIALOG 0, 0, 9, 9 CAPTION \"x\\0y\" { LTEXT \"a\\0b\", 1, 0, 0, 1, 1 }"));
+    ASSERT_EQ(dialog.entries().size(), 1u);
+    EXPECT_EQ(dialog.entries()[0].data.substr(22, 4), std::string_view("x\0\0\0", 4));
+    EXPECT_EQ(dialog.entries()[0].data.substr(dialog.entries()[0].data.size() - 6), std::string_view("a\0\0\0\0\0", 6));
 }
 
 TEST(StatementPeer, EscapedQuotesAndSemicolonsOfOldScriptsMatchWrc) {

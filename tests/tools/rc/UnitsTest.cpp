@@ -1,5 +1,6 @@
 // Pieces of the compiler: text decoding and escapes, the icon directory, the .res reader.
 #include "encode/IconFile.h"
+#include "parse/Literal.h"
 #include "parse/Parser.h"
 #include "RcTestSupport.h"
 #include "resformat/Bytes.h"
@@ -8,30 +9,60 @@
 namespace rc::test {
 namespace {
 
-TEST(TextCodec, DecodesUtf8WhenValidElseWindows1252) {
+TEST(TextCodec, DecodesUtf8WhenValidElseWindows1252AndOtherCodePagesThroughIconv) {
     EXPECT_EQ(Decode("K\xC3\xB6ln", kAutoCodePage), u"K\u00F6ln");
     EXPECT_EQ(Decode("K\xF6ln \x80", kAutoCodePage), u"K\u00F6ln \u20AC");
     EXPECT_EQ(Decode("K\xC3\xB6ln", kCp1252), u"K\u00C3\u00B6ln");
-    EXPECT_THROW(Decode("\xF6", kCpUtf8), std::runtime_error);
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a surrogate is no character
     EXPECT_EQ(UnicodeToCp1252(u'\u20AC'), 0x80);
     EXPECT_FALSE(UnicodeToCp1252(u'\u65E5'));
     EXPECT_EQ(Utf16ToUtf8(u"\u65E5\U0001F600"), "\xE6\x97\xA5\xF0\x9F\x98\x80");
+    EXPECT_EQ(Decode("\xCF\xF0\xE8", 1251), u"\u041F\u0440\u0438");
+    EXPECT_EQ(Decode("\x93\xfa\x96\x7b", 932), u"\u65E5\u672C");
+    EXPECT_TRUE(IsSupportedCodePage(1255));
+    EXPECT_FALSE(IsSupportedCodePage(4));
 }
 
-TEST(TextCodec, EscapesFollowTheResourceCompilers) {
-    const auto narrow = [](std::string_view body) {
-        return ProcessStringLiteral(body, false, kAutoCodePage, NullHandling::Keep);
-    };
-    EXPECT_EQ(narrow(R"(a\nb\tc\\d""e\x41\101\q)"), u"a\nb\tc\\d\"eAA\\q");
-    EXPECT_EQ(ProcessStringLiteral(R"(\x263a\q)", true, kAutoCodePage, NullHandling::Keep), u"\u263A");
-    EXPECT_EQ(ProcessStringLiteral(R"(ab\0cd\0\0ef)", false, kAutoCodePage, NullHandling::CutAtDoubleNull), std::u16string(u"ab\0cd", 5));
-    // Text that only UTF-8 reads makes the string UTF-8, and a lone escaped byte above 127 is no UTF-8.
-    EXPECT_THROW(narrow("\xC3\xA9" R"(\xC3)"), std::runtime_error);
-    // Plain ASCII text says nothing of its code page: an escaped byte is rc.exe's default 1252,
-    // as in the "\251 1993" copyright lines of Windows 3.x scripts.
-    EXPECT_EQ(narrow(R"(\251 1993\x80)"), u"\u00A9 1993\u20AC");
-    EXPECT_EQ(ProcessStringLiteral(R"(\xC3)", false, kCp1252, NullHandling::Keep), u"\u00C3");
+// rc.exe reads a malformed UTF-8 sequence as one U+FFFD up to the first byte that does not fit,
+// that byte included when it is a continuation byte (Table 3-7 of the Unicode standard).
+TEST(TextCodec, MalformedUtf8ReadsAsReplacementCharacters) {
+    EXPECT_EQ(Decode("\xF0\xF0\x80\x80\x80", kCpUtf8), u"\uFFFD\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(Decode("\xE1\xA0\xC0", kCpUtf8), u"\uFFFD\uFFFD");
+    EXPECT_EQ(Decode(std::string("a\xF6") + "b", kCpUtf8), std::u16string(u"a\uFFFD") + u"b");
+    EXPECT_EQ(Decode("\xF0\x90\x90\xB7", kCpUtf8), u"\U00010437");
+}
+
+TEST(TextCodec, NarrowTextIsItsCodePagesBytesOrAQuestionMark) {
+    std::string out;
+    AppendNarrow(out, 0x20AC, kCp1252);
+    AppendNarrow(out, 0x65E5, kCp1252);
+    AppendNarrow(out, 0x20AC, kCpUtf8);
+    AppendNarrow(out, 0x041F, 1251);
+    AppendNarrow(out, 0x05D0, 1251);
+    EXPECT_EQ(out, "\x80?\xE2\x82\xAC\xCF?");
+}
+
+std::u16string Narrow(std::string_view body, int column = 0) { return LiteralText(body, false, kCp1252, NullHandling::Keep, column); }
+
+TEST(Literal, EscapesAsRcExeReadsThem) {
+    EXPECT_EQ(Narrow(R"(a\nb\tc\\d""e\x41\101\q\A)"), u"a\nb\tc\\d\"eAA\\q\b");
+    EXPECT_EQ(LiteralText(R"(\x263a\q)", true, kCp1252, NullHandling::Keep), u"\u263A");
+    EXPECT_EQ(LiteralText(R"(ab\0cd\0\0ef)", false, kCp1252, NullHandling::CutAtDoubleNull), std::u16string(u"ab\0cd", 5));
+    // An escaped number is a value, not a character of the code page: \x80 is U+0080, not the euro.
+    EXPECT_EQ(Narrow(R"(\251 1993\x80)"), u"\u00A9 1993\u0080");
+    EXPECT_EQ(LiteralText(R"(\xC3)", false, kCpUtf8, NullHandling::Keep), u"\u00C3");
+    // A narrow escape takes three octal or two hex digits at most and keeps 16 bits of what it reads.
+    EXPECT_EQ(Narrow(R"(\777\x1234)"), u"\u01FF\u0012" u"34");
+    EXPECT_EQ(LiteralDataBytes({R"(\777\x80)", false, kCp1252, kCp1252, 0, {}}), "\xFF\x80");
+}
+
+TEST(Literal, TabsLineEndsAndEscapedLineEnds) {
+    // The tab runs to the next multiple of 8 columns; the literal's quote stands at `column`.
+    EXPECT_EQ(Narrow("a\tb"), u"a      b");
+    EXPECT_EQ(Narrow("a\tb", 3), u"a   b");
+    EXPECT_EQ(Narrow("a\r\n   \t b"), u"a \nb");
+    EXPECT_EQ(Narrow("a\\\r\n   b"), u"ab");
+    EXPECT_EQ(Narrow("a\\"), u"a\\");
 }
 
 std::string IconFileWith(std::uint16_t count, std::uint32_t size, std::uint32_t offset, std::size_t fileSize) {
@@ -73,7 +104,7 @@ TEST(IconFile, ChecksEveryImageAgainstTheFile) {
 }
 
 TEST(ResReader, ReportsWhereAFileIsBroken) {
-    const std::string golden = ReadBytes(DataDir() / "every_kind.llvm.res");
+    const std::string golden = ReadBytes(DataDir() / "every_kind.zig.res");
     ASSERT_GT(golden.size(), 100u);
     const auto cut = ReadResFile(golden.substr(0, golden.size() - 3));
     ASSERT_FALSE(cut);
@@ -84,7 +115,7 @@ TEST(ResReader, ReportsWhereAFileIsBroken) {
 }
 
 TEST(Parser, ExpressionsAndOptionsInAnyOrder) {
-    Parser parser(Tokenize("X RCDATA PRELOAD LANGUAGE 7,1 { -1L, ~0L, (3 + 4) | 8, 0x10 - 1, 017 }", "t.rc"), {});
+    Parser parser(Tokenize("X RCDATA PRELOAD LANGUAGE 7,1 { -1L, ~0L, (3 + 4) | 8, 0x10 - 1, 0o17 }", "t.rc"), {});
     const auto statement = parser.Next();
     ASSERT_TRUE(statement);
     const auto& resource = std::get<ResourceStmt>(*statement);
@@ -96,6 +127,23 @@ TEST(Parser, ExpressionsAndOptionsInAnyOrder) {
     EXPECT_TRUE(resource.data[0].isLong);
     EXPECT_FALSE(resource.data[2].isLong);
     EXPECT_FALSE(parser.Next());
+}
+
+// A number is read up to its first character that is no digit: 010 is ten, 1.5 is one.
+TEST(Parser, NumbersAsRcExeReadsThem) {
+    const auto value = [](std::string_view text) { return ReadNumber(text).value; };
+    EXPECT_EQ(value("010"), 10u);
+    EXPECT_EQ(value("08"), 8u);
+    EXPECT_EQ(value("1.5"), 1u);
+    EXPECT_EQ(value("10*2"), 10u);
+    EXPECT_EQ(value("0x2aL5"), 0x2Au);
+    EXPECT_TRUE(ReadNumber("0x2aL5").isLong);
+    EXPECT_EQ(value("0o17"), 15u);
+    EXPECT_EQ(value("0O17"), 0u);
+    EXPECT_EQ(value("-1"), 0xFFFFFFFFu);
+    EXPECT_EQ(value("~1"), 0xFFFFFFFEu);
+    EXPECT_EQ(value("4294967296"), 0u);
+    EXPECT_EQ(value("4294967297"), 1u);
 }
 
 }  // namespace

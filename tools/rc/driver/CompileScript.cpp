@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "driver/Compiler.h"
 #include "driver/OutputCheck.h"
@@ -37,9 +38,9 @@ std::string OpenError(const CompileOptions& options, const fileaccess::Error& er
 }
 
 // The script's text after the preprocessor; what it read and warned of goes to `result`, also
-// when it stops at an error.
+// when it stops at an error, and the files of it that were UTF-16 to `unicodeFiles` when given.
 template <typename Result>
-std::string Preprocessed(const CompileOptions& options, Result& result) {
+std::string Preprocessed(const CompileOptions& options, Result& result, std::set<std::string>* unicodeFiles = nullptr) {
     const fileaccess::Result<std::string> text = ReadInput(options, kStandardInputLimit);
     if (!text) throw CompileError({}, OpenError(options, text.error()));
     if (options.script != "-") result.filesRead.push_back(options.script);
@@ -56,6 +57,7 @@ std::string Preprocessed(const CompileOptions& options, Result& result) {
     try {
         std::string out = preprocessor.Run(ScriptName(options), *text);
         gather();
+        if (unicodeFiles) *unicodeFiles = preprocessor.unicodeFiles();
         return out;
     } catch (...) {
         gather();
@@ -121,13 +123,15 @@ Result Guarded(Work work) {
 CompileResult CompileScript(const CompileOptions& options) {
     return Guarded<CompileResult>([&options](CompileResult& result) {
         if (!IsSupportedCodePage(options.codePage)) {
-            throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (use 1252 or 65001)");
+            throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (the system cannot convert it)");
         }
         if (options.output.empty()) throw CompileError({}, "no output file named");
         if (options.win16 && options.format == OutputFormat::Coff) {
             throw CompileError({}, "a COFF object holds 32-bit resources only: -31 cannot go with it");
         }
-        Parser parser(Tokenize(Preprocessed(options, result), ScriptName(options)), {options.codePage});
+        ParserOptions parse{options.codePage, ScriptName(options), options.win16, {}};
+        const std::string text = Preprocessed(options, result, &parse.unicodeFiles);
+        Parser parser(Tokenize(text, ScriptName(options)), std::move(parse));
         // The whole script is parsed before the output is made, so a script error leaves no trace.
         // Statements name their resource files; the files' bytes are read only by the writer.
         std::vector<Statement> statements;

@@ -1,56 +1,67 @@
-// The compiler: statements in, resources out, string tables gathered into blocks of 16 at the end.
+// The compiler: statements in, resources out, string tables and the font directory at the end.
 #include "driver/StatementCompiler.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <algorithm>
-#include <filesystem>
-#include <map>
 #include <optional>
 #include <stdexcept>
 
+#include "driver/ResourceFiles.h"
+#include "encode/BitmapFile.h"
 #include "encode/DialogEncoder.h"
 #include "encode/FontDirectory.h"
 #include "encode/IconFile.h"
 #include "encode/StatementEncoders.h"
+#include "encode/StringTables.h"
+#include "parse/Literal.h"
+#include "parse/MemoryOptions.h"
 #include "parse/Parser.h"
-#include "preprocess/IncludeResolver.h"
 #include "resformat/Bytes.h"
 #include "resformat/ResWriter.h"
-#include "resformat/SourceFile.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Icon and font files larger than this are refused rather than read.
-constexpr std::uint64_t kIconLimit = 256 * fileaccess::kMiB;
-
-// The bytes of an icon or cursor file up to the end of its last image: a file much larger than
-// its directory says (a sparse one, or one with a tail) is never read whole.
-std::string ReadIconBytes(const SourceFile& file, const std::string& name, const Location& where) {
-    constexpr std::size_t kHeader = 6, kEntry = 16;
-    std::string head = file.ReadAt(0, kHeader);
-    if (head.size() < kHeader) return head;
-    head = file.ReadAt(0, kHeader + ReadU16(head, 4) * kEntry);
-    std::uint64_t end = head.size();
-    for (std::size_t at = kHeader; at + kEntry <= head.size(); at += kEntry) {
-        end = std::max<std::uint64_t>(end, std::uint64_t{ReadU32(head, at + 12)} + ReadU32(head, at + 8));
+// An .ani file whose header says it animates an icon or a cursor (flag AF_ICON), as rc.exe tells
+// one: the statement ICON or CURSOR then writes it whole as an ANIICON or ANICURSOR.
+bool IsAnimated(const SourceFile& file) {
+    const std::string head = file.ReadAt(0, 12);
+    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "ACON") return false;
+    for (std::uint64_t at = 12; at + 8 <= file.size();) {
+        const std::string chunk = file.ReadAt(at, 8);
+        if (chunk.size() < 8) return false;
+        if (chunk.substr(0, 4) == "anih") {
+            const std::string header = file.ReadAt(at + 8, 36);
+            return header.size() == 36 && (ReadU32(header, 32) & 1) != 0;
+        }
+        at += 8 + std::uint64_t{ReadU32(chunk, 4)};
     }
-    end = std::min(end, file.size());
-    if (end > kIconLimit) throw CompileError(where, QuotedText(name, '"') + ": the images of this icon file are larger than 256 MiB");
-    return file.ReadAt(0, static_cast<std::size_t>(end));
+    return false;
+}
+
+// The 16-bit format's icon and cursor groups: MOVEABLE PURE DISCARDABLE, with PRELOAD instead of
+// PURE where the statement says PRELOAD.
+std::uint16_t Group16Flags(std::uint16_t statementFlags) {
+    const std::uint16_t flags = MfMoveable | MfPure | MfDiscardable;
+    return statementFlags & MfPreload ? (flags | MfPreload) & ~MfPure : flags;
+}
+
+// A DLGINCLUDE names its header file: the name as narrow text in code page 1252, with its NUL.
+std::string DlgIncludeBytes(const StringLiteral& name) {
+    std::string bytes;
+    for (const LiteralChar& c : ReadLiteral(name.body, name.wide, name.codePage, name.column)) {
+        if (c.escaped && !name.wide) bytes += static_cast<char>(c.value & 0xFF);
+        else AppendNarrow(bytes, c.value, kCp1252);
+    }
+    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+    return bytes + '\0';
 }
 
 class Compiler {
 public:
     Compiler(const CompileOptions& options, ResWriter& writer, std::vector<std::string>& filesRead)
-        : options_(options), writer_(writer), filesRead_(filesRead) {
-        language_ = options.language;
-    }
+        : options_(options), writer_(writer), filesRead_(filesRead), language_(options.language), fonts_(options.win16),
+          strings_(options.nullTerminateStrings) {}
 
     std::size_t Run(const std::vector<Statement>& statements) {
         writer_.Begin();
@@ -58,35 +69,38 @@ public:
             std::visit([this](auto& stmt) { Visit(stmt); }, statement);
         }
         WriteFontDirectory();
-        WriteStringTables();
+        for (const StringTables::Block* block : strings_.Blocks()) Emit(block->header, {}, writer_.EncodeStrings(block->bundle));
         return count_;
     }
 
 private:
-    using Key = std::pair<std::uint16_t, std::uint16_t>;  // block number, language
-    struct Block {
-        ResourceHeader header;
-        StringBundle bundle;
-    };
+    void Visit(const DefaultsStmt& stmt) {
+        language_ = stmt.language.value_or(language_);
+        version_ = stmt.version.value_or(version_);
+        characteristics_ = stmt.characteristics.value_or(characteristics_);
+    }
 
-    void Visit(const LanguageStmt& stmt) { language_ = stmt.language; }
+    void Visit(const StringTableStmt& stmt) { strings_.Add(stmt, stmt.language.value_or(language_), version_, characteristics_); }
 
     void Visit(const ResourceStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
         writer_.CheckId(stmt.type, stmt.where);
         ResourceHeader header = HeaderOf(stmt.type, stmt);
         using Kind = ResourceStmt::Kind;
-        if (stmt.type == ResourceId::Number(RtFont)) return Font(stmt, header);
+        if (stmt.kind == Kind::Font) return Font(stmt, header);
+        if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : InlineData(stmt));
         if (!stmt.file) return Emit(header, {}, InlineData(stmt));
-        const SourceFile file = Open(*stmt.file, stmt.where);
+        const SourceFile file = Open(stmt);
         switch (stmt.kind) {
-        case Kind::Bitmap:
-            if (file.size() < 14 || file.ReadAt(0, 2) != "BM") {
-                throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is not a bitmap file (it does not start with \"BM\")");
-            }
-            return EmitFile(header, file, 14);  // without the file header
+        case Kind::Bitmap: return Bitmap(stmt, header, file);
         case Kind::Icon:
         case Kind::Cursor:
+            if (IsAnimated(file)) {
+                const bool cursor = stmt.kind == Kind::Cursor;
+                header.type = ResourceId::Number(cursor ? RtAniCursor : RtAniIcon);
+                header.flags = ApplyMemoryWords(MfMoveable | MfDiscardable, stmt.memoryWords);
+                return EmitFile(header, file, 0);
+            }
             buffer_ = ReadIconBytes(file, *stmt.file, stmt.where);
             return IconGroup(stmt, header, buffer_);
         default: return EmitFile(header, file, 0);
@@ -122,62 +136,39 @@ private:
     }
 
     ResourceHeader HeaderOf(const ResourceId& type, const ResourceAttributes& attributes) const {
-        return {type, attributes.name, attributes.flags, attributes.language.value_or(language_), attributes.version,
-                attributes.characteristics};
+        return {type, attributes.name, attributes.flags, attributes.language.value_or(language_),
+                attributes.version.value_or(version_), attributes.characteristics.value_or(characteristics_)};
+    }
+
+    // A short colour table is padded with zeros before the pixels, as rc.exe writes it.
+    void Bitmap(const ResourceStmt& stmt, const ResourceHeader& header, const SourceFile& file) {
+        const std::string head = file.ReadAt(0, 54);
+        if (file.size() < 14 || head.substr(0, 2) != "BM") {
+            throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is not a bitmap file (it does not start with \"BM\")");
+        }
+        const std::uint64_t missing = options_.win16 ? 0 : MissingPaletteBytes(head, file.size());
+        if (missing == 0) return EmitFile(header, file, 14);  // without the file header
+        const std::uint32_t pixels = PixelOffset(head);
+        const std::string table = file.ReadAt(14, pixels - 14) + std::string(static_cast<std::size_t>(missing), '\0');
+        writer_.WriteFile(header, table, file, pixels);
+        ++count_;
     }
 
     // A font also gets its entry in the font directory, which refers to it by number.
     void Font(const ResourceStmt& stmt, const ResourceHeader& header) {
         if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
-        std::string bytes;
-        if (stmt.file) {
-            const SourceFile file = Open(*stmt.file, stmt.where);
-            if (file.size() > kIconLimit) throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + ": a font file larger than 256 MiB");
-            bytes = file.ReadAt(0, static_cast<std::size_t>(file.size()));
-        } else {
-            bytes = InlineData(stmt);
-        }
+        const std::string bytes = stmt.file ? ReadWholeFile(Open(stmt),
+                                                            *stmt.file, stmt.where)
+                                            : InlineData(stmt);
         fonts_.Add(stmt.name.number, bytes, stmt.where);
         Emit(header, {}, bytes);
     }
 
     void WriteFontDirectory() {
         if (fonts_.empty()) return;
-        Emit({ResourceId::Number(RtFontDir), ResourceId::Text(u"FONTDIR"), MfMoveable | MfDiscardable, language_, 0, 0}, {},
+        const std::uint16_t flags = options_.win16 ? MfMoveable | MfDiscardable : MfMoveable | MfPreload;
+        Emit({ResourceId::Number(RtFontDir), ResourceId::Text(u"FONTDIR"), flags, language_, version_, characteristics_}, {},
              fonts_.Encode());
-    }
-
-    void Visit(const StringTableStmt& stmt) {
-        const std::uint16_t language = stmt.language.value_or(language_);
-        for (const StringEntry& entry : stmt.entries) {
-            if (entry.id > 0xFFFF) throw CompileError(entry.where, "string id " + std::to_string(entry.id) + " does not fit in 16 bits");
-            const Key key{static_cast<std::uint16_t>(entry.id >> 4), language};
-            auto [block, created] = blocks_.try_emplace(key);
-            if (created) {
-                order_.push_back(key);
-                block->second.header = {ResourceId::Number(RtString), ResourceId::Number(static_cast<std::uint16_t>(key.first + 1)),
-                                        stmt.flags, language, stmt.version, stmt.characteristics};
-            }
-            StringBundle& bundle = block->second.bundle;
-            const std::size_t slot = entry.id & 15;
-            if (bundle.strings[slot]) {
-                const Location& first = bundle.where[slot];
-                throw CompileError(entry.where, "duplicate string id " + std::to_string(entry.id) + " (first defined at " +
-                                                    first.fileName() + "(" + std::to_string(first.line) + "))");
-            }
-            std::u16string text;
-            for (const StringLiteral& piece : entry.pieces) text += Process(piece, NullHandling::CutAtDoubleNull);
-            if (options_.nullTerminateStrings) text += u'\0';  // rc's /n
-            bundle.strings[slot] = std::move(text);
-            bundle.where[slot] = entry.where;
-        }
-    }
-
-    void WriteStringTables() {
-        for (const Key& key : order_) {
-            const Block& block = blocks_.at(key);
-            Emit(block.header, {}, writer_.EncodeStrings(block.bundle));
-        }
     }
 
     void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
@@ -189,118 +180,39 @@ private:
             throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
         }
         if (nextImageId_ + directory.images.size() > 0x10000) throw CompileError(stmt.where, "more than 65535 icon and cursor images");
-
         std::string group;
         PutU16(group, 0);
         PutU16(group, directory.type);
         PutU16(group, static_cast<std::uint16_t>(directory.images.size()));
+        ResourceHeader single = header;
+        single.type = ResourceId::Number(cursor ? RtCursor : RtIcon);
+        single.flags = ApplyMemoryWords(MfMoveable | MfDiscardable, stmt.memoryWords);
         for (const IconImage& image : directory.images) {
             const auto id = static_cast<std::uint16_t>(nextImageId_++);
-            const auto [planes, bitCount] = ImageFormat(image.bytes);
-            ResourceHeader single = header;
-            single.type = ResourceId::Number(cursor ? RtCursor : RtIcon);
             single.name = ResourceId::Number(id);
             std::string hotSpot;
             if (cursor) {
                 PutU16(hotSpot, image.planes);
                 PutU16(hotSpot, image.bitCount);
-                PutU16(group, image.width);
-                PutU16(group, static_cast<std::uint16_t>(image.height * 2));  // a cursor's height counts both masks
-            } else {
-                PutU8(group, image.width);
-                PutU8(group, image.height);
-                PutU8(group, image.colorCount);
-                PutU8(group, image.reserved);
             }
-            PutU16(group, planes);
-            PutU16(group, bitCount);
-            PutU32(group, image.size + static_cast<std::uint32_t>(hotSpot.size()));
+            group += GroupEntry(image, cursor, options_.win16);
             PutU16(group, id);
             Emit(single, hotSpot, image.bytes);
         }
         header.type = ResourceId::Number(cursor ? RtGroupCursor : RtGroupIcon);
-        header.flags = MfMoveable | MfPure | MfDiscardable;
-        if (stmt.flags & MfPreload) header.flags = (header.flags | MfPreload) & ~MfPure;
+        header.flags = options_.win16 ? Group16Flags(stmt.flags) : GroupMemoryFlags(stmt.memoryWords);
         Emit(header, {}, group);
     }
 
-    std::string InlineData(const ResourceStmt& stmt) {
+    // Numbers as WORDs (their low 16 bits) or, written with L, DWORDs; strings as LiteralDataBytes gives them.
+    static std::string InlineData(const ResourceStmt& stmt) {
         std::string out;
         for (const DataItem& item : stmt.data) {
-            if (!item.isString) {
-                if (item.isLong) {
-                    PutU32(out, item.value);
-                } else if (item.value > 0xFFFF) {
-                    throw CompileError(stmt.where, "number " + std::to_string(item.value) + " does not fit in 16 bits (write it with L)");
-                } else {
-                    PutU16(out, static_cast<std::uint16_t>(item.value));
-                }
-                continue;
-            }
-            const std::u16string text = Process(item.string, NullHandling::Keep);
-            for (char16_t unit : text) {
-                if (item.string.wide) {
-                    PutU16(out, unit);
-                } else if (unit > 0xFF) {
-                    throw CompileError(item.string.where, "character too large for a narrow string; write it as L\"...\"");
-                } else {
-                    PutU8(out, static_cast<std::uint8_t>(unit));
-                }
-            }
+            if (item.isString) out += LiteralDataBytes(item.string);
+            else if (item.isLong) PutU32(out, item.value);
+            else PutU16(out, static_cast<std::uint16_t>(item.value));
         }
         return out;
-    }
-
-    std::u16string Process(const StringLiteral& literal, NullHandling nulls) {
-        try {
-            return ProcessStringLiteral(literal.body, literal.wide, literal.codePage, nulls);
-        } catch (const std::runtime_error& error) {
-            throw CompileError(literal.where, error.what());
-        }
-    }
-
-    // Finds a resource file: as written when absolute, else beside the script, in the include
-    // folders, then from the working folder. Backslashes of Windows paths are tried as "/".
-    SourceFile Open(const std::string& name, const Location& where) {
-        std::vector<std::string> candidates;
-        for (const std::string& written : {name, Slashed(name)}) {
-            if (fs::path(written).is_absolute()) {
-                candidates.push_back(written);
-                continue;
-            }
-            candidates.push_back((fs::path(where.fileName()).parent_path() / written).string());
-            for (const std::string& dir : options_.includeDirs) candidates.push_back((fs::path(dir) / written).string());
-            candidates.push_back(written);
-        }
-        // A name written on Windows may differ from the file's letter case: the same folders are
-        // searched again ignoring case, as includes are.
-        IncludeResolver folded({fs::path(where.fileName()).parent_path().string(), options_.includeDirs, {std::string()}});
-        if (std::optional<std::string> found = folded.Find(name, false, {}, [](const std::string&) { return false; })) {
-            candidates.push_back(*found);
-        }
-        for (const std::string& path : candidates) {
-            fileaccess::Result<SourceFile> file = SourceFile::Open(path);
-            if (file) {
-                filesRead_.push_back(path);
-                return std::move(file.value());
-            }
-            // Only a name that is not there sends the search on; a folder or FIFO is an error,
-            // told with the name as written (the message of file access ends with the reason).
-            if (!file.error().missing()) {
-                const std::string message = file.error().what();
-                const auto reason = message.rfind("\": ");
-                throw CompileError(where, "cannot read file " + QuotedText(name, '"') + ": " +
-                                              (reason == std::string::npos ? message : message.substr(reason + 3)));
-            }
-        }
-        throw CompileError(where, "cannot open file " + QuotedText(name, '"') + ": " + std::strerror(ENOENT));
-    }
-
-    static std::string Slashed(std::string name) {
-        for (char& c : name) {
-            if (c == '\\') c = '/';
-        }
-        return name;
     }
 
     void EmitFile(const ResourceHeader& header, const SourceFile& file, std::uint64_t offset) {
@@ -313,14 +225,19 @@ private:
         ++count_;
     }
 
+    SourceFile Open(const ResourceStmt& stmt) {
+        return OpenResourceFile(*stmt.file, stmt.where, options_.includeDirs, stmt.fileAsWritten, &filesRead_);
+    }
+
     const CompileOptions& options_;
     ResWriter& writer_;
     std::vector<std::string>& filesRead_;
     std::uint16_t language_;
+    std::uint32_t version_ = 0;
+    std::uint32_t characteristics_ = 0;
     std::uint32_t nextImageId_ = 1;
     FontDirectory fonts_;
-    std::map<Key, Block> blocks_;
-    std::vector<Key> order_;
+    StringTables strings_;
     std::string buffer_;
     std::size_t count_ = 0;
 };

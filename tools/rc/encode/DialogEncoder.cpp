@@ -1,5 +1,5 @@
-// Dialog templates. Win32: DWORD-aligned items, UTF-16 strings, 0xFFFF before ordinals, as
-// llvm-rc writes them (menus, control data and class keywords as windres and wrc write them).
+// Dialog templates. Win32: DWORD-aligned items, UTF-16 strings, 0xFFFF before ordinals, numbers
+// cut to their low 16 bits where 16 bits are written, as rc.exe writes them.
 // Windows 3.x: a one-byte item count, 8-bit strings, 0xFF before ordinals, one-byte classes.
 #include "encode/DialogEncoder.h"
 
@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "parse/Literal.h"
 #include "resformat/Bytes.h"
 #include "resformat/ResWriter.h"
 #include "resformat/TextCodec.h"
@@ -21,25 +22,24 @@ constexpr std::uint32_t kSetFont = 0x40;                   // DS_SETFONT
 constexpr std::uint32_t kCaption = 0x00C00000;             // WS_CAPTION
 constexpr std::uint32_t kNoId = 0xFFFFFFFF;                // -1, the id of controls nobody asks for
 
+// A text ends at a NUL written inside it: rc.exe writes the rest too, and the template that
+// follows no longer reads.
 std::u16string Text(const StringLiteral& literal, NullHandling nulls = NullHandling::CutAtNull) {
-    try {
-        return ProcessStringLiteral(literal.body, literal.wide, literal.codePage, nulls);
-    } catch (const std::runtime_error& error) {
-        throw CompileError(literal.where, error.what());
-    }
+    return DecodeLiteral(literal, nulls);
 }
 
 // A name written without quotes keeps its characters; it has no escapes.
-std::u16string NameText(const StringLiteral& name) {
-    try {
-        return Decode(name.body, name.codePage);
-    } catch (const std::runtime_error& error) {
-        throw CompileError(name.where, error.what());
-    }
-}
+std::u16string NameText(const StringLiteral& name) { return Decode(name.body, name.codePage); }
 
 std::u16string TextOf(const DialogText& text) {
     return text.kind == DialogText::Kind::Name ? NameText(text.string) : Text(text.string);
+}
+
+// The 16-bit format ends every text at its first NUL.
+std::u16string Text16(const StringLiteral& literal) { return DecodeLiteral(literal, NullHandling::CutAtNull); }
+
+std::u16string TextOf16(const DialogText& text) {
+    return text.kind == DialogText::Kind::Name ? NameText(text.string) : Text16(text.string);
 }
 
 std::uint32_t DialogStyle(const DialogStmt& dialog) {
@@ -49,10 +49,7 @@ std::uint32_t DialogStyle(const DialogStmt& dialog) {
     return style;
 }
 
-std::uint32_t ControlStyle(const ControlStmt& control) {
-    if (!control.style) return control.defaultStyle;
-    return (control.defaultStyle & ~control.style->notMask) | control.style->value;
-}
+std::uint32_t ControlStyle(const ControlStmt& control) { return control.style; }
 
 std::uint16_t Signed16(std::uint32_t value, const std::string& what, bool canBeNegative, const Location& where) {
     const auto number = static_cast<std::int32_t>(value);
@@ -82,19 +79,15 @@ void CheckCount(const DialogStmt& dialog, std::size_t limit, const char* format)
 }
 
 // The bytes of a control's data block, numbers as WORDs (DWORDs when written with L).
-std::string ControlData(const std::vector<DataItem>& items, const Location& where) {
+std::string ControlData(const std::vector<DataItem>& items) {
     std::string out;
     for (const DataItem& item : items) {
         if (!item.isString) {
             if (item.isLong) PutU32(out, item.value);
-            else PutU16(out, Unsigned16(item.value, "number", where));
+            else PutU16(out, static_cast<std::uint16_t>(item.value));
             continue;
         }
-        for (char16_t unit : Text(item.string, NullHandling::Keep)) {
-            if (item.string.wide) PutU16(out, unit);
-            else if (unit > 0xFF) throw CompileError(item.string.where, "character too large for a narrow string; write it as L\"...\"");
-            else PutU8(out, static_cast<std::uint8_t>(unit));
-        }
+        out += LiteralDataBytes(item.string);
     }
     return out;
 }
@@ -112,14 +105,19 @@ void PutName32(std::string& out, const std::u16string& text, const Location& whe
     PutString32(out, text);
 }
 
-void PutOrdinal32(std::string& out, std::uint32_t ordinal, const std::string& what, const Location& where) {
+// Numbers keep their low 16 bits in the 32-bit format, as rc.exe writes them.
+void PutOrdinal32(std::string& out, std::uint32_t ordinal) {
     PutU16(out, 0xFFFF);
-    PutU16(out, Unsigned16(ordinal, what, where));
+    PutU16(out, static_cast<std::uint16_t>(ordinal));
 }
 
-void PutClass32(std::string& out, const WindowClass& windowClass, const Location& where) {
-    if (windowClass.isOrdinal) PutOrdinal32(out, windowClass.ordinal, "class number", where);
-    else PutName32(out, Text(windowClass.name), windowClass.name.where, "the class name");
+void PutClass32(std::string& out, const WindowClass& windowClass, NullHandling nulls) {
+    if (windowClass.isOrdinal) PutOrdinal32(out, windowClass.ordinal);
+    else PutName32(out, Text(windowClass.name, nulls), windowClass.name.where, "the class name");
+}
+
+void PutFrame32(std::string& out, const std::uint32_t (&frame)[4]) {
+    for (std::uint32_t value : frame) PutU16(out, static_cast<std::uint16_t>(value));
 }
 
 void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
@@ -132,14 +130,14 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
         PutU32(out, ControlStyle(control));
         PutU32(out, control.exStyle.value_or(0));
     }
-    PutFrame(out, {control.x, control.y, control.width, control.height}, "control", control.where);
+    PutFrame32(out, {control.x, control.y, control.width, control.height});
     if (extended) PutU32(out, control.id);
-    else PutU16(out, control.id == kNoId ? 0xFFFF : Unsigned16(control.id, "control id", control.where));
-    PutClass32(out, control.windowClass, control.where);
+    else PutU16(out, static_cast<std::uint16_t>(control.id));
+    PutClass32(out, control.windowClass, NullHandling::CutAtNull);
     if (!control.text) PutU16(out, 0);
-    else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal32(out, control.text->ordinal, "control text number", control.where);
+    else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal32(out, control.text->ordinal);
     else PutName32(out, TextOf(*control.text), control.text->where, "the control text");
-    const std::string data = control.data ? ControlData(*control.data, control.where) : std::string();
+    const std::string data = control.data ? ControlData(*control.data) : std::string();
     PutU16(out, Unsigned16(static_cast<std::uint32_t>(data.size()), "control data size", control.where));
     out += data;
 }
@@ -192,7 +190,7 @@ void PutControlClass16(std::string& out, const ControlStmt& control) {
         PutU8(out, static_cast<std::uint8_t>(windowClass.ordinal));
         return;
     }
-    const std::u16string name = Text(windowClass.name);
+    const std::u16string name = Text16(windowClass.name);
     if (const auto byte = ClassByte(name)) PutU8(out, *byte);
     else out += Name16(name, windowClass.name.where, "the class name", 0x80);
 }
@@ -204,8 +202,8 @@ void PutControl16(std::string& out, const ControlStmt& control) {
     PutControlClass16(out, control);
     if (!control.text) PutU8(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
-    else out += Name16(TextOf(*control.text), control.text->where, "the control text");
-    const std::string data = control.data ? ControlData(*control.data, control.where) : std::string();
+    else out += Name16(TextOf16(*control.text), control.text->where, "the control text");
+    const std::string data = control.data ? ControlData(*control.data) : std::string();
     if (data.size() > 0xFF) {
         throw CompileError(control.where, "control data of " + std::to_string(data.size()) + " bytes; a 16-bit dialog holds at most 255");
     }
@@ -235,18 +233,18 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
     }
     CheckCount(dialog, 0xFFFF, "a dialog");
     PutU16(out, static_cast<std::uint16_t>(dialog.controls.size()));
-    PutFrame(out, {dialog.x, dialog.y, dialog.width, dialog.height}, "dialog", dialog.where);
+    PutFrame32(out, {dialog.x, dialog.y, dialog.width, dialog.height});
     if (!dialog.menu) PutU16(out, 0);
-    else if (dialog.menu->isNumber) PutOrdinal32(out, dialog.menu->number, "menu number", dialog.where);
+    else if (dialog.menu->isNumber) PutOrdinal32(out, dialog.menu->number);
     else PutName32(out, dialog.menu->text, dialog.where, "the menu name");
-    if (dialog.windowClass) PutClass32(out, *dialog.windowClass, dialog.where);
+    if (dialog.windowClass) PutClass32(out, *dialog.windowClass, NullHandling::CutAtNull);
     else PutU16(out, 0);
     PutString32(out, dialog.caption ? Text(*dialog.caption) : std::u16string());
     if (dialog.font) {
-        PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));
+        PutU16(out, static_cast<std::uint16_t>(dialog.font->size));
         if (extended) {
-            PutU16(out, Unsigned16(dialog.font->weight, "font weight", dialog.where));
-            PutU8(out, dialog.font->italic != 0);
+            PutU16(out, static_cast<std::uint16_t>(dialog.font->weight));
+            PutU8(out, static_cast<std::uint16_t>(dialog.font->italic) != 0);
             PutU8(out, static_cast<std::uint8_t>(dialog.font->charset));
         }
         PutString32(out, Text(dialog.font->face));
@@ -271,11 +269,11 @@ std::string EncodeDialog16(const DialogStmt& dialog) {
     else out += Name16(dialog.menu->text, dialog.where, "the menu name");
     if (!dialog.windowClass) PutU8(out, 0);
     else if (dialog.windowClass->isOrdinal) PutOrdinal16(out, dialog.windowClass->ordinal, "class number", dialog.where);
-    else out += Name16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
-    out += dialog.caption ? Bytes16(Text(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
+    else out += Name16(Text16(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
+    out += dialog.caption ? Bytes16(Text16(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
     if (dialog.font) {
         PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));
-        out += Bytes16(Text(dialog.font->face), dialog.font->face.where, "the font name");
+        out += Bytes16(Text16(dialog.font->face), dialog.font->face.where, "the font name");
     }
     for (const ControlStmt& control : dialog.controls) PutControl16(out, control);
     return out;

@@ -1,5 +1,4 @@
-// Builds the font directory from the fixed part of each font's header (FONTDIRENTRY) and the
-// two names the header points to.
+// Builds the font directory from each font's header.
 #include "encode/FontDirectory.h"
 
 #include "resformat/Bytes.h"
@@ -22,11 +21,20 @@ std::string_view NameAt(std::string_view font, std::size_t field) {
 }  // namespace
 
 void FontDirectory::Add(std::uint16_t ordinal, std::string_view font, const Location& where) {
+    constexpr std::size_t kEntrySize32 = 148;
+    if (count_ == 0xFFFF) throw CompileError(where, "more than 65535 fonts");
+    if (!win16_) {
+        ++count_;
+        PutU16(entries_, ordinal);
+        const std::string_view head = font.substr(0, kEntrySize32);
+        entries_.append(head);
+        entries_.append(kEntrySize32 - head.size() + 2, '\0');
+        return;
+    }
     if (font.size() < kHeaderSize) {
         throw CompileError(where, "not a Windows font file: " + std::to_string(font.size()) + " bytes, shorter than the " +
                                       std::to_string(kHeaderSize) + "-byte font header");
     }
-    if (count_ == 0xFFFF) throw CompileError(where, "more than 65535 fonts");
     ++count_;
     PutU16(entries_, ordinal);
     entries_.append(font.substr(0, kHeaderSize));

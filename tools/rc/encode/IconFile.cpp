@@ -1,6 +1,8 @@
 // The .ico/.cur directory reader.
 #include "encode/IconFile.h"
 
+#include <tuple>
+
 #include "resformat/Bytes.h"
 
 namespace rc {
@@ -45,6 +47,54 @@ fileaccess::Result<IconDirectory> ReadIconDirectory(std::string_view file) {
 std::pair<std::uint16_t, std::uint16_t> ImageFormat(std::string_view image) {
     if (image.size() >= 40 && ReadU32(image, 0) == 40) return {ReadU16(image, 12), ReadU16(image, 14)};
     return {1, 32};
+}
+
+namespace {
+
+bool IsPng(std::string_view image) { return image.substr(0, 8) == "\x89PNG\r\n\x1a\n"; }
+bool IsDib(std::string_view image) { return image.size() >= 16 && !IsPng(image) && image.substr(0, 4) != "RIFF"; }
+
+}  // namespace
+
+std::string GroupEntry(const IconImage& image, bool cursor, bool win16) {
+    std::string entry;
+    const std::string_view bytes = image.bytes;
+    if (cursor && win16) {
+        const auto [planes, bits] = ImageFormat(bytes);
+        PutU16(entry, image.width);
+        PutU16(entry, static_cast<std::uint16_t>(image.height * 2));  // a cursor's height counts both masks
+        PutU16(entry, planes);
+        PutU16(entry, bits);
+        PutU32(entry, image.size + 4);
+        return entry;
+    }
+    if (cursor) {
+        const bool dib = IsDib(bytes);
+        PutU16(entry, dib ? ReadU16(bytes, 4) : image.width);
+        PutU16(entry, dib ? ReadU16(bytes, 8) : image.height);
+        PutU16(entry, dib ? ReadU16(bytes, 12) : image.planes);
+        PutU16(entry, dib ? ReadU16(bytes, 14) : image.bitCount);
+        PutU32(entry, image.size + 4);  // the hot spot written before the image
+        return entry;
+    }
+    std::uint16_t planes = image.planes, bits = image.bitCount;
+    if (win16) {
+        std::tie(planes, bits) = ImageFormat(bytes);
+    } else if (IsPng(bytes)) {
+        planes = 1;
+        bits = image.colorCount == 2 ? 1 : image.colorCount == 8 ? 3 : image.colorCount == 16 ? 4 : bits;
+    } else if (IsDib(bytes)) {
+        planes = ReadU16(bytes, 12);
+        bits = ReadU16(bytes, 14);
+    }
+    PutU8(entry, image.width);
+    PutU8(entry, image.height);
+    PutU8(entry, image.colorCount);
+    PutU8(entry, image.reserved);
+    PutU16(entry, planes);
+    PutU16(entry, bits);
+    PutU32(entry, image.size);
+    return entry;
 }
 
 }  // namespace rc

@@ -14,6 +14,8 @@ constexpr std::uint32_t kSeparatorType = 0x800;  // MFT_SEPARATOR
 
 void PutText(std::string& out, const MenuItem& item, bool win16) {
     if (item.kind != MenuItem::Kind::Separator) {
+        // A text ends at a NUL written inside it: rc.exe writes the rest too, and the items that
+        // follow no longer read.
         const std::u16string text = DecodeLiteral(item.text, NullHandling::CutAtNull);
         if (win16) {
             out += NarrowText(text, item.text.where, "the menu text");
@@ -40,7 +42,8 @@ void PutItems(std::string& out, const std::vector<MenuItem>& items, bool win16) 
 
 void Align4(std::string& out) { out.append((4 - out.size() % 4) % 4, '\0'); }
 
-// Each item starts on a DWORD; a popup without items is written as a plain item, as windres does.
+// Each item's text is padded to a DWORD, the last one's too; a popup without items is written
+// as a plain item, as windres does.
 void PutItemsEx(std::string& out, const std::vector<MenuItem>& items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         const MenuItem& item = items[i];
@@ -51,8 +54,8 @@ void PutItemsEx(std::string& out, const std::vector<MenuItem>& items) {
         PutU32(out, item.id);
         PutU16(out, static_cast<std::uint16_t>((popup ? kExPopup : 0) | (i + 1 == items.size() ? kExLast : 0)));
         PutText(out, item, false);
-        if (!popup) continue;
         Align4(out);
+        if (!popup) continue;
         PutU32(out, item.helpId);
         PutItemsEx(out, item.children);
     }
@@ -78,7 +81,7 @@ std::string EncodeMenuEx(const MenuStmt& menu) {
     std::string out;
     PutU16(out, 1);  // version
     PutU16(out, 4);  // offset of the items behind this field
-    PutU32(out, 0);  // the menu's help id
+    PutU32(out, menu.helpId);
     PutItemsEx(out, menu.items);
     return out;
 }

@@ -14,6 +14,13 @@ constexpr std::uint16_t kFixedSize = 52;
 
 void Align4(std::string& out) { out.append((4 - out.size() % 4) % 4, '\0'); }
 
+bool HasNumber(const VersionNode& node) {
+    for (const VersionValuePart& part : node.parts) {
+        if (!part.isString) return true;
+    }
+    return false;
+}
+
 class VersionEncoder {
 public:
     explicit VersionEncoder(bool win16) : win16_(win16) {}
@@ -22,7 +29,7 @@ public:
         PutU16(out_, 0);
         PutU16(out_, kFixedSize);
         if (!win16_) PutU16(out_, 0);
-        PutKey(u"VS_VERSION_INFO", stmt.head.where);
+        PutText(u"VS_VERSION_INFO", stmt.head.where, true);
         Align4(out_);
         PutFixed(stmt);
         for (const VersionNode& node : stmt.blocks) Node(node);
@@ -45,51 +52,66 @@ private:
         PutU32(out_, 0);
     }
 
+    // The value length counts UTF-16 units where all values are strings, else bytes (rc.exe
+    // counts the strings of a mixed value in units too, which breaks it; here they are bytes).
     void Node(const VersionNode& node) {
         Align4(out_);
         const std::size_t start = out_.size();
         PutU16(out_, 0);  // length, set below
         PutU16(out_, 0);  // value length
-        const bool text = node.isBlock || HasString(node);
-        if (!win16_) PutU16(out_, text ? 1 : 0);
-        PutKey(DecodeLiteral(node.key, NullHandling::CutAtNull), node.key.where);
+        const bool numbers = HasNumber(node);
+        if (!win16_) PutU16(out_, numbers ? 0 : 1);
+        PutText(DecodeLiteral(node.key, NullHandling::CutAtNull), node.key.where, true);
         Align4(out_);
-        if (node.isBlock) {
-            for (const VersionNode& child : node.children) Node(child);
-        } else {
-            const std::size_t data = out_.size();
-            for (std::size_t i = 0; i < node.parts.size(); ++i) Part(node, i);
-            std::size_t valueLength = out_.size() - data;
-            if (text && !win16_) valueLength /= 2;  // in characters
-            out_[start + 2] = static_cast<char>(valueLength & 0xFF);
-            out_[start + 3] = static_cast<char>((valueLength >> 8) & 0xFF);
-        }
+        const std::size_t valueLength = win16_ ? Values16(node) : Values32(node, numbers);
+        out_[start + 2] = static_cast<char>(valueLength & 0xFF);
+        out_[start + 3] = static_cast<char>((valueLength >> 8) & 0xFF);
+        for (const VersionNode& child : node.children) Node(child);
         SetLength(start, node.where, node.isBlock ? "BLOCK" : "VALUE");
     }
 
-    static bool HasString(const VersionNode& node) {
-        for (const VersionValuePart& part : node.parts) {
-            if (part.isString) return true;
-        }
-        return false;
-    }
-
-    // A string ends with NUL unless the next part is a string joined to it.
-    void Part(const VersionNode& node, std::size_t i) {
-        const VersionValuePart& part = node.parts[i];
-        if (!part.isString) {
-            if (!part.isLong && part.number > 0xFFFF) {
-                throw CompileError(node.where, "number " + std::to_string(part.number) + " does not fit in 16 bits (write it with L)");
+    // A string gets its NUL when a comma follows it or it is the last value, unless it is the
+    // only value and empty: VALUE "Comments", "" has no value at all.
+    std::size_t Values32(const VersionNode& node, bool numbers) {
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < node.parts.size(); ++i) {
+            const VersionValuePart& part = node.parts[i];
+            if (!part.isString) {
+                if (part.isLong) PutU32(out_, part.number);
+                else PutU16(out_, static_cast<std::uint16_t>(part.number));
+                length += part.isLong ? 4 : 2;
+                continue;
             }
-            if (part.isLong) PutU32(out_, part.number);
-            else PutU16(out_, static_cast<std::uint16_t>(part.number));
-            return;
+            const std::u16string text = DecodeLiteral(part.string, NullHandling::CutAtNull);
+            PutText(text, part.string.where, false);
+            length += text.size() * (numbers ? 2 : 1);
+            const bool last = i + 1 == node.parts.size();
+            if ((!text.empty() || node.parts.size() > 1) && (last || part.trailingComma)) {
+                PutU16(out_, 0);
+                length += numbers ? 2 : 1;
+            }
         }
-        const bool terminate = i + 1 == node.parts.size() || node.parts[i + 1].afterComma;
-        PutText(DecodeLiteral(part.string, NullHandling::CutAtNull), part.string.where, terminate);
+        return length;
     }
 
-    void PutKey(const std::u16string& key, const Location& where) { PutText(key, where, true); }
+    // The 16-bit format counts bytes; a string ends with NUL unless a string follows it without a comma.
+    std::size_t Values16(const VersionNode& node) {
+        const std::size_t data = out_.size();
+        for (std::size_t i = 0; i < node.parts.size(); ++i) {
+            const VersionValuePart& part = node.parts[i];
+            if (!part.isString) {
+                if (!part.isLong && part.number > 0xFFFF) {
+                    throw CompileError(node.where, "number " + std::to_string(part.number) + " does not fit in 16 bits (write it with L)");
+                }
+                if (part.isLong) PutU32(out_, part.number);
+                else PutU16(out_, static_cast<std::uint16_t>(part.number));
+                continue;
+            }
+            const bool joined = !part.trailingComma && i + 1 < node.parts.size() && node.parts[i + 1].isString;
+            PutText(DecodeLiteral(part.string, NullHandling::CutAtNull), part.string.where, !joined);
+        }
+        return out_.size() - data;
+    }
 
     void PutText(const std::u16string& text, const Location& where, bool terminate) {
         if (win16_) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "parse/Parser.h"
-#include "resformat/TextCodec.h"
+#include "parse/Literal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -15,10 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (auto* table = std::get_if<rc::StringTableStmt>(&*statement)) {
                 for (const auto& entry : table->entries) {
                     for (const auto& piece : entry.pieces) {
-                        try {
-                            rc::ProcessStringLiteral(piece.body, piece.wide, piece.codePage, rc::NullHandling::CutAtDoubleNull);
-                        } catch (const std::runtime_error&) {
-                        }
+                        rc::DecodeLiteral(piece, rc::NullHandling::CutAtDoubleNull);
+                        rc::LiteralDataBytes(piece);
                     }
                 }
             }

@@ -5,6 +5,8 @@
 # An L suffix (a 32-bit number in RCDATA) must agree too. Names MinGW-w64 does not define are
 # listed apart (the MFC ids of afxres.h, which MinGW-w64's afxres.h lacks). A WORD cast keeps 16 bits;
 # other casts are dropped.
+# verrsrc.h, which MinGW-w64 lacks, is compared with its winver.h. The templates common.ver and
+# verinfo.ver are compared through their output, by the zig rc case tests/tools/rc/data/zig/headers.rc.
 # Usage: tools/rc/headers/compare_with_mingw.sh [BUILD_DIR]   (needs i686-w64-mingw32-cpp)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,7 +16,9 @@ trap 'rm -rf "$work"' EXIT
 # Each header is compared where a script would include it alone; windows.h brings the .rh files.
 contexts=("windows.h:winuser.rh commctrl.rh winnt.rh dde.rh dlgs.h winver.h sdkddkver.h windows.h winresrc.h"
           "winres.h:winres.h" "afxres.h:afxres.h" "commctrl.h:commctrl.h" "winuser.h:winuser.h" "winnt.h:winnt.h"
-          "windows.h scrnsave.h:scrnsave.h" "windows.h richedit.h:richedit.h" "wingdi.h:wingdi.h" "winsdkver.h:winsdkver.h")
+          "windows.h scrnsave.h:scrnsave.h" "windows.h richedit.h:richedit.h" "wingdi.h:wingdi.h" "winsdkver.h:winsdkver.h"
+          "windef.h:windef.h" "windows.h winver.h:verrsrc.h" "windows.h ntverp.h:ntverp.h" "windows.h cpl.h:cpl.h"
+          "custcntl.h:custcntl.h")
 for context in "${contexts[@]}"; do
   includes=${context%%:*} files=${context#*:} header=${includes##* }
   {
@@ -49,6 +53,7 @@ def value(text, key):
     name = key.split(':', 1)[1]
     if text == name or re.fullmatch(r'[A-Za-z_]\w*\(.*\)', text) and text.replace(' ', '') == name.replace(' ', ''):
         return ('undefined',)
+    text = re.sub(r'\bL\s+"', 'L"', text)  # L#x: MinGW-w64's cpp keeps the L apart, rc.exe's makes a wide string
     if re.fullmatch(r'(L?"(?:[^"\\]|\\.)*"\s*)+', text): return ('string', re.sub(r'"\s+"', '""', text))
     t = re.sub(r'\(\s*(?:WORD|USHORT)\s*\)\s*(\([^()]*\))', r'(0xFFFF & \1)', text)
     for _ in range(5): t = re.sub(r'\(\s*' + TYPES + r'\s*\)', '', t)

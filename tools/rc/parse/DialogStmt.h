@@ -11,7 +11,7 @@
 
 namespace rc {
 
-// A style expression: the bits it sets and, from NOT, the bits it clears from a default style.
+// An expression's value and, from NOT, the bits it clears from what stands left of it.
 struct MaskedValue {
     std::uint32_t value = 0;
     std::uint32_t notMask = 0;
@@ -39,8 +39,7 @@ struct ControlStmt {
     std::optional<DialogText> text;
     std::uint32_t id = 0;
     WindowClass windowClass;
-    std::uint32_t defaultStyle = 0;
-    std::optional<MaskedValue> style;
+    std::uint32_t style = 0;  // with the control's default style
     std::uint32_t x = 0, y = 0, width = 0, height = 0;
     std::optional<std::uint32_t> exStyle;
     std::optional<std::uint32_t> helpId;
@@ -54,6 +53,7 @@ struct DialogFont {
     std::uint32_t weight = 0;
     std::uint32_t italic = 0;
     std::uint32_t charset = 1;  // DEFAULT_CHARSET
+    bool charsetWritten = false;
 };
 
 struct DialogStmt : ResourceAttributes {

@@ -25,6 +25,7 @@ struct MenuItem {
 struct MenuStmt {
     ResourceAttributes head;
     bool extended = false;  // MENUEX
+    std::uint32_t helpId = 0;  // MENUEX
     std::vector<MenuItem> items;
 };
 

@@ -6,12 +6,11 @@
 
 namespace rc {
 
-// Reads the name, takes the type keyword, then memory options, LANGUAGE, VERSION, CHARACTERISTICS.
+// The name (its word, as Next read it), then memory options, LANGUAGE, VERSION, CHARACTERISTICS.
 ResourceAttributes Parser::ParseHead(const Token& nameToken, std::uint16_t defaultFlags) {
     ResourceAttributes head;
     head.where = nameToken.where;
-    head.name = ParseId(nameToken, "resource name");
-    Take();
+    head.name = NameFromWord(nameToken.text, nameToken.where);
     head.flags = defaultFlags;
     ParseOptions(head, false);
     return head;

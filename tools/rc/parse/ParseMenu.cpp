@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "parse/Keywords.h"
 #include "parse/Parser.h"
 #include "resformat/BodyFormat.h"
 
@@ -32,10 +33,15 @@ const MenuOption* FindMenuOption(const Token& token) {
 
 }  // namespace
 
-MenuStmt Parser::ParseMenu(const Token& nameToken) {
+// name MENU [options] BEGIN items END; name MENUEX [options] [helpid] [options] BEGIN items END
+MenuStmt Parser::ParseMenu(const Token& nameToken, bool extended) {
     MenuStmt menu;
-    menu.extended = IsWord(Peek(), "MENUEX");
+    menu.extended = extended;
     menu.head = ParseHead(nameToken, MfMoveable | MfPure | MfDiscardable);
+    if (extended && AtExpressionStart()) {
+        menu.helpId = ParseExpression();
+        ParseOptions(menu.head, false);
+    }
     const Location start = OpenBlock(menu.extended ? "MENUEX" : "MENU");
     ParseMenuItems(menu.extended, menu.items, start, 1);
     return menu;
@@ -60,8 +66,8 @@ void Parser::ParseMenuItems(bool extended, std::vector<MenuItem>& items, const L
     Take();
 }
 
-// MENU:   MENUITEM "text", id [, option]... | MENUITEM SEPARATOR | POPUP "text" [, option]...
-// MENUEX: MENUITEM "text" [, id [, type [, state]]] | POPUP "text" [, id [, type [, state [, helpid]]]]
+// MENU:   MENUITEM "text" [,] id [,] [option [,]]... | MENUITEM SEPARATOR | POPUP "text" [,] [option [,]]...
+// MENUEX: MENUITEM "text" [, id [, type [, state]]] [,] | POPUP "text" [, id [, type [, state [, helpid]]]] [,]
 MenuItem Parser::ParseMenuItem(bool extended, const Token& keyword) {
     MenuItem item;
     item.where = keyword.where;
@@ -69,6 +75,7 @@ MenuItem Parser::ParseMenuItem(bool extended, const Token& keyword) {
     item.kind = popup ? MenuItem::Kind::Popup : MenuItem::Kind::Item;
     if (!popup && IsWord(Peek(), "SEPARATOR")) {
         Take();
+        SkipCommas();
         item.kind = MenuItem::Kind::Separator;
         return item;
     }
@@ -76,12 +83,14 @@ MenuItem Parser::ParseMenuItem(bool extended, const Token& keyword) {
     if (text.kind != TokenKind::String) Unexpected(text, "the text of the menu item");
     item.text = Literal(text);
     if (!extended) {
+        SkipCommas();
         if (!popup) {
-            Expect(TokenKind::Comma, "',' and the id of the menu item");
-            const Location where = Peek().where;
+            if (!AtExpressionStart()) {
+                if (Peek().kind == TokenKind::Identifier && !IsKeyword(Peek().text)) NotANumber(Peek());
+                Unexpected(Peek(), "the id of the menu item");
+            }
             item.id = ParseExpression();
-            if (item.id == 0xFFFFFFFF) item.id = 0xFFFF;  // -1, as llvm-rc takes it
-            if (item.id > 0xFFFF) throw CompileError(where, "menu item id " + std::to_string(item.id) + " does not fit in 16 bits");
+            if (Peek().kind == TokenKind::Comma) Take();
         }
         ParseMenuOptions(item, popup);
         return item;
@@ -92,25 +101,23 @@ MenuItem Parser::ParseMenuItem(bool extended, const Token& keyword) {
         Take();
         *fields[i] = OptionalField();
     }
+    if (Peek().kind == TokenKind::Comma) Take();
     return item;
 }
 
-// Options follow the id with or without commas; a comma must lead to an option.
+// Options follow the id, each with or without commas after it.
 void Parser::ParseMenuOptions(MenuItem& item, bool popup) {
-    while (true) {
-        const bool comma = Peek().kind == TokenKind::Comma;
-        if (comma) Take();
-        const MenuOption* option = FindMenuOption(Peek());
-        if (!option) {
-            if (!comma) return;
-            const Token& seen = Peek();
-            Unexpected(seen, std::string("a ") + (popup ? "POPUP" : "MENUITEM") +
-                                               " option (CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK, MENUBREAK, "
-                                               "OWNERDRAW, BITMAP)");
-        }
+    while (const MenuOption* option = FindMenuOption(Peek())) {
         Take();
         item.flags |= option->flag;
+        SkipCommas();
     }
+    const Token& next = Peek();
+    const bool itemEnds = next.kind != TokenKind::Identifier || IsWord(next, "MENUITEM") || IsWord(next, "POPUP") ||
+                          IsWord(next, "END") || IsWord(next, "BEGIN");
+    if (itemEnds) return;
+    Unexpected(next, std::string("a ") + (popup ? "POPUP" : "MENUITEM") +
+                         " option (CHECKED, GRAYED, HELP, INACTIVE, MENUBARBREAK, MENUBREAK, OWNERDRAW, BITMAP)");
 }
 
 }  // namespace rc

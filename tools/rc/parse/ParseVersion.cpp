@@ -3,14 +3,11 @@
 
 #include <string>
 
+#include "parse/Keywords.h"
 #include "parse/Parser.h"
 #include "resformat/BodyFormat.h"
 
 namespace rc {
-namespace {
-
-
-}  // namespace
 
 VersionStmt Parser::ParseVersionInfo(const Token& nameToken) {
     VersionStmt stmt;
@@ -44,68 +41,59 @@ VersionStmt Parser::ParseVersionInfo(const Token& nameToken) {
     return stmt;
 }
 
-// Up to four 16-bit parts, separated by commas; missing ones are 0.
+// Up to four parts, separated by commas; missing ones are 0, and each keeps its low 16 bits.
 void Parser::ParseFixedVersion(std::array<std::uint16_t, 4>& parts) {
-    for (std::size_t i = 0;; ++i) {
-        const Location where = Peek().where;
-        const std::uint32_t value = ParseExpression();
-        if (i >= parts.size()) throw CompileError(where, "a version has at most four parts");
-        if (value > 0xFFFF) throw CompileError(where, "version part " + std::to_string(value) + " is over 65535");
-        parts[i] = static_cast<std::uint16_t>(value);
+    parts = {};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        parts[i] = static_cast<std::uint16_t>(ParseExpression());
         if (Peek().kind != TokenKind::Comma) return;
+        if (i + 1 == parts.size()) throw CompileError(Peek().where, "a version has at most four parts");
         Take();
     }
 }
 
-// Depth 0 is the body of VERSIONINFO itself, which holds BLOCKs only.
+// Depth 0 is the body of VERSIONINFO itself.
 void Parser::ParseVersionNodes(std::vector<VersionNode>& nodes, const Location& start, int depth) {
     while (!AtBlockEnd()) {
         const Token keyword = Take();
         if (keyword.kind == TokenKind::End) throw CompileError(start, "block is not closed by END or '}'");
-        if (IsWord(keyword, "VALUE")) {
-            if (depth == 0) throw CompileError(keyword.where, "VALUE outside a BLOCK");
-            nodes.push_back(ParseVersionValue(keyword));
-            continue;
-        }
-        if (!IsWord(keyword, "BLOCK")) Unexpected(keyword, "BLOCK, VALUE or END");
-        if (depth >= kMaxNesting) {
+        const bool isBlock = IsWord(keyword, "BLOCK");
+        if (!isBlock && !IsWord(keyword, "VALUE")) Unexpected(keyword, "BLOCK, VALUE or END");
+        if (isBlock && depth >= kMaxNesting) {
             throw CompileError(keyword.where, "BLOCK nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
         }
-        VersionNode block;
-        block.isBlock = true;
-        block.where = keyword.where;
-        block.key = Literal(Expect(TokenKind::String, "the name of the BLOCK in double quotes"));
-        const Location open = OpenBlock("BLOCK");
-        ParseVersionNodes(block.children, open, depth + 1);
-        nodes.push_back(std::move(block));
+        VersionNode node = ParseVersionValue(keyword, isBlock);
+        if (isBlock) {
+            const Location open = OpenBlock("BLOCK");
+            ParseVersionNodes(node.children, open, depth + 1);
+        }
+        nodes.push_back(std::move(node));
     }
     Take();
 }
 
-// VALUE "key", part [, part]...: strings and numbers; a string right after a string joins it.
-VersionNode Parser::ParseVersionValue(const Token& keyword) {
+// BLOCK or VALUE "key" [,] value [,] value ...: strings and numbers, any run of commas between.
+VersionNode Parser::ParseVersionValue(const Token& keyword, bool isBlock) {
     VersionNode value;
+    value.isBlock = isBlock;
     value.where = keyword.where;
-    value.key = Literal(Expect(TokenKind::String, "the name of the VALUE in double quotes"));
-    Expect(TokenKind::Comma, "',' after the name of the VALUE");
-    bool afterComma = true;
-    while (true) {
+    const char* what = isBlock ? "the name of the BLOCK in double quotes" : "the name of the VALUE in double quotes";
+    value.key = Literal(Expect(TokenKind::String, what));
+    SkipCommas();
+    while (Peek().kind == TokenKind::String || AtExpressionStart()) {
         VersionValuePart part;
-        part.afterComma = afterComma;
         if (Peek().kind == TokenKind::String) {
             part.isString = true;
             part.string = Literal(Take());
         } else {
             part.number = ParseExpression(&part.isLong);
         }
+        part.trailingComma = Peek().kind == TokenKind::Comma;
+        SkipCommas();
         value.parts.push_back(std::move(part));
-        afterComma = Peek().kind == TokenKind::Comma;
-        if (afterComma) {
-            Take();
-        } else if (Peek().kind != TokenKind::String || !value.parts.back().isString) {
-            return value;
-        }
     }
+    if (!isBlock && Peek().kind == TokenKind::Identifier && !IsKeyword(Peek().text)) NotANumber(Peek());
+    return value;
 }
 
 }  // namespace rc

@@ -3,10 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <stdexcept>
 #include <strings.h>
 
 #include "parse/Keywords.h"
+#include "parse/Literal.h"
+#include "parse/MemoryOptions.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
@@ -17,63 +18,19 @@ std::string Upper(std::string text) {
     return text;
 }
 
-std::uint16_t DefaultFlags(ResourceStmt::Kind kind) {
-    switch (kind) {
-    case ResourceStmt::Kind::Icon:
-    case ResourceStmt::Kind::Cursor: return MfDiscardable | MfMoveable;
-    case ResourceStmt::Kind::AniCursor:
-    case ResourceStmt::Kind::AniIcon: return MfDiscardable | MfMoveable | MfPure;
-    default: return MfMoveable | MfPure;
-    }
-}
-
-std::uint16_t DefaultFlags(ResourceStmt::Kind kind, const ResourceId& type) {
-    if (type == ResourceId::Number(RtFont) || type == ResourceId::Number(RtFontDir)) return MfMoveable | MfDiscardable;
-    return DefaultFlags(kind);
-}
-
 // Applies a memory option; false when the word is none.
-bool ApplyMemoryOption(const std::string& word, std::uint16_t& flags) {
-    if (word == "MOVEABLE") flags |= MfMoveable;
-    else if (word == "FIXED") flags &= ~(MfMoveable | MfDiscardable);
-    else if (word == "PURE" || word == "SHARED") flags |= MfPure;
-    else if (word == "IMPURE" || word == "NONSHARED") flags &= ~(MfPure | MfDiscardable);
-    else if (word == "PRELOAD") flags |= MfPreload;
-    else if (word == "LOADONCALL") flags &= ~MfPreload;
-    else if (word == "DISCARDABLE") flags |= MfDiscardable | MfMoveable | MfPure;
-    else return false;
+bool ApplyMemoryOption(const std::string& word, ResourceOptions& options) {
+    const std::optional<MemoryWord> memory = MemoryWordOf(word);
+    if (!memory) return false;
+    options.flags = ApplyMemoryWord(options.flags, *memory);
+    options.memoryWords.push_back(*memory);
     return true;
-}
-
-std::uint32_t ParseNumber(const Token& token, bool& isLong) {
-    std::string digits = token.text;
-    isLong = !digits.empty() && (digits.back() == 'L' || digits.back() == 'l');
-    if (isLong) digits.pop_back();
-    int base = 10;
-    std::size_t start = 0;
-    if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        base = 16;
-        start = 2;
-    } else if (digits.size() > 1 && digits[0] == '0') {
-        base = 8;
-        start = 1;
-    }
-    std::uint64_t value = 0;
-    if (start == digits.size()) throw CompileError(token.where, "invalid number " + QuotedText(token.text));
-    for (std::size_t i = start; i < digits.size(); ++i) {
-        const int c = std::tolower(static_cast<unsigned char>(digits[i]));
-        const int digit = std::isdigit(c) ? c - '0' : std::isalpha(c) ? c - 'a' + 10 : 99;
-        if (digit >= base) throw CompileError(token.where, "invalid number " + QuotedText(token.text));
-        value = value * base + digit;
-        if (value > 0xFFFFFFFFull) throw CompileError(token.where, "number " + QuotedText(token.text) + " is too large");
-    }
-    return static_cast<std::uint32_t>(value);
 }
 
 }  // namespace
 
 Parser::Parser(std::vector<Token> tokens, ParserOptions options)
-    : options_(std::move(options)), codePage_(options_.codePage) {
+    : options_(std::move(options)), codePage_(options_.codePage), outputCodePage_(options_.codePage) {
     sources_.push_back({std::move(tokens), 0});
 }
 
@@ -116,127 +73,76 @@ bool Parser::IsWord(const Token& token, const char* word) const {
     return token.kind == TokenKind::Identifier && strcasecmp(token.text.c_str(), word) == 0;
 }
 
+int Parser::InputCodePage(const Location& where) const {
+    return !options_.unicodeFiles.empty() && options_.unicodeFiles.count(where.fileName()) ? kCpUtf8 : codePage_;
+}
+
+// rc.exe reads only "#pragma code_page(N)" and only in the script itself, not in the files it
+// includes; the first one sets the code page the script is read in, and each one after it also
+// the code page that narrow strings are written in.
 void Parser::Directive(const Token& token) {
     std::string_view line = token.text;
     line.remove_prefix(1);
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-    if (line.starts_with("pragma")) {
-        const auto open = line.find('(');
-        const auto close = line.find(')');
-        if (line.find("code_page") == std::string_view::npos || open == std::string_view::npos || close < open) {
-            throw CompileError(token.where, "unsupported #pragma: " + ShortText(token.text));
-        }
-        const std::string value(line.substr(open + 1, close - open - 1));
-        int codePage = -1;
-        try {
-            codePage = value == "DEFAULT" ? kAutoCodePage : std::stoi(value);
-        } catch (const std::exception&) {
-        }
-        if (!IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page " + QuotedText(value));
-        codePage_ = codePage;
-    } else {
-        throw CompileError(token.where, "unsupported preprocessor directive: " + ShortText(token.text));
+    if (!line.starts_with("pragma")) return;
+    line.remove_prefix(6);
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    if (line.size() < 9 || strncasecmp(line.data(), "code_page", 9) != 0) return;
+    if (!options_.rootFile.empty() && token.where.fileName() != options_.rootFile) return;
+    if (options_.unicodeFiles.count(token.where.fileName())) return;  // a UTF-16 script is Unicode whatever it says
+    CodePageDirective(token, line.substr(9));
+}
+
+void Parser::CodePageDirective(const Token& token, std::string_view line) {
+    const auto open = line.find('(');
+    const auto close = line.find(')');
+    if (open == std::string_view::npos || close == std::string_view::npos || close < open) {
+        throw CompileError(token.where, "#pragma code_page needs a code page in parentheses: " + ShortText(token.text));
     }
+    std::string value(line.substr(open + 1, close - open - 1));
+    value.erase(std::remove_if(value.begin(), value.end(), [](unsigned char c) { return std::isspace(c); }), value.end());
+    int codePage = -1;
+    if (strcasecmp(value.c_str(), "DEFAULT") == 0) {
+        codePage = options_.codePage;
+    } else if (!value.empty() && value.size() <= 5 && std::all_of(value.begin(), value.end(), ::isdigit) && value[0] != '0') {
+        codePage = std::stoi(value);
+    }
+    if (codePage < 0 || !IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page " + QuotedText(value));
+    codePage_ = codePage;
+    if (++codePagePragmas_ > 1) outputCodePage_ = codePage;
 }
 
 std::optional<Statement> Parser::Next() {
     const Token first = Take();
     if (first.kind == TokenKind::End) return std::nullopt;
-    if (IsWord(first, "LANGUAGE")) return LanguageStmt{ParseLanguage()};
+    if (IsWord(first, "LANGUAGE")) return DefaultsStmt{ParseLanguage(), {}, {}};
+    if (IsWord(first, "VERSION")) return DefaultsStmt{{}, ParseExpression(), {}};
+    if (IsWord(first, "CHARACTERISTICS")) return DefaultsStmt{{}, {}, ParseExpression()};
     if (IsWord(first, "STRINGTABLE")) return ParseStringTable(first);
     const std::string upper = first.kind == TokenKind::Identifier ? Upper(first.text) : std::string();
     if (const char* context = BlockWordContext(upper)) throw CompileError(first.where, upper + " " + context);
-    const Token& type = Peek();
-    if (IsWord(type, "MENU") || IsWord(type, "MENUEX")) return ParseMenu(first);
-    if (IsWord(type, "VERSIONINFO")) return ParseVersionInfo(first);
-    if (IsWord(type, "ACCELERATORS")) return ParseAccelerators(first);
-    if (IsWord(type, "TOOLBAR")) return ParseToolbar(first);
-    return ParseResource(first);
-}
-
-ResourceId Parser::ParseId(const Token& token, const char* what) {
-    switch (token.kind) {
-    case TokenKind::Int: {
-        bool isLong = false;
-        const std::uint32_t value = ParseNumber(token, isLong);
-        if (value > 0xFFFF) throw CompileError(token.where, std::string(what) + " " + ShortText(token.text) + " does not fit in 16 bits");
-        return ResourceId::Number(static_cast<std::uint16_t>(value));
+    Token name = first;
+    name.text = SpelledWord(first);
+    name.kind = TokenKind::Identifier;
+    // rc.exe takes a word alone at the end of the script as nothing.
+    if (Peek().kind == TokenKind::End) return std::nullopt;
+    const ResourceTypeWord type = ParseTypeWord();
+    switch (type.kind) {
+    case ResourceKind::Dialog: case ResourceKind::DialogEx: return ParseDialog(name, type.kind == ResourceKind::DialogEx);
+    case ResourceKind::Menu: case ResourceKind::MenuEx: return ParseMenu(name, type.kind == ResourceKind::MenuEx);
+    case ResourceKind::VersionInfo: return ParseVersionInfo(name);
+    case ResourceKind::Accelerators: return ParseAccelerators(name);
+    case ResourceKind::Toolbar: return ParseToolbar(name);
+    case ResourceKind::StringTable:
+        throw CompileError(name.where, "a string table has no name, and the type 6 is its own: write STRINGTABLE { id, \"text\" }");
+    default: return ParseResource(name, type);
     }
-    case TokenKind::Identifier: {
-        const std::string upper = Upper(token.text);
-        return ResourceId::Text(std::u16string(upper.begin(), upper.end()));
-    }
-    case TokenKind::String:
-        try {
-            return ResourceId::Text(ProcessStringLiteral(token.text, token.wide, codePage_, NullHandling::CutAtNull));
-        } catch (const std::runtime_error& error) {
-            throw CompileError(token.where, error.what());
-        }
-    default:
-        Unexpected(token, what);
-    }
-}
-
-// expression := term { ("+" | "-" | "|" | "&") term }, evaluated from left to right.
-// term := "-" term | "~" term | "NOT" term | "(" expression ")" | number.
-// NOT x is worth 0 and clears x from what stands left of it and from a control's default style.
-std::uint32_t Parser::ParseExpression(bool* isLong) { return ParseMasked(isLong, 0).value; }
-
-MaskedValue Parser::ParseMaskedExpression() { return ParseMasked(nullptr, 0); }
-
-MaskedValue Parser::ParseMasked(bool* isLong, int depth) {
-    MaskedValue value = ParseTerm(isLong, depth);
-    while (Peek().kind == TokenKind::Operator && Peek().text != "~") {
-        const char op = Take().text[0];
-        const MaskedValue right = ParseTerm(isLong, depth);
-        value.value &= ~right.notMask;
-        value.value = op == '+' ? value.value + right.value
-                    : op == '-' ? value.value - right.value
-                    : op == '|' ? value.value | right.value
-                                : value.value & right.value;
-        value.notMask |= right.notMask;
-    }
-    return value;
-}
-
-MaskedValue Parser::ParseTerm(bool* isLong, int depth) {
-    // Deep nesting in a script must end in an error, not in an overflow of the stack.
-    constexpr int kMaxDepth = 256;
-    const Token token = Take();
-    if (depth >= kMaxDepth) throw CompileError(token.where, "expression nested too deeply");
-    if (token.kind == TokenKind::Operator && token.text == "-") {
-        MaskedValue value = ParseTerm(isLong, depth + 1);
-        value.value = 0u - value.value;
-        return value;
-    }
-    if (token.kind == TokenKind::Operator && token.text == "~") return {~ParseTerm(isLong, depth + 1).value, 0};
-    if (IsWord(token, "NOT")) return {0, ParseTerm(isLong, depth + 1).value};
-    if (token.kind == TokenKind::LeftParen) {
-        const MaskedValue value = ParseMasked(isLong, depth + 1);
-        Expect(TokenKind::RightParen);
-        return value;
-    }
-    if (token.kind != TokenKind::Int) Unexpected(token, std::string("a ") + TokenKindName(TokenKind::Int));
-    bool tokenLong = false;
-    const std::uint32_t value = ParseNumber(token, tokenLong);
-    if (isLong && tokenLong) *isLong = true;
-    return {value, 0};
-}
-
-std::uint16_t Parser::ParseLanguage() {
-    const Location where = Peek().where;
-    const std::uint32_t primary = ParseExpression();
-    Expect(TokenKind::Comma);
-    const std::uint32_t sub = ParseExpression();
-    if (primary >= (1u << 10)) throw CompileError(where, "primary language id " + std::to_string(primary) + " does not fit in 10 bits");
-    if (sub >= (1u << 6)) throw CompileError(where, "sublanguage id " + std::to_string(sub) + " does not fit in 6 bits");
-    return static_cast<std::uint16_t>(primary | (sub << 10));
 }
 
 void Parser::ParseOptions(ResourceOptions& options, bool memoryOnly) {
     while (Peek().kind == TokenKind::Identifier) {
         const std::string word = Upper(Peek().text);
-        if (ApplyMemoryOption(word, options.flags)) {
+        if (ApplyMemoryOption(word, options)) {
             Take();
         } else if (memoryOnly || !ParseStatementOption(word, options)) {
             return;
@@ -263,37 +169,55 @@ bool Parser::AtBlockEnd() {
     return token.kind == TokenKind::RightBrace || IsWord(token, "END");
 }
 
-StringLiteral Parser::Literal(const Token& token) const { return {token.text, token.wide, codePage_, token.where}; }
+StringLiteral Parser::Literal(const Token& token) const {
+    return {token.text, token.wide, InputCodePage(token.where), outputCodePage_, token.column, token.where};
+}
 
-Statement Parser::ParseResource(const Token& nameToken) {
+void Parser::SkipCommas() {
+    while (Peek().kind == TokenKind::Comma) Take();
+}
+
+Statement Parser::ParseResource(const Token& nameToken, const ResourceTypeWord& type) {
     ResourceStmt stmt;
     stmt.where = nameToken.where;
-    stmt.name = ParseId(nameToken, "resource name");
-    const Token typeToken = Take();
-    if (typeToken.kind == TokenKind::End) Unexpected(typeToken, "a resource type");
-    const std::string word = typeToken.kind == TokenKind::Identifier ? Upper(typeToken.text) : std::string();
+    stmt.name = NameFromWord(nameToken.text, nameToken.where);
+    stmt.type = type.type;
     using Kind = ResourceStmt::Kind;
-    if (word == "DIALOG" || word == "DIALOGEX") return ParseDialog(stmt.name, nameToken.where, word == "DIALOGEX");
-    if (word == "BITMAP") stmt.kind = Kind::Bitmap, stmt.type = ResourceId::Number(RtBitmap);
-    else if (word == "ICON") stmt.kind = Kind::Icon;
-    else if (word == "CURSOR") stmt.kind = Kind::Cursor;
-    else if (word == "ANICURSOR") stmt.kind = Kind::AniCursor, stmt.type = ResourceId::Number(RtAniCursor);
-    else if (word == "ANIICON") stmt.kind = Kind::AniIcon, stmt.type = ResourceId::Number(RtAniIcon);
-    else if (word == "RCDATA") stmt.kind = Kind::Data, stmt.type = ResourceId::Number(RtRcData);
-    else if (const auto number = KeywordType(word)) stmt.kind = Kind::Data, stmt.type = ResourceId::Number(*number);
-    else stmt.kind = Kind::Data, stmt.type = ParseId(typeToken, "resource type");
-
-    stmt.flags = DefaultFlags(stmt.kind, stmt.type);
-    ParseOptions(stmt, stmt.kind != Kind::Data);
-    if (stmt.kind == Kind::Data && AtBlockStart()) {
+    switch (type.kind) {
+    case ResourceKind::Bitmap: stmt.kind = Kind::Bitmap; break;
+    case ResourceKind::Icon: stmt.kind = Kind::Icon; break;
+    case ResourceKind::Cursor: stmt.kind = Kind::Cursor; break;
+    case ResourceKind::AniCursor: stmt.kind = Kind::AniCursor; break;
+    case ResourceKind::AniIcon: stmt.kind = Kind::AniIcon; break;
+    case ResourceKind::Font: stmt.kind = Kind::Font; break;
+    case ResourceKind::DlgInclude: stmt.kind = Kind::DlgInclude; break;
+    default: stmt.kind = Kind::Data; break;
+    }
+    stmt.flags = DefaultMemoryFlags(stmt.type);
+    // The keywords ANICURSOR and ANIICON start from the flags brcc32 and windres give them; a
+    // 16-bit FONT from those it has always had there.
+    if (stmt.kind == Kind::AniCursor || stmt.kind == Kind::AniIcon) stmt.flags = MfMoveable | MfPure | MfDiscardable;
+    if (stmt.kind == Kind::Font && options_.win16) stmt.flags = MfMoveable | MfDiscardable;
+    const bool canHoldData = stmt.kind == Kind::Data || stmt.kind == Kind::Font || stmt.kind == Kind::DlgInclude;
+    ParseOptions(stmt, !canHoldData);
+    if (canHoldData && AtBlockStart()) {
         const Location start = Take().where;
         stmt.data = ParseData(start);
         return stmt;
     }
     const Token file = Take();
-    if (file.kind != TokenKind::String && file.kind != TokenKind::Identifier) Unexpected(file, "a file name");
-    if (file.text.empty()) throw CompileError(file.where, "empty file name");
-    stmt.file = file.text;  // backslashes and other characters stay as written
+    if (stmt.kind == Kind::DlgInclude && file.kind == TokenKind::String) {
+        stmt.includeName = Literal(file);
+        return stmt;
+    }
+    if (file.kind != TokenKind::String && file.kind != TokenKind::Identifier && file.kind != TokenKind::Int) {
+        Unexpected(file, "a file name");
+    }
+    // A quoted name is read as a string; a name without quotes is taken as written.
+    stmt.file = file.kind == TokenKind::String ? LiteralFileName(Literal(file)) : SpelledWord(file);
+    if (file.kind == TokenKind::String && file.text.find('\\') != std::string::npos) stmt.fileAsWritten = file.text;
+    if (stmt.file->empty()) throw CompileError(file.where, "empty file name");
+    if (stmt.file->find('\0') != std::string::npos) throw CompileError(file.where, "a file name cannot hold a NUL character");
     return stmt;
 }
 
@@ -306,6 +230,7 @@ std::vector<DataItem> Parser::ParseData(const Location& start) {
             continue;
         }
         DataItem item;
+        item.where = Peek().where;
         if (Peek().kind == TokenKind::String) {
             item.isString = true;
             item.string = Literal(Take());
@@ -328,17 +253,13 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
     while (!AtBlockEnd()) {
         const Token& next = Peek();
         if (next.kind == TokenKind::End) throw CompileError(start, "STRINGTABLE is not closed by END or '}'");
-        if (next.kind == TokenKind::Identifier || next.kind == TokenKind::String) {
-            throw CompileError(next.where, "string id must be a number, not " + QuotedText(next.text));
-        }
         StringEntry entry;
         entry.where = next.where;
         entry.id = ParseExpression();
         if (Peek().kind == TokenKind::Comma) Take();
         while (Peek().kind == TokenKind::String) entry.pieces.push_back(Literal(Take()));
-        if (entry.pieces.empty()) Unexpected(Peek(), "a string for id " + std::to_string(entry.id));
+        if (entry.pieces.empty()) Unexpected(Peek(), "a string for id " + std::to_string(entry.id & 0xFFFF));
         stmt.entries.push_back(std::move(entry));
-        if (Peek().kind == TokenKind::Semicolon) Take();  // rc.exe and wrc take it; llvm-rc does not
     }
     Take();
     return stmt;

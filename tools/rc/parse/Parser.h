@@ -2,19 +2,33 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fileaccess/Result.h"
+#include "parse/Keywords.h"
 #include "parse/Statements.h"
 #include "parse/Tokenizer.h"
 
 namespace rc {
 
 struct ParserOptions {
-    int codePage = 0;  // 0: UTF-8 when valid, else Windows-1252
+    int codePage = 0;       // 0: UTF-8 when valid, else Windows-1252
+    std::string rootFile;   // the script itself: its #pragma code_page lines count, an included file's do not
+    bool win16 = false;     // the keywords of the Windows 3.x compilers (MANIFEST, FONTDIR) name types
+    std::set<std::string> unicodeFiles;  // files that were UTF-16: read as UTF-8 whatever the code page
 };
+
+// A number as written: its value and whether an L made it 32-bit.
+struct NumberValue {
+    std::uint32_t value = 0;
+    bool isLong = false;
+};
+
+// The value of a number word ("12", "0x1F", "7L", "-1", "~0", "1.5" reads 1), as rc.exe reads it.
+NumberValue ReadNumber(std::string_view text);
 
 class Parser {
 public:
@@ -28,6 +42,15 @@ private:
         std::vector<Token> tokens;
         std::size_t next = 0;
     };
+    // A style being read: its value and the bits a NOT after an operator clears from it.
+    struct Flags {
+        std::uint32_t value = 0;
+        std::uint32_t keep = ~0u;
+    };
+    struct FlagsState {
+        std::uint32_t defaultStyle = 0;
+        bool defaultUsed = false;
+    };
 
     const Token& Peek();
     Token Take();
@@ -36,15 +59,29 @@ private:
     // Throws "expected <what>, found <the token>" at the token.
     [[noreturn]] static void Unexpected(const Token& found, std::string_view what);
     bool IsWord(const Token& token, const char* word) const;
+    // The code page the text at `where` is read in.
+    int InputCodePage(const Location& where) const;
     void Directive(const Token& token);
+    void CodePageDirective(const Token& token, std::string_view line);
 
+    // Names and types (ParseNames.cpp): a word up to the next blank, as rc.exe reads them.
+    std::string SpelledWord(const Token& first);
+    ResourceId NameFromWord(const std::string& word, const Location& where) const;
     ResourceId ParseId(const Token& token, const char* what);
+    ResourceTypeWord ParseTypeWord();
+
+    // Numbers and expressions (ParseExpression.cpp).
+    [[noreturn]] static void NotANumber(const Token& token);
+    bool AtSignedNumber();
+    NumberValue NumberToken();
     std::uint32_t ParseExpression(bool* isLong = nullptr);
-    // An expression whose NOT terms also clear bits of a default style.
-    MaskedValue ParseMaskedExpression();
     MaskedValue ParseMasked(bool* isLong, int depth);
     MaskedValue ParseTerm(bool* isLong, int depth);
+    std::uint32_t ParseFlags(std::uint32_t defaultStyle);
+    Flags ParseFlagsExpression(FlagsState& state, int depth);
+    Flags ParseFlagsTerm(FlagsState& state, int depth);
     std::uint16_t ParseLanguage();
+
     // Memory options, and unless memoryOnly LANGUAGE, VERSION and CHARACTERISTICS, in any order.
     void ParseOptions(ResourceOptions& options, bool memoryOnly);
     // LANGUAGE, VERSION or CHARACTERISTICS (`word`, upper-cased, not yet taken) with its value;
@@ -53,20 +90,23 @@ private:
     bool AtBlockStart();
     bool AtBlockEnd();
     StringLiteral Literal(const Token& token) const;
+    void SkipCommas();
 
-    Statement ParseResource(const Token& nameToken);
+    Statement ParseResource(const Token& nameToken, const ResourceTypeWord& type);
     StringTableStmt ParseStringTable(const Token& keyword);
     std::vector<DataItem> ParseData(const Location& start);
 
-    // DIALOG and DIALOGEX (ParseDialog.cpp).
-    DialogStmt ParseDialog(const ResourceId& name, const Location& where, bool extended);
+    // DIALOG and DIALOGEX (ParseDialog.cpp, ParseControl.cpp).
+    DialogStmt ParseDialog(const Token& nameToken, bool extended);
     bool ParseDialogOption(DialogStmt& stmt);
     DialogFont ParseDialogFont(bool extended);
     WindowClass ParseWindowClass(bool forControl);
     ControlStmt ParseControl(const Token& keyword);
+    void ParseControlFrame(ControlStmt& control, const char* arguments);
+    bool OptionalFieldFollows();
     DialogText ParseControlText(const Token& keyword);
-    void ControlComma(const ControlStmt& control, const char* arguments);
-    MaskedValue ControlArgument(const ControlStmt& control, const char* arguments);
+    void CheckArgument(const ControlStmt& control, const char* arguments);
+    std::uint32_t ControlNumber(const ControlStmt& control, const char* arguments);
 
     // Statements with bodies of their own, each in its own file (ParseMenu.cpp, ParseVersion.cpp,
     // ParseAccelerators.cpp). Depth counts open blocks, against kMaxNesting.
@@ -74,14 +114,14 @@ private:
     Location OpenBlock(const char* statement);
     bool AtExpressionStart();
     std::uint32_t OptionalField();
-    MenuStmt ParseMenu(const Token& nameToken);
+    MenuStmt ParseMenu(const Token& nameToken, bool extended);
     void ParseMenuItems(bool extended, std::vector<MenuItem>& items, const Location& start, int depth);
     MenuItem ParseMenuItem(bool extended, const Token& keyword);
     void ParseMenuOptions(MenuItem& item, bool popup);
     VersionStmt ParseVersionInfo(const Token& nameToken);
     void ParseFixedVersion(std::array<std::uint16_t, 4>& parts);
     void ParseVersionNodes(std::vector<VersionNode>& nodes, const Location& start, int depth);
-    VersionNode ParseVersionValue(const Token& keyword);
+    VersionNode ParseVersionValue(const Token& keyword, bool isBlock);
     AcceleratorStmt ParseAccelerators(const Token& nameToken);
     Accelerator ParseAccelerator();
     ToolbarStmt ParseToolbar(const Token& nameToken);
@@ -89,6 +129,8 @@ private:
     std::vector<Source> sources_;
     ParserOptions options_;
     int codePage_;
+    int outputCodePage_;
+    int codePagePragmas_ = 0;
 };
 
 }  // namespace rc

@@ -18,10 +18,12 @@
 namespace rc {
 
 struct ResourceStmt : ResourceAttributes {
-    enum class Kind { Bitmap, Icon, Cursor, AniCursor, AniIcon, Data };
+    enum class Kind { Bitmap, Icon, Cursor, AniCursor, AniIcon, Font, DlgInclude, Data };
     Kind kind = Kind::Data;
-    ResourceId type;  // the type written for Bitmap, AniCursor, AniIcon and Data
+    ResourceId type;  // the type written for Bitmap, AniCursor, AniIcon, Font, DlgInclude and Data
     std::optional<std::string> file;  // else the inline data
+    std::string fileAsWritten;        // a quoted name without its escapes read: tried when `file` is not found
+    std::optional<StringLiteral> includeName;  // DLGINCLUDE: the header it names
     std::vector<DataItem> data;
 };
 
@@ -36,11 +38,14 @@ struct StringTableStmt : ResourceOptions {
     Location where;
 };
 
-struct LanguageStmt {
-    std::uint16_t language = 0;
+// LANGUAGE, VERSION or CHARACTERISTICS outside a resource: in force for the resources after it.
+struct DefaultsStmt {
+    std::optional<std::uint16_t> language;
+    std::optional<std::uint32_t> version;
+    std::optional<std::uint32_t> characteristics;
 };
 
-using Statement = std::variant<ResourceStmt, StringTableStmt, LanguageStmt, DialogStmt, MenuStmt, VersionStmt,
+using Statement = std::variant<ResourceStmt, StringTableStmt, DefaultsStmt, DialogStmt, MenuStmt, VersionStmt,
                                AcceleratorStmt, ToolbarStmt>;
 
 }  // namespace rc

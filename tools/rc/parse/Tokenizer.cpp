@@ -6,13 +6,22 @@
 namespace rc {
 namespace {
 
-bool StartsIdentifier(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '/' || c == '\\';
+bool IsBlank(unsigned char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || (c >= 0x05 && c <= 0x08) || c == 0x0B || c == 0x0C ||
+           (c >= 0x0E && c <= 0x1F);
 }
 
-bool ContinuesIdentifier(char c) {
-    return StartsIdentifier(c) || std::isdigit(static_cast<unsigned char>(c)) || c == ':';
+// What ends a word (a name, a keyword or a number), as rc.exe reads it.
+bool EndsWord(unsigned char c) {
+    switch (c) {
+    case '"': case ',': case '{': case '}': case '+': case '-': case '|': case '&': case '~':
+    case '(': case ')': case '\'': case ';': case '=': case '\0': case 0x7F: return true;
+    default: return IsBlank(c);
+    }
 }
+
+// Bytes that no token outside a string may hold (rc.exe's preprocessor refuses @ and `).
+bool Forbidden(unsigned char c) { return c == '\0' || (c >= 0x01 && c <= 0x04) || c == 0x7F || c == '@' || c == '`'; }
 
 class Scanner {
 public:
@@ -23,44 +32,55 @@ public:
 
     std::vector<Token> Run() {
         while (SkipBlanksAndComments()) {
-            const char c = text_[pos_];
+            const auto c = static_cast<unsigned char>(text_[pos_]);
+            start_ = pos_;
             if (c == '#' && atLineStart_) {
                 Directive();
             } else if (c == '"' || ((c == 'L' || c == 'l') && Peek(1) == '"')) {
                 String();
-            } else if (std::isdigit(static_cast<unsigned char>(c))) {
-                Word(TokenKind::Int, [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) != 0; });
-            } else if (StartsIdentifier(c)) {
-                Word(TokenKind::Identifier, ContinuesIdentifier);
-            } else {
+            } else if (std::isdigit(c)) {
+                Word(TokenKind::Int);
+            } else if (c == ',' || c == '(' || c == ')' || c == '{' || c == '}' || c == '+' || c == '-' || c == '|' ||
+                       c == '&' || c == '~') {
                 Punctuation(c);
+            } else if (Forbidden(c)) {
+                const std::string shown = c >= 0x20 && c < 0x7F ? std::string("'") + static_cast<char>(c) + "'" : "byte " + std::to_string(c);
+                throw CompileError({file_, line_}, "unexpected character " + shown + " outside a string");
+            } else {
+                Word(TokenKind::Identifier);
             }
             atLineStart_ = false;
         }
-        tokens_.push_back({TokenKind::End, "", false, {file_, line_}});
+        tokens_.push_back({TokenKind::End, "", false, false, 0, {file_, line_}});
         return std::move(tokens_);
     }
 
 private:
     char Peek(std::size_t ahead) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
 
-    // Returns false at the end of the text.
+    void NewLine() {
+        ++line_;
+        lineStart_ = pos_ + 1;
+        atLineStart_ = true;
+    }
+
+    // Returns false at the end of the text. A ';' comments out the rest of its line.
     bool SkipBlanksAndComments() {
         while (pos_ < text_.size()) {
-            const char c = text_[pos_];
+            const auto c = static_cast<unsigned char>(text_[pos_]);
             if (c == '\n') {
-                ++line_;
+                NewLine();
                 ++pos_;
-                atLineStart_ = true;
-            } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v' || c == '\x1a') {
+            } else if (IsBlank(c) || c == 0x1A) {
                 ++pos_;
-            } else if (c == '/' && Peek(1) == '/') {
+            } else if (c == ';' || (c == '/' && Peek(1) == '/')) {
                 while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
             } else if (c == '/' && Peek(1) == '*') {
                 const int startLine = line_;
                 pos_ += 2;
                 while (pos_ < text_.size() && !(text_[pos_] == '*' && Peek(1) == '/')) {
-                    if (text_[pos_++] == '\n') ++line_;
+                    if (text_[pos_] == '\n') NewLine();
+                    ++pos_;
                 }
                 if (pos_ >= text_.size()) throw CompileError({file_, startLine}, "unterminated comment");
                 pos_ += 2;
@@ -71,12 +91,18 @@ private:
         return false;
     }
 
+    void Push(TokenKind kind, std::string text, bool wide, int line) {
+        const bool glued = !tokens_.empty() && start_ == end_;
+        tokens_.push_back({kind, std::move(text), wide, glued, 0, {file_, line}});
+        end_ = pos_;
+    }
+
     void Directive() {
         const std::size_t start = pos_;
         while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
         std::string line(text_.substr(start, pos_ - start));
         while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
-        if (!LineMarker(line)) tokens_.push_back({TokenKind::Directive, std::move(line), false, {file_, line_}});
+        if (!LineMarker(line)) Push(TokenKind::Directive, std::move(line), false, line_);
     }
 
     // "# N "file"" or "#line N "file"" (the preprocessor's markers): the next line is line N of
@@ -106,30 +132,39 @@ private:
         return true;
     }
 
+    int ColumnOf(std::size_t at) const {
+        int column = 0;
+        for (std::size_t i = lineStart_; i < at; ++i) column += text_[i] == '\t' ? 8 - column % 8 : 1;
+        return column;
+    }
+
     // A string runs to the next double quote that is neither doubled nor escaped as \" (the form
-    // of rc.exe and windres, taken when a closing quote follows on the line); it may not cross a
-    // line end.
+    // of old scripts, taken when a closing quote follows on the line), over line ends if need be.
     void String() {
-        Token token{TokenKind::String, "", text_[pos_] != '"', {file_, line_}};
-        if (token.wide) ++pos_;
+        const int line = line_;
+        const int column = ColumnOf(pos_);
+        const bool wide = text_[pos_] != '"';
+        if (wide) ++pos_;
         const std::size_t start = ++pos_;
         while (true) {
-            if (pos_ >= text_.size() || text_[pos_] == '\n') {
-                throw CompileError(token.where, "unterminated string");
-            }
-            if (text_[pos_] == '\\' && (Peek(1) == '\\' || (Peek(1) == '"' && Peek(2) != '"' && QuoteFollows(pos_ + 2)))) {
+            if (pos_ >= text_.size()) throw CompileError({file_, line}, "unterminated string");
+            const char c = text_[pos_];
+            if (c == '\\' && (Peek(1) == '\\' || (Peek(1) == '"' && Peek(2) != '"' && QuoteFollows(pos_ + 2)))) {
                 pos_ += 2;
                 continue;
             }
-            if (text_[pos_] == '"') {
+            if (c == '"') {
                 if (Peek(1) != '"') break;
                 ++pos_;
+            } else if (c == '\n') {
+                NewLine();
             }
             ++pos_;
         }
-        token.text = std::string(text_.substr(start, pos_ - start));
+        std::string body(text_.substr(start, pos_ - start));
         ++pos_;
-        tokens_.push_back(std::move(token));
+        Push(TokenKind::String, std::move(body), wide, line);
+        tokens_.back().column = column;
     }
 
     bool QuoteFollows(std::size_t from) const {
@@ -139,36 +174,33 @@ private:
         return false;
     }
 
-    template <typename Continues>
-    void Word(TokenKind kind, Continues continues) {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && continues(text_[pos_])) ++pos_;
-        tokens_.push_back({kind, std::string(text_.substr(start, pos_ - start)), false, {file_, line_}});
+    // A word's first character is taken whatever it is; the word then runs to a delimiter.
+    void Word(TokenKind kind) {
+        ++pos_;
+        while (pos_ < text_.size() && !EndsWord(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+        Push(kind, std::string(text_.substr(start_, pos_ - start_)), false, line_);
     }
 
-    void Punctuation(char c) {
-        TokenKind kind;
+    void Punctuation(unsigned char c) {
+        TokenKind kind = TokenKind::Operator;
         switch (c) {
         case ',': kind = TokenKind::Comma; break;
         case '(': kind = TokenKind::LeftParen; break;
         case ')': kind = TokenKind::RightParen; break;
         case '{': kind = TokenKind::LeftBrace; break;
         case '}': kind = TokenKind::RightBrace; break;
-        case ';': kind = TokenKind::Semicolon; break;
-        case '+': case '-': case '|': case '&': case '~': kind = TokenKind::Operator; break;
-        default: {
-            const auto byte = static_cast<unsigned char>(c);
-            const std::string shown = byte >= 0x20 && byte < 0x7F ? std::string("'") + c + "'" : "byte " + std::to_string(byte);
-            throw CompileError({file_, line_}, "unexpected character " + shown);
+        default: break;
         }
-        }
-        tokens_.push_back({kind, std::string(1, c), false, {file_, line_}});
         ++pos_;
+        Push(kind, std::string(1, static_cast<char>(c)), false, line_);
     }
 
     std::string_view text_;
     std::shared_ptr<const std::string> file_;
     std::size_t pos_ = 0;
+    std::size_t start_ = 0;      // of the token being read
+    std::size_t end_ = 0;        // of the token before
+    std::size_t lineStart_ = 0;  // of the line being read
     int line_ = 1;
     bool atLineStart_ = true;
     std::vector<Token> tokens_;
@@ -187,11 +219,15 @@ const char* TokenKindName(TokenKind kind) {
     case TokenKind::LeftBrace: return "'{'";
     case TokenKind::RightBrace: return "'}'";
     case TokenKind::Operator: return "operator";
-    case TokenKind::Semicolon: return "';'";
     case TokenKind::Directive: return "preprocessor line";
     case TokenKind::End: return "end of file";
     }
     return "token";
+}
+
+std::string Token::Spelled() const {
+    if (kind != TokenKind::String) return text;
+    return (wide ? "L\"" : "\"") + text + "\"";
 }
 
 std::string Described(const Token& token) {

@@ -13,14 +13,14 @@ struct VersionValuePart {
     bool isString = false;
     StringLiteral string;
     std::uint32_t number = 0;
-    bool isLong = false;        // written as 32 bits
-    bool afterComma = true;     // false: joined to the string before it
+    bool isLong = false;          // written as 32 bits
+    bool trailingComma = false;   // a comma follows it: a string before a comma or at the end gets its NUL
 };
 
 struct VersionNode {
     bool isBlock = false;
     StringLiteral key;
-    std::vector<VersionValuePart> parts;  // a VALUE's
+    std::vector<VersionValuePart> parts;  // the values after the key (of a VALUE, and rarely of a BLOCK)
     std::vector<VersionNode> children;    // a BLOCK's
     Location where;
 };

@@ -1,5 +1,5 @@
 // Macro expansion with the hide sets of the C standard: a name is not expanded again inside its
-// own expansion. Where C would leave such a name alone, this compiler reports the recursion.
+// own expansion, but left as it is (so "#define X X" then "#if X" reads 0).
 #include "preprocess/MacroExpander.h"
 
 #include <algorithm>
@@ -116,7 +116,10 @@ void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& ou
             if (defined) KeepDefinedOperand(input, out);
             continue;
         }
-        if (Contains(token.hidden, macro)) throw std::runtime_error("macro " + QuotedText(macro->name) + " refers to itself (recursive macro)");
+        if (Contains(token.hidden, macro)) {  // a name inside its own expansion stays as it is, as in C
+            out.push_back(token);
+            continue;
+        }
         if (!macro->functionLike && !macro->pastes) {  // its body as it stands: nothing to substitute
             Charge(macro->body);
             PushReplacement(input, macro->body, With(token.hidden, macro), token.space);

@@ -24,7 +24,7 @@ public:
     // stores keep their storage, so that an expander kept from line to line rarely allocates.
     void Start(const std::string& file, int line, bool condition = false);
 
-    // Throws std::runtime_error: a macro that refers to itself, a wrong number of arguments,
+    // Throws std::runtime_error: a wrong number of arguments,
     // an argument list that is not closed, or an expansion grown beyond reason. The tokens made
     // refer to text the expander holds: they are used while it lives.
     std::vector<PpToken> Expand(std::vector<PpToken> tokens, int depth = 0);

@@ -39,6 +39,8 @@ public:
 
     // The text of the script and all it includes, with line markers. Throws CompileError.
     std::string Run(const std::string& scriptPath, const std::string& text);
+    // The files (as the line markers name them) that were UTF-16 and are UTF-8 in the output.
+    const std::set<std::string>& unicodeFiles() const { return unicodeFiles_; }
 
     // The include files read, each once, in the order first read (for a dependency file).
     const std::vector<std::string>& filesRead() const { return filesRead_; }
@@ -94,6 +96,8 @@ private:
     std::vector<PpToken> expanded_;      // a text line's expansion, its storage kept from line to line
     std::vector<std::string> open_;      // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;     // files that said #pragma once
+    std::set<std::string> unicodeFiles_;       // as named in the output
+    std::set<std::string> unicodeIdentities_;  // identities of the include files read from UTF-16
     std::map<std::string, std::string> guards_;  // file -> the macro its include guard tests
     std::unordered_map<std::string, std::string> identities_;  // path -> its file's identity
     std::unordered_map<std::string, std::string> texts_;       // identity -> the file's text

@@ -10,6 +10,7 @@
 
 #include "preprocess/BuiltinHeaders.h"
 #include "preprocess/MacroExpander.h"
+#include "preprocess/Utf16Text.h"
 
 namespace rc {
 namespace {
@@ -43,7 +44,13 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     script.identity = Identity(scriptPath);
     script.dir = ParentFolder(scriptPath);
     script.directivesOnly = DirectivesOnly(scriptPath);
-    ProcessFile(script, text, 0);
+    std::string converted = text;
+    if (Utf16ToUtf8Text(converted)) {
+        unicodeFiles_.insert(scriptPath);
+        ProcessFile(script, converted, 0);
+    } else {
+        ProcessFile(script, text, 0);
+    }
     return out_.Take();
 }
 
@@ -93,6 +100,7 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
         }
         text = Load(*path, written, where);
         child.name = std::make_shared<const std::string>(*path);
+        if (unicodeIdentities_.count(child.identity)) unicodeFiles_.insert(*path);
         child.dir = ParentFolder(*path);
     } else {
         const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
@@ -119,7 +127,9 @@ std::string_view Preprocessor::Load(const std::string& path, const std::string& 
     if (!read && read.error().missing()) throw CompileError(where, "cannot open include file " + QuotedText(written, '"'));
     if (!read) throw CompileError(where, "cannot read include file " + QuotedText(written, '"') + ": " + read.error().what());
     filesRead_.push_back(path);
-    return texts_.emplace(Identity(path), std::move(read).value()).first->second;
+    std::string text = std::move(read).value();
+    if (Utf16ToUtf8Text(text)) unicodeIdentities_.insert(Identity(path));
+    return texts_.emplace(Identity(path), std::move(text)).first->second;
 }
 
 }  // namespace rc

@@ -48,7 +48,9 @@ std::string NarrowText(std::u16string_view text, const Location& where, const ch
     std::string bytes;
     bytes.reserve(text.size());
     for (char16_t unit : text) {
-        const std::optional<std::uint8_t> byte = UnicodeToCp1252(unit);
+        // U+0080 to U+009F come from escaped bytes (\x80): they stand for themselves.
+        const std::optional<std::uint8_t> byte =
+            unit >= 0x80 && unit <= 0x9F ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(unit)) : UnicodeToCp1252(unit);
         if (!byte) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unit));

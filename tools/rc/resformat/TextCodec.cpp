@@ -1,11 +1,9 @@
-// UTF-8 and Windows-1252 decoding, and string-literal escapes with the meaning llvm-rc gives them.
+// Windows-1252 and UTF-8 are read here; the other code pages go through iconv.
 #include "resformat/TextCodec.h"
 
-#include <algorithm>
-
 #include <array>
-#include <cctype>
-#include <stdexcept>
+
+#include "resformat/IconvCodePage.h"
 
 namespace rc {
 namespace {
@@ -15,42 +13,52 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
     0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
 
-// Decodes one UTF-8 sequence at bytes[i]; returns the code point or -1 when it is malformed.
-long DecodeUtf8At(std::string_view bytes, std::size_t& i) {
-    const auto b0 = static_cast<unsigned char>(bytes[i]);
-    int length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > bytes.size()) return -1;
-    long code = length == 1 ? b0 : b0 & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(bytes[i + k]);
-        if ((b & 0xC0) != 0x80) return -1;
-        code = (code << 6) | (b & 0x3F);
+bool Continuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
+
+// The second byte of a sequence has narrower ranges after some lead bytes (Table 3-7).
+bool ValidSecond(unsigned char lead, unsigned char byte) {
+    switch (lead) {
+    case 0xE0: return byte >= 0xA0 && byte <= 0xBF;
+    case 0xED: return byte >= 0x80 && byte <= 0x9F;
+    case 0xF0: return byte >= 0x90 && byte <= 0xBF;
+    case 0xF4: return byte >= 0x80 && byte <= 0x8F;
+    default: return Continuation(byte);
     }
-    static constexpr long kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kMinimum[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return -1;
-    i += length;
-    return code;
 }
 
-void AppendCodePoint(std::u16string& out, long code) {
-    if (code < 0x10000) {
-        out += static_cast<char16_t>(code);
-    } else {
-        code -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (code >> 10));
-        out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+// One UTF-8 sequence at the start of `bytes`. A malformed one is U+FFFD over the bytes read up
+// to the first that does not fit, that byte included when it is a continuation byte.
+CodePoint DecodeUtf8(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                     : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (length == 0) return {kReplacementCharacter, 1};
+    if (length == 1) return {lead, 1};
+    char32_t value = lead & (0x7F >> length);
+    int read = 1;
+    for (; read < length && read < static_cast<int>(bytes.size()); ++read) {
+        const auto byte = static_cast<unsigned char>(bytes[static_cast<std::size_t>(read)]);
+        if (!(read == 1 ? ValidSecond(lead, byte) : Continuation(byte))) {
+            return {kReplacementCharacter, static_cast<std::uint8_t>(read + (Continuation(byte) ? 1 : 0))};
+        }
+        value = (value << 6) | (byte & 0x3F);
     }
+    if (read != length) return {kReplacementCharacter, static_cast<std::uint8_t>(read)};
+    return {value, static_cast<std::uint8_t>(length)};
 }
 
 }  // namespace
 
 bool IsSupportedCodePage(int codePage) {
-    return codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8;
+    if (codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8) return true;
+    return codePage > 0 && codePage <= 0xFFFF && IconvCodePage(codePage).ok();
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        if (DecodeUtf8At(bytes, i) < 0) return false;
+    while (!bytes.empty()) {
+        const CodePoint code = DecodeUtf8(bytes);
+        if (code.value == kReplacementCharacter && bytes.substr(0, 3) != "\xEF\xBF\xBD") return false;
+        bytes.remove_prefix(code.length);
     }
     return true;
 }
@@ -67,114 +75,55 @@ std::optional<std::uint8_t> UnicodeToCp1252(char16_t unit) {
     return std::nullopt;
 }
 
+std::vector<CodePoint> DecodeCodePoints(std::string_view bytes, int codePage) {
+    if (codePage == kAutoCodePage) codePage = IsValidUtf8(bytes) ? kCpUtf8 : kCp1252;
+    std::vector<CodePoint> out;
+    if (codePage != kCpUtf8 && codePage != kCp1252) {
+        IconvCodePage converter(codePage);
+        if (converter.ok()) return converter.Decode(bytes);
+    }
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const CodePoint code = codePage == kCpUtf8 ? DecodeUtf8(bytes)
+                                                   : CodePoint{Cp1252ToUnicode(static_cast<std::uint8_t>(bytes[0])), 1};
+        out.push_back(code);
+        bytes.remove_prefix(code.length);
+    }
+    return out;
+}
+
+void AppendUtf16(std::u16string& out, char32_t code) {
+    if (code > 0x10FFFF) code = kReplacementCharacter;
+    if (code < 0x10000) {
+        out += static_cast<char16_t>(code);
+        return;
+    }
+    code -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (code >> 10));
+    out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+}
+
 std::u16string Decode(std::string_view bytes, int codePage) {
     std::u16string out;
     out.reserve(bytes.size());
-    const bool utf8 = codePage == kCpUtf8 || (codePage == kAutoCodePage && IsValidUtf8(bytes));
-    if (utf8) {
-        for (std::size_t i = 0; i < bytes.size();) {
-            const long code = DecodeUtf8At(bytes, i);
-            if (code < 0) throw std::runtime_error("invalid UTF-8 text");
-            AppendCodePoint(out, code);
-        }
-    } else {
-        for (char c : bytes) out += Cp1252ToUnicode(static_cast<std::uint8_t>(c));
-    }
+    for (const CodePoint& code : DecodeCodePoints(bytes, codePage)) AppendUtf16(out, code.value);
     return out;
 }
 
-namespace {
-
-// The value of a \x (up to 4 hex digits wide, 2 narrow) or octal (up to 7 digits wide, 3 narrow)
-// escape whose letter or first digit `kind` was just read; `pos` moves past its digits.
-char16_t NumericEscape(const std::u16string& chars, std::size_t& pos, char16_t kind, bool wide) {
-    if (kind == u'x' || kind == u'X') {
-        char16_t value = 0;
-        for (int left = wide ? 4 : 2; left > 0 && pos < chars.size() && chars[pos] < 0x80 &&
-                                      std::isxdigit(static_cast<int>(chars[pos]));
-             --left) {
-            const int digit = std::tolower(static_cast<int>(chars[pos++]));
-            value = static_cast<char16_t>((value << 4) | (std::isdigit(digit) ? digit - '0' : digit - 'a' + 10));
-        }
-        return value;
+void AppendNarrow(std::string& out, char32_t code, int codePage) {
+    if (codePage == kCpUtf8) {
+        std::u16string unit;
+        AppendUtf16(unit, code);
+        out += Utf16ToUtf8(unit);
+        return;
     }
-    char16_t value = kind - u'0';
-    for (int left = wide ? 6 : 2; left > 0 && pos < chars.size() && chars[pos] >= u'0' && chars[pos] < u'8'; --left) {
-        value = static_cast<char16_t>((value << 3) | (chars[pos++] - u'0'));
+    if (codePage == kAutoCodePage || codePage == kCp1252) {
+        const auto byte = code <= 0xFFFF ? UnicodeToCp1252(static_cast<char16_t>(code)) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : '?';
+        return;
     }
-    return value;
-}
-
-void CutAtNulls(std::u16string& out, NullHandling nulls) {
-    if (nulls == NullHandling::CutAtNull) {
-        const auto nul = out.find(u'\0');
-        if (nul != std::u16string::npos) out.resize(nul);
-    } else if (nulls == NullHandling::CutAtDoubleNull) {
-        const auto pair = out.find(std::u16string(2, u'\0'));
-        if (pair != std::u16string::npos) out.resize(pair);
-        if (!out.empty() && out.back() == u'\0') out.pop_back();
-    }
-}
-
-}  // namespace
-
-std::u16string ProcessStringLiteral(std::string_view body, bool wide, int codePage, NullHandling nulls) {
-    const std::u16string chars = Decode(body, codePage);
-    // Without a code page, only text that UTF-8 reads makes a string UTF-8: plain ASCII text
-    // keeps rc.exe's default 1252 for its escaped bytes.
-    const bool ascii = std::all_of(body.begin(), body.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    const bool utf8Input = codePage == kCpUtf8 || (codePage == kAutoCodePage && !ascii && IsValidUtf8(body));
-    std::u16string out;
-    out.reserve(chars.size());
-    // A narrow string's escaped byte means a character of the script's code page.
-    const auto addEscaped = [&](char16_t unit) {
-        if (!wide) {
-            if (unit > 0xFF) throw std::runtime_error("escaped character too large for a narrow string");
-            if (utf8Input && unit >= 0x80) throw std::runtime_error("escaped byte cannot be read as UTF-8");
-            if (!utf8Input) unit = Cp1252ToUnicode(static_cast<std::uint8_t>(unit));
-        }
-        out += unit;
-    };
-    std::size_t pos = 0;
-    while (pos < chars.size()) {
-        const char16_t c = chars[pos++];
-        if (c == u'"') {
-            if (pos == chars.size() || chars[pos] != u'"') throw std::runtime_error("lone double quote in string");
-            ++pos;
-            out += u'"';
-            continue;
-        }
-        if (c != u'\\') {
-            out += c;
-            continue;
-        }
-        if (pos == chars.size()) {
-            if (!wide) out += u'\\';
-            break;
-        }
-        const char16_t kind = chars[pos++];
-        if (kind == u'x' || kind == u'X' || (kind >= u'0' && kind < u'8')) {
-            addEscaped(NumericEscape(chars, pos, kind, wide));
-        } else if (kind == u'a' || kind == u'A') {
-            out += u'\b';
-        } else if (kind == u'n') {
-            out += u'\n';
-        } else if (kind == u'r') {
-            out += u'\r';
-        } else if (kind == u't' || kind == u'T') {
-            out += u'\t';
-        } else if (kind == u'\\') {
-            out += u'\\';
-        } else if (kind == u'"') {
-            if (pos < chars.size() && chars[pos] == u'"') ++pos;  // llvm-rc's \"" and the \" of rc.exe
-            out += u'"';
-        } else if (!wide) {
-            out += u'\\';
-            out += kind;
-        }
-    }
-    CutAtNulls(out, nulls);
-    return out;
+    IconvCodePage converter(codePage);
+    if (!converter.ok() || !converter.Encode(code, out)) out += '?';
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
