@@ -1,7 +1,7 @@
 #!/bin/sh
-# Every program answers --version with its name and the project's version (a note may follow
-# after a comma) and --help with its usage (a line "usage: NAME ...", perhaps after the version)
-# on standard output, both with exit code 0, without a display and without other arguments.
+# Every program answers --version with its name and the project's version (a compiler may add
+# what it is compatible with, after a comma) and --help with its
+# usage on standard output (a line of its own beginning "usage: NAME"), both with exit code 0, without a display and without other arguments.
 #   tool_options.sh VERSION PROGRAM...
 set -eu
 version=$1
@@ -9,7 +9,6 @@ shift
 for program in "$@"; do
   name=$(basename "$program")
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version)
-  # A compatibility note may follow, as restallow-rc names the compilers it stands in for.
   case $out in
     "$name $version" | "$name $version, "*) ;;
     *) echo "$name --version: '$out'"; exit 1 ;;
