@@ -1,14 +1,24 @@
 #!/usr/bin/env python3
 """Writes the small seed inputs of the fuzz targets into seeds/<target>/ (run from anywhere).
 
+Usage: make_seeds.py [BUILD_DIR]   (default: build/ of the repository)
+
 Each seed is a well-formed example of what the target reads, so a short fuzz run starts from
-the interesting shapes instead of from nothing. The fixtures of the tests are added by
-scripts/fuzz as further seed folders.
+the interesting shapes instead of from nothing. The NE programs come from the test NE writer
+(BUILD_DIR/tests/ne_seed_writer) and are programs that restallow-min packs; the .res files are
+made by BUILD_DIR/restallow-rc from the scripts below, in both formats. Without those programs
+their seeds are left as committed. The fixtures of the tests are added by scripts/fuzz as
+further seed folders.
 """
 import os
+import shutil
 import struct
+import subprocess
+import sys
+import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(os.path.dirname(HERE))
 
 
 def write(target, name, data):
@@ -37,25 +47,127 @@ def icon():
     write("icon_reader_fuzz", "one-image.cur", cursor + image)
 
 
-def ne_program():
-    # An MZ stub whose e_lfanew points at a minimal NE header with one segment and no resources.
-    mz = bytearray(64)
-    mz[0:2] = b"MZ"
-    struct.pack_into("<I", mz, 0x3C, 64)
-    ne = bytearray(64)
-    ne[0:2] = b"NE"
-    struct.pack_into("<H", ne, 0x1C, 1)       # segment count
-    struct.pack_into("<H", ne, 0x22, 64)      # segment table
-    struct.pack_into("<H", ne, 0x24, 72)      # resource table
-    struct.pack_into("<H", ne, 0x26, 72)      # resident names
-    struct.pack_into("<H", ne, 0x28, 74)      # module references
-    struct.pack_into("<H", ne, 0x2A, 74)      # imported names
-    struct.pack_into("<H", ne, 0x32, 4)       # alignment shift
-    ne[0x36] = 2                              # Windows
-    segment = struct.pack("<HHHH", 10, 16, 0, 16)
-    body = bytes(mz) + bytes(ne) + segment + b"\x00\x00" + b"\x00" * 6
-    body += b"\x00" * (160 - len(body)) + b"\x90" * 16
-    write("ne_reader_fuzz", "one-segment.exe", body)
+def ne_programs(build):
+    writer = os.path.join(build, "tests", "ne_seed_writer")
+    if not os.path.exists(writer):
+        print("no %s: the NE seeds stay as committed" % writer)
+        return
+    folder = os.path.join(HERE, "seeds", "ne_reader_fuzz")
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    subprocess.run([writer, folder], check=True)
+
+
+# Scripts whose compiled forms seed the .res reader: every kind that `restallow-resdump -v` describes.
+RES_SCRIPTS = {
+    "dialogs": '''1 DIALOG 10, 10, 200, 100
+STYLE 0x80C80000
+CAPTION "Settings"
+FONT 8, "MS Sans Serif"
+MENU 2
+BEGIN
+  LTEXT "&Name:", 10, 5, 5, 40, 8
+  EDITTEXT 11, 50, 5, 100, 12, 0x0080
+  PUSHBUTTON "OK", 1, 40, 80, 50, 14
+  CONTROL "x", 12, "msctls_progress32", 0, 5, 30, 100, 10
+  COMBOBOX 13, 5, 50, 60, 40, 0x0003
+END
+''',
+    "dialogex": '''2 DIALOGEX 0, 0, 120, 60, 77
+STYLE 0x80C80000
+EXSTYLE 0x00000008
+CAPTION "Extended"
+FONT 9, "Segoe UI", 400, 1, 1
+BEGIN
+  CONTROL "Check", 20, "Button", 0x00010003, 5, 5, 60, 10, 0x00000004, 99
+  DEFPUSHBUTTON "OK", 1, 60, 40, 50, 14
+END
+''',
+    "menus": '''2 MENU
+BEGIN
+  POPUP "&File"
+  BEGIN
+    MENUITEM "&Open\\tCtrl+O", 100
+    MENUITEM SEPARATOR
+    MENUITEM "E&xit", 101, GRAYED
+  END
+  MENUITEM "&Help", 102, HELP
+END
+''',
+    "menuex": '''3 MENUEX
+BEGIN
+  POPUP "&View", 200, 0, 0, 5
+  BEGIN
+    MENUITEM "&Large", 201, 0x0200, 0x0008
+  END
+END
+''',
+    "version": '''1 VERSIONINFO
+FILEVERSION 1, 2, 3, 4
+PRODUCTVERSION 1, 2, 0, 0
+FILEFLAGSMASK 0x3F
+FILEOS 0x40004
+FILETYPE 1
+BEGIN
+  BLOCK "StringFileInfo"
+  BEGIN
+    BLOCK "040904E4"
+    BEGIN
+      VALUE "CompanyName", "Orvel"
+      VALUE "FileVersion", "1.2.3.4"
+    END
+  END
+  BLOCK "VarFileInfo"
+  BEGIN
+    VALUE "Translation", 0x409, 1252
+  END
+END
+''',
+    "accelerators": '''4 ACCELERATORS
+BEGIN
+  "^O", 100
+  "a", 101, ASCII, ALT
+  65, 102, VIRTKEY, CONTROL, SHIFT
+  0x70, 103, VIRTKEY, NOINVERT
+END
+''',
+    "strings": '''STRINGTABLE
+BEGIN
+  1, "one"
+  2, "two"
+  17, "seventeen"
+  400, "far away"
+END
+LANGUAGE 7, 1
+STRINGTABLE
+BEGIN
+  1, "eins"
+END
+''',
+    "data": '''NAMED RCDATA { 1, 2L, "text", L"wide" }
+300 CUSTOM { "x" }
+C CURSOR "mono.cur"
+''',
+}
+
+
+def res_files(build):
+    rc = os.path.join(build, "restallow-rc")
+    if not os.path.exists(rc):
+        print("no %s: the .res seeds stay as committed" % rc)
+        return
+    folder = os.path.join(HERE, "seeds", "res_reader_fuzz")
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    with tempfile.TemporaryDirectory() as work:
+        shutil.copy(os.path.join(REPO, "tests", "tools", "rc", "data", "mono.cur"), work)
+        for name, script in RES_SCRIPTS.items():
+            path = os.path.join(work, name + ".rc")
+            with open(path, "w") as out:
+                out.write(script)
+            subprocess.run([rc, "-fo", os.path.join(folder, name + "32.res"), path], check=True)
+            if name not in ("dialogex", "menuex"):  # Windows 3.x has neither
+                subprocess.run([rc, "-31", "-fo", os.path.join(folder, name + "16.res"), path], check=True)
 
 
 def riff():
@@ -68,7 +180,9 @@ def riff():
 
 
 if __name__ == "__main__":
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(REPO, "build"))
     rc_scripts()
     icon()
-    ne_program()
+    ne_programs(build)
+    res_files(build)
     riff()

@@ -23,11 +23,11 @@ struct Block {
     enum Kind { SegmentData, ResourceData, NonResident } kind;
     std::size_t index;
     std::uint64_t oldOffset;
-    std::uint64_t size;      // bytes that belong to it in the old file
+    std::uint64_t size;      // bytes it takes in the new file (the old file may hold fewer at its end)
     std::uint64_t newOffset = 0;
 };
 
-std::vector<Block> BlocksOf(const Program& p, std::uint64_t fileSize) {
+std::vector<Block> BlocksOf(const Program& p) {
     std::vector<Block> blocks;
     for (std::size_t i = 0; i < p.segments.size(); ++i) {
         const Segment& s = p.segments[i];
@@ -35,8 +35,10 @@ std::vector<Block> BlocksOf(const Program& p, std::uint64_t fileSize) {
     }
     for (std::size_t i = 0; i < p.resources.size(); ++i) {
         const Resource& r = p.resources[i];
-        // The last resource's padding may be missing from the file.
-        if (r.size != 0) blocks.push_back({Block::ResourceData, i, r.offset, std::min(r.size, fileSize - r.offset)});
+        // The file may end inside the last resource's last unit: the new file gets the whole
+        // resource, its missing bytes as zeros, so that nothing placed after it (the
+        // non-resident names) moves into it.
+        if (r.size != 0) blocks.push_back({Block::ResourceData, i, r.offset, r.size});
     }
     if (p.nonResidentSize != 0 && p.nonResidentOffset >= p.headerEnd) {
         blocks.push_back({Block::NonResident, 0, p.nonResidentOffset, p.nonResidentSize});
@@ -71,9 +73,9 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
     if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) {
         headerSize = std::max<std::uint64_t>(headerSize, p.nonResidentOffset + p.nonResidentSize);
     }
-    std::vector<Block> blocks = BlocksOf(p, file.size());
+    std::vector<Block> blocks = BlocksOf(p);
     std::uint64_t dataEnd = headerSize;
-    for (const Block& block : blocks) dataEnd = std::max(dataEnd, block.oldOffset + block.size);
+    for (const Block& block : blocks) dataEnd = std::max(dataEnd, std::min<std::uint64_t>(block.oldOffset + block.size, file.size()));
 
     unsigned shift = 1;  // a segment shift of 0 would mean 512-byte sectors
     while (shift < 16 && !Layout(blocks, p, headerSize, shift)) ++shift;
@@ -89,7 +91,8 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
     out[p.neOffset + kOtherFlags] = static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + kOtherFlags]) & ~kHasGangLoadArea);
     for (const Block& block : blocks) {
         out.resize(block.newOffset, '\0');
-        out.append(file.substr(block.oldOffset, block.size));
+        out.append(file.substr(block.oldOffset, block.size));  // what the file holds of it
+        out.resize(block.newOffset + block.size, '\0');
         switch (block.kind) {
         case Block::SegmentData: Put16(out, p.segments[block.index].entryAt, block.newOffset >> shift); break;
         case Block::ResourceData: {
@@ -106,13 +109,11 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
     for (const Resource& r : p.resources) {
         if (r.size == 0) Put16(out, r.entryAt, 0);
     }
-    // A resource's last unit may reach past its bytes; the file must hold it.
+    // A larger unit may round a resource up past its bytes; the file must hold its last unit.
     for (const Block& block : blocks) {
         if (block.kind == Block::ResourceData) {
             const std::uint64_t units = (p.resources[block.index].size + unit - 1) / unit;
-            if (out.size() < block.newOffset + units * unit && block.newOffset + block.size == out.size()) {
-                out.resize(block.newOffset + units * unit, '\0');
-            }
+            if (out.size() < block.newOffset + units * unit) out.resize(block.newOffset + units * unit, '\0');
         }
     }
     out.append(file.substr(std::min<std::uint64_t>(dataEnd, file.size())));  // anything appended after the program

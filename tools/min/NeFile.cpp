@@ -106,6 +106,16 @@ void CheckOverlaps(const Program& p) {
     }
 }
 
+// Packing rewrites the NE header, the segment entries and the resource entries: a non-resident
+// name table stored over one of them would change with it.
+bool NamesOverRewrittenFields(const Program& p) {
+    const std::uint64_t begin = p.nonResidentOffset, end = begin + p.nonResidentSize;
+    const auto overlaps = [&](std::uint64_t from, std::uint64_t to) { return begin < to && from < end; };
+    if (overlaps(p.neOffset, p.neOffset + kNeHeaderSize)) return true;
+    if (!p.segments.empty() && overlaps(p.segments.front().entryAt, p.segments.back().entryAt + kSegmentEntrySize)) return true;
+    return p.resourceTableAt != 0 && overlaps(p.resourceTableAt, p.resourceTypesEnd);
+}
+
 }  // namespace
 
 fileaccess::Result<Program> ReadProgram(std::string_view file) {
@@ -146,6 +156,7 @@ fileaccess::Result<Program> ReadProgram(std::string_view file) {
         p.nonResidentSize = U16(file, p.neOffset + kNonResidentSize);
         if (p.nonResidentSize != 0) {
             Require(p.nonResidentOffset + p.nonResidentSize <= file.size(), "the non-resident name table lies beyond the end of the file");
+            Require(!NamesOverRewrittenFields(p), "the non-resident name table overlaps the NE header or its tables");
         }
         CheckOverlaps(p);
         return p;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Minimizer.h"
+#include "PackedCheck.h"
 #include "fileaccess/InputFile.h"
 #include "fileaccess/OutputFile.h"
 
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
     if (!bytes) return Fail(input, bytes.error().what());
     const auto packed = ne::Minimize(*bytes);
     if (!packed) return Fail(input, packed.error().message);
+    // Nothing is replaced by a program that restallow-min itself could not read back whole.
+    if (const fileaccess::Status checked = ne::CheckPacked(*bytes, *packed); !checked) {
+        return Fail(input, checked.error().message + "; nothing was written");
+    }
     if (const fileaccess::Status written = fileaccess::WriteFile(output, *packed); !written) {
         return Fail(output, written.error().what());
     }

@@ -14,6 +14,7 @@
 #include "Minimizer.h"
 #include "NeFile.h"
 #include "NeWriter.h"
+#include "PackedCheck.h"
 
 namespace ne {
 namespace {
@@ -151,6 +152,87 @@ TEST(Minimizer, FuzzFindingsArePackedSoundlyOrRefused) {
     EXPECT_EQ(checked, 4);
 }
 
+// A program whose file ends 6 bytes into the padding of its last resource, with the non-resident
+// names in the last bytes it holds (a linker may put them anywhere after the header).
+std::string CutShortWithNamesInside() {
+    ProgramLayout layout = Layout(3, true);
+    layout.resources.back().data = Pattern(90, 54);
+    std::string file = NeWriter::Build(layout);
+    file.resize(file.size() - 6);
+    const std::size_t field = kDosHeaderSize + kNonResidentNames;
+    const std::uint32_t at = static_cast<std::uint32_t>(file.size() - 10);
+    for (int i = 0; i < 4; ++i) file[field + i] = static_cast<char>((at >> (8 * i)) & 0xFF);
+    file[kDosHeaderSize + kNonResidentSize] = 2;
+    file[kDosHeaderSize + kNonResidentSize + 1] = 0;
+    return file;
+}
+
+TEST(Minimizer, ALastResourceCutShortKeepsItsWholeSpaceSoNothingMovesIntoIt) {
+    const std::string before = CutShortWithNamesInside();
+    ASSERT_TRUE(ReadProgram(before)) << ReadProgram(before).error().message;
+    const auto packed = Minimize(before);
+    ASSERT_TRUE(packed) << packed.error().message;
+    const fileaccess::Status checked = CheckPacked(before, *packed);
+    EXPECT_TRUE(checked) << checked.error().message;
+    const Program after = Read(*packed);
+    ASSERT_EQ(after.resources.size(), 4u);
+    const Resource& last = after.resources.back();
+    EXPECT_EQ(packed->substr(last.offset, 90), Pattern(90, 54));
+    EXPECT_GE(packed->size(), last.offset + last.size);  // its padding is in the file, as zeros
+    EXPECT_EQ(packed->substr(after.nonResidentOffset, 2), before.substr(before.size() - 10, 2));
+}
+
+TEST(Minimizer, NamesStoredOverTheTablesThatPackingRewritesAreRefused) {
+    std::string file = NeWriter::Build(Layout(3, true));
+    const Program layout = Read(file);
+    file[kDosHeaderSize + kNonResidentNames] = static_cast<char>(layout.resources[1].entryAt & 0xFF);
+    file[kDosHeaderSize + kNonResidentNames + 1] = static_cast<char>(layout.resources[1].entryAt >> 8);
+    const auto read = ReadProgram(file);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error().message, "the non-resident name table overlaps the NE header or its tables");
+}
+
+// The check restallow-min makes before it writes: a packed program that does not read back, or
+// reads back with other bytes, is told apart from the right one.
+TEST(Minimizer, ThePackedCheckNamesWhatDiffers) {
+    const std::string before = NeWriter::Build(Layout(3, true));
+    const std::string packed = *Minimize(before);
+    EXPECT_TRUE(CheckPacked(before, packed));
+    const Program after = Read(packed);
+    std::string segment = packed, resource = packed, names = packed;
+    segment[after.segments[1].offset + 5] ^= 1;
+    resource[after.resources[2].offset] ^= 1;
+    names[after.nonResidentOffset + 1] ^= 1;
+    const std::pair<std::string, std::string> cases[] = {
+        {segment, "the packed program changed segment 2"},
+        {resource, "the packed program changed resource 3"},
+        {names, "the packed program changed the non-resident names"},
+        {packed.substr(0, after.resources[3].offset), "the packed program does not read back: a resource lies beyond the end of the file"},
+    };
+    for (const auto& [bytes, message] : cases) {
+        const fileaccess::Status checked = CheckPacked(before, bytes);
+        ASSERT_FALSE(checked) << message;
+        EXPECT_EQ(checked.error().message, message);
+    }
+}
+
+// The fuzz target starts from these: each must be a program that restallow-min packs and reads
+// back, or the fuzzer would spend its runs on inputs refused at the first header.
+TEST(Minimizer, TheFuzzSeedsArePackedAndReadBack) {
+    int seeds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(RESTALLOW_NE_SEEDS)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto packed = Minimize(bytes);
+        ASSERT_TRUE(packed) << entry.path() << ": " << packed.error().message;
+        const fileaccess::Status checked = CheckPacked(bytes, *packed);
+        EXPECT_TRUE(checked) << entry.path() << ": " << checked.error().message;
+        EXPECT_FALSE(Read(bytes).segments.empty()) << entry.path();
+        ++seeds;
+    }
+    EXPECT_GE(seeds, 7);
+}
+
 class MinimizerCommand : public ::testing::Test {
 protected:
     MinimizerCommand() {
@@ -183,6 +265,28 @@ TEST_F(MinimizerCommand, WritesThePackedCopyOrNothing) {
     EXPECT_NE(ReadFile(dir / "err").find("error: a 32-bit or 64-bit program (PE), not a 16-bit one"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "pe.out"));
     EXPECT_EQ(Run("only-one"), 2);
+}
+
+TEST_F(MinimizerCommand, ALastResourceCutShortIsPackedIntoAProgramThatReadsBack) {
+    const std::string before = CutShortWithNamesInside();
+    Write("cut.exe", before);
+    ASSERT_EQ(Run("'" + (dir / "cut.exe").string() + "' '" + (dir / "cut.out").string() + "'"), 0) << ReadFile(dir / "err");
+    const std::string after = ReadFile(dir / "cut.out");
+    const fileaccess::Status checked = CheckPacked(before, after);
+    EXPECT_TRUE(checked) << checked.error().message;
+}
+
+TEST_F(MinimizerCommand, AProgramItCannotPackSoundlyLeavesNoOutput) {
+    std::string file = NeWriter::Build(Layout(3, true));
+    const std::size_t entry = Read(file).resources[1].entryAt;
+    file[kDosHeaderSize + kNonResidentNames] = static_cast<char>(entry & 0xFF);
+    file[kDosHeaderSize + kNonResidentNames + 1] = static_cast<char>(entry >> 8);
+    Write("names.exe", file);
+    Write("old.exe", "older");
+    EXPECT_EQ(Run("'" + (dir / "names.exe").string() + "' '" + (dir / "old.exe").string() + "'"), 1);
+    EXPECT_EQ(ReadFile(dir / "err"),
+              "restallow-min: " + (dir / "names.exe").string() + ": error: the non-resident name table overlaps the NE header or its tables\n");
+    EXPECT_EQ(ReadFile(dir / "old.exe"), "older");
 }
 
 TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {

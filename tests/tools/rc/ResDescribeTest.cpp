@@ -68,6 +68,27 @@ TEST(ResDescribe, CutBodiesSayTheyCannotBeReadInsteadOfReadingPastTheEnd) {
     }
 }
 
+// The .res fuzz target starts from these: every one reads, and every body of a kind the dump
+// describes is described whole, so the fuzzer starts inside the describers.
+TEST(ResDescribe, TheFuzzSeedsAreWellFormedInBothFormats) {
+    int files = 0, described = 0, win16 = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(DataDir() / "../../../fuzz/seeds/res_reader_fuzz")) {
+        const OwnedRes res = ReadRes(ReadBytes(entry.path()));
+        ASSERT_FALSE(res.entries().empty()) << entry.path();
+        win16 += res.file.win16 ? 1 : 0;
+        for (const ResEntry& resource : res.entries()) {
+            const std::string text = DescribeResource(resource, res.file.win16);
+            EXPECT_EQ(text.find("cannot be read"), std::string::npos) << entry.path() << ": " << text;
+            EXPECT_EQ(text.find("error:"), std::string::npos) << entry.path() << ": " << text;
+            described += text.empty() ? 0 : 1;
+        }
+        ++files;
+    }
+    EXPECT_GE(files, 14);
+    EXPECT_GE(win16, 6);
+    EXPECT_GE(described, 16);
+}
+
 TEST(ResDescribe, ResdumpVerbosePrintsEachResourceWithItsContents) {
     const std::string command = std::string(RESTALLOW_RC) + " --dump -v '" + (DataDir() / "statements.zig.res").string() + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);

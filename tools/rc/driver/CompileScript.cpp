@@ -7,6 +7,7 @@
 #include <set>
 
 #include "driver/Compiler.h"
+#include "driver/OutputCheck.h"
 #include "driver/StatementCompiler.h"
 #include "fileaccess/InputFile.h"
 #include "parse/Parser.h"
@@ -71,13 +72,16 @@ void Put(std::FILE* out, std::string_view bytes) {
 }
 
 // The COFF object of the .res `bytes`, written to the output.
-void WriteObject(std::string_view bytes, const CompileOptions& options, const std::string& source) {
+// `script`: the compiled script, empty for a converted .res file.
+void WriteObject(std::string_view bytes, const CompileOptions& options, const std::string& source, const CompileResult& result,
+                 const std::string& script) {
     const fileaccess::Result<ResFile> res = ReadResFile(bytes);
     if (!res) throw CompileError({}, source + ": " + res.error().message);
     const fileaccess::Result<CoffObject> object = CoffObject::Build(*res, options.machine);
     if (!object) throw CompileError({}, source + ": " + object.error().message);
     TemporaryOutput output(options.output);
     object->WriteTo([&output](std::string_view piece) { Put(output.file(), piece); });
+    RefuseOutputThatIsAnInput(options.output, script, result.filesRead);
     output.Commit();
 }
 
@@ -86,13 +90,14 @@ void WriteResources(const std::vector<Statement>& statements, const CompileOptio
         MemoryStream res;
         Res32Writer writer(res.file());
         result.resources = CompileStatements(statements, options, writer, result.filesRead);
-        return WriteObject(res.Finish(), options, ScriptName(options));
+        return WriteObject(res.Finish(), options, ScriptName(options), result, options.script);
     }
     TemporaryOutput output(options.output);
     std::unique_ptr<ResWriter> writer;
     if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
     else writer = std::make_unique<Res32Writer>(output.file());
     result.resources = CompileStatements(statements, options, *writer, result.filesRead);
+    RefuseOutputThatIsAnInput(options.output, options.script, result.filesRead);
     output.Commit();
 }
 
@@ -146,9 +151,10 @@ CompileResult ConvertResFile(const CompileOptions& options) {
         const fileaccess::Result<ResFile> res = ReadResFile(*bytes);
         if (!res) throw CompileError({}, name + ": " + res.error().message);
         result.resources = res->entries.size();
-        if (options.format == OutputFormat::Coff) return WriteObject(*bytes, options, name);
+        if (options.format == OutputFormat::Coff) return WriteObject(*bytes, options, name, result, {});
         TemporaryOutput output(options.output);
         Put(output.file(), *bytes);
+        RefuseOutputThatIsAnInput(options.output, {}, result.filesRead);
         output.Commit();
     });
 }

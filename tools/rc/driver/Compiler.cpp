@@ -144,7 +144,7 @@ private:
     void Bitmap(const ResourceStmt& stmt, const ResourceHeader& header, const SourceFile& file) {
         const std::string head = file.ReadAt(0, 54);
         if (file.size() < 14 || head.substr(0, 2) != "BM") {
-            throw CompileError(stmt.where, "\"" + *stmt.file + "\" is not a bitmap file (it does not start with \"BM\")");
+            throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is not a bitmap file (it does not start with \"BM\")");
         }
         const std::uint64_t missing = options_.win16 ? 0 : MissingPaletteBytes(head, file.size());
         if (missing == 0) return EmitFile(header, file, 14);  // without the file header
@@ -174,10 +174,10 @@ private:
     void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
         const bool cursor = stmt.kind == ResourceStmt::Kind::Cursor;
         const fileaccess::Result<IconDirectory> read = ReadIconDirectory(bytes);
-        if (!read) throw CompileError(stmt.where, "\"" + *stmt.file + "\": " + read.error().message);
+        if (!read) throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + ": " + read.error().message);
         const IconDirectory& directory = *read;
         if (directory.type != (cursor ? 2 : 1)) {
-            throw CompileError(stmt.where, "\"" + *stmt.file + "\" is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
+            throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
         }
         if (nextImageId_ + directory.images.size() > 0x10000) throw CompileError(stmt.where, "more than 65535 icon and cursor images");
         std::string group;

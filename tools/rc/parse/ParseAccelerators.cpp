@@ -26,7 +26,7 @@ std::uint16_t StringKey(const StringLiteral& literal, bool virtKey) {
     for (const LiteralChar& c : ReadLiteral(literal.body, literal.wide, literal.codePage, literal.column)) {
         chars.push_back(c.escaped && !literal.wide ? Cp1252ToUnicode(static_cast<std::uint8_t>(c.value)) : c.value);
     }
-    const std::string shown = "accelerator \"" + literal.body + "\"";
+    const std::string shown = "accelerator " + QuotedText(literal.body, '"');
     if (chars.empty() || chars[0] == 0) throw CompileError(literal.where, shown + " is empty");
     if (chars[0] == '^') {
         if (chars.size() < 2) throw CompileError(literal.where, shown + " needs a letter after '^'");

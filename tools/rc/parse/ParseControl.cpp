@@ -101,8 +101,8 @@ WindowClass Parser::ParseWindowClass(bool forControl) {
         }
         const auto match = std::find(std::begin(kClassNames), std::end(kClassNames), upper);
         if (match == std::end(kClassNames)) {
-            throw CompileError(word.where, "unknown control class '" + word.text +
-                                               "' (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)");
+            throw CompileError(word.where, "unknown control class " + QuotedText(word.text) +
+                                               " (BUTTON, EDIT, STATIC, LISTBOX, SCROLLBAR, COMBOBOX or a string)");
         }
         result.isOrdinal = true;
         result.ordinal = static_cast<std::uint32_t>(0x80 + (match - std::begin(kClassNames)));

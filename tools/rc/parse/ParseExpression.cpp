@@ -50,7 +50,7 @@ NumberValue ReadNumber(std::string_view text) {
 // A name where a number belongs is mostly one that no #define gave a value.
 void Parser::NotANumber(const Token& token) {
     if (token.kind == TokenKind::Identifier && !IsKeyword(token.text)) {
-        throw CompileError(token.where, "'" + token.text + "' is not defined: a number is expected here (is the header "
+        throw CompileError(token.where, QuotedText(token.text) + " is not defined: a number is expected here (is the header "
                                         "that defines it included?)");
     }
     Unexpected(token, std::string("a ") + TokenKindName(TokenKind::Int));

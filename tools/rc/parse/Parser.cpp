@@ -97,7 +97,7 @@ void Parser::CodePageDirective(const Token& token, std::string_view line) {
     const auto open = line.find('(');
     const auto close = line.find(')');
     if (open == std::string_view::npos || close == std::string_view::npos || close < open) {
-        throw CompileError(token.where, "#pragma code_page needs a code page in parentheses: " + token.text);
+        throw CompileError(token.where, "#pragma code_page needs a code page in parentheses: " + ShortText(token.text));
     }
     std::string value(line.substr(open + 1, close - open - 1));
     value.erase(std::remove_if(value.begin(), value.end(), [](unsigned char c) { return std::isspace(c); }), value.end());
@@ -107,7 +107,7 @@ void Parser::CodePageDirective(const Token& token, std::string_view line) {
     } else if (!value.empty() && value.size() <= 5 && std::all_of(value.begin(), value.end(), ::isdigit) && value[0] != '0') {
         codePage = std::stoi(value);
     }
-    if (codePage < 0 || !IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page '" + value + "'");
+    if (codePage < 0 || !IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page " + QuotedText(value));
     codePage_ = codePage;
     if (++codePagePragmas_ > 1) outputCodePage_ = codePage;
 }

@@ -231,7 +231,7 @@ std::string Token::Spelled() const {
 }
 
 std::string Described(const Token& token) {
-    return token.kind == TokenKind::End ? TokenKindName(token.kind) : "'" + token.text + "'";
+    return token.kind == TokenKind::End ? TokenKindName(token.kind) : QuotedText(token.text);
 }
 
 std::vector<Token> Tokenize(std::string_view text, const std::string& fileName) {

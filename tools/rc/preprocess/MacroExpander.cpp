@@ -5,10 +5,21 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "resformat/Diagnostic.h"
+
 namespace rc {
 namespace {
 
 constexpr int kMaxNesting = 200;
+
+// The budget of one line counts what macros produce, never the line's own tokens: a generated
+// data line of 140,000 values costs nothing, and a line of small macros may grow some times over.
+// A macro that doubles at each level exhausts it after about twenty levels, before its tokens
+// hold much memory; a stringized or pasted token counts its bytes, as copies of one long string
+// would otherwise multiply the output without adding tokens.
+constexpr std::size_t kExpansionTokens = std::size_t{1} << 20;
+constexpr std::size_t kExpansionBytes = std::size_t{64} << 20;
+constexpr std::size_t kGrowthPerToken = 8;  // more budget for each token and byte of the line itself
 
 std::string StringizedText(const std::vector<PpToken>& arg) {
     std::string text = "\"";
@@ -30,7 +41,6 @@ void MacroExpander::Start(const std::string& file, int line, bool condition) {
     file_ = &file;
     line_ = line;
     condition_ = condition;
-    budget_ = 1u << 18;
     texts_.clear();
     sets_.clear();
 }
@@ -86,10 +96,16 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
 
 void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& out, int depth) {
     if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
+    if (depth == 0) {
+        std::size_t bytes = 0;
+        for (const PpToken& token : input) bytes += token.text.size();
+        tokensLeft_ = kExpansionTokens + kGrowthPerToken * input.size();
+        bytesLeft_ = kExpansionBytes + kGrowthPerToken * bytes;
+    }
     out.clear();
     std::reverse(input.begin(), input.end());  // taken from the back
     while (!input.empty()) {
-        if (budget_-- == 0) throw std::runtime_error("macro expansion grows too large");
+        if (depth > 0) Charge({});  // an argument scanned before it is substituted
         PpToken token = input.back();
         input.pop_back();
         const Macro* macro = token.kind == PpKind::Identifier ? macros_.Find(token.text) : nullptr;
@@ -105,6 +121,7 @@ void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& ou
             continue;
         }
         if (!macro->functionLike && !macro->pastes) {  // its body as it stands: nothing to substitute
+            Charge(macro->body);
             PushReplacement(input, macro->body, With(token.hidden, macro), token.space);
             continue;
         }
@@ -149,7 +166,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     Args args(1);
     int depth = 0;
     while (true) {
-        if (input.empty()) throw std::runtime_error("unterminated argument list of macro '" + std::string(macro.name) + "'");
+        if (input.empty()) throw std::runtime_error("unterminated argument list of macro " + QuotedText(macro.name));
         PpToken token = std::move(input.back());
         input.pop_back();
         if (token.Is(")") && depth == 0) {
@@ -170,7 +187,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     if (args.size() == 1 && args[0].empty() && wanted == 0) args.clear();
     if (macro.variadic && args.size() + 1 == wanted) args.emplace_back();  // nothing for the "..."
     if (args.size() != wanted) {
-        throw std::runtime_error("macro '" + std::string(macro.name) + "' takes " + std::to_string(wanted) + " argument" +
+        throw std::runtime_error("macro " + QuotedText(macro.name) + " takes " + std::to_string(wanted) + " argument" +
                                  (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) + " given");
     }
     return args;
@@ -186,7 +203,8 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
         const int param = macro.functionLike && token.kind == PpKind::Identifier ? macro.ParamIndex(token.text) : -1;
         if (macro.functionLike && token.Is("#")) {
             const std::vector<PpToken>& arg = args[static_cast<std::size_t>(macro.ParamIndex(body[++i].text))];
-            result.push_back({PpKind::String, token.space, Keep(StringizedText(arg)), nullptr});
+            const PpToken stringized{PpKind::String, token.space, Keep(StringizedText(arg)), nullptr};
+            Append(result, {&stringized, 1});
             lastEmpty = false;
         } else if (token.Is("##")) {
             const PpToken& next = body[++i];
@@ -196,7 +214,7 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
                 result.pop_back();  // ", ## __VA_ARGS__" without arguments drops the comma
             } else if (lastEmpty || result.empty()) {
                 if (!right.empty()) right.front().space = next.space;
-                result.insert(result.end(), right.begin(), right.end());
+                Append(result, right);
             } else {
                 Paste(result, std::move(right), macro);
             }
@@ -206,10 +224,10 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
             const bool pasted = i + 1 < body.size() && body[i + 1].Is("##");
             std::vector<PpToken> piece = pasted ? arg : Expand(arg, depth + 1);
             if (!piece.empty()) piece.front().space = token.space;
-            result.insert(result.end(), std::make_move_iterator(piece.begin()), std::make_move_iterator(piece.end()));
+            Append(result, piece);
             lastEmpty = arg.empty();
         } else {
-            result.push_back(token);
+            Append(result, {&token, 1});
             lastEmpty = false;
         }
     }
@@ -222,12 +240,29 @@ void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> rig
     const std::string_view pasted = Keep(std::string(left.text).append(right.front().text));
     std::vector<PpToken> joined = LexLine(pasted);
     if (joined.size() != 1) {
-        throw std::runtime_error("pasting \"" + std::string(left.text) + "\" and \"" + std::string(right.front().text) +
-                                 "\" in macro '" + std::string(macro.name) + "' does not give one token");
+        throw std::runtime_error("pasting " + QuotedText(left.text, '"') + " and " + QuotedText(right.front().text, '"') +
+                                 " in macro " + QuotedText(macro.name) + " does not give one token");
     }
     joined.front().space = left.space;
+    Charge(joined);
     left = std::move(joined.front());
-    result.insert(result.end(), std::make_move_iterator(right.begin() + 1), std::make_move_iterator(right.end()));
+    Append(result, std::span<const PpToken>(right).subspan(1));
+}
+
+// Counts what a macro produces against the line's budget; every step of expansion costs at least
+// one token, also one that produces nothing, so that expansion without growth is bounded too.
+void MacroExpander::Charge(std::span<const PpToken> produced) {
+    std::size_t bytes = 0;
+    for (const PpToken& token : produced) bytes += token.text.size();
+    const std::size_t tokens = std::max<std::size_t>(produced.size(), 1);
+    if (tokens > tokensLeft_ || bytes > bytesLeft_) throw std::runtime_error("macro expansion grows too large");
+    tokensLeft_ -= tokens;
+    bytesLeft_ -= bytes;
+}
+
+void MacroExpander::Append(std::vector<PpToken>& result, std::span<const PpToken> produced) {
+    Charge(produced);
+    result.insert(result.end(), produced.begin(), produced.end());
 }
 
 }  // namespace rc

@@ -46,12 +46,16 @@ private:
     std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
     void PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden, bool space);
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
+    void Charge(std::span<const PpToken> produced);
+    void Append(std::vector<PpToken>& result, std::span<const PpToken> produced);
 
     const MacroTable& macros_;
     const std::string* file_ = nullptr;
     int line_ = 0;
     bool condition_ = false;
-    std::size_t budget_ = 0;  // tokens the line may still produce
+    // What the expansion of the line may still produce, in tokens and in bytes of their text.
+    std::size_t tokensLeft_ = 0;
+    std::size_t bytesLeft_ = 0;
     // Deques keep their elements in place, and clearing one keeps a block for the next line.
     std::deque<std::string> texts_;  // of the tokens expansion makes
     std::deque<HiddenSet> sets_;

@@ -6,6 +6,7 @@
 
 #include "preprocess/BuiltinHash.h"
 #include "preprocess/BuiltinHeaders.h"
+#include "resformat/Diagnostic.h"
 
 namespace rc {
 
@@ -43,7 +44,7 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
     ++i;
     if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
     while (true) {
-        if (i >= tokens.size()) throw std::runtime_error("missing ')' in the parameters of macro '" + std::string(macro.name) + "'");
+        if (i >= tokens.size()) throw std::runtime_error("missing ')' in the parameters of macro " + QuotedText(macro.name));
         const PpToken& token = tokens[i];
         if (token.Is("...")) {
             macro.variadic = true;
@@ -51,7 +52,7 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
             ++i;
         } else if (token.kind == PpKind::Identifier) {
             if (known(token.text)) {
-                throw std::runtime_error("duplicate parameter '" + std::string(token.text) + "' of macro '" + std::string(macro.name) + "'");
+                throw std::runtime_error("duplicate parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
             }
             params.push_back(token.text);
             ++i;
@@ -60,11 +61,11 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
                 ++i;
             }
         } else {
-            throw std::runtime_error("bad parameter '" + std::string(token.text) + "' of macro '" + std::string(macro.name) + "'");
+            throw std::runtime_error("bad parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
         }
         if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
         if (macro.variadic || i >= tokens.size() || !tokens[i].Is(",")) {
-            throw std::runtime_error("expected ',' or ')' in the parameters of macro '" + std::string(macro.name) + "'");
+            throw std::runtime_error("expected ',' or ')' in the parameters of macro " + QuotedText(macro.name));
         }
         ++i;
     }
@@ -75,11 +76,11 @@ void CheckBody(Macro& macro) {
     for (std::size_t b = 0; b < body.size(); ++b) {
         const PpToken& token = body[b];
         if (token.Is("##") && (b == 0 || b + 1 == body.size())) {
-            throw std::runtime_error("'##' cannot be at either end of macro '" + std::string(macro.name) + "'");
+            throw std::runtime_error("'##' cannot be at either end of macro " + QuotedText(macro.name));
         }
         macro.pastes = macro.pastes || token.Is("##");
         if (macro.functionLike && token.Is("#") && (b + 1 == body.size() || macro.ParamIndex(body[b + 1].text) < 0)) {
-            throw std::runtime_error("'#' is not followed by a parameter of macro '" + std::string(macro.name) + "'");
+            throw std::runtime_error("'#' is not followed by a parameter of macro " + QuotedText(macro.name));
         }
     }
 }
@@ -89,7 +90,7 @@ void CheckBody(Macro& macro) {
 Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::memory_resource& arena) {
     if (i >= tokens.size()) throw std::runtime_error("#define needs a macro name");
     if (tokens[i].kind != PpKind::Identifier) {
-        throw std::runtime_error("macro name must be an identifier, not '" + std::string(tokens[i].text) + "'");
+        throw std::runtime_error("macro name must be an identifier, not " + QuotedText(tokens[i].text));
     }
     Macro macro;
     macro.name = tokens[i].text;

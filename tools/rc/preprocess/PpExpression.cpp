@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "resformat/Diagnostic.h"
+
 namespace rc {
 namespace {
 
@@ -33,12 +35,12 @@ Value Number(const PpToken& token) {
     if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) base = 16, i = 2;
     else if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'b' || digits[1] == 'B')) base = 2, i = 2;
     else if (digits.size() > 1 && digits[0] == '0') base = 8, i = 1;
-    if (i == digits.size()) throw std::runtime_error("invalid number '" + std::string(token.text) + "' in #if");
+    if (i == digits.size()) throw std::runtime_error("invalid number " + QuotedText(token.text) + " in #if");
     std::uint64_t value = 0;
     for (; i < digits.size(); ++i) {
         const int c = std::tolower(static_cast<unsigned char>(digits[i]));
         const int digit = std::isdigit(c) ? c - '0' : std::isalpha(c) ? c - 'a' + 10 : 99;
-        if (digit >= base) throw std::runtime_error("invalid number '" + std::string(token.text) + "' in #if");
+        if (digit >= base) throw std::runtime_error("invalid number " + QuotedText(token.text) + " in #if");
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
     }
     if (value > static_cast<std::uint64_t>(INT64_MAX)) isUnsigned = true;
@@ -78,7 +80,7 @@ public:
     bool Run() {
         if (tokens_.empty()) throw std::runtime_error("#if needs an expression");
         const Value value = Conditional();
-        if (pos_ < tokens_.size()) throw std::runtime_error("unexpected '" + std::string(tokens_[pos_].text) + "' in #if");
+        if (pos_ < tokens_.size()) throw std::runtime_error("unexpected " + QuotedText(tokens_[pos_].text) + " in #if");
         return value.IsTrue();
     }
 
@@ -208,7 +210,7 @@ private:
         if (token.kind == PpKind::Number) return Number(token);
         if (token.kind == PpKind::Char) return Character(token);
         if (token.kind == PpKind::Identifier) return {0, false};
-        throw std::runtime_error("unexpected '" + std::string(token.text) + "' in #if");
+        throw std::runtime_error("unexpected " + QuotedText(token.text) + " in #if");
     }
 
     const std::vector<PpToken>& tokens_;

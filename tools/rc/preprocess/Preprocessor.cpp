@@ -212,7 +212,7 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
             if (pragma == "once") onceOnly_.insert(file.identity);
             if (pragma == "code_page") out_.Line(file.name, where.line, "#pragma " + Render(tokens, 2));
         } else if (name != "ident" && name != "sccs") {
-            throw std::runtime_error("unknown preprocessor directive #" + std::string(name));
+            throw std::runtime_error("unknown preprocessor directive #" + ShortText(name));
         }
     } catch (const CompileError&) {
         throw;  // from an included file, with its own place
@@ -291,7 +291,7 @@ void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens,
     try {
         number = std::stoi(std::string(tokens[at].text));
     } catch (const std::exception&) {
-        throw std::runtime_error("bad line number '" + std::string(tokens[at].text) + "'");
+        throw std::runtime_error("bad line number " + QuotedText(tokens[at].text));
     }
     file.lineDelta = number - (line.line + line.lines);
     if (at + 1 < tokens.size() && tokens[at + 1].kind == PpKind::String && tokens[at + 1].text.front() == '"') {

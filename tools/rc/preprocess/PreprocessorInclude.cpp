@@ -96,7 +96,7 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
         if (depth + 1 >= kMaxIncludeDepth) {
             const bool cycle = std::find(open_.begin(), open_.end(), child.identity) != open_.end();
             throw CompileError(where, "#include nested more than " + std::to_string(kMaxIncludeDepth) + " deep" +
-                                          (cycle ? " (\"" + written + "\" includes itself)" : ""));
+                                          (cycle ? " (" + QuotedText(written, '"') + " includes itself)" : ""));
         }
         text = Load(*path, written, where);
         child.name = std::make_shared<const std::string>(*path);
@@ -104,7 +104,7 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
         child.dir = ParentFolder(*path);
     } else {
         const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
-        if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? "\"" + written + "\"" : "<" + written + ">"));
+        if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? QuotedText(written, '"') : "<" + ShortText(written) + ">"));
         child.identity = "<built-in>/" + std::string(builtin->name);
         if (Skipped(child.identity)) return;
         if (depth + 1 >= kMaxIncludeDepth) throw CompileError(where, "#include nested more than 64 deep");
@@ -124,8 +124,8 @@ std::string_view Preprocessor::Load(const std::string& path, const std::string& 
     if (known != texts_.end()) return known->second;
     fileaccess::Result<std::string> read =
         options_.load ? options_.load(path) : fileaccess::Error{fileaccess::ErrorKind::Open, ENOENT, {}};
-    if (!read && read.error().missing()) throw CompileError(where, "cannot open include file \"" + written + "\"");
-    if (!read) throw CompileError(where, "cannot read include file \"" + written + "\": " + read.error().what());
+    if (!read && read.error().missing()) throw CompileError(where, "cannot open include file " + QuotedText(written, '"'));
+    if (!read) throw CompileError(where, "cannot read include file " + QuotedText(written, '"') + ": " + read.error().what());
     filesRead_.push_back(path);
     std::string text = std::move(read).value();
     if (Utf16ToUtf8Text(text)) unicodeIdentities_.insert(Identity(path));

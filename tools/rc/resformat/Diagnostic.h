@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace rc {
 
@@ -29,5 +30,23 @@ public:
 private:
     Location where_;
 };
+
+// Script text that a message quotes (a token, a macro or a file name) is cut to 60 characters: a
+// token of many megabytes is shown by its start and its end, never whole. Every message that
+// quotes script text goes through these two.
+inline std::string ShortText(std::string_view text) {
+    constexpr std::size_t kLimit = 60, kHead = 40, kTail = 17;  // with "..." between: 60
+    if (text.size() <= kLimit) return std::string(text);
+    // Not inside a UTF-8 sequence: its continuation bytes are 10xxxxxx.
+    const auto continues = [text](std::size_t at) { return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80; };
+    std::size_t head = kHead, tail = text.size() - kTail;
+    for (int i = 0; i < 3 && continues(head); ++i) --head;
+    for (int i = 0; i < 3 && continues(tail); ++i) ++tail;
+    return std::string(text.substr(0, head)).append("...").append(text.substr(tail));
+}
+
+inline std::string QuotedText(std::string_view text, char quote = '\'') {
+    return std::string(1, quote).append(ShortText(text)).append(1, quote);
+}
 
 }  // namespace rc
