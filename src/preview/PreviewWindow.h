@@ -77,10 +77,9 @@ private:
     void ShowSound(const QString& path, bool midi);
     void ShowFont(const QString& path);
     void PlaySound();
-    void ReportSoundProblem(const SoundPlayer::Problem& problem);
+    void ReportSoundProblem(const fileaccess::Status& status);
 
-    void ShowScaledPicture(const QPixmap& picture, QSize original, const QString& path);
-    void ShowScaledViewer(QWidget* viewer, int width, int height, const QString& path);
+    void ShowScaledViewer(QWidget* viewer, QSize original, const QString& path);
     void ShowSmallViewer();
     void SetClient(QSize client, int border);
     void SetViewerTip(QWidget* viewer, const QString& path);

@@ -137,7 +137,7 @@ TEST_F(PreviewTest, SmallKindsGetTheIconSizedViewer) {
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Small_1"));
         EXPECT_EQ(preview.imagePanelBorder(), 20);
     }
-    EXPECT_TRUE(preview.sound().isOpen());
+    EXPECT_TRUE(preview.sound().IsOpen());
     Show("AniCursor_1", " ANICURSOR ", RcFixture("anim.ani"));
     EXPECT_EQ(preview.AniPrev()->frames(), 2);
     EXPECT_EQ(preview.AniPrev()->interval(), 10 * 100 / 6);
@@ -214,7 +214,7 @@ TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
             EXPECT_EQ(prompter.messages.size(), before + 1);
             EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Error);
             EXPECT_FALSE(preview.BmpPrev()->isVisible() || preview.GIFPrev()->isVisible() || preview.AviPrev()->isVisible());
-            EXPECT_FALSE(preview.sound().isOpen());
+            EXPECT_FALSE(preview.sound().IsOpen());
         }
     }
 }
@@ -263,10 +263,10 @@ TEST_F(PreviewTest, ASoundWithoutAnAudioDeviceGivesOneMessageNamingTheFileAndKee
     const AudioDriver dummy("dummy");
     preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
     EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(preview.sound().isOpen());
+    EXPECT_TRUE(preview.sound().IsOpen());
     Show("Midi_1", " MIDI ", Fixture("tune.mid"));
     EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(preview.sound().isOpen());
+    EXPECT_TRUE(preview.sound().IsOpen());
     Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::Panel);
 }
