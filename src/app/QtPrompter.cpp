@@ -7,10 +7,10 @@
 #include <QMessageBox>
 
 #include "platform/FileFilter.h"
-#include "resources/IDDialog.h"
-#include "resources/ResDialog.h"
-#include "shell/OptionDialog.h"
-#include "shell/ReadmeDialog.h"
+#include "resources/TfmIDDlg.h"
+#include "resources/TfmResDlg.h"
+#include "shell/TfmOptDlg.h"
+#include "shell/TfmReadme.h"
 
 namespace restallow {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "app/TfmTallow.h"
 #include "build/CompilerDriver.h"
-#include "shell/OptionDialog.h"
+#include "shell/TfmOptDlg.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "support/TempDir.h"

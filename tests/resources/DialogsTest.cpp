@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "languages/MainStrings.h"
-#include "resources/IDDialog.h"
-#include "resources/ResDialog.h"
+#include "resources/TfmIDDlg.h"
+#include "resources/TfmResDlg.h"
 
 namespace restallow {
 namespace {

@@ -1,5 +1,5 @@
 // The output-kind dialog.
-#include "resources/ResDialog.h"
+#include "resources/TfmResDlg.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The options dialog.
-#include "shell/OptionDialog.h"
+#include "shell/TfmOptDlg.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 // The readme dialog.
-#include "shell/ReadmeDialog.h"
+#include "shell/TfmReadme.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // The Start-ID dialog: a masked field whose first character must be a digit.
-#include "resources/IDDialog.h"
+#include "resources/TfmIDDlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
