@@ -108,25 +108,25 @@ int main(int argc, char** argv) {
     window.show();
     QCoreApplication::processEvents();
     Time("load into the list view", [&] {
-        window.setInputFileText(QString::fromStdString(scriptPath));
+        window.SetInputFileText(QString::fromStdString(scriptPath));
         QCoreApplication::processEvents();
     });
-    if (window.resourceList().model().count() != kEntries) {
-        std::printf("  MISMATCH: only %d entries loaded\n", window.resourceList().model().count());
+    if (window.List().model().count() != kEntries) {
+        std::printf("  MISMATCH: only %d entries loaded\n", window.List().model().count());
         ++failures;
     }
     const char* names[] = {"sort by Name", "sort by Type", "sort by StringID", "sort by File"};
     for (int column = 0; column < 4; ++column) {
         Time(names[column], [&] {
-            window.resourceList().ColumnClick(column);
+            window.List().ColumnClick(column);
             QCoreApplication::processEvents();
         });
     }
     Time("sort by File, reversed", [&] {
-        window.resourceList().ColumnClick(3);
+        window.List().ColumnClick(3);
         QCoreApplication::processEvents();
     });
-    ResourceList& list = window.resourceList();
+    ResourceList& list = window.List();
     // As the view selects: all rows in one range (Ctrl+A), every second row in one range each.
     const auto selectRows = [&list](int step) {
         QItemSelection rows;

@@ -10,9 +10,9 @@
 namespace restallow {
 
 QPoint MainListHost::returnPoint(ReturnButton button) const {
-    const RoundButton* target = button == ReturnButton::Add     ? ui_.tool(TagAdd)
-                                : button == ReturnButton::Clear ? ui_.tool(TagClear)
-                                                                : ui_.tool(TagCompile);
+    const RoundButton* target = button == ReturnButton::Add     ? ui_.Tool(TagAdd)
+                                : button == ReturnButton::Clear ? ui_.Tool(TagClear)
+                                                                : ui_.Tool(TagCompile);
     return target->mapToGlobal(QPoint(16, 16));
 }
 
@@ -21,8 +21,8 @@ void MainListHost::setListButtons(bool clearEnabled, bool deleteEnabled, bool sc
         {{TagClear, clearEnabled}, {TagDelete, deleteEnabled}, {TagScript, scriptEnabled}}};
     bool changed = false;
     for (const auto& [tag, enabled] : states) {
-        changed |= ui_.tool(tag)->isEnabled() != enabled;
-        ui_.enableTool(tag, enabled);
+        changed |= ui_.Tool(tag)->isEnabled() != enabled;
+        ui_.EnableTool(tag, enabled);
     }
     if (changed) ui_.right->update();
 }

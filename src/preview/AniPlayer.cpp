@@ -101,7 +101,7 @@ void AniPlayer::Step() {
     setPixmap(*drawn_[next]);
 }
 
-int AniPlayer::framesDecoded() const {
+int AniPlayer::FramesDecoded() const {
     int count = static_cast<int>(std::count_if(drawn_.begin(), drawn_.end(), [](const auto& frame) { return frame.has_value(); }));
     if (decoding_) {
         const std::lock_guard lock(decoding_->mutex);

@@ -26,8 +26,8 @@ public:
     fileaccess::Status Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language);
     void Play();
     void Stop();  // stops and closes the clip
-    bool isPlaying() const { return timer_.isActive(); }
-    int framesShown() const { return framesShown_; }
+    bool IsPlaying() const { return timer_.isActive(); }
+    int FramesShown() const { return framesShown_; }
 
 private:
     bool NextFrame();  // decodes and shows one frame; rewinds at the end

@@ -53,16 +53,16 @@ public:
     void Relabel(int language);
 
     const QString& SizeText() const { return sizeText_; }
-    QSize clientSize() const { return size(); }
-    int imagePanelBorder() const { return border_; }
+    QSize ClientSize() const { return size(); }
+    int ImagePanelBorder() const { return border_; }
     QLabel* BmpPrev() const { return bmp_; }
     QLabel* GIFPrev() const { return gif_; }
     AniPlayer* AniPrev() const { return ani_; }
     AviPlayer* AviPrev() const { return avi_; }
     QWidget* MedPlay() const { return medPlay_; }
     QFrame* ImgPanel() const { return imgPanel_; }
-    QMovie* movie() const { return movie_.get(); }
-    SoundPlayer& sound() { return sound_; }
+    QMovie* Movie() const { return movie_.get(); }
+    SoundPlayer& Sound() { return sound_; }
 
 private:
     void Clear();

@@ -110,10 +110,10 @@ TEST_F(CompilerSettingsTest, FoldersAndDefinesAreStoredAndReachTheCompilerAfterT
         EXPECT_TRUE(prompter.optionsRequests[0].includeDirs.isEmpty());
     }
     auto window = Start(false);  // the settings of the first run come back
-    ASSERT_EQ(window->settings().IncludeDirs, QStringList{dir.path(QStringLiteral("headers"))});
-    ASSERT_EQ(window->settings().Defines.size(), 2);
-    window->layout().filename1->setText(QString::fromStdString(script));
-    const QString res = window->layout().filename2->text();
+    ASSERT_EQ(window->Settings().IncludeDirs, QStringList{dir.path(QStringLiteral("headers"))});
+    ASSERT_EQ(window->Settings().Defines.size(), 2);
+    window->Layout().filename1->setText(QString::fromStdString(script));
+    const QString res = window->Layout().filename2->text();
     window->BtnAddClick(TagCompile);
     ASSERT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
     const QString strings = Strings(res);
@@ -121,7 +121,7 @@ TEST_F(CompilerSettingsTest, FoldersAndDefinesAreStoredAndReachTheCompilerAfterT
     EXPECT_TRUE(strings.contains(QStringLiteral("only in the include folder"))) << strings.toStdString();
     EXPECT_TRUE(strings.contains(QStringLiteral("a define's text"))) << strings.toStdString();
 
-    window->settings().IncludeDirs.clear();  // without the folder the header is not found
+    window->Settings().IncludeDirs.clear();  // without the folder the header is not found
     prompter.messageAnswers.push_back(MsgButton::Ok);
     window->BtnAddClick(TagCompile);
     ASSERT_EQ(prompter.messages.size(), 1u);
