@@ -40,12 +40,12 @@ TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     pointer_.setButton(ok_);
 }
 
-void TfmIDDlg::setStartId(const QString& text) {
+void TfmIDDlg::SetStartId(const QString& text) {
     editId_->setText(text);
     editId_->selectAll();
 }
 
-QString TfmIDDlg::startId() const { return editId_->text(); }
+QString TfmIDDlg::StartId() const { return editId_->text(); }
 
 void TfmIDDlg::accept() {
     if (editId_->hasAcceptableInput()) QDialog::accept();

@@ -55,7 +55,7 @@ TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidge
     connect(rbDcr_, &QRadioButton::clicked, &pointer_, &OkPointer::Now);
 }
 
-int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? kDcrOutput : kResOutput; }
+int TfmResDlg::ChosenKind() const { return rbDcr_->isChecked() ? kDcrOutput : kResOutput; }
 
 void TfmResDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -22,9 +22,9 @@ namespace {
 TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDefine) {
     TfmOptDlg dialog({1, 6, false, false, true, false, {QStringLiteral("/a"), QStringLiteral("/b")}, {QStringLiteral("X=1")}}, {}, {});
     std::vector<QString> notices;
-    dialog.setNotice([&](const QString& text, const QString&) { notices.push_back(text); });
+    dialog.SetNotice([&](const QString& text, const QString&) { notices.push_back(text); });
     QStringList offered = {QStringLiteral("/c"), QStringLiteral("/a"), QString()};  // the chooser's answers
-    dialog.setFolderChooser([&](const QString&, const QString& title) {
+    dialog.SetFolderChooser([&](const QString&, const QString& title) {
         EXPECT_EQ(title, QStringLiteral("Include folder"));
         return offered.takeFirst();
     });
@@ -44,7 +44,7 @@ TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDef
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(notices[0].endsWith(QStringLiteral("\r9bad=2")));
-    const OptionsOutcome outcome = dialog.outcome();
+    const OptionsOutcome outcome = dialog.Outcome();
     EXPECT_EQ(outcome.includeDirs, (QStringList{QStringLiteral("/b"), QStringLiteral("/c")}));
     EXPECT_EQ(outcome.defines, (QStringList{QStringLiteral("X=1"), QStringLiteral("WANTED"), QStringLiteral("TEXT=\"a b\"")}));
     dialog.ApplyDialogTable(3);

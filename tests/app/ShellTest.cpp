@@ -244,11 +244,11 @@ TEST(TfmReadme, InsertsAndSelectsTheContactAndKeepsOtherTexts) {
     std::vector<QPoint> moves;
     TfmReadme dialog({QStringLiteral("Readme"), QStringLiteral("Show?"), {QStringLiteral("eMail: ")}, false},
                      [&](const QPoint& p) { moves.push_back(p); });
-    EXPECT_FALSE(dialog.showOnStart());
+    EXPECT_FALSE(dialog.ShowOnStart());
     EXPECT_FALSE(dialog.text()->textCursor().selectedText().isEmpty());
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     dialog.checkBox()->click();
-    EXPECT_TRUE(dialog.showOnStart());
+    EXPECT_TRUE(dialog.ShowOnStart());
     EXPECT_EQ(moves.size(), 1u);
 }
 
@@ -261,7 +261,7 @@ TEST(TfmReadme, EscapeClosesItWithTheBoxAsItStands) {
     });
     QTimer::singleShot(3000, &dialog, [&] { dialog.done(42); });  // should Escape not close it
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_FALSE(dialog.showOnStart());
+    EXPECT_FALSE(dialog.ShowOnStart());
 }
 
 }  // namespace

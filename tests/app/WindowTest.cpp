@@ -216,7 +216,7 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
             else QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         dialog.exec();
-        EXPECT_EQ(dialog.outcome().result, OptionsOutcome::Cancel);
+        EXPECT_EQ(dialog.Outcome().result, OptionsOutcome::Cancel);
         EXPECT_FALSE(SettingsStore(QStringLiteral("Options")).value(QStringLiteral("cbStartup_Checked")));
     }
     TfmOptDlg dialog({1, 6, false, false, true, false, {}, {}}, {}, {});

@@ -199,7 +199,7 @@ TEST_F(OptionsTest, TickingALanguageRewordsTheDialogAndCancelKeepsTheWindowsLang
     EXPECT_EQ(dialog.cancelButton->text(), QStringLiteral("&Abbruch"));
     EXPECT_EQ(MegaPanel::HintOf(dialog.links[1]), QStringLiteral("Startmenü"));
     dialog.cancelButton->click();
-    const OptionsOutcome outcome = dialog.outcome();
+    const OptionsOutcome outcome = dialog.Outcome();
     EXPECT_EQ(outcome.result, OptionsOutcome::Cancel);
     EXPECT_EQ(outcome.language, 3);
 }
@@ -252,7 +252,7 @@ TEST_F(OptionsTest, OnlyABoxTheUserChangedMakesOrRemovesItsShortcut) {
         dialog.show();  // reads the stored boxes
         change(dialog);
         dialog.okButton->click();
-        return dialog.outcome();
+        return dialog.Outcome();
     };
     test::ScriptedPrompter prompter;
     prompter.readmeAnswers.push_back(false);
