@@ -56,9 +56,9 @@ public:
     // The first showing places the window where it was stored (or centred).
     void setVisible(bool visible) override;
 
-    QPoint ReturnPoint(ReturnButton button) const { return host_.returnPoint(button); }
+    QPoint ReturnPoint(ReturnButton button) const { return host_.ReturnPoint(button); }
     // Runs the input field's change handling, which loads a script it names.
-    void SetInputFileText(const QString& text) { host_.setInputFileText(text); }
+    void SetInputFileText(const QString& text) { host_.SetInputFileText(text); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

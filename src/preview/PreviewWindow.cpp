@@ -108,9 +108,9 @@ PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* paren
 
 PreviewWindow::~PreviewWindow() = default;
 
-bool PreviewWindow::hiddenWhileWanted() const { return !isVisible() && context_.previewChecked && context_.previewChecked(); }
+bool PreviewWindow::HiddenWhileWanted() const { return !isVisible() && context_.previewChecked && context_.previewChecked(); }
 
-void PreviewWindow::renameCaption(const QString& name) {
+void PreviewWindow::RenameCaption(const QString& name) {
     name_ = name;
     setWindowTitle(name + sizeText_);
 }

@@ -43,10 +43,10 @@ public:
     ~PreviewWindow() override;
 
     // PreviewPort
-    void showEntry(const ResourceEntry* entry) override { PreviewEntry(entry); }
-    void hide() override { QWidget::hide(); }
-    bool hiddenWhileWanted() const override;
-    void renameCaption(const QString& name) override;
+    void ShowEntry(const ResourceEntry* entry) override { PreviewEntry(entry); }
+    void Hide() override { QWidget::hide(); }
+    bool HiddenWhileWanted() const override;
+    void RenameCaption(const QString& name) override;
 
     void PreviewEntry(const ResourceEntry* entry);
     // After a language change: the original-size text of the caption and tooltip in the new words.

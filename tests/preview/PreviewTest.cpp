@@ -70,7 +70,7 @@ TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheC
     EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 240));
     preview.Relabel(3);
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Originalgröße: 640 x 480 Pixel"));
-    preview.renameCaption(QStringLiteral("Logo"));
+    preview.RenameCaption(QStringLiteral("Logo"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Originalgröße: 640 x 480 Pixel"));
     preview.Relabel(2);
     preview.Relabel(1);  // back from French, whose words hold no "Original"
@@ -175,14 +175,14 @@ TEST_F(PreviewTest, HidingRules) {
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.windowTitle(), caption);
     EXPECT_FALSE(preview.BmpPrev()->isVisible());
-    EXPECT_TRUE(preview.hiddenWhileWanted() == false);
+    EXPECT_TRUE(preview.HiddenWhileWanted() == false);
     preview.PreviewEntry(nullptr);
     EXPECT_FALSE(preview.isVisible());
-    EXPECT_TRUE(preview.hiddenWhileWanted());
+    EXPECT_TRUE(preview.HiddenWhileWanted());
     checked = false;
     Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_FALSE(preview.isVisible());
-    EXPECT_FALSE(preview.hiddenWhileWanted());
+    EXPECT_FALSE(preview.HiddenWhileWanted());
 }
 
 TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
