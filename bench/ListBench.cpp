@@ -98,22 +98,22 @@ int TimeScript(const std::vector<ResourceEntry>& entries, const std::string& scr
 // Loads the script into the window's list view and sorts it by each column.
 int TimeListView(TfmTallow& window, const std::string& scriptPath) {
     Time("load into the list view", [&] {
-        window.setInputFileText(QString::fromStdString(scriptPath));
+        window.SetInputFileText(QString::fromStdString(scriptPath));
         QCoreApplication::processEvents();
     });
     const char* names[] = {"sort by Name", "sort by Type", "sort by StringID", "sort by File"};
     for (int column = 0; column < 4; ++column) {
         Time(names[column], [&] {
-            window.resourceList().ColumnClick(column);
+            window.List().ColumnClick(column);
             QCoreApplication::processEvents();
         });
     }
     Time("sort by File, reversed", [&] {
-        window.resourceList().ColumnClick(3);
+        window.List().ColumnClick(3);
         QCoreApplication::processEvents();
     });
-    if (window.resourceList().model().count() == kEntries) return 0;
-    std::printf("  MISMATCH: only %d entries loaded\n", window.resourceList().model().count());
+    if (window.List().model().count() == kEntries) return 0;
+    std::printf("  MISMATCH: only %d entries loaded\n", window.List().model().count());
     return 1;
 }
 
@@ -173,7 +173,7 @@ int main(int argc, char** argv) {
     window.show();
     QCoreApplication::processEvents();
     failures += TimeListView(window, scriptPath);
-    failures += TimeDeletes(window.resourceList(), std::move(entries));
-    window.resourceList().setListSaved(true);
+    failures += TimeDeletes(window.List(), std::move(entries));
+    window.List().setListSaved(true);
     return failures == 0 ? 0 : 1;
 }

@@ -44,14 +44,14 @@ int main(int argc, char** argv) {
     double allDecoded = -1;  // animated cursors: until every frame is ready
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (allDecoded < 0 && !avi && !bmp && preview.AniPrev()->framesDecoded() == preview.AniPrev()->frames()) {
+        if (allDecoded < 0 && !avi && !bmp && preview.AniPrev()->FramesDecoded() == preview.AniPrev()->Frames()) {
             allDecoded = timer.nsecsElapsed() / 1e9;
         }
     });
     poll.start(20);
     QTimer::singleShot(std::atoi(argv[3]) * 1000, &app, &QApplication::quit);
     QApplication::exec();
-    const int frames = avi ? preview.AviPrev()->framesShown() : bmp ? !preview.BmpPrev()->pixmap().isNull() : preview.AniPrev()->framesDecoded();
+    const int frames = avi ? preview.AviPrev()->FramesShown() : bmp ? !preview.BmpPrev()->pixmap().isNull() : preview.AniPrev()->FramesDecoded();
     std::printf("%s: answered in %.3f s; %d frames %s in %s s", argv[1], answered, frames, avi || bmp ? "shown" : "decoded", argv[3]);
     if (allDecoded >= 0) std::printf(" (all of them after %.2f s)", allDecoded);
     std::printf("; peak memory %ld MB (%ld MB before the preview)\n", PeakKilobytes() / 1024, before / 1024);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
+#include <tuple>
 
 #include "languages/MainStrings.h"
 #include "shell/AppSettings.h"
@@ -56,15 +57,16 @@ void BuildRightColumn(MainLayout& l) {
     group2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     group2->setGeometry(4, 123, 128, 133);
     l.readme = Button(l.right, 15, 7, "BtnReadme");
-    const std::array<std::pair<int, const char*>, 8> places = {{{45, "BtnExpand"}, {83, "BtnExeMin"}, {129, "BtnCompile"},
-                                                                {260, "BtnAdd"}, {295, "BtnDelete"}, {330, "BtnClear"},
-                                                                {365, "BtnScript"}, {402, "BtnClose"}}};
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        l.tools[i] = Button(l.right, 15, places[i].first, places[i].second);
-        l.tools[i]->setProperty("tag", static_cast<int>(i + 1));
+    const std::array<std::tuple<ToolTag, int, const char*>, 8> places = {
+        {{TagExpand, 45, "BtnExpand"}, {TagMinimize, 83, "BtnExeMin"}, {TagCompile, 129, "BtnCompile"},
+         {TagAdd, 260, "BtnAdd"}, {TagDelete, 295, "BtnDelete"}, {TagClear, 330, "BtnClear"},
+         {TagScript, 365, "BtnScript"}, {TagClose, 402, "BtnClose"}}};
+    for (const auto& [tag, y, name] : places) {
+        l.tools.at(tag - 1) = Button(l.right, 15, y, name);
+        l.Tool(tag)->setProperty("tag", static_cast<int>(tag));
     }
     l.readme->setFaceColor(kReadmeFace);
-    l.tool(TagClose)->setFaceColor(kCloseFace);
+    l.Tool(TagClose)->setFaceColor(kCloseFace);
 
     l.version = new QGroupBox(l.right);
     l.version->setGeometry(25, 162, 86, 56);
@@ -77,11 +79,14 @@ void BuildRightColumn(MainLayout& l) {
     l.preview->setObjectName(QStringLiteral("cbPreview"));
     l.preview->setGeometry(23, 235, 13, 13);
 
-    const std::array<int, 10> ys = {10, 48, 86, 132, 230, 263, 298, 333, 368, 405};
-    for (std::size_t i = 0; i < ys.size(); ++i) {
-        l.areas[i] = new LabelArea(l.right);
-        const bool previewArea = i == 4;
-        l.areas[i]->setGeometry(previewArea ? 35 : 48, ys[i], previewArea ? 96 : 80, 26);
+    const std::array<std::pair<AreaTag, int>, 10> tops = {
+        {{AreaReadme, 10}, {AreaExpand, 48}, {AreaMinimize, 86}, {AreaCompile, 132}, {AreaPreview, 230},
+         {AreaAdd, 263}, {AreaDelete, 298}, {AreaClear, 333}, {AreaScript, 368}, {AreaClose, 405}}};
+    for (const auto& [tag, y] : tops) {
+        auto* area = new LabelArea(l.right);
+        l.areas.at(tag - 1) = area;
+        const bool previewArea = tag == AreaPreview;  // beside its check box, the others beside their buttons
+        area->setGeometry(previewArea ? 35 : 48, y, previewArea ? 96 : 80, 26);
     }
 }
 
@@ -122,13 +127,13 @@ void BuildLeftArea(MainLayout& l) {
 
 }  // namespace
 
-void MainLayout::enableTool(int tag, bool enabled) const {
-    tool(tag)->setEnabled(enabled);
-    area(AreaOfTool(tag))->setEnabled(enabled);
+void MainLayout::EnableTool(int tag, bool enabled) const {
+    Tool(tag)->setEnabled(enabled);
+    Area(AreaOfTool(tag))->setEnabled(enabled);
 }
 
-FileWidgets MainLayout::fileWidgets() const {
-    return {{*this}, right, [this](int tag, bool enabled) { enableTool(tag, enabled); }};
+FileWidgets MainLayout::FilePanelWidgets() const {
+    return {{*this}, right, [this](int tag, bool enabled) { EnableTool(tag, enabled); }};
 }
 
 MainLayout BuildMainLayout(QWidget* central) {
@@ -176,9 +181,9 @@ void ResizeMainLayout(MainLayout& l, int width, int height) {
     }
 
     // Close sits at the bottom of the column, but at least 35 pixels below Script.
-    RoundButton* close = l.tool(TagClose);
-    close->move(close->x(), std::max(l.right->height() - 37, l.tool(TagScript)->y() + 35));
-    l.area(10)->move(l.area(10)->x(), close->y() + 3);
+    RoundButton* close = l.Tool(TagClose);
+    close->move(close->x(), std::max(l.right->height() - 37, l.Tool(TagScript)->y() + 35));
+    l.Area(AreaClose)->move(l.Area(AreaClose)->x(), close->y() + 3);
 
     l.script->hide();
     const int fixedColumns = l.script->columnWidth(0) + l.script->columnWidth(1) + l.script->columnWidth(2);
@@ -193,13 +198,20 @@ void ApplyMainTexts(MainLayout& l, int language) {
     MegaPanel::SetHint(l.memo1, text(UiInputInfoHint));
     MegaPanel::SetHint(l.memo2, text(UiOutputInfoHint));
     MegaPanel::SetHint(l.listPanel, text(UiResourceListHint));
-    const QString hints[8] = {text(UiExpandHint1) + u'\r' + text(UiExpandHint2),
-                              text(UiMinimizeHint1) + u'\r' + text(UiMinimizeHint2), text(UiCompileHint), text(UiAddHint),
-                              text(UiDeleteHint), text(UiClearHint), text(UiScriptHint), text(UiCloseHint)};
-    for (int tag = TagExpand; tag <= TagClose; ++tag) {
-        MegaPanel::SetHint(l.tool(tag), hints[tag - 1]);
+    const std::array<std::pair<ToolTag, QString>, 8> hints = {{
+        {TagExpand, text(UiExpandHint1) + u'\r' + text(UiExpandHint2)},
+        {TagMinimize, text(UiMinimizeHint1) + u'\r' + text(UiMinimizeHint2)},
+        {TagCompile, text(UiCompileHint)},
+        {TagAdd, text(UiAddHint)},
+        {TagDelete, text(UiDeleteHint)},
+        {TagClear, text(UiClearHint)},
+        {TagScript, text(UiScriptHint)},
+        {TagClose, text(UiCloseHint)},
+    }};
+    for (const auto& [tag, hint] : hints) {
+        MegaPanel::SetHint(l.Tool(tag), hint);
         // The label area over a button's label shows the button's tooltip too.
-        l.area(AreaOfTool(tag))->setToolTip(HintTooltip(hints[tag - 1]));
+        l.Area(AreaOfTool(tag))->setToolTip(HintTooltip(hint));
     }
     l.version->setTitle(text(UiFileVersion));
     l.progress->setCaption(text(UiLoaded));
@@ -233,7 +245,7 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true, QColor()};
     } else {
         l.readme->setFaceColor(kReadmeFace);
-        l.tool(TagClose)->setFaceColor(kCloseFace);
+        l.Tool(TagClose)->setFaceColor(kCloseFace);
         return;
     }
     l.outer->setBevel(look.highlight, look.shadow, kOuterBorder);
@@ -256,7 +268,7 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         button->setShaded(look.shaded);
     }
     l.readme->setFaceColor(kReadmeFace);
-    l.tool(TagClose)->setFaceColor(kCloseFace);
+    l.Tool(TagClose)->setFaceColor(kCloseFace);
 }
 
 }  // namespace restallow

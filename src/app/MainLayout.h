@@ -35,19 +35,19 @@ struct MainLayout : FileFieldWidgets {
     MegaPanel* listPanel = nullptr;
     MegaPanel* strip = nullptr;     // the progress bar's strip
     RoundButton* readme = nullptr;
-    std::array<RoundButton*, 8> tools{};  // by tag - 1: Expand .. Close
+    std::array<RoundButton*, 8> tools{};  // by ToolTag - 1: Expand .. Close
     QCheckBox* preview = nullptr;
-    std::array<LabelArea*, 10> areas{};   // tags 1..10: Readme, Expand, Minimize, Compile, Preview, Add .. Close
+    std::array<LabelArea*, 10> areas{};   // by AreaTag - 1: Readme, Expand .. Compile, Preview, Add .. Close
     ReportListView* script = nullptr;
     CaptionedProgressBar* progress = nullptr;
     QLabel* marble = nullptr;  // hidden; holds the marble texture
 
-    RoundButton* tool(int tag) const { return tools.at(static_cast<std::size_t>(tag - 1)); }
-    LabelArea* area(int tag) const { return areas.at(static_cast<std::size_t>(tag - 1)); }
+    RoundButton* Tool(int tag) const { return tools.at(static_cast<std::size_t>(tag - 1)); }
+    LabelArea* Area(int tag) const { return areas.at(static_cast<std::size_t>(tag - 1)); }
     // A tool button and the label area over its label, enabled or disabled together.
-    void enableTool(int tag, bool enabled) const;
+    void EnableTool(int tag, bool enabled) const;
     // The widgets that the file fields drive.
-    FileWidgets fileWidgets() const;
+    FileWidgets FilePanelWidgets() const;
 };
 
 // Builds the widgets into `central` (client size 538 by 472 with the caption strip).

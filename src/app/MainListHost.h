@@ -11,11 +11,11 @@ public:
     // `ui` may still be empty; it is read only when the list asks.
     explicit MainListHost(const MainLayout& ui) : ui_(ui) {}
 
-    QPoint returnPoint(ReturnButton button) const override;
-    void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) override;
-    void showRow(int row) override;
-    QString inputFileText() const override;
-    void setInputFileText(const QString& text) override;
+    QPoint ReturnPoint(ReturnButton button) const override;
+    void SetListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) override;
+    void ShowRow(int row) override;
+    QString InputFileText() const override;
+    void SetInputFileText(const QString& text) override;
 
 private:
     const MainLayout& ui_;

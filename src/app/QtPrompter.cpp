@@ -7,10 +7,10 @@
 #include <QMessageBox>
 
 #include "platform/FileFilter.h"
-#include "resources/IDDialog.h"
-#include "resources/ResDialog.h"
-#include "shell/OptionDialog.h"
-#include "shell/ReadmeDialog.h"
+#include "resources/TfmIDDlg.h"
+#include "resources/TfmResDlg.h"
+#include "shell/TfmOptDlg.h"
+#include "shell/TfmReadme.h"
 
 namespace restallow {
 namespace {
@@ -90,21 +90,21 @@ std::optional<FileDialogAnswer> QtPrompter::saveFile(const FileDialogRequest& re
 
 std::optional<QString> QtPrompter::askStartId(const QString& proposal, int language) {
     TfmIDDlg dialog(language, [this](const QPoint& p) { movePointer(p); }, parent_);
-    dialog.setStartId(proposal);
+    dialog.SetStartId(proposal);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.startId();
+    return dialog.StartId();
 }
 
 std::optional<int> QtPrompter::askOutputKind(int resKind, int language) {
     TfmResDlg dialog(language, resKind, [this](const QPoint& p) { movePointer(p); }, parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.chosenKind();
+    return dialog.ChosenKind();
 }
 
 bool QtPrompter::showReadme(const ReadmeRequest& request) {
     TfmReadme dialog(request, [this](const QPoint& p) { movePointer(p); }, parent_);
     dialog.exec();
-    return dialog.showOnStart();
+    return dialog.ShowOnStart();
 }
 
 OptionsOutcome QtPrompter::showOptions(const OptionsState& state) {
@@ -115,14 +115,14 @@ OptionsOutcome QtPrompter::showOptions(const OptionsState& state) {
             return message({text, title, MsgButtons::YesNo, MsgIcon::Warning, MsgButton::No}) == MsgButton::Yes;
         },
         parent_);
-    dialog.setFolderChooser([&dialog](const QString& start, const QString& title) {
+    dialog.SetFolderChooser([&dialog](const QString& start, const QString& title) {
         return QFileDialog::getExistingDirectory(&dialog, title, start);
     });
-    dialog.setNotice([this](const QString& text, const QString& title) {
+    dialog.SetNotice([this](const QString& text, const QString& title) {
         message({text, title, MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
     });
     dialog.exec();
-    return dialog.outcome();
+    return dialog.Outcome();
 }
 
 void QtPrompter::beep(BeepKind) { QApplication::beep(); }

@@ -42,9 +42,6 @@
 namespace restallow {
 namespace {
 
-constexpr int kPreviewAreaTag = 5;
-// Label-area tags after the Preview area name the tool buttons Add (6) to Close (10).
-constexpr int kFirstListAreaTag = 6;
 constexpr QSize kDefaultSize(538, 472);
 // The smallest window that shows every control whole: Close stays below Script (the column needs
 // 462 pixels) and the File column keeps 100 pixels beside the three fixed ones.
@@ -70,11 +67,11 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     setCentralWidget(central);
     ui_ = BuildMainLayout(central);
     files_ = std::make_unique<FilePanel>(
-        ui_.fileWidgets(), settings_, prompter_,
+        ui_.FilePanelWidgets(), settings_, prompter_,
         FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
                          [this] { RunCommand([this] { tools_->MinimizerCheck(); }); }});
     tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_,
-                                          [this] { return returnPoint(ReturnButton::Clear); },
+                                          [this] { return ReturnPoint(ReturnButton::Clear); },
                                           BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
     resize(kDefaultSize);
     setMinimumSize(kMinimumSize);
@@ -118,7 +115,7 @@ void TfmTallow::StartUp() {
 
     list_.setListSaved(true);
     list_.ResetKindCounters();
-    for (int tag : {TagExpand, TagMinimize, TagCompile}) ui_.enableTool(tag, false);
+    for (int tag : {TagExpand, TagMinimize, TagCompile}) ui_.EnableTool(tag, false);
     ui_.version->setEnabled(false);
     ui_.filename2->setEnabled(false);
 
@@ -157,12 +154,12 @@ void TfmTallow::ConnectEvents() {
             [this](const QStringList& files) { RunCommand([this, &files] { add_.AddDroppedFiles(files); }); });
 
     for (int tag = TagExpand; tag <= TagClose; ++tag) {
-        connect(ui_.tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
+        connect(ui_.Tool(tag), &QAbstractButton::clicked, this, [this, tag] { BtnAddClick(tag); });
     }
     connect(ui_.readme, &QAbstractButton::clicked, this, [this] { RunCommand([this] { BtnReadmeClick(); }); });
     connect(ui_.caption, &CaptionStrip::optionsClicked, this, [this] { RunCommand([this] { OpenOptions(); }); });
-    for (int tag = 1; tag <= 10; ++tag) {
-        connect(ui_.area(tag), &LabelArea::released, this, [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
+    for (int tag = AreaReadme; tag <= AreaClose; ++tag) {
+        connect(ui_.Area(tag), &LabelArea::released, this, [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
     }
     connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { RunCommand([this, checked] { cbPreviewClick(checked); }); });
     ConnectHistory();
@@ -257,9 +254,9 @@ void TfmTallow::cbPreviewClick(bool checked) {
 void TfmTallow::OpenOptions() { OptionsCommand(*this).Run(); }
 
 void TfmTallow::LabelAreaReleased(int tag) {
-    if (tag == 1) return BtnReadmeClick();
-    if (tag == kPreviewAreaTag) return ui_.preview->toggle();
-    BtnAddClick(tag < kPreviewAreaTag ? tag - 1 : tag - kFirstListAreaTag + TagAdd);
+    if (tag == AreaReadme) return BtnReadmeClick();
+    if (tag == AreaPreview) return ui_.preview->toggle();
+    BtnAddClick(ToolOfArea(tag));
 }
 
 // A tool that comes with the program: beside it, one folder up (a build tree), or on the PATH.

@@ -33,22 +33,22 @@ public:
     explicit TfmTallow(Prompter& prompter, QWidget* parent = nullptr);
     ~TfmTallow() override;
 
-    ResourceList& resourceList() { return list_; }
-    AppSettings& settings() { return settings_; }
-    const MainLayout& layout() const { return ui_; }
+    ResourceList& List() { return list_; }
+    AppSettings& Settings() { return settings_; }
+    const MainLayout& Layout() const { return ui_; }
     ReportListView* Script() const { return ui_.script; }
     QLineEdit* Filename1() const;
-    RoundButton* listButton(int tag) const { return ui_.tool(tag); }
-    const QStringList& fontList() const { return fonts_; }
-    bool comicFont() const { return comicFont_; }
+    RoundButton* ListButton(int tag) const { return ui_.Tool(tag); }
+    const QStringList& FontList() const { return fonts_; }
+    bool ComicFont() const { return comicFont_; }
 
     void BtnAddClick(int tag);
     void BtnReadmeClick();
     void OpenOptions();
-    bool uninstalled() const { return uninstalled_; }
-    FilePanel& files() { return *files_; }
-    BuildTools& tools() { return *tools_; }
-    PreviewWindow& preview() { return *preview_; }
+    bool Uninstalled() const { return uninstalled_; }
+    FilePanel& Files() { return *files_; }
+    BuildTools& Tools() { return *tools_; }
+    PreviewWindow& Preview() { return *preview_; }
     void ApplyLanguage(int language);
     void ApplyBackground(int outfit);
     // Switches tooltips on (Hints 0) or off (any other value).
@@ -56,9 +56,9 @@ public:
     // The first showing places the window where it was stored (or centred).
     void setVisible(bool visible) override;
 
-    QPoint returnPoint(ReturnButton button) const { return host_.returnPoint(button); }
+    QPoint ReturnPoint(ReturnButton button) const { return host_.ReturnPoint(button); }
     // Runs the input field's change handling, which loads a script it names.
-    void setInputFileText(const QString& text) { host_.setInputFileText(text); }
+    void SetInputFileText(const QString& text) { host_.SetInputFileText(text); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

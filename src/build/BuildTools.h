@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "build/ExecFile.h"
+#include "build/TExecFile.h"
 #include "platform/Prompter.h"
 #include "shell/AppSettings.h"
 #include "shell/SettingsStore.h"

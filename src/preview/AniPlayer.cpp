@@ -26,32 +26,31 @@ struct AniPlayer::Decoding {
     std::atomic<bool> stop{false};
     std::mutex mutex;
     std::vector<std::optional<QImage>> ready;  // guarded by mutex
-    std::vector<QString> errors;               // guarded by mutex
+    std::vector<bool> failed;                  // guarded by mutex
 
-    // One frame at the drawn size; null with the reason when it cannot be decoded.
-    QImage Decode(std::size_t index, QString& error) const {
+    // One frame at the drawn size, or why it cannot be decoded.
+    fileaccess::Result<QImage> Decode(std::size_t index) const {
         const auto icon = ReadIconFile(frames[index]);
-        if (!icon) {
-            error = frameError.arg(index + 1).arg(QString::fromStdString(icon.error().message));
-            return {};
-        }
+        if (!icon) return FrameError(index, icon.error());
         const auto& images = icon->images;
         const auto picture = DrawIconImage(images[ChooseIconImage(images, size, displayBits)], size, size, background & 0xFFFFFF);
-        if (!picture) {
-            error = frameError.arg(index + 1).arg(QString::fromStdString(picture.error().message));
-            return {};
-        }
+        if (!picture) return FrameError(index, picture.error());
         return ToImage(*picture);
+    }
+
+    fileaccess::Error FrameError(std::size_t index, const fileaccess::Error& error) const {
+        return {error.kind, error.code, frameError.arg(index + 1).arg(QString::fromStdString(error.message)).toStdString()};
     }
 
     static void Run(const std::shared_ptr<Decoding>& self) {
         for (std::size_t i = 1; i < self->frames.size() && !self->stop; ++i) {
-            QString error;
-            QImage image = self->Decode(i, error);
+            auto image = self->Decode(i);
             const std::lock_guard lock(self->mutex);
-            self->ready[i] = std::move(image);
-            self->errors[i] = error;
-            if (!error.isEmpty()) return;
+            if (!image) {
+                self->failed[i] = true;
+                return;
+            }
+            self->ready[i] = std::move(image).value();
         }
     }
 };
@@ -60,12 +59,12 @@ AniPlayer::AniPlayer(QWidget* parent) : QLabel(parent) { connect(&timer_, &QTime
 
 AniPlayer::~AniPlayer() { Stop(); }
 
-QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb background, int language) {
+fileaccess::Status AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb background, int language) {
     Stop();
     auto decoding = std::make_shared<Decoding>();
     decoding->bytes = std::move(bytes);
     const auto read = ReadAnimatedCursor(decoding->bytes);
-    if (!read) return QString::fromStdString(read.error().message);
+    if (!read) return read.error();
     const AnimatedCursor& cursor = *read;
     decoding->frames = cursor.frames;
     decoding->size = size;
@@ -73,12 +72,11 @@ QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb backg
     decoding->background = background;
     decoding->frameError = MsgText(language, MsgAniFrame);
     decoding->ready.resize(cursor.frames.size());
-    decoding->errors.resize(cursor.frames.size());
-    QString error;
-    const QImage first = decoding->Decode(0, error);
-    if (first.isNull()) return error;
+    decoding->failed.resize(cursor.frames.size());
+    const auto first = decoding->Decode(0);
+    if (!first) return first.error();
     drawn_.assign(cursor.frames.size(), std::nullopt);
-    drawn_[0] = QPixmap::fromImage(first);
+    drawn_[0] = QPixmap::fromImage(*first);
     setPixmap(*drawn_[0]);
     current_ = 0;
     decoding_ = decoding;
@@ -86,7 +84,7 @@ QString AniPlayer::Open(std::string bytes, int size, int displayBits, QRgb backg
     const std::uint32_t delay = std::min<std::uint32_t>(cursor.DelayMilliseconds(), std::numeric_limits<int>::max());
     timer_.setInterval(static_cast<int>(delay));
     if (delay > 0 && drawn_.size() > 1) timer_.start();
-    return {};
+    return fileaccess::Ok();
 }
 
 // The next frame when it is ready; until then the frame on show stays.
@@ -94,7 +92,7 @@ void AniPlayer::Step() {
     const std::size_t next = (current_ + 1) % drawn_.size();
     if (!drawn_[next]) {
         const std::lock_guard lock(decoding_->mutex);
-        if (!decoding_->errors[next].isEmpty()) return timer_.stop();
+        if (decoding_->failed[next]) return timer_.stop();
         if (!decoding_->ready[next]) return;
         drawn_[next] = QPixmap::fromImage(*decoding_->ready[next]);
         decoding_->ready[next].reset();
@@ -103,7 +101,7 @@ void AniPlayer::Step() {
     setPixmap(*drawn_[next]);
 }
 
-int AniPlayer::framesDecoded() const {
+int AniPlayer::FramesDecoded() const {
     int count = static_cast<int>(std::count_if(drawn_.begin(), drawn_.end(), [](const auto& frame) { return frame.has_value(); }));
     if (decoding_) {
         const std::lock_guard lock(decoding_->mutex);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "fileaccess/Result.h"
+
 namespace restallow {
 
 class AniPlayer : public QLabel {
@@ -20,14 +22,14 @@ public:
     explicit AniPlayer(QWidget* parent = nullptr);
     ~AniPlayer() override;
 
-    // Reads the file and shows its first frame; empty on success, else what is wrong. A rate of
-    // 0 leaves the first frame standing: the viewer's timer does not run at an interval of 0.
-    QString Open(std::string bytes, int size, int displayBits, QRgb background, int language);
+    // Reads the file and shows its first frame, or says what is wrong. A rate of 0 leaves the
+    // first frame standing: the viewer's timer does not run at an interval of 0.
+    fileaccess::Status Open(std::string bytes, int size, int displayBits, QRgb background, int language);
     void Stop();
-    int frames() const { return static_cast<int>(drawn_.size()); }
-    int interval() const { return timer_.interval(); }
-    bool isAnimating() const { return timer_.isActive(); }
-    int framesDecoded() const;  // ready to be shown
+    int Frames() const { return static_cast<int>(drawn_.size()); }
+    int Interval() const { return timer_.interval(); }
+    bool IsAnimating() const { return timer_.isActive(); }
+    int FramesDecoded() const;  // ready to be shown
 
     struct Decoding;  // shared with the worker thread
 

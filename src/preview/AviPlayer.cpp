@@ -18,22 +18,23 @@ AviPlayer::AviPlayer(QWidget* parent) : QLabel(parent) {
 
 AviPlayer::~AviPlayer() = default;
 
-QString AviPlayer::Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language) {
+fileaccess::Status AviPlayer::Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language) {
+    using fileaccess::Error, fileaccess::ErrorKind;
     Stop();
     framesShown_ = 0;
     const media::Module* module = media.module();
-    if (!module) return media.error();
+    if (!module) return Error{ErrorKind::Open, 0, media.error().toStdString()};
     decoder_ = module->newVideoDecoder();
-    if (const std::string error = decoder_->Open(path.toStdString(), maxFrameBytes); !error.empty()) {
+    if (std::string error = decoder_->Open(path.toStdString(), maxFrameBytes); !error.empty()) {
         decoder_.reset();
-        return QString::fromStdString(error);
+        return Error{ErrorKind::Open, 0, std::move(error)};
     }
     timer_.setInterval(decoder_->IntervalMilliseconds());
     if (!NextFrame()) {
         decoder_.reset();
-        return MsgText(language, MsgAviNoFrame);
+        return fileaccess::FormatError(MsgText(language, MsgAviNoFrame).toStdString());
     }
-    return {};
+    return fileaccess::Ok();
 }
 
 bool AviPlayer::NextFrame() {

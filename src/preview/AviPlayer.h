@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "fileaccess/Result.h"
 #include "preview/media/MediaModule.h"
 
 namespace restallow {
@@ -21,12 +22,12 @@ public:
     explicit AviPlayer(QWidget* parent = nullptr);
     ~AviPlayer() override;
 
-    // Opens the clip and shows its first frame; returns an error text, or empty on success.
-    QString Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language);
+    // Opens the clip and shows its first frame, or says what is wrong.
+    fileaccess::Status Open(const QString& path, MediaLibrary& media, std::size_t maxFrameBytes, int language);
     void Play();
     void Stop();  // stops and closes the clip
-    bool isPlaying() const { return timer_.isActive(); }
-    int framesShown() const { return framesShown_; }
+    bool IsPlaying() const { return timer_.isActive(); }
+    int FramesShown() const { return framesShown_; }
 
 private:
     bool NextFrame();  // decodes and shows one frame; rewinds at the end

@@ -108,9 +108,9 @@ PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* paren
 
 PreviewWindow::~PreviewWindow() = default;
 
-bool PreviewWindow::hiddenWhileWanted() const { return !isVisible() && context_.previewChecked && context_.previewChecked(); }
+bool PreviewWindow::HiddenWhileWanted() const { return !isVisible() && context_.previewChecked && context_.previewChecked(); }
 
-void PreviewWindow::renameCaption(const QString& name) {
+void PreviewWindow::RenameCaption(const QString& name) {
     name_ = name;
     setWindowTitle(name + sizeText_);
 }
@@ -184,7 +184,8 @@ void PreviewWindow::ShowBitmap(const QString& path) {
         const auto scale = ComputePreviewScale(width, height);
         return scale ? std::pair(scale->shown.width(), scale->shown.height()) : std::pair(0, 0);
     }));
-    ShowScaledPicture(QPixmap::fromImage(ToImage(shown.picture)), QSize(shown.originalWidth, shown.originalHeight), path);
+    bmp_->setPixmap(QPixmap::fromImage(ToImage(shown.picture)));
+    ShowScaledViewer(bmp_, QSize(shown.originalWidth, shown.originalHeight), path);
 }
 
 void PreviewWindow::ShowJpeg(const QString& path) {
@@ -208,18 +209,8 @@ void PreviewWindow::ShowJpeg(const QString& path) {
     const DecodedJpeg jpeg = Take(DecodeJpeg(path.toStdString(), scale.shown.width(), scale.shown.height(), [progress](int percent) {
         if (progress) progress->setValue(percent);
     }));
-    ShowScaledPicture(QPixmap::fromImage(ToImage(jpeg.picture)), QSize(jpeg.width, jpeg.height), path);
-}
-
-void PreviewWindow::ShowScaledPicture(const QPixmap& picture, QSize original, const QString& path) {
-    const PreviewScale scale = ScaleOrFail(original.width(), original.height(), context_.language());
-    if (scale.reduced) SetOriginalSize(original.width(), original.height());
-    SetClient(scale.client, 6);
-    setWindowTitle(name_ + sizeText_);
-    bmp_->setPixmap(picture);
-    SetViewerTip(bmp_, path);
-    bmp_->show();
-    show();
+    bmp_->setPixmap(QPixmap::fromImage(ToImage(jpeg.picture)));
+    ShowScaledViewer(bmp_, QSize(jpeg.width, jpeg.height), path);
 }
 
 void PreviewWindow::SetOriginalSize(int width, int height) {
@@ -232,9 +223,11 @@ void PreviewWindow::SetViewerTip(QWidget* viewer, const QString& path) {
     DebugSend({path + u'\r' + sizeText_.trimmed()});
 }
 
-void PreviewWindow::ShowScaledViewer(QWidget* viewer, int width, int height, const QString& path) {
-    const PreviewScale scale = ScaleOrFail(width, height, context_.language());
-    if (scale.reduced) SetOriginalSize(width, height);
+// The window at the preview size of a picture `original` large, the caption and the viewer's
+// tooltip telling the original size when the picture is reduced.
+void PreviewWindow::ShowScaledViewer(QWidget* viewer, QSize original, const QString& path) {
+    const PreviewScale scale = ScaleOrFail(original.width(), original.height(), context_.language());
+    if (scale.reduced) SetOriginalSize(original.width(), original.height());
     SetClient(scale.client, 6);
     setWindowTitle(name_ + sizeText_);
     SetViewerTip(viewer, path);
@@ -280,13 +273,13 @@ void PreviewWindow::ShowGif(const QString& path) {
     if (scale.factor < 1.0) movie_->setScaledSize(scale.shown);  // stretched to the reduced size
     gif_->setMovie(movie_.get());
     if (frames > 1) movie_->start();
-    ShowScaledViewer(gif_, size.width(), size.height(), path);
+    ShowScaledViewer(gif_, size, path);
 }
 
 void PreviewWindow::ShowAnimatedCursor(const QString& path) {
     const QRgb background = imgPanel_->palette().color(QPalette::Window).rgb();
     std::string bytes = Take(ReadFileBytes(path.toStdString())).bytes;
-    if (const QString error = ani_->Open(std::move(bytes), kIconSize, DisplayBits(), background, context_.language()); !error.isEmpty()) Fail(error);
+    Take(ani_->Open(std::move(bytes), kIconSize, DisplayBits(), background, context_.language()));
     ani_->setToolTip(path);
     ani_->show();
     ShowSmallViewer();
@@ -296,9 +289,9 @@ void PreviewWindow::ShowAvi(const QString& path) {
     const std::string head = ReadFileRange(path.toStdString(), 0, 72);  // the main header is all the viewer reads itself
     const AviHeader avi = Take(ReadAviHeader(head));
     if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535) Fail(MsgText(context_.language(), MsgClipNoSize));
-    if (const QString error = avi_->Open(path, media_, kPreviewMemoryCeiling, context_.language()); !error.isEmpty()) Fail(error);
+    Take(avi_->Open(path, media_, kPreviewMemoryCeiling, context_.language()));
     avi_->Play();
-    ShowScaledViewer(avi_, static_cast<int>(avi.width), static_cast<int>(avi.height), path);
+    ShowScaledViewer(avi_, QSize(static_cast<int>(avi.width), static_cast<int>(avi.height)), path);
 }
 
 // The icons come from the icon theme, which takes milliseconds to search: they are looked up
@@ -320,8 +313,8 @@ void PreviewWindow::ShowSound(const QString& path, bool midi) {
     Take(midi ? CheckMidi(Take(ReadFileBytes(file)).bytes)
               : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); },
                           static_cast<std::uint64_t>(size)));
-    const SoundPlayer::Problem opened = sound_.Open(path);
-    if (opened.kind == SoundPlayer::Problem::BadFile) Fail(opened.text);
+    const fileaccess::Status opened = sound_.Open(path);
+    if (!opened && SoundPlayer::FaultOf(opened.error()) == SoundPlayer::Fault::BadFile) Fail(QString::fromStdString(opened.error().message));
     medPlay_->setToolTip(path);
     ShowPlayButtons();
     ShowSmallViewer();
@@ -333,23 +326,22 @@ void PreviewWindow::PlaySound() { ReportSoundProblem(sound_.Play()); }
 
 // A machine without sound says so once, as one line in the output box; every later sound
 // shows its buttons silently.
-void PreviewWindow::ReportSoundProblem(const SoundPlayer::Problem& problem) {
-    if (problem.kind == SoundPlayer::Problem::None) return;
-    const bool noSound = problem.kind == SoundPlayer::Problem::NoDevice || problem.kind == SoundPlayer::Problem::NoModule;
-    if (noSound && context_.noteOutput) {
-        if (!soundNoted_) context_.noteOutput(MsgText(context_.language(), MsgNoSound) + QStringLiteral(" (%1).").arg(problem.text));
+void PreviewWindow::ReportSoundProblem(const fileaccess::Status& status) {
+    if (status) return;
+    const SoundPlayer::Fault fault = SoundPlayer::FaultOf(status.error());
+    const QString reason = QString::fromStdString(status.error().message);
+    if (fault != SoundPlayer::Fault::BadFile && context_.noteOutput) {
+        if (!soundNoted_) context_.noteOutput(MsgText(context_.language(), MsgNoSound) + QStringLiteral(" (%1).").arg(reason));
         soundNoted_ = true;
         return;
     }
     const QString file = QFileInfo(medPlay_->toolTip()).fileName();
-    const QString text = MsgText(context_.language(), problem.kind == SoundPlayer::Problem::NoDevice ? MsgNoAudioDevice : MsgCannotPlay);
-    prompter_.message({text.arg(file, problem.text), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+    const QString text = MsgText(context_.language(), fault == SoundPlayer::Fault::NoDevice ? MsgNoAudioDevice : MsgCannotPlay);
+    prompter_.message({text.arg(file, reason), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
 }
 
 void PreviewWindow::ShowFont(const QString& path) {
-    auto drawn = DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts, context_.language());
-    if (const auto* error = std::get_if<QString>(&drawn)) Fail(*error);
-    const FontSample& sample = std::get<FontSample>(drawn);
+    const FontSample sample = Take(DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts, context_.language()));
     SetClient(QSize(sample.picture.width() + 20, 80), 6);
     setWindowTitle(name_);
     bmp_->setPixmap(sample.picture);

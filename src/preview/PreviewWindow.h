@@ -43,26 +43,26 @@ public:
     ~PreviewWindow() override;
 
     // PreviewPort
-    void showEntry(const ResourceEntry* entry) override { PreviewEntry(entry); }
-    void hide() override { QWidget::hide(); }
-    bool hiddenWhileWanted() const override;
-    void renameCaption(const QString& name) override;
+    void ShowEntry(const ResourceEntry* entry) override { PreviewEntry(entry); }
+    void Hide() override { QWidget::hide(); }
+    bool HiddenWhileWanted() const override;
+    void RenameCaption(const QString& name) override;
 
     void PreviewEntry(const ResourceEntry* entry);
     // After a language change: the original-size text of the caption and tooltip in the new words.
     void Relabel(int language);
 
     const QString& SizeText() const { return sizeText_; }
-    QSize clientSize() const { return size(); }
-    int imagePanelBorder() const { return border_; }
+    QSize ClientSize() const { return size(); }
+    int ImagePanelBorder() const { return border_; }
     QLabel* BmpPrev() const { return bmp_; }
     QLabel* GIFPrev() const { return gif_; }
     AniPlayer* AniPrev() const { return ani_; }
     AviPlayer* AviPrev() const { return avi_; }
     QWidget* MedPlay() const { return medPlay_; }
     QFrame* ImgPanel() const { return imgPanel_; }
-    QMovie* movie() const { return movie_.get(); }
-    SoundPlayer& sound() { return sound_; }
+    QMovie* Movie() const { return movie_.get(); }
+    SoundPlayer& Sound() { return sound_; }
 
 private:
     void Clear();
@@ -77,10 +77,9 @@ private:
     void ShowSound(const QString& path, bool midi);
     void ShowFont(const QString& path);
     void PlaySound();
-    void ReportSoundProblem(const SoundPlayer::Problem& problem);
+    void ReportSoundProblem(const fileaccess::Status& status);
 
-    void ShowScaledPicture(const QPixmap& picture, QSize original, const QString& path);
-    void ShowScaledViewer(QWidget* viewer, int width, int height, const QString& path);
+    void ShowScaledViewer(QWidget* viewer, QSize original, const QString& path);
     void ShowSmallViewer();
     void SetClient(QSize client, int border);
     void SetViewerTip(QWidget* viewer, const QString& path);

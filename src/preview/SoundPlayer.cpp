@@ -1,41 +1,57 @@
 // The sound viewer's player.
 #include "preview/SoundPlayer.h"
 
+#include <cerrno>
+
 #include "preview/MediaLibrary.h"
 
 namespace restallow {
+namespace {
+
+// The three faults are told apart by the error's kind and errno value.
+fileaccess::Error SoundError(SoundPlayer::Fault fault, std::string text) {
+    switch (fault) {
+    case SoundPlayer::Fault::NoModule: return {fileaccess::ErrorKind::Open, 0, std::move(text)};
+    case SoundPlayer::Fault::NoDevice: return {fileaccess::ErrorKind::Open, ENODEV, std::move(text)};
+    case SoundPlayer::Fault::BadFile: break;
+    }
+    return fileaccess::FormatError(std::move(text));
+}
+
+}  // namespace
+
+SoundPlayer::Fault SoundPlayer::FaultOf(const fileaccess::Error& error) {
+    if (error.kind != fileaccess::ErrorKind::Open) return Fault::BadFile;
+    return error.code == ENODEV ? Fault::NoDevice : Fault::NoModule;
+}
 
 SoundPlayer::~SoundPlayer() { Close(); }
 
-SoundPlayer::Problem SoundPlayer::Open(const QString& path) {
+fileaccess::Status SoundPlayer::Open(const QString& path) {
     Close();
     path_ = path;
     return Load();
 }
 
-SoundPlayer::Problem SoundPlayer::Load() {
+fileaccess::Status SoundPlayer::Load() {
     if (!device_) {
         const media::Module* module = media_.module();
-        if (!module) return {Problem::NoModule, media_.error()};
+        if (!module) return SoundError(Fault::NoModule, media_.error().toStdString());
         device_ = module->newSoundDevice();
     }
-    if (const std::string error = device_->OpenDevice(); !error.empty()) {
-        return {Problem::NoDevice, QString::fromStdString(error)};
-    }
-    if (const std::string error = device_->Load(path_.toStdString()); !error.empty()) {
-        return {Problem::BadFile, QString::fromStdString(error)};
-    }
+    if (std::string error = device_->OpenDevice(); !error.empty()) return SoundError(Fault::NoDevice, std::move(error));
+    if (std::string error = device_->Load(path_.toStdString()); !error.empty()) return SoundError(Fault::BadFile, std::move(error));
     loaded_ = true;
-    return {};
+    return fileaccess::Ok();
 }
 
-SoundPlayer::Problem SoundPlayer::Play() {
-    if (path_.isEmpty()) return {};
+fileaccess::Status SoundPlayer::Play() {
+    if (path_.isEmpty()) return fileaccess::Ok();
     if (!loaded_) {
-        if (Problem problem = Load(); problem.kind != Problem::None) return problem;
+        if (auto loaded = Load(); !loaded) return loaded;
     }
     device_->Play();
-    return {};
+    return fileaccess::Ok();
 }
 
 void SoundPlayer::Stop() {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+#include "fileaccess/Result.h"
 #include "preview/media/MediaModule.h"
 
 namespace restallow {
@@ -17,21 +18,22 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     ~SoundPlayer();
 
-    struct Problem {
-        enum Kind { None, NoModule, NoDevice, BadFile } kind = None;
-        QString text;
-    };
+    // What a failed Open or Play met: no media module or no audio device (the machine has no
+    // sound), or a file the device cannot play. The error's text is the module's or device's.
+    enum class Fault { NoModule, NoDevice, BadFile };
+    static Fault FaultOf(const fileaccess::Error& error);
+
     // Takes a file already checked as a sound and loads it on the audio device.
-    Problem Open(const QString& path);
+    fileaccess::Status Open(const QString& path);
     // Plays the file of the last Open, loading it first when the device was missing then.
-    Problem Play();
+    fileaccess::Status Play();
     void Stop();
     void Close();
-    bool isOpen() const { return loaded_; }
-    bool hasFile() const { return !path_.isEmpty(); }
+    bool IsOpen() const { return loaded_; }
+    bool HasFile() const { return !path_.isEmpty(); }
 
 private:
-    Problem Load();
+    fileaccess::Status Load();
 
     MediaLibrary& media_;
     std::unique_ptr<media::SoundDevice> device_;

@@ -15,23 +15,23 @@ class ListHost {
 public:
     virtual ~ListHost() = default;
     // Point 16, 16 of the button in screen coordinates, taken from where the button is now.
-    virtual QPoint returnPoint(ReturnButton button) const = 0;
-    virtual void setListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) = 0;
-    virtual void showRow(int row) = 0;  // the view scrolls the row into sight
-    virtual QString inputFileText() const = 0;
+    virtual QPoint ReturnPoint(ReturnButton button) const = 0;
+    virtual void SetListButtons(bool clearEnabled, bool deleteEnabled, bool scriptEnabled) = 0;
+    virtual void ShowRow(int row) = 0;  // the view scrolls the row into sight
+    virtual QString InputFileText() const = 0;
     // Setting the input field runs its change handling, which loads a script it names.
-    virtual void setInputFileText(const QString& text) = 0;
+    virtual void SetInputFileText(const QString& text) = 0;
 };
 
 class PreviewPort {
 public:
     virtual ~PreviewPort() = default;
-    virtual void showEntry(const ResourceEntry* entry) = 0;  // none: nothing to show
-    virtual void hide() = 0;
+    virtual void ShowEntry(const ResourceEntry* entry) = 0;  // none: nothing to show
+    virtual void Hide() = 0;
     // The Preview box is ticked but the window is not shown.
-    virtual bool hiddenWhileWanted() const = 0;
+    virtual bool HiddenWhileWanted() const = 0;
     // After a rename: the new name followed by the size text of the shown resource.
-    virtual void renameCaption(const QString& name) = 0;
+    virtual void RenameCaption(const QString& name) = 0;
 };
 
 }  // namespace restallow

@@ -112,7 +112,7 @@ void ResourceList::Rename(int row, const QString& text) {
     }
     history_.Renamed(serial, model_.entry(row).name, name);
     model_.setName(row, name);
-    if (preview_) preview_->renameCaption(QString::fromUtf8(name));
+    if (preview_) preview_->RenameCaption(QString::fromUtf8(name));
     MovePointerTo(ReturnButton::Add);
     SortList();
     ShowEntry(serial, true);
@@ -151,7 +151,7 @@ void ResourceList::AfterHistoryStep(const std::vector<std::uint64_t>& shown) {
     lastPreviewed_.reset();
     HidePreview();
     UpdateListButtons();
-    if (first >= 0) host_.showRow(first);
+    if (first >= 0) host_.ShowRow(first);
 }
 
 void ResourceList::ShowEntry(std::uint64_t serial, bool select) {
@@ -160,7 +160,7 @@ void ResourceList::ShowEntry(std::uint64_t serial, bool select) {
     if (select) {
         selection_.setCurrentIndex(model_.index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
-    host_.showRow(row);
+    host_.ShowRow(row);
 }
 
 void ResourceList::ColumnClick(int column) {
@@ -184,7 +184,7 @@ void ResourceList::ResetKindCounters() {
 
 void ResourceList::UpdateListButtons() {
     const bool hasEntries = !isEmpty();
-    host_.setListButtons(hasEntries, selection_.hasSelection(), hasEntries);
+    host_.SetListButtons(hasEntries, selection_.hasSelection(), hasEntries);
 }
 
 void ResourceList::ReplaceEntries(std::vector<ResourceEntry> entries) {
@@ -209,7 +209,7 @@ void ResourceList::SelectionStep() {
 
 void ResourceList::MouseUp(int row) {
     const std::optional<std::uint64_t> serial = row < 0 ? std::nullopt : std::optional(model_.serial(row));
-    const bool wanted = preview_ && preview_->hiddenWhileWanted();
+    const bool wanted = preview_ && preview_->HiddenWhileWanted();
     if (serial != lastPreviewed_ || wanted) HandToPreview(row);
 }
 
@@ -227,15 +227,15 @@ void ResourceList::Click() {
 
 void ResourceList::HandToPreview(int row) {
     const bool valid = row >= 0 && row < model_.count();
-    if (preview_) preview_->showEntry(valid ? &model_.entry(row) : nullptr);
+    if (preview_) preview_->ShowEntry(valid ? &model_.entry(row) : nullptr);
     lastPreviewed_ = valid ? std::optional(model_.serial(row)) : std::nullopt;
 }
 
 void ResourceList::HidePreview() {
-    if (preview_) preview_->hide();
+    if (preview_) preview_->Hide();
 }
 
-void ResourceList::MovePointerTo(ReturnButton button) { prompter_.movePointer(host_.returnPoint(button)); }
+void ResourceList::MovePointerTo(ReturnButton button) { prompter_.movePointer(host_.ReturnPoint(button)); }
 
 void ResourceList::SetLanguage(int language) {
     settings_.Language = language;

@@ -22,7 +22,7 @@ void ScriptCommands::SaveScript() {
     ListSettings& settings = list_.settings();
     Prompter& prompter = list_.prompter();
     const MainTable& text = MainStrings(settings.Language);
-    const QString input = list_.host().inputFileText();
+    const QString input = list_.host().InputFileText();
     bool askForName = true;
     if (SameExtension(ExtensionOf(input.toStdString()), ".rc")) {
         if (!QFileInfo::exists(input)) {
@@ -64,8 +64,8 @@ void ScriptCommands::WriteScript(const QString& path) {
     }
     ThrowIfFailed(fileaccess::WriteFile(path.toStdString(), script));
     list_.MarkSaved();
-    list_.host().setInputFileText(QString());
-    list_.host().setInputFileText(path);
+    list_.host().SetInputFileText(QString());
+    list_.host().SetInputFileText(path);
 }
 
 void ScriptCommands::LoadChosenScript(const QString& path) {

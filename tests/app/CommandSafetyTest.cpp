@@ -39,12 +39,12 @@ protected:
         window.show();
     }
     ~CommandSafetyTest() override {
-        window.resourceList().setListSaved(true);
+        window.List().setListSaved(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settingsDir.path(QStringLiteral("none")));
     }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
+        if (window.List().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
         window.BtnAddClick(TagAdd);
     }
@@ -65,7 +65,7 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.path(QStringLiteral("machine")));
         return QString::fromStdString(log);
     }
-    int Names() { return window.resourceList().model().count(); }
+    int Names() { return window.List().model().count(); }
 
     test::TempDir settingsDir;
     StarvedPrompter prompter;
@@ -80,8 +80,8 @@ TEST_F(CommandSafetyTest, ScriptWhoseStringTableNamesAFolderFifoOrDeviceShowsThe
     for (const std::string& text : {dir.stdPath(QStringLiteral("folder.txt")), fifo, std::string("/dev/zero")}) {
         prompter.messages.clear();
         prompter.messageAnswers.push_back(MsgButton::Ok);
-        window.layout().filename1->setText(QString());
-        window.layout().filename1->setText(ScriptNaming(text));
+        window.Layout().filename1->setText(QString());
+        window.Layout().filename1->setText(ScriptNaming(text));
         ASSERT_EQ(prompter.messages.size(), 1u) << text;
         EXPECT_TRUE(prompter.messages[0].text.contains(QString::fromStdString(text)));
         EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("not a file"))) << prompter.messages[0].text.toStdString();
@@ -103,7 +103,7 @@ TEST_F(CommandSafetyTest, SavingAfterATextFileBecameAFolderShowsTheErrorAndKeeps
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("it is a folder, not a file")));
     EXPECT_EQ(test::TempDir::read(old), "old script");
     EXPECT_EQ(Names(), 2);
-    EXPECT_FALSE(window.resourceList().ListSaved());
+    EXPECT_FALSE(window.List().ListSaved());
 }
 
 TEST_F(CommandSafetyTest, OutOfMemoryInACommandIsShownAndTheListIsKept) {
@@ -119,8 +119,8 @@ TEST_F(CommandSafetyTest, OutOfMemoryInACommandIsShownAndTheListIsKept) {
 TEST_F(CommandSafetyTest, CompileWithAnEmptyOutputFieldSaysSoAndCompilesNothing) {
     const QString log = SlowCompiler("0");
     const QString script = QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n"));
-    window.layout().filename1->setText(script);
-    window.layout().filename2->setText(QString());
+    window.Layout().filename1->setText(script);
+    window.Layout().filename2->setText(QString());
     prompter.messageAnswers.push_back(MsgButton::Ok);
     window.BtnAddClick(TagCompile);
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -134,10 +134,10 @@ TEST_F(CommandSafetyTest, ClicksWhileTheCompilerRunsAreDroppedNotReplayed) {
     Add(dir.write("b.bmp", "BM"));
     const QString log = SlowCompiler("1");
     prompter.messageAnswers.push_back(MsgButton::No);  // the input field does not load the script over the list
-    window.layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
-    window.layout().filename2->setText(dir.path(QStringLiteral("c.res")));
-    RoundButton* clear = window.listButton(TagClear);
-    RoundButton* compile = window.layout().tool(TagCompile);
+    window.Layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
+    window.Layout().filename2->setText(dir.path(QStringLiteral("c.res")));
+    RoundButton* clear = window.ListButton(TagClear);
+    RoundButton* compile = window.Layout().Tool(TagCompile);
     QTimer::singleShot(200, clear, [clear, compile] {
         QTest::mouseClick(clear, Qt::LeftButton);
         QTest::mouseClick(compile, Qt::LeftButton);
@@ -152,8 +152,8 @@ TEST_F(CommandSafetyTest, ClicksWhileTheCompilerRunsAreDroppedNotReplayed) {
 
 TEST_F(CommandSafetyTest, CloseWhileTheCompilerRunsEndsItThenClosesAsUsual) {
     const QString log = SlowCompiler("60");
-    window.layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
-    window.layout().filename2->setText(dir.path(QStringLiteral("c.res")));
+    window.Layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
+    window.Layout().filename2->setText(dir.path(QStringLiteral("c.res")));
     QTimer::singleShot(200, &window, [this] { window.close(); });
     QElapsedTimer clock;
     clock.start();
@@ -166,9 +166,9 @@ TEST_F(CommandSafetyTest, CloseWhileTheCompilerRunsEndsItThenClosesAsUsual) {
 }
 
 TEST_F(CommandSafetyTest, ExpandIntoAFolderGivesBothOutputMessages) {
-    window.layout().filename1->setText(QStringLiteral(RESTALLOW_TEST_DATA "/sample.txt_"));
+    window.Layout().filename1->setText(QStringLiteral(RESTALLOW_TEST_DATA "/sample.txt_"));
     QDir().mkpath(dir.path(QStringLiteral("out")));
-    window.layout().filename2->setText(dir.path(QStringLiteral("out")));
+    window.Layout().filename2->setText(dir.path(QStringLiteral("out")));
     prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
     window.BtnAddClick(TagExpand);  // a folder is no file to replace: no question
     ASSERT_EQ(prompter.messages.size(), 2u);

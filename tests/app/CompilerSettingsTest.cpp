@@ -10,7 +10,7 @@
 
 #include "app/TfmTallow.h"
 #include "build/CompilerDriver.h"
-#include "shell/OptionDialog.h"
+#include "shell/TfmOptDlg.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "support/TempDir.h"
@@ -22,9 +22,9 @@ namespace {
 TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDefine) {
     TfmOptDlg dialog({1, 6, false, false, true, false, {QStringLiteral("/a"), QStringLiteral("/b")}, {QStringLiteral("X=1")}}, {}, {});
     std::vector<QString> notices;
-    dialog.setNotice([&](const QString& text, const QString&) { notices.push_back(text); });
+    dialog.SetNotice([&](const QString& text, const QString&) { notices.push_back(text); });
     QStringList offered = {QStringLiteral("/c"), QStringLiteral("/a"), QString()};  // the chooser's answers
-    dialog.setFolderChooser([&](const QString&, const QString& title) {
+    dialog.SetFolderChooser([&](const QString&, const QString& title) {
         EXPECT_EQ(title, QStringLiteral("Include folder"));
         return offered.takeFirst();
     });
@@ -44,7 +44,7 @@ TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDef
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(notices[0].endsWith(QStringLiteral("\r9bad=2")));
-    const OptionsOutcome outcome = dialog.outcome();
+    const OptionsOutcome outcome = dialog.Outcome();
     EXPECT_EQ(outcome.includeDirs, (QStringList{QStringLiteral("/b"), QStringLiteral("/c")}));
     EXPECT_EQ(outcome.defines, (QStringList{QStringLiteral("X=1"), QStringLiteral("WANTED"), QStringLiteral("TEXT=\"a b\"")}));
     dialog.ApplyDialogTable(3);
@@ -110,10 +110,10 @@ TEST_F(CompilerSettingsTest, FoldersAndDefinesAreStoredAndReachTheCompilerAfterT
         EXPECT_TRUE(prompter.optionsRequests[0].includeDirs.isEmpty());
     }
     auto window = Start(false);  // the settings of the first run come back
-    ASSERT_EQ(window->settings().IncludeDirs, QStringList{dir.path(QStringLiteral("headers"))});
-    ASSERT_EQ(window->settings().Defines.size(), 2);
-    window->layout().filename1->setText(QString::fromStdString(script));
-    const QString res = window->layout().filename2->text();
+    ASSERT_EQ(window->Settings().IncludeDirs, QStringList{dir.path(QStringLiteral("headers"))});
+    ASSERT_EQ(window->Settings().Defines.size(), 2);
+    window->Layout().filename1->setText(QString::fromStdString(script));
+    const QString res = window->Layout().filename2->text();
     window->BtnAddClick(TagCompile);
     ASSERT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
     const QString strings = Strings(res);
@@ -121,7 +121,7 @@ TEST_F(CompilerSettingsTest, FoldersAndDefinesAreStoredAndReachTheCompilerAfterT
     EXPECT_TRUE(strings.contains(QStringLiteral("only in the include folder"))) << strings.toStdString();
     EXPECT_TRUE(strings.contains(QStringLiteral("a define's text"))) << strings.toStdString();
 
-    window->settings().IncludeDirs.clear();  // without the folder the header is not found
+    window->Settings().IncludeDirs.clear();  // without the folder the header is not found
     prompter.messageAnswers.push_back(MsgButton::Ok);
     window->BtnAddClick(TagCompile);
     ASSERT_EQ(prompter.messages.size(), 1u);

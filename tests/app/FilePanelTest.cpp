@@ -29,10 +29,10 @@ protected:
     FilePanelTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
         window.show();
     }
-    ~FilePanelTest() override { window.resourceList().setListSaved(true); }
+    ~FilePanelTest() override { window.List().setListSaved(true); }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(window.settings().list.ResKind);
+        if (window.List().isEmpty()) prompter.outputKindAnswers.push_back(window.Settings().list.ResKind);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
         window.BtnAddClick(TagAdd);
     }
@@ -49,8 +49,8 @@ protected:
         return QString::fromUtf8(dump.readAllStandardOutput());
     }
 
-    FileEdit* input() { return window.layout().filename1; }
-    FileEdit* output() { return window.layout().filename2; }
+    FileEdit* input() { return window.Layout().filename1; }
+    FileEdit* output() { return window.Layout().filename2; }
 
     test::TempDir settingsDir;
     test::ScriptedPrompter prompter;
@@ -68,12 +68,12 @@ TEST_F(FilePanelTest, SavedScriptIsReloadedProposedAndCompiledInEveryForm) {
     SaveScript(dir.path(QStringLiteral("demo.rc")));
     EXPECT_EQ(input()->text(), dir.path(QStringLiteral("demo.rc")));
     EXPECT_EQ(output()->text(), dir.path(QStringLiteral("demo32.res")));
-    EXPECT_TRUE(window.layout().tool(TagCompile)->isEnabled());
-    EXPECT_TRUE(window.layout().version->isEnabled());
-    EXPECT_FALSE(window.layout().tool(TagExpand)->isEnabled());
+    EXPECT_TRUE(window.Layout().Tool(TagCompile)->isEnabled());
+    EXPECT_TRUE(window.Layout().version->isEnabled());
+    EXPECT_FALSE(window.Layout().Tool(TagExpand)->isEnabled());
 
     for (const bool sixteen : {false, true}) {
-        (sixteen ? window.layout().version16 : window.layout().version32)->click();
+        (sixteen ? window.Layout().version16 : window.Layout().version32)->click();
         const QString res = output()->text();
         EXPECT_EQ(res, dir.path(sixteen ? QStringLiteral("demo16.res") : QStringLiteral("demo32.res")));
         window.BtnAddClick(TagCompile);
@@ -83,15 +83,15 @@ TEST_F(FilePanelTest, SavedScriptIsReloadedProposedAndCompiledInEveryForm) {
             << listing.toStdString();
         EXPECT_TRUE(listing.contains(QStringLiteral("GROUP_ICON     ICON_1")));
         EXPECT_TRUE(listing.contains(QStringLiteral("STRINGTABLE    #126")));
-        EXPECT_TRUE(window.layout().memo2->toPlainText().startsWith(QStringLiteral("File exists")));
-        EXPECT_TRUE(window.layout().memo2->toPlainText().contains(QStringLiteral(" Byte")));
-        EXPECT_EQ(prompter.pointerMoves.back(), window.layout().tool(TagClear)->mapToGlobal(QPoint(16, 16)));
+        EXPECT_TRUE(window.Layout().memo2->toPlainText().startsWith(QStringLiteral("File exists")));
+        EXPECT_TRUE(window.Layout().memo2->toPlainText().contains(QStringLiteral(" Byte")));
+        EXPECT_EQ(prompter.pointerMoves.back(), window.Layout().Tool(TagClear)->mapToGlobal(QPoint(16, 16)));
     }
     EXPECT_TRUE(prompter.messages.empty());  // a successful compile stays silent
 
     // The component-palette kind proposes .dcr.
-    window.settings().list.ResKind = kDcrOutput;
-    window.layout().version16->click();
+    window.Settings().list.ResKind = kDcrOutput;
+    window.Layout().version16->click();
     input()->setText(QString());
     input()->setText(dir.path(QStringLiteral("demo.rc")));
     EXPECT_EQ(output()->text(), dir.path(QStringLiteral("demo16.dcr")));
@@ -107,21 +107,21 @@ TEST_F(FilePanelTest, AFailedCompileIsReportedWithTheCompilersWords) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("broken.rc(1): error: cannot open file \"missing.bmp\"")));
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
-    EXPECT_EQ(window.layout().memo2->toPlainText(), QStringLiteral("File doesn't exist yet"));
+    EXPECT_EQ(window.Layout().memo2->toPlainText(), QStringLiteral("File doesn't exist yet"));
 }
 
 TEST_F(FilePanelTest, ExpandRestoresACompressedFileAndReportsADamagedOne) {
     const QString compressed = QStringLiteral(RESTALLOW_TEST_DATA "/sample.txt_");
     input()->setText(compressed);
     EXPECT_TRUE(output()->isEnabled());
-    EXPECT_FALSE(window.layout().tool(TagExpand)->isEnabled());
+    EXPECT_FALSE(window.Layout().Tool(TagExpand)->isEnabled());
     output()->setText(dir.path(QStringLiteral("sample out.txt")));
-    EXPECT_TRUE(window.layout().tool(TagExpand)->isEnabled());
+    EXPECT_TRUE(window.Layout().Tool(TagExpand)->isEnabled());
     window.BtnAddClick(TagExpand);
     EXPECT_EQ(test::TempDir::read(dir.stdPath(QStringLiteral("sample out.txt"))),
               test::TempDir::read(RESTALLOW_TEST_DATA "/sample.txt"));
-    EXPECT_EQ(window.files().Timer1().interval(), 3000);
-    EXPECT_TRUE(window.files().Timer1().isActive());
+    EXPECT_EQ(window.Files().Timer1().interval(), 3000);
+    EXPECT_TRUE(window.Files().Timer1().isActive());
 
     const std::string bytes = test::TempDir::read(RESTALLOW_TEST_DATA "/sample.txt_");
     input()->setText(FieldTextForPath(QString::fromStdString(dir.write("bad copy.tx_", bytes.substr(0, 300)))));
@@ -133,14 +133,14 @@ TEST_F(FilePanelTest, ExpandRestoresACompressedFileAndReportsADamagedOne) {
     EXPECT_EQ(prompter.messages[1].text, QStringLiteral("Error writing file."));
     EXPECT_EQ(test::TempDir::read(dir.stdPath(QStringLiteral("kept.txt"))), "old");
     // The output box says why too, and keeps saying it when the refresh comes.
-    EXPECT_TRUE(window.layout().memo2->toPlainText().endsWith(QStringLiteral("Expand failed: Error writing file.")));
-    window.files().StartRefresh(1);
+    EXPECT_TRUE(window.Layout().memo2->toPlainText().endsWith(QStringLiteral("Expand failed: Error writing file.")));
+    window.Files().StartRefresh(1);
     QTest::qWait(30);
-    EXPECT_TRUE(window.layout().memo2->toPlainText().startsWith(QStringLiteral("File exists")));
-    EXPECT_TRUE(window.layout().memo2->toPlainText().endsWith(QStringLiteral("Expand failed: Error writing file.")));
+    EXPECT_TRUE(window.Layout().memo2->toPlainText().startsWith(QStringLiteral("File exists")));
+    EXPECT_TRUE(window.Layout().memo2->toPlainText().endsWith(QStringLiteral("Expand failed: Error writing file.")));
 
     input()->setText(dir.path(QStringLiteral("vanished.tx_")));
-    EXPECT_FALSE(window.layout().memo2->toPlainText().contains(QStringLiteral("failed")));  // a new file, a new box
+    EXPECT_FALSE(window.Layout().memo2->toPlainText().contains(QStringLiteral("failed")));  // a new file, a new box
     prompter.messageAnswers = {MsgButton::Yes, MsgButton::Cancel, MsgButton::Ok};  // replace; the missing-source notice
     window.BtnAddClick(TagExpand);
     ASSERT_EQ(prompter.messages.size(), 5u);
@@ -176,7 +176,7 @@ TEST_F(FilePanelTest, ExpandAsksBeforeReplacingAFileTheUserDidNotChooseAndUsesNo
     input()->setText(QString::fromStdString(dir.write("notes.txt", "plain")));
     EXPECT_FALSE(output()->isEnabled());
     EXPECT_TRUE(output()->text().isEmpty());
-    EXPECT_FALSE(window.layout().tool(TagExpand)->isEnabled());
+    EXPECT_FALSE(window.Layout().Tool(TagExpand)->isEnabled());
     EXPECT_EQ(test::TempDir::read(dir.stdPath(QStringLiteral("demo32.res"))), compiled);
 }
 
@@ -189,8 +189,8 @@ TEST_F(FilePanelTest, ScriptsOfAnyLetterCaseLoadAndAFailedLoadKeepsNoOldOutputNa
     ASSERT_TRUE(QFile::copy(dir.path(QStringLiteral("good.rc")), upper));
     input()->setText(upper);
     EXPECT_EQ(output()->text(), dir.path(QStringLiteral("WCLOCK32.res")));
-    EXPECT_TRUE(window.layout().tool(TagCompile)->isEnabled());
-    EXPECT_EQ(window.resourceList().model().count(), 1);
+    EXPECT_TRUE(window.Layout().Tool(TagCompile)->isEnabled());
+    EXPECT_EQ(window.List().model().count(), 1);
 
     // A script of ours whose string table names a text file that is gone.
     std::string broken = test::TempDir::read(upper.toStdString());
@@ -239,7 +239,7 @@ TEST_F(FilePanelTest, OnlyAWindowsNeProgramPassesThe16BitTest) {
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_TRUE(output()->isEnabled());
     output()->setText(dir.path(QStringLiteral("small.exe")));
-    EXPECT_TRUE(window.layout().tool(TagMinimize)->isEnabled());
+    EXPECT_TRUE(window.Layout().Tool(TagMinimize)->isEnabled());
 
     const std::pair<const char*, std::string> others[] = {
         {"os2.exe", test::NeProgram(1)}, {"dos.exe", test::DosProgram()}, {"pe32.exe", test::PeProgram(0x14C)},
@@ -256,7 +256,7 @@ TEST_F(FilePanelTest, OnlyAWindowsNeProgramPassesThe16BitTest) {
         EXPECT_EQ(input()->text(), QString::fromStdString(path));  // what the user gave stays
         EXPECT_TRUE(output()->text().isEmpty());
         EXPECT_FALSE(output()->isEnabled());
-        EXPECT_FALSE(window.layout().tool(TagMinimize)->isEnabled());
+        EXPECT_FALSE(window.Layout().Tool(TagMinimize)->isEnabled());
     }
 }
 
@@ -282,7 +282,7 @@ TEST_F(FilePanelTest, TheSixteenBitTestWaitsForANameThatNamesAFile) {
 }
 
 TEST_F(FilePanelTest, RefreshTimerKeepsItsCountdownForTheSameInterval) {
-    FilePanel& files = window.files();
+    FilePanel& files = window.Files();
     files.StartRefresh(100);
     QTest::qWait(60);
     const int left = files.Timer1().remainingTime();
@@ -293,8 +293,8 @@ TEST_F(FilePanelTest, RefreshTimerKeepsItsCountdownForTheSameInterval) {
     input()->setText(QStringLiteral(RESTALLOW_TEST_DATA "/sample.txt"));
     EXPECT_EQ(files.Timer1().interval(), 100);
     QTest::qWait(250);
-    EXPECT_TRUE(window.layout().memo1->toPlainText().startsWith(QStringLiteral("File exists")));
-    EXPECT_TRUE(window.layout().memo2->toPlainText().isEmpty());
+    EXPECT_TRUE(window.Layout().memo1->toPlainText().startsWith(QStringLiteral("File exists")));
+    EXPECT_TRUE(window.Layout().memo2->toPlainText().isEmpty());
 }
 
 }  // namespace

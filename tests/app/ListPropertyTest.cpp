@@ -72,12 +72,12 @@ protected:
                             " STRINGTABLE ", true});
         }
     }
-    ~ListPropertyTest() override { window.resourceList().setListSaved(true); }
+    ~ListPropertyTest() override { window.List().setListSaved(true); }
 
-    const ResourceListModel& model() { return window.resourceList().model(); }
+    const ResourceListModel& model() { return window.List().model(); }
 
     void SortReference() {
-        const QCollator& collator = window.resourceList().collator();
+        const QCollator& collator = window.List().collator();
         const auto text = [this](const ResourceEntry& e) -> const std::string& {
             return ref.column == 0 ? e.name : ref.column == 1 ? e.type : ref.column == 2 ? e.stringId : e.file;
         };
@@ -120,7 +120,7 @@ protected:
             const int r = static_cast<int>(row);
             chosen.select(model().index(r, 0), model().index(r, 3));
         }
-        window.resourceList().selection().select(chosen, QItemSelectionModel::ClearAndSelect);
+        window.List().selection().select(chosen, QItemSelectionModel::ClearAndSelect);
         if (Pick(2)) QTest::keyRelease(window.Script(), Qt::Key_Delete);
         else window.BtnAddClick(TagDelete);
         const Snapshot before = ref;
@@ -161,7 +161,7 @@ protected:
         typed += letters[Pick(6)];  // a letter or "_" first
         for (std::size_t n = Pick(8); n > 0; --n) typed += Pick(5) == 0 ? ' ' : letters[Pick(letters.size())];
         if (Pick(2)) typed += "\t ";
-        window.resourceList().model().setData(model().index(row, 0), QString::fromStdString(typed), Qt::EditRole);
+        window.List().model().setData(model().index(row, 0), QString::fromStdString(typed), Qt::EditRole);
         std::string expected;
         for (char c : typed) {
             if (c != ' ' && c != '\t') expected += c;
@@ -192,7 +192,7 @@ protected:
                                      << wanted.type << "|" << wanted.stringId << "|" << wanted.file;
             ASSERT_EQ(model().index(row, 3).data().toString().toStdString(), wanted.file) << "step " << step;
         }
-        ASSERT_EQ(window.resourceList().ListSaved(), ref.saved) << "step " << step;
+        ASSERT_EQ(window.List().ListSaved(), ref.saved) << "step " << step;
     }
 
     std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); }

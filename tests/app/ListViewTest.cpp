@@ -27,15 +27,15 @@ protected:
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    ~ListViewTest() override { window.resourceList().setListSaved(true); }
+    ~ListViewTest() override { window.List().setListSaved(true); }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
+        if (window.List().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
         window.BtnAddClick(TagAdd);
     }
     int RowNamed(const std::string& name) {
-        const ResourceListModel& model = window.resourceList().model();
+        const ResourceListModel& model = window.List().model();
         for (int row = 0; row < model.count(); ++row) {
             if (model.entry(row).name == name) return row;
         }
@@ -51,7 +51,7 @@ protected:
     void ExpectShownAndSelected(int row) {
         ASSERT_GE(row, 0);
         EXPECT_TRUE(InSight(row)) << row;
-        EXPECT_EQ(window.resourceList().SelectedRows(), std::vector<int>{row});
+        EXPECT_EQ(window.List().SelectedRows(), std::vector<int>{row});
     }
 
     test::TempDir settingsDir;
@@ -93,14 +93,14 @@ TEST_F(ListViewTest, NewAndRenamedEntriesAreScrolledIntoSightAndSelected) {
     for (int i = 0; i < 40; ++i) Add("/art/file" + std::to_string(i) + ".bmp");
     ExpectShownAndSelected(RowNamed("Bitmap_40"));  // sorted by name, Bitmap_40 stands after Bitmap_4
     window.Script()->scrollToTop();
-    window.resourceList().model().setData(window.Script()->model()->index(0, 0), QStringLiteral("zzz"), Qt::EditRole);
+    window.List().model().setData(window.Script()->model()->index(0, 0), QStringLiteral("zzz"), Qt::EditRole);
     ExpectShownAndSelected(RowNamed("zzz"));
     EXPECT_EQ(RowNamed("zzz"), 39);
     window.Script()->scrollToTop();
     prompter.messageAnswers.push_back(MsgButton::Ok);
     Add("/art/file7.bmp");  // a duplicate: both are selected, the new one is in sight
     EXPECT_TRUE(InSight(RowNamed("Bitmap_41")));
-    EXPECT_EQ(window.resourceList().SelectedRows().size(), 2u);
+    EXPECT_EQ(window.List().SelectedRows().size(), 2u);
 }
 
 TEST_F(ListViewTest, F2RenamesTheSelectedRowFromAnyColumn) {
@@ -117,24 +117,24 @@ TEST_F(ListViewTest, F2RenamesTheSelectedRowFromAnyColumn) {
     editor->setText(QStringLiteral("AppIcon"));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // the delegate commits a Return on the next turn
-    EXPECT_EQ(window.resourceList().model().entry(0).name, "AppIcon");
+    EXPECT_EQ(window.List().model().entry(0).name, "AppIcon");
 }
 
 TEST_F(ListViewTest, LoadingAScriptClosesThePreviewOfTheOldList) {
     const std::string bitmap = std::string(RESTALLOW_TEST_DATA) + "/../tools/rc/data/rle4.bmp";
-    window.layout().preview->setChecked(true);
+    window.Layout().preview->setChecked(true);
     Add(bitmap);
-    ASSERT_TRUE(window.preview().isVisible());
+    ASSERT_TRUE(window.Preview().isVisible());
     const QString other = dir.path(QStringLiteral("other.rc"));
     prompter.saveAnswers.push_back(test::ScriptedPrompter::Chosen(other));
     window.BtnAddClick(TagScript);
-    EXPECT_TRUE(window.preview().isVisible());  // the reload of the same list keeps it
-    window.resourceList().model().setName(0, "Changed");  // the file now holds other entries
-    window.resourceList().setListSaved(true);
-    window.setInputFileText(QString());
-    window.setInputFileText(other);
-    EXPECT_EQ(window.resourceList().model().entry(0).name, "Bitmap_1");
-    EXPECT_FALSE(window.preview().isVisible());
+    EXPECT_TRUE(window.Preview().isVisible());  // the reload of the same list keeps it
+    window.List().model().setName(0, "Changed");  // the file now holds other entries
+    window.List().setListSaved(true);
+    window.SetInputFileText(QString());
+    window.SetInputFileText(other);
+    EXPECT_EQ(window.List().model().entry(0).name, "Bitmap_1");
+    EXPECT_FALSE(window.Preview().isVisible());
 }
 
 TEST_F(ListViewTest, TheSmallestWindowShowsEveryControlWhole) {
@@ -143,15 +143,15 @@ TEST_F(ListViewTest, TheSmallestWindowShowsEveryControlWhole) {
     ASSERT_EQ(window.size(), window.minimumSize());
     ASSERT_FALSE(window.minimumSize().isEmpty());
     const QRect inside = window.rect();
-    const MainLayout& ui = window.layout();
+    const MainLayout& ui = window.Layout();
     std::vector<QWidget*> controls = {ui.filename1, ui.filename2, ui.memo1, ui.memo2, ui.version, ui.preview, ui.readme, ui.script};
-    for (int tag = TagExpand; tag <= TagClose; ++tag) controls.push_back(ui.tool(tag));
+    for (int tag = TagExpand; tag <= TagClose; ++tag) controls.push_back(ui.Tool(tag));
     for (QWidget* control : controls) {
         const QRect placed(control->mapTo(&window, QPoint(0, 0)), control->size());
         EXPECT_TRUE(inside.contains(placed)) << control->objectName().toStdString();
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << control->objectName().toStdString();
     }
-    EXPECT_GE(ui.tool(TagClose)->y(), ui.tool(TagScript)->y() + ui.tool(TagScript)->height());
+    EXPECT_GE(ui.Tool(TagClose)->y(), ui.Tool(TagScript)->y() + ui.Tool(TagScript)->height());
     EXPECT_GE(ui.script->columnWidth(3), 100);
     EXPECT_GE(ui.filename1->width(), 150);
 }

@@ -25,11 +25,11 @@ protected:
                   prompter.readmeAnswers.push_back(false), prompter)) {
         window.show();
         input = dataDir.write("my programs/old app.exe", test::NeProgram(2));
-        window.layout().filename1->setText(QString::fromStdString(input));
-        window.layout().filename2->setText(dataDir.path(QStringLiteral("small.exe")));
+        window.Layout().filename1->setText(QString::fromStdString(input));
+        window.Layout().filename2->setText(dataDir.path(QStringLiteral("small.exe")));
     }
     ~MinimizeTest() override {
-        window.tools().AppExeMin.Terminate();
+        window.Tools().AppExeMin.Terminate();
         unsetenv("XDG_DATA_HOME");
     }
 
@@ -58,26 +58,26 @@ protected:
 };
 
 TEST_F(MinimizeTest, DelphiIniLeadsToTheMinimizerWhichGetsTwoArgumentsAndIsStoppedByTheRefresh) {
-    window.tools().BundledMinimizer.clear();
+    window.Tools().BundledMinimizer.clear();
     const QString minimizer = FakeMinimizer(QStringLiteral("delphi/bin"));
     WriteDelphiIni(dataDir.path(QStringLiteral("delphi/bin/COMPLIB.DCL")));
-    ASSERT_TRUE(window.layout().tool(TagMinimize)->isEnabled());
+    ASSERT_TRUE(window.Layout().Tool(TagMinimize)->isEnabled());
     window.BtnAddClick(TagMinimize);
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(Arguments(), QString::fromStdString(input) + u'\n' + dataDir.path(QStringLiteral("small.exe")) + u'\n');
     EXPECT_EQ(Stored(), minimizer);
-    EXPECT_EQ(window.tools().AppExeMin.Tag, 1);
-    EXPECT_EQ(window.files().Timer1().interval(), 5000);
-    ASSERT_TRUE(window.tools().AppExeMin.IsRunning());
-    window.files().StartRefresh(100);  // a field change ends the wait early
+    EXPECT_EQ(window.Tools().AppExeMin.Tag, 1);
+    EXPECT_EQ(window.Files().Timer1().interval(), 5000);
+    ASSERT_TRUE(window.Tools().AppExeMin.IsRunning());
+    window.Files().StartRefresh(100);  // a field change ends the wait early
     QTest::qWait(300);
-    EXPECT_FALSE(window.tools().AppExeMin.IsRunning());
-    EXPECT_EQ(window.tools().AppExeMin.ExitCode, TExecFile::kStillActive);
-    EXPECT_EQ(window.tools().AppExeMin.Tag, 0);
+    EXPECT_FALSE(window.Tools().AppExeMin.IsRunning());
+    EXPECT_EQ(window.Tools().AppExeMin.ExitCode, TExecFile::kStillActive);
+    EXPECT_EQ(window.Tools().AppExeMin.Tag, 0);
 }
 
 TEST_F(MinimizeTest, AStaleStoredPathIsKeptWhileDelphiIniFindsTheMinimizer) {
-    window.tools().BundledMinimizer.clear();
+    window.Tools().BundledMinimizer.clear();
     SettingsStore(QStringLiteral("Params")).write(QStringLiteral("w8lossDir"), QStringLiteral("/gone/w8loss.exe"));
     FakeMinimizer(QStringLiteral("d1"));
     WriteDelphiIni(dataDir.path(QStringLiteral("d1/COMPLIB.DCL")));
@@ -87,7 +87,7 @@ TEST_F(MinimizeTest, AStaleStoredPathIsKeptWhileDelphiIniFindsTheMinimizer) {
 }
 
 TEST_F(MinimizeTest, NothingFoundAsksAndTheChosenFileIsStored) {
-    window.tools().BundledMinimizer.clear();
+    window.Tools().BundledMinimizer.clear();
     const QString chosen = FakeMinimizer(QStringLiteral("elsewhere"));
     prompter.messageAnswers.push_back(MsgButton::Yes);
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(chosen));
@@ -103,44 +103,44 @@ TEST_F(MinimizeTest, NothingFoundAsksAndTheChosenFileIsStored) {
 
     prompter.messageAnswers.push_back(MsgButton::No);  // the chosen file is gone: asked again, declined
     QFile::remove(chosen);
-    window.tools().AppExeMin.Terminate();
+    window.Tools().AppExeMin.Terminate();
     window.BtnAddClick(TagMinimize);
     EXPECT_EQ(prompter.messages.size(), 2u);
 }
 
 TEST_F(MinimizeTest, TheBundledMinimizerPacksTheProgram) {
-    if (window.tools().BundledMinimizer.isEmpty()) GTEST_SKIP() << "restallow-min is not beside the tests";
+    if (window.Tools().BundledMinimizer.isEmpty()) GTEST_SKIP() << "restallow-min is not beside the tests";
     window.BtnAddClick(TagMinimize);
-    for (int i = 0; i < 200 && window.tools().AppExeMin.IsRunning(); ++i) QTest::qWait(10);
+    for (int i = 0; i < 200 && window.Tools().AppExeMin.IsRunning(); ++i) QTest::qWait(10);
     EXPECT_TRUE(QFile::exists(dataDir.path(QStringLiteral("small.exe"))));
-    EXPECT_EQ(Stored(), window.tools().BundledMinimizer);
+    EXPECT_EQ(Stored(), window.Tools().BundledMinimizer);
 }
 
 // A typed output that exists is replaced only on Yes; a minimizer that fails says why in the
 // output box at the refresh.
 TEST_F(MinimizeTest, AnExistingOutputIsAskedForAndAFailureIsShownInTheOutputBox) {
-    if (window.tools().BundledMinimizer.isEmpty()) GTEST_SKIP() << "restallow-min is not beside the tests";
+    if (window.Tools().BundledMinimizer.isEmpty()) GTEST_SKIP() << "restallow-min is not beside the tests";
     const std::string existing = dataDir.write("small.exe", "old");
     prompter.messageAnswers.push_back(MsgButton::No);
     window.BtnAddClick(TagMinimize);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_FALSE(window.tools().AppExeMin.IsRunning());
+    EXPECT_FALSE(window.Tools().AppExeMin.IsRunning());
     EXPECT_EQ(test::TempDir::read(existing), "old");
 
-    window.layout().filename2->setText(dataDir.path(QStringLiteral("no such folder/small.exe")));
+    window.Layout().filename2->setText(dataDir.path(QStringLiteral("no such folder/small.exe")));
     window.BtnAddClick(TagMinimize);
-    for (int i = 0; i < 300 && window.tools().AppExeMin.IsRunning(); ++i) QTest::qWait(10);
-    window.files().StartRefresh(1);  // the refresh that comes 5 s after Minimize
-    QTRY_VERIFY_WITH_TIMEOUT(window.layout().memo2->toPlainText().contains(QStringLiteral("Minimize failed: ")), 2000);
-    EXPECT_TRUE(window.layout().memo2->toPlainText().contains(QStringLiteral("no such folder")))
-        << window.layout().memo2->toPlainText().toStdString();
+    for (int i = 0; i < 300 && window.Tools().AppExeMin.IsRunning(); ++i) QTest::qWait(10);
+    window.Files().StartRefresh(1);  // the refresh that comes 5 s after Minimize
+    QTRY_VERIFY_WITH_TIMEOUT(window.Layout().memo2->toPlainText().contains(QStringLiteral("Minimize failed: ")), 2000);
+    EXPECT_TRUE(window.Layout().memo2->toPlainText().contains(QStringLiteral("no such folder")))
+        << window.Layout().memo2->toPlainText().toStdString();
 }
 
 TEST_F(MinimizeTest, AnEmptyOutputAsksForAName) {
-    window.layout().filename2->setText(QString());
+    window.Layout().filename2->setText(QString());
     prompter.messageAnswers.push_back(MsgButton::Ok);
-    window.tools().BtnExeMinClick();
+    window.Tools().BtnExeMinClick();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Please chose a new filename."));
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Name of destination file"));

@@ -30,7 +30,7 @@ protected:
     ScriptRoundTripTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
         window.show();
     }
-    ~ScriptRoundTripTest() override { window.resourceList().setListSaved(true); }
+    ~ScriptRoundTripTest() override { window.List().setListSaved(true); }
 
     // Copies a fixture to `name` below the test's folder and adds it; false when it was refused.
     bool AddCopy(const char* fixture, const QString& name) {
@@ -40,11 +40,11 @@ protected:
         return AddPath(path);
     }
     bool AddPath(const QString& path) {
-        const int before = window.resourceList().model().count();
+        const int before = window.List().model().count();
         if (before == 0) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(path));
         window.BtnAddClick(TagAdd);
-        return window.resourceList().model().count() == before + 1;
+        return window.List().model().count() == before + 1;
     }
 
     test::TempDir settingsDir;
@@ -70,7 +70,7 @@ TEST_F(ScriptRoundTripTest, EveryKindWithOddNamesAndTextsLoadsBackAndCompiles) {
     prompter.startIdAnswers.push_back(QStringLiteral("0500"));
     EXPECT_TRUE(AddPath(QString::fromStdString(dir.write(QStringLiteral("x STRINGTABLE y, \xc3\xa9.txt"), "one\rtwo\n"))));
     // Names a user may give that are still names.
-    ResourceListModel& model = window.resourceList().model();
+    ResourceListModel& model = window.List().model();
     const char* names[] = {"_x.y", "65535", "Logo2"};
     for (int row = 0; row < 3; ++row) model.setData(model.index(row, 0), QString::fromLatin1(names[row]), Qt::EditRole);
     ASSERT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
@@ -86,11 +86,11 @@ TEST_F(ScriptRoundTripTest, EveryKindWithOddNamesAndTextsLoadsBackAndCompiles) {
     window.BtnAddClick(TagScript);
     ASSERT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
     EXPECT_EQ(model.entries(), written);  // the list after the reload
-    EXPECT_TRUE(window.resourceList().ListSaved());
+    EXPECT_TRUE(window.List().ListSaved());
     const LoadedScript loaded = ParseScript(test::TempDir::read(script.toStdString()));
     EXPECT_EQ(loaded.entries, written);  // and read afresh
 
-    const QString res = window.layout().filename2->text();
+    const QString res = window.Layout().filename2->text();
     window.BtnAddClick(TagCompile);
     EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
     QProcess dump;
@@ -110,7 +110,7 @@ TEST_F(ScriptRoundTripTest, AListWithANameNoScriptCanHoldIsNotSaved) {
     ASSERT_TRUE(AddCopy("rle4.bmp", QStringLiteral("a.bmp")));
     const QString old = QString::fromStdString(dir.write(QStringLiteral("old.rc"), "kept"));
     // A loaded script of old may hold names that no compiler reads; the model takes them as they come.
-    ResourceListModel& model = window.resourceList().model();
+    ResourceListModel& model = window.List().model();
     model.setName(0, "two words");
     prompter.saveAnswers.push_back(test::ScriptedPrompter::Chosen(old));
     prompter.messageAnswers.push_back(MsgButton::Ok);
@@ -118,7 +118,7 @@ TEST_F(ScriptRoundTripTest, AListWithANameNoScriptCanHoldIsNotSaved) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.endsWith(QStringLiteral("\rtwo words")));
     EXPECT_EQ(test::TempDir::read(old.toStdString()), "kept");
-    EXPECT_FALSE(window.resourceList().ListSaved());
+    EXPECT_FALSE(window.List().ListSaved());
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ TEST_F(SettingsSizeTest, AFileOverOneMegabyteIsNotReadAndStaysAsItIsWhenNothingC
     EXPECT_TRUE(prompter.messages[0].text.contains(u'\r' + File() + u'\r')) << prompter.messages[0].text.toStdString();
     EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("The settings file is larger than 1 MB")));
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Warning);
-    EXPECT_EQ(window->settings().list.Language, kEnglish);  // detected, not the file's German
-    EXPECT_EQ(window->settings().ShowInfo, 1);
+    EXPECT_EQ(window->Settings().list.Language, kEnglish);  // detected, not the file's German
+    EXPECT_EQ(window->Settings().ShowInfo, 1);
     window->show();
     window->close();
     window.reset();
@@ -61,7 +61,7 @@ TEST_F(SettingsSizeTest, AFileOfOneMegabyteIsStillRead) {
     WriteSettingsOf(SettingsStore::kLargestFile);
     auto window = Start();
     EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(window->settings().list.Language, kGerman);
+    EXPECT_EQ(window->Settings().list.Language, kGerman);
     window.reset();
 }
 

@@ -16,8 +16,8 @@
 #include "app/TfmTallow.h"
 #include "languages/MainStrings.h"
 #include "shell/LanguageDetect.h"
-#include "shell/ReadmeDialog.h"
 #include "shell/SettingsStore.h"
+#include "shell/TfmReadme.h"
 #include "support/MainWindowTest.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
@@ -52,14 +52,14 @@ TEST_F(ShellTest, FirstStartDetectsTheLanguageShowsTheReadmeAndWritesTheSettings
     EXPECT_TRUE(prompter.readmeRequests[0].showOnStart);
     EXPECT_EQ(test::StoredValue(dir, QStringLiteral("Params/Language_Value")), QStringLiteral("3"));
     EXPECT_EQ(test::StoredValue(dir, QStringLiteral("Params/ShowInfo_Value")), QStringLiteral("0"));
-    EXPECT_EQ(window->settings().Outfit, OutfitBtnFace);
-    EXPECT_FALSE(window->layout().tool(TagExpand)->isEnabled());
-    EXPECT_FALSE(window->layout().tool(TagMinimize)->isEnabled());
-    EXPECT_FALSE(window->layout().tool(TagCompile)->isEnabled());
-    EXPECT_FALSE(window->layout().area(4)->isEnabled());
+    EXPECT_EQ(window->Settings().Outfit, OutfitBtnFace);
+    EXPECT_FALSE(window->Layout().Tool(TagExpand)->isEnabled());
+    EXPECT_FALSE(window->Layout().Tool(TagMinimize)->isEnabled());
+    EXPECT_FALSE(window->Layout().Tool(TagCompile)->isEnabled());
+    EXPECT_FALSE(window->Layout().Area(AreaCompile)->isEnabled());
     window->show();
-    EXPECT_TRUE(window->layout().filename1->isVisible());
-    EXPECT_TRUE(window->layout().filename2->isVisible());
+    EXPECT_TRUE(window->Layout().filename1->isVisible());
+    EXPECT_TRUE(window->Layout().filename2->isVisible());
     window->close();
 }
 
@@ -69,18 +69,18 @@ TEST_F(ShellTest, SecondStartRestoresWhatTheFirstLeft) {
         auto first = Start("fr_FR.UTF-8");
         first->show();
         first->ApplyBackground(OutfitMarbled);
-        first->settings().list.CI = 2;
-        first->settings().list.StartID = 3050;
-        first->settings().list.InitialDir = QStringLiteral("/art/");
-        first->settings().list.SaveDir = QStringLiteral("/scripts/");
-        first->settings().Queries = 1;
+        first->Settings().list.CI = 2;
+        first->Settings().list.StartID = 3050;
+        first->Settings().list.InitialDir = QStringLiteral("/art/");
+        first->Settings().list.SaveDir = QStringLiteral("/scripts/");
+        first->Settings().Queries = 1;
         first->setGeometry(120, 90, 600, 500);
         first->close();
     }
     auto second = Start("en_US.UTF-8");
     second->show();
     EXPECT_EQ(prompter.readmeRequests.size(), 1u);  // not shown again
-    const AppSettings& s = second->settings();
+    const AppSettings& s = second->Settings();
     EXPECT_EQ(s.list.Language, kFrench);
     EXPECT_EQ(s.Outfit, OutfitMarbled);
     EXPECT_EQ(s.list.CI, 2);
@@ -119,7 +119,7 @@ TEST_F(ShellTest, StoredTextsAreReadAsTheStoreDefines) {
     // A language outside 1..3 is treated as English.
     prompter.readmeAnswers.push_back(true);
     auto window = Start();
-    EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
+    EXPECT_EQ(window->Layout().Tool(TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
 }
 
 TEST_F(ShellTest, PositionsFallBackToThePlainValueAndIgnoreOtherDensities) {
@@ -141,11 +141,11 @@ TEST_F(ShellTest, LanguageSwitchRewordsTheWindowAndLaterMessages) {
     auto window = Start();
     window->show();
     window->ApplyLanguage(kGerman);
-    const MainLayout& ui = window->layout();
-    EXPECT_EQ(ui.tool(TagExpand)->toolTip(), QStringLiteral("Datei kopieren \nbzw. expandieren"));
-    EXPECT_EQ(MegaPanel::HintOf(ui.tool(TagExpand)), QStringLiteral("Datei kopieren \rbzw. expandieren|Expandieren|"));
-    EXPECT_EQ(ui.area(2)->toolTip(), ui.tool(TagExpand)->toolTip());
-    EXPECT_EQ(ui.tool(TagClose)->toolTip(), QStringLiteral("Programm beenden"));
+    const MainLayout& ui = window->Layout();
+    EXPECT_EQ(ui.Tool(TagExpand)->toolTip(), QStringLiteral("Datei kopieren \nbzw. expandieren"));
+    EXPECT_EQ(MegaPanel::HintOf(ui.Tool(TagExpand)), QStringLiteral("Datei kopieren \rbzw. expandieren|Expandieren|"));
+    EXPECT_EQ(ui.Area(AreaExpand)->toolTip(), ui.Tool(TagExpand)->toolTip());
+    EXPECT_EQ(ui.Tool(TagClose)->toolTip(), QStringLiteral("Programm beenden"));
     EXPECT_EQ(ui.version->title(), QStringLiteral("Dateiversion"));
     EXPECT_EQ(MegaPanel::HintOf(ui.memo1), QStringLiteral("|Info zur Eingabedatei|"));
     EXPECT_EQ(ui.progress->format(), QStringLiteral("           geladen"));
@@ -160,23 +160,23 @@ TEST_F(ShellTest, LanguageSwitchRewordsTheWindowAndLaterMessages) {
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Möchten Sie Resource Tallowin+ beenden,\r"
                                                          "ohne die momentane Ressourcen-Liste zu speichern?"));
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Bestätigen"));
-    window->resourceList().setListSaved(true);
+    window->List().setListSaved(true);
 }
 
 TEST_F(ShellTest, LooksFollowTheOutfitAndAnEightBitScreenIsPlain) {
     prompter.readmeAnswers.push_back(false);
     auto window = Start();
-    MainLayout ui = window->layout();
+    MainLayout ui = window->Layout();
     ApplyBackground(ui, OutfitGradient, 24);
-    EXPECT_EQ(ui.tool(TagAdd)->faceColor(), QColor(0xC2, 0x86, 0xFF));
+    EXPECT_EQ(ui.Tool(TagAdd)->faceColor(), QColor(0xC2, 0x86, 0xFF));
     EXPECT_EQ(ui.readme->faceColor(), QColor(0x6B, 0xE8, 0xF5));
-    EXPECT_EQ(ui.tool(TagClose)->faceColor(), QColor(0xFF, 0x80, 0x80));
-    EXPECT_TRUE(ui.tool(TagAdd)->shaded());
+    EXPECT_EQ(ui.Tool(TagClose)->faceColor(), QColor(0xFF, 0x80, 0x80));
+    EXPECT_TRUE(ui.Tool(TagAdd)->shaded());
     ApplyBackground(ui, OutfitMarbled, 8);
-    EXPECT_FALSE(ui.tool(TagAdd)->shaded());
-    EXPECT_EQ(ui.tool(TagAdd)->faceColor(), QColor(0x80, 0x80, 0x80));
+    EXPECT_FALSE(ui.Tool(TagAdd)->shaded());
+    EXPECT_EQ(ui.Tool(TagAdd)->faceColor(), QColor(0x80, 0x80, 0x80));
     ApplyBackground(ui, 9, 24);  // unknown look: only the Readme and Close faces
-    EXPECT_FALSE(ui.tool(TagAdd)->shaded());
+    EXPECT_FALSE(ui.Tool(TagAdd)->shaded());
 }
 
 TEST_F(ShellTest, ResizingMovesCloseAndWidensTheFileColumn) {
@@ -185,12 +185,12 @@ TEST_F(ShellTest, ResizingMovesCloseAndWidensTheFileColumn) {
     window->show();
     window->resize(538, 700);
     QCoreApplication::processEvents();
-    const MainLayout& ui = window->layout();
-    EXPECT_EQ(ui.tool(TagClose)->y(), ui.right->height() - 37);
-    EXPECT_EQ(ui.tool(TagScript)->y(), 365);
+    const MainLayout& ui = window->Layout();
+    EXPECT_EQ(ui.Tool(TagClose)->y(), ui.right->height() - 37);
+    EXPECT_EQ(ui.Tool(TagScript)->y(), 365);
     window->resize(538, 200);
     QCoreApplication::processEvents();
-    EXPECT_EQ(ui.tool(TagClose)->y(), 365 + 35);
+    EXPECT_EQ(ui.Tool(TagClose)->y(), 365 + 35);
     window->resize(800, 480);
     QCoreApplication::processEvents();
     ReportListView* view = ui.script;
@@ -205,16 +205,16 @@ TEST_F(ShellTest, LabelAreasActLikeTheirButtons) {
     prompter.readmeAnswers.push_back(false);
     auto window = Start();
     window->show();
-    const MainLayout& ui = window->layout();
+    const MainLayout& ui = window->Layout();
     EXPECT_FALSE(ui.preview->isChecked());
-    QTest::mouseClick(ui.area(5), Qt::LeftButton);
+    QTest::mouseClick(ui.Area(AreaPreview), Qt::LeftButton);
     EXPECT_TRUE(ui.preview->isChecked());
     prompter.readmeAnswers.push_back(true);
-    QTest::mouseClick(ui.area(1), Qt::LeftButton);
+    QTest::mouseClick(ui.Area(AreaReadme), Qt::LeftButton);
     ASSERT_EQ(prompter.readmeRequests.size(), 2u);
     EXPECT_FALSE(prompter.readmeRequests[1].showOnStart);  // ShowInfo was 0
-    EXPECT_EQ(window->settings().ShowInfo, 1);
-    QTest::mouseClick(ui.area(4), Qt::LeftButton);  // Compile is disabled with its area
+    EXPECT_EQ(window->Settings().ShowInfo, 1);
+    QTest::mouseClick(ui.Area(AreaCompile), Qt::LeftButton);  // Compile is disabled with its area
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -244,11 +244,11 @@ TEST(TfmReadme, InsertsAndSelectsTheContactAndKeepsOtherTexts) {
     std::vector<QPoint> moves;
     TfmReadme dialog({QStringLiteral("Readme"), QStringLiteral("Show?"), {QStringLiteral("eMail: ")}, false},
                      [&](const QPoint& p) { moves.push_back(p); });
-    EXPECT_FALSE(dialog.showOnStart());
+    EXPECT_FALSE(dialog.ShowOnStart());
     EXPECT_FALSE(dialog.text()->textCursor().selectedText().isEmpty());
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     dialog.checkBox()->click();
-    EXPECT_TRUE(dialog.showOnStart());
+    EXPECT_TRUE(dialog.ShowOnStart());
     EXPECT_EQ(moves.size(), 1u);
 }
 
@@ -261,7 +261,7 @@ TEST(TfmReadme, EscapeClosesItWithTheBoxAsItStands) {
     });
     QTimer::singleShot(3000, &dialog, [&] { dialog.done(42); });  // should Escape not close it
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_FALSE(dialog.showOnStart());
+    EXPECT_FALSE(dialog.ShowOnStart());
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 
 #include "app/TfmTallow.h"
 #include "languages/MainStrings.h"
-#include "resources/IDDialog.h"
-#include "resources/ResDialog.h"
-#include "shell/OptionDialog.h"
+#include "resources/TfmIDDlg.h"
+#include "resources/TfmResDlg.h"
+#include "shell/TfmOptDlg.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "widgets/Hint.h"

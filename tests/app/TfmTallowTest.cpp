@@ -25,9 +25,9 @@ protected:
     TfmTallowTest() : settingsDir(), window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) { window.show(); }
 
     void Add(const std::string& path) {
-        if (window.resourceList().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
+        if (window.List().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(path)));
-        QTest::mouseClick(window.listButton(TagAdd), Qt::LeftButton);
+        QTest::mouseClick(window.ListButton(TagAdd), Qt::LeftButton);
     }
 
     test::TempDir settingsDir;
@@ -38,19 +38,19 @@ protected:
 
 TEST_F(TfmTallowTest, ButtonsStartDisabledAndFollowTheList) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Orvel  Resource Tallowin+ v1.0"));
-    EXPECT_TRUE(window.listButton(TagAdd)->isEnabled());
-    EXPECT_FALSE(window.listButton(TagClear)->isEnabled());
-    EXPECT_FALSE(window.listButton(TagScript)->isEnabled());
-    EXPECT_EQ(window.listButton(TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
+    EXPECT_TRUE(window.ListButton(TagAdd)->isEnabled());
+    EXPECT_FALSE(window.ListButton(TagClear)->isEnabled());
+    EXPECT_FALSE(window.ListButton(TagScript)->isEnabled());
+    EXPECT_EQ(window.ListButton(TagAdd)->toolTip(), QStringLiteral("Add a new resource"));
     Add("/a/logo.bmp");
     EXPECT_EQ(window.Script()->model()->index(0, 0).data().toString(), QStringLiteral("Bitmap_1"));
-    EXPECT_TRUE(window.listButton(TagClear)->isEnabled());
-    EXPECT_TRUE(window.listButton(TagDelete)->isEnabled());
+    EXPECT_TRUE(window.ListButton(TagClear)->isEnabled());
+    EXPECT_TRUE(window.ListButton(TagDelete)->isEnabled());
     EXPECT_EQ(prompter.pointerMoves.back(),
-              window.listButton(TagAdd)->mapToGlobal(QPoint(16, 16)));
-    QTest::mouseClick(window.listButton(TagClear), Qt::LeftButton);
+              window.ListButton(TagAdd)->mapToGlobal(QPoint(16, 16)));
+    QTest::mouseClick(window.ListButton(TagClear), Qt::LeftButton);
     EXPECT_EQ(window.Script()->model()->rowCount(), 0);
-    EXPECT_FALSE(window.listButton(TagScript)->isEnabled());
+    EXPECT_FALSE(window.ListButton(TagScript)->isEnabled());
 }
 
 TEST_F(TfmTallowTest, ScriptButtonSavesAndTheInputFieldLoadsItBack) {
@@ -58,11 +58,11 @@ TEST_F(TfmTallowTest, ScriptButtonSavesAndTheInputFieldLoadsItBack) {
     Add("/a/pic.jpeg");
     const QString target = dir.path("demo.rc");
     prompter.saveAnswers.push_back(test::ScriptedPrompter::Chosen(target));
-    QTest::mouseClick(window.listButton(TagScript), Qt::LeftButton);
+    QTest::mouseClick(window.ListButton(TagScript), Qt::LeftButton);
     EXPECT_EQ(window.Filename1()->text(), target);
-    EXPECT_TRUE(window.resourceList().ListSaved());
+    EXPECT_TRUE(window.List().ListSaved());
     EXPECT_EQ(window.Script()->model()->rowCount(), 2);
-    EXPECT_EQ(window.resourceList().counters().value(kJpgKind), 1);
+    EXPECT_EQ(window.List().counters().value(kJpgKind), 1);
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -72,7 +72,7 @@ TEST_F(TfmTallowTest, ErrorsOfACommandAreShownInAnErrorBox) {
     prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(text)));
     prompter.startIdAnswers.push_back(QStringLiteral("1-"));
     prompter.messageAnswers.push_back(MsgButton::Ok);
-    QTest::mouseClick(window.listButton(TagAdd), Qt::LeftButton);
+    QTest::mouseClick(window.ListButton(TagAdd), Qt::LeftButton);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("'1-' is not a valid integer value"));
@@ -95,9 +95,9 @@ TEST_F(TfmTallowTest, KeysInTheListAddAndDeleteButNotWhileANameIsEdited) {
     QTest::keyClicks(editor, QStringLiteral(" x y "));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // the delegate commits the edit from the event loop
-    EXPECT_EQ(window.resourceList().model().entries().size(), 2u);
+    EXPECT_EQ(window.List().model().entries().size(), 2u);
     bool renamed = false;
-    for (const ResourceEntry& entry : window.resourceList().model().entries()) renamed |= entry.name == "xy";
+    for (const ResourceEntry& entry : window.List().model().entries()) renamed |= entry.name == "xy";
     EXPECT_TRUE(renamed);
 
     window.Script()->setFocus();
@@ -131,7 +131,7 @@ TEST_F(TfmTallowTest, CloseAsksOnlyForAnUnsavedListAndNoKeepsIt) {
                                                          "without to save your current Resource List?"));
     EXPECT_EQ(prompter.messages[0].defaultButton, MsgButton::No);
 
-    window.settings().Queries = 1;
+    window.Settings().Queries = 1;
     QCloseEvent quiet;
     QApplication::sendEvent(&window, &quiet);
     EXPECT_TRUE(quiet.isAccepted());

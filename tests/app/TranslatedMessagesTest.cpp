@@ -33,7 +33,7 @@ protected:
         dir.write("machine/Borland/Delphi.conf", "[3.0]\nRootDir=" + dir.stdPath("delphi") + "\n");
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.path(QStringLiteral("machine")));
     }
-    QString OutputBox() const { return window.layout().memo2->toPlainText(); }
+    QString OutputBox() const { return window.Layout().memo2->toPlainText(); }
 
     test::TempDir settingsDir;
     test::ScriptedPrompter prompter;
@@ -43,8 +43,8 @@ protected:
 
 TEST_F(TranslatedMessagesTest, AFailedCompileSaysItsExitCodeInTheWindowsLanguage) {
     SilentFailingCompiler();
-    window.layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
-    window.layout().filename2->setText(dir.path(QStringLiteral("c.res")));
+    window.Layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
+    window.Layout().filename2->setText(dir.path(QStringLiteral("c.res")));
     const std::pair<int, const char*> expected[] = {{kFrench, "Le compilateur de ressources a échoué (code de sortie 3)."},
                                                     {kGerman, "Der Ressourcen-Compiler ist gescheitert (Exit-Code 3)."},
                                                     {kEnglish, "The resource compiler failed (exit code 3)."}};
@@ -92,17 +92,17 @@ TEST(QtCatalogue, AMissingOneIsNamedWithItsFolderAndEnglishNeedsNone) {
 }
 
 TEST_F(TranslatedMessagesTest, AMissingQtCatalogueIsSaidOnceInTheOutputBoxAndStaysThroughRefreshes) {
-    window.files().SetOutputNotice(QStringLiteral("notice"));
+    window.Files().SetOutputNotice(QStringLiteral("notice"));
     EXPECT_EQ(OutputBox(), QStringLiteral("notice"));  // no output file named yet
     // A script names the output (an output field greyed out for its input keeps no name).
-    window.layout().filename1->setText(dir.path(QStringLiteral("c.rc")));
-    window.files().ShowOutputInfo();
+    window.Layout().filename1->setText(dir.path(QStringLiteral("c.rc")));
+    window.Files().ShowOutputInfo();
     EXPECT_TRUE(OutputBox().startsWith(UiText(kEnglish, UiFileMissing))) << OutputBox().toStdString();
     EXPECT_TRUE(OutputBox().endsWith(QStringLiteral("\n\nnotice"))) << OutputBox().toStdString();
-    window.files().ShowFileInfo(window.layout().memo2, window.layout().filename2);
+    window.Files().ShowFileInfo(window.Layout().memo2, window.Layout().filename2);
     EXPECT_EQ(OutputBox().count(QStringLiteral("notice")), 1);
-    EXPECT_FALSE(window.layout().memo1->toPlainText().contains(QStringLiteral("notice")));
-    window.files().SetOutputNotice(QString());
+    EXPECT_FALSE(window.Layout().memo1->toPlainText().contains(QStringLiteral("notice")));
+    window.Files().SetOutputNotice(QString());
     EXPECT_FALSE(OutputBox().contains(QStringLiteral("notice")));
 
     // This machine's own catalogue: French buttons without a word, or the word in French.

@@ -24,7 +24,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         window.Script()->setFocus();
     }
-    ~UndoTest() override { window.resourceList().setListSaved(true); }
+    ~UndoTest() override { window.List().setListSaved(true); }
 
     void Add(const std::string& path) {
         if (list().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
@@ -33,7 +33,7 @@ protected:
     }
     void Undo() { QTest::keyClick(window.Script(), Qt::Key_Z, Qt::ControlModifier); }
     void Redo() { QTest::keyClick(window.Script(), Qt::Key_Y, Qt::ControlModifier); }
-    ResourceList& list() { return window.resourceList(); }
+    ResourceList& list() { return window.List(); }
     std::vector<ResourceEntry> Entries() { return list().model().entries(); }
     void Select(int row) {
         list().selection().select(list().model().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -93,7 +93,7 @@ TEST_F(UndoTest, ClearAndRenameAreUndoneOneAtATime) {
     Undo();
     EXPECT_EQ(Entries(), renamed);
     EXPECT_FALSE(list().ListSaved());
-    EXPECT_TRUE(window.listButton(TagClear)->isEnabled());
+    EXPECT_TRUE(window.ListButton(TagClear)->isEnabled());
     Undo();
     EXPECT_EQ(Entries()[0].name, "Bitmap_1");
     Redo();
@@ -108,8 +108,8 @@ TEST_F(UndoTest, LoadingAScriptIsOneStepAndUndoBringsTheOldListBack) {
     Add("/art/b.cur");
     const std::vector<ResourceEntry> unsaved = Entries();
     prompter.messageAnswers.push_back(MsgButton::Yes);  // load over the unsaved list
-    window.setInputFileText(QString());
-    window.setInputFileText(dir.path(QStringLiteral("one.rc")));
+    window.SetInputFileText(QString());
+    window.SetInputFileText(dir.path(QStringLiteral("one.rc")));
     ASSERT_EQ(Entries().size(), 1u);
     EXPECT_TRUE(list().ListSaved());
     Undo();

@@ -27,13 +27,13 @@
 #include "app/TfmTallow.h"
 #include "app/WindowGeometry.h"
 #include "languages/MainStrings.h"
-#include "resources/IDDialog.h"
-#include "resources/ResDialog.h"
+#include "resources/TfmIDDlg.h"
+#include "resources/TfmResDlg.h"
 #include "shell/AppIcon.h"
 #include "shell/AppSettings.h"
-#include "shell/OptionDialog.h"
-#include "shell/ReadmeDialog.h"
 #include "shell/SettingsStore.h"
+#include "shell/TfmOptDlg.h"
+#include "shell/TfmReadme.h"
 #include "support/MainWindowTest.h"
 #include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
@@ -73,17 +73,17 @@ bool AsksForTooltip(QWidget* widget) {
 TEST_F(WindowTest, NoHintsSwitchesOffTheTooltipsOfEveryControl) {
     auto window = Start();
     window->show();
-    const MainLayout& ui = window->layout();
-    const std::vector<QWidget*> controls = {ui.tool(TagAdd), ui.tool(TagClose), ui.area(7),
+    const MainLayout& ui = window->Layout();
+    const std::vector<QWidget*> controls = {ui.Tool(TagAdd), ui.Tool(TagClose), ui.Area(AreaDelete),
                                             ui.filename1->browseButton(), ui.caption->optionsButton()};
     for (QWidget* control : controls) EXPECT_TRUE(AsksForTooltip(control)) << control->toolTip().toStdString();
-    window->settings().Hints = 1;
+    window->Settings().Hints = 1;
     window->ApplyHints();
     for (QWidget* control : controls) EXPECT_FALSE(AsksForTooltip(control)) << control->toolTip().toStdString();
     TfmResDlg dialog(kEnglish, 0, {});  // the dialogs follow the switch too
     dialog.show();
     EXPECT_FALSE(AsksForTooltip(dialog.rbRes()));
-    window->settings().Hints = 0;
+    window->Settings().Hints = 0;
     window->ApplyHints();
     EXPECT_TRUE(AsksForTooltip(dialog.rbRes()));
 }
@@ -122,8 +122,8 @@ TEST_F(WindowTest, AStoredLanguageOfNoTableIsTheDetectedOneEverywhere) {
         Store(QStringLiteral("Params/Language_Value"), QString::fromLatin1(stored));
         auto window = Start("de_DE.UTF-8");
         window->show();  // reads the settings once more
-        EXPECT_EQ(window->settings().list.Language, kGerman) << stored;
-        EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
+        EXPECT_EQ(window->Settings().list.Language, kGerman) << stored;
+        EXPECT_EQ(window->Layout().Tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
         prompter.outputKindAnswers.push_back(kResOutput);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QStringLiteral("/a/b.bmp")));
         window->BtnAddClick(TagAdd);
@@ -216,7 +216,7 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
             else QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         dialog.exec();
-        EXPECT_EQ(dialog.outcome().result, OptionsOutcome::Cancel);
+        EXPECT_EQ(dialog.Outcome().result, OptionsOutcome::Cancel);
         EXPECT_FALSE(SettingsStore(QStringLiteral("Options")).value(QStringLiteral("cbStartup_Checked")));
     }
     TfmOptDlg dialog({1, 6, false, false, true, false, {}, {}}, {}, {});
@@ -231,7 +231,7 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
 TEST_F(WindowTest, InformationBoxesStandInsideTheFrameAndTheFieldsEndBeforeTheColumn) {
     auto window = Start();
     window->show();
-    const MainLayout& ui = window->layout();
+    const MainLayout& ui = window->Layout();
     EXPECT_EQ(ui.memo1->parentWidget(), ui.lower);
     EXPECT_EQ(ui.memo1->geometry(), QRect(8, 20, 184, 116));  // 183 at 536 pixels, 184 at the default width
     EXPECT_EQ(ui.memo2->geometry(), QRect(200, 20, 184, 116));
@@ -253,7 +253,7 @@ TEST_F(WindowTest, InformationBoxesStandInsideTheFrameAndTheFieldsEndBeforeTheCo
 TEST_F(WindowTest, InformationLinesWiderThanTheirBoxWrapInsteadOfScrolling) {
     auto window = Start("fr_FR.UTF-8");
     window->show();
-    const MainLayout& ui = window->layout();
+    const MainLayout& ui = window->Layout();
     const std::string file = dir.write(QStringLiteral("informations-sur-un-fichier-au-nom-long.txt"), "text\r\n");
     ui.filename1->edit()->setText(QString::fromStdString(file));
     QTRY_VERIFY_WITH_TIMEOUT(ui.memo1->toPlainText().contains(QStringLiteral("Dernier changement")), 3000);
@@ -275,7 +275,7 @@ TEST_F(WindowTest, TheOutputLabelFollowsItsFieldAtOnce) {
     auto window = Start();
     window->show();
     QCoreApplication::processEvents();
-    const MainLayout& ui = window->layout();
+    const MainLayout& ui = window->Layout();
     PaintCounter counter;
     ui.top->installEventFilter(&counter);
     ASSERT_FALSE(ui.filename2->isEnabled());
@@ -311,7 +311,7 @@ QColor Average(const QImage& image) {
 TEST_F(WindowTest, DisabledLabelsStayReadableOnThePurpleAndMarbleLooks) {
     auto window = Start();
     window->show();
-    const MainLayout& ui = window->layout();
+    const MainLayout& ui = window->Layout();
     for (const int outfit : {OutfitGradient, OutfitMarbled}) {
         window->ApplyBackground(outfit);
         QCoreApplication::processEvents();
@@ -343,19 +343,19 @@ bool DropOn(QWidget* target, const QStringList& paths) {
 TEST_F(WindowTest, FilesDroppedOnTheListAreAddedAndOnAFieldBecomeItsText) {
     auto window = Start();
     window->show();
-    const MainLayout& ui = window->layout();
+    const MainLayout& ui = window->Layout();
     const QString bitmap = QString::fromStdString(dir.write("my art/logo.bmp", "BM"));
     prompter.outputKindAnswers.push_back(kResOutput);
     EXPECT_TRUE(DropOn(window->Script()->viewport(), {bitmap}));
-    ASSERT_EQ(window->resourceList().model().count(), 1);
-    EXPECT_EQ(window->resourceList().model().entry(0).file, " \"" + bitmap.toStdString() + "\"");
+    ASSERT_EQ(window->List().model().count(), 1);
+    EXPECT_EQ(window->List().model().entry(0).file, " \"" + bitmap.toStdString() + "\"");
 
     const QString script = QString::fromStdString(dir.write("my art/demo.rc", "x"));
     prompter.messageAnswers.push_back(MsgButton::No);  // the unsaved list is kept
     EXPECT_TRUE(DropOn(ui.filename1->edit(), {script}));
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(ui.filename1->text(), u'"' + script + u'"');  // as the browse dialog gives it
-    EXPECT_EQ(window->settings().Filename1FilterIndex, 3);
+    EXPECT_EQ(window->Settings().Filename1FilterIndex, 3);
     EXPECT_TRUE(ui.filename2->isEnabled());  // a script proposes the output
     const QString output = dir.path(QStringLiteral("out.res"));
     EXPECT_TRUE(DropOn(ui.filename2->edit(), {output}));
@@ -369,7 +369,7 @@ TEST_F(WindowTest, FilesDroppedOnTheListAreAddedAndOnAFieldBecomeItsText) {
     QApplication::sendEvent(ui.filename1->edit(), &enter);
     EXPECT_FALSE(enter.isAccepted());
     EXPECT_EQ(ui.filename1->text(), u'"' + script + u'"');
-    window->resourceList().setListSaved(true);
+    window->List().setListSaved(true);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@
 #include <cerrno>
 #include <optional>
 
-#include "build/ExecFile.h"
 #include "build/Expander.h"
+#include "build/TExecFile.h"
 #include "platform/CommandLine.h"
 #include "support/OpenFiles.h"
 #include "support/TempDir.h"

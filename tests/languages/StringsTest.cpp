@@ -1,4 +1,4 @@
-// Language tables, hints and dialog filters.
+// Language tables and dialog filters.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,7 +8,6 @@
 #include "languages/MainStrings.h"
 #include "languages/MessageStrings.h"
 #include "platform/FileFilter.h"
-#include "widgets/Hint.h"
 
 namespace restallow {
 namespace {
@@ -72,15 +71,6 @@ TEST(MessageStrings, TheScriptTheSettingsAndTheCompilerSettingsInFrenchAndGerman
     EXPECT_STREQ(MessageStrings(0)[MsgCompilerGroup], "Compiler");
     EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerGroup], "Compilateur");
     EXPECT_STREQ(MessageStrings(kGerman)[MsgRemoveFolder], "&Entfernen");
-}
-
-TEST(Hint, SplitsTooltipAndLabel) {
-    EXPECT_EQ(HintTooltip(QStringLiteral("Add a new resource|Add|")), QStringLiteral("Add a new resource"));
-    EXPECT_EQ(HintLabel(QStringLiteral("Add a new resource|Add|")), QStringLiteral("Add"));
-    EXPECT_EQ(HintTooltip(QStringLiteral("|Resource List|")), QString());
-    EXPECT_EQ(HintTooltip(QStringLiteral("Copy or \rexpand the file|Expand|")), QStringLiteral("Copy or \nexpand the file"));
-    EXPECT_EQ(HintLabel(QStringLiteral("plain")), QStringLiteral("plain"));
-    EXPECT_EQ(HintTooltip(QStringLiteral("plain")), QStringLiteral("plain"));
 }
 
 TEST(FileFilter, ShowsEachPatternOnceAndTheRealPatterns) {

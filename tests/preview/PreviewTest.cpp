@@ -58,19 +58,19 @@ protected:
 TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheCaption) {
     Show("Bitmap_1", " BITMAP ", Fixture("bmp320x240.bmp"));
     EXPECT_TRUE(preview.isVisible());
-    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.ClientSize(), QSize(340, 260));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_1"));
     EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp320x240.bmp") + u'\n');
     EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 240));
 
     Show("Bitmap_2", " BITMAP ", Fixture("bmp640x480.bmp"));
-    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.ClientSize(), QSize(340, 260));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Original Size: 640 x 480 pixels"));
     EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
     EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 240));
     preview.Relabel(3);
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Originalgröße: 640 x 480 Pixel"));
-    preview.renameCaption(QStringLiteral("Logo"));
+    preview.RenameCaption(QStringLiteral("Logo"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Originalgröße: 640 x 480 Pixel"));
     preview.Relabel(2);
     preview.Relabel(1);  // back from French, whose words hold no "Original"
@@ -78,13 +78,13 @@ TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheC
     EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
 
     Show("Bitmap_3", " BITMAP ", Fixture("bmp10x10.bmp"));
-    EXPECT_EQ(preview.clientSize(), QSize(80, 80));
+    EXPECT_EQ(preview.ClientSize(), QSize(80, 80));
     EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(PreviewTest, JpegPicturesAreReducedOnceWhileTheProgressBarMoves) {
     Show("JPEG_1", " JPEG ", Fixture("jpeg1280x480.jpg"));
-    EXPECT_EQ(preview.clientSize(), QSize(340, 140));
+    EXPECT_EQ(preview.ClientSize(), QSize(340, 140));
     EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 120));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("JPEG_1   Original Size: 1280 x 480 pixels"));
     EXPECT_FALSE(progressValues.empty());
@@ -93,32 +93,32 @@ TEST_F(PreviewTest, JpegPicturesAreReducedOnceWhileTheProgressBarMoves) {
     EXPECT_FALSE(progress.isVisible());
 
     Show("JPEG_2", " JPEG ", Fixture("jpeg100x960.jpg"));
-    EXPECT_EQ(preview.clientSize(), QSize(80, 260));
+    EXPECT_EQ(preview.ClientSize(), QSize(80, 260));
     EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(25, 240));
 }
 
 TEST_F(PreviewTest, GifPicturesTellTheirFramesAndAnimate) {
     Show("GIF_1", " GIF ", Fixture("gif1frame.gif"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("GIF_1  "));
-    EXPECT_NE(preview.movie()->state(), QMovie::Running);
+    EXPECT_NE(preview.Movie()->state(), QMovie::Running);
     Show("GIF_2", " GIF ", Fixture("gif12frames.gif"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("GIF_2  12 Frames"));
     EXPECT_EQ(preview.GIFPrev()->toolTip().section(u'\n', 1), QStringLiteral("12 Frames"));
-    EXPECT_EQ(preview.movie()->state(), QMovie::Running);
+    EXPECT_EQ(preview.Movie()->state(), QMovie::Running);
     Show("GIF_3", " GIF ", Fixture("gif640x480.gif"));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("GIF_3   Original Size: 640 x 480 pixels"));
-    EXPECT_EQ(preview.movie()->scaledSize(), QSize(320, 240));
-    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.Movie()->scaledSize(), QSize(320, 240));
+    EXPECT_EQ(preview.ClientSize(), QSize(340, 260));
 }
 
 TEST_F(PreviewTest, AviClipsPlayAtTheirOwnSize) {
     Show("Animation_1", " ANIMATION ", Fixture("clip640x480.avi"));
-    EXPECT_EQ(preview.clientSize(), QSize(340, 260));
+    EXPECT_EQ(preview.ClientSize(), QSize(340, 260));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Animation_1   Original Size: 640 x 480 pixels"));
-    EXPECT_TRUE(preview.AviPrev()->isPlaying());
+    EXPECT_TRUE(preview.AviPrev()->IsPlaying());
     EXPECT_EQ(preview.AviPrev()->pixmap().size(), QSize(640, 480));
     QTest::qWait(350);
-    EXPECT_GE(preview.AviPrev()->framesShown(), 3);  // on past the end, from the start again
+    EXPECT_GE(preview.AviPrev()->FramesShown(), 3);  // on past the end, from the start again
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -133,14 +133,14 @@ TEST_F(PreviewTest, SmallKindsGetTheIconSizedViewer) {
         SCOPED_TRACE(type);
         Show("Small_1", type, path);
         EXPECT_TRUE(prompter.messages.empty()) << (prompter.messages.empty() ? "" : prompter.messages.back().text.toStdString());
-        EXPECT_EQ(preview.clientSize(), QSize(80, 80));
+        EXPECT_EQ(preview.ClientSize(), QSize(80, 80));
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Small_1"));
-        EXPECT_EQ(preview.imagePanelBorder(), 20);
+        EXPECT_EQ(preview.ImagePanelBorder(), 20);
     }
-    EXPECT_TRUE(preview.sound().isOpen());
+    EXPECT_TRUE(preview.Sound().IsOpen());
     Show("AniCursor_1", " ANICURSOR ", RcFixture("anim.ani"));
-    EXPECT_EQ(preview.AniPrev()->frames(), 2);
-    EXPECT_EQ(preview.AniPrev()->interval(), 10 * 100 / 6);
+    EXPECT_EQ(preview.AniPrev()->Frames(), 2);
+    EXPECT_EQ(preview.AniPrev()->Interval(), 10 * 100 / 6);
     Show("Cursor_1", " CURSOR ", RcFixture("mono.cur"));
     const QImage cursor = preview.BmpPrev()->pixmap().toImage();
     EXPECT_TRUE(cursor.hasAlphaChannel());  // the transparent parts stay transparent
@@ -153,7 +153,7 @@ TEST_F(PreviewTest, FontsAreWrittenInThemselvesWithoutAFileBesideThem) {
     Show("Font_1", " TTFONT ", QString::fromStdString(font));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(preview.BmpPrev()->pixmap().height(), 60);
-    EXPECT_EQ(preview.clientSize(), QSize(preview.BmpPrev()->pixmap().width() + 20, 80));
+    EXPECT_EQ(preview.ClientSize(), QSize(preview.BmpPrev()->pixmap().width() + 20, 80));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Font_1"));
     EXPECT_EQ(QDir(dir.path(QString())).entryList(QDir::Files), QStringList{QStringLiteral("font.ttf")});
     EXPECT_EQ(ReadFontFamily(test::TempDir::read(font)).value_or(""), "DejaVu Sans Mono");
@@ -175,14 +175,14 @@ TEST_F(PreviewTest, HidingRules) {
     EXPECT_TRUE(preview.isVisible());
     EXPECT_EQ(preview.windowTitle(), caption);
     EXPECT_FALSE(preview.BmpPrev()->isVisible());
-    EXPECT_TRUE(preview.hiddenWhileWanted() == false);
+    EXPECT_TRUE(preview.HiddenWhileWanted() == false);
     preview.PreviewEntry(nullptr);
     EXPECT_FALSE(preview.isVisible());
-    EXPECT_TRUE(preview.hiddenWhileWanted());
+    EXPECT_TRUE(preview.HiddenWhileWanted());
     checked = false;
     Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_FALSE(preview.isVisible());
-    EXPECT_FALSE(preview.hiddenWhileWanted());
+    EXPECT_FALSE(preview.HiddenWhileWanted());
 }
 
 TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
@@ -214,7 +214,7 @@ TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
             EXPECT_EQ(prompter.messages.size(), before + 1);
             EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Error);
             EXPECT_FALSE(preview.BmpPrev()->isVisible() || preview.GIFPrev()->isVisible() || preview.AviPrev()->isVisible());
-            EXPECT_FALSE(preview.sound().isOpen());
+            EXPECT_FALSE(preview.Sound().IsOpen());
         }
     }
 }
@@ -263,10 +263,10 @@ TEST_F(PreviewTest, ASoundWithoutAnAudioDeviceGivesOneMessageNamingTheFileAndKee
     const AudioDriver dummy("dummy");
     preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
     EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(preview.sound().isOpen());
+    EXPECT_TRUE(preview.Sound().IsOpen());
     Show("Midi_1", " MIDI ", Fixture("tune.mid"));
     EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(preview.sound().isOpen());
+    EXPECT_TRUE(preview.Sound().IsOpen());
     Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::Panel);
 }
@@ -306,25 +306,25 @@ TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAn
     }
     Show("AniCursor_1", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("run.ani"), test::AnimatedCursorOf(frames, 1))));
     EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(preview.AniPrev()->frames(), 3);
+    EXPECT_EQ(preview.AniPrev()->Frames(), 3);
     EXPECT_EQ(preview.AniPrev()->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
-    EXPECT_EQ(preview.AniPrev()->interval(), 16);
+    EXPECT_EQ(preview.AniPrev()->Interval(), 16);
     QTest::qWait(150);
-    EXPECT_EQ(preview.AniPrev()->framesDecoded(), 3);
-    EXPECT_TRUE(preview.AniPrev()->isAnimating());
+    EXPECT_EQ(preview.AniPrev()->FramesDecoded(), 3);
+    EXPECT_TRUE(preview.AniPrev()->IsAnimating());
 
     // A damaged later frame stops the animation at the frame before it.
     frames[1] = "not a picture";
     Show("AniCursor_3", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("broken.ani"), test::AnimatedCursorOf(frames, 1))));
     EXPECT_TRUE(prompter.messages.empty());
     QTest::qWait(150);
-    EXPECT_FALSE(preview.AniPrev()->isAnimating());
+    EXPECT_FALSE(preview.AniPrev()->IsAnimating());
     EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
 
     // ani_rate_zero_spins_a_core: a rate of 0 shows the first frame and runs no timer.
     Show("AniCursor_2", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("still.ani"), test::AnimatedCursorOf(frames, 0))));
-    EXPECT_FALSE(preview.AniPrev()->isAnimating());
+    EXPECT_FALSE(preview.AniPrev()->IsAnimating());
     EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
 }
 

@@ -12,9 +12,9 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     restallow::MediaLibrary media;
     restallow::SoundPlayer player(media);
-    const restallow::SoundPlayer::Problem problem = player.Open(QString::fromLocal8Bit(argv[1]));
-    if (problem.kind != restallow::SoundPlayer::Problem::None) {
-        std::fprintf(stderr, "%s\n", problem.text.toLocal8Bit().constData());
+    const fileaccess::Status opened = player.Open(QString::fromLocal8Bit(argv[1]));
+    if (!opened) {
+        std::fprintf(stderr, "%s\n", opened.error().message.c_str());
         return 3;
     }
     std::puts("open");

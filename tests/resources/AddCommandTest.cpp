@@ -61,7 +61,7 @@ TEST_F(AddCommandTest, CancelledOpenDialogStillReturnsThePointerToAdd) {
     EXPECT_TRUE(list.isEmpty());
     EXPECT_TRUE(list.ListSaved());
     ASSERT_EQ(prompter.pointerMoves.size(), 1u);
-    EXPECT_EQ(prompter.pointerMoves[0], host.returnPoint(ReturnButton::Add));
+    EXPECT_EQ(prompter.pointerMoves[0], host.ReturnPoint(ReturnButton::Add));
 }
 
 TEST_F(AddCommandTest, DcrOffersBitmapsOnlyAndKeepsTheFullFiltersIndex) {

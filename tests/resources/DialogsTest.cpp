@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "languages/MainStrings.h"
-#include "resources/IDDialog.h"
-#include "resources/ResDialog.h"
+#include "resources/TfmIDDlg.h"
+#include "resources/TfmResDlg.h"
 
 namespace restallow {
 namespace {
@@ -23,14 +23,14 @@ QPoint CentreOf(const QPushButton* button) {
 
 TEST(TfmIDDlg, MaskNeedsALeadingDigitAndTakesSixCharacters) {
     TfmIDDlg dialog(kEnglish, {});
-    dialog.setStartId(QStringLiteral("2000"));
-    EXPECT_EQ(dialog.startId(), QStringLiteral("2000"));
+    dialog.SetStartId(QStringLiteral("2000"));
+    EXPECT_EQ(dialog.StartId(), QStringLiteral("2000"));
     dialog.EditID()->clear();
     QTest::keyClicks(dialog.EditID(), QStringLiteral("x1-2345678"));
-    EXPECT_EQ(dialog.startId(), QStringLiteral("1-2345"));
+    EXPECT_EQ(dialog.StartId(), QStringLiteral("1-2345"));
     dialog.EditID()->clear();
     QTest::keyClicks(dialog.EditID(), QStringLiteral("0100"));
-    EXPECT_EQ(dialog.startId(), QStringLiteral("0100"));
+    EXPECT_EQ(dialog.StartId(), QStringLiteral("0100"));
     EXPECT_TRUE(dialog.okButton()->isEnabled());
     dialog.EditID()->clear();
     EXPECT_FALSE(dialog.okButton()->isEnabled());
@@ -38,7 +38,7 @@ TEST(TfmIDDlg, MaskNeedsALeadingDigitAndTakesSixCharacters) {
 
 TEST(TfmIDDlg, DeletingTheFirstDigitDisablesOkAndEnterDoesNotAccept) {
     TfmIDDlg dialog(kEnglish, {});
-    dialog.setStartId(QStringLiteral("2000"));
+    dialog.SetStartId(QStringLiteral("2000"));
     dialog.EditID()->setCursorPosition(0);
     QTest::keyClick(dialog.EditID(), Qt::Key_Delete);
     EXPECT_EQ(dialog.EditID()->displayText().left(4), QStringLiteral("_000"));
@@ -51,7 +51,7 @@ TEST(TfmIDDlg, DeletingTheFirstDigitDisablesOkAndEnterDoesNotAccept) {
         QTest::keyClick(dialog.EditID(), Qt::Key_Return);
     });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.startId(), QStringLiteral("3000"));
+    EXPECT_EQ(dialog.StartId(), QStringLiteral("3000"));
 }
 
 TEST(TfmIDDlg, TextsFollowTheLanguage) {
@@ -77,11 +77,11 @@ TEST(TfmIDDlg, PointerMovesToOkAfterShowing) {
 TEST(TfmResDlg, OpensWithTheStoredChoiceAndReportsTheMarkedOne) {
     TfmResDlg dcr(kEnglish, 1, {});
     EXPECT_TRUE(dcr.rbDcr()->isChecked());
-    EXPECT_EQ(dcr.chosenKind(), 1);
+    EXPECT_EQ(dcr.ChosenKind(), 1);
     TfmResDlg res(kEnglish, 0, {});
     EXPECT_TRUE(res.rbRes()->isChecked());
     res.rbDcr()->click();
-    EXPECT_EQ(res.chosenKind(), 1);
+    EXPECT_EQ(res.ChosenKind(), 1);
     EXPECT_EQ(res.size(), QSize(205, 189));
 }
 

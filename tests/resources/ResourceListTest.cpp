@@ -61,7 +61,7 @@ TEST_F(ResourceListTest, DeleteSetsTheSavedStateByWhatIsLeft) {
     list.DeleteSelected();  // empty list: counters reset, saved again
     EXPECT_TRUE(list.ListSaved());
     EXPECT_EQ(list.counters(), KindCounters());
-    EXPECT_EQ(prompter.pointerMoves.back(), host.returnPoint(ReturnButton::Add));
+    EXPECT_EQ(prompter.pointerMoves.back(), host.ReturnPoint(ReturnButton::Add));
     EXPECT_FALSE(host.clearEnabled);
 }
 

@@ -38,7 +38,7 @@ TEST_F(ScriptCommandsTest, SavingThroughTheDialogWritesReloadsAndMarksSaved) {
     EXPECT_EQ(list.model().entry(2).name, "Strings_1");
     EXPECT_EQ(list.counters().value(kStringTableKind), 1);
     EXPECT_EQ(settings.StartID, 2010);
-    EXPECT_EQ(prompter.pointerMoves.back(), host.returnPoint(ReturnButton::Compile));
+    EXPECT_EQ(prompter.pointerMoves.back(), host.ReturnPoint(ReturnButton::Compile));
     EXPECT_EQ(test::TempDir::read(target.toStdString()), WriteScriptText(list.model().entries(), target.toStdString()).value_or("none"));
 }
 

@@ -19,11 +19,11 @@
 #include "languages/DialogStrings.h"
 #include "languages/MainStrings.h"
 #include "languages/UninstallStrings.h"
-#include "shell/OptionDialog.h"
 #include "shell/Shortcuts.h"
+#include "shell/TfmOptDlg.h"
 #include "shell/Uninstall.h"
-#include "support/ScriptedPrompter.h"
 #include "support/IsolatedHome.h"
+#include "support/ScriptedPrompter.h"
 #include "support/Settings.h"
 #include "support/TempDir.h"
 #include "widgets/MegaPanel.h"
@@ -199,7 +199,7 @@ TEST_F(OptionsTest, TickingALanguageRewordsTheDialogAndCancelKeepsTheWindowsLang
     EXPECT_EQ(dialog.cancelButton->text(), QStringLiteral("&Abbruch"));
     EXPECT_EQ(MegaPanel::HintOf(dialog.links[1]), QStringLiteral("Startmenü"));
     dialog.cancelButton->click();
-    const OptionsOutcome outcome = dialog.outcome();
+    const OptionsOutcome outcome = dialog.Outcome();
     EXPECT_EQ(outcome.result, OptionsOutcome::Cancel);
     EXPECT_EQ(outcome.language, 3);
 }
@@ -210,7 +210,7 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
     prompter.readmeAnswers.push_back(false);
     auto window = std::make_unique<TfmTallow>(prompter);
     window->show();
-    window->settings().list.Language = kEnglish;
+    window->Settings().list.Language = kEnglish;
     OptionsOutcome german;
     german.result = OptionsOutcome::Ok;
     german.language = kGerman;
@@ -220,10 +220,10 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
     prompter.optionsAnswers.push_back(german);
     window->OpenOptions();
     ASSERT_EQ(prompter.optionsRequests.size(), 1u);
-    EXPECT_EQ(window->settings().list.Language, kGerman);
-    EXPECT_EQ(window->settings().Outfit, OutfitGradient);
-    EXPECT_EQ(window->settings().Queries, 1);
-    EXPECT_EQ(window->layout().tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
+    EXPECT_EQ(window->Settings().list.Language, kGerman);
+    EXPECT_EQ(window->Settings().Outfit, OutfitGradient);
+    EXPECT_EQ(window->Settings().Queries, 1);
+    EXPECT_EQ(window->Layout().Tool(TagAdd)->toolTip(), QStringLiteral("Neue Ressource einfügen"));
     EXPECT_TRUE(QFile::exists(Shortcut(0)));
     EXPECT_TRUE(QFile::exists(Shortcut(1)));
 
@@ -231,13 +231,13 @@ TEST_F(OptionsTest, OkAppliesLanguageLookAndLinksAndUninstallEndsWithoutWriting)
     cancel.language = kFrench;
     prompter.optionsAnswers.push_back(cancel);
     window->OpenOptions();
-    EXPECT_EQ(window->settings().list.Language, kGerman);
+    EXPECT_EQ(window->Settings().list.Language, kGerman);
 
     OptionsOutcome uninstall;
     uninstall.result = OptionsOutcome::Uninstall;
     prompter.optionsAnswers.push_back(uninstall);
     window->OpenOptions();
-    EXPECT_TRUE(window->uninstalled());
+    EXPECT_TRUE(window->Uninstalled());
     window.reset();  // destroyed: nothing is written any more
     EXPECT_FALSE(QFile::exists(SettingsStore(QStringLiteral("Params")).location()));
     EXPECT_FALSE(QFile::exists(Shortcut(0)));
@@ -252,7 +252,7 @@ TEST_F(OptionsTest, OnlyABoxTheUserChangedMakesOrRemovesItsShortcut) {
         dialog.show();  // reads the stored boxes
         change(dialog);
         dialog.okButton->click();
-        return dialog.outcome();
+        return dialog.Outcome();
     };
     test::ScriptedPrompter prompter;
     prompter.readmeAnswers.push_back(false);

@@ -17,17 +17,17 @@ public:
     std::function<void(const QString&)> onInputChange;
     std::vector<int> shownRows;
 
-    QPoint returnPoint(ReturnButton button) const override {
+    QPoint ReturnPoint(ReturnButton button) const override {
         return button == ReturnButton::Add ? QPoint(116, 16) : button == ReturnButton::Clear ? QPoint(216, 16) : QPoint(316, 16);
     }
-    void setListButtons(bool clear, bool del, bool script) override {
+    void SetListButtons(bool clear, bool del, bool script) override {
         clearEnabled = clear;
         deleteEnabled = del;
         scriptEnabled = script;
     }
-    void showRow(int row) override { shownRows.push_back(row); }
-    QString inputFileText() const override { return input; }
-    void setInputFileText(const QString& text) override {
+    void ShowRow(int row) override { shownRows.push_back(row); }
+    QString InputFileText() const override { return input; }
+    void SetInputFileText(const QString& text) override {
         input = text;
         inputHistory.push_back(text);
         if (onInputChange) onInputChange(text);
@@ -41,10 +41,10 @@ public:
     bool wanted = false;
     QString caption;
 
-    void showEntry(const ResourceEntry* entry) override { shown.push_back(entry ? entry->name : std::string()); }
-    void hide() override { ++hides; }
-    bool hiddenWhileWanted() const override { return wanted; }
-    void renameCaption(const QString& name) override { caption = name; }
+    void ShowEntry(const ResourceEntry* entry) override { shown.push_back(entry ? entry->name : std::string()); }
+    void Hide() override { ++hides; }
+    bool HiddenWhileWanted() const override { return wanted; }
+    void RenameCaption(const QString& name) override { caption = name; }
 };
 
 }  // namespace restallow::test

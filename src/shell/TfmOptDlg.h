@@ -32,10 +32,10 @@ public:
 
     TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent = nullptr);
 
-    OptionsOutcome outcome() const;
+    OptionsOutcome Outcome() const;
     void ApplyDialogTable(int language);
-    void setFolderChooser(CompilerBox::FolderChooser chooser) { compiler->setChooser(std::move(chooser)); }
-    void setNotice(Notice notice) { notice_ = std::move(notice); }
+    void SetFolderChooser(CompilerBox::FolderChooser chooser) { compiler->setChooser(std::move(chooser)); }
+    void SetNotice(Notice notice) { notice_ = std::move(notice); }
     bool uninstallRequested() const { return uninstall_; }
 
     std::array<QRadioButton*, 3> languages{};

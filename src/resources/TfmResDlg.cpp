@@ -1,5 +1,5 @@
 // The output-kind dialog.
-#include "resources/ResDialog.h"
+#include "resources/TfmResDlg.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -55,7 +55,7 @@ TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidge
     connect(rbDcr_, &QRadioButton::clicked, &pointer_, &OkPointer::Now);
 }
 
-int TfmResDlg::chosenKind() const { return rbDcr_->isChecked() ? kDcrOutput : kResOutput; }
+int TfmResDlg::ChosenKind() const { return rbDcr_->isChecked() ? kDcrOutput : kResOutput; }
 
 void TfmResDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

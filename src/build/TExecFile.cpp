@@ -1,5 +1,5 @@
 // Starting, waiting for and ending external programs.
-#include "build/ExecFile.h"
+#include "build/TExecFile.h"
 
 #include <dirent.h>
 #include <sys/resource.h>

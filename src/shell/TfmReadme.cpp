@@ -1,5 +1,5 @@
 // The readme dialog.
-#include "shell/ReadmeDialog.h"
+#include "shell/TfmReadme.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -110,7 +110,7 @@ TfmReadme::TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWi
     connect(check_, &QCheckBox::clicked, &pointer_, &OkPointer::Now);
 }
 
-bool TfmReadme::showOnStart() const { return check_->isChecked(); }
+bool TfmReadme::ShowOnStart() const { return check_->isChecked(); }
 
 void TfmReadme::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

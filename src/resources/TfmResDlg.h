@@ -20,7 +20,7 @@ public:
 
     TfmResDlg(int language, int resKind, PointerMover movePointer, QWidget* parent = nullptr);
 
-    int chosenKind() const;  // kDcrOutput when the .dcr choice is marked, else kResOutput
+    int ChosenKind() const;  // kDcrOutput when the .dcr choice is marked, else kResOutput
     QRadioButton* rbRes() const { return rbRes_; }
     QRadioButton* rbDcr() const { return rbDcr_; }
     QPushButton* okButton() const { return ok_; }

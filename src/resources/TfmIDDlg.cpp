@@ -1,5 +1,5 @@
 // The Start-ID dialog: a masked field whose first character must be a digit.
-#include "resources/IDDialog.h"
+#include "resources/TfmIDDlg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,12 +40,12 @@ TfmIDDlg::TfmIDDlg(int language, PointerMover movePointer, QWidget* parent)
     pointer_.setButton(ok_);
 }
 
-void TfmIDDlg::setStartId(const QString& text) {
+void TfmIDDlg::SetStartId(const QString& text) {
     editId_->setText(text);
     editId_->selectAll();
 }
 
-QString TfmIDDlg::startId() const { return editId_->text(); }
+QString TfmIDDlg::StartId() const { return editId_->text(); }
 
 void TfmIDDlg::accept() {
     if (editId_->hasAcceptableInput()) QDialog::accept();

@@ -19,8 +19,8 @@ public:
 
     TfmIDDlg(int language, PointerMover movePointer, QWidget* parent = nullptr);
 
-    void setStartId(const QString& text);
-    QString startId() const;  // the typed text without the mask's blanks
+    void SetStartId(const QString& text);
+    QString StartId() const;  // the typed text without the mask's blanks
     QLineEdit* EditID() const { return editId_; }
     QPushButton* okButton() const { return ok_; }
 

@@ -1,5 +1,5 @@
 // The options dialog.
-#include "shell/OptionDialog.h"
+#include "shell/TfmOptDlg.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -177,7 +177,7 @@ void TfmOptDlg::done(int result) {
         return;
     }
     // A settings file too large to read is replaced only when a box was changed.
-    const std::array<bool, 3> changed = outcome().linksChanged;
+    const std::array<bool, 3> changed = Outcome().linksChanged;
     if (store_.oversized() && std::find(changed.begin(), changed.end(), true) != changed.end()) store_.TakeOver();
     for (int i = 0; i < 3; ++i) store_.writeBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), links[i]->isChecked());
     store_.sync();
@@ -196,7 +196,7 @@ void TfmOptDlg::UninstallClick() {
     reject();
 }
 
-OptionsOutcome TfmOptDlg::outcome() const {
+OptionsOutcome TfmOptDlg::Outcome() const {
     OptionsOutcome out;
     out.result = uninstall_ ? OptionsOutcome::Uninstall : result() == QDialog::Accepted ? OptionsOutcome::Ok : OptionsOutcome::Cancel;
     out.language = language_;

@@ -21,7 +21,7 @@ public:
     using PointerMover = OkPointer::Mover;
     TfmReadme(const ReadmeRequest& request, PointerMover movePointer, QWidget* parent = nullptr);
 
-    bool showOnStart() const;
+    bool ShowOnStart() const;
     QPlainTextEdit* text() const { return text_; }
     QCheckBox* checkBox() const { return check_; }
     QPushButton* okButton() const { return ok_; }
