@@ -88,8 +88,8 @@ private:
         ResourceHeader header = HeaderOf(stmt.type, stmt);
         using Kind = ResourceStmt::Kind;
         if (stmt.kind == Kind::Font) return Font(stmt, header);
-        if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : InlineData(stmt));
-        if (!stmt.file) return Emit(header, {}, InlineData(stmt));
+        if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : stmt.data);
+        if (!stmt.file) return Emit(header, {}, stmt.data);
         const SourceFile file = Open(stmt);
         switch (stmt.kind) {
         case Kind::Bitmap: return Bitmap(stmt, header, file);
@@ -159,7 +159,7 @@ private:
         if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
         const std::string bytes = stmt.file ? ReadWholeFile(Open(stmt),
                                                             *stmt.file, stmt.where)
-                                            : InlineData(stmt);
+                                            : stmt.data;
         fonts_.Add(stmt.name.number, bytes, stmt.where);
         Emit(header, {}, bytes);
     }
@@ -202,17 +202,6 @@ private:
         header.type = ResourceId::Number(cursor ? RtGroupCursor : RtGroupIcon);
         header.flags = options_.win16 ? Group16Flags(stmt.flags) : GroupMemoryFlags(stmt.memoryWords);
         Emit(header, {}, group);
-    }
-
-    // Numbers as WORDs (their low 16 bits) or, written with L, DWORDs; strings as LiteralDataBytes gives them.
-    static std::string InlineData(const ResourceStmt& stmt) {
-        std::string out;
-        for (const DataItem& item : stmt.data) {
-            if (item.isString) out += LiteralDataBytes(item.string);
-            else if (item.isLong) PutU32(out, item.value);
-            else PutU16(out, static_cast<std::uint16_t>(item.value));
-        }
-        return out;
     }
 
     void EmitFile(const ResourceHeader& header, const SourceFile& file, std::uint64_t offset) {

@@ -78,20 +78,6 @@ void CheckCount(const DialogStmt& dialog, std::size_t limit, const char* format)
     throw CompileError(dialog.controls[limit].where, "more than " + std::to_string(limit) + " controls in " + format);
 }
 
-// The bytes of a control's data block, numbers as WORDs (DWORDs when written with L).
-std::string ControlData(const std::vector<DataItem>& items) {
-    std::string out;
-    for (const DataItem& item : items) {
-        if (!item.isString) {
-            if (item.isLong) PutU32(out, item.value);
-            else PutU16(out, static_cast<std::uint16_t>(item.value));
-            continue;
-        }
-        out += LiteralDataBytes(item.string);
-    }
-    return out;
-}
-
 // --- Win32 ---
 
 void PutString32(std::string& out, const std::u16string& text) {
@@ -137,7 +123,7 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
     if (!control.text) PutU16(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal32(out, control.text->ordinal);
     else PutName32(out, TextOf(*control.text), control.text->where, "the control text");
-    const std::string data = control.data ? ControlData(*control.data) : std::string();
+    const std::string data = control.data.value_or(std::string());
     PutU16(out, Unsigned16(static_cast<std::uint32_t>(data.size()), "control data size", control.where));
     out += data;
 }
@@ -202,8 +188,8 @@ void PutControl16(std::string& out, const ControlStmt& control) {
     PutControlClass16(out, control);
     if (!control.text) PutU8(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
-    else out += Name16(TextOf16(*control.text), control.text->where, "the control text");
-    const std::string data = control.data ? ControlData(*control.data) : std::string();
+    else out += Name16(TextOf(*control.text), control.text->where, "the control text");
+    const std::string data = control.data.value_or(std::string());
     if (data.size() > 0xFF) {
         throw CompileError(control.where, "control data of " + std::to_string(data.size()) + " bytes; a 16-bit dialog holds at most 255");
     }

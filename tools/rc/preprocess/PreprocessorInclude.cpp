@@ -44,8 +44,12 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     script.identity = Identity(scriptPath);
     script.dir = ParentFolder(scriptPath);
     script.directivesOnly = DirectivesOnly(scriptPath);
-    std::string converted = text;
-    if (Utf16ToUtf8Text(converted)) {
+    // The output is about as long as the script: room for it at once spares copies as it grows
+    // (pages not written take no memory).
+    out_.Reserve(text.size() + text.size() / 2 + 4096);
+    if (IsUtf16Text(text)) {
+        std::string converted = text;
+        Utf16ToUtf8Text(converted);
         unicodeFiles_.insert(scriptPath);
         ProcessFile(script, converted, 0);
     } else {
