@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 
 #include "driver/ResourceFiles.h"
 #include "encode/BitmapFile.h"

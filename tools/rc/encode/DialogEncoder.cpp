@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <iterator>
 #include <optional>
-#include <stdexcept>
 
 #include "parse/Literal.h"
 #include "resformat/Bytes.h"
