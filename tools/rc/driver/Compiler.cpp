@@ -47,11 +47,7 @@ std::uint16_t Group16Flags(std::uint16_t statementFlags) {
 
 // A DLGINCLUDE names its header file: the name as narrow text in code page 1252, with its NUL.
 std::string DlgIncludeBytes(const StringLiteral& name) {
-    std::string bytes;
-    for (const LiteralChar& c : ReadLiteral(name.body, name.wide, name.codePage, name.column)) {
-        if (c.escaped && !name.wide) bytes += static_cast<char>(c.value & 0xFF);
-        else AppendNarrow(bytes, c.value, kCp1252);
-    }
+    std::string bytes = LiteralNarrowBytes(name, kCp1252);
     bytes.resize(std::min(bytes.size(), bytes.find('\0')));
     return bytes + '\0';
 }

@@ -21,8 +21,8 @@ constexpr std::uint32_t kSetFont = 0x40;                   // DS_SETFONT
 constexpr std::uint32_t kCaption = 0x00C00000;             // WS_CAPTION
 constexpr std::uint32_t kNoId = 0xFFFFFFFF;                // -1, the id of controls nobody asks for
 
-// A text ends at a NUL written inside it: rc.exe writes the rest too, and the template that
-// follows no longer reads.
+// A text ends at a NUL written inside it (in both formats): rc.exe writes the rest too, and the
+// template that follows no longer reads.
 std::u16string Text(const StringLiteral& literal, NullHandling nulls = NullHandling::CutAtNull) {
     return DecodeLiteral(literal, nulls);
 }
@@ -32,13 +32,6 @@ std::u16string NameText(const StringLiteral& name) { return Decode(name.body, na
 
 std::u16string TextOf(const DialogText& text) {
     return text.kind == DialogText::Kind::Name ? NameText(text.string) : Text(text.string);
-}
-
-// The 16-bit format ends every text at its first NUL.
-std::u16string Text16(const StringLiteral& literal) { return DecodeLiteral(literal, NullHandling::CutAtNull); }
-
-std::u16string TextOf16(const DialogText& text) {
-    return text.kind == DialogText::Kind::Name ? NameText(text.string) : Text16(text.string);
 }
 
 std::uint32_t DialogStyle(const DialogStmt& dialog) {
@@ -175,7 +168,7 @@ void PutControlClass16(std::string& out, const ControlStmt& control) {
         PutU8(out, static_cast<std::uint8_t>(windowClass.ordinal));
         return;
     }
-    const std::u16string name = Text16(windowClass.name);
+    const std::u16string name = Text(windowClass.name);
     if (const auto byte = ClassByte(name)) PutU8(out, *byte);
     else out += Name16(name, windowClass.name.where, "the class name", 0x80);
 }
@@ -254,11 +247,11 @@ std::string EncodeDialog16(const DialogStmt& dialog) {
     else out += Name16(dialog.menu->text, dialog.where, "the menu name");
     if (!dialog.windowClass) PutU8(out, 0);
     else if (dialog.windowClass->isOrdinal) PutOrdinal16(out, dialog.windowClass->ordinal, "class number", dialog.where);
-    else out += Name16(Text16(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
-    out += dialog.caption ? Bytes16(Text16(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
+    else out += Name16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
+    out += dialog.caption ? Bytes16(Text(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
     if (dialog.font) {
         PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));
-        out += Bytes16(Text16(dialog.font->face), dialog.font->face.where, "the font name");
+        out += Bytes16(Text(dialog.font->face), dialog.font->face.where, "the font name");
     }
     for (const ControlStmt& control : dialog.controls) PutControl16(out, control);
     return out;
