@@ -39,6 +39,9 @@ TEST(StreamedData, StringsReadAsTheirCodePagesSayWithTabsQuotesAndEscapes) {
     EXPECT_EQ(DataOf("X RCDATA { \"say \"\"hi\"\"\", \"\\x41\\\\\" }\n"), "say \"hi\"A\\");
     EXPECT_EQ(DataOf("X RCDATA { L\"ab\", L\"\\x263a\",\nL\"a\tb\" }\n"), Words({'a', 'b', 0x263A, 'a', ' ', ' ', ' ', ' ', ' ', 'b'}));
     EXPECT_EQ(DataOf("X RCDATA { \"plain text 123\" }\n"), "plain text 123");
+    EXPECT_EQ(DataOf("X RCDATA { L\"say \"\"hi\"\"\" }\n"), Words({'s', 'a', 'y', ' ', '"', 'h', 'i', '"'}));
+    // A string over two lines counts its tab from where it starts, in its first line.
+    EXPECT_EQ(DataOf("X RCDATA { \"a\tb\nc\" }\n"), "a   b \nc");
     // UTF-8 in the script, written narrow in 1252, which has no Zhe.
     EXPECT_EQ(DataOf("X RCDATA { \"caf\xC3\xA9\" }\n"), "caf\xE9");
     EXPECT_EQ(DataOf("#pragma code_page(65001)\nX RCDATA { \"ab\", \"\xD0\x96\" }\n"), "ab?");

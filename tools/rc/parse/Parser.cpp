@@ -41,7 +41,7 @@ Parser::Parser(std::string_view text, const std::string& fileName, ParserOptions
     tokenizer_.emplace(text, fileName);
 }
 
-const Token& Parser::Ahead(std::size_t ahead) {
+const Token& Parser::ReadAhead(std::size_t ahead) {
     while (tokens_.size() <= next_ + ahead) {
         if (!tokenizer_) return tokens_.back();  // the End token
         tokenizer_->Next(tokens_.Append());

@@ -53,7 +53,8 @@ private:
 
     std::optional<Statement> ParseStatement();
     // The token `ahead` places after the next one, directives included.
-    const Token& Ahead(std::size_t ahead);
+    const Token& Ahead(std::size_t ahead) { return next_ + ahead < tokens_.size() ? tokens_[next_ + ahead] : ReadAhead(ahead); }
+    const Token& ReadAhead(std::size_t ahead);
     // Drops the tokens taken. No reference to a token may be held across it.
     void Forget();
     // The next token, directives done; valid until the tokens are dropped (Forget).

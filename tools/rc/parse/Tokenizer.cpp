@@ -189,9 +189,9 @@ bool Tokenizer::LineMarker(std::string_view line) {
 }
 
 // Counted on from the column found before in the same line: a line of many strings is read once.
-int Tokenizer::ColumnOf(std::size_t at) {
-    if (columnLine_ != lineStart_ || columnAt_ > at) {
-        columnLine_ = columnAt_ = lineStart_;
+int Tokenizer::ColumnOf(std::size_t at, std::size_t lineStart) {
+    if (columnLine_ != lineStart || columnAt_ > at) {
+        columnLine_ = columnAt_ = lineStart;
         column_ = 0;
     }
     for (; columnAt_ < at; ++columnAt_) column_ += text_[columnAt_] == '\t' ? 8 - column_ % 8 : 1;
@@ -202,7 +202,7 @@ int Tokenizer::ColumnOf(std::size_t at) {
 // of old scripts, taken when a closing quote follows on the line), over line ends if need be.
 bool Tokenizer::String(Token& out) {
     const int line = line_;
-    const int column = ColumnOf(pos_);
+    const std::size_t at = pos_, lineStart = lineStart_;
     const bool wide = text_[pos_] != '"';
     if (wide) ++pos_;
     const std::size_t start = ++pos_;
@@ -224,7 +224,8 @@ bool Tokenizer::String(Token& out) {
     const std::string_view body = text_.substr(start, pos_ - start);
     ++pos_;
     Made(out, TokenKind::String, body, wide, line);
-    out.column = column;
+    // Only the tabs of a literal depend on the column it starts at.
+    if (body.find('\t') != std::string_view::npos) out.column = ColumnOf(at, lineStart);
     return true;
 }
 

@@ -32,7 +32,8 @@ struct Token {
     std::string text;  // identifiers and numbers as written; strings without L and outer quotes
     bool wide = false; // L"..."
     bool glued = false;  // no blank or line end between it and the token before
-    int column = 0;      // where it starts in its line, tabs counted to the next multiple of 8
+    int column = 0;      // where a string that holds a tab starts in its line (tabs counted to the next
+                         // multiple of 8); 0 for any other token
     Location where;
 
     // The token as the script spells it (a string with its L and quotes).
@@ -74,7 +75,7 @@ private:
     void NewLine();
     bool SkipBlanksAndComments();
     bool LineMarker(std::string_view line);
-    int ColumnOf(std::size_t at);
+    int ColumnOf(std::size_t at, std::size_t lineStart);
     bool QuoteFollows(std::size_t from) const;
 
     std::string_view text_;
