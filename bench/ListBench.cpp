@@ -69,17 +69,8 @@ void Time(const char* name, Step step) {
     std::printf("%-28s %8.1f ms   peak %4ld MB\n", name, static_cast<double>(timer.nsecsElapsed()) / 1e6, PeakMegabytes());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QTemporaryDir dir;
-    std::vector<ResourceEntry> entries = MakeEntries(dir);
-    const std::string scriptPath = dir.filePath(QStringLiteral("big.rc")).toStdString();
-    std::printf("%d entries, %d string tables of %d lines\n", kEntries, kTables, kLinesPerTable);
-
-    int failures = 0;  // each check that fails; the bench then exits 1
+// Writes the script of the entries and reads it back; the number of checks that failed.
+int TimeScript(const std::vector<ResourceEntry>& entries, const std::string& scriptPath) {
     std::string script;
     Time("write script", [&] {
         script = WriteScriptText(entries, scriptPath).value_or("");
@@ -87,34 +78,29 @@ int main(int argc, char** argv) {
     });
     std::printf("%-28s %8.1f MB\n", "script size", static_cast<double>(script.size()) / 1e6);
     std::string().swap(script);  // the file holds it now
+    bool same = false;
     Time("read script back", [&] {
         const LoadedScript loaded = ParseScript(ReadFileBytes(scriptPath).value_or(""));
         // The script holds the plain entries first and the string tables after them.
         std::size_t next = 0;
-        bool same = loaded.entries.size() == entries.size();
+        same = loaded.entries.size() == entries.size();
         for (bool tables : {false, true}) {
             for (const ResourceEntry& entry : entries) {
                 if (entry.isStringTable() == tables) same = same && loaded.entries[next++] == entry;
             }
         }
-        if (!same) {
-            std::printf("  MISMATCH after reading back\n");
-            ++failures;
-        }
     });
+    if (same) return 0;
+    std::printf("  MISMATCH after reading back\n");
+    return 1;
+}
 
-    QuietPrompter prompter;
-    TfmTallow window(prompter);
-    window.show();
-    QCoreApplication::processEvents();
+// Loads the script into the window's list view and sorts it by each column.
+int TimeListView(TfmTallow& window, const std::string& scriptPath) {
     Time("load into the list view", [&] {
         window.setInputFileText(QString::fromStdString(scriptPath));
         QCoreApplication::processEvents();
     });
-    if (window.resourceList().model().count() != kEntries) {
-        std::printf("  MISMATCH: only %d entries loaded\n", window.resourceList().model().count());
-        ++failures;
-    }
     const char* names[] = {"sort by Name", "sort by Type", "sort by StringID", "sort by File"};
     for (int column = 0; column < 4; ++column) {
         Time(names[column], [&] {
@@ -126,16 +112,25 @@ int main(int argc, char** argv) {
         window.resourceList().ColumnClick(3);
         QCoreApplication::processEvents();
     });
-    ResourceList& list = window.resourceList();
-    // As the view selects: all rows in one range (Ctrl+A), every second row in one range each.
-    const auto selectRows = [&list](int step) {
-        QItemSelection rows;
-        const int last = list.model().count() - 1;
-        if (step == 1) rows.select(list.model().index(0, 0), list.model().index(last, 3));
-        for (int row = 1; step > 1 && row <= last; row += step) rows.select(list.model().index(row, 0), list.model().index(row, 3));
-        list.selection().select(rows, QItemSelectionModel::ClearAndSelect);
-    };
-    selectRows(1);
+    if (window.resourceList().model().count() == kEntries) return 0;
+    std::printf("  MISMATCH: only %d entries loaded\n", window.resourceList().model().count());
+    return 1;
+}
+
+// As the view selects: all rows in one range (Ctrl+A), every second row in one range each.
+void SelectRows(ResourceList& list, int step) {
+    QItemSelection rows;
+    const int last = list.model().count() - 1;
+    if (step == 1) rows.select(list.model().index(0, 0), list.model().index(last, 3));
+    for (int row = 1; step > 1 && row <= last; row += step)
+        rows.select(list.model().index(row, 0), list.model().index(row, 3));
+    list.selection().select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+// Deletes all rows, then every second row of the entries put back.
+int TimeDeletes(ResourceList& list, std::vector<ResourceEntry> entries) {
+    int failures = 0;
+    SelectRows(list, 1);
     Time("delete all", [&] {
         list.DeleteSelected();
         QCoreApplication::processEvents();
@@ -144,13 +139,13 @@ int main(int argc, char** argv) {
         std::printf("  MISMATCH: %d entries left after deleting all\n", list.model().count());
         ++failures;
     }
-    // The same 50,000 again; every second row goes from the second on, so the first row stays
+    // The same entries again; every second row goes from the second on, so the first row stays
     // before the first one removed, and the survivors are the entries of even rows.
     std::vector<ResourceEntry> survivors;
     for (std::size_t row = 0; row < entries.size(); row += 2) survivors.push_back(entries[row]);
     list.ReplaceEntries(std::move(entries));
     QCoreApplication::processEvents();
-    selectRows(2);
+    SelectRows(list, 2);
     Time("delete every second", [&] {
         list.DeleteSelected();
         QCoreApplication::processEvents();
@@ -159,6 +154,26 @@ int main(int argc, char** argv) {
         std::printf("  MISMATCH: the entries left are not the ones kept\n");
         ++failures;
     }
-    list.setListSaved(true);
+    return failures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    std::vector<ResourceEntry> entries = MakeEntries(dir);
+    const std::string scriptPath = dir.filePath(QStringLiteral("big.rc")).toStdString();
+    std::printf("%d entries, %d string tables of %d lines\n", kEntries, kTables, kLinesPerTable);
+
+    int failures = TimeScript(entries, scriptPath);  // each check that fails; the bench then exits 1
+    QuietPrompter prompter;
+    TfmTallow window(prompter);
+    window.show();
+    QCoreApplication::processEvents();
+    failures += TimeListView(window, scriptPath);
+    failures += TimeDeletes(window.resourceList(), std::move(entries));
+    window.resourceList().setListSaved(true);
     return failures == 0 ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <variant>
@@ -43,18 +45,34 @@ public:
 
     bool ok() const noexcept { return state_.index() == 0; }
     explicit operator bool() const noexcept { return ok(); }
-    T& value() & { return *std::get_if<0>(&state_); }
-    const T& value() const& { return *std::get_if<0>(&state_); }
-    T&& value() && { return std::move(*std::get_if<0>(&state_)); }
+    // Asking for the side a result does not hold is a fault of the caller: it stops the program
+    // with a message in every build, as an unchecked llvm::Expected does, instead of reading
+    // through a null pointer.
+    T& value() & { return *Held(); }
+    const T& value() const& { return *Held(); }
+    T&& value() && { return std::move(*Held()); }
     T& operator*() { return value(); }
     const T& operator*() const { return value(); }
-    T* operator->() { return std::get_if<0>(&state_); }
-    const T* operator->() const { return std::get_if<0>(&state_); }
-    const Error& error() const { return *std::get_if<1>(&state_); }
+    T* operator->() { return Held(); }
+    const T* operator->() const { return Held(); }
+    const Error& error() const {
+        if (ok()) Stop("Result::error() called on a result that holds a value");
+        return *std::get_if<1>(&state_);
+    }
     // The value, or `fallback` for a caller to whom any failure means the same.
     T value_or(T fallback) const& { return ok() ? value() : std::move(fallback); }
 
 private:
+    [[noreturn]] static void Stop(const char* what) {
+        std::fprintf(stderr, "%s\n", what);
+        std::abort();
+    }
+    T* Held() {
+        if (!ok()) Stop(("Result::value() called on an error: " + std::string(error().what())).c_str());
+        return std::get_if<0>(&state_);
+    }
+    const T* Held() const { return const_cast<Result*>(this)->Held(); }
+
     std::variant<T, Error> state_;
 };
 
