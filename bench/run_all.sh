@@ -28,6 +28,8 @@ run "rc_bench: 2,000 entries (200 MB of files) and 20,000 strings" \
   "at least 2x faster than llvm-rc, within 1.5x of cat" "$here/rc_bench.sh" "$build"
 run "rc_script_bench: 20,000 strings and 2,000 dialogs; 60 MB of plain text" \
   "at most 0.3 of llvm-rc -no-preprocess; preprocessing 100 MB/s" "$here/rc_script_bench.sh" "$build"
+run "rc_data_bench: a 57 MB script of RCDATA values" "peak memory at most 4x the script, less CPU time than llvm-rc" \
+  "$here/rc_data_bench.sh" "$build"
 run "startup_bench: start-up to the first painted window" "at most 1.5x the empty window" \
   "$here/startup_bench.sh" "$build"
 run "expand_bench: a 200 MB SZDD file" "ExpandFile within 1.2x of libmspack alone" "$here/expand_bench.sh" "$build"

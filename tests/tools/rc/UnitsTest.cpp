@@ -121,11 +121,8 @@ TEST(Parser, ExpressionsAndOptionsInAnyOrder) {
     const auto& resource = std::get<ResourceStmt>(*statement);
     EXPECT_EQ(resource.flags, MfMoveable | MfPure | MfPreload);
     EXPECT_EQ(resource.language, 0x0407);
-    std::vector<std::uint32_t> values;
-    for (const DataItem& item : resource.data) values.push_back(item.value);
-    EXPECT_EQ(values, (std::vector<std::uint32_t>{0xFFFFFFFF, 0xFFFFFFFF, 15, 15, 15}));
-    EXPECT_TRUE(resource.data[0].isLong);
-    EXPECT_FALSE(resource.data[2].isLong);
+    // The values as they are written: the two with L as DWORDs, the others as WORDs.
+    EXPECT_EQ(resource.data, std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x0F\0\x0F\0\x0F\0", 14));
     EXPECT_FALSE(parser.Next());
 }
 

@@ -3,7 +3,7 @@
 // program is called by a name with "windres" in it or given an option only windres has.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -12,9 +12,13 @@
 namespace rc {
 
 // A command line that cannot run: one message, exit status 2.
-class UsageError : public std::runtime_error {
+class UsageError : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 // `program` is the name the program was called by; `arguments` follow it. @FILE arguments are

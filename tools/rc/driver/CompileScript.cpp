@@ -131,7 +131,7 @@ CompileResult CompileScript(const CompileOptions& options) {
         }
         ParserOptions parse{options.codePage, ScriptName(options), options.win16, {}};
         const std::string text = Preprocessed(options, result, &parse.unicodeFiles);
-        Parser parser(Tokenize(text, ScriptName(options)), std::move(parse));
+        Parser parser(text, ScriptName(options), std::move(parse));
         // The whole script is parsed before the output is made, so a script error leaves no trace.
         // Statements name their resource files; the files' bytes are read only by the writer.
         std::vector<Statement> statements;

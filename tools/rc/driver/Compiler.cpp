@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 
 #include "driver/ResourceFiles.h"
 #include "encode/BitmapFile.h"
@@ -48,11 +47,7 @@ std::uint16_t Group16Flags(std::uint16_t statementFlags) {
 
 // A DLGINCLUDE names its header file: the name as narrow text in code page 1252, with its NUL.
 std::string DlgIncludeBytes(const StringLiteral& name) {
-    std::string bytes;
-    for (const LiteralChar& c : ReadLiteral(name.body, name.wide, name.codePage, name.column)) {
-        if (c.escaped && !name.wide) bytes += static_cast<char>(c.value & 0xFF);
-        else AppendNarrow(bytes, c.value, kCp1252);
-    }
+    std::string bytes = LiteralNarrowBytes(name, kCp1252);
     bytes.resize(std::min(bytes.size(), bytes.find('\0')));
     return bytes + '\0';
 }
@@ -88,8 +83,8 @@ private:
         ResourceHeader header = HeaderOf(stmt.type, stmt);
         using Kind = ResourceStmt::Kind;
         if (stmt.kind == Kind::Font) return Font(stmt, header);
-        if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : InlineData(stmt));
-        if (!stmt.file) return Emit(header, {}, InlineData(stmt));
+        if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : stmt.data);
+        if (!stmt.file) return Emit(header, {}, stmt.data);
         const SourceFile file = Open(stmt);
         switch (stmt.kind) {
         case Kind::Bitmap: return Bitmap(stmt, header, file);
@@ -159,7 +154,7 @@ private:
         if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
         const std::string bytes = stmt.file ? ReadWholeFile(Open(stmt),
                                                             *stmt.file, stmt.where)
-                                            : InlineData(stmt);
+                                            : stmt.data;
         fonts_.Add(stmt.name.number, bytes, stmt.where);
         Emit(header, {}, bytes);
     }
@@ -202,17 +197,6 @@ private:
         header.type = ResourceId::Number(cursor ? RtGroupCursor : RtGroupIcon);
         header.flags = options_.win16 ? Group16Flags(stmt.flags) : GroupMemoryFlags(stmt.memoryWords);
         Emit(header, {}, group);
-    }
-
-    // Numbers as WORDs (their low 16 bits) or, written with L, DWORDs; strings as LiteralDataBytes gives them.
-    static std::string InlineData(const ResourceStmt& stmt) {
-        std::string out;
-        for (const DataItem& item : stmt.data) {
-            if (item.isString) out += LiteralDataBytes(item.string);
-            else if (item.isLong) PutU32(out, item.value);
-            else PutU16(out, static_cast<std::uint16_t>(item.value));
-        }
-        return out;
     }
 
     void EmitFile(const ResourceHeader& header, const SourceFile& file, std::uint64_t offset) {

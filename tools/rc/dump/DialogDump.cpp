@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 
 #include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"

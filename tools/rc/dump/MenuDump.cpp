@@ -20,7 +20,7 @@ constexpr FlagName kFlagNames[] = {
 std::string Indent(int depth) { return std::string(static_cast<std::size_t>(depth) * 2, ' '); }
 
 void Items(ByteReader& in, std::string& out, int depth) {
-    if (depth > kMaxNesting) throw std::runtime_error("popups nested too deeply");
+    if (depth > kMaxNesting) throw MalformedBody("popups nested too deeply");
     while (true) {
         const std::uint16_t flags = in.U16();
         const bool popup = flags & MfPopup;
@@ -39,7 +39,7 @@ void Items(ByteReader& in, std::string& out, int depth) {
 }
 
 void ItemsEx(ByteReader& in, std::string& out, int depth) {
-    if (depth > kMaxNesting) throw std::runtime_error("popups nested too deeply");
+    if (depth > kMaxNesting) throw MalformedBody("popups nested too deeply");
     while (true) {
         in.Align4();
         const std::uint32_t type = in.U32();

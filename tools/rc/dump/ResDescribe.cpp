@@ -1,9 +1,8 @@
 // Chooses the readable dump for a resource by its type.
 #include "dump/ResDescribe.h"
 
-#include <stdexcept>
-
 #include "dump/DialogDump.h"
+#include "resformat/ByteReader.h"
 #include "resformat/ResourceTypes.h"
 
 namespace rc {
@@ -19,7 +18,7 @@ std::string DescribeResource(const ResEntry& entry, bool win16) {
         case RtString: return entry.name.isNumber ? DescribeStrings(entry.data, entry.name.number, win16) : std::string();
         default: return {};
         }
-    } catch (const std::runtime_error& error) {
+    } catch (const MalformedBody& error) {
         return std::string("  (cannot be read: ") + error.what() + ")\n";
     }
 }

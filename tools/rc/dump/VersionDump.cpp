@@ -15,7 +15,7 @@ std::string VersionText(std::uint32_t high, std::uint32_t low) {
 }
 
 void Fixed(ByteReader& in, std::string& out) {
-    if (in.U32() != 0xFEEF04BD) throw std::runtime_error("the fixed part lacks its signature");
+    if (in.U32() != 0xFEEF04BD) throw MalformedBody("the fixed part lacks its signature");
     in.U32();
     const std::uint32_t file[2] = {in.U32(), in.U32()};
     const std::uint32_t product[2] = {in.U32(), in.U32()};
@@ -50,7 +50,7 @@ bool LooksLikeText(std::string_view data) {
 }
 
 void Node(ByteReader& in, std::size_t limit, std::string& out, int depth) {
-    if (depth > kMaxNesting + 2) throw std::runtime_error("blocks nested too deeply");
+    if (depth > kMaxNesting + 2) throw MalformedBody("blocks nested too deeply");
     in.Align4();
     const std::size_t start = in.position();
     const std::uint16_t length = in.U16();
@@ -59,7 +59,7 @@ void Node(ByteReader& in, std::size_t limit, std::string& out, int depth) {
     const std::u16string key = in.Text();
     in.Align4();
     const std::size_t end = start + length;
-    if (end > limit || end < in.position()) throw std::runtime_error("a wrong length at byte " + std::to_string(start));
+    if (end > limit || end < in.position()) throw MalformedBody("a wrong length at byte " + std::to_string(start));
     if (valueLength == 0) {
         out += Indent(depth) + "BLOCK " + Quoted(key) + "\n";
         while (in.position() < end) Node(in, end, out, depth + 1);
@@ -84,7 +84,7 @@ std::string DescribeVersion(std::string_view body, bool win16) {
     std::string out = "  VERSIONINFO " + Quoted(key) + "\n";
     if (fixedSize >= 52) Fixed(in, out);
     if (fixedSize < 52) in.Skip(fixedSize);
-    if (length > in.size()) throw std::runtime_error("the length of VS_VERSION_INFO points beyond the resource");
+    if (length > in.size()) throw MalformedBody("the length of VS_VERSION_INFO points beyond the resource");
     while (in.position() < length) Node(in, length, out, 1);
     return out;
 }

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <iterator>
 #include <optional>
-#include <stdexcept>
 
 #include "parse/Literal.h"
 #include "resformat/Bytes.h"
@@ -22,8 +21,8 @@ constexpr std::uint32_t kSetFont = 0x40;                   // DS_SETFONT
 constexpr std::uint32_t kCaption = 0x00C00000;             // WS_CAPTION
 constexpr std::uint32_t kNoId = 0xFFFFFFFF;                // -1, the id of controls nobody asks for
 
-// A text ends at a NUL written inside it: rc.exe writes the rest too, and the template that
-// follows no longer reads.
+// A text ends at a NUL written inside it (in both formats): rc.exe writes the rest too, and the
+// template that follows no longer reads.
 std::u16string Text(const StringLiteral& literal, NullHandling nulls = NullHandling::CutAtNull) {
     return DecodeLiteral(literal, nulls);
 }
@@ -33,13 +32,6 @@ std::u16string NameText(const StringLiteral& name) { return Decode(name.body, na
 
 std::u16string TextOf(const DialogText& text) {
     return text.kind == DialogText::Kind::Name ? NameText(text.string) : Text(text.string);
-}
-
-// The 16-bit format ends every text at its first NUL.
-std::u16string Text16(const StringLiteral& literal) { return DecodeLiteral(literal, NullHandling::CutAtNull); }
-
-std::u16string TextOf16(const DialogText& text) {
-    return text.kind == DialogText::Kind::Name ? NameText(text.string) : Text16(text.string);
 }
 
 std::uint32_t DialogStyle(const DialogStmt& dialog) {
@@ -76,20 +68,6 @@ void PutFrame(std::string& out, const std::uint32_t (&frame)[4], const char* own
 void CheckCount(const DialogStmt& dialog, std::size_t limit, const char* format) {
     if (dialog.controls.size() <= limit) return;
     throw CompileError(dialog.controls[limit].where, "more than " + std::to_string(limit) + " controls in " + format);
-}
-
-// The bytes of a control's data block, numbers as WORDs (DWORDs when written with L).
-std::string ControlData(const std::vector<DataItem>& items) {
-    std::string out;
-    for (const DataItem& item : items) {
-        if (!item.isString) {
-            if (item.isLong) PutU32(out, item.value);
-            else PutU16(out, static_cast<std::uint16_t>(item.value));
-            continue;
-        }
-        out += LiteralDataBytes(item.string);
-    }
-    return out;
 }
 
 // --- Win32 ---
@@ -137,7 +115,7 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
     if (!control.text) PutU16(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal32(out, control.text->ordinal);
     else PutName32(out, TextOf(*control.text), control.text->where, "the control text");
-    const std::string data = control.data ? ControlData(*control.data) : std::string();
+    const std::string data = control.data.value_or(std::string());
     PutU16(out, Unsigned16(static_cast<std::uint32_t>(data.size()), "control data size", control.where));
     out += data;
 }
@@ -190,7 +168,7 @@ void PutControlClass16(std::string& out, const ControlStmt& control) {
         PutU8(out, static_cast<std::uint8_t>(windowClass.ordinal));
         return;
     }
-    const std::u16string name = Text16(windowClass.name);
+    const std::u16string name = Text(windowClass.name);
     if (const auto byte = ClassByte(name)) PutU8(out, *byte);
     else out += Name16(name, windowClass.name.where, "the class name", 0x80);
 }
@@ -202,8 +180,8 @@ void PutControl16(std::string& out, const ControlStmt& control) {
     PutControlClass16(out, control);
     if (!control.text) PutU8(out, 0);
     else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
-    else out += Name16(TextOf16(*control.text), control.text->where, "the control text");
-    const std::string data = control.data ? ControlData(*control.data) : std::string();
+    else out += Name16(TextOf(*control.text), control.text->where, "the control text");
+    const std::string data = control.data.value_or(std::string());
     if (data.size() > 0xFF) {
         throw CompileError(control.where, "control data of " + std::to_string(data.size()) + " bytes; a 16-bit dialog holds at most 255");
     }
@@ -269,11 +247,11 @@ std::string EncodeDialog16(const DialogStmt& dialog) {
     else out += Name16(dialog.menu->text, dialog.where, "the menu name");
     if (!dialog.windowClass) PutU8(out, 0);
     else if (dialog.windowClass->isOrdinal) PutOrdinal16(out, dialog.windowClass->ordinal, "class number", dialog.where);
-    else out += Name16(Text16(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
-    out += dialog.caption ? Bytes16(Text16(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
+    else out += Name16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
+    out += dialog.caption ? Bytes16(Text(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
     if (dialog.font) {
         PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));
-        out += Bytes16(Text16(dialog.font->face), dialog.font->face.where, "the font name");
+        out += Bytes16(Text(dialog.font->face), dialog.font->face.where, "the font name");
     }
     for (const ControlStmt& control : dialog.controls) PutControl16(out, control);
     return out;

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     try {
-        rc::Parser parser(rc::Tokenize(text, "fuzz.rc"), {});
+        rc::Parser parser(text, "fuzz.rc", {});  // tokens read as the parser goes, as the compiler reads them
         while (auto statement = parser.Next()) {
             if (auto* table = std::get_if<rc::StringTableStmt>(&*statement)) {
                 for (const auto& entry : table->entries) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <iostream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "fileaccess/OutputFile.h"
 #include "preprocess/BuiltinHash.h"
 #include "preprocess/PpLexer.h"
+#include "resformat/Diagnostic.h"
 
 namespace {
 
@@ -21,6 +21,7 @@ struct Definition {
     std::string name;
     std::string text;  // from the name on, as the preprocessor's own #define would read it
     std::size_t run;
+    rc::Location where;  // its #define line
 };
 
 struct Run {
@@ -40,11 +41,11 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string Quoted(const std::string& text) {
+std::string Quoted(const std::string& text, const rc::Location& where) {
     std::string out = "\"";
     for (char c : text) {
         if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) {
-            throw std::runtime_error("a character other than printable ASCII in a definition");
+            throw rc::CompileError(where, "a character other than printable ASCII in a definition");
         }
         if (c == '"' || c == '\\') out += '\\';
         out += c;
@@ -75,12 +76,17 @@ void FindRuns(Header& header, std::size_t firstRun, std::vector<Definition>& def
     header.firstRun = firstRun;
     rc::LineReader reader(header.text);
     const std::string_view text = reader.text();
+    const auto file = std::make_shared<const std::string>(header.name);
     rc::LogicalLine line;
     bool open = false;
     while (true) {
         const std::size_t before = reader.position();
-        if (!reader.Next(line)) break;
+        if (!reader.Next(line)) {
+            if (reader.openCommentLine()) throw rc::CompileError({file, reader.openCommentLine()}, "unterminated comment");
+            break;
+        }
         Definition definition;
+        definition.where = {file, line.line};
         const LineKind kind = Classify(line, definition);
         if (kind == LineKind::Other) {
             open = false;
@@ -121,12 +127,12 @@ void Write(std::ostream& out, const std::vector<Header>& headers, std::vector<De
     }
     out << "    {0, 0, 0}};\n\nextern constinit const BuiltinHeader kBuiltinHeaders[] = {\n";
     for (const Header& header : headers) {
-        if (header.text.find(")rch\"") != std::string::npos) throw std::runtime_error(header.name + " holds the raw string delimiter");
+        if (header.text.find(")rch\"") != std::string::npos) throw rc::CompileError({}, header.name + " holds the raw string delimiter");
         out << "    {\"" << header.name << "\"sv, R\"rch(" << header.text << ")rch\"sv, kBuiltinRuns + " << header.firstRun << ", "
             << header.runs.size() << "},\n";
     }
     out << "};\n\nextern constinit const BuiltinDefinition kBuiltinDefinitions[] = {\n";
-    for (const Definition& d : definitions) out << "    {" << Quoted(d.name) << ", " << Quoted(d.text) << ", " << d.run << "},\n";
+    for (const Definition& d : definitions) out << "    {" << Quoted(d.name, d.where) << ", " << Quoted(d.text, d.where) << ", " << d.run << "},\n";
     out << "    {\"\"sv, \"\"sv, 0}};\n\nextern constinit const BuiltinSlot kBuiltinSlots[] = {";
     for (std::size_t i = 0; i < table.size(); ++i) {
         const std::uint32_t hash = table[i] ? rc::BuiltinHash(definitions[table[i] - 1].name) : 0;
@@ -153,7 +159,7 @@ int main(int argc, char** argv) {
         std::size_t runs = 0;
         for (const std::string& path : paths) {
             fileaccess::Result<std::string> text = fileaccess::ReadFile(path, 1u << 24);
-            if (!text) throw std::runtime_error(text.error().what());
+            if (!text) throw rc::CompileError({}, text.error().what());
             Header header;
             header.name = Lower(path.substr(path.find_last_of('/') + 1));
             header.text = std::move(text).value();
@@ -164,8 +170,11 @@ int main(int argc, char** argv) {
         std::ostringstream out;
         Write(out, headers, definitions);
         if (const fileaccess::Status written = fileaccess::WriteFile(argv[1], out.str()); !written) {
-            throw std::runtime_error(written.error().what());
+            throw rc::CompileError({}, written.error().what());
         }
+    } catch (const rc::CompileError& error) {
+        std::cerr << "restallow-embed-headers: " << error.text() << "\n";
+        return 1;
     } catch (const std::exception& error) {
         std::cerr << "restallow-embed-headers: " << error.what() << "\n";
         return 1;

@@ -43,7 +43,7 @@ struct ControlStmt {
     std::uint32_t x = 0, y = 0, width = 0, height = 0;
     std::optional<std::uint32_t> exStyle;
     std::optional<std::uint32_t> helpId;
-    std::optional<std::vector<DataItem>> data;  // BEGIN ... END after the control
+    std::optional<std::string> data;  // the bytes of BEGIN ... END after the control
     Location where;
 };
 

@@ -111,6 +111,26 @@ private:
     std::vector<LiteralChar> out_;
 };
 
+// Printable ASCII without backslashes is itself in these code pages, read or written, but for
+// a doubled quote that is one: most strings of data blocks skip the reader.
+bool ReadsAsItself(const StringLiteral& literal) {
+    const auto plain = [](int codePage) { return codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8; };
+    if (!plain(literal.codePage) || (!literal.wide && !plain(literal.outputCodePage))) return false;
+    for (const char c : literal.body) {
+        if (c < 0x20 || c > 0x7E || c == '\\') return false;
+    }
+    return true;
+}
+
+// The characters of such a literal, each given to `put`.
+template <typename Put>
+void ReadPlain(std::string_view body, Put put) {
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '"' && i + 1 < body.size() && body[i + 1] == '"') ++i;
+        put(body[i]);
+    }
+}
+
 void CutAtNulls(std::u16string& text, NullHandling nulls) {
     if (nulls == NullHandling::CutAtNull) {
         const auto nul = text.find(u'\0');
@@ -168,16 +188,28 @@ std::string LiteralFileName(const StringLiteral& literal) {
     return name;
 }
 
+std::string LiteralNarrowBytes(const StringLiteral& literal, int outputCodePage) {
+    std::string bytes;
+    for (const LiteralChar& c : ReadLiteral(literal.body, literal.wide, literal.codePage, literal.column)) {
+        if (c.escaped && !literal.wide) bytes += static_cast<char>(c.value & 0xFF);
+        else AppendNarrow(bytes, c.value, outputCodePage);
+    }
+    return bytes;
+}
+
+void AppendDataBytes(std::string& out, const StringLiteral& literal) {
+    if (ReadsAsItself(literal)) {
+        if (literal.wide) return ReadPlain(literal.body, [&out](char c) { PutU16(out, static_cast<std::uint16_t>(c)); });
+        if (literal.body.find('"') == std::string::npos) return static_cast<void>(out += literal.body);
+        return ReadPlain(literal.body, [&out](char c) { out += c; });
+    }
+    if (!literal.wide) return static_cast<void>(out += LiteralNarrowBytes(literal, literal.outputCodePage));
+    for (char16_t unit : DecodeLiteral(literal, NullHandling::Keep)) PutU16(out, unit);
+}
+
 std::string LiteralDataBytes(const StringLiteral& literal) {
     std::string bytes;
-    if (literal.wide) {
-        for (char16_t unit : DecodeLiteral(literal, NullHandling::Keep)) PutU16(bytes, unit);
-        return bytes;
-    }
-    for (const LiteralChar& c : ReadLiteral(literal.body, false, literal.codePage, literal.column)) {
-        if (c.escaped) bytes += static_cast<char>(c.value & 0xFF);
-        else AppendNarrow(bytes, c.value, literal.outputCodePage);
-    }
+    AppendDataBytes(bytes, literal);
     return bytes;
 }
 

@@ -37,8 +37,13 @@ std::u16string DecodeLiteral(const StringLiteral& literal, NullHandling nulls);
 // written, so that the name is a path of this system whatever code page the script is in.
 std::string LiteralFileName(const StringLiteral& literal);
 
-// A narrow literal as the bytes of data: escaped values truncated to a byte, characters in the
-// literal's output code page ('?' where it has none); a wide one as UTF-16LE.
+// The literal as narrow text: a narrow literal's escaped values truncated to a byte, characters
+// (and a wide literal's escaped values) in `outputCodePage` ('?' where it has none).
+std::string LiteralNarrowBytes(const StringLiteral& literal, int outputCodePage);
+
+// A narrow literal as the bytes of data: its narrow text in the literal's output code page; a
+// wide one as UTF-16LE. Appended to `out`.
+void AppendDataBytes(std::string& out, const StringLiteral& literal);
 std::string LiteralDataBytes(const StringLiteral& literal);
 
 }  // namespace rc

@@ -36,9 +36,9 @@ NumberValue ReadNumber(std::string_view text) {
             number.isLong = true;
             break;
         }
-        const int lower = std::tolower(static_cast<unsigned char>(c));
-        const unsigned digit = std::isdigit(lower) ? static_cast<unsigned>(lower - '0')
-                             : lower >= 'a' && lower <= 'z' ? static_cast<unsigned>(lower - 'a' + 10) : 99;
+        const unsigned digit = c >= '0' && c <= '9' ? static_cast<unsigned>(c - '0')
+                             : c >= 'a' && c <= 'z' ? static_cast<unsigned>(c - 'a' + 10)
+                             : c >= 'A' && c <= 'Z' ? static_cast<unsigned>(c - 'A' + 10) : 99;
         if (digit >= base) break;
         number.value = number.value * base + digit;
     }
@@ -60,14 +60,13 @@ void Parser::NotANumber(const Token& token) {
 bool Parser::AtSignedNumber() {
     const Token& sign = Peek();
     if (sign.kind != TokenKind::Operator || (sign.text != "-" && sign.text != "~")) return false;
-    const Source& source = sources_.back();
-    const Token& next = source.tokens[source.next + 1];
+    const Token& next = Ahead(1);
     return next.kind == TokenKind::Int && next.glued;
 }
 
 NumberValue Parser::NumberToken() {
-    std::string spelled;
-    if (AtSignedNumber()) spelled = Take().text;
+    if (!AtSignedNumber()) return ReadNumber(Take().text);
+    std::string spelled = Take().text;
     return ReadNumber(spelled + Take().text);
 }
 

@@ -8,6 +8,7 @@
 #include "parse/Keywords.h"
 #include "parse/Literal.h"
 #include "parse/MemoryOptions.h"
+#include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
@@ -31,31 +32,48 @@ bool ApplyMemoryOption(const std::string& word, ResourceOptions& options) {
 
 Parser::Parser(std::vector<Token> tokens, ParserOptions options)
     : options_(std::move(options)), codePage_(options_.codePage), outputCodePage_(options_.codePage) {
-    sources_.push_back({std::move(tokens), 0});
+    for (Token& token : tokens) tokens_.Append() = std::move(token);
+    if (tokens_.empty() || tokens_.back().kind != TokenKind::End) tokens_.Append() = Token();
 }
 
-const Token& Parser::Peek() {
+Parser::Parser(std::string_view text, const std::string& fileName, ParserOptions options)
+    : options_(std::move(options)), codePage_(options_.codePage), outputCodePage_(options_.codePage) {
+    tokenizer_.emplace(text, fileName);
+}
+
+const Token& Parser::ReadAhead(std::size_t ahead) {
+    while (tokens_.size() <= next_ + ahead) {
+        if (!tokenizer_) return tokens_.back();  // the End token
+        tokenizer_->Next(tokens_.Append());
+    }
+    return tokens_[next_ + ahead];
+}
+
+void Parser::Forget() {
+    peeked_ = nullptr;
+    tokens_.Drop(next_);
+    next_ = 0;
+}
+
+const Token& Parser::PeekAfterDirectives() {
     while (true) {
-        Source& source = sources_.back();
-        const Token& token = source.tokens[source.next];
-        if (token.kind == TokenKind::End && sources_.size() > 1) {
-            sources_.pop_back();
-            continue;
+        const Token& token = Ahead(0);
+        if (token.kind != TokenKind::Directive) {
+            peeked_ = &token;
+            return token;
         }
-        if (token.kind == TokenKind::Directive) {
-            const Token directive = token;
-            ++source.next;
-            Directive(directive);
-            continue;
-        }
-        return token;
+        const Token directive = token;
+        ++next_;
+        Directive(directive);
     }
 }
 
-Token Parser::Take() {
-    Token token = Peek();
-    Source& source = sources_.back();
-    if (token.kind != TokenKind::End) ++source.next;
+const Token& Parser::Take() {
+    const Token& token = Peek();
+    if (token.kind != TokenKind::End) {
+        ++next_;
+        peeked_ = nullptr;
+    }
     return token;
 }
 
@@ -113,6 +131,16 @@ void Parser::CodePageDirective(const Token& token, std::string_view line) {
 }
 
 std::optional<Statement> Parser::Next() {
+    Forget();
+    try {
+        return ParseStatement();
+    } catch (const CompileError&) {
+        if (tokenizer_) tokenizer_->CheckRest();
+        throw;
+    }
+}
+
+std::optional<Statement> Parser::ParseStatement() {
     const Token first = Take();
     if (first.kind == TokenKind::End) return std::nullopt;
     if (IsWord(first, "LANGUAGE")) return DefaultsStmt{ParseLanguage(), {}, {}};
@@ -169,8 +197,9 @@ bool Parser::AtBlockEnd() {
     return token.kind == TokenKind::RightBrace || IsWord(token, "END");
 }
 
-StringLiteral Parser::Literal(const Token& token) const {
-    return {token.text, token.wide, InputCodePage(token.where), outputCodePage_, token.column, token.where};
+StringLiteral Parser::Literal(Token token) const {
+    const int codePage = InputCodePage(token.where);
+    return {std::move(token.text), token.wide, codePage, outputCodePage_, token.column, std::move(token.where)};
 }
 
 void Parser::SkipCommas() {
@@ -221,26 +250,26 @@ Statement Parser::ParseResource(const Token& nameToken, const ResourceTypeWord& 
     return stmt;
 }
 
-std::vector<DataItem> Parser::ParseData(const Location& start) {
-    std::vector<DataItem> items;
+// The values are written as they are read: a block of many megabytes is never held as items.
+std::string Parser::ParseData(const Location& start) {
+    constexpr std::size_t kForgetAfter = 4096;  // tokens taken before they are dropped
+    std::string bytes;
     while (!AtBlockEnd()) {
+        if (next_ >= kForgetAfter) Forget();
         if (Peek().kind == TokenKind::End) throw CompileError(start, "block is not closed by END or '}'");
         if (Peek().kind == TokenKind::Comma) {
             Take();
-            continue;
-        }
-        DataItem item;
-        item.where = Peek().where;
-        if (Peek().kind == TokenKind::String) {
-            item.isString = true;
-            item.string = Literal(Take());
+        } else if (Peek().kind == TokenKind::String) {
+            AppendDataBytes(bytes, Literal(Take()));
         } else {
-            item.value = ParseExpression(&item.isLong);
+            bool isLong = false;
+            const std::uint32_t value = ParseExpression(&isLong);
+            if (isLong) PutU32(bytes, value);
+            else PutU16(bytes, static_cast<std::uint16_t>(value));
         }
-        items.push_back(std::move(item));
     }
     Take();
-    return items;
+    return bytes;
 }
 
 StringTableStmt Parser::ParseStringTable(const Token& keyword) {

@@ -10,6 +10,7 @@
 #include "fileaccess/Result.h"
 #include "parse/Keywords.h"
 #include "parse/Statements.h"
+#include "parse/TokenQueue.h"
 #include "parse/Tokenizer.h"
 
 namespace rc {
@@ -33,15 +34,13 @@ NumberValue ReadNumber(std::string_view text);
 class Parser {
 public:
     Parser(std::vector<Token> tokens, ParserOptions options);
+    // Reads the tokens of `text` as the statements need them; the text must outlive the parser.
+    Parser(std::string_view text, const std::string& fileName, ParserOptions options);
 
     // The next statement, or nothing at the end of the script. Throws CompileError.
     std::optional<Statement> Next();
 
 private:
-    struct Source {
-        std::vector<Token> tokens;
-        std::size_t next = 0;
-    };
     // A style being read: its value and the bits a NOT after an operator clears from it.
     struct Flags {
         std::uint32_t value = 0;
@@ -52,8 +51,16 @@ private:
         bool defaultUsed = false;
     };
 
-    const Token& Peek();
-    Token Take();
+    std::optional<Statement> ParseStatement();
+    // The token `ahead` places after the next one, directives included.
+    const Token& Ahead(std::size_t ahead) { return next_ + ahead < tokens_.size() ? tokens_[next_ + ahead] : ReadAhead(ahead); }
+    const Token& ReadAhead(std::size_t ahead);
+    // Drops the tokens taken. No reference to a token may be held across it.
+    void Forget();
+    // The next token, directives done; valid until the tokens are dropped (Forget).
+    const Token& Peek() { return peeked_ ? *peeked_ : PeekAfterDirectives(); }
+    const Token& PeekAfterDirectives();
+    const Token& Take();
     // The next token, which must be of `kind`; `what` names it in the error (else its kind's name).
     Token Expect(TokenKind kind, const char* what = nullptr);
     // Throws "expected <what>, found <the token>" at the token.
@@ -89,12 +96,14 @@ private:
     bool ParseStatementOption(const std::string& word, ResourceOptions& options);
     bool AtBlockStart();
     bool AtBlockEnd();
-    StringLiteral Literal(const Token& token) const;
+    StringLiteral Literal(Token token) const;
     void SkipCommas();
 
     Statement ParseResource(const Token& nameToken, const ResourceTypeWord& type);
     StringTableStmt ParseStringTable(const Token& keyword);
-    std::vector<DataItem> ParseData(const Location& start);
+    // The bytes of a data block: numbers as WORDs (DWORDs when written with L), strings as
+    // LiteralDataBytes gives them.
+    std::string ParseData(const Location& start);
 
     // DIALOG and DIALOGEX (ParseDialog.cpp, ParseControl.cpp).
     DialogStmt ParseDialog(const Token& nameToken, bool extended);
@@ -126,7 +135,10 @@ private:
     Accelerator ParseAccelerator();
     ToolbarStmt ParseToolbar(const Token& nameToken);
 
-    std::vector<Source> sources_;
+    std::optional<Tokenizer> tokenizer_;  // none when the tokens were given whole
+    TokenQueue tokens_;                   // read and not yet dropped; next_ is the next one
+    std::size_t next_ = 0;
+    const Token* peeked_ = nullptr;       // what Peek found at next_, until it is taken
     ParserOptions options_;
     int codePage_;
     int outputCodePage_;

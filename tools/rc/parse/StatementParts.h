@@ -1,4 +1,4 @@
-// What the statements share: string literals as written, data items, and the options and
+// What the statements share: string literals as written, and the options and
 // attributes of a named resource.
 #pragma once
 
@@ -20,14 +20,6 @@ struct StringLiteral {
     int codePage = 0;
     int outputCodePage = 0;
     int column = 0;  // of its first character in the line, tabs counted to the next multiple of 8
-    Location where;
-};
-
-struct DataItem {
-    bool isString = false;
-    std::uint32_t value = 0;
-    bool isLong = false;  // written as 32 bits
-    StringLiteral string;
     Location where;
 };
 

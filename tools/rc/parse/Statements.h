@@ -24,7 +24,7 @@ struct ResourceStmt : ResourceAttributes {
     std::optional<std::string> file;  // else the inline data
     std::string fileAsWritten;        // a quoted name without its escapes read: tried when `file` is not found
     std::optional<StringLiteral> includeName;  // DLGINCLUDE: the header it names
-    std::vector<DataItem> data;
+    std::string data;  // the inline data's bytes
 };
 
 struct StringEntry {

@@ -1,14 +1,12 @@
 // __has_include in #if and #elif: whether an #include of that name would find a file or a
 // built-in header. Decided before the condition's macros are expanded, as gcc does, so that
 // the name between < and > stays as written.
-#include <stdexcept>
-
 #include "preprocess/BuiltinHeaders.h"
 #include "preprocess/Preprocessor.h"
 
 namespace rc {
 
-std::vector<PpToken> Preprocessor::ReplaceHasInclude(const File& file, std::vector<PpToken> tokens) {
+std::vector<PpToken> Preprocessor::ReplaceHasInclude(const File& file, std::vector<PpToken> tokens, const Location& where) {
     std::vector<PpToken> out;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "__has_include") {
@@ -16,7 +14,7 @@ std::vector<PpToken> Preprocessor::ReplaceHasInclude(const File& file, std::vect
             continue;
         }
         std::size_t at = i + 1;
-        if (at >= tokens.size() || !tokens[at].Is("(")) throw std::runtime_error("__has_include needs a file name in parentheses");
+        if (at >= tokens.size() || !tokens[at].Is("(")) throw CompileError(where, "__has_include needs a file name in parentheses");
         ++at;
         std::string name;
         bool quoted = false;
@@ -30,12 +28,12 @@ std::vector<PpToken> Preprocessor::ReplaceHasInclude(const File& file, std::vect
                 if (tokens[at].space && !name.empty()) name += ' ';
                 name += tokens[at].text;
             }
-            if (at++ >= tokens.size()) throw std::runtime_error("__has_include file name is not closed by '>'");
+            if (at++ >= tokens.size()) throw CompileError(where, "__has_include file name is not closed by '>'");
         } else {
-            throw std::runtime_error("__has_include needs a file name in double quotes or angle brackets");
+            throw CompileError(where, "__has_include needs a file name in double quotes or angle brackets");
         }
-        if (at >= tokens.size() || !tokens[at].Is(")")) throw std::runtime_error("missing ')' after the file name of __has_include");
-        if (name.empty()) throw std::runtime_error("__has_include needs a file name");
+        if (at >= tokens.size() || !tokens[at].Is(")")) throw CompileError(where, "missing ')' after the file name of __has_include");
+        if (name.empty()) throw CompileError(where, "__has_include needs a file name");
         out.push_back({PpKind::Number, true, Findable(file, name, quoted) ? "1" : "0", nullptr});
         i = at;
     }

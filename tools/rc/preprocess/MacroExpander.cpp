@@ -3,7 +3,6 @@
 #include "preprocess/MacroExpander.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "resformat/Diagnostic.h"
 
@@ -37,9 +36,8 @@ std::string StringizedText(const std::vector<PpToken>& arg) {
 
 }  // namespace
 
-void MacroExpander::Start(const std::string& file, int line, bool condition) {
-    file_ = &file;
-    line_ = line;
+void MacroExpander::Start(Location where, bool condition) {
+    where_ = std::move(where);
     condition_ = condition;
     texts_.clear();
     sets_.clear();
@@ -75,12 +73,12 @@ const HiddenSet* MacroExpander::Intersection(const HiddenSet* a, const HiddenSet
 
 bool MacroExpander::Special(PpToken& token) {
     if (token.text == "__LINE__") {
-        token = {PpKind::Number, token.space, Keep(std::to_string(line_)), nullptr};
+        token = {PpKind::Number, token.space, Keep(std::to_string(where_.line)), nullptr};
         return true;
     }
     if (token.text == "__FILE__") {
         std::string text = "\"";
-        for (char c : file_ ? std::string_view(*file_) : std::string_view()) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+        for (char c : where_.file ? std::string_view(*where_.file) : std::string_view()) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
         token = {PpKind::String, token.space, Keep(text + "\""), nullptr};
         return true;
     }
@@ -95,7 +93,7 @@ std::vector<PpToken> MacroExpander::Expand(std::vector<PpToken> tokens, int dept
 }
 
 void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& out, int depth) {
-    if (depth > kMaxNesting) throw std::runtime_error("macro arguments nested too deeply");
+    if (depth > kMaxNesting) throw CompileError(where_, "macro arguments nested too deeply");
     if (depth == 0) {
         std::size_t bytes = 0;
         for (const PpToken& token : input) bytes += token.text.size();
@@ -166,7 +164,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     Args args(1);
     int depth = 0;
     while (true) {
-        if (input.empty()) throw std::runtime_error("unterminated argument list of macro " + QuotedText(macro.name));
+        if (input.empty()) throw CompileError(where_, "unterminated argument list of macro " + QuotedText(macro.name));
         PpToken token = std::move(input.back());
         input.pop_back();
         if (token.Is(")") && depth == 0) {
@@ -187,7 +185,7 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     if (args.size() == 1 && args[0].empty() && wanted == 0) args.clear();
     if (macro.variadic && args.size() + 1 == wanted) args.emplace_back();  // nothing for the "..."
     if (args.size() != wanted) {
-        throw std::runtime_error("macro " + QuotedText(macro.name) + " takes " + std::to_string(wanted) + " argument" +
+        throw CompileError(where_, "macro " + QuotedText(macro.name) + " takes " + std::to_string(wanted) + " argument" +
                                  (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) + " given");
     }
     return args;
@@ -240,7 +238,7 @@ void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> rig
     const std::string_view pasted = Keep(std::string(left.text).append(right.front().text));
     std::vector<PpToken> joined = LexLine(pasted);
     if (joined.size() != 1) {
-        throw std::runtime_error("pasting " + QuotedText(left.text, '"') + " and " + QuotedText(right.front().text, '"') +
+        throw CompileError(where_, "pasting " + QuotedText(left.text, '"') + " and " + QuotedText(right.front().text, '"') +
                                  " in macro " + QuotedText(macro.name) + " does not give one token");
     }
     joined.front().space = left.space;
@@ -255,7 +253,7 @@ void MacroExpander::Charge(std::span<const PpToken> produced) {
     std::size_t bytes = 0;
     for (const PpToken& token : produced) bytes += token.text.size();
     const std::size_t tokens = std::max<std::size_t>(produced.size(), 1);
-    if (tokens > tokensLeft_ || bytes > bytesLeft_) throw std::runtime_error("macro expansion grows too large");
+    if (tokens > tokensLeft_ || bytes > bytesLeft_) throw CompileError(where_, "macro expansion grows too large");
     tokensLeft_ -= tokens;
     bytesLeft_ -= bytes;
 }

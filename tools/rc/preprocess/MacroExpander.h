@@ -8,23 +8,25 @@
 #include <vector>
 
 #include "preprocess/MacroTable.h"
+#include "resformat/Diagnostic.h"
 
 namespace rc {
 
 class MacroExpander {
 public:
-    // `file` and `line` are what __FILE__ and __LINE__ give. In a `condition` (#if) the name
-    // after "defined" is left as it is, also where a macro produced the "defined".
-    MacroExpander(const MacroTable& macros, const std::string& file, int line, bool condition = false) : macros_(macros) {
-        Start(file, line, condition);
+    // `where` is the line expanded: what __FILE__ and __LINE__ give, and where errors are. In a
+    // `condition` (#if) the name after "defined" is left as it is, also where a macro produced
+    // the "defined".
+    MacroExpander(const MacroTable& macros, Location where, bool condition = false) : macros_(macros) {
+        Start(std::move(where), condition);
     }
     // An expander to be started on each line.
     explicit MacroExpander(const MacroTable& macros) : macros_(macros) {}
     // Goes on with another line: the tokens made for the one before are no longer valid. The
     // stores keep their storage, so that an expander kept from line to line rarely allocates.
-    void Start(const std::string& file, int line, bool condition = false);
+    void Start(Location where, bool condition = false);
 
-    // Throws std::runtime_error: a wrong number of arguments,
+    // Throws CompileError: a wrong number of arguments,
     // an argument list that is not closed, or an expansion grown beyond reason. The tokens made
     // refer to text the expander holds: they are used while it lives.
     std::vector<PpToken> Expand(std::vector<PpToken> tokens, int depth = 0);
@@ -50,8 +52,7 @@ private:
     void Append(std::vector<PpToken>& result, std::span<const PpToken> produced);
 
     const MacroTable& macros_;
-    const std::string* file_ = nullptr;
-    int line_ = 0;
+    Location where_;
     bool condition_ = false;
     // What the expansion of the line may still produce, in tokens and in bytes of their text.
     std::size_t tokensLeft_ = 0;

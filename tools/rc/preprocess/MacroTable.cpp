@@ -2,7 +2,6 @@
 #include "preprocess/MacroTable.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "preprocess/BuiltinHash.h"
 #include "preprocess/BuiltinHeaders.h"
@@ -39,12 +38,13 @@ std::span<T> KeptAll(std::pmr::memory_resource& arena, std::span<const T> items,
 
 // Reads "(a, b, ...)" starting at the "("; returns the index after the ")". The parameters
 // refer to the line's text.
-std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro& macro, std::vector<std::string_view>& params) {
+std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro& macro, std::vector<std::string_view>& params,
+                        const Location& where) {
     const auto known = [&](std::string_view word) { return std::find(params.begin(), params.end(), word) != params.end(); };
     ++i;
     if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
     while (true) {
-        if (i >= tokens.size()) throw std::runtime_error("missing ')' in the parameters of macro " + QuotedText(macro.name));
+        if (i >= tokens.size()) throw CompileError(where, "missing ')' in the parameters of macro " + QuotedText(macro.name));
         const PpToken& token = tokens[i];
         if (token.Is("...")) {
             macro.variadic = true;
@@ -52,7 +52,7 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
             ++i;
         } else if (token.kind == PpKind::Identifier) {
             if (known(token.text)) {
-                throw std::runtime_error("duplicate parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
+                throw CompileError(where, "duplicate parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
             }
             params.push_back(token.text);
             ++i;
@@ -61,49 +61,49 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
                 ++i;
             }
         } else {
-            throw std::runtime_error("bad parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
+            throw CompileError(where, "bad parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
         }
         if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
         if (macro.variadic || i >= tokens.size() || !tokens[i].Is(",")) {
-            throw std::runtime_error("expected ',' or ')' in the parameters of macro " + QuotedText(macro.name));
+            throw CompileError(where, "expected ',' or ')' in the parameters of macro " + QuotedText(macro.name));
         }
         ++i;
     }
 }
 
-void CheckBody(Macro& macro) {
+void CheckBody(Macro& macro, const Location& where) {
     const std::span<const PpToken> body = macro.body;
     for (std::size_t b = 0; b < body.size(); ++b) {
         const PpToken& token = body[b];
         if (token.Is("##") && (b == 0 || b + 1 == body.size())) {
-            throw std::runtime_error("'##' cannot be at either end of macro " + QuotedText(macro.name));
+            throw CompileError(where, "'##' cannot be at either end of macro " + QuotedText(macro.name));
         }
         macro.pastes = macro.pastes || token.Is("##");
         if (macro.functionLike && token.Is("#") && (b + 1 == body.size() || macro.ParamIndex(body[b + 1].text) < 0)) {
-            throw std::runtime_error("'#' is not followed by a parameter of macro " + QuotedText(macro.name));
+            throw CompileError(where, "'#' is not followed by a parameter of macro " + QuotedText(macro.name));
         }
     }
 }
 
 }  // namespace
 
-Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::memory_resource& arena) {
-    if (i >= tokens.size()) throw std::runtime_error("#define needs a macro name");
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::memory_resource& arena, const Location& where) {
+    if (i >= tokens.size()) throw CompileError(where, "#define needs a macro name");
     if (tokens[i].kind != PpKind::Identifier) {
-        throw std::runtime_error("macro name must be an identifier, not " + QuotedText(tokens[i].text));
+        throw CompileError(where, "macro name must be an identifier, not " + QuotedText(tokens[i].text));
     }
     Macro macro;
     macro.name = tokens[i].text;
-    if (macro.name == "defined") throw std::runtime_error("'defined' cannot be a macro name");
+    if (macro.name == "defined") throw CompileError(where, "'defined' cannot be a macro name");
     ++i;
     std::vector<std::string_view> params;
     if (i < tokens.size() && tokens[i].Is("(") && !tokens[i].space) {
         macro.functionLike = true;
-        i = ParseParams(tokens, i, macro, params);
+        i = ParseParams(tokens, i, macro, params, where);
     }
     macro.params = params;
     macro.body = std::span<const PpToken>(tokens).subspan(i);
-    CheckBody(macro);
+    CheckBody(macro, where);
     // Checked while it refers to the line; kept once it is sound.
     macro.name = Kept(arena, macro.name);
     macro.params = KeptAll(arena, macro.params, [](std::string_view& text) -> std::string_view& { return text; });
@@ -115,8 +115,8 @@ Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::m
 
 MacroTable::MacroTable() : runApplied_(BuiltinRuns().size(), 0) { macros_.reserve(1024); }
 
-void MacroTable::Define(const std::vector<PpToken>& tokens, std::size_t first) {
-    const Macro macro = ParseDefine(tokens, first, arena_);
+void MacroTable::Define(const std::vector<PpToken>& tokens, std::size_t first, const Location& where) {
+    const Macro macro = ParseDefine(tokens, first, arena_, where);
     Entry& entry = macros_[macro.name];  // an entry keeps its address when redefined
     entry.macro = macro;
     entry.order = ++order_;
@@ -161,7 +161,7 @@ const Macro* MacroTable::Find(std::string_view name) const {
     if (latest.entry) return latest.entry->defined ? &latest.entry->macro : nullptr;
     if (!latest.builtin) return nullptr;
     auto [lexed, created] = lexed_.try_emplace(latest.builtin);
-    if (created) lexed->second = ParseDefine(LexLine(latest.builtin->text), 0, arena_);
+    if (created) lexed->second = ParseDefine(LexLine(latest.builtin->text), 0, arena_, {});
     return &lexed->second;
 }
 

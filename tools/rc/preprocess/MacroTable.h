@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "preprocess/PpLexer.h"
+#include "resformat/Diagnostic.h"
 
 namespace rc {
 
@@ -32,8 +33,8 @@ public:
 // Parses the tokens of a #define line from the macro's name on; a "(" right after the name
 // (no blank between) starts a parameter list. Name, parameters and body are copied into `arena`
 // with their text: the tokens may refer to a line that is gone once the macro is defined.
-// Throws std::runtime_error.
-Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first, std::pmr::memory_resource& arena);
+// Throws CompileError at `where`, the #define line.
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first, std::pmr::memory_resource& arena, const Location& where);
 
 // The macros defined by the script, the command line and the built-in headers. A built-in
 // header's runs of definitions are not copied in: each run applied gets a number in the order of
@@ -44,7 +45,7 @@ class MacroTable {
 public:
     MacroTable();
     // The tokens of a #define line from the macro's name on, parsed into the table's arena.
-    void Define(const std::vector<PpToken>& tokens, std::size_t first);
+    void Define(const std::vector<PpToken>& tokens, std::size_t first, const Location& where);
     void Undefine(std::string_view name);
     // The definitions of that run of a built-in header become the current ones of their names.
     void ApplyBuiltinRun(std::size_t run) { runApplied_[run] = ++order_; }

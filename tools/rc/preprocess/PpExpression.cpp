@@ -4,7 +4,6 @@
 
 #include <cctype>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -23,7 +22,7 @@ struct Value {
     std::int64_t Signed() const { return static_cast<std::int64_t>(bits); }
 };
 
-Value Number(const PpToken& token) {
+Value Number(const PpToken& token, const Location& where) {
     std::string digits(token.text);
     bool isUnsigned = false;
     while (!digits.empty() && std::strchr("uUlL", digits.back())) {
@@ -35,12 +34,12 @@ Value Number(const PpToken& token) {
     if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) base = 16, i = 2;
     else if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'b' || digits[1] == 'B')) base = 2, i = 2;
     else if (digits.size() > 1 && digits[0] == '0') base = 8, i = 1;
-    if (i == digits.size()) throw std::runtime_error("invalid number " + QuotedText(token.text) + " in #if");
+    if (i == digits.size()) throw CompileError(where, "invalid number " + QuotedText(token.text) + " in #if");
     std::uint64_t value = 0;
     for (; i < digits.size(); ++i) {
         const int c = std::tolower(static_cast<unsigned char>(digits[i]));
         const int digit = std::isdigit(c) ? c - '0' : std::isalpha(c) ? c - 'a' + 10 : 99;
-        if (digit >= base) throw std::runtime_error("invalid number " + QuotedText(token.text) + " in #if");
+        if (digit >= base) throw CompileError(where, "invalid number " + QuotedText(token.text) + " in #if");
         value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
     }
     if (value > static_cast<std::uint64_t>(INT64_MAX)) isUnsigned = true;
@@ -75,12 +74,12 @@ Value Character(const PpToken& token) {
 
 class Evaluator {
 public:
-    explicit Evaluator(const std::vector<PpToken>& tokens) : tokens_(tokens) {}
+    Evaluator(const std::vector<PpToken>& tokens, const Location& where) : tokens_(tokens), where_(where) {}
 
     bool Run() {
-        if (tokens_.empty()) throw std::runtime_error("#if needs an expression");
+        if (tokens_.empty()) throw CompileError(where_, "#if needs an expression");
         const Value value = Conditional();
-        if (pos_ < tokens_.size()) throw std::runtime_error("unexpected " + QuotedText(tokens_[pos_].text) + " in #if");
+        if (pos_ < tokens_.size()) throw CompileError(where_, "unexpected " + QuotedText(tokens_[pos_].text) + " in #if");
         return value.IsTrue();
     }
 
@@ -94,15 +93,15 @@ private:
     }
 
     struct Nest {
-        explicit Nest(int& depth) : depth_(depth) {
-            if (++depth_ > kMaxDepth) throw std::runtime_error("#if expression nested too deeply");
+        Nest(int& depth, const Location& where) : depth_(depth) {
+            if (++depth_ > kMaxDepth) throw CompileError(where, "#if expression nested too deeply");
         }
         ~Nest() { --depth_; }
         int& depth_;
     };
 
     Value Conditional() {
-        Nest nest(depth_);
+        Nest nest(depth_, where_);
         const Value condition = Binary(0);
         if (!Accept("?")) return condition;
         Value a, b;
@@ -110,7 +109,7 @@ private:
             Skip skip(skip_, !condition.IsTrue());
             a = Conditional();
         }
-        if (!Accept(":")) throw std::runtime_error("expected ':' in #if");
+        if (!Accept(":")) throw CompileError(where_, "expected ':' in #if");
         {
             Skip skip(skip_, condition.IsTrue());
             b = Conditional();
@@ -187,7 +186,7 @@ private:
         if (op == "*") return {a.bits * b.bits, u};
         if (b.bits == 0) {
             if (skip_ > 0) return {0, u};
-            throw std::runtime_error("division by zero in #if");
+            throw CompileError(where_, "division by zero in #if");
         }
         if (u) return {op == "/" ? a.bits / b.bits : a.bits % b.bits, true};
         if (a.Signed() == INT64_MIN && b.Signed() == -1) return {op == "/" ? a.bits : 0, false};
@@ -195,8 +194,8 @@ private:
     }
 
     Value Unary() {
-        Nest nest(depth_);
-        if (pos_ >= tokens_.size()) throw std::runtime_error("#if expression ends too early");
+        Nest nest(depth_, where_);
+        if (pos_ >= tokens_.size()) throw CompileError(where_, "#if expression ends too early");
         const PpToken& token = tokens_[pos_++];
         if (token.Is("-")) { const Value v = Unary(); return {0 - v.bits, v.isUnsigned}; }
         if (token.Is("+")) return Unary();
@@ -204,16 +203,17 @@ private:
         if (token.Is("!")) return {Unary().IsTrue() ? 0u : 1u, false};
         if (token.Is("(")) {
             const Value inner = Conditional();
-            if (!Accept(")")) throw std::runtime_error("expected ')' in #if");
+            if (!Accept(")")) throw CompileError(where_, "expected ')' in #if");
             return inner;
         }
-        if (token.kind == PpKind::Number) return Number(token);
+        if (token.kind == PpKind::Number) return Number(token, where_);
         if (token.kind == PpKind::Char) return Character(token);
         if (token.kind == PpKind::Identifier) return {0, false};
-        throw std::runtime_error("unexpected " + QuotedText(token.text) + " in #if");
+        throw CompileError(where_, "unexpected " + QuotedText(token.text) + " in #if");
     }
 
     const std::vector<PpToken>& tokens_;
+    const Location& where_;
     std::size_t pos_ = 0;
     int depth_ = 0;
     int skip_ = 0;  // inside a part whose value does not count
@@ -221,6 +221,6 @@ private:
 
 }  // namespace
 
-bool EvaluateCondition(const std::vector<PpToken>& tokens) { return Evaluator(tokens).Run(); }
+bool EvaluateCondition(const std::vector<PpToken>& tokens, const Location& where) { return Evaluator(tokens, where).Run(); }
 
 }  // namespace rc

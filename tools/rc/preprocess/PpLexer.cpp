@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -103,16 +102,16 @@ void LineReader::CopyQuoted(char quote, std::string& out) {
 }
 
 // A "*/" split by a backslash-newline is not seen as the end; no real script writes one.
-void LineReader::SkipBlockComment() {
+// False for a comment that is not closed.
+bool LineReader::SkipBlockComment() {
     const std::size_t end = text_.find("*/", pos_);
     const std::size_t stop = end == std::string_view::npos ? text_.size() : end + 2;
     const int start = line_;
     line_ += static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(pos_), text_.begin() + static_cast<std::ptrdiff_t>(stop), '\n'));
     pos_ = stop;
-    if (end == std::string_view::npos) {
-        errorLine_ = start;
-        throw std::runtime_error("unterminated comment");
-    }
+    if (end != std::string_view::npos) return true;
+    openCommentLine_ = start;
+    return false;
 }
 
 // Whether the text after `from` up to the newline at `newline` ends in a backslash (a "\r"
@@ -236,7 +235,7 @@ bool LineReader::Next(LogicalLine& line) {
             }
             if (next == '*') {
                 ++pos_;
-                SkipBlockComment();
+                if (!SkipBlockComment()) return false;
                 out += ' ';
                 continue;
             }

@@ -24,10 +24,10 @@ class LineReader {
 public:
     explicit LineReader(std::string_view text);
 
-    // False at the end of the text. Throws std::runtime_error for a comment that is not closed;
-    // the line of its start is then in errorLine().
+    // False at the end of the text, and at a comment that is not closed: the line of its start
+    // is then in openCommentLine(), else 0.
     bool Next(LogicalLine& out);
-    int errorLine() const { return errorLine_; }
+    int openCommentLine() const { return openCommentLine_; }
 
     // The text read (without a byte-order mark) and the offset in it of the next line.
     std::string_view text() const { return text_; }
@@ -45,13 +45,13 @@ private:
     bool BackslashBefore(std::size_t newline, std::size_t from) const;
     void SkipSplices();
     void CopyQuoted(char quote, std::string& out);
-    void SkipBlockComment();
+    bool SkipBlockComment();
     void SkipLineComment();
 
     std::string_view text_;
     std::size_t pos_ = 0;
     int line_ = 1;
-    int errorLine_ = 0;
+    int openCommentLine_ = 0;
 };
 
 enum class PpKind : std::uint8_t { Identifier, Number, String, Char, Punct, Other };

@@ -19,6 +19,7 @@ public:
     void Line(const FileName& file, int line, std::string_view text);
     // The same for the tokens of a line, as Render writes them.
     void Line(const FileName& file, int line, const std::vector<PpToken>& tokens);
+    void Reserve(std::size_t bytes) { text_.reserve(bytes); }
     std::string Take() { return std::move(text_); }
 
 private:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <forward_list>
-#include <stdexcept>
+#include <charconv>
 #include <strings.h>
 
 #include "preprocess/BuiltinHeaders.h"
@@ -50,7 +50,7 @@ PpToken Flag(bool value) { return {PpKind::Number, true, value ? "1" : "0", null
 
 Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(options)), resolver_(options_.search) {
     auto define = [this](const std::string& name, const std::string& value) {
-        macros_.Define(LexLine(name + " " + value), 0);
+        macros_.Define(LexLine(name + " " + value), 0, {});
     };
     define("RC_INVOKED", "1");
     // The MinGW-w64 headers, when a script takes them from the include path, need a GCC-like
@@ -75,7 +75,7 @@ Preprocessor::Preprocessor(PreprocessOptions options) : options_(std::move(optio
         }
         try {
             define(option.name, option.value.value_or("1"));
-        } catch (const std::runtime_error& error) {
+        } catch (const CompileError& error) {  // the option named: it has no place in a file
             throw CompileError({}, std::string("-D ") + option.name + ": " + error.what());
         }
     }
@@ -135,11 +135,9 @@ bool Preprocessor::TakeRun(File& file, LineReader& reader, std::size_t& nextRun,
 }
 
 bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& line) const {
-    try {
-        return reader.Next(line);
-    } catch (const std::runtime_error& error) {
-        throw CompileError(Where(file, reader.errorLine()), error.what());
-    }
+    if (reader.Next(line)) return true;
+    if (reader.openCommentLine()) throw CompileError(Where(file, reader.openCommentLine()), "unterminated comment");
+    return false;
 }
 
 void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, LineReader& reader, int depth) {
@@ -169,13 +167,9 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const Logi
         if (!next.empty()) next.front().space = true;
         tokens.insert(tokens.end(), next.begin(), next.end());
     }
-    try {
-        expander_.Start(*file.name, where.line);
-        expander_.Expand(tokens, expanded_);
-        out_.Line(file.name, where.line, expanded_);
-    } catch (const std::runtime_error& error) {
-        throw CompileError(where, error.what());
-    }
+    expander_.Start(where);
+    expander_.Expand(tokens, expanded_);
+    out_.Line(file.name, where.line, expanded_);
 }
 
 void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth) {
@@ -191,33 +185,27 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
         return Conditionals(file, name, tokens, where);
     }
     if (!Active(file)) return;
-    try {
-        if (tokens[1].kind == PpKind::Number) {
-            LineDirective(file, tokens, 1, line);
-        } else if (name == "define") {
-            macros_.Define(tokens, 2);
-        } else if (name == "undef") {
-            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw std::runtime_error("#undef needs a macro name");
-            macros_.Undefine(tokens[2].text);
-        } else if (name == "include") {
-            IncludeDirective(file, line, tokens, where, depth);
-        } else if (name == "line") {
-            LineDirective(file, tokens, 2, line);
-        } else if (name == "error") {
-            throw std::runtime_error("#error " + Render(tokens, 2));
-        } else if (name == "warning") {
-            warnings_.push_back(where.fileName() + "(" + std::to_string(where.line) + "): warning: #warning " + Render(tokens, 2));
-        } else if (name == "pragma") {
-            const std::string_view pragma = tokens.size() > 2 ? tokens[2].text : std::string_view();
-            if (pragma == "once") onceOnly_.insert(file.identity);
-            if (pragma == "code_page") out_.Line(file.name, where.line, "#pragma " + Render(tokens, 2));
-        } else if (name != "ident" && name != "sccs") {
-            throw std::runtime_error("unknown preprocessor directive #" + ShortText(name));
-        }
-    } catch (const CompileError&) {
-        throw;  // from an included file, with its own place
-    } catch (const std::runtime_error& error) {
-        throw CompileError(where, error.what());
+    if (tokens[1].kind == PpKind::Number) {
+        LineDirective(file, tokens, 1, line, where);
+    } else if (name == "define") {
+        macros_.Define(tokens, 2, where);
+    } else if (name == "undef") {
+        if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, "#undef needs a macro name");
+        macros_.Undefine(tokens[2].text);
+    } else if (name == "include") {
+        IncludeDirective(file, line, tokens, where, depth);
+    } else if (name == "line") {
+        LineDirective(file, tokens, 2, line, where);
+    } else if (name == "error") {
+        throw CompileError(where, "#error " + Render(tokens, 2));
+    } else if (name == "warning") {
+        warnings_.push_back(where.fileName() + "(" + std::to_string(where.line) + "): warning: #warning " + Render(tokens, 2));
+    } else if (name == "pragma") {
+        const std::string_view pragma = tokens.size() > 2 ? tokens[2].text : std::string_view();
+        if (pragma == "once") onceOnly_.insert(file.identity);
+        if (pragma == "code_page") out_.Line(file.name, where.line, "#pragma " + Render(tokens, 2));
+    } else if (name != "ident" && name != "sccs") {
+        throw CompileError(where, "unknown preprocessor directive #" + ShortText(name));
     }
 }
 
@@ -257,17 +245,13 @@ void Preprocessor::Conditionals(File& file, std::string_view name, const std::ve
 // "defined NAME" and "defined(NAME)" are decided before the macros are expanded, and again
 // after it for a "defined" that a macro produced (as gcc does).
 bool Preprocessor::Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where) {
-    try {
-        expander_.Start(*file.name, where.line, true);
-        std::vector<PpToken> expression(tokens.begin() + 2, tokens.end());
-        expression = ReplaceHasInclude(file, ReplaceDefined(std::move(expression)));
-        return EvaluateCondition(ReplaceDefined(expander_.Expand(std::move(expression))));
-    } catch (const std::runtime_error& error) {
-        throw CompileError(where, error.what());
-    }
+    expander_.Start(where, true);
+    std::vector<PpToken> expression(tokens.begin() + 2, tokens.end());
+    expression = ReplaceHasInclude(file, ReplaceDefined(std::move(expression), where), where);
+    return EvaluateCondition(ReplaceDefined(expander_.Expand(std::move(expression)), where), where);
 }
 
-std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) const {
+std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens, const Location& where) const {
     std::vector<PpToken> out;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].kind != PpKind::Identifier || tokens[i].text != "defined") {
@@ -276,8 +260,8 @@ std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) c
         }
         const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
         const std::size_t at = i + (paren ? 2 : 1);
-        if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw std::runtime_error("'defined' needs a macro name");
-        if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw std::runtime_error("missing ')' after 'defined'");
+        if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw CompileError(where, "'defined' needs a macro name");
+        if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw CompileError(where, "missing ')' after 'defined'");
         out.push_back(Flag(Defined(tokens[at].text)));
         i = at + (paren ? 1 : 0);
     }
@@ -285,14 +269,13 @@ std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens) c
 }
 
 // "#line N "file"" and the "# N "file"" markers of preprocessed text: the next line is line N.
-void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line) {
-    if (at >= tokens.size() || tokens[at].kind != PpKind::Number) throw std::runtime_error("#line needs a line number");
+void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line,
+                                 const Location& where) {
+    if (at >= tokens.size() || tokens[at].kind != PpKind::Number) throw CompileError(where, "#line needs a line number");
     int number = 0;
-    try {
-        number = std::stoi(std::string(tokens[at].text));
-    } catch (const std::exception&) {
-        throw std::runtime_error("bad line number " + QuotedText(tokens[at].text));
-    }
+    const std::string digits(tokens[at].text);
+    const auto [end, failed] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (failed != std::errc() || end == digits.data()) throw CompileError(where, "bad line number " + QuotedText(tokens[at].text));
     file.lineDelta = number - (line.line + line.lines);
     if (at + 1 < tokens.size() && tokens[at + 1].kind == PpKind::String && tokens[at + 1].text.front() == '"') {
         const std::string_view quoted = tokens[at + 1].text;

@@ -78,13 +78,14 @@ private:
     void Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth);
     void Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
-    std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens) const;
-    std::vector<PpToken> ReplaceHasInclude(const File& file, std::vector<PpToken> tokens);
+    // Errors of these are at `where`, the line of the #if.
+    std::vector<PpToken> ReplaceDefined(std::vector<PpToken> tokens, const Location& where) const;
+    std::vector<PpToken> ReplaceHasInclude(const File& file, std::vector<PpToken> tokens, const Location& where);
     bool Findable(const File& file, const std::string& name, bool quoted);
     bool Defined(std::string_view name) const { return macros_.Defined(name) || name == "__has_include"; }
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);
     void IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& tokens, const Location& where, int depth);
-    void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line);
+    void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line, const Location& where);
     bool Active(const File& file) const { return file.conditions.empty() || file.conditions.back().active; }
     Location Where(const File& file, int line) const { return {file.name, line + file.lineDelta}; }
 

@@ -44,8 +44,12 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     script.identity = Identity(scriptPath);
     script.dir = ParentFolder(scriptPath);
     script.directivesOnly = DirectivesOnly(scriptPath);
-    std::string converted = text;
-    if (Utf16ToUtf8Text(converted)) {
+    // The output is about as long as the script: room for it at once spares copies as it grows
+    // (pages not written take no memory).
+    out_.Reserve(text.size() + text.size() / 2 + 4096);
+    if (IsUtf16Text(text)) {
+        std::string converted = text;
+        Utf16ToUtf8Text(converted);
         unicodeFiles_.insert(scriptPath);
         ProcessFile(script, converted, 0);
     } else {
@@ -59,23 +63,23 @@ void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, const s
     // <name> is taken as written between the brackets, backslashes and blanks included.
     const std::string_view written = line.view();
     std::string text(written.substr(written.find("include") + 7));
-    MacroExpander expander(macros_, *file.name, where.line);  // holds the text of what it makes
+    MacroExpander expander(macros_, where);  // holds the text of what it makes
     if (!tokens.empty() && tokens.front().kind != PpKind::String && !tokens.front().Is("<")) {
         tokens = expander.Expand(std::move(tokens));  // #include MACRO
         text = Render(tokens);
     }
     if (!tokens.empty() && tokens.front().kind == PpKind::String && tokens.front().text.front() == '"') {
         const std::string name(tokens.front().text);
-        if (name.size() < 2 || name.back() != '"') throw std::runtime_error("#include file name is not closed by '\"'");
+        if (name.size() < 2 || name.back() != '"') throw CompileError(where, "#include file name is not closed by '\"'");
         return Include(file, name.substr(1, name.size() - 2), true, where, depth);
     }
     if (!tokens.empty() && tokens.front().Is("<")) {
         const std::size_t open = text.find('<');
         const std::size_t close = text.find('>', open);
-        if (close == std::string::npos) throw std::runtime_error("#include file name is not closed by '>'");
+        if (close == std::string::npos) throw CompileError(where, "#include file name is not closed by '>'");
         return Include(file, text.substr(open + 1, close - open - 1), false, where, depth);
     }
-    throw std::runtime_error("#include needs a file name in double quotes or angle brackets");
+    throw CompileError(where, "#include needs a file name in double quotes or angle brackets");
 }
 
 void Preprocessor::Include(File& file, const std::string& written, bool quoted, const Location& where, int depth) {

@@ -5,8 +5,10 @@
 
 namespace rc {
 
+bool IsUtf16Text(std::string_view text) { return text.size() >= 2 && text[0] == '\xFF' && text[1] == '\xFE'; }
+
 bool Utf16ToUtf8Text(std::string& text) {
-    if (text.size() < 2 || text[0] != '\xFF' || text[1] != '\xFE') return false;
+    if (!IsUtf16Text(text)) return false;
     std::u16string units;
     units.reserve(text.size() / 2);
     for (std::size_t i = 2; i + 1 < text.size(); i += 2) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -12,6 +12,17 @@
 
 namespace rc {
 
+// A resource body that is cut short or malformed; the message names the byte where.
+class MalformedBody : public std::exception {
+public:
+    explicit MalformedBody(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+// Throws MalformedBody for a body that ends early.
 class ByteReader {
 public:
     ByteReader(std::string_view bytes, bool win16) : bytes_(bytes), win16_(win16) {}
@@ -29,14 +40,14 @@ public:
     // The next `count` bytes without moving on, and a jump to a position inside the body.
     std::string_view Look(std::size_t count) const { return bytes_.substr(at_, count); }
     void Seek(std::size_t at) {
-        if (at > bytes_.size()) throw std::runtime_error("a length points beyond the resource, at byte " + std::to_string(at_));
+        if (at > bytes_.size()) throw MalformedBody("a length points beyond the resource, at byte " + std::to_string(at_));
         at_ = at;
     }
     std::size_t size() const { return bytes_.size(); }
 
 private:
     std::string_view Need(std::size_t count) {
-        if (count > bytes_.size() - at_) throw std::runtime_error("the resource ends early, at byte " + std::to_string(at_));
+        if (count > bytes_.size() - at_) throw MalformedBody("the resource ends early, at byte " + std::to_string(at_));
         const std::string_view part = bytes_.substr(at_, count);
         at_ += count;
         return part;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -17,10 +17,10 @@ struct Location {
 };
 
 // Raised inside the compiler and turned into a value at its boundary (see Compiler.h).
-class CompileError : public std::runtime_error {
+class CompileError : public std::exception {
 public:
-    CompileError(Location where, const std::string& message)
-        : std::runtime_error(message), where_(std::move(where)) {}
+    CompileError(Location where, std::string message) : message_(std::move(message)), where_(std::move(where)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
     const Location& where() const { return where_; }
     std::string text() const {
         if (!where_.file) return "error: " + std::string(what());
@@ -28,6 +28,7 @@ public:
     }
 
 private:
+    std::string message_;
     Location where_;
 };
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <stdexcept>
 
 #include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
