@@ -8,6 +8,7 @@
 # beside it; a folder not in this table is refused, so a new folder gets its place first.
 cmake_minimum_required(VERSION 3.22)
 
+set(layer_byteformat "")
 set(layer_fileaccess "")
 set(layer_languages "")
 set(layer_widgets languages)
@@ -18,13 +19,17 @@ set(layer_files fileaccess languages platform widgets shell)
 set(layer_build fileaccess languages platform widgets shell files)
 set(layer_preview fileaccess languages platform widgets resources)
 set(layer_app fileaccess languages platform widgets resources shell files build preview)
+# Bottom layers below all the others, which every folder of src/ and every tool may use besides
+# those named beside it (byteformat: the byte-level truth of the Windows formats, std only).
+set(bottom_layers byteformat)
+set(bottom_note " (and, as every folder, [${bottom_layers}])")
 # Folders whose code works on bytes only. (The Qt-free parts of the other folders are libraries
 # of their own that do not link Qt, so a Qt header fails their compile.)
-set(qt_free fileaccess languages)
+set(qt_free byteformat fileaccess languages)
 
 # The tools, none with Qt: a tool includes its own headers (by their bare names, or by their
-# stage's folder below) and those of the folders of src/ named beside it ("fileaccess/InputFile.h");
-# no tool uses another's headers.
+# stage's folder below), those of the folders of src/ named beside it ("fileaccess/InputFile.h") and
+# those of the bottom layers ("byteformat/ByteReader.h"); no tool uses another's headers.
 set(tool_rc fileaccess)
 set(tool_min fileaccess)
 
@@ -92,8 +97,8 @@ foreach(source IN LISTS sources)
   set(found "")
   foreach(header IN LISTS quoted)
     folder_of("${header}" used)
-    if(used AND NOT used STREQUAL folder AND NOT used IN_LIST layer_${folder})
-      list(APPEND faults "${source} includes ${header}: ${folder} may use only its own folder and [${layer_${folder}}]")
+    if(used AND NOT used STREQUAL folder AND NOT used IN_LIST layer_${folder} AND NOT used IN_LIST bottom_layers)
+      list(APPEND faults "${source} includes ${header}: ${folder} may use only its own folder and [${layer_${folder}}]${bottom_note}")
     endif()
     if(EXISTS "${ROOT}/${header}")
       list(APPEND found "${header}")
@@ -147,7 +152,7 @@ foreach(source IN LISTS tool_sources)
     if(file)
       file(RELATIVE_PATH target "${top}" "${file}")
       if(target MATCHES "^\\.\\./")
-        list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} may use only its own headers and [${tool_${tool}}]")
+        list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} may use only its own headers and [${tool_${tool}}]${bottom_note}")
         continue()
       endif()
       list(APPEND found "tools/${tool}/${target}")
@@ -158,8 +163,8 @@ foreach(source IN LISTS tool_sources)
       continue()
     endif()
     folder_of("${header}" used)
-    if(NOT used OR NOT used IN_LIST tool_${tool})
-      list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} may use only its own headers and [${tool_${tool}}]")
+    if(NOT used OR (NOT used IN_LIST tool_${tool} AND NOT used IN_LIST bottom_layers))
+      list(APPEND faults "tools/${source} includes ${header}: the tool ${tool} may use only its own headers and [${tool_${tool}}]${bottom_note}")
     endif()
   endforeach()
   foreach(header IN LISTS qt)

@@ -1,0 +1,2 @@
+// Included by every folder.
+#pragma once

@@ -1,0 +1,2 @@
+// So does a folder that uses nothing else.
+#include "byteformat/Reader.h"
