@@ -1,43 +1,34 @@
-// MZ, NE and PE header reading.
+// The binary-type codes of what the MZ, NE and PE headers tell.
 #include "files/ExeType.h"
 
-#include "fileaccess/InputFile.h"
+#include <optional>
 
-#include <iterator>
+#include "byteformat/ExeHeaders.h"
+#include "fileaccess/InputFile.h"
 
 namespace restallow {
 namespace {
 
-std::uint16_t U16(std::string_view b, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
-}
-
-std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | (static_cast<std::uint32_t>(U16(b, at + 2)) << 16); }
-
-constexpr std::size_t kNewHeaderOffset = 0x3C;
-constexpr std::size_t kNeTargetOs = 0x36;
-constexpr std::uint8_t kNeOs2 = 1;
 constexpr std::uint16_t kPeAmd64 = 0x8664, kPeArm64 = 0xAA64, kPeIa64 = 0x0200;
 
 }  // namespace
 
 fileaccess::Result<std::uint32_t> BinaryTypeOf(std::string_view bytes) {
     using fileaccess::FormatError;
-    if (bytes.size() < 0x40 || bytes.substr(0, 2) != "MZ") return FormatError("no MZ program", fileaccess::ErrorKind::Signature);
-    const std::uint32_t next = U32(bytes, kNewHeaderOffset);
-    // A program without a valid new header is a DOS program.
-    if (next < 0x40 || next > bytes.size() || bytes.size() - next < 2) return std::uint32_t{ScsDosBinary};
-    const std::string_view signature = bytes.substr(next, 2);
-    if (signature == "NE") {
-        if (bytes.size() - next <= kNeTargetOs) return FormatError("the NE header is cut short");
-        return static_cast<std::uint8_t>(bytes[next + kNeTargetOs]) == kNeOs2 ? std::uint32_t{ScsOs216Binary} : ScsWowBinary;
+    const byteformat::MzHeader mz = byteformat::ReadMzHeader(bytes);
+    switch (mz.kind) {
+    case byteformat::ExeKind::NotMz: return FormatError("no MZ program", fileaccess::ErrorKind::Signature);
+    case byteformat::ExeKind::Dos: return std::uint32_t{ScsDosBinary};  // also one without a valid new header
+    case byteformat::ExeKind::Ne: {
+        const std::optional<std::uint8_t> os = byteformat::ReadNeTargetOs(bytes, mz.newHeaderAt);
+        if (!os) return FormatError("the NE header is cut short");
+        return *os == byteformat::ne::kTargetOs2 ? std::uint32_t{ScsOs216Binary} : ScsWowBinary;
     }
-    if (signature == "PE") {
-        if (bytes.size() - next < 6 || bytes.substr(next, 4) != std::string_view("PE\0\0", 4)) {
-            return FormatError("the PE header is cut short or malformed");
-        }
-        const std::uint16_t machine = U16(bytes, next + 4);
-        return machine == kPeAmd64 || machine == kPeArm64 || machine == kPeIa64 ? std::uint32_t{Scs64BitBinary} : Scs32BitBinary;
+    case byteformat::ExeKind::Pe: {
+        const std::optional<std::uint16_t> machine = byteformat::ReadPeMachine(bytes, mz.newHeaderAt);
+        if (!machine) return FormatError("the PE header is cut short or malformed");
+        return *machine == kPeAmd64 || *machine == kPeArm64 || *machine == kPeIa64 ? std::uint32_t{Scs64BitBinary} : Scs32BitBinary;
+    }
     }
     return std::uint32_t{ScsDosBinary};
 }
