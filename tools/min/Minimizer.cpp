@@ -5,19 +5,17 @@
 
 #include "NeFile.h"
 #include "NeHeader.h"
+#include "byteformat/ByteWriter.h"
 
 namespace ne {
 namespace {
 
-void Put16(std::string& out, std::size_t at, std::uint64_t value) {
-    out[at] = static_cast<char>(value & 0xFF);
-    out[at + 1] = static_cast<char>((value >> 8) & 0xFF);
-}
+using byteformat::PatchU16;
+using byteformat::PatchU32;
 
-void Put32(std::string& out, std::size_t at, std::uint64_t value) {
-    Put16(out, at, value & 0xFFFF);
-    Put16(out, at + 2, value >> 16);
-}
+// The 16- and 32-bit fields of the packed program; Layout has checked that each value fits.
+std::uint16_t Word(std::uint64_t value) { return static_cast<std::uint16_t>(value); }
+std::uint32_t Dword(std::uint64_t value) { return static_cast<std::uint32_t>(value); }
 
 struct Block {
     enum Kind { SegmentData, ResourceData, NonResident } kind;
@@ -83,31 +81,31 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
 
     std::string out(file.substr(0, headerSize));
     const std::uint64_t unit = 1ull << shift;
-    Put16(out, p.neOffset + kAlignmentShift, shift);
-    if (!p.resources.empty()) Put16(out, p.resourceTableAt, shift);
+    PatchU16(out, p.neOffset + kAlignmentShift, Word(shift));
+    if (!p.resources.empty()) PatchU16(out, p.resourceTableAt, Word(shift));
     // The gang-load area names file sectors that no longer hold what it describes.
-    Put16(out, p.neOffset + kGangLoadOffset, 0);
-    Put16(out, p.neOffset + kGangLoadSize, 0);
+    PatchU16(out, p.neOffset + kGangLoadOffset, 0);
+    PatchU16(out, p.neOffset + kGangLoadSize, 0);
     out[p.neOffset + kOtherFlags] = static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + kOtherFlags]) & ~kHasGangLoadArea);
     for (const Block& block : blocks) {
         out.resize(block.newOffset, '\0');
         out.append(file.substr(block.oldOffset, block.size));  // what the file holds of it
         out.resize(block.newOffset + block.size, '\0');
         switch (block.kind) {
-        case Block::SegmentData: Put16(out, p.segments[block.index].entryAt, block.newOffset >> shift); break;
+        case Block::SegmentData: PatchU16(out, p.segments[block.index].entryAt, Word(block.newOffset >> shift)); break;
         case Block::ResourceData: {
             const Resource& r = p.resources[block.index];
-            Put16(out, r.entryAt, block.newOffset >> shift);
-            Put16(out, r.entryAt + 2, (r.size + unit - 1) / unit);
+            PatchU16(out, r.entryAt, Word(block.newOffset >> shift));
+            PatchU16(out, r.entryAt + 2, Word((r.size + unit - 1) / unit));
             break;
         }
-        case Block::NonResident: Put32(out, p.neOffset + kNonResidentNames, block.newOffset); break;
+        case Block::NonResident: PatchU32(out, p.neOffset + kNonResidentNames, Dword(block.newOffset)); break;
         }
     }
-    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) Put32(out, p.neOffset + kNonResidentNames, p.nonResidentOffset);
+    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) PatchU32(out, p.neOffset + kNonResidentNames, Dword(p.nonResidentOffset));
     // A resource without data keeps no offset: under the new unit its old one could point anywhere.
     for (const Resource& r : p.resources) {
-        if (r.size == 0) Put16(out, r.entryAt, 0);
+        if (r.size == 0) PatchU16(out, r.entryAt, 0);
     }
     // A larger unit may round a resource up past its bytes; the file must hold its last unit.
     for (const Block& block : blocks) {

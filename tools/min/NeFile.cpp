@@ -1,15 +1,14 @@
-// NE reader with every offset checked against the file.
+// The NE program's layout from the headers byteformat reads, with the checks packing needs.
 #include "NeFile.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "byteformat/ByteReader.h"
+#include "byteformat/ExeHeaders.h"
 
 namespace ne {
 namespace {
-
-std::uint16_t U16(std::string_view b, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | (static_cast<std::uint8_t>(b[at + 1]) << 8));
-}
-std::uint32_t U32(std::string_view b, std::size_t at) { return U16(b, at) | (static_cast<std::uint32_t>(U16(b, at + 2)) << 16); }
 
 // Thrown by Require and turned into the reader's error at ReadProgram; it never leaves this file.
 struct Failure {
@@ -20,26 +19,23 @@ void Require(bool condition, const char* message, fileaccess::ErrorKind kind = f
     if (!condition) throw Failure{fileaccess::FormatError(message, kind)};
 }
 
-void ReadSegments(std::string_view file, Program& p) {
-    const std::size_t count = U16(file, p.neOffset + kSegmentCount);
-    const std::size_t table = p.neOffset + U16(file, p.neOffset + kSegmentTable);
-    Require(table + count * kSegmentEntrySize <= file.size(), "the segment table runs off the end of the file");
-    const unsigned shift = p.segmentShift == 0 ? 9 : p.segmentShift;
+void ReadSegments(std::string_view file, const byteformat::NeHeader& header, Program& p) {
+    const auto table = byteformat::ReadNeSegmentTable(file, header);
+    Require(table.has_value(), "the segment table runs off the end of the file");
+    const unsigned shift = header.SegmentShift();
     Require(shift < 32, "the segment alignment shift is too large");
-    for (std::size_t i = 0; i < count; ++i) {
+    for (const byteformat::NeSegmentEntry& entry : *table) {
         Segment s;
-        s.entryAt = table + i * kSegmentEntrySize;
-        const std::uint16_t sector = U16(file, s.entryAt);
-        const std::uint16_t length = U16(file, s.entryAt + 2);
-        s.flags = U16(file, s.entryAt + 4);
-        if (sector != 0) {
-            s.offset = static_cast<std::uint64_t>(sector) << shift;
-            s.size = length == 0 ? 0x10000 : length;
+        s.entryAt = entry.at;
+        s.flags = entry.flags;
+        if (entry.sector != 0) {
+            s.offset = static_cast<std::uint64_t>(entry.sector) << shift;
+            s.size = entry.length == 0 ? 0x10000 : entry.length;
             Require(s.offset + s.size <= file.size(), "a segment lies beyond the end of the file");
             if (s.flags & kRelocInfo) {
                 const std::uint64_t at = s.offset + s.size;
                 Require(at + 2 <= file.size(), "a segment's relocation records lie beyond the end of the file");
-                s.relocSize = 2 + 8u * U16(file, static_cast<std::size_t>(at));
+                s.relocSize = 2 + 8u * byteformat::ReadU16(file, static_cast<std::size_t>(at));
                 Require(at + s.relocSize <= file.size(), "a segment's relocation records lie beyond the end of the file");
             }
         }
@@ -47,39 +43,29 @@ void ReadSegments(std::string_view file, Program& p) {
     }
 }
 
-void ReadResources(std::string_view file, Program& p) {
-    const std::uint16_t relative = U16(file, p.neOffset + kResourceTable);
-    if (relative == 0 || relative == U16(file, p.neOffset + kResidentNames)) return;  // no resource table
-    std::size_t at = p.neOffset + relative;
-    p.resourceTableAt = at;
-    Require(at + 2 <= file.size(), "the resource table runs off the end of the file");
-    p.resourceShift = U16(file, at);
+// The reader stops at the table's first fault; the resources before it are checked first, so
+// the fault named is the first one in the file.
+void ReadResources(std::string_view file, const byteformat::NeHeader& header, Program& p) {
+    if (!header.HasResourceTable()) return;
+    const byteformat::NeResourceTable table = byteformat::ReadNeResourceTable(file, header);
+    p.resourceTableAt = table.at;
+    Require(table.hasShift, "the resource table runs off the end of the file");
+    p.resourceShift = table.shift;
     Require(p.resourceShift < 32, "the resource alignment shift is too large");
-    at += 2;
-    while (true) {
-        Require(at + 2 <= file.size(), "the resource table runs off the end of the file");
-        const std::uint16_t type = U16(file, at);
-        if (type == 0) {
-            p.resourceTypesEnd = at + 2;
-            break;
-        }
-        Require(at + 8 <= file.size(), "the resource table runs off the end of the file");
-        const std::size_t count = U16(file, at + 2);
-        at += 8;
-        Require(at + count * kResourceEntrySize <= file.size(), "the resource table runs off the end of the file");
-        for (std::size_t i = 0; i < count; ++i, at += kResourceEntrySize) {
-            Resource r;
-            r.entryAt = at;
-            r.typeId = type;
-            r.offset = static_cast<std::uint64_t>(U16(file, at)) << p.resourceShift;
-            r.size = static_cast<std::uint64_t>(U16(file, at + 2)) << p.resourceShift;
-            r.id = U16(file, at + 6);
-            Require(r.offset + r.size <= file.size() || (r.offset < file.size() && r.offset + r.size - file.size() < (1ull << p.resourceShift)),
-                    "a resource lies beyond the end of the file");
-            p.resources.push_back(r);
-        }
-        Require(p.resources.size() <= 0xFFFF, "too many resources");
+    for (const byteformat::NeResourceEntry& entry : table.entries) {
+        Resource r;
+        r.entryAt = entry.at;
+        r.typeId = entry.typeId;
+        r.offset = static_cast<std::uint64_t>(entry.offset) << p.resourceShift;
+        r.size = static_cast<std::uint64_t>(entry.length) << p.resourceShift;
+        r.id = entry.id;
+        Require(r.offset + r.size <= file.size() || (r.offset < file.size() && r.offset + r.size - file.size() < (1ull << p.resourceShift)),
+                "a resource lies beyond the end of the file");
+        p.resources.push_back(r);
     }
+    Require(table.fault != byteformat::NeResourceTable::TooMany, "too many resources");
+    Require(table.fault != byteformat::NeResourceTable::RunsOff, "the resource table runs off the end of the file");
+    p.resourceTypesEnd = table.typesEnd;
 }
 
 // The resource names follow the type records, each a length byte and its text, up to a zero
@@ -120,25 +106,25 @@ bool NamesOverRewrittenFields(const Program& p) {
 
 fileaccess::Result<Program> ReadProgram(std::string_view file) {
     try {
-        Require(file.size() >= kDosHeaderSize && file.substr(0, 2) == "MZ", "not a program (no MZ header)", fileaccess::ErrorKind::Signature);
+        const byteformat::MzHeader mz = byteformat::ReadMzHeader(file);
+        Require(mz.kind != byteformat::ExeKind::NotMz, "not a program (no MZ header)", fileaccess::ErrorKind::Signature);
+        Require(mz.kind != byteformat::ExeKind::Pe, "a 32-bit or 64-bit program (PE), not a 16-bit one", fileaccess::ErrorKind::Signature);
+        Require(mz.kind == byteformat::ExeKind::Ne, "a DOS program, not a 16-bit Windows program", fileaccess::ErrorKind::Signature);
+        const std::optional<byteformat::NeHeader> header = byteformat::ReadNeHeader(file, mz.newHeaderAt);
+        Require(header.has_value(), "the NE header is truncated");
         Program p;
-        p.neOffset = U32(file, kDosNeOffset);
-        Require(p.neOffset >= kDosHeaderSize && p.neOffset + 2 <= file.size(), "a DOS program, not a 16-bit Windows program", fileaccess::ErrorKind::Signature);
-        const std::string_view signature = file.substr(p.neOffset, 2);
-        Require(signature != "PE", "a 32-bit or 64-bit program (PE), not a 16-bit one", fileaccess::ErrorKind::Signature);
-        Require(signature == "NE", "a DOS program, not a 16-bit Windows program", fileaccess::ErrorKind::Signature);
-        Require(p.neOffset + kNeHeaderSize <= file.size(), "the NE header is truncated");
-        p.segmentShift = U16(file, p.neOffset + kAlignmentShift);
+        p.neOffset = header->at;
+        p.segmentShift = header->alignmentShift;
         std::uint64_t end = p.neOffset + kNeHeaderSize;
-        for (std::size_t field : {kEntryTable, kSegmentTable, kResourceTable, kResidentNames, kModuleReferences, kImportedNames}) {
-            const std::uint16_t relative = U16(file, p.neOffset + field);
+        for (const std::uint16_t relative : {header->entryTable, header->segmentTable, header->resourceTable, header->residentNames,
+                                             header->moduleReferences, header->importedNames}) {
             Require(relative >= kNeHeaderSize, "a table of the NE header lies inside the header itself");
             end = std::max<std::uint64_t>(end, p.neOffset + relative);
         }
-        end = std::max<std::uint64_t>(end, p.neOffset + U16(file, p.neOffset + kEntryTable) + U16(file, p.neOffset + kEntryTableSize));
+        end = std::max<std::uint64_t>(end, p.neOffset + header->entryTable + header->entryTableSize);
         Require(end <= file.size(), "the NE header's tables run off the end of the file");
-        ReadSegments(file, p);
-        ReadResources(file, p);
+        ReadSegments(file, *header, p);
+        ReadResources(file, *header, p);
         p.headerEnd = end;
         for (const Segment& s : p.segments) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + kSegmentEntrySize);
         for (const Resource& r : p.resources) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + kResourceEntrySize);
@@ -152,8 +138,8 @@ fileaccess::Result<Program> ReadProgram(std::string_view file) {
             }
             p.headerEnd = std::max<std::uint64_t>(p.headerEnd, namesEnd);
         }
-        p.nonResidentOffset = U32(file, p.neOffset + kNonResidentNames);
-        p.nonResidentSize = U16(file, p.neOffset + kNonResidentSize);
+        p.nonResidentOffset = header->nonResidentNames;
+        p.nonResidentSize = header->nonResidentSize;
         if (p.nonResidentSize != 0) {
             Require(p.nonResidentOffset + p.nonResidentSize <= file.size(), "the non-resident name table lies beyond the end of the file");
             Require(!NamesOverRewrittenFields(p), "the non-resident name table overlaps the NE header or its tables");
