@@ -4,13 +4,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "byteformat/ByteReader.h"
 #include "fileaccess/InputFile.h"
 #include "preview/AreaScaler.h"
 
 namespace restallow {
 namespace {
-
-std::uint32_t Le32(const unsigned char* b) { return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t{b[3]} << 24); }
 
 // Run-length rows, bottom-up: every pixel a code does not set keeps palette index 0, and rows
 // that no code touches are added as one block.
@@ -90,9 +89,9 @@ Decoded<ShownPicture> ReadBmpFile(const std::string& path, const FitSize& fit) {
     std::fseek(file.get(), 0, SEEK_END);
     const long fileSize = std::ftell(file.get());
     std::rewind(file.get());
-    unsigned char head[14];
+    char head[14];
     if (std::fread(head, 1, 14, file.get()) != 14 || head[0] != 'B' || head[1] != 'M') return fileaccess::FormatError("not a bitmap (no BM header)", fileaccess::ErrorKind::Signature);
-    const std::uint32_t offset = Le32(head + 10);
+    const std::uint32_t offset = byteformat::ReadU32(std::string_view(head, sizeof head), 10);
     // The info header, its masks and palette lie between the file header and the pixels.
     std::string info(std::min<std::size_t>(std::max<std::uint32_t>(offset, 14) - 14, 64 * 1024), '\0');
     info.resize(std::fread(info.data(), 1, info.size(), file.get()));

@@ -5,10 +5,13 @@
 #include <limits>
 #include <string>
 
-#include "preview/LittleEndian.h"
+#include "byteformat/ByteReader.h"
 
 namespace restallow {
 namespace {
+
+using byteformat::ReadU16;
+using byteformat::ReadU32;
 
 std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask) {
     if (mask == 0) return 0;
@@ -34,9 +37,9 @@ fileaccess::Status ReadMasks(std::string_view header, std::uint32_t size, bool i
         const std::size_t count = f.compression == DibFormat::AlphaBitFields ? 4 : 3;
         const std::size_t at = size >= 52 ? 40 : size;  // later headers hold the masks themselves
         if (at + 4 * count > header.size()) return fileaccess::FormatError("the bitmap's colour masks are missing");
-        for (std::size_t i = 0; i < count; ++i) f.masks[i] = Le32(header, at + 4 * i);
+        for (std::size_t i = 0; i < count; ++i) f.masks[i] = ReadU32(header, at + 4 * i);
         if (size < 52) f.headerBytes += 4 * count;
-        if (size >= 56 && count == 3) f.masks[3] = Le32(header, 52);
+        if (size >= 56 && count == 3) f.masks[3] = ReadU32(header, 52);
     } else if (f.bitCount == 16) {
         f.masks[0] = 0x7C00, f.masks[1] = 0x03E0, f.masks[2] = 0x001F;
     } else if (f.bitCount == 32) {
@@ -51,23 +54,23 @@ fileaccess::Status ReadMasks(std::string_view header, std::uint32_t size, bool i
 Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
     if (header.size() < 12) return fileaccess::FormatError("the bitmap header is cut short");
     DibFormat f;
-    const std::uint32_t size = Le32(header, 0);
+    const std::uint32_t size = ReadU32(header, 0);
     std::int64_t height = 0;
     std::size_t paletteEntry = 4, colours = 0;
     if (size == 12) {
-        f.width = Le16(header, 4);
-        height = Le16(header, 6);
-        f.bitCount = Le16(header, 10);
+        f.width = ReadU16(header, 4);
+        height = ReadU16(header, 6);
+        f.bitCount = ReadU16(header, 10);
         paletteEntry = 3;
     } else if (size >= 40 && size <= header.size()) {
-        const auto width = static_cast<std::int32_t>(Le32(header, 4));
+        const auto width = static_cast<std::int32_t>(ReadU32(header, 4));
         if (width <= 0) return fileaccess::FormatError("the bitmap has no width");
         f.width = width;
-        height = static_cast<std::int32_t>(Le32(header, 8));
-        f.bitCount = Le16(header, 14);
-        f.compression = Le32(header, 16);
-        f.sizeImage = Le32(header, 20);
-        colours = Le32(header, 32);
+        height = static_cast<std::int32_t>(ReadU32(header, 8));
+        f.bitCount = ReadU16(header, 14);
+        f.compression = ReadU32(header, 16);
+        f.sizeImage = ReadU32(header, 20);
+        colours = ReadU32(header, 32);
     } else {
         return fileaccess::FormatError("the bitmap header is damaged (its size is " + std::to_string(size) + ")");
     }

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "byteformat/IconDirectory.h"
 #include "preview/AreaScaler.h"
 #include "preview/Dib.h"
-#include "preview/LittleEndian.h"
 #include "preview/PngRows.h"
 
 namespace restallow {
@@ -67,21 +67,21 @@ fileaccess::Status DibRows(const IconEntry& image, std::uint32_t background, Row
 }  // namespace
 
 Decoded<IconFile> ReadIconFile(std::string_view file) {
-    if (file.size() < 6 || Le16(file, 0) != 0 || (Le16(file, 2) != 1 && Le16(file, 2) != 2)) {
-        return fileaccess::FormatError("not an icon or cursor (no icon directory)", fileaccess::ErrorKind::Signature);
+    const auto directory = byteformat::ReadIconDirectory(file);
+    if (!directory && directory.fault() == byteformat::IconDirectoryFault::EntriesCutShort) {
+        return fileaccess::FormatError("the icon directory is cut short");
     }
+    if (!directory) return fileaccess::FormatError("not an icon or cursor (no icon directory)", fileaccess::ErrorKind::Signature);
     IconFile icon;
-    icon.cursor = Le16(file, 2) == 2;
-    const std::size_t count = Le16(file, 4);
-    if (6 + 16 * count > file.size()) return fileaccess::FormatError("the icon directory is cut short");
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = 6 + 16 * i;
-        const std::uint32_t size = Le32(file, entry + 8), offset = Le32(file, entry + 12);
-        if (offset > file.size() || size > file.size() - offset) continue;  // an image outside the file is passed over
+    icon.cursor = directory->cursor();
+    for (const byteformat::IconDirectoryEntry& entry : directory->entries) {
+        if (!entry.inside) continue;  // an image outside the file is passed over
         IconEntry image;
-        if (ReadEntry(file.substr(offset, size), image)) icon.images.push_back(image);
+        if (ReadEntry(entry.image, image)) icon.images.push_back(image);
     }
-    if (icon.images.empty()) return fileaccess::FormatError(count ? "the icon holds no image that can be read" : "the icon holds no images");
+    if (icon.images.empty()) {
+        return fileaccess::FormatError(directory->entries.empty() ? "the icon holds no images" : "the icon holds no image that can be read");
+    }
     return icon;
 }
 
