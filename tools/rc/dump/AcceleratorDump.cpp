@@ -2,12 +2,12 @@
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
 #include "resformat/BodyFormat.h"
-#include "resformat/ByteReader.h"
+#include "resformat/BodyReader.h"
 
 namespace rc {
 
 std::string DescribeAccelerators(std::string_view body, bool win16) {
-    ByteReader in(body, win16);
+    BodyReader in(body, win16);
     std::string out;
     while (!in.AtEnd()) {
         const std::uint16_t flags = win16 ? in.U8() : in.U16();

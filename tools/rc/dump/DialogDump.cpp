@@ -1,18 +1,14 @@
 // Decodes DLGTEMPLATE, DLGTEMPLATEEX and the Windows 3.x template into lines of text.
 #include "dump/DialogDump.h"
 
-#include <algorithm>
 #include <cstdio>
 
+#include "byteformat/ByteReader.h"
 #include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
 namespace {
-
-struct Truncated {
-    std::size_t at;
-};
 
 std::string Hex(std::uint32_t value) {
     char text[16];
@@ -47,19 +43,14 @@ const char* ClassName(std::uint16_t ordinal) {
     return ordinal >= 0x80 && ordinal <= 0x85 ? kNames[ordinal - 0x80] : nullptr;
 }
 
-// Reads the fields of either format; throws Truncated when the bytes run out.
-class TemplateReader {
+// Reads the fields of either format; throws byteformat::OutOfBounds when the bytes run out.
+class TemplateReader : public byteformat::ByteReader {
 public:
-    TemplateReader(std::string_view bytes, bool win16) : bytes_(bytes), win16_(win16) {}
+    TemplateReader(std::string_view bytes, bool win16) : byteformat::ByteReader(bytes, "the template"), win16_(win16) {}
 
-    std::uint8_t U8() { return static_cast<std::uint8_t>(Take(1)[0]); }
-    std::uint16_t U16() { return ReadU16(Take(2), 0); }
-    std::uint32_t U32() { return ReadU32(Take(4), 0); }
-    std::int16_t S16() { return static_cast<std::int16_t>(U16()); }
     void Align() {
-        if (!win16_) at_ = std::min(bytes_.size(), (at_ + 3) & ~std::size_t{3});
+        if (!win16_) Align4();
     }
-    bool AtEnd() const { return at_ >= bytes_.size(); }
 
     std::u16string String() {
         std::u16string text;
@@ -101,24 +92,7 @@ public:
     }
 
 private:
-    std::string_view Take(std::size_t size) {
-        if (bytes_.size() - at_ < size) throw Truncated{at_};
-        const std::string_view part = bytes_.substr(at_, size);
-        at_ += size;
-        return part;
-    }
-    std::uint8_t Peek8() const {
-        if (AtEnd()) throw Truncated{at_};
-        return static_cast<std::uint8_t>(bytes_[at_]);
-    }
-    std::uint16_t Peek16() const {
-        if (bytes_.size() - at_ < 2) throw Truncated{at_};
-        return ReadU16(bytes_, at_);
-    }
-
-    std::string_view bytes_;
     bool win16_;
-    std::size_t at_ = 0;
 };
 
 std::string Frame(TemplateReader& in) {
@@ -194,9 +168,9 @@ std::string DescribeDialog(std::string_view bytes, bool win16) {
         for (std::size_t i = 0; i < count; ++i) out += "  " + std::to_string(i + 1) + ": " + Control(in, win16, extended) + "\n";
         in.Align();
         if (!in.AtEnd()) out += "error: bytes after the last control\n";
-    } catch (const Truncated& truncated) {
+    } catch (const byteformat::OutOfBounds& truncated) {
         if (!out.empty() && out.back() != '\n') out += '\n';
-        out += "error: the template ends early (at byte " + std::to_string(truncated.at) + " of " +
+        out += "error: the template ends early (at byte " + std::to_string(truncated.at()) + " of " +
                std::to_string(bytes.size()) + ")\n";
     }
     return out;

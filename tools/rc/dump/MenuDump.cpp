@@ -2,7 +2,7 @@
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
 #include "resformat/BodyFormat.h"
-#include "resformat/ByteReader.h"
+#include "resformat/BodyReader.h"
 
 namespace rc {
 namespace {
@@ -19,7 +19,7 @@ constexpr FlagName kFlagNames[] = {
 
 std::string Indent(int depth) { return std::string(static_cast<std::size_t>(depth) * 2, ' '); }
 
-void Items(ByteReader& in, std::string& out, int depth) {
+void Items(BodyReader& in, std::string& out, int depth) {
     if (depth > kMaxNesting) throw MalformedBody("popups nested too deeply");
     while (true) {
         const std::uint16_t flags = in.U16();
@@ -38,7 +38,7 @@ void Items(ByteReader& in, std::string& out, int depth) {
     }
 }
 
-void ItemsEx(ByteReader& in, std::string& out, int depth) {
+void ItemsEx(BodyReader& in, std::string& out, int depth) {
     if (depth > kMaxNesting) throw MalformedBody("popups nested too deeply");
     while (true) {
         in.Align4();
@@ -63,7 +63,7 @@ void ItemsEx(ByteReader& in, std::string& out, int depth) {
 }  // namespace
 
 std::string DescribeMenu(std::string_view body, bool win16) {
-    ByteReader in(body, win16);
+    BodyReader in(body, win16);
     const std::uint16_t version = in.U16();
     const std::uint16_t offset = in.U16();
     std::string out;

@@ -2,7 +2,7 @@
 #include "dump/ResDescribe.h"
 
 #include "dump/DialogDump.h"
-#include "resformat/ByteReader.h"
+#include "resformat/BodyReader.h"
 #include "resformat/ResourceTypes.h"
 
 namespace rc {
@@ -19,6 +19,8 @@ std::string DescribeResource(const ResEntry& entry, bool win16) {
         default: return {};
         }
     } catch (const MalformedBody& error) {
+        return std::string("  (cannot be read: ") + error.what() + ")\n";
+    } catch (const byteformat::OutOfBounds& error) {  // a body that ends early
         return std::string("  (cannot be read: ") + error.what() + ")\n";
     }
 }

@@ -8,7 +8,7 @@
 
 namespace rc {
 
-// Each throws MalformedBody for a body that is cut short or malformed.
+// Each throws byteformat::OutOfBounds for a body that is cut short, MalformedBody for one otherwise malformed.
 std::string DescribeMenu(std::string_view body, bool win16);
 std::string DescribeVersion(std::string_view body, bool win16);
 std::string DescribeAccelerators(std::string_view body, bool win16);

@@ -1,13 +1,13 @@
 // Readable STRINGTABLE blocks: one string a line with its id.
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
-#include "resformat/ByteReader.h"
+#include "resformat/BodyReader.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
 
 std::string DescribeStrings(std::string_view body, std::uint16_t block, bool win16) {
-    ByteReader in(body, win16);
+    BodyReader in(body, win16);
     std::string out;
     for (std::uint32_t slot = 0; slot < 16; ++slot) {
         const std::size_t length = win16 ? in.U8() : in.U16();

@@ -2,7 +2,8 @@
 #include "dump/DumpText.h"
 #include "dump/ResDescribe.h"
 #include "resformat/BodyFormat.h"
-#include "resformat/ByteReader.h"
+#include "resformat/BodyReader.h"
+#include "resformat/Bytes.h"
 
 namespace rc {
 namespace {
@@ -14,7 +15,7 @@ std::string VersionText(std::uint32_t high, std::uint32_t low) {
            std::to_string(low & 0xFFFF);
 }
 
-void Fixed(ByteReader& in, std::string& out) {
+void Fixed(BodyReader& in, std::string& out) {
     if (in.U32() != 0xFEEF04BD) throw MalformedBody("the fixed part lacks its signature");
     in.U32();
     const std::uint32_t file[2] = {in.U32(), in.U32()};
@@ -31,7 +32,7 @@ void Fixed(ByteReader& in, std::string& out) {
 std::string Values(std::string_view data, bool text, bool win16) {
     std::string out;
     if (text) {
-        ByteReader in(data, win16);
+        BodyReader in(data, win16);
         while (!in.AtEnd()) out += ", " + Quoted(in.Text());
         return out;
     }
@@ -49,7 +50,7 @@ bool LooksLikeText(std::string_view data) {
     return true;
 }
 
-void Node(ByteReader& in, std::size_t limit, std::string& out, int depth) {
+void Node(BodyReader& in, std::size_t limit, std::string& out, int depth) {
     if (depth > kMaxNesting + 2) throw MalformedBody("blocks nested too deeply");
     in.Align4();
     const std::size_t start = in.position();
@@ -75,7 +76,7 @@ void Node(ByteReader& in, std::size_t limit, std::string& out, int depth) {
 }  // namespace
 
 std::string DescribeVersion(std::string_view body, bool win16) {
-    ByteReader in(body, win16);
+    BodyReader in(body, win16);
     const std::uint16_t length = in.U16();
     const std::uint16_t fixedSize = in.U16();
     if (!win16) in.U16();

@@ -64,8 +64,7 @@ private:
         PutText(DecodeLiteral(node.key, NullHandling::CutAtNull), node.key.where, true);
         Align4(out_);
         const std::size_t valueLength = win16_ ? Values16(node) : Values32(node, numbers);
-        out_[start + 2] = static_cast<char>(valueLength & 0xFF);
-        out_[start + 3] = static_cast<char>((valueLength >> 8) & 0xFF);
+        PatchU16(out_, start + 2, static_cast<std::uint16_t>(valueLength));
         for (const VersionNode& child : node.children) Node(child);
         SetLength(start, node.where, node.isBlock ? "BLOCK" : "VALUE");
     }
@@ -126,8 +125,7 @@ private:
     void SetLength(std::size_t start, const Location& where, const char* what) {
         const std::size_t length = out_.size() - start;
         if (length > 0xFFFF) throw CompileError(where, std::string(what) + " of " + std::to_string(length) + " bytes; at most 65535 fit");
-        out_[start] = static_cast<char>(length & 0xFF);
-        out_[start + 1] = static_cast<char>(length >> 8);
+        PatchU16(out_, start, static_cast<std::uint16_t>(length));
     }
 
     bool win16_;

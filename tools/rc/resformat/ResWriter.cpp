@@ -134,7 +134,7 @@ void Res32Writer::Head(const ResourceHeader& header, std::uint64_t size) {
     PutU32(head, header.version);
     PutU32(head, header.characteristics);
     const auto headerSize = static_cast<std::uint32_t>(head.size());
-    for (int i = 0; i < 4; ++i) head[4 + i] = static_cast<char>((headerSize >> (8 * i)) & 0xFF);
+    PatchU32(head, 4, headerSize);
     Put(head);
 }
 
