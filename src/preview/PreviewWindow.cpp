@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <stdexcept>
 
+#include "byteformat/ByteReader.h"
 #include "languages/MainStrings.h"
 #include "platform/DebugChannel.h"
 #include "preview/AniPlayer.h"
@@ -259,8 +260,8 @@ void PreviewWindow::ShowGif(const QString& path) {
     // The logical screen size decides the canvas the decoder holds for every frame.
     const std::string head = ReadFileRange(path.toStdString(), 0, 10);
     if (head.size() < 10 || head.compare(0, 3, "GIF") != 0) Fail(MsgText(context_.language(), MsgNotGif));
-    const auto word = [&](int at) { return static_cast<std::uint8_t>(head[at]) | (static_cast<std::uint8_t>(head[at + 1]) << 8); };
-    if (std::size_t(word(6)) * std::size_t(word(8)) * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLarge("the GIF picture").message));
+    const std::size_t width = byteformat::ReadU16(head, 6), height = byteformat::ReadU16(head, 8);
+    if (width * height * 4 > kPreviewMemoryCeiling) Fail(QString::fromStdString(TooLarge("the GIF picture").message));
     // The bytes come through the file-access part; the movie decodes them from memory.
     gifData_ = std::make_unique<QBuffer>();
     gifData_->setData(QByteArray::fromStdString(Take(ReadFileBytes(path.toStdString())).bytes));
