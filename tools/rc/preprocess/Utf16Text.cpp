@@ -1,6 +1,7 @@
 // rc.exe reads UTF-16 LE scripts as Unicode: the preprocessor and the parser read them as UTF-8.
 #include "preprocess/Utf16Text.h"
 
+#include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
@@ -11,9 +12,7 @@ bool Utf16ToUtf8Text(std::string& text) {
     if (!IsUtf16Text(text)) return false;
     std::u16string units;
     units.reserve(text.size() / 2);
-    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
-        units += static_cast<char16_t>(static_cast<unsigned char>(text[i]) | (static_cast<unsigned char>(text[i + 1]) << 8));
-    }
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2) units += static_cast<char16_t>(ReadU16(text, i));
     std::u16string checked;
     checked.reserve(units.size());
     for (std::size_t i = 0; i < units.size(); ++i) {

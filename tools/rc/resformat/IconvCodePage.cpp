@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "resformat/Bytes.h"
+
 namespace rc {
 
 std::string IconvCodePage::NameOf(int codePage) {
@@ -62,8 +64,7 @@ CodePoint IconvCodePage::DecodeOne(std::string_view bytes) {
         if (result != static_cast<std::size_t>(-1)) iconv(decoder, nullptr, nullptr, &out, &outLeft);
         const auto written = static_cast<std::size_t>(out - output);
         if (result != static_cast<std::size_t>(-1) && inLeft == 0 && written >= 4) {
-            const auto* unit = reinterpret_cast<const unsigned char*>(output + written - 4);
-            const char32_t value = unit[0] | (unit[1] << 8) | (unit[2] << 16) | (static_cast<char32_t>(unit[3]) << 24);
+            const char32_t value = ReadU32(std::string_view(output, written), written - 4);
             return {value, static_cast<std::uint8_t>(length)};
         }
         if (result == static_cast<std::size_t>(-1) && errno != EINVAL) break;  // no character starts here
@@ -74,12 +75,12 @@ CodePoint IconvCodePage::DecodeOne(std::string_view bytes) {
 bool IconvCodePage::Encode(char32_t code, std::string& out) {
     const auto encoder = static_cast<iconv_t>(encoder_);
     iconv(encoder, nullptr, nullptr, nullptr, nullptr);
-    char input[4] = {static_cast<char>(code & 0xFF), static_cast<char>((code >> 8) & 0xFF),
-                     static_cast<char>((code >> 16) & 0xFF), static_cast<char>(code >> 24)};
+    std::string input;
+    PutU32(input, static_cast<std::uint32_t>(code));
     char output[16];
-    char* in = input;
+    char* in = input.data();
     char* end = output;
-    std::size_t inLeft = sizeof input, outLeft = sizeof output;
+    std::size_t inLeft = input.size(), outLeft = sizeof output;
     if (iconv(encoder, &in, &inLeft, &end, &outLeft) == static_cast<std::size_t>(-1)) return false;
     iconv(encoder, nullptr, nullptr, &end, &outLeft);  // a stateful code page returns to its start
     out.append(output, static_cast<std::size_t>(end - output));
