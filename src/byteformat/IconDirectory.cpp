@@ -20,7 +20,7 @@ IconDirectoryEntry ReadEntry(ByteReader& in, std::string_view file) {
     entry.size = in.U32();
     entry.offset = in.U32();
     entry.inside = Fits(file.size(), entry.offset, entry.size);
-    if (entry.inside) entry.image = file.substr(entry.offset, entry.size);
+    if (entry.inside) entry.bytes = file.substr(entry.offset, entry.size);
     return entry;
 }
 

@@ -16,7 +16,7 @@ struct IconDirectoryEntry {
     std::uint16_t planes = 0, bitCount = 0;  // the hot spot's x and y in a cursor file
     std::uint32_t size = 0, offset = 0;
     bool inside = false;     // the image's bytes all lie in the file
-    std::string_view image;  // those bytes; empty when they do not
+    std::string_view bytes;  // those bytes; empty when they do not
 };
 
 struct IconDirectory {

@@ -77,7 +77,7 @@ Decoded<IconFile> ReadIconFile(std::string_view file) {
     for (const byteformat::IconDirectoryEntry& entry : directory->entries) {
         if (!entry.inside) continue;  // an image outside the file is passed over
         IconEntry image;
-        if (ReadEntry(entry.image, image)) icon.images.push_back(image);
+        if (ReadEntry(entry.bytes, image)) icon.images.push_back(image);
     }
     if (icon.images.empty()) {
         return fileaccess::FormatError(directory->entries.empty() ? "the icon holds no images" : "the icon holds no image that can be read");

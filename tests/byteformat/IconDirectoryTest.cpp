@@ -60,10 +60,10 @@ TEST(IconDirectory, RealIconsAndCursorsReadWithEveryImageInside) {
         EXPECT_FALSE(read->entries.empty()) << path;
         for (const IconDirectoryEntry& entry : read->entries) {
             ASSERT_TRUE(entry.inside) << path;
-            EXPECT_EQ(entry.image.size(), entry.size) << path;
-            EXPECT_EQ(entry.image.data(), file.data() + entry.offset) << path;
-            const bool png = entry.image.substr(0, 4) == "\x89PNG";
-            EXPECT_TRUE(png || ReadU32(entry.image, 0) == 40) << path << " at " << entry.offset;
+            EXPECT_EQ(entry.bytes.size(), entry.size) << path;
+            EXPECT_EQ(entry.bytes.data(), file.data() + entry.offset) << path;
+            const bool png = entry.bytes.substr(0, 4) == "\x89PNG";
+            EXPECT_TRUE(png || ReadU32(entry.bytes, 0) == 40) << path << " at " << entry.offset;
         }
     }
 }
@@ -81,7 +81,7 @@ TEST(IconDirectory, EntriesAreReadFieldByField) {
     EXPECT_EQ(entry.reserved, 0u);
     EXPECT_EQ(entry.planes, 3u);  // a cursor's hot spot
     EXPECT_EQ(entry.bitCount, 5u);
-    EXPECT_EQ(entry.image, "BODY");
+    EXPECT_EQ(entry.bytes, "BODY");
     EXPECT_TRUE(read->cursor());
 }
 
@@ -127,13 +127,13 @@ TEST(IconDirectory, AnImageOutsideTheFileIsKeptAsOutside) {
     ASSERT_TRUE(read);
     ASSERT_EQ(read->entries.size(), 6u);
     EXPECT_TRUE(read->entries[0].inside);
-    EXPECT_EQ(read->entries[0].image, "ABCD");
+    EXPECT_EQ(read->entries[0].bytes, "ABCD");
     EXPECT_FALSE(read->entries[1].inside) << "one byte past the end";
     EXPECT_TRUE(read->entries[2].inside) << "an empty image at the very end";
     EXPECT_FALSE(read->entries[3].inside);
     EXPECT_FALSE(read->entries[4].inside) << "offset + size would wrap around";
     EXPECT_FALSE(read->entries[5].inside);
-    for (std::size_t i = 1; i < 6; ++i) EXPECT_TRUE(read->entries[i].image.empty()) << i;
+    for (std::size_t i = 1; i < 6; ++i) EXPECT_TRUE(read->entries[i].bytes.empty()) << i;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <tuple>
 
-#include "byteformat/IconDirectory.h"
 #include "resformat/Bytes.h"
 
 namespace rc {
@@ -35,11 +34,10 @@ fileaccess::Result<IconDirectory> ReadIconDirectory(std::string_view file) {
         const byteformat::IconDirectoryEntry& entry = read->entries[i];
         if (!entry.inside) return FormatError("image " + std::to_string(i + 1) + " lies beyond the end of the file");
         if (entry.size < 4) return FormatError("image " + std::to_string(i + 1) + " is too small to be an image");
-        if (ReadU32(entry.image, 0) == kBitmapInfo && entry.size < kBitmapInfo) {
+        if (ReadU32(entry.bytes, 0) == kBitmapInfo && entry.size < kBitmapInfo) {
             return FormatError("image " + std::to_string(i + 1) + " has a truncated bitmap header");
         }
-        directory.images.push_back({entry.width, entry.height, entry.colorCount, entry.reserved, entry.planes, entry.bitCount,
-                                    entry.size, entry.offset, entry.image});
+        directory.images.push_back(entry);
     }
     return directory;
 }

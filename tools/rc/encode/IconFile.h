@@ -6,16 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "byteformat/IconDirectory.h"
 #include "fileaccess/Result.h"
 
 namespace rc {
 
-struct IconImage {
-    std::uint8_t width = 0, height = 0, colorCount = 0, reserved = 0;
-    std::uint16_t planes = 0, bitCount = 0;  // the hot spot's x and y in a cursor file
-    std::uint32_t size = 0, offset = 0;
-    std::string_view bytes;                  // the image inside the file
-};
+// An entry of the file's directory; every image of a directory read here lies inside the file.
+using IconImage = byteformat::IconDirectoryEntry;
 
 struct IconDirectory {
     std::uint16_t type = 0;  // 1 icon, 2 cursor
