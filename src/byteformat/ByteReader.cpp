@@ -5,8 +5,8 @@ namespace byteformat {
 
 void RequireInside(std::string_view bytes, std::size_t at, std::size_t count) {
     if (Fits(bytes.size(), at, count)) return;
-    throw OutOfBounds("reading " + std::to_string(count) + " bytes at byte " + std::to_string(at) + " runs past the end of " +
-                          std::to_string(bytes.size()) + " bytes",
+    throw OutOfBounds("reading " + std::to_string(count) + " bytes at byte " + std::to_string(at) +
+                          " runs past the end of " + std::to_string(bytes.size()) + " bytes",
                       at);
 }
 
@@ -22,7 +22,8 @@ std::string_view ByteReader::Take(std::size_t count) {
 }
 
 void ByteReader::Seek(std::size_t at) {
-    if (at > bytes_.size()) throw OutOfBounds("a length points beyond " + std::string(subject_) + ", at byte " + std::to_string(at_), at_);
+    if (at > bytes_.size())
+        throw OutOfBounds("a length points beyond " + std::string(subject_) + ", at byte " + std::to_string(at_), at_);
     at_ = at;
 }
 

@@ -35,7 +35,8 @@ inline std::uint8_t ReadU8(std::string_view bytes, std::size_t at) {
 
 inline std::uint16_t ReadU16(std::string_view bytes, std::size_t at) {
     RequireInside(bytes, at, 2);
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) | (static_cast<std::uint8_t>(bytes[at + 1]) << 8));
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
+                                      (static_cast<std::uint8_t>(bytes[at + 1]) << 8));
 }
 
 inline std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
@@ -46,7 +47,8 @@ inline std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
 // Big-endian, as MIDI files and TrueType fonts store their numbers.
 inline std::uint16_t ReadU16Be(std::string_view bytes, std::size_t at) {
     RequireInside(bytes, at, 2);
-    return static_cast<std::uint16_t>((static_cast<std::uint8_t>(bytes[at]) << 8) | static_cast<std::uint8_t>(bytes[at + 1]));
+    return static_cast<std::uint16_t>((static_cast<std::uint8_t>(bytes[at]) << 8) |
+                                      static_cast<std::uint8_t>(bytes[at + 1]));
 }
 
 inline std::uint32_t ReadU32Be(std::string_view bytes, std::size_t at) {
@@ -59,7 +61,8 @@ inline std::uint32_t ReadU32Be(std::string_view bytes, std::size_t at) {
 // byte N" (N: where the cursor stood).
 class ByteReader {
 public:
-    explicit ByteReader(std::string_view bytes, std::string_view subject = "the data") : bytes_(bytes), subject_(subject) {}
+    explicit ByteReader(std::string_view bytes, std::string_view subject = "the data")
+        : bytes_(bytes), subject_(subject) {}
 
     std::uint8_t U8() { return static_cast<std::uint8_t>(Take(1)[0]); }
     std::uint16_t U16() { return ReadU16(Take(2), 0); }

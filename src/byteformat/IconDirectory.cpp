@@ -32,7 +32,8 @@ Parsed<IconDirectory, IconDirectoryFault> ReadIconDirectory(std::string_view fil
     if (in.U16() != 0) return IconDirectoryFault::ReservedNotZero;
     IconDirectory directory;
     directory.type = in.U16();
-    if (directory.type != IconDirectory::kIcon && directory.type != IconDirectory::kCursor) return IconDirectoryFault::UnknownType;
+    if (directory.type != IconDirectory::kIcon && directory.type != IconDirectory::kCursor)
+        return IconDirectoryFault::UnknownType;
     const std::size_t count = in.U16();
     if (!in.Has(count * kEntrySize)) return IconDirectoryFault::EntriesCutShort;
     directory.entries.reserve(count);

@@ -36,7 +36,8 @@ std::string NeProgram() {
     header[ne::kTargetOs] = 2;
     std::string tables;
     for (std::uint16_t i = 1; i <= 3; ++i) {
-        for (std::uint16_t word : {std::uint16_t(i * 0x10), std::uint16_t(0x20), std::uint16_t(i == 2 ? ne::kRelocInfo : 0), std::uint16_t(0)}) {
+        for (std::uint16_t word : {std::uint16_t(i * 0x10), std::uint16_t(0x20),
+                                   std::uint16_t(i == 2 ? ne::kRelocInfo : 0), std::uint16_t(0)}) {
             PutU16(tables, word);
         }
     }
@@ -46,7 +47,8 @@ std::string NeProgram() {
         PutU16(tables, count);
         PutU32(tables, 0);
         for (std::uint16_t i = 0; i < count; ++i) {
-            for (std::uint16_t word : {std::uint16_t(0x40 + i), std::uint16_t(2), std::uint16_t(0x30), std::uint16_t(0x8001 + i), std::uint16_t(0), std::uint16_t(0)}) {
+            for (std::uint16_t word : {std::uint16_t(0x40 + i), std::uint16_t(2), std::uint16_t(0x30),
+                                       std::uint16_t(0x8001 + i), std::uint16_t(0), std::uint16_t(0)}) {
                 PutU16(tables, word);
             }
         }
@@ -104,7 +106,8 @@ TEST(NeHeader, IsReadWholeOrNotAtAll) {
     EXPECT_FALSE(ReadNeHeader(file, 0xFFFFFFFFFFFFFFF0ull)) << "no overflow past the end";
 
     EXPECT_FALSE(ReadNeTargetOs(file.substr(0, kNe + ne::kTargetOs), kNe));
-    EXPECT_EQ(ReadNeTargetOs(file.substr(0, kNe + ne::kTargetOs + 1), kNe), 2u) << "the program test needs no whole header";
+    EXPECT_EQ(ReadNeTargetOs(file.substr(0, kNe + ne::kTargetOs + 1), kNe), 2u)
+        << "the program test needs no whole header";
 }
 
 TEST(NeSegmentTable, GivesEveryEntryOrNoneWhenTheTableIsCutShort) {
@@ -199,7 +202,8 @@ TEST(NeFiles, TheTestProgramsReadWithEveryRecordInsideTheFile) {
             EXPECT_EQ(table.fault, NeResourceTable::None) << item.path();
             EXPECT_GT(table.typesEnd, table.at) << item.path();
             EXPECT_LE(table.typesEnd, file.size()) << item.path();
-            for (const NeResourceEntry& r : table.entries) EXPECT_LE(r.at + ne::kResourceEntrySize, table.typesEnd) << item.path();
+            for (const NeResourceEntry& r : table.entries)
+                EXPECT_LE(r.at + ne::kResourceEntrySize, table.typesEnd) << item.path();
         }
         ++read;
     }

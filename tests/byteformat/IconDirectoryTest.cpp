@@ -40,7 +40,8 @@ std::vector<std::filesystem::path> IconAndCursorFiles() {
     for (const char* folder : {"/preview/data/wine", "/tools/rc/data"}) {
         for (const auto& item : std::filesystem::directory_iterator(RESTALLOW_TESTS_DIR + std::string(folder))) {
             const std::string ext = item.path().extension().string();
-            if ((ext == ".ico" || ext == ".cur") && item.path().filename() != "truncated.ico") files.push_back(item.path());
+            if ((ext == ".ico" || ext == ".cur") && item.path().filename() != "truncated.ico")
+                files.push_back(item.path());
         }
     }
     return files;
@@ -94,7 +95,8 @@ TEST(IconDirectory, AHeaderThatIsNoIconDirectoryIsTold) {
     std::string reserved = Directory(1, {});
     reserved[1] = 1;
     EXPECT_EQ(ReadIconDirectory(reserved).fault(), IconDirectoryFault::ReservedNotZero);
-    for (std::uint16_t type : {0, 3, 0x100}) EXPECT_EQ(ReadIconDirectory(Directory(type, {})).fault(), IconDirectoryFault::UnknownType) << type;
+    for (std::uint16_t type : {0, 3, 0x100})
+        EXPECT_EQ(ReadIconDirectory(Directory(type, {})).fault(), IconDirectoryFault::UnknownType) << type;
     const std::string bitmap = Read(RESTALLOW_TESTS_DIR "/preview/data/wine/comctl32.dll_2_401_0.bmp");
     EXPECT_FALSE(ReadIconDirectory(bitmap));
 }
