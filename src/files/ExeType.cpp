@@ -17,18 +17,19 @@ fileaccess::Result<std::uint32_t> BinaryTypeOf(std::string_view bytes) {
     using fileaccess::FormatError;
     const byteformat::MzHeader mz = byteformat::ReadMzHeader(bytes);
     switch (mz.kind) {
-    case byteformat::ExeKind::NotMz: return FormatError("no MZ program", fileaccess::ErrorKind::Signature);
-    case byteformat::ExeKind::Dos: return std::uint32_t{ScsDosBinary};  // also one without a valid new header
-    case byteformat::ExeKind::Ne: {
-        const std::optional<std::uint8_t> os = byteformat::ReadNeTargetOs(bytes, mz.newHeaderAt);
-        if (!os) return FormatError("the NE header is cut short");
-        return *os == byteformat::ne::kTargetOs2 ? std::uint32_t{ScsOs216Binary} : ScsWowBinary;
-    }
-    case byteformat::ExeKind::Pe: {
-        const std::optional<std::uint16_t> machine = byteformat::ReadPeMachine(bytes, mz.newHeaderAt);
-        if (!machine) return FormatError("the PE header is cut short or malformed");
-        return *machine == kPeAmd64 || *machine == kPeArm64 || *machine == kPeIa64 ? std::uint32_t{Scs64BitBinary} : Scs32BitBinary;
-    }
+        case byteformat::ExeKind::NotMz: return FormatError("no MZ program", fileaccess::ErrorKind::Signature);
+        case byteformat::ExeKind::Dos: return std::uint32_t{ScsDosBinary};  // also one without a valid new header
+        case byteformat::ExeKind::Ne: {
+            const std::optional<std::uint8_t> os = byteformat::ReadNeTargetOs(bytes, mz.newHeaderAt);
+            if (!os) return FormatError("the NE header is cut short");
+            return *os == byteformat::ne::kTargetOs2 ? std::uint32_t{ScsOs216Binary} : ScsWowBinary;
+        }
+        case byteformat::ExeKind::Pe: {
+            const std::optional<std::uint16_t> machine = byteformat::ReadPeMachine(bytes, mz.newHeaderAt);
+            if (!machine) return FormatError("the PE header is cut short or malformed");
+            return *machine == kPeAmd64 || *machine == kPeArm64 || *machine == kPeIa64 ? std::uint32_t{Scs64BitBinary}
+                                                                                       : Scs32BitBinary;
+        }
     }
     return std::uint32_t{ScsDosBinary};
 }

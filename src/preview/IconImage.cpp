@@ -71,7 +71,8 @@ Decoded<IconFile> ReadIconFile(std::string_view file) {
     if (!directory && directory.fault() == byteformat::IconDirectoryFault::EntriesCutShort) {
         return fileaccess::FormatError("the icon directory is cut short");
     }
-    if (!directory) return fileaccess::FormatError("not an icon or cursor (no icon directory)", fileaccess::ErrorKind::Signature);
+    if (!directory)
+        return fileaccess::FormatError("not an icon or cursor (no icon directory)", fileaccess::ErrorKind::Signature);
     IconFile icon;
     icon.cursor = directory->cursor();
     for (const byteformat::IconDirectoryEntry& entry : directory->entries) {
@@ -80,7 +81,8 @@ Decoded<IconFile> ReadIconFile(std::string_view file) {
         if (ReadEntry(entry.bytes, image)) icon.images.push_back(image);
     }
     if (icon.images.empty()) {
-        return fileaccess::FormatError(directory->entries.empty() ? "the icon holds no images" : "the icon holds no image that can be read");
+        return fileaccess::FormatError(directory->entries.empty() ? "the icon holds no images"
+                                                                  : "the icon holds no image that can be read");
     }
     return icon;
 }

@@ -68,7 +68,8 @@ fileaccess::Result<AviHeader> ReadAviHeader(std::string_view file) {
 }
 
 fileaccess::Status CheckMidi(std::string_view file) {
-    if (file.size() < 14 || file.substr(0, 4) != "MThd" || ReadU32Be(file, 4) < 6) return NotThatFormat("not a MIDI file (no MThd header)");
+    if (file.size() < 14 || file.substr(0, 4) != "MThd" || ReadU32Be(file, 4) < 6)
+        return NotThatFormat("not a MIDI file (no MThd header)");
     const std::uint32_t headerSize = ReadU32Be(file, 4);
     if (headerSize > file.size() - 8) return FormatError("the MIDI header is truncated");
     const std::uint16_t tracks = ReadU16Be(file, 10);
@@ -94,7 +95,8 @@ fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t, std:
         if (size > fileSize - at - 8) return FormatError("the WAVE sound's \"" + chunk.substr(0, 4) + "\" chunk is cut short");
         if (chunk.substr(0, 4) == "fmt ") {
             const std::string fmt = read(at + 8, 16);
-            if (size < 16 || fmt.size() < 16 || ReadU32(fmt, 0) >> 16 == 0 || ReadU32(fmt, 4) == 0) return FormatError("the WAVE sound's format is damaged");
+            if (size < 16 || fmt.size() < 16 || ReadU32(fmt, 0) >> 16 == 0 || ReadU32(fmt, 4) == 0)
+                return FormatError("the WAVE sound's format is damaged");
             format = true;
         } else if (chunk.substr(0, 4) == "data") {
             if (!format) return FormatError("the WAVE sound has no format before its data");

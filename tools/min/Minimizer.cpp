@@ -92,17 +92,20 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
         out.append(file.substr(block.oldOffset, block.size));  // what the file holds of it
         out.resize(block.newOffset + block.size, '\0');
         switch (block.kind) {
-        case Block::SegmentData: PatchU16(out, p.segments[block.index].entryAt, Word(block.newOffset >> shift)); break;
-        case Block::ResourceData: {
-            const Resource& r = p.resources[block.index];
-            PatchU16(out, r.entryAt, Word(block.newOffset >> shift));
-            PatchU16(out, r.entryAt + 2, Word((r.size + unit - 1) / unit));
-            break;
-        }
-        case Block::NonResident: PatchU32(out, p.neOffset + kNonResidentNames, Dword(block.newOffset)); break;
+            case Block::SegmentData:
+                PatchU16(out, p.segments[block.index].entryAt, Word(block.newOffset >> shift));
+                break;
+            case Block::ResourceData: {
+                const Resource& r = p.resources[block.index];
+                PatchU16(out, r.entryAt, Word(block.newOffset >> shift));
+                PatchU16(out, r.entryAt + 2, Word((r.size + unit - 1) / unit));
+                break;
+            }
+            case Block::NonResident: PatchU32(out, p.neOffset + kNonResidentNames, Dword(block.newOffset)); break;
         }
     }
-    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd) PatchU32(out, p.neOffset + kNonResidentNames, Dword(p.nonResidentOffset));
+    if (p.nonResidentSize != 0 && p.nonResidentOffset < p.headerEnd)
+        PatchU32(out, p.neOffset + kNonResidentNames, Dword(p.nonResidentOffset));
     // A resource without data keeps no offset: under the new unit its old one could point anywhere.
     for (const Resource& r : p.resources) {
         if (r.size == 0) PatchU16(out, r.entryAt, 0);

@@ -59,7 +59,8 @@ void ReadResources(std::string_view file, const byteformat::NeHeader& header, Pr
         r.offset = static_cast<std::uint64_t>(entry.offset) << p.resourceShift;
         r.size = static_cast<std::uint64_t>(entry.length) << p.resourceShift;
         r.id = entry.id;
-        Require(r.offset + r.size <= file.size() || (r.offset < file.size() && r.offset + r.size - file.size() < (1ull << p.resourceShift)),
+        Require(r.offset + r.size <= file.size() ||
+                    (r.offset < file.size() && r.offset + r.size - file.size() < (1ull << p.resourceShift)),
                 "a resource lies beyond the end of the file");
         p.resources.push_back(r);
     }
@@ -107,17 +108,20 @@ bool NamesOverRewrittenFields(const Program& p) {
 fileaccess::Result<Program> ReadProgram(std::string_view file) {
     try {
         const byteformat::MzHeader mz = byteformat::ReadMzHeader(file);
-        Require(mz.kind != byteformat::ExeKind::NotMz, "not a program (no MZ header)", fileaccess::ErrorKind::Signature);
-        Require(mz.kind != byteformat::ExeKind::Pe, "a 32-bit or 64-bit program (PE), not a 16-bit one", fileaccess::ErrorKind::Signature);
-        Require(mz.kind == byteformat::ExeKind::Ne, "a DOS program, not a 16-bit Windows program", fileaccess::ErrorKind::Signature);
+        Require(mz.kind != byteformat::ExeKind::NotMz, "not a program (no MZ header)",
+                fileaccess::ErrorKind::Signature);
+        Require(mz.kind != byteformat::ExeKind::Pe, "a 32-bit or 64-bit program (PE), not a 16-bit one",
+                fileaccess::ErrorKind::Signature);
+        Require(mz.kind == byteformat::ExeKind::Ne, "a DOS program, not a 16-bit Windows program",
+                fileaccess::ErrorKind::Signature);
         const std::optional<byteformat::NeHeader> header = byteformat::ReadNeHeader(file, mz.newHeaderAt);
         Require(header.has_value(), "the NE header is truncated");
         Program p;
         p.neOffset = header->at;
         p.segmentShift = header->alignmentShift;
         std::uint64_t end = p.neOffset + kNeHeaderSize;
-        for (const std::uint16_t relative : {header->entryTable, header->segmentTable, header->resourceTable, header->residentNames,
-                                             header->moduleReferences, header->importedNames}) {
+        for (const std::uint16_t relative : {header->entryTable, header->segmentTable, header->resourceTable,
+                                             header->residentNames, header->moduleReferences, header->importedNames}) {
             Require(relative >= kNeHeaderSize, "a table of the NE header lies inside the header itself");
             end = std::max<std::uint64_t>(end, p.neOffset + relative);
         }

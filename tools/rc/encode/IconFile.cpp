@@ -14,12 +14,17 @@ namespace {
 fileaccess::Error DirectoryError(byteformat::IconDirectoryFault fault, std::string_view file) {
     using Fault = byteformat::IconDirectoryFault;
     switch (fault) {
-    case Fault::ShorterThanHeader: return FormatError("truncated icon directory: the file is shorter than its header");
-    case Fault::ReservedNotZero: return FormatError("not an icon or cursor file (reserved field is not 0)", fileaccess::ErrorKind::Signature);
-    case Fault::UnknownType: return FormatError("not an icon or cursor file (unknown type)", fileaccess::ErrorKind::Signature);
-    case Fault::EntriesCutShort: break;
+        case Fault::ShorterThanHeader:
+            return FormatError("truncated icon directory: the file is shorter than its header");
+        case Fault::ReservedNotZero:
+            return FormatError("not an icon or cursor file (reserved field is not 0)",
+                               fileaccess::ErrorKind::Signature);
+        case Fault::UnknownType:
+            return FormatError("not an icon or cursor file (unknown type)", fileaccess::ErrorKind::Signature);
+        case Fault::EntriesCutShort: break;
     }
-    return FormatError("truncated icon directory: " + std::to_string(ReadU16(file, 4)) + " images announced, the file ends before their entries");
+    return FormatError("truncated icon directory: " + std::to_string(ReadU16(file, 4)) +
+                       " images announced, the file ends before their entries");
 }
 
 }  // namespace

@@ -57,7 +57,9 @@ std::size_t PutTable(std::string& out, const Map& map) {
 }
 
 // The directory's fields are 32 bits wide; its offsets and ids fit them.
-void Patch(std::string& out, std::size_t at, std::size_t value) { PatchU32(out, at, static_cast<std::uint32_t>(value)); }
+void Patch(std::string& out, std::size_t at, std::size_t value) {
+    PatchU32(out, at, static_cast<std::uint32_t>(value));
+}
 
 fileaccess::Result<Types> Tree(const ResFile& file) {
     if (file.win16) return fileaccess::FormatError("a 16-bit .res cannot go into a COFF object: its resources are 32-bit ones");
