@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
@@ -14,6 +14,7 @@
 #include <random>
 
 #include "ImageFiles.h"
+#include "PreviewFixture.h"
 #include "preview/AniPlayer.h"
 #include "preview/AviPlayer.h"
 #include "preview/MediaHeaders.h"
@@ -26,34 +27,10 @@
 namespace restallow {
 namespace {
 
-QString Fixture(const char* name) { return QStringLiteral(RESTALLOW_TEST_DATA "/../preview/data/") + QString::fromLatin1(name); }
-QString RcFixture(const char* name) { return QStringLiteral(RESTALLOW_TEST_DATA "/../tools/rc/data/") + QString::fromLatin1(name); }
-
-ResourceEntry Entry(const char* name, const char* type, const QString& path) {
-    return {name, type, "", ResourceEntry::QuoteFile(path.toStdString())};
-}
-
-class PreviewTest : public ::testing::Test {
-protected:
-    PreviewTest()
-        : preview(prompter, {[this] { return checked; }, [this] { return selected; }, [] { return 1; }, {}, &progress, {}, {}}) {
-        progress.hide();
-        connect = QObject::connect(&progress, &QProgressBar::valueChanged, [this](int v) { progressValues.push_back(v); });
-    }
-
-    void Show(const char* name, const char* type, const QString& path) {
-        const ResourceEntry entry = Entry(name, type, path);
-        preview.PreviewEntry(&entry);
-    }
-
-    test::ScriptedPrompter prompter;
-    CaptionedProgressBar progress;
-    std::vector<int> progressValues;
-    QMetaObject::Connection connect;
-    bool checked = true;
-    int selected = 1;
-    PreviewWindow preview;
-};
+using test::Entry;
+using test::Fixture;
+using test::PreviewTest;
+using test::RcFixture;
 
 TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheCaption) {
     Show("Bitmap_1", " BITMAP ", Fixture("bmp320x240.bmp"));
@@ -66,7 +43,8 @@ TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheC
     Show("Bitmap_2", " BITMAP ", Fixture("bmp640x480.bmp"));
     EXPECT_EQ(preview.ClientSize(), QSize(340, 260));
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Original Size: 640 x 480 pixels"));
-    EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.BmpPrev()->toolTip(),
+              Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
     EXPECT_EQ(preview.BmpPrev()->pixmap().size(), QSize(320, 240));
     preview.Relabel(3);
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Bitmap_2   Originalgröße: 640 x 480 Pixel"));
@@ -75,7 +53,8 @@ TEST_F(PreviewTest, BitmapsAreShownAtTheirSizeOrReducedWithTheOriginalSizeInTheC
     preview.Relabel(2);
     preview.Relabel(1);  // back from French, whose words hold no "Original"
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Logo   Original Size: 640 x 480 pixels"));
-    EXPECT_EQ(preview.BmpPrev()->toolTip(), Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
+    EXPECT_EQ(preview.BmpPrev()->toolTip(),
+              Fixture("bmp640x480.bmp") + QStringLiteral("\nOriginal Size: 640 x 480 pixels"));
 
     Show("Bitmap_3", " BITMAP ", Fixture("bmp10x10.bmp"));
     EXPECT_EQ(preview.ClientSize(), QSize(80, 80));
@@ -123,16 +102,15 @@ TEST_F(PreviewTest, AviClipsPlayAtTheirOwnSize) {
 }
 
 TEST_F(PreviewTest, SmallKindsGetTheIconSizedViewer) {
-    const std::pair<const char*, QString> kinds[] = {{" ICON ", RcFixture("icon.ico")},
-                                                     {" CURSOR ", RcFixture("mono.cur")},
-                                                     {" CURSOR ", RcFixture("color.cur")},
-                                                     {" ANICURSOR ", RcFixture("anim.ani")},
-                                                     {" WAVE ", Fixture("sound.wav")},
-                                                     {" MIDI ", Fixture("tune.mid")}};
+    const std::pair<const char*, QString> kinds[] = {
+        {" ICON ", RcFixture("icon.ico")},    {" CURSOR ", RcFixture("mono.cur")},
+        {" CURSOR ", RcFixture("color.cur")}, {" ANICURSOR ", RcFixture("anim.ani")},
+        {" WAVE ", Fixture("sound.wav")},     {" MIDI ", Fixture("tune.mid")}};
     for (const auto& [type, path] : kinds) {
         SCOPED_TRACE(type);
         Show("Small_1", type, path);
-        EXPECT_TRUE(prompter.messages.empty()) << (prompter.messages.empty() ? "" : prompter.messages.back().text.toStdString());
+        EXPECT_TRUE(prompter.messages.empty())
+            << (prompter.messages.empty() ? "" : prompter.messages.back().text.toStdString());
         EXPECT_EQ(preview.ClientSize(), QSize(80, 80));
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Small_1"));
         EXPECT_EQ(preview.ImagePanelBorder(), 20);
@@ -191,14 +169,18 @@ TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
     std::string noise(3000, '\0');
     for (char& c : noise) c = static_cast<char>(random());
     const std::pair<const char*, QString> kinds[] = {
-        {" BITMAP ", Fixture("bmp640x480.bmp")}, {" JPEG ", Fixture("jpeg1280x480.jpg")}, {" GIF ", Fixture("gif12frames.gif")},
-        {" ANICURSOR ", RcFixture("anim.ani")}, {" ANIMATION ", Fixture("clip64x48.avi")}, {" ICON ", RcFixture("icon.ico")},
-        {" CURSOR ", RcFixture("color.cur")}, {" MIDI ", Fixture("tune.mid")}, {" TTFONT ", RcFixture("font.ttf")}};
+        {" BITMAP ", Fixture("bmp640x480.bmp")},   {" JPEG ", Fixture("jpeg1280x480.jpg")},
+        {" GIF ", Fixture("gif12frames.gif")},     {" ANICURSOR ", RcFixture("anim.ani")},
+        {" ANIMATION ", Fixture("clip64x48.avi")}, {" ICON ", RcFixture("icon.ico")},
+        {" CURSOR ", RcFixture("color.cur")},      {" MIDI ", Fixture("tune.mid")},
+        {" TTFONT ", RcFixture("font.ttf")}};
     for (const auto& [type, path] : kinds) {
         const std::string good = test::TempDir::read(path.toStdString());
         const std::pair<const char*, std::string> bad[] = {
-            {"truncated", good.substr(0, good.size() / 3)}, {"renamed", test::TempDir::read(Fixture("sound.wav").toStdString())},
-            {"empty", ""}, {"noise", noise}};
+            {"truncated", good.substr(0, good.size() / 3)},
+            {"renamed", test::TempDir::read(Fixture("sound.wav").toStdString())},
+            {"empty", ""},
+            {"noise", noise}};
         for (const auto& [what, bytes] : bad) {
             SCOPED_TRACE(std::string(type) + what);
             const std::string file = dir.write(QString::fromLatin1(what) + QFileInfo(path).fileName(), bytes);
@@ -213,87 +195,11 @@ TEST_F(PreviewTest, BadFilesOfEveryKindGiveOneMessageAndNoCrash) {
             }
             EXPECT_EQ(prompter.messages.size(), before + 1);
             EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Error);
-            EXPECT_FALSE(preview.BmpPrev()->isVisible() || preview.GIFPrev()->isVisible() || preview.AviPrev()->isVisible());
+            EXPECT_FALSE(preview.BmpPrev()->isVisible() || preview.GIFPrev()->isVisible() ||
+                         preview.AviPrev()->isVisible());
             EXPECT_FALSE(preview.Sound().IsOpen());
         }
     }
-}
-
-// SDL reads its audio driver from the environment each time the device is opened.
-struct AudioDriver {
-    explicit AudioDriver(const char* name) { setenv("SDL_AUDIODRIVER", name, 1); }
-    ~AudioDriver() { unsetenv("SDL_AUDIODRIVER"); }
-};
-
-// In the window a missing device is one line in the output box, told once; every later sound
-// shows its buttons without a box.
-TEST_F(PreviewTest, WithoutSoundInTheWindowOneLineIsNotedOnceAndNoBoxOpens) {
-    std::vector<QString> notes;
-    PreviewWindow windowed(prompter, {[] { return true; }, [] { return 1; }, [] { return 3; }, {}, nullptr, {},
-                                      [&notes](const QString& line) { notes.push_back(line); }});
-    const AudioDriver none("no_such_driver");
-    for (const char* file : {"sound.wav", "tune.mid", "sound.wav"}) {
-        const ResourceEntry sound = Entry("Wave_1", std::string(file).ends_with("mid") ? " MIDI " : " WAVE ", Fixture(file));
-        windowed.PreviewEntry(&sound);
-        EXPECT_TRUE(windowed.MedPlay()->isVisible());
-    }
-    windowed.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
-    EXPECT_TRUE(prompter.messages.empty());
-    ASSERT_EQ(notes.size(), 1u);
-    EXPECT_TRUE(notes[0].startsWith(QStringLiteral("Hier kann kein Klang abgespielt werden"))) << notes[0].toStdString();
-    EXPECT_FALSE(notes[0].contains(u'\r'));
-}
-
-TEST_F(PreviewTest, ASoundWithoutAnAudioDeviceGivesOneMessageNamingTheFileAndKeepsPlayAndStop) {
-    {
-        const AudioDriver none("no_such_driver");
-        prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
-        Show("Wave_1", " WAVE ", Fixture("sound.wav"));
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("sound.wav cannot be played: no audio device"))) << prompter.messages[0].text.toStdString();
-        EXPECT_TRUE(preview.MedPlay()->isVisible());
-        // The buttons' icons are looked up when the first sound is shown, not at start-up.
-        for (const char* button : {"Play", "Stop"}) {
-            EXPECT_FALSE(preview.MedPlay()->findChild<QToolButton*>(QString::fromLatin1(button))->icon().isNull()) << button;
-        }
-        EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::NoFrame);  // no black line around the buttons
-        preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
-        EXPECT_EQ(prompter.messages.size(), 2u);  // Play tried the device again
-    }
-    const AudioDriver dummy("dummy");
-    preview.MedPlay()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
-    EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(preview.Sound().IsOpen());
-    Show("Midi_1", " MIDI ", Fixture("tune.mid"));
-    EXPECT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(preview.Sound().IsOpen());
-    Show("Bitmap_1", " BITMAP ", Fixture("bmp10x10.bmp"));
-    EXPECT_EQ(preview.ImgPanel()->frameShape(), QFrame::Panel);
-}
-
-TEST_F(PreviewTest, ADamagedWaveIsReportedAsTheFileBeforeAnyDeviceIsTried) {
-    test::TempDir dir;
-    std::string wave = test::TempDir::read(Fixture("sound.wav").toStdString());
-    wave.resize(wave.size() / 2);  // the data chunk now runs past the end
-    const std::string path = dir.write(QStringLiteral("wave_data_cut_short.wav"), wave);
-    const AudioDriver none("no_such_driver");
-    prompter.messageAnswers.push_back(MsgButton::Ok);
-    Show("Wave_1", " WAVE ", QString::fromStdString(path));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("wave_data_cut_short.wav: the WAVE sound's \"data\" chunk is cut short"));
-    EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
-    EXPECT_FALSE(preview.MedPlay()->isVisible());
-}
-
-TEST_F(PreviewTest, WithoutTheMediaModuleClipsAndSoundsSaySoClearly) {
-    PreviewWindow alone(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}, {}}, nullptr,
-                        {QStringLiteral("/nonexistent/librestallow_media.so")});
-    prompter.messageAnswers.push_back(MsgButton::Ok);
-    const ResourceEntry clip = Entry("Animation_1", " ANIMATION ", Fixture("clip64x48.avi"));
-    alone.PreviewEntry(&clip);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("The media module that plays sounds and AVI clips cannot be loaded")));
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("librestallow_media.so")));
 }
 
 TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAndARateOfZeroStandsStill) {
@@ -304,7 +210,8 @@ TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAn
         frame.fill(colour);
         frames.push_back(test::PngBytes(frame));
     }
-    Show("AniCursor_1", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("run.ani"), test::AnimatedCursorOf(frames, 1))));
+    Show("AniCursor_1", " ANICURSOR ",
+         QString::fromStdString(dir.write(QStringLiteral("run.ani"), test::AnimatedCursorOf(frames, 1))));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(preview.AniPrev()->Frames(), 3);
     EXPECT_EQ(preview.AniPrev()->pixmap().size(), QSize(32, 32));
@@ -316,14 +223,16 @@ TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAn
 
     // A damaged later frame stops the animation at the frame before it.
     frames[1] = "not a picture";
-    Show("AniCursor_3", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("broken.ani"), test::AnimatedCursorOf(frames, 1))));
+    Show("AniCursor_3", " ANICURSOR ",
+         QString::fromStdString(dir.write(QStringLiteral("broken.ani"), test::AnimatedCursorOf(frames, 1))));
     EXPECT_TRUE(prompter.messages.empty());
     QTest::qWait(150);
     EXPECT_FALSE(preview.AniPrev()->IsAnimating());
     EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
 
     // ani_rate_zero_spins_a_core: a rate of 0 shows the first frame and runs no timer.
-    Show("AniCursor_2", " ANICURSOR ", QString::fromStdString(dir.write(QStringLiteral("still.ani"), test::AnimatedCursorOf(frames, 0))));
+    Show("AniCursor_2", " ANICURSOR ",
+         QString::fromStdString(dir.write(QStringLiteral("still.ani"), test::AnimatedCursorOf(frames, 0))));
     EXPECT_FALSE(preview.AniPrev()->IsAnimating());
     EXPECT_EQ(preview.AniPrev()->pixmap().toImage().pixel(16, 16), qRgb(200, 0, 0));
 }
@@ -331,16 +240,23 @@ TEST_F(PreviewTest, AnimatedCursorsShowTheirFirstFrameAtOnceTheRestWhenDecodedAn
 TEST_F(PreviewTest, PicturesTooLargeForTheMemoryCeilingAreRefusedWithTheReason) {
     test::TempDir dir;
     // gif_canvas_beyond_the_ceiling: a 60000 x 60000 canvas would take 13 GB for every frame.
-    const std::string gif = "GIF89a" + test::Le16(60000) + test::Le16(60000) + std::string("\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 20);
+    const std::string gif =
+        "GIF89a" + test::Le16(60000) + test::Le16(60000) + std::string("\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 20);
     prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
     Show("GIF_1", " GIF ", QString::fromStdString(dir.write(QStringLiteral("huge.gif"), gif)));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("huge.gif: the GIF picture is too large to be previewed (it would need more than 64 MB of memory)"));
+    EXPECT_EQ(prompter.messages[0].text,
+              QStringLiteral(
+                  "huge.gif: the GIF picture is too large to be previewed (it would need more than 64 MB of memory)"));
     // An icon image of 20 million by 1 pixels would need 80 MB for its row alone.
-    const std::string wide = test::IconFileOf({test::DibImage(20'000'000, 1, 1, {0, 0xFFFFFF}, std::string(2'500'000, '\0'), std::string(2'500'000, '\0'))}, false);
+    const std::string wide = test::IconFileOf(
+        {test::DibImage(20'000'000, 1, 1, {0, 0xFFFFFF}, std::string(2'500'000, '\0'), std::string(2'500'000, '\0'))},
+        false);
     Show("Icon_1", " ICON ", QString::fromStdString(dir.write(QStringLiteral("wide.ico"), wide)));
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[1].text, QStringLiteral("wide.ico: the icon image is too large to be previewed (it would need more than 64 MB of memory)"));
+    EXPECT_EQ(prompter.messages[1].text,
+              QStringLiteral(
+                  "wide.ico: the icon image is too large to be previewed (it would need more than 64 MB of memory)"));
 }
 
 TEST_F(PreviewTest, TheJpegProgressBarShowsThePercentageBeforeItsCaption) {
@@ -388,7 +304,9 @@ TEST(MediaHeaders, AnimatedCursorsAviHeadersAndMidiChunks) {
     EXPECT_EQ(avi->height, 480u);
     EXPECT_EQ(ReadAviHeader(ani).error().kind, fileaccess::ErrorKind::Signature);
     const std::string midi = test::TempDir::read(Fixture("tune.mid").toStdString());
-    const auto problem = [](const fileaccess::Status& status) { return status ? std::string("none") : status.error().message; };
+    const auto problem = [](const fileaccess::Status& status) {
+        return status ? std::string("none") : status.error().message;
+    };
     EXPECT_EQ(problem(CheckMidi(midi)), "none");
     EXPECT_EQ(problem(CheckMidi(midi.substr(0, midi.size() - 3))), "MIDI track 1 is truncated");
     EXPECT_EQ(problem(CheckMidi(midi.substr(0, 14))), "MIDI track 1 is missing");
