@@ -1,15 +1,16 @@
 // Times a large Resource List: writing its script, reading it back, loading it into the window's
-// list view, sorting by each column and deleting all or every second entry. Prints one line per step and the peak memory.
+// list view, sorting by each column and deleting all or every second entry. Prints one line per step and the peak
+// memory.
 #include <QApplication>
 
-#include "QuietPrompter.h"
+#include <sys/resource.h>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <tuple>
-#include <sys/resource.h>
+#include "QuietPrompter.h"
 
 #include "app/TfmTallow.h"
 #include "resources/ScriptReader.h"
@@ -32,7 +33,8 @@ std::vector<ResourceEntry> MakeEntries(const QTemporaryDir& dir) {
     for (int t = 0; t < kTables; ++t) {
         const std::string path = dir.filePath(QStringLiteral("strings%1.txt").arg(t)).toStdString();
         std::ofstream text(path, std::ios::binary);
-        for (int line = 0; line < kLinesPerTable; ++line) text << "String number " << line << " of table " << t << "\r\n";
+        for (int line = 0; line < kLinesPerTable; ++line)
+            text << "String number " << line << " of table " << t << "\r\n";
         entries.push_back({counters.NextName(kStringTableKind), std::string(kStringTableKeyword),
                            std::to_string(1000 + t * 1010), ResourceEntry::QuoteFile(path)});
     }
@@ -40,7 +42,8 @@ std::vector<ResourceEntry> MakeEntries(const QTemporaryDir& dir) {
         const int kind = (i * 7) % kKindCount == kStringTableKind ? kRawDataKind : (i * 7) % kKindCount;
         const std::string path = "/home/user/project/art/file " + std::to_string((i * 7919) % 100000) +
                                  std::string(kKinds[kind].extension.empty() ? ".dat" : kKinds[kind].extension);
-        entries.push_back({counters.NextName(kind), std::string(kKinds[kind].keyword), {}, ResourceEntry::QuoteFile(path)});
+        entries.push_back(
+            {counters.NextName(kind), std::string(kKinds[kind].keyword), {}, ResourceEntry::QuoteFile(path)});
     }
     return entries;
 }
@@ -66,7 +69,8 @@ void Time(const char* name, Step step) {
     QElapsedTimer timer;
     timer.start();
     step();
-    std::printf("%-28s %8.1f ms   peak %4ld MB\n", name, static_cast<double>(timer.nsecsElapsed()) / 1e6, PeakMegabytes());
+    std::printf("%-28s %8.1f ms   peak %4ld MB\n", name, static_cast<double>(timer.nsecsElapsed()) / 1e6,
+                PeakMegabytes());
 }
 
 // Writes the script of the entries and reads it back; the number of checks that failed.

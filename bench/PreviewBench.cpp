@@ -2,9 +2,9 @@
 // reduced picture is shown. bench/preview_bench.sh compares it with djpeg decoding the file fully.
 #include <QApplication>
 
-#include "QuietPrompter.h"
 #include <QElapsedTimer>
 #include <cstdio>
+#include "QuietPrompter.h"
 
 #include "preview/PreviewWindow.h"
 #include "widgets/CaptionedProgressBar.h"
@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     if (argc != 2) return 2;
     QuietPrompter prompter;
     restallow::CaptionedProgressBar progress;
-    restallow::PreviewWindow preview(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, &progress, {}, {}});
+    restallow::PreviewWindow preview(prompter,
+                                     {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, &progress, {}, {}});
     const restallow::ResourceEntry entry{"JPEG_1", " JPEG ", "", restallow::ResourceEntry::QuoteFile(argv[1])};
     double best = 1e9;
     for (int run = 0; run < 5; ++run) {

@@ -34,8 +34,13 @@ int main(int argc, char** argv) {
     if (argc != 4) return 2;  // kind (avi, ani or bmp), file, seconds to play
     const bool avi = std::strcmp(argv[1], "avi") == 0, bmp = std::strcmp(argv[1], "bmp") == 0;
     QuietPrompter prompter;
-    restallow::PreviewWindow preview(prompter, {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}, {}});
-    const restallow::ResourceEntry entry{"Big_1", avi ? " ANIMATION " : bmp ? " BITMAP " : " ANICURSOR ", "", restallow::ResourceEntry::QuoteFile(argv[2])};
+    restallow::PreviewWindow preview(prompter,
+                                     {[] { return true; }, [] { return 1; }, [] { return 1; }, {}, nullptr, {}, {}});
+    const restallow::ResourceEntry entry{"Big_1",
+                                         avi   ? " ANIMATION "
+                                         : bmp ? " BITMAP "
+                                               : " ANICURSOR ",
+                                         "", restallow::ResourceEntry::QuoteFile(argv[2])};
     const long before = PeakKilobytes();
     QElapsedTimer timer;
     timer.start();
@@ -51,8 +56,11 @@ int main(int argc, char** argv) {
     poll.start(20);
     QTimer::singleShot(std::atoi(argv[3]) * 1000, &app, &QApplication::quit);
     QApplication::exec();
-    const int frames = avi ? preview.AviPrev()->FramesShown() : bmp ? !preview.BmpPrev()->pixmap().isNull() : preview.AniPrev()->FramesDecoded();
-    std::printf("%s: answered in %.3f s; %d frames %s in %s s", argv[1], answered, frames, avi || bmp ? "shown" : "decoded", argv[3]);
+    const int frames = avi   ? preview.AviPrev()->FramesShown()
+                       : bmp ? !preview.BmpPrev()->pixmap().isNull()
+                             : preview.AniPrev()->FramesDecoded();
+    std::printf("%s: answered in %.3f s; %d frames %s in %s s", argv[1], answered, frames,
+                avi || bmp ? "shown" : "decoded", argv[3]);
     if (allDecoded >= 0) std::printf(" (all of them after %.2f s)", allDecoded);
     std::printf("; peak memory %ld MB (%ld MB before the preview)\n", PeakKilobytes() / 1024, before / 1024);
     return frames > 0 ? 0 : 1;

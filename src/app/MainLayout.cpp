@@ -57,10 +57,14 @@ void BuildRightColumn(MainLayout& l) {
     group2->setFrameStyle(QFrame::Box | QFrame::Sunken);
     group2->setGeometry(4, 123, 128, 133);
     l.readme = Button(l.right, 15, 7, "BtnReadme");
-    const std::array<std::tuple<ToolTag, int, const char*>, 8> places = {
-        {{TagExpand, 45, "BtnExpand"}, {TagMinimize, 83, "BtnExeMin"}, {TagCompile, 129, "BtnCompile"},
-         {TagAdd, 260, "BtnAdd"}, {TagDelete, 295, "BtnDelete"}, {TagClear, 330, "BtnClear"},
-         {TagScript, 365, "BtnScript"}, {TagClose, 402, "BtnClose"}}};
+    const std::array<std::tuple<ToolTag, int, const char*>, 8> places = {{{TagExpand, 45, "BtnExpand"},
+                                                                          {TagMinimize, 83, "BtnExeMin"},
+                                                                          {TagCompile, 129, "BtnCompile"},
+                                                                          {TagAdd, 260, "BtnAdd"},
+                                                                          {TagDelete, 295, "BtnDelete"},
+                                                                          {TagClear, 330, "BtnClear"},
+                                                                          {TagScript, 365, "BtnScript"},
+                                                                          {TagClose, 402, "BtnClose"}}};
     for (const auto& [tag, y, name] : places) {
         l.tools.at(tag - 1) = Button(l.right, 15, y, name);
         l.Tool(tag)->setProperty("tag", static_cast<int>(tag));
@@ -79,9 +83,16 @@ void BuildRightColumn(MainLayout& l) {
     l.preview->setObjectName(QStringLiteral("cbPreview"));
     l.preview->setGeometry(23, 235, 13, 13);
 
-    const std::array<std::pair<AreaTag, int>, 10> tops = {
-        {{AreaReadme, 10}, {AreaExpand, 48}, {AreaMinimize, 86}, {AreaCompile, 132}, {AreaPreview, 230},
-         {AreaAdd, 263}, {AreaDelete, 298}, {AreaClear, 333}, {AreaScript, 368}, {AreaClose, 405}}};
+    const std::array<std::pair<AreaTag, int>, 10> tops = {{{AreaReadme, 10},
+                                                           {AreaExpand, 48},
+                                                           {AreaMinimize, 86},
+                                                           {AreaCompile, 132},
+                                                           {AreaPreview, 230},
+                                                           {AreaAdd, 263},
+                                                           {AreaDelete, 298},
+                                                           {AreaClear, 333},
+                                                           {AreaScript, 368},
+                                                           {AreaClose, 405}}};
     for (const auto& [tag, y] : tops) {
         auto* area = new LabelArea(l.right);
         l.areas.at(tag - 1) = area;
@@ -165,7 +176,8 @@ void ResizeMainLayout(MainLayout& l, int width, int height) {
     const int frameWidth = std::max(0, leftWidth - 2 * kLowerBorder);
     l.lower->setFrame(QRect(kLowerBorder, kLowerBorder, frameWidth, kBevelHeight));
     const int listTop = kLowerBorder + kBevelHeight + kSpacer;
-    l.listPanel->setGeometry(kLowerBorder, listTop, frameWidth, std::max(0, l.lower->height() - listTop - kLowerBorder));
+    l.listPanel->setGeometry(kLowerBorder, listTop, frameWidth,
+                             std::max(0, l.lower->height() - listTop - kLowerBorder));
     l.script->setGeometry(0, 0, frameWidth, std::max(0, l.listPanel->height() - kStripHeight));
     l.strip->setGeometry(0, l.listPanel->height() - kStripHeight, frameWidth, kStripHeight);
     l.progress->setGeometry(0, 0, frameWidth, kStripHeight);
@@ -236,11 +248,27 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, false, QColor()};
         l.progress->setBarColor(QColor(0xFF, 0, 0));
     } else if (outfit == OutfitGradient) {
-        look = {QColor(0xF1, 0xE3, 0xFF), QColor(0x80, 0x58, 0xA8), QColor(0xE9, 0xD2, 0xFF), QColor(0xC2, 0x86, 0xFF),
-                QColor(0xC2, 0x86, 0xFF), QColor(0xC2, 0x86, 0xFF), true, false, true, kGradientDisabledLabel};
+        look = {QColor(0xF1, 0xE3, 0xFF),
+                QColor(0x80, 0x58, 0xA8),
+                QColor(0xE9, 0xD2, 0xFF),
+                QColor(0xC2, 0x86, 0xFF),
+                QColor(0xC2, 0x86, 0xFF),
+                QColor(0xC2, 0x86, 0xFF),
+                true,
+                false,
+                true,
+                kGradientDisabledLabel};
     } else if (outfit == OutfitMarbled) {
-        look = {Qt::white, QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0), QColor(0xC0, 0xC0, 0xC0),
-                QColor(0x80, 0x80, 0x80), QColor(0x80, 0x80, 0x80), false, true, true, kMarbleDisabledLabel};
+        look = {Qt::white,
+                QColor(0x80, 0x80, 0x80),
+                QColor(0xC0, 0xC0, 0xC0),
+                QColor(0xC0, 0xC0, 0xC0),
+                QColor(0x80, 0x80, 0x80),
+                QColor(0x80, 0x80, 0x80),
+                false,
+                true,
+                true,
+                kMarbleDisabledLabel};
     } else if (outfit == OutfitBtnFace) {
         look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true, QColor()};
     } else {
@@ -253,12 +281,14 @@ void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
         panel->setColor(btnFace);
         panel->setGradient(look.gradient ? kGradientTop : QColor(), look.gradient ? kGradientBottom : QColor());
     }
-    for (MegaPanel* panel : {l.outer, l.right, l.top, l.lower, l.strip, l.listPanel}) panel->setDisabledLabelColor(look.disabledLabel);
+    for (MegaPanel* panel : {l.outer, l.right, l.top, l.lower, l.strip, l.listPanel})
+        panel->setDisabledLabelColor(look.disabledLabel);
     l.right->setColor(look.right);
     l.right->setGradient({}, {});
     l.lower->setFrameColor(look.frame);
     if (screenDepth > 8) {
-        if (look.marble && l.marble->pixmap().isNull()) l.marble->setPixmap(QPixmap(QStringLiteral(":/restallow/marble.png")));
+        if (look.marble && l.marble->pixmap().isNull())
+            l.marble->setPixmap(QPixmap(QStringLiteral(":/restallow/marble.png")));
         const QPixmap marble = look.marble ? l.marble->pixmap() : QPixmap();
         for (MegaPanel* panel : pictured) panel->setPicture(marble);
     }

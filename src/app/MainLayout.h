@@ -31,13 +31,13 @@ struct MainLayout : FileFieldWidgets {
     MegaPanel* outer = nullptr;
     MegaPanel* right = nullptr;
     MegaPanel* top = nullptr;
-    MegaPanel* lower = nullptr;     // paints the bevelled frame behind the information boxes
+    MegaPanel* lower = nullptr;  // paints the bevelled frame behind the information boxes
     MegaPanel* listPanel = nullptr;
-    MegaPanel* strip = nullptr;     // the progress bar's strip
+    MegaPanel* strip = nullptr;  // the progress bar's strip
     RoundButton* readme = nullptr;
     std::array<RoundButton*, 8> tools{};  // by ToolTag - 1: Expand .. Close
     QCheckBox* preview = nullptr;
-    std::array<LabelArea*, 10> areas{};   // by AreaTag - 1: Readme, Expand .. Compile, Preview, Add .. Close
+    std::array<LabelArea*, 10> areas{};  // by AreaTag - 1: Readme, Expand .. Compile, Preview, Add .. Close
     ReportListView* script = nullptr;
     CaptionedProgressBar* progress = nullptr;
     QLabel* marble = nullptr;  // hidden; holds the marble texture

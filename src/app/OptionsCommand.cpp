@@ -17,8 +17,9 @@ namespace restallow {
 void OptionsCommand::Run() {
     TfmTallow& w = window_;
     const AppSettings& s = w.settings_;
-    const OptionsOutcome outcome = w.prompter_.showOptions(
-        {s.list.Language, s.Outfit, s.Hints == 1, s.Queries == 1, w.ScreenDepth() > 8, PackagedBuild(), s.IncludeDirs, s.Defines});
+    const OptionsOutcome outcome =
+        w.prompter_.showOptions({s.list.Language, s.Outfit, s.Hints == 1, s.Queries == 1, w.ScreenDepth() > 8,
+                                 PackagedBuild(), s.IncludeDirs, s.Defines});
     if (outcome.result == OptionsOutcome::Uninstall) return Uninstall();
     if (outcome.result == OptionsOutcome::Ok) Apply(outcome);
 }
@@ -62,7 +63,8 @@ void OptionsCommand::Uninstall() {
     TfmTallow& w = window_;
     w.store_.setEnabled(false);
     w.settingsWritten_ = true;
-    const UninstallResult result = restallow::Uninstall({QCoreApplication::applicationDirPath(), w.store_.location(), PackagedBuild()});
+    const UninstallResult result =
+        restallow::Uninstall({QCoreApplication::applicationDirPath(), w.store_.location(), PackagedBuild()});
     if (result.done) w.prompter_.beep(BeepKind::Default);
     if (result.refusal) w.ShowError(RefusalMessage(*result.refusal, result.listPath, w.settings_.list.Language));
     w.uninstalled_ = true;

@@ -17,39 +17,39 @@ namespace {
 
 QMessageBox::StandardButton ToQt(MsgButton button) {
     switch (button) {
-    case MsgButton::Ok: return QMessageBox::Ok;
-    case MsgButton::Cancel: return QMessageBox::Cancel;
-    case MsgButton::Yes: return QMessageBox::Yes;
-    case MsgButton::No: return QMessageBox::No;
-    case MsgButton::Abort: return QMessageBox::Abort;
-    case MsgButton::Retry: return QMessageBox::Retry;
-    default: return QMessageBox::NoButton;
+        case MsgButton::Ok: return QMessageBox::Ok;
+        case MsgButton::Cancel: return QMessageBox::Cancel;
+        case MsgButton::Yes: return QMessageBox::Yes;
+        case MsgButton::No: return QMessageBox::No;
+        case MsgButton::Abort: return QMessageBox::Abort;
+        case MsgButton::Retry: return QMessageBox::Retry;
+        default: return QMessageBox::NoButton;
     }
 }
 
 QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
     switch (buttons) {
-    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
-    default: return QMessageBox::Ok;
+        case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+        default: return QMessageBox::Ok;
     }
 }
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    default: return QMessageBox::NoIcon;
+        case MsgIcon::Information: return QMessageBox::Information;
+        case MsgIcon::Question: return QMessageBox::Question;
+        case MsgIcon::Warning: return QMessageBox::Warning;
+        case MsgIcon::Error: return QMessageBox::Critical;
+        default: return QMessageBox::NoIcon;
     }
 }
 
 MsgButton FromQt(int button) {
-    for (MsgButton b : {MsgButton::Ok, MsgButton::Cancel, MsgButton::Yes, MsgButton::No, MsgButton::Abort,
-                        MsgButton::Retry}) {
+    for (MsgButton b :
+         {MsgButton::Ok, MsgButton::Cancel, MsgButton::Yes, MsgButton::No, MsgButton::Abort, MsgButton::Retry}) {
         if (ToQt(b) == button) return b;
     }
     return MsgButton::None;
@@ -89,20 +89,23 @@ std::optional<FileDialogAnswer> QtPrompter::saveFile(const FileDialogRequest& re
 }
 
 std::optional<QString> QtPrompter::askStartId(const QString& proposal, int language) {
-    TfmIDDlg dialog(language, [this](const QPoint& p) { movePointer(p); }, parent_);
+    TfmIDDlg dialog(
+        language, [this](const QPoint& p) { movePointer(p); }, parent_);
     dialog.SetStartId(proposal);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.StartId();
 }
 
 std::optional<int> QtPrompter::askOutputKind(int resKind, int language) {
-    TfmResDlg dialog(language, resKind, [this](const QPoint& p) { movePointer(p); }, parent_);
+    TfmResDlg dialog(
+        language, resKind, [this](const QPoint& p) { movePointer(p); }, parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.ChosenKind();
 }
 
 bool QtPrompter::showReadme(const ReadmeRequest& request) {
-    TfmReadme dialog(request, [this](const QPoint& p) { movePointer(p); }, parent_);
+    TfmReadme dialog(
+        request, [this](const QPoint& p) { movePointer(p); }, parent_);
     dialog.exec();
     return dialog.ShowOnStart();
 }

@@ -68,11 +68,12 @@ TfmTallow::TfmTallow(Prompter& prompter, QWidget* parent)
     ui_ = BuildMainLayout(central);
     files_ = std::make_unique<FilePanel>(
         ui_.FilePanelWidgets(), settings_, prompter_,
-        FilePanel::Hooks{[this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
-                         [this] { RunCommand([this] { tools_->MinimizerCheck(); }); }});
-    tools_ = std::make_unique<BuildTools>(settings_, store_, prompter_, *files_,
-                                          [this] { return ReturnPoint(ReturnButton::Clear); },
-                                          BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
+        FilePanel::Hooks{
+            [this](const QString& name) { RunCommand([this, &name] { scripts_.LoadChosenScript(name); }); },
+            [this] { RunCommand([this] { tools_->MinimizerCheck(); }); }});
+    tools_ = std::make_unique<BuildTools>(
+        settings_, store_, prompter_, *files_, [this] { return ReturnPoint(ReturnButton::Clear); },
+        BundledTool(QStringLiteral("restallow-rc")), BundledTool(QStringLiteral("restallow-min")));
     resize(kDefaultSize);
     setMinimumSize(kMinimumSize);
     ConnectEvents();
@@ -128,7 +129,8 @@ void TfmTallow::StartUp() {
     startSettings_ = settings_;
     if (store_.oversized()) {
         const int language = settings_.list.Language;
-        prompter_.message({MsgText(language, MsgSettingsIgnored1) + u'\r' + store_.location() + u'\r' + MsgText(language, MsgSettingsIgnored2),
+        prompter_.message({MsgText(language, MsgSettingsIgnored1) + u'\r' + store_.location() + u'\r' +
+                               MsgText(language, MsgSettingsIgnored2),
                            QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
     }
     ui_.preview->setChecked(settings_.PreviewChecked);
@@ -159,9 +161,11 @@ void TfmTallow::ConnectEvents() {
     connect(ui_.readme, &QAbstractButton::clicked, this, [this] { RunCommand([this] { BtnReadmeClick(); }); });
     connect(ui_.caption, &CaptionStrip::optionsClicked, this, [this] { RunCommand([this] { OpenOptions(); }); });
     for (int tag = AreaReadme; tag <= AreaClose; ++tag) {
-        connect(ui_.Area(tag), &LabelArea::released, this, [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
+        connect(ui_.Area(tag), &LabelArea::released, this,
+                [this, tag] { RunCommand([this, tag] { LabelAreaReleased(tag); }); });
     }
-    connect(ui_.preview, &QCheckBox::toggled, this, [this](bool checked) { RunCommand([this, checked] { cbPreviewClick(checked); }); });
+    connect(ui_.preview, &QCheckBox::toggled, this,
+            [this](bool checked) { RunCommand([this, checked] { cbPreviewClick(checked); }); });
     ConnectHistory();
 }
 
@@ -202,7 +206,8 @@ void TfmTallow::ApplyMainTable(int language) {
 
 void TfmTallow::ApplyHints() {
     tooltips_.setOn(settings_.Hints == 0);
-    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, UiOptions) : QString());
+    ui_.caption->optionsButton()->setToolTip(settings_.Hints == 0 ? UiText(settings_.list.Language, UiOptions)
+                                                                  : QString());
 }
 
 int TfmTallow::ScreenDepth() const {
@@ -217,28 +222,30 @@ void TfmTallow::ApplyBackground(int outfit) {
 
 template <typename Command>
 void TfmTallow::RunCommand(Command command) {
-    RunAtBoundary(command, [this](const QString& text) { ShowError(text); }, settings_.list.Language);
+    RunAtBoundary(
+        command, [this](const QString& text) { ShowError(text); }, settings_.list.Language);
 }
 
 void TfmTallow::BtnAddClick(int tag) {
     RunCommand([this, tag] {
         switch (tag) {
-        case TagExpand: tools_->BtnExpandClick(); break;
-        case TagMinimize: tools_->BtnExeMinClick(); break;
-        case TagCompile: tools_->BtnCompileClick(); break;
-        case TagAdd: add_.AddResourceFile(); break;
-        case TagDelete: list_.DeleteSelected(); break;
-        case TagClear: list_.ClearList(); break;
-        case TagScript: scripts_.SaveScript(); break;
-        case TagClose: close(); break;
-        default: break;
+            case TagExpand: tools_->BtnExpandClick(); break;
+            case TagMinimize: tools_->BtnExeMinClick(); break;
+            case TagCompile: tools_->BtnCompileClick(); break;
+            case TagAdd: add_.AddResourceFile(); break;
+            case TagDelete: list_.DeleteSelected(); break;
+            case TagClear: list_.ClearList(); break;
+            case TagScript: scripts_.SaveScript(); break;
+            case TagClose: close(); break;
+            default: break;
         }
     });
 }
 
 void TfmTallow::BtnReadmeClick() {
     const int language = settings_.list.Language;
-    ReadmeRequest request{UiText(language, UiReadme), UiText(language, UiShowReadme), ReadmeLines(language), settings_.ShowInfo != 0};
+    ReadmeRequest request{UiText(language, UiReadme), UiText(language, UiShowReadme), ReadmeLines(language),
+                          settings_.ShowInfo != 0};
     settings_.ShowInfo = prompter_.showReadme(request) ? 1 : 0;
 }
 
@@ -270,12 +277,12 @@ QString TfmTallow::BundledTool(const QString& name) {
 
 void TfmTallow::ScriptKeyUp(int key) {
     switch (key) {
-    case Qt::Key_Insert: BtnAddClick(TagAdd); break;
-    case Qt::Key_Delete: list_.DeleteSelected(); break;
-    case Qt::Key_Space:
-    case Qt::Key_Up:
-    case Qt::Key_Down: list_.SelectionStep(); break;
-    default: break;
+        case Qt::Key_Insert: BtnAddClick(TagAdd); break;
+        case Qt::Key_Delete: list_.DeleteSelected(); break;
+        case Qt::Key_Space:
+        case Qt::Key_Up:
+        case Qt::Key_Down: list_.SelectionStep(); break;
+        default: break;
     }
 }
 

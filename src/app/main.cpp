@@ -23,10 +23,11 @@ bool AnswersAnOption(int argc, char* argv[]) {
         return true;
     }
     if (std::strcmp(argv[1], "--help") != 0) return false;
-    std::puts("usage: restallow [--help | --version]\n"
-              "Resource Tallowin+: turns ready-made files into a Windows resource script and compiles it.\n"
-              "It opens its window on the desktop; the tools restallow-rc, restallow-resdump and\n"
-              "restallow-min work on the command line.");
+    std::puts(
+        "usage: restallow [--help | --version]\n"
+        "Resource Tallowin+: turns ready-made files into a Windows resource script and compiles it.\n"
+        "It opens its window on the desktop; the tools restallow-rc, restallow-resdump and\n"
+        "restallow-min work on the command line.");
     return true;
 }
 
@@ -35,8 +36,9 @@ bool AnswersAnOption(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (AnswersAnOption(argc, argv)) return 0;
     if (!HasDisplay()) {
-        std::fprintf(stderr, "restallow: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
-                             "Start it from a desktop session, or under Xvfb: xvfb-run restallow\n");
+        std::fprintf(stderr,
+                     "restallow: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                     "Start it from a desktop session, or under Xvfb: xvfb-run restallow\n");
         return 2;
     }
     restallow::FontCacheWarmUp fonts;  // while the application connects to the display

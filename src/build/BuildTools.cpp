@@ -36,8 +36,13 @@ QString Unquoted(const QString& text) {
 
 BuildTools::BuildTools(AppSettings& settings, SettingsStore& store, Prompter& prompter, FilePanel& files,
                        std::function<QPoint()> clearPoint, QString bundledCompiler, QString bundledMinimizer)
-    : BundledMinimizer(std::move(bundledMinimizer)), settings_(settings), store_(store), prompter_(prompter), files_(files),
-      clearPoint_(std::move(clearPoint)), bundledCompiler_(std::move(bundledCompiler)) {
+    : BundledMinimizer(std::move(bundledMinimizer)),
+      settings_(settings),
+      store_(store),
+      prompter_(prompter),
+      files_(files),
+      clearPoint_(std::move(clearPoint)),
+      bundledCompiler_(std::move(bundledCompiler)) {
     AppExeComp.Wait = true;
     AppExeComp.WindowStyle = TExecFile::wsHide;
     AppExeMin.WindowStyle = TExecFile::wsHide;
@@ -47,7 +52,8 @@ void BuildTools::BtnCompileClick() {
     // As Minimize does: without an output name nothing is compiled.
     if (files_.OutputText().isEmpty()) {
         const int language = settings_.list.Language;
-        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok,
+                           MsgIcon::None, MsgButton::Ok});
         files_.FocusOutput();
         return;
     }
@@ -55,8 +61,8 @@ void BuildTools::BtnCompileClick() {
         BusyCursor busy;
         compilerPath_ = FindResourceCompiler(compilerPath_, bundledCompiler_);
         AppExeComp.CommandLine = QString::fromStdString(QuoteArgument(compilerPath_.toStdString()));
-        const CompilerSearch search{QFileInfo(files_.InputName()).absolutePath(), settings_.IncludeDirs, settings_.Defines,
-                                    compilerPath_ == bundledCompiler_};
+        const CompilerSearch search{QFileInfo(files_.InputName()).absolutePath(), settings_.IncludeDirs,
+                                    settings_.Defines, compilerPath_ == bundledCompiler_};
         AppExeComp.Parameters = CompileParameters(files_.SixteenBit(), files_.InputText(), files_.OutputText(), search);
         AppExeComp.Language = settings_.list.Language;
         AppExeComp.Execute();
@@ -70,7 +76,8 @@ void BuildTools::ReportCompileFailure() {
     const int language = settings_.list.Language;
     QString text;
     if (!AppExeComp.ProcessEnded) {
-        text = MsgText(language, MsgCompilerNotStarted) + u'\r' + AppExeComp.CommandText() + u'\r' + AppExeComp.ErrorText;
+        text =
+            MsgText(language, MsgCompilerNotStarted) + u'\r' + AppExeComp.CommandText() + u'\r' + AppExeComp.ErrorText;
     } else if (!AppExeComp.FinishedNormally || AppExeComp.FinishedExitCode != 0) {
         QString output = AppExeComp.Output.trimmed();
         output.replace(u'\n', u'\r');
@@ -85,8 +92,9 @@ void BuildTools::ReportCompileFailure() {
 bool BuildTools::WaitForSource(const QString& source) {
     while (!QFileInfo::exists(source)) {
         const int language = settings_.list.Language;
-        const MsgButton answer = prompter_.message({MsgText(language, MsgInsertDisk).arg(source), MsgText(language, MsgExpandTitle),
-                                                    MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
+        const MsgButton answer =
+            prompter_.message({MsgText(language, MsgInsertDisk).arg(source), MsgText(language, MsgExpandTitle),
+                               MsgButtons::RetryCancel, MsgIcon::Warning, MsgButton::Retry});
         if (answer != MsgButton::Retry) return false;
     }
     return true;
@@ -109,15 +117,17 @@ void BuildTools::BtnExpandClick() {
     const fileaccess::Status result =
         WaitForSource(source) ? ExpandFile(source.toStdString(), target.toStdString()) : ExpandError(ErrorKind::Read);
     const auto show = [this](const fileaccess::Error& failure) {
-        prompter_.message({QString::fromStdString(failure.message), QString::fromUtf8(ExpandCaption(failure)), MsgButtons::Ok,
-                           MsgIcon::None, MsgButton::Ok});
+        prompter_.message({QString::fromStdString(failure.message), QString::fromUtf8(ExpandCaption(failure)),
+                           MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
     };
     if (!result) show(result.error());
     if (!result && result.error().kind == ErrorKind::Open) show(ExpandError(ErrorKind::Write));
     if (!result) {
         const fileaccess::Error& failure = result.error();
-        const QString reason = failure.code ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(failure.code))) : QString();
-        files_.NoteForOutput(MsgText(settings_.list.Language, MsgExpandFailed) + QString::fromStdString(failure.message) + reason);
+        const QString reason =
+            failure.code ? QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(failure.code))) : QString();
+        files_.NoteForOutput(MsgText(settings_.list.Language, MsgExpandFailed) +
+                             QString::fromStdString(failure.message) + reason);
     }
     files_.StartRefresh(3000);
 }
@@ -129,7 +139,8 @@ constexpr const char* kStoredMinimizer = "w8lossDir";
 void BuildTools::BtnExeMinClick() {
     const int language = settings_.list.Language;
     if (files_.OutputText().isEmpty()) {
-        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok, MsgIcon::None, MsgButton::Ok});
+        prompter_.message({UiText(language, UiChooseOutput), UiText(language, UiOutputCaption), MsgButtons::Ok,
+                           MsgIcon::None, MsgButton::Ok});
         files_.FocusOutput();
         return;
     }
@@ -177,7 +188,8 @@ bool BuildTools::FindMinimizerInIni() {
     const QString directory = slash < 0 ? QString() : library.left(slash + 1);
     QStringList candidates;
     if (!directory.isEmpty()) {
-        for (const char* name : {"w8loss.exe", "w8loss", "restallow-min"}) candidates << directory + QString::fromLatin1(name);
+        for (const char* name : {"w8loss.exe", "w8loss", "restallow-min"})
+            candidates << directory + QString::fromLatin1(name);
     }
     if (!BundledMinimizer.isEmpty()) candidates << BundledMinimizer;
     for (const QString& candidate : candidates) {
@@ -192,8 +204,10 @@ bool BuildTools::FindMinimizerInIni() {
 bool BuildTools::AskForMinimizer(const QString& directory) {
     const int language = settings_.list.Language;
     prompter_.beep(BeepKind::Information);
-    const QString text = UiText(language, UiMinimizerMissing) + directory + QStringLiteral("\".\r\r") + UiText(language, UiLookForMinimizer);
-    if (prompter_.message({text, UiText(language, UiError), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) != MsgButton::Yes) {
+    const QString text = UiText(language, UiMinimizerMissing) + directory + QStringLiteral("\".\r\r") +
+                         UiText(language, UiLookForMinimizer);
+    if (prompter_.message({text, UiText(language, UiError), MsgButtons::YesNo, MsgIcon::Error, MsgButton::None}) !=
+        MsgButton::Yes) {
         return false;
     }
     // The Add command's dialog, with a filter of its own for this one question.

@@ -8,7 +8,8 @@
 namespace restallow {
 
 QString FindResourceCompiler(const QString& previous, const QString& bundled) {
-    QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Borland"), QStringLiteral("Delphi"));
+    QSettings machine(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Borland"),
+                      QStringLiteral("Delphi"));
     for (const QString& version : {QStringLiteral("3.0"), QStringLiteral("2.0")}) {
         if (machine.childGroups().contains(version)) {
             return machine.value(version + QStringLiteral("/RootDir")).toString() + QStringLiteral("/Bin/brcc32");
@@ -20,7 +21,8 @@ QString FindResourceCompiler(const QString& previous, const QString& bundled) {
 QString CompileParameters(bool sixteenBit, const QString& input, const QString& output, const CompilerSearch& search) {
     QString options = sixteenBit ? QStringLiteral("-31 ") : QString();
     const auto option = [&](const QString& name, const QString& value) {
-        options += search.bundled ? name + u' ' + AsOneArgument(value) + u' ' : AsOneArgument(name.toLower() + value) + u' ';
+        options +=
+            search.bundled ? name + u' ' + AsOneArgument(value) + u' ' : AsOneArgument(name.toLower() + value) + u' ';
     };
     QStringList folders = search.includeDirs;
     if (!search.scriptFolder.isEmpty() && !search.includeDirs.isEmpty()) folders.prepend(search.scriptFolder);

@@ -20,6 +20,7 @@ struct CompilerSearch {
 
 // "-31 " for 16-bit output, the folders and defines, the script, " -fo " and the output; each
 // name stays one argument.
-QString CompileParameters(bool sixteenBit, const QString& input, const QString& output, const CompilerSearch& search = {});
+QString CompileParameters(bool sixteenBit, const QString& input, const QString& output,
+                          const CompilerSearch& search = {});
 
 }  // namespace restallow

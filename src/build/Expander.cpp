@@ -65,12 +65,14 @@ fileaccess::Status ExpandFile(const std::string& source, const std::string& targ
 
 fileaccess::Error ExpandError(fileaccess::ErrorKind step, int code) {
     switch (step) {
-    case fileaccess::ErrorKind::Read: return {step, code, "Error open file."};
-    case fileaccess::ErrorKind::Open: return {step, code, "Error output file."};
-    default: return {fileaccess::ErrorKind::Write, code, "Error writing file."};
+        case fileaccess::ErrorKind::Read: return {step, code, "Error open file."};
+        case fileaccess::ErrorKind::Open: return {step, code, "Error output file."};
+        default: return {fileaccess::ErrorKind::Write, code, "Error writing file."};
     }
 }
 
-const char* ExpandCaption(const fileaccess::Error& error) { return error.kind == fileaccess::ErrorKind::Open ? "Error." : "Error"; }
+const char* ExpandCaption(const fileaccess::Error& error) {
+    return error.kind == fileaccess::ErrorKind::Open ? "Error." : "Error";
+}
 
 }  // namespace restallow

@@ -56,8 +56,8 @@ bool MspackSystem::Flush() {
 int MspackSystem::Read(mspack_file* file, void* buffer, int bytes) {
     auto* handle = reinterpret_cast<Handle*>(file);
     if (handle->writing || bytes < 0) return -1;
-    const fileaccess::Result<std::string> got = handle->owner->source_.ReadAt(static_cast<std::uint64_t>(handle->position),
-                                                                              static_cast<std::size_t>(bytes));
+    const fileaccess::Result<std::string> got =
+        handle->owner->source_.ReadAt(static_cast<std::uint64_t>(handle->position), static_cast<std::size_t>(bytes));
     if (!got) {
         handle->owner->failed_ = true;
         return -1;

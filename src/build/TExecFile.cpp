@@ -26,19 +26,19 @@ namespace {
 
 int PriorityBits(TExecFile::TPriorityClass priority) {
     switch (priority) {
-    case TExecFile::pcIdle: return 0x40;
-    case TExecFile::pcHigh: return 0x80;
-    case TExecFile::pcRealTime: return 0x100;
-    default: return 0x20;
+        case TExecFile::pcIdle: return 0x40;
+        case TExecFile::pcHigh: return 0x80;
+        case TExecFile::pcRealTime: return 0x100;
+        default: return 0x20;
     }
 }
 
 int NiceValue(TExecFile::TPriorityClass priority) {
     switch (priority) {
-    case TExecFile::pcIdle: return 19;
-    case TExecFile::pcHigh: return -5;
-    case TExecFile::pcRealTime: return -10;
-    default: return 0;
+        case TExecFile::pcIdle: return 19;
+        case TExecFile::pcHigh: return -5;
+        case TExecFile::pcRealTime: return -10;
+        default: return 0;
     }
 }
 
@@ -55,20 +55,30 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
-        case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease: case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::Wheel: case QEvent::Shortcut:
-        case QEvent::ShortcutOverride: case QEvent::ContextMenu: case QEvent::TouchBegin: case QEvent::TouchUpdate:
-        case QEvent::TouchEnd: case QEvent::TabletPress: case QEvent::TabletRelease: case QEvent::Drop:
-            return true;
-        case QEvent::Close:
-            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
-                !static_cast<QWidget*>(watched)->parentWidget()) {
-                closing = static_cast<QWidget*>(watched);
-                event->ignore();
-                return true;
-            }
-            return false;
-        default: return false;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+            case QEvent::Shortcut:
+            case QEvent::ShortcutOverride:
+            case QEvent::ContextMenu:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+            case QEvent::TabletPress:
+            case QEvent::TabletRelease:
+            case QEvent::Drop: return true;
+            case QEvent::Close:
+                if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() &&
+                    !static_cast<QWidget*>(watched)->parentWidget()) {
+                    closing = static_cast<QWidget*>(watched);
+                    event->ignore();
+                    return true;
+                }
+                return false;
+            default: return false;
         }
     }
 };
@@ -82,12 +92,14 @@ bool GroupRuns(pid_t group) {
     bool runs = false;
     while (const dirent* entry = ::readdir(proc)) {
         if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
-        const fileaccess::Result<std::string> stat = fileaccess::ReadFile(std::string("/proc/") + entry->d_name + "/stat", 4096);
+        const fileaccess::Result<std::string> stat =
+            fileaccess::ReadFile(std::string("/proc/") + entry->d_name + "/stat", 4096);
         const std::size_t end = stat ? stat->rfind(')') : std::string::npos;  // the name in brackets may hold anything
         char state = 0;
         int processGroup = 0;
-        if (end != std::string::npos && std::sscanf(stat->c_str() + end + 1, " %c %*d %d", &state, &processGroup) == 2 &&
-            processGroup == group && state != 'Z') {
+        if (end != std::string::npos &&
+            std::sscanf(stat->c_str() + end + 1, " %c %*d %d", &state, &processGroup) == 2 && processGroup == group &&
+            state != 'Z') {
             runs = true;
             break;
         }

@@ -2,13 +2,13 @@
 // it again. Programs start without a shell; their output is kept for error messages.
 #pragma once
 
+#include <sys/types.h>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <functional>
 #include <memory>
-#include <sys/types.h>
 #include <vector>
 
 namespace restallow {
@@ -34,20 +34,20 @@ public:
     TWaitStyle WaitStyle = wRegular;
     TWindowStyle WindowStyle = wsNorm;
     std::function<void(TExecFile&)> OnFail;
-    int Language = 1;           // of the texts of ErrorText
+    int Language = 1;  // of the texts of ErrorText
     int Tag = 0;
 
     // Run-time state.
-    int CreationFlags = 0;      // priority class bits of the last Execute
-    int ErrorCode = 0;          // errno-style code of the last failed start
-    QString ErrorText;          // what went wrong at the last failed start
-    int ExitCode = 0;           // read by the last Terminate
+    int CreationFlags = 0;  // priority class bits of the last Execute
+    int ErrorCode = 0;      // errno-style code of the last failed start
+    QString ErrorText;      // what went wrong at the last failed start
+    int ExitCode = 0;       // read by the last Terminate
     bool IsWaiting = false;
     bool ProcessEnded = false;
     QString AssociatedProgram;
-    int FinishedExitCode = 0;   // exit code of a program that Execute waited for
+    int FinishedExitCode = 0;  // exit code of a program that Execute waited for
     bool FinishedNormally = false;
-    QString Output;             // what it wrote to stdout and stderr while Execute waited
+    QString Output;  // what it wrote to stdout and stderr while Execute waited
 
     // True only after waiting for a started program to end; false after a failed start and
     // after a start without waiting. While it waits, user input is dropped and a close request
@@ -72,8 +72,8 @@ private:
     void EndRestOfGroup(bool dispatch);
 
     std::unique_ptr<QProcess> process_;
-    pid_t group_ = 0;          // the process group of the last start
-    QElapsedTimer ending_;     // since the SIGTERM that began its end
+    pid_t group_ = 0;                                    // the process group of the last start
+    QElapsedTimer ending_;                               // since the SIGTERM that began its end
     std::vector<std::unique_ptr<QProcess>> background_;  // earlier programs still running
 };
 

@@ -112,8 +112,9 @@ Result<std::string> InputFile::ReadAt(std::uint64_t offset, std::size_t count) c
 Result<std::string> InputFile::ReadAll(std::uint64_t limit) const noexcept {
     try {
         const auto tooLarge = [&] {
-            return Error{ErrorKind::TooLarge, EFBIG,
-                         "Cannot read file " + Quoted(path_) + ": it is larger than " + std::to_string(limit) + " bytes"};
+            return Error{
+                ErrorKind::TooLarge, EFBIG,
+                "Cannot read file " + Quoted(path_) + ": it is larger than " + std::to_string(limit) + " bytes"};
         };
         if (size_ > limit) return tooLarge();
         const std::uint64_t most = limit < UINT64_MAX ? limit + 1 : limit;  // one more byte shows a larger file
@@ -157,7 +158,9 @@ Result<std::string> ReadDescriptor(int fd, const std::string& name, std::uint64_
             if (got < 0) return SystemError(ErrorKind::Read, errno, "Cannot read", name);
             if (got == 0) return bytes;
             if (bytes.size() + static_cast<std::size_t>(got) > limit) {
-                return Error{ErrorKind::TooLarge, EFBIG, "Cannot read " + Quoted(name) + ": it gives more than " + std::to_string(limit) + " bytes"};
+                return Error{
+                    ErrorKind::TooLarge, EFBIG,
+                    "Cannot read " + Quoted(name) + ": it gives more than " + std::to_string(limit) + " bytes"};
             }
             bytes.append(chunk, static_cast<std::size_t>(got));
         }

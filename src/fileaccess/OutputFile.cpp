@@ -59,7 +59,8 @@ Result<int> OpenInPlace(const std::string& path, const std::string& target) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int code = errno;
-        if (code == ENXIO) return Error{ErrorKind::Open, code, "Cannot write " + Quoted(target) + ": no program reads from it"};
+        if (code == ENXIO)
+            return Error{ErrorKind::Open, code, "Cannot write " + Quoted(target) + ": no program reads from it"};
         return SystemError(ErrorKind::Open, code, "Cannot create file", target);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -99,11 +100,13 @@ Result<OutputFile> OutputFile::Create(const std::string& target, Temporary tempo
             const Status named = out.OpenNamed(folder);
             // A folder that takes no new file: a target that can be written is written in place.
             const int code = named ? 0 : named.error().code;
-            if (!named && !(out.existed_ && (code == EACCES || code == EPERM) && out.OpenStaged())) return named.error();
+            if (!named && !(out.existed_ && (code == EACCES || code == EPERM) && out.OpenStaged()))
+                return named.error();
         }
         if (out.existed_ && out.way_ != Way::Staged) {
             [[maybe_unused]] const int owned = ::fchown(out.fd_, old.st_uid, old.st_gid);  // only where allowed
-            if (::fchmod(out.fd_, old.st_mode & 07777) != 0) return SystemError(ErrorKind::Open, errno, "Cannot create file", target);
+            if (::fchmod(out.fd_, old.st_mode & 07777) != 0)
+                return SystemError(ErrorKind::Open, errno, "Cannot create file", target);
         }
         return out;
     } catch (const std::bad_alloc&) {
@@ -154,8 +157,13 @@ bool OutputFile::OpenStaged() noexcept {
 }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), targetFd_(std::exchange(other.targetFd_, -1)), slot_(std::exchange(other.slot_, -1)),
-      way_(other.way_), existed_(other.existed_), target_(std::move(other.target_)), final_(std::move(other.final_)),
+    : fd_(std::exchange(other.fd_, -1)),
+      targetFd_(std::exchange(other.targetFd_, -1)),
+      slot_(std::exchange(other.slot_, -1)),
+      way_(other.way_),
+      existed_(other.existed_),
+      target_(std::move(other.target_)),
+      final_(std::move(other.final_)),
       temporary_(std::move(other.temporary_)) {
     other.temporary_.clear();
 }
@@ -182,7 +190,8 @@ Status OutputFile::Write(std::string_view bytes) noexcept {
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return SystemError(ErrorKind::Write, written < 0 ? errno : ENOSPC, "Cannot write file", target_);
+        if (written <= 0)
+            return SystemError(ErrorKind::Write, written < 0 ? errno : ENOSPC, "Cannot write file", target_);
         done += static_cast<std::size_t>(written);
     }
     return Ok();

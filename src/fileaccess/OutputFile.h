@@ -40,7 +40,7 @@ public:
 
     int fd() const { return fd_; }
     Way way() const { return way_; }
-    const std::string& target() const { return target_; }       // as the caller named it
+    const std::string& target() const { return target_; }        // as the caller named it
     const std::string& temporary() const { return temporary_; }  // the named temporary, else empty
 
     Status Write(std::string_view bytes) noexcept;
@@ -68,7 +68,7 @@ private:
     Way way_ = Way::Unnamed;
     bool existed_ = false;
     std::string target_;
-    std::string final_;      // the target with its symlinks followed
+    std::string final_;  // the target with its symlinks followed
     std::string temporary_;
 };
 

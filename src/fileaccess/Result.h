@@ -17,9 +17,9 @@ enum class ErrorKind {
     TooLarge,    // larger than the caller's limit
     Read,
     Write,
-    Memory,      // memory ran out while the file was held
-    Signature,   // the bytes are not of the format asked for
-    Format,      // the bytes are of that format but malformed or beyond its limits
+    Memory,     // memory ran out while the file was held
+    Signature,  // the bytes are not of the format asked for
+    Format,     // the bytes are of that format but malformed or beyond its limits
 };
 
 struct Error {

@@ -57,7 +57,8 @@ struct OurName {
 // True when `name` is exactly a name NewName makes.
 bool Parse(const char* name, OurName* out) {
     const std::size_t length = std::strlen(name);
-    if (length < kPrefixLength + kTagLength + 3 + kRandomLength || std::strncmp(name, kPrefix, kPrefixLength) != 0) return false;
+    if (length < kPrefixLength + kTagLength + 3 + kRandomLength || std::strncmp(name, kPrefix, kPrefixLength) != 0)
+        return false;
     const char* p = name + kPrefixLength;
     for (std::size_t i = 0; i < kTagLength; ++i) {
         if (!IsHex(p[i])) return false;
@@ -94,7 +95,8 @@ std::string BootTag() {
         identity = host;
     }
     char ns[64] = {};
-    if (const ssize_t length = ::readlink("/proc/self/ns/pid", ns, sizeof ns - 1); length > 0) identity.append(ns, static_cast<std::size_t>(length));
+    if (const ssize_t length = ::readlink("/proc/self/ns/pid", ns, sizeof ns - 1); length > 0)
+        identity.append(ns, static_cast<std::size_t>(length));
     std::uint32_t hash = 2166136261u;  // FNV-1a
     for (unsigned char c : identity) hash = (hash ^ c) * 16777619u;
     static constexpr char kHex[] = "0123456789abcdef";

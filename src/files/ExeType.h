@@ -28,6 +28,8 @@ fileaccess::Result<std::uint32_t> BinaryTypeOfFile(const std::string& path);
 
 // The type code the file fields work with: 0 when the test fails.
 inline std::uint32_t GetExeType(const std::string& path) { return BinaryTypeOfFile(path).value_or(0); }
-inline bool Is16BitWindowsProgram(std::uint32_t typeCode) { return typeCode == kNeWindows310 || typeCode == ScsWowBinary; }
+inline bool Is16BitWindowsProgram(std::uint32_t typeCode) {
+    return typeCode == kNeWindows310 || typeCode == ScsWowBinary;
+}
 
 }  // namespace restallow

@@ -74,7 +74,8 @@ ActionStates ComputeActionStates(const QString& ext, std::uint32_t typeCode, con
     states.output = script || program16 || compressed;
     states.minimize = program16 && !outputText.isEmpty();
     // A greyed-out output field names nothing to write to.
-    states.expand = states.output && !inputText.isEmpty() && !outputText.isEmpty() && !script && !IsExtension(ext, u".exe");
+    states.expand =
+        states.output && !inputText.isEmpty() && !outputText.isEmpty() && !script && !IsExtension(ext, u".exe");
     return states;
 }
 

@@ -40,8 +40,9 @@ QStringList FileInfoLines(const QString& fileName, int language) {
     const MainTable& text = MainStrings(language);
     struct statx info {};
     const QByteArray path = fileName.toLocal8Bit();
-    const bool exists = statx(AT_FDCWD, path.constData(), AT_STATX_SYNC_AS_STAT,
-                              STATX_BASIC_STATS | STATX_BTIME, &info) == 0 && S_ISREG(info.stx_mode);
+    const bool exists =
+        statx(AT_FDCWD, path.constData(), AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &info) == 0 &&
+        S_ISREG(info.stx_mode);
     if (!exists) return {QString::fromUtf8(text[UiFileMissing])};
     const auto& created = (info.stx_mask & STATX_BTIME) ? info.stx_btime : info.stx_ctime;
     return {QString::fromUtf8(text[UiFileExists]),
@@ -49,7 +50,8 @@ QStringList FileInfoLines(const QString& fileName, int language) {
             QString::fromUtf8(text[UiCreated]) + FileTimeText(FromStatx(created)),
             QString::fromUtf8(text[UiLastAccess]) + FileTimeText(FromStatx(info.stx_atime)),
             QString::fromUtf8(text[UiLastChange]) + FileTimeText(FromStatx(info.stx_mtime)),
-            QString::fromUtf8(text[UiFileSize]) + QString::number(static_cast<qulonglong>(info.stx_size)) + QStringLiteral(" Byte")};
+            QString::fromUtf8(text[UiFileSize]) + QString::number(static_cast<qulonglong>(info.stx_size)) +
+                QStringLiteral(" Byte")};
 }
 
 }  // namespace restallow

@@ -3,10 +3,10 @@
 #include "files/FilePanel.h"
 
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QGroupBox>
 #include <QWidget>
 
 #include "files/ExeType.h"
@@ -82,13 +82,15 @@ void FilePanel::Filename1Change(int fieldTag) {
 void FilePanel::TellNot16Bit(const QString& name) {
     const int language = settings_.list.Language;
     prompter_.beep(BeepKind::Information);
-    prompter_.message({UiText(language, UiNot16BitFile) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") + UiText(language, UiNot16BitText),
+    prompter_.message({UiText(language, UiNot16BitFile) + QStringLiteral("\r\r") + name + QStringLiteral("\r\r") +
+                           UiText(language, UiNot16BitText),
                        QStringLiteral("Information"), MsgButtons::Ok, MsgIcon::Information, MsgButton::Ok});
 }
 
 // A greyed-out output field keeps no name: a name it kept would be used by the next command.
 void FilePanel::UpdateActionButtons(const QString& ext, std::uint32_t typeCode) {
-    if (!ComputeActionStates(ext, typeCode, ui_.filename1->text(), QString()).output && !ui_.filename2->text().isEmpty()) {
+    if (!ComputeActionStates(ext, typeCode, ui_.filename1->text(), QString()).output &&
+        !ui_.filename2->text().isEmpty()) {
         SetText(ui_.filename2, QString());
     }
     const ActionStates states = ComputeActionStates(ext, typeCode, ui_.filename1->text(), ui_.filename2->text());
@@ -129,7 +131,9 @@ void FilePanel::Browse(int fieldTag) {
     request.filter = UiText(language, input ? 50 : 51);
     const QString current = input ? InputName() : OutputName();
     const bool folderThere = !current.isEmpty() && QFileInfo(FolderOf(current)).isDir();
-    request.directory = folderThere ? FolderOf(current) : input ? settings_.Filename1InitialDir : settings_.Filename2InitialDir;
+    request.directory = folderThere ? FolderOf(current)
+                        : input     ? settings_.Filename1InitialDir
+                                    : settings_.Filename2InitialDir;
     request.filterIndex = input ? settings_.Filename1FilterIndex : 1;
     request.mustExist = input;
     const std::optional<FileDialogAnswer> answer = prompter_.openFile(request);

@@ -7,20 +7,37 @@ namespace restallow {
 
 // The rows of each table, in their order. A text of two rows is joined by a line break.
 enum ResDialogText {
-    ResCaption, ResGroup, ResQuestion1, ResQuestion2, ResCancel,
-    ResResChoice,                    // the label of the .res choice
-    ResDcrChoice1, ResDcrChoice2,    // the label of the .dcr choice
-    ResResTooltip,                   // the tooltip of the .res choice
-    ResDcrTooltip1, ResDcrTooltip2,  // the tooltip of the .dcr choice
+    ResCaption,
+    ResGroup,
+    ResQuestion1,
+    ResQuestion2,
+    ResCancel,
+    ResResChoice,  // the label of the .res choice
+    ResDcrChoice1,
+    ResDcrChoice2,  // the label of the .dcr choice
+    ResResTooltip,  // the tooltip of the .res choice
+    ResDcrTooltip1,
+    ResDcrTooltip2,  // the tooltip of the .dcr choice
     kResDialogTexts
 };
 enum IdDialogText { IdCaption, IdCancel, IdHint1, IdHint2, kIdDialogTexts };
 enum OptionsDialogText {
-    OptCaption, OptLanguageGroup, OptLinksGroup,
-    OptDesktop, OptStartMenu, OptStartup,  // the link boxes, in this order
-    OptCancel, OptNoQuery1, OptNoQuery2, OptNoHints, OptUninstall,
-    OptUninstallQuestion1, OptUninstallQuestion2, OptUninstallQuestion3,  // joined by empty lines
-    OptBackgroundGroup, OptUninstallCaption,
+    OptCaption,
+    OptLanguageGroup,
+    OptLinksGroup,
+    OptDesktop,
+    OptStartMenu,
+    OptStartup,  // the link boxes, in this order
+    OptCancel,
+    OptNoQuery1,
+    OptNoQuery2,
+    OptNoHints,
+    OptUninstall,
+    OptUninstallQuestion1,
+    OptUninstallQuestion2,
+    OptUninstallQuestion3,  // joined by empty lines
+    OptBackgroundGroup,
+    OptUninstallCaption,
     kOptionsDialogTexts
 };
 

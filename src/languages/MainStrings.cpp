@@ -30,7 +30,10 @@ const MainTable kEnglishTable = {
     /* 23 */ "Last access: ",
     /* 24 */ "Last change: ",
     /* 25 */ "Filesize: ",
-    /* 26 */ "All Files (*.*)|*.*|Animations (*.avi)|*.avi|Bitmaps (*.bmp)|*.bmp|Cursors, Icons (*.ani,*.cur, *.ico)|*.ani;*.cur;*.ico|Compuserve GIF Image (*.gif)|*.gif|JPEG Image (*.jpg, *.jpeg)|*.jpg;*.jpeg|Soundfile (*.mid, *.wav)|*.mid;*.wav|Textfile (*.txt)|*.txt|TrueType Font (*.ttf)|*.ttf",
+    /* 26 */
+    "All Files (*.*)|*.*|Animations (*.avi)|*.avi|Bitmaps (*.bmp)|*.bmp|Cursors, Icons (*.ani,*.cur, "
+    "*.ico)|*.ani;*.cur;*.ico|Compuserve GIF Image (*.gif)|*.gif|JPEG Image (*.jpg, *.jpeg)|*.jpg;*.jpeg|Soundfile "
+    "(*.mid, *.wav)|*.mid;*.wav|Textfile (*.txt)|*.txt|TrueType Font (*.ttf)|*.ttf",
     /* 27 */ "Resource Script (*.rc)|*.rc",
     /* 28 */ "             loaded",
     /* 29 */ "|    Preview|",
@@ -87,7 +90,11 @@ const MainTable kFrenchTable = {
     /* 23 */ "Dernier accès:",
     /* 24 */ "Dernier changement:",
     /* 25 */ "Taille du fichier:",
-    /* 26 */ "Tous les fichiers (*.*)|*.*|Animations (*.avi)|*.avi|Images Bitmaps (*.bmp)|*.bmp|Aiguilles, Symbols (*.ani,*.cur, *.ico)|*.ani;*.cur;*.ico|Images Compuserve GIF (*.gif)|*.gif|Images JPEG (*.jpg, *.jpeg)|*.jpg;*.jpeg|Fichier de musique (*.mid, *.wav)|*.mid;*.wav|Fichier de texte (*.txt)|*.txt|TrueType Font (*.ttf)|*.ttf",
+    /* 26 */
+    "Tous les fichiers (*.*)|*.*|Animations (*.avi)|*.avi|Images Bitmaps (*.bmp)|*.bmp|Aiguilles, Symbols "
+    "(*.ani,*.cur, *.ico)|*.ani;*.cur;*.ico|Images Compuserve GIF (*.gif)|*.gif|Images JPEG (*.jpg, "
+    "*.jpeg)|*.jpg;*.jpeg|Fichier de musique (*.mid, *.wav)|*.mid;*.wav|Fichier de texte (*.txt)|*.txt|TrueType Font "
+    "(*.ttf)|*.ttf",
     /* 27 */ "Script de ressource (*.rc)|*.rc",
     /* 28 */ "             loaded",
     /* 29 */ "|    Prévision|",
@@ -144,7 +151,10 @@ const MainTable kGermanTable = {
     /* 23 */ "Letzter Zugriff: ",
     /* 24 */ "Letzte Änderung: ",
     /* 25 */ "Dateigröße: ",
-    /* 26 */ "Alle Dateien (*.*)|*.*|Animationen (*.avi)|*.avi|Bitmaps (*.bmp)|*.bmp|Zeiger, Symbole (*.ani,*.cur, *.ico)|*.ani;*.cur;*.ico|Compuserve GIF-Image (*.gif)|*.gif|JPEG-Image (*.jpg, *.jpeg)|*.jpg;*.jpeg|Sound-Datei (*.mid, *.wav)|*.mid;*.wav|Text-Datei (*.txt)|*.txt|TrueType-Font (*.ttf)|*.ttf",
+    /* 26 */
+    "Alle Dateien (*.*)|*.*|Animationen (*.avi)|*.avi|Bitmaps (*.bmp)|*.bmp|Zeiger, Symbole (*.ani,*.cur, "
+    "*.ico)|*.ani;*.cur;*.ico|Compuserve GIF-Image (*.gif)|*.gif|JPEG-Image (*.jpg, *.jpeg)|*.jpg;*.jpeg|Sound-Datei "
+    "(*.mid, *.wav)|*.mid;*.wav|Text-Datei (*.txt)|*.txt|TrueType-Font (*.ttf)|*.ttf",
     /* 27 */ "Ressource-Script (*.rc)|*.rc",
     /* 28 */ "           geladen",
     /* 29 */ "|    Vorschau|",
@@ -178,9 +188,9 @@ const MainTable kGermanTable = {
 
 const MainTable& MainStrings(int language) {
     switch (language) {
-    case kFrench: return kFrenchTable;
-    case kGerman: return kGermanTable;
-    default: return kEnglishTable;
+        case kFrench: return kFrenchTable;
+        case kGerman: return kGermanTable;
+        default: return kEnglishTable;
     }
 }
 

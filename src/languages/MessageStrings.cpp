@@ -65,7 +65,8 @@ constexpr MessageTable kFrenchTable = {
     "La commande est plus longue que le système ne le permet (%1 caractères).",
     "Aucun programme à lancer.",
     "Aucun programme n'est associé à %1.",
-    "Le Start-ID %1 avec %2 lignes ne tient pas dans les numéros de chaîne 0 à %3.\rVeuillez saisir un Start-ID de 0 à %4.",
+    "Le Start-ID %1 avec %2 lignes ne tient pas dans les numéros de chaîne 0 à %3.\rVeuillez saisir un Start-ID de 0 à "
+    "%4.",
     "l'image n'a ni largeur ni hauteur",
     "ce n'est pas une image GIF",
     "image GIF non valide",
@@ -86,7 +87,8 @@ constexpr MessageTable kFrenchTable = {
     "et de « . », sans mot comme STRINGTABLE ou LANGUAGE. Le nom reste tel qu'il était :",
     "Le script n'est pas enregistré : le nom de cette entrée ne peut pas figurer dans un script de ressource. "
     "Renommez-la d'abord :",
-    "Le script n'est pas enregistré : le nom de fichier de cette entrée ne peut pas figurer dans un script de ressource :",
+    "Le script n'est pas enregistré : le nom de fichier de cette entrée ne peut pas figurer dans un script de "
+    "ressource :",
     "Le script n'est pas enregistré : cette entrée n'en serait pas relue telle qu'elle est dans la liste :",
     "Le fichier des paramètres dépasse 1 Mo et n'est pas lu :",
     "Resource Tallowin+ démarre avec ses paramètres par défaut. Le fichier reste tel quel jusqu'à ce que vous "
@@ -116,7 +118,8 @@ constexpr MessageTable kGermanTable = {
     "Der Befehl ist länger, als das System erlaubt (%1 Zeichen).",
     "Kein Programm zum Starten.",
     "Mit %1 ist kein Programm verknüpft.",
-    "Die Start-ID %1 mit %2 Zeilen passt nicht in die String-IDs 0 bis %3.\rBitte geben Sie eine Start-ID von 0 bis %4 ein.",
+    "Die Start-ID %1 mit %2 Zeilen passt nicht in die String-IDs 0 bis %3.\rBitte geben Sie eine Start-ID von 0 bis %4 "
+    "ein.",
     "das Bild hat keine Breite oder Höhe",
     "kein GIF-Bild",
     "kein gültiges GIF-Bild",
@@ -161,9 +164,9 @@ constexpr MessageTable kGermanTable = {
 
 const MessageTable& MessageStrings(int language) {
     switch (language) {
-    case kFrench: return kFrenchTable;
-    case kGerman: return kGermanTable;
-    default: return kEnglishTable;
+        case kFrench: return kFrenchTable;
+        case kGerman: return kGermanTable;
+        default: return kEnglishTable;
     }
 }
 

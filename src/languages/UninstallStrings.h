@@ -7,8 +7,8 @@
 namespace restallow {
 
 enum UninstallText {
-    UnPackaged,          // in a packaged build, instead of "... will be deleted after the next Windows Start."
-    UnListRefused,       // %1: the install list; the reason follows on the next line
+    UnPackaged,     // in a packaged build, instead of "... will be deleted after the next Windows Start."
+    UnListRefused,  // %1: the install list; the reason follows on the next line
     UnNoPrefix,
     UnSecondPrefix,      // %1: line number, %2: the folder it names
     UnOtherPrefix,       // %1: the list's folder, %2: the folder the program runs from

@@ -87,7 +87,8 @@ Delivery SendLine(const sockaddr_un& address, const QByteArray& bytes) {
     const auto deadline = std::chrono::steady_clock::now() + kSendBudget;
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t sent = ::send(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done), MSG_NOSIGNAL);
+        const ssize_t sent =
+            ::send(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done), MSG_NOSIGNAL);
         if (sent > 0) {
             done += sent;
             continue;
@@ -109,12 +110,14 @@ Delivery SendLine(const sockaddr_un& address, const QByteArray& bytes) {
 bool DebugSendText(const QString& text) {
     const QByteArray server = DebugServerPath().toLocal8Bit();
     sockaddr_un address{};
-    if (server.isEmpty() || static_cast<std::size_t>(server.size()) >= sizeof address.sun_path) return false;  // dropped
+    if (server.isEmpty() || static_cast<std::size_t>(server.size()) >= sizeof address.sun_path)
+        return false;  // dropped
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, server.constData(), static_cast<std::size_t>(server.size()));
     const std::uint64_t unreported = g_dropped.load() - g_reported.load();
     if (unreported > 0) {
-        const QByteArray note = QByteArray("(") + QByteArray::number(unreported) + QByteArray(" trace lines were dropped)");
+        const QByteArray note =
+            QByteArray("(") + QByteArray::number(unreported) + QByteArray(" trace lines were dropped)");
         if (SendLine(address, note + '\0') == Delivery::Taken) g_reported.fetch_add(unreported);
     }
     QByteArray bytes = text.toLocal8Bit();

@@ -33,13 +33,15 @@ struct AniPlayer::Decoding {
         const auto icon = ReadIconFile(frames[index]);
         if (!icon) return FrameError(index, icon.error());
         const auto& images = icon->images;
-        const auto picture = DrawIconImage(images[ChooseIconImage(images, size, displayBits)], size, size, background & 0xFFFFFF);
+        const auto picture =
+            DrawIconImage(images[ChooseIconImage(images, size, displayBits)], size, size, background & 0xFFFFFF);
         if (!picture) return FrameError(index, picture.error());
         return ToImage(*picture);
     }
 
     fileaccess::Error FrameError(std::size_t index, const fileaccess::Error& error) const {
-        return {error.kind, error.code, frameError.arg(index + 1).arg(QString::fromStdString(error.message)).toStdString()};
+        return {error.kind, error.code,
+                frameError.arg(index + 1).arg(QString::fromStdString(error.message)).toStdString()};
     }
 
     static void Run(const std::shared_ptr<Decoding>& self) {
@@ -55,7 +57,9 @@ struct AniPlayer::Decoding {
     }
 };
 
-AniPlayer::AniPlayer(QWidget* parent) : QLabel(parent) { connect(&timer_, &QTimer::timeout, this, [this] { Step(); }); }
+AniPlayer::AniPlayer(QWidget* parent) : QLabel(parent) {
+    connect(&timer_, &QTimer::timeout, this, [this] { Step(); });
+}
 
 AniPlayer::~AniPlayer() { Stop(); }
 
@@ -102,10 +106,12 @@ void AniPlayer::Step() {
 }
 
 int AniPlayer::FramesDecoded() const {
-    int count = static_cast<int>(std::count_if(drawn_.begin(), drawn_.end(), [](const auto& frame) { return frame.has_value(); }));
+    int count = static_cast<int>(
+        std::count_if(drawn_.begin(), drawn_.end(), [](const auto& frame) { return frame.has_value(); }));
     if (decoding_) {
         const std::lock_guard lock(decoding_->mutex);
-        count += static_cast<int>(std::count_if(decoding_->ready.begin(), decoding_->ready.end(), [](const auto& frame) { return frame.has_value(); }));
+        count += static_cast<int>(std::count_if(decoding_->ready.begin(), decoding_->ready.end(),
+                                                [](const auto& frame) { return frame.has_value(); }));
     }
     return count;
 }

@@ -12,8 +12,11 @@ fileaccess::Error TooLarge(const char* what) {
 }
 
 AreaScaler::AreaScaler(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight)
-    : sourceWidth_(sourceWidth), sourceHeight_(sourceHeight), width_(std::clamp(targetWidth, 1, sourceWidth)),
-      height_(std::clamp(targetHeight, 1, sourceHeight)), column_(static_cast<std::size_t>(sourceWidth)),
+    : sourceWidth_(sourceWidth),
+      sourceHeight_(sourceHeight),
+      width_(std::clamp(targetWidth, 1, sourceWidth)),
+      height_(std::clamp(targetHeight, 1, sourceHeight)),
+      column_(static_cast<std::size_t>(sourceWidth)),
       sums_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {
     spans_.assign(static_cast<std::size_t>(width_), 0);
     for (int x = 0; x < sourceWidth; ++x) {
@@ -51,7 +54,8 @@ std::size_t AreaScaler::MemoryFor(int sourceWidth, int targetWidth, int targetHe
 
 void AreaScaler::AddRow(int y, const std::uint32_t* row) {
     if (y < 0 || y >= sourceHeight_) return;
-    Sum* line = sums_.data() + static_cast<std::size_t>(std::int64_t{y} * height_ / sourceHeight_) * static_cast<std::size_t>(width_);
+    Sum* line = sums_.data() +
+                static_cast<std::size_t>(std::int64_t{y} * height_ / sourceHeight_) * static_cast<std::size_t>(width_);
     for (int x = 0; x < sourceWidth_; ++x) {
         const std::uint32_t pixel = row[x];
         const std::uint32_t alpha = pixel >> 24;
@@ -69,7 +73,9 @@ Picture AreaScaler::Take() {
     for (std::size_t i = 0; i < sums_.size(); ++i) {
         const Sum& sum = sums_[i];
         if (sum.count == 0 || sum.a == 0) continue;  // transparent
-        const auto channel = [&](std::uint64_t weighted) { return static_cast<std::uint32_t>((weighted + sum.a / 2) / sum.a); };
+        const auto channel = [&](std::uint64_t weighted) {
+            return static_cast<std::uint32_t>((weighted + sum.a / 2) / sum.a);
+        };
         const auto alpha = static_cast<std::uint32_t>((sum.a + sum.count / 2) / sum.count);
         picture.argb[i] = (alpha << 24) | (channel(sum.r) << 16) | (channel(sum.g) << 8) | channel(sum.b);
     }
@@ -79,9 +85,11 @@ Picture AreaScaler::Take() {
 
 Picture ScaleNearest(const Picture& picture, int width, int height) {
     if (picture.width == width && picture.height == height) return picture;
-    Picture scaled{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height))};
+    Picture scaled{width, height,
+                   std::vector<std::uint32_t>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height))};
     for (int y = 0; y < height; ++y) {
-        const std::size_t from = static_cast<std::size_t>(std::int64_t{y} * picture.height / height) * static_cast<std::size_t>(picture.width);
+        const std::size_t from = static_cast<std::size_t>(std::int64_t{y} * picture.height / height) *
+                                 static_cast<std::size_t>(picture.width);
         for (int x = 0; x < width; ++x) {
             scaled.argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
                 picture.argb[from + static_cast<std::size_t>(std::int64_t{x} * picture.width / width)];

@@ -19,7 +19,8 @@ fileaccess::Status ReadRle(std::FILE* file, const DibFormat& f, AreaScaler& scal
     std::vector<std::uint32_t> row(static_cast<std::size_t>(f.width));
     int x = 0, y = 0;  // y counts rows from the bottom
     const auto emit = [&] {
-        for (std::size_t i = 0; i < indexes.size(); ++i) row[i] = indexes[i] < f.palette.size() ? f.palette[indexes[i]] : 0xFF000000u;
+        for (std::size_t i = 0; i < indexes.size(); ++i)
+            row[i] = indexes[i] < f.palette.size() ? f.palette[indexes[i]] : 0xFF000000u;
         scaler.AddRow(f.height - 1 - y, row.data());
         std::fill(indexes.begin(), indexes.end(), 0);
         ++y;
@@ -73,7 +74,8 @@ fileaccess::Status ReadRows(std::FILE* file, const DibFormat& f, AreaScaler& sca
     std::vector<std::uint8_t> raw(f.Stride());
     std::vector<std::uint32_t> row(static_cast<std::size_t>(f.width));
     for (int i = 0; i < f.height; ++i) {
-        if (std::fread(raw.data(), 1, raw.size(), file) != raw.size()) return fileaccess::FormatError("the bitmap's pixel data is cut short");
+        if (std::fread(raw.data(), 1, raw.size(), file) != raw.size())
+            return fileaccess::FormatError("the bitmap's pixel data is cut short");
         DecodeDibRow(f, raw.data(), row.data());
         scaler.AddRow(f.topDown ? i : f.height - 1 - i, row.data());
     }
@@ -90,7 +92,8 @@ Decoded<ShownPicture> ReadBmpFile(const std::string& path, const FitSize& fit) {
     const long fileSize = std::ftell(file.get());
     std::rewind(file.get());
     char head[14];
-    if (std::fread(head, 1, 14, file.get()) != 14 || head[0] != 'B' || head[1] != 'M') return fileaccess::FormatError("not a bitmap (no BM header)", fileaccess::ErrorKind::Signature);
+    if (std::fread(head, 1, 14, file.get()) != 14 || head[0] != 'B' || head[1] != 'M')
+        return fileaccess::FormatError("not a bitmap (no BM header)", fileaccess::ErrorKind::Signature);
     const std::uint32_t offset = byteformat::ReadU32(std::string_view(head, sizeof head), 10);
     // The info header, its masks and palette lie between the file header and the pixels.
     std::string info(std::min<std::size_t>(std::max<std::uint32_t>(offset, 14) - 14, 64 * 1024), '\0');
@@ -105,7 +108,8 @@ Decoded<ShownPicture> ReadBmpFile(const std::string& path, const FitSize& fit) {
     if (!compressed && f.Stride() * static_cast<std::size_t>(f.height) > static_cast<std::size_t>(fileSize) - offset) {
         return fileaccess::FormatError("the bitmap's pixel data runs past the end of the file");
     }
-    if (compressed && std::uint64_t(f.width) * std::uint64_t(f.height) > kPreviewPixelCeiling) return TooLarge("the bitmap");
+    if (compressed && std::uint64_t(f.width) * std::uint64_t(f.height) > kPreviewPixelCeiling)
+        return TooLarge("the bitmap");
     const auto [width, height] = fit(f.width, f.height);
     if (width <= 0 || height <= 0) return fileaccess::FormatError("the picture has no width or height");
     if (f.Stride() + std::size_t(f.width) * 5 + AreaScaler::MemoryFor(f.width, width, height) > kPreviewMemoryCeiling) {

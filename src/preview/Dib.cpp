@@ -81,7 +81,8 @@ Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
     f.topDown = height < 0 && (f.compression == DibFormat::Rgb || f.compression >= DibFormat::BitFields);
     if (height < 0) height = -height;
     if (inIcon) height /= 2;
-    if (height <= 0 || height > std::numeric_limits<std::int32_t>::max()) return fileaccess::FormatError("the bitmap has no height");
+    if (height <= 0 || height > std::numeric_limits<std::int32_t>::max())
+        return fileaccess::FormatError("the bitmap has no height");
     f.height = static_cast<int>(height);
     f.headerBytes = size;
     if (const fileaccess::Status masks = ReadMasks(header, size, inIcon, f); !masks) return masks.error();
@@ -92,11 +93,13 @@ Decoded<DibFormat> ReadDibHeader(std::string_view header, bool inIcon) {
         colours = 256;
     }
     const std::size_t paletteBytes = colours * paletteEntry;
-    if (f.headerBytes + paletteBytes > header.size()) return fileaccess::FormatError("the bitmap's palette is cut short");
+    if (f.headerBytes + paletteBytes > header.size())
+        return fileaccess::FormatError("the bitmap's palette is cut short");
     for (std::size_t i = 0; i < colours && f.bitCount <= 8; ++i) {
         const std::size_t at = f.headerBytes + i * paletteEntry;
         f.palette.push_back(0xFF000000u | (std::uint32_t{static_cast<std::uint8_t>(header[at + 2])} << 16) |
-                            (std::uint32_t{static_cast<std::uint8_t>(header[at + 1])} << 8) | static_cast<std::uint8_t>(header[at]));
+                            (std::uint32_t{static_cast<std::uint8_t>(header[at + 1])} << 8) |
+                            static_cast<std::uint8_t>(header[at]));
     }
     f.headerBytes += paletteBytes;
     return f;
@@ -116,16 +119,19 @@ void DecodeDibRow(const DibFormat& f, const std::uint8_t* raw, std::uint32_t* ou
             for (int x = 0; x < width; ++x) out[x] = indexed(raw[x]);
             break;
         case 24:
-            for (int x = 0; x < width; ++x, raw += 3) out[x] = 0xFF000000u | (std::uint32_t{raw[2]} << 16) | (std::uint32_t{raw[1]} << 8) | raw[0];
+            for (int x = 0; x < width; ++x, raw += 3)
+                out[x] = 0xFF000000u | (std::uint32_t{raw[2]} << 16) | (std::uint32_t{raw[1]} << 8) | raw[0];
             break;
         default: {  // 16 and 32 bits through their masks
             const int bytes = f.bitCount / 8;
             for (int x = 0; x < width; ++x, raw += bytes) {
-                const std::uint32_t pixel = bytes == 2 ? std::uint32_t{raw[0]} | (std::uint32_t{raw[1]} << 8)
-                                                       : std::uint32_t{raw[0]} | (std::uint32_t{raw[1]} << 8) |
-                                                             (std::uint32_t{raw[2]} << 16) | (std::uint32_t{raw[3]} << 24);
+                const std::uint32_t pixel = bytes == 2
+                                                ? std::uint32_t{raw[0]} | (std::uint32_t{raw[1]} << 8)
+                                                : std::uint32_t{raw[0]} | (std::uint32_t{raw[1]} << 8) |
+                                                      (std::uint32_t{raw[2]} << 16) | (std::uint32_t{raw[3]} << 24);
                 const std::uint32_t alpha = f.masks[3] ? Channel(pixel, f.masks[3]) : 0xFF;
-                out[x] = (alpha << 24) | (Channel(pixel, f.masks[0]) << 16) | (Channel(pixel, f.masks[1]) << 8) | Channel(pixel, f.masks[2]);
+                out[x] = (alpha << 24) | (Channel(pixel, f.masks[0]) << 16) | (Channel(pixel, f.masks[1]) << 8) |
+                         Channel(pixel, f.masks[2]);
             }
         }
     }

@@ -17,12 +17,14 @@ struct DibFormat {
     bool topDown = false;
     int bitCount = 0;
     std::uint32_t compression = Rgb;
-    std::uint32_t masks[4] = {};           // red, green, blue, alpha (0: opaque) for 16 and 32 bits
-    std::vector<std::uint32_t> palette;    // 0xFFRRGGBB
-    std::size_t headerBytes = 0;           // header, masks and palette: where an icon's pixels begin
-    std::size_t sizeImage = 0;             // what the header says, 0 when it does not say
+    std::uint32_t masks[4] = {};         // red, green, blue, alpha (0: opaque) for 16 and 32 bits
+    std::vector<std::uint32_t> palette;  // 0xFFRRGGBB
+    std::size_t headerBytes = 0;         // header, masks and palette: where an icon's pixels begin
+    std::size_t sizeImage = 0;           // what the header says, 0 when it does not say
 
-    std::size_t Stride() const { return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) * 4; }
+    std::size_t Stride() const {
+        return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) * 4;
+    }
 };
 
 // `header` starts at the info header. In an icon the height counts the XOR image and the AND

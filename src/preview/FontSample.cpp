@@ -12,15 +12,16 @@
 
 namespace restallow {
 
-fileaccess::Result<FontSample> DrawFontSample(const QString& path, const std::string& fileBytes, const QStringList& installed,
-                                              int language) {
+fileaccess::Result<FontSample> DrawFontSample(const QString& path, const std::string& fileBytes,
+                                              const QStringList& installed, int language) {
     const auto family = ReadFontFamily(fileBytes);
     if (!family) return family.error();
     const QString face = QString::fromStdString(*family).left(32);
     int added = -1;
     if (!installed.contains(face, Qt::CaseInsensitive)) {
         added = QFontDatabase::addApplicationFont(path);
-        if (added < 0) return fileaccess::Error{fileaccess::ErrorKind::Open, 0, MsgText(language, MsgFontNotLoaded).toStdString()};
+        if (added < 0)
+            return fileaccess::Error{fileaccess::ErrorKind::Open, 0, MsgText(language, MsgFontNotLoaded).toStdString()};
     }
     struct RemoveFont {
         int id;

@@ -17,7 +17,7 @@ struct FontSample {
 
 // A font not installed at start is installed for the moment of drawing and removed again.
 // Gives the sample, or what is wrong with the font.
-fileaccess::Result<FontSample> DrawFontSample(const QString& path, const std::string& fileBytes, const QStringList& installed,
-                                              int language);
+fileaccess::Result<FontSample> DrawFontSample(const QString& path, const std::string& fileBytes,
+                                              const QStringList& installed, int language);
 
 }  // namespace restallow

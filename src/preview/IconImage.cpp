@@ -45,7 +45,8 @@ fileaccess::Status DibRows(const IconEntry& image, std::uint32_t background, Row
     // A 32-bit image with any alpha draws by its alpha; without, by its mask, as Windows does.
     bool alpha = false;
     for (std::size_t y = 0; y < std::size_t(f.height) && f.bitCount == 32 && !alpha; ++y) {
-        for (std::size_t x = 0; x < std::size_t(f.width) && !alpha; ++x) alpha = bytes[colours + y * stride + x * 4 + 3] != 0;
+        for (std::size_t x = 0; x < std::size_t(f.width) && !alpha; ++x)
+            alpha = bytes[colours + y * stride + x * 4 + 3] != 0;
     }
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(f.width));
     for (int i = 0; i < f.height; ++i) {
@@ -56,8 +57,10 @@ fileaccess::Status DibRows(const IconEntry& image, std::uint32_t background, Row
             if (alpha) continue;
             const bool screen = hasMask && (bytes[mask + maskStride * std::size_t(i) + x / 8] >> (7 - x % 8)) & 1;
             const std::uint32_t colour = pixel & 0xFFFFFF;
-            if (!screen) pixel = 0xFF000000u | colour;
-            else pixel = colour == 0 ? 0 : 0xFF000000u | ((background ^ colour) & 0xFFFFFF);
+            if (!screen)
+                pixel = 0xFF000000u | colour;
+            else
+                pixel = colour == 0 ? 0 : 0xFF000000u | ((background ^ colour) & 0xFFFFFF);
         }
         row(y, pixels.data());
     }
@@ -118,13 +121,16 @@ Decoded<Picture> DrawIconImage(const IconEntry& image, int width, int height, st
             return TooLarge("the icon image");
         }
         AreaScaler scaler(image.width, image.height, width, height);
-        const fileaccess::Status rows = DibRows(image, background, [&](int y, const std::uint32_t* row) { scaler.AddRow(y, row); });
+        const fileaccess::Status rows =
+            DibRows(image, background, [&](int y, const std::uint32_t* row) { scaler.AddRow(y, row); });
         if (!rows) return rows.error();
         return scaler.Take();
     }
     // Smaller than drawn on one side at least: whole, then stretched.
-    if (std::size_t(image.width) * std::size_t(image.height) * 4 > kPreviewMemoryCeiling) return TooLarge("the icon image");
-    Picture full{image.width, image.height, std::vector<std::uint32_t>(std::size_t(image.width) * std::size_t(image.height))};
+    if (std::size_t(image.width) * std::size_t(image.height) * 4 > kPreviewMemoryCeiling)
+        return TooLarge("the icon image");
+    Picture full{image.width, image.height,
+                 std::vector<std::uint32_t>(std::size_t(image.width) * std::size_t(image.height))};
     const fileaccess::Status rows = DibRows(image, background, [&](int y, const std::uint32_t* row) {
         std::copy(row, row + full.width, full.argb.begin() + std::ptrdiff_t(y) * full.width);
     });

@@ -10,8 +10,8 @@
 #include "preview/AreaScaler.h"
 
 extern "C" {
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 }
 
 namespace restallow {
@@ -61,7 +61,8 @@ void PickReduction(jpeg_decompress_struct& info, int width, int height) {
     info.scale_num = 1;
     info.scale_denom = 1;
     for (unsigned denom : {8u, 4u, 2u}) {
-        if (info.image_width / denom >= static_cast<unsigned>(width) && info.image_height / denom >= static_cast<unsigned>(height)) {
+        if (info.image_width / denom >= static_cast<unsigned>(width) &&
+            info.image_height / denom >= static_cast<unsigned>(height)) {
             info.scale_denom = denom;
             return;
         }
@@ -70,7 +71,8 @@ void PickReduction(jpeg_decompress_struct& info, int width, int height) {
 
 // Reads the header and, when decode is set, the rows. Keeps libjpeg's longjmp inside this
 // function, where no C++ object with a destructor lives across it.
-fileaccess::Status Run(std::FILE* file, bool decode, int width, int height, const std::function<void(int)>* progress, Work& work) {
+fileaccess::Status Run(std::FILE* file, bool decode, int width, int height, const std::function<void(int)>* progress,
+                       Work& work) {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     ProgressManager monitor{};
@@ -97,8 +99,10 @@ fileaccess::Status Run(std::FILE* file, bool decode, int width, int height, cons
         monitor.report = progress;
         info.progress = &monitor.base;
         jpeg_start_decompress(&info);
-        const int decodedWidth = static_cast<int>(info.output_width), decodedHeight = static_cast<int>(info.output_height);
-        if (std::size_t(decodedWidth) * 8 + AreaScaler::MemoryFor(decodedWidth, width, height) > kPreviewMemoryCeiling) {
+        const int decodedWidth = static_cast<int>(info.output_width),
+                  decodedHeight = static_cast<int>(info.output_height);
+        if (std::size_t(decodedWidth) * 8 + AreaScaler::MemoryFor(decodedWidth, width, height) >
+            kPreviewMemoryCeiling) {
             ERREXIT(&info, JERR_OUT_OF_MEMORY);
         }
         work.scaler.emplace(decodedWidth, decodedHeight, width, height);
@@ -118,11 +122,13 @@ fileaccess::Status Run(std::FILE* file, bool decode, int width, int height, cons
     return fileaccess::Ok();
 }
 
-Decoded<DecodedJpeg> Open(const std::string& path, bool decode, int width, int height, const std::function<void(int)>* progress) {
+Decoded<DecodedJpeg> Open(const std::string& path, bool decode, int width, int height,
+                          const std::function<void(int)>* progress) {
     const fileaccess::Result<fileaccess::InputStream> file = fileaccess::OpenStream(path);
     if (!file) return fileaccess::FormatError("cannot open the JPEG picture", fileaccess::ErrorKind::Open);
     Work work;
-    if (const fileaccess::Status read = Run(file->get(), decode, width, height, progress, work); !read) return read.error();
+    if (const fileaccess::Status read = Run(file->get(), decode, width, height, progress, work); !read)
+        return read.error();
     if (work.scaler) work.out.picture = work.scaler->Take();
     return std::move(work.out);
 }
@@ -140,7 +146,8 @@ void CmykToRgb(const std::uint8_t* cmyk, int count, bool inverted, std::uint32_t
 
 Decoded<DecodedJpeg> ReadJpegSize(const std::string& path) { return Open(path, false, 0, 0, nullptr); }
 
-Decoded<DecodedJpeg> DecodeJpeg(const std::string& path, int width, int height, const std::function<void(int)>& progress) {
+Decoded<DecodedJpeg> DecodeJpeg(const std::string& path, int width, int height,
+                                const std::function<void(int)>& progress) {
     return Open(path, true, width, height, &progress);
 }
 

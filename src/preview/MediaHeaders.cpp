@@ -37,7 +37,8 @@ fileaccess::Result<AnimatedCursor> ReadAnimatedCursor(std::string_view file) {
         return NotThatFormat("not an animated cursor (no RIFF ACON header)");
     }
     const std::uint32_t riffSize = ReadU32(file, 4);
-    const std::string_view body = file.substr(12, std::min<std::size_t>(file.size() - 12, riffSize >= 4 ? riffSize - 4 : 0));
+    const std::string_view body =
+        file.substr(12, std::min<std::size_t>(file.size() - 12, riffSize >= 4 ? riffSize - 4 : 0));
     AnimatedCursor cursor;
     bool header = false;
     const bool complete = WalkChunks(body, [&](std::string_view tag, std::string_view chunk) {
@@ -75,7 +76,8 @@ fileaccess::Status CheckMidi(std::string_view file) {
     const std::uint16_t tracks = ReadU16Be(file, 10);
     std::size_t at = 8 + headerSize;
     for (std::uint16_t i = 0; i < tracks; ++i) {
-        if (at + 8 > file.size() || file.substr(at, 4) != "MTrk") return FormatError("MIDI track " + std::to_string(i + 1) + " is missing");
+        if (at + 8 > file.size() || file.substr(at, 4) != "MTrk")
+            return FormatError("MIDI track " + std::to_string(i + 1) + " is missing");
         const std::uint32_t size = ReadU32Be(file, at + 4);
         if (size > file.size() - at - 8) return FormatError("MIDI track " + std::to_string(i + 1) + " is truncated");
         at += 8 + size;
@@ -84,15 +86,18 @@ fileaccess::Status CheckMidi(std::string_view file) {
     return fileaccess::Ok();
 }
 
-fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t, std::size_t)>& read, std::uint64_t fileSize) {
+fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t, std::size_t)>& read,
+                             std::uint64_t fileSize) {
     const std::string head = read(0, 12);
-    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE") return NotThatFormat("not a WAVE sound (no RIFF WAVE header)");
+    if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "WAVE")
+        return NotThatFormat("not a WAVE sound (no RIFF WAVE header)");
     bool format = false;
     for (std::uint64_t at = 12; at + 8 <= fileSize;) {
         const std::string chunk = read(at, 8);
         if (chunk.size() < 8) break;
         const std::uint32_t size = ReadU32(chunk, 4);
-        if (size > fileSize - at - 8) return FormatError("the WAVE sound's \"" + chunk.substr(0, 4) + "\" chunk is cut short");
+        if (size > fileSize - at - 8)
+            return FormatError("the WAVE sound's \"" + chunk.substr(0, 4) + "\" chunk is cut short");
         if (chunk.substr(0, 4) == "fmt ") {
             const std::string fmt = read(at + 8, 16);
             if (size < 16 || fmt.size() < 16 || ReadU32(fmt, 0) >> 16 == 0 || ReadU32(fmt, 4) == 0)
@@ -115,7 +120,8 @@ fileaccess::Result<std::string> ReadFontFamily(std::string_view file) {
         const std::size_t entry = 12 + 16 * i;
         if (file.substr(entry, 4) != "name") continue;
         const std::uint32_t offset = ReadU32Be(file, entry + 8), length = ReadU32Be(file, entry + 12);
-        if (offset > file.size() || length > file.size() - offset || length < 6) return FormatError("the font's name table is damaged");
+        if (offset > file.size() || length > file.size() - offset || length < 6)
+            return FormatError("the font's name table is damaged");
         const std::string_view names = file.substr(offset, length);
         const std::uint16_t count = ReadU16Be(names, 2), strings = ReadU16Be(names, 4);
         std::string fallback;

@@ -33,7 +33,8 @@ fileaccess::Status CheckMidi(std::string_view file);
 // Done when a WAVE file has its RIFF WAVE header, a sound format and a data chunk that lie inside
 // its fileSize bytes. `read` gives count bytes from an offset (fewer at the end), so only the
 // chunk headers are read.
-fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t offset, std::size_t count)>& read, std::uint64_t fileSize);
+fileaccess::Status CheckWave(const std::function<std::string(std::uint64_t offset, std::size_t count)>& read,
+                             std::uint64_t fileSize);
 // The family name of a TrueType or OpenType font, from its "name" table.
 fileaccess::Result<std::string> ReadFontFamily(std::string_view file);
 

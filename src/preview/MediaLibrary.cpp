@@ -54,7 +54,8 @@ const media::Module* MediaLibrary::module() {
         error_.clear();
         return module_;
     }
-    if (problems.isEmpty()) problems << MsgText(language, MsgMediaMissing).arg(kFileName, Folders(candidates_).join(QStringLiteral(", ")));
+    if (problems.isEmpty())
+        problems << MsgText(language, MsgMediaMissing).arg(kFileName, Folders(candidates_).join(QStringLiteral(", ")));
     error_ = MsgText(language, MsgMediaNotLoaded).arg(problems.join(QStringLiteral("; ")));
     return nullptr;
 }

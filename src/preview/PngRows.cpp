@@ -68,7 +68,8 @@ bool ReadRows(Reader& r, std::uint32_t* pixels, int width, int height, int passe
     if (setjmp(png_jmpbuf(r.png))) return false;
     for (int pass = 0; pass < passes; ++pass) {
         for (int y = 0; y < height; ++y) {
-            std::uint32_t* row = passes > 1 ? pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) : pixels;
+            std::uint32_t* row =
+                passes > 1 ? pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) : pixels;
             png_read_row(r.png, reinterpret_cast<png_bytep>(row), nullptr);
             if (passes == 1 && scaler) scaler->AddRow(y, row);
         }

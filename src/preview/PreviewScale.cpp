@@ -21,8 +21,8 @@ std::optional<PreviewScale> ComputePreviewScale(int width, int height) {
 
 QString OriginalSizeText(int width, int height, int language) {
     const MainTable& text = MainStrings(language);
-    return QString::fromUtf8(text[UiOriginalSize]) + QString::number(width) + QStringLiteral(" x ") + QString::number(height) +
-           QString::fromUtf8(text[UiPixels]);
+    return QString::fromUtf8(text[UiOriginalSize]) + QString::number(width) + QStringLiteral(" x ") +
+           QString::number(height) + QString::fromUtf8(text[UiPixels]);
 }
 
 }  // namespace restallow

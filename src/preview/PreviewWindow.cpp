@@ -3,12 +3,12 @@
 // viewer reads only what it shows, within the memory ceiling of Picture.h.
 #include "preview/PreviewWindow.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QBuffer>
 #include <QMovie>
 #include <QScreen>
 #include <QStyle>
@@ -67,7 +67,10 @@ PreviewScale ScaleOrFail(int width, int height, int language) {
 }  // namespace
 
 PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* parent, QStringList mediaModule)
-    : QWidget(parent, Qt::Tool), prompter_(prompter), context_(std::move(context)), media_(std::move(mediaModule), context_.language),
+    : QWidget(parent, Qt::Tool),
+      prompter_(prompter),
+      context_(std::move(context)),
+      media_(std::move(mediaModule), context_.language),
       sound_(media_) {
     setObjectName(QStringLiteral("Prev"));
     setMinimumSize(68, 68);
@@ -109,7 +112,9 @@ PreviewWindow::PreviewWindow(Prompter& prompter, Context context, QWidget* paren
 
 PreviewWindow::~PreviewWindow() = default;
 
-bool PreviewWindow::HiddenWhileWanted() const { return !isVisible() && context_.previewChecked && context_.previewChecked(); }
+bool PreviewWindow::HiddenWhileWanted() const {
+    return !isVisible() && context_.previewChecked && context_.previewChecked();
+}
 
 void PreviewWindow::RenameCaption(const QString& name) {
     name_ = name;
@@ -155,7 +160,8 @@ void PreviewWindow::PreviewEntry(const ResourceEntry* entry) {
             } catch (const PreviewError& error) {
                 Clear();
                 prompter_.message({QFileInfo(path).fileName() + QStringLiteral(": ") + QString::fromUtf8(error.what()),
-                                   QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Error, MsgButton::Ok});
+                                   QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Error,
+                                   MsgButton::Ok});
                 return;
             }
         }
@@ -165,18 +171,18 @@ void PreviewWindow::PreviewEntry(const ResourceEntry* entry) {
 
 void PreviewWindow::Show(const QString& kind, const QString& path) {
     switch (KindOfKeyword(kind.toStdString())) {
-    case kAniCursorKind: return ShowAnimatedCursor(path);
-    case kAnimationKind: return ShowAvi(path);
-    case kBitmapKind: return ShowBitmap(path);
-    case kCursorKind: return ShowIconFile(path, true);
-    case kGifKind: return ShowGif(path);
-    case kIconKind: return ShowIconFile(path, false);
-    case kJpgKind:
-    case kJpegKind: return ShowJpeg(path);
-    case kMidiKind: return ShowSound(path, true);
-    case kWaveKind: return ShowSound(path, false);
-    case kFontKind: return ShowFont(path);
-    default: hide();  // string tables, include files and raw data have no preview
+        case kAniCursorKind: return ShowAnimatedCursor(path);
+        case kAnimationKind: return ShowAvi(path);
+        case kBitmapKind: return ShowBitmap(path);
+        case kCursorKind: return ShowIconFile(path, true);
+        case kGifKind: return ShowGif(path);
+        case kIconKind: return ShowIconFile(path, false);
+        case kJpgKind:
+        case kJpegKind: return ShowJpeg(path);
+        case kMidiKind: return ShowSound(path, true);
+        case kWaveKind: return ShowSound(path, false);
+        case kFontKind: return ShowFont(path);
+        default: hide();  // string tables, include files and raw data have no preview
     }
 }
 
@@ -207,9 +213,10 @@ void PreviewWindow::ShowJpeg(const QString& path) {
     }
     const DecodedJpeg header = Take(ReadJpegSize(path.toStdString()));
     const PreviewScale scale = ScaleOrFail(header.width, header.height, context_.language());
-    const DecodedJpeg jpeg = Take(DecodeJpeg(path.toStdString(), scale.shown.width(), scale.shown.height(), [progress](int percent) {
-        if (progress) progress->setValue(percent);
-    }));
+    const DecodedJpeg jpeg =
+        Take(DecodeJpeg(path.toStdString(), scale.shown.width(), scale.shown.height(), [progress](int percent) {
+            if (progress) progress->setValue(percent);
+        }));
     bmp_->setPixmap(QPixmap::fromImage(ToImage(jpeg.picture)));
     ShowScaledViewer(bmp_, QSize(jpeg.width, jpeg.height), path);
 }
@@ -287,9 +294,11 @@ void PreviewWindow::ShowAnimatedCursor(const QString& path) {
 }
 
 void PreviewWindow::ShowAvi(const QString& path) {
-    const std::string head = ReadFileRange(path.toStdString(), 0, 72);  // the main header is all the viewer reads itself
+    const std::string head =
+        ReadFileRange(path.toStdString(), 0, 72);  // the main header is all the viewer reads itself
     const AviHeader avi = Take(ReadAviHeader(head));
-    if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535) Fail(MsgText(context_.language(), MsgClipNoSize));
+    if (avi.width == 0 || avi.height == 0 || avi.width > 65535 || avi.height > 65535)
+        Fail(MsgText(context_.language(), MsgClipNoSize));
     Take(avi_->Open(path, media_, kPreviewMemoryCeiling, context_.language()));
     avi_->Play();
     ShowScaledViewer(avi_, QSize(static_cast<int>(avi.width), static_cast<int>(avi.height)), path);
@@ -315,7 +324,8 @@ void PreviewWindow::ShowSound(const QString& path, bool midi) {
               : CheckWave([&](std::uint64_t offset, std::size_t count) { return ReadFileRange(file, offset, count); },
                           static_cast<std::uint64_t>(size)));
     const fileaccess::Status opened = sound_.Open(path);
-    if (!opened && SoundPlayer::FaultOf(opened.error()) == SoundPlayer::Fault::BadFile) Fail(QString::fromStdString(opened.error().message));
+    if (!opened && SoundPlayer::FaultOf(opened.error()) == SoundPlayer::Fault::BadFile)
+        Fail(QString::fromStdString(opened.error().message));
     medPlay_->setToolTip(path);
     ShowPlayButtons();
     ShowSmallViewer();
@@ -332,17 +342,21 @@ void PreviewWindow::ReportSoundProblem(const fileaccess::Status& status) {
     const SoundPlayer::Fault fault = SoundPlayer::FaultOf(status.error());
     const QString reason = QString::fromStdString(status.error().message);
     if (fault != SoundPlayer::Fault::BadFile && context_.noteOutput) {
-        if (!soundNoted_) context_.noteOutput(MsgText(context_.language(), MsgNoSound) + QStringLiteral(" (%1).").arg(reason));
+        if (!soundNoted_)
+            context_.noteOutput(MsgText(context_.language(), MsgNoSound) + QStringLiteral(" (%1).").arg(reason));
         soundNoted_ = true;
         return;
     }
     const QString file = QFileInfo(medPlay_->toolTip()).fileName();
-    const QString text = MsgText(context_.language(), fault == SoundPlayer::Fault::NoDevice ? MsgNoAudioDevice : MsgCannotPlay);
-    prompter_.message({text.arg(file, reason), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+    const QString text =
+        MsgText(context_.language(), fault == SoundPlayer::Fault::NoDevice ? MsgNoAudioDevice : MsgCannotPlay);
+    prompter_.message({text.arg(file, reason), QStringLiteral("Resource Tallowin+"), MsgButtons::Ok, MsgIcon::Warning,
+                       MsgButton::Ok});
 }
 
 void PreviewWindow::ShowFont(const QString& path) {
-    const FontSample sample = Take(DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts, context_.language()));
+    const FontSample sample =
+        Take(DrawFontSample(path, Take(ReadFileBytes(path.toStdString())).bytes, context_.fonts, context_.language()));
     SetClient(QSize(sample.picture.width() + 20, 80), 6);
     setWindowTitle(name_);
     bmp_->setPixmap(sample.picture);
@@ -358,7 +372,8 @@ void PreviewWindow::Relabel(int language) {
     for (QWidget* viewer : {static_cast<QWidget*>(bmp_), static_cast<QWidget*>(gif_), static_cast<QWidget*>(avi_)}) {
         const QString tip = viewer->toolTip();
         const auto lineBreak = tip.indexOf(u'\n');
-        if (viewer->isVisibleTo(this) && lineBreak >= 0) viewer->setToolTip(tip.left(lineBreak + 1) + sizeText_.trimmed());
+        if (viewer->isVisibleTo(this) && lineBreak >= 0)
+            viewer->setToolTip(tip.left(lineBreak + 1) + sizeText_.trimmed());
     }
 }
 

@@ -11,9 +11,9 @@ namespace {
 // The three faults are told apart by the error's kind and errno value.
 fileaccess::Error SoundError(SoundPlayer::Fault fault, std::string text) {
     switch (fault) {
-    case SoundPlayer::Fault::NoModule: return {fileaccess::ErrorKind::Open, 0, std::move(text)};
-    case SoundPlayer::Fault::NoDevice: return {fileaccess::ErrorKind::Open, ENODEV, std::move(text)};
-    case SoundPlayer::Fault::BadFile: break;
+        case SoundPlayer::Fault::NoModule: return {fileaccess::ErrorKind::Open, 0, std::move(text)};
+        case SoundPlayer::Fault::NoDevice: return {fileaccess::ErrorKind::Open, ENODEV, std::move(text)};
+        case SoundPlayer::Fault::BadFile: break;
     }
     return fileaccess::FormatError(std::move(text));
 }
@@ -40,7 +40,8 @@ fileaccess::Status SoundPlayer::Load() {
         device_ = module->newSoundDevice();
     }
     if (std::string error = device_->OpenDevice(); !error.empty()) return SoundError(Fault::NoDevice, std::move(error));
-    if (std::string error = device_->Load(path_.toStdString()); !error.empty()) return SoundError(Fault::BadFile, std::move(error));
+    if (std::string error = device_->Load(path_.toStdString()); !error.empty())
+        return SoundError(Fault::BadFile, std::move(error));
     loaded_ = true;
     return fileaccess::Ok();
 }

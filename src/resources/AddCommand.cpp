@@ -120,15 +120,19 @@ bool AddCommand::ScriptCanHold(const QString& path, int kind) {
     bool text = true;
     for (qsizetype i = 0; i < path.size() && text; ++i) {
         const QChar c = path[i];
-        if (c == QChar::ReplacementCharacter) text = false;
-        else if (c.isHighSurrogate() && i + 1 < path.size() && path[i + 1].isLowSurrogate()) ++i;
-        else if (c.isSurrogate()) text = false;
+        if (c == QChar::ReplacementCharacter)
+            text = false;
+        else if (c.isHighSurrogate() && i + 1 < path.size() && path[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            text = false;
     }
     if (text && ScriptCannotHold(path.toStdString(), kind == kStringTableKind) == PathProblem::None) return true;
     const int language = list_.settings().Language;
     list_.prompter().beep(BeepKind::Default);
-    list_.prompter().message({MsgText(language, MsgFileRefused1) + u'\r' + path + u'\r' + MsgText(language, MsgFileRefused2),
-                              UiText(language, UiError), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+    list_.prompter().message(
+        {MsgText(language, MsgFileRefused1) + u'\r' + path + u'\r' + MsgText(language, MsgFileRefused2),
+         UiText(language, UiError), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
     return false;
 }
 

@@ -31,8 +31,9 @@ std::string_view ExtensionOf(std::string_view path) {
 
 bool SameExtension(std::string_view extension, std::string_view lower) {
     return extension.size() == lower.size() &&
-           std::equal(extension.begin(), extension.end(), lower.begin(),
-                      [](char c, char l) { return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == l; });
+           std::equal(extension.begin(), extension.end(), lower.begin(), [](char c, char l) {
+               return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == l;
+           });
 }
 
 int KindOf(std::string_view path) {

@@ -16,8 +16,21 @@ struct ResourceKind {
 
 // The rows of kKinds, in their order.
 enum KindRow : int {
-    kAniCursorKind, kAnimationKind, kBitmapKind, kCursorKind, kGifKind, kIconKind, kIncludeKind,
-    kJpgKind, kJpegKind, kStringTableKind, kMidiKind, kWaveKind, kFontKind, kRawDataKind, kKindCount
+    kAniCursorKind,
+    kAnimationKind,
+    kBitmapKind,
+    kCursorKind,
+    kGifKind,
+    kIconKind,
+    kIncludeKind,
+    kJpgKind,
+    kJpegKind,
+    kStringTableKind,
+    kMidiKind,
+    kWaveKind,
+    kFontKind,
+    kRawDataKind,
+    kKindCount
 };
 
 extern const std::array<ResourceKind, kKindCount> kKinds;

@@ -8,9 +8,7 @@ namespace restallow {
 
 ListEdit::ListEdit(ResourceList& list) : list_(list), before_(Take()) {}
 
-ListEdit::State ListEdit::Take() const {
-    return {list_.model().order(), list_.counters(), list_.settings().StartID};
-}
+ListEdit::State ListEdit::Take() const { return {list_.model().order(), list_.counters(), list_.settings().StartID}; }
 
 void ListEdit::Removed(std::vector<HeldEntry> held) {
     for (HeldEntry& one : held) {

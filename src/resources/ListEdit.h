@@ -47,10 +47,10 @@ private:
 
     ResourceList& list_;
     State before_, after_;
-    std::vector<std::uint64_t> added_;    // serials of the entries the step brought
-    std::vector<HeldEntry> addedHeld_;    // those entries while the step is undone
+    std::vector<std::uint64_t> added_;  // serials of the entries the step brought
+    std::vector<HeldEntry> addedHeld_;  // those entries while the step is undone
     std::vector<std::uint64_t> removedSerials_;
-    std::vector<HeldEntry> removed_;      // the entries the step took away, while it is done
+    std::vector<HeldEntry> removed_;  // the entries the step took away, while it is done
     std::vector<Rename> renamed_;
     bool skipRedo_ = false;
 };

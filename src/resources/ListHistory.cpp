@@ -26,8 +26,10 @@ void ListHistory::End() {
 }
 
 void ListHistory::MarkSaved() {
-    if (recording_) savedAtEnd_ = true;
-    else stack_.setClean();
+    if (recording_)
+        savedAtEnd_ = true;
+    else
+        stack_.setClean();
 }
 
 void ListHistory::Added(std::uint64_t serial) {

@@ -106,8 +106,9 @@ void ResourceList::Rename(int row, const QString& text) {
     const std::string name = CleanName(text);
     const std::uint64_t serial = model_.serial(row);
     if (!IsScriptName(name)) {  // the old name stays: a script could not hold this one
-        prompter_.message({MsgText(settings_.Language, MsgNameRefused) + u'\r' + QString::fromStdString(model_.entry(row).name),
-                           UiText(settings_.Language, UiError), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
+        prompter_.message(
+            {MsgText(settings_.Language, MsgNameRefused) + u'\r' + QString::fromStdString(model_.entry(row).name),
+             UiText(settings_.Language, UiError), MsgButtons::Ok, MsgIcon::Warning, MsgButton::Ok});
         return;
     }
     history_.Renamed(serial, model_.entry(row).name, name);
@@ -158,7 +159,8 @@ void ResourceList::ShowEntry(std::uint64_t serial, bool select) {
     const int row = model_.rowsOfSerials({serial}).front();
     if (row < 0) return;
     if (select) {
-        selection_.setCurrentIndex(model_.index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selection_.setCurrentIndex(model_.index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     host_.ShowRow(row);
 }

@@ -70,9 +70,9 @@ public:
     void RemoveAll();
 
     // List events.
-    void SelectionStep();      // Space, Up, Down
-    void MouseUp(int row);     // left button released over a row, or -1 over no row
-    void Click();              // a click into the list
+    void SelectionStep();   // Space, Up, Down
+    void MouseUp(int row);  // left button released over a row, or -1 over no row
+    void Click();           // a click into the list
     void HandToPreview(int row);
     void HidePreview();
     void MovePointerTo(ReturnButton button);

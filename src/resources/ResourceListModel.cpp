@@ -19,10 +19,10 @@ int ResourceListModel::columnCount(const QModelIndex& parent) const { return par
 
 const std::string& ResourceListModel::ColumnText(const ResourceEntry& entry, int column) {
     switch (column) {
-    case NameColumn: return entry.name;
-    case TypeColumn: return entry.type;
-    case StringIdColumn: return entry.stringId;
-    default: return entry.file;
+        case NameColumn: return entry.name;
+        case TypeColumn: return entry.type;
+        case StringIdColumn: return entry.stringId;
+        default: return entry.file;
     }
 }
 
@@ -99,7 +99,8 @@ std::size_t CountRuns(const std::vector<int>& sortedRows) {
 std::vector<HeldEntry> ResourceListModel::takeRows(std::vector<int> rows, bool keep) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= count(); }), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return row < 0 || row >= count(); }),
+               rows.end());
     std::vector<HeldEntry> taken;
     if (rows.empty()) return taken;
     if (keep) taken.reserve(rows.size());

@@ -29,9 +29,9 @@ void ScriptCommands::SaveScript() {
             WriteScript(input);
             askForName = false;
         } else {
-            const MsgButton answer = prompter.message({QString::fromUtf8(text[UiOverwrite]),
-                                                       QString::fromUtf8(text[UiConfirmation]), MsgButtons::YesNoCancel,
-                                                       MsgIcon::Question, MsgButton::No});
+            const MsgButton answer =
+                prompter.message({QString::fromUtf8(text[UiOverwrite]), QString::fromUtf8(text[UiConfirmation]),
+                                  MsgButtons::YesNoCancel, MsgIcon::Question, MsgButton::No});
             if (answer == MsgButton::Cancel || answer == MsgButton::None) return;
             if (answer == MsgButton::Yes) {
                 WriteScript(input);
@@ -59,7 +59,9 @@ void ScriptCommands::WriteScript(const QString& path) {
     const std::string script = ValueOrThrow(WriteScriptText(list_.model().entries(), path.toStdString()));
     if (const ScriptFault fault = CheckScriptHolds(list_.model().entries(), script)) {
         const int language = list_.settings().Language;
-        const MessageText text = fault.kind == ScriptFault::Name ? MsgSaveName : fault.kind == ScriptFault::File ? MsgSaveFile : MsgSaveReload;
+        const MessageText text = fault.kind == ScriptFault::Name   ? MsgSaveName
+                                 : fault.kind == ScriptFault::File ? MsgSaveFile
+                                                                   : MsgSaveReload;
         throw FileError((MsgText(language, text) + u'\r' + QString::fromStdString(fault.entry)).toStdString());
     }
     ThrowIfFailed(fileaccess::WriteFile(path.toStdString(), script));

@@ -1,9 +1,9 @@
 // File names and entry names a script can carry, and the reload check of a written script.
 #include "resources/ScriptSafety.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <array>
-#include <strings.h>
 
 #include "resources/ScriptReader.h"
 
@@ -14,8 +14,8 @@ bool Letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
 bool Digit(char c) { return c >= '0' && c <= '9'; }
 
 // Words that begin a statement (or end a block) wherever a name could stand.
-constexpr std::array<const char*, 9> kStatementWords = {"LANGUAGE", "STRINGTABLE", "VERSION", "CHARACTERISTICS",
-                                                        "MENUITEM", "POPUP", "VALUE", "BLOCK", "RCINCLUDE"};
+constexpr std::array<const char*, 9> kStatementWords = {
+    "LANGUAGE", "STRINGTABLE", "VERSION", "CHARACTERISTICS", "MENUITEM", "POPUP", "VALUE", "BLOCK", "RCINCLUDE"};
 
 }  // namespace
 
@@ -48,10 +48,12 @@ ScriptFault CheckScriptHolds(const std::vector<ResourceEntry>& entries, std::str
     }
     for (const ResourceEntry* entry : written) {
         if (!IsScriptName(entry->name)) return {ScriptFault::Name, entry->name};
-        if (ScriptCannotHold(entry->path(), entry->isStringTable()) != PathProblem::None) return {ScriptFault::File, entry->name};
+        if (ScriptCannotHold(entry->path(), entry->isStringTable()) != PathProblem::None)
+            return {ScriptFault::File, entry->name};
     }
     // The text files were read to write the script; their lines are not counted again here.
-    const LoadedScript loaded = ParseScript(text, [](const std::string&) -> fileaccess::Result<std::size_t> { return 0; });
+    const LoadedScript loaded =
+        ParseScript(text, [](const std::string&) -> fileaccess::Result<std::size_t> { return 0; });
     for (std::size_t i = 0; i < written.size(); ++i) {
         if (!loaded.recognised || i >= loaded.entries.size() || loaded.entries[i] != *written[i]) {
             return {ScriptFault::Reload, written[i]->name};

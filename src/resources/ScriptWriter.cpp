@@ -49,12 +49,16 @@ int NumericEscape(std::string_view text, std::size_t at) {
     const auto digit = [&](std::size_t i, int base) {
         if (i >= text.size()) return -1;
         const char c = text[i];
-        const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
+        const int value = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : 99;
         return value < base ? value : -1;
     };
     const bool hex = text[at] == 'x' || text[at] == 'X';
     int value = hex ? 0 : text[at] - '0';
-    for (std::size_t i = at + 1, left = 2; left > 0 && digit(i, hex ? 16 : 8) >= 0; ++i, --left) value = value * (hex ? 16 : 8) + digit(i, hex ? 16 : 8);
+    for (std::size_t i = at + 1, left = 2; left > 0 && digit(i, hex ? 16 : 8) >= 0; ++i, --left)
+        value = value * (hex ? 16 : 8) + digit(i, hex ? 16 : 8);
     return value;
 }
 
@@ -70,7 +74,8 @@ fileaccess::Status AppendStringTable(std::string& out, const ResourceEntry& entr
     if (!text) return text.error();
     const std::vector<std::string_view> lines = SplitLines(*text);
     const auto count = static_cast<long long>(lines.size());
-    if (!StringIdsFit(*firstId, count)) return fileaccess::FormatError(entry.name + ": " + StringIdRangeText(entry.stringId, count));
+    if (!StringIdsFit(*firstId, count))
+        return fileaccess::FormatError(entry.name + ": " + StringIdRangeText(entry.stringId, count));
     long long id = *firstId;
     AppendLine(out, "");
     AppendLine(out, "/* " + entry.name + entry.type + entry.stringId + entry.file + " */");
@@ -103,7 +108,8 @@ std::string EscapeStringText(std::string_view line) {
         if (next == '\\') {
             out += next;  // an escaped backslash: what follows is text
             ++i;
-        } else if ((next == 'x' || next == 'X' || (next >= '0' && next <= '7')) && NumericEscape(line, i + 1) > highest) {
+        } else if ((next == 'x' || next == 'X' || (next >= '0' && next <= '7')) &&
+                   NumericEscape(line, i + 1) > highest) {
             out += '\\';
         }
     }
@@ -119,17 +125,16 @@ std::string ScriptHeader(std::string_view scriptFileName) {
     nameLine += "~*/";
 
     std::string out;
-    for (const std::string& line :
-         {separator, TextLine("To be able to reload this file to the Resource List it must"),
-          TextLine("not be changed"), separator, frame, TextLine("Resource script"), nameLine, frame,
-          TextLine(kCreatedByText), frame, separator, std::string()}) {
+    for (const std::string& line : {separator, TextLine("To be able to reload this file to the Resource List it must"),
+                                    TextLine("not be changed"), separator, frame, TextLine("Resource script"), nameLine,
+                                    frame, TextLine(kCreatedByText), frame, separator, std::string()}) {
         AppendLine(out, line);
     }
     return out;
 }
 
 fileaccess::Result<std::string> WriteScriptText(const std::vector<ResourceEntry>& entries, std::string_view scriptPath,
-                            const TextFileReader& readTextFile) {
+                                                const TextFileReader& readTextFile) {
     std::string out = ScriptHeader(scriptPath);
     out.reserve(out.size() + entries.size() * 64);
     for (const ResourceEntry& entry : entries) {
@@ -137,7 +142,8 @@ fileaccess::Result<std::string> WriteScriptText(const std::vector<ResourceEntry>
     }
     for (const ResourceEntry& entry : entries) {
         if (!entry.isStringTable()) continue;
-        if (const fileaccess::Status appended = AppendStringTable(out, entry, readTextFile); !appended) return appended.error();
+        if (const fileaccess::Status appended = AppendStringTable(out, entry, readTextFile); !appended)
+            return appended.error();
     }
     return out;
 }

@@ -28,6 +28,6 @@ std::string ScriptHeader(std::string_view scriptFileName);
 // (include files too, so that they survive a reload), then one block per string table.
 // An error when a text file cannot be read, a StringID is no integer or its ids pass 65535.
 fileaccess::Result<std::string> WriteScriptText(const std::vector<ResourceEntry>& entries, std::string_view scriptPath,
-                            const TextFileReader& readTextFile = {});
+                                                const TextFileReader& readTextFile = {});
 
 }  // namespace restallow

@@ -25,7 +25,9 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-fileaccess::Result<std::string> ReadFileBytes(const std::string& path) { return fileaccess::ReadFile(path, kTextFileLimit); }
+fileaccess::Result<std::string> ReadFileBytes(const std::string& path) {
+    return fileaccess::ReadFile(path, kTextFileLimit);
+}
 
 fileaccess::Result<std::size_t> CountLines(const std::string& path) {
     const fileaccess::Result<std::string> bytes = ReadFileBytes(path);
@@ -33,9 +35,7 @@ fileaccess::Result<std::size_t> CountLines(const std::string& path) {
     return SplitLines(*bytes).size();
 }
 
-long long NextStartID(long long firstId, long long lineCount) {
-    return (firstId + lineCount) / 10 * 10 + 10;
-}
+long long NextStartID(long long firstId, long long lineCount) { return (firstId + lineCount) / 10 * 10 + 10; }
 
 bool StringIdsFit(long long firstId, long long lineCount) {
     return firstId >= 0 && firstId <= kMaxStringId && lineCount >= 0 && lineCount <= kMaxStringId + 1 - firstId;
@@ -55,7 +55,8 @@ bool TryParseInteger(std::string_view text, long long& value) {
 
 fileaccess::Result<long long> ParseInteger(std::string_view text) {
     long long value = 0;
-    if (!TryParseInteger(text, value)) return fileaccess::FormatError("'" + std::string(text) + "' is not a valid integer value");
+    if (!TryParseInteger(text, value))
+        return fileaccess::FormatError("'" + std::string(text) + "' is not a valid integer value");
     return value;
 }
 

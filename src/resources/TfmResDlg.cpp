@@ -38,7 +38,8 @@ TfmResDlg::TfmResDlg(int language, int resKind, PointerMover movePointer, QWidge
     rbRes_ = MakeChoice(str(ResResChoice), str(ResResTooltip), group);
     rbRes_->setObjectName(QStringLiteral("rbRes"));
     rbRes_->setGeometry(10, 64, 175, 24);
-    rbDcr_ = MakeChoice(str(ResDcrChoice1) + u'\r' + str(ResDcrChoice2), str(ResDcrTooltip1) + u'\r' + str(ResDcrTooltip2), group);
+    rbDcr_ = MakeChoice(str(ResDcrChoice1) + u'\r' + str(ResDcrChoice2),
+                        str(ResDcrTooltip1) + u'\r' + str(ResDcrTooltip2), group);
     rbDcr_->setObjectName(QStringLiteral("rbDcr"));
     rbDcr_->setGeometry(10, 96, 175, 24);
     (resKind == kDcrOutput ? rbDcr_ : rbRes_)->setChecked(true);

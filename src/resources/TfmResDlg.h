@@ -29,7 +29,6 @@ protected:
     void showEvent(QShowEvent* event) override;  // Escape closes it as Cancel does
 
 private:
-
     QRadioButton* rbRes_;
     QRadioButton* rbDcr_;
     QPushButton* ok_;

@@ -31,7 +31,8 @@ QString AppIconFile(const QString& programDir, const QString& dataFolder) {
     const QString copy = dataFolder + QStringLiteral("/restallow.png");
     if (QFileInfo(copy).isFile()) return copy;
     const QByteArray icon = AppIconPng();
-    if (icon.isEmpty() || !QDir().mkpath(dataFolder) || !fileaccess::WriteFile(copy.toStdString(), icon.toStdString())) return {};
+    if (icon.isEmpty() || !QDir().mkpath(dataFolder) || !fileaccess::WriteFile(copy.toStdString(), icon.toStdString()))
+        return {};
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return copy;
 }

@@ -16,9 +16,7 @@ const QString kPrefixKey = QStringLiteral("prefix=");
 
 bool IsControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
-bool HasControl(const QString& text) {
-    return std::any_of(text.begin(), text.end(), IsControl);
-}
+bool HasControl(const QString& text) { return std::any_of(text.begin(), text.end(), IsControl); }
 
 // The list's prefix names the program's folder: the same path, or the same folder reached
 // through a symlink at install time.
@@ -38,7 +36,8 @@ QString SymlinkedFolder(const QString& prefix, const QString& path) {
     return {};
 }
 
-InstallListRefusal Refuse(InstallListRefusal::Reason reason, int line, const QString& subject, const QString& folder = {}) {
+InstallListRefusal Refuse(InstallListRefusal::Reason reason, int line, const QString& subject,
+                          const QString& folder = {}) {
     return {reason, line, ShownWithControls(subject), ShownWithControls(folder)};
 }
 
@@ -48,7 +47,8 @@ std::optional<InstallListRefusal> CheckEntry(const QString& entry, int line, con
     const bool inside = !QDir::isAbsolutePath(entry) && !entry.split(u'/').contains(QStringLiteral("..")) &&
                         file->startsWith(prefix + u'/');
     if (!inside) return Refuse(InstallListRefusal::Outside, line, entry, prefix);
-    if (const QString link = SymlinkedFolder(prefix, *file); !link.isEmpty()) return Refuse(InstallListRefusal::Symlinked, line, entry, link);
+    if (const QString link = SymlinkedFolder(prefix, *file); !link.isEmpty())
+        return Refuse(InstallListRefusal::Symlinked, line, entry, link);
     return std::nullopt;
 }
 
@@ -61,16 +61,23 @@ QString InstallPrefix(const QString& programFolder) {
     return canonical.isEmpty() ? prefix : canonical;
 }
 
-QString InstallListPath(const QString& prefix) { return prefix + QStringLiteral("/share/restallow/install-manifest.txt"); }
+QString InstallListPath(const QString& prefix) {
+    return prefix + QStringLiteral("/share/restallow/install-manifest.txt");
+}
 
 QString ShownWithControls(const QString& text) {
     QString shown;
     for (const QChar c : text) {
-        if (!IsControl(c)) shown += c;
-        else if (c == u'\n') shown += QStringLiteral("\\n");
-        else if (c == u'\t') shown += QStringLiteral("\\t");
-        else if (c == u'\r') shown += QStringLiteral("\\r");
-        else shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        if (!IsControl(c))
+            shown += c;
+        else if (c == u'\n')
+            shown += QStringLiteral("\\n");
+        else if (c == u'\t')
+            shown += QStringLiteral("\\t");
+        else if (c == u'\r')
+            shown += QStringLiteral("\\r");
+        else
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
     }
     return shown;
 }
@@ -90,7 +97,8 @@ InstallList CheckInstallList(const QStringList& lines, const QString& programPre
         if (line.startsWith(kPrefixKey)) {
             const QString listed = line.mid(kPrefixKey.size());
             if (named) return refused(Refuse(InstallListRefusal::SecondPrefix, i + 1, listed));
-            if (!SameFolder(listed, prefix)) return refused(Refuse(InstallListRefusal::OtherPrefix, i + 1, listed, prefix));
+            if (!SameFolder(listed, prefix))
+                return refused(Refuse(InstallListRefusal::OtherPrefix, i + 1, listed, prefix));
             named = true;
             continue;
         }
@@ -118,13 +126,15 @@ QString RefusalMessage(const InstallListRefusal& refusal, const QString& listPat
     const QString line = QString::number(refusal.line);
     QString reason;
     switch (refusal.reason) {
-    case InstallListRefusal::NoPrefix: reason = text(UnNoPrefix); break;
-    case InstallListRefusal::SecondPrefix: reason = text(UnSecondPrefix).arg(line, refusal.subject); break;
-    case InstallListRefusal::OtherPrefix: reason = text(UnOtherPrefix).arg(refusal.subject, refusal.folder); break;
-    case InstallListRefusal::ControlCharacter: reason = text(UnControlCharacter).arg(line, refusal.subject); break;
-    case InstallListRefusal::Outside: reason = text(UnOutside).arg(line, refusal.folder, refusal.subject); break;
-    case InstallListRefusal::Symlinked: reason = text(UnSymlinked).arg(line, refusal.folder, refusal.subject); break;
-    case InstallListRefusal::Unreadable: reason = text(UnUnreadable).arg(refusal.subject); break;
+        case InstallListRefusal::NoPrefix: reason = text(UnNoPrefix); break;
+        case InstallListRefusal::SecondPrefix: reason = text(UnSecondPrefix).arg(line, refusal.subject); break;
+        case InstallListRefusal::OtherPrefix: reason = text(UnOtherPrefix).arg(refusal.subject, refusal.folder); break;
+        case InstallListRefusal::ControlCharacter: reason = text(UnControlCharacter).arg(line, refusal.subject); break;
+        case InstallListRefusal::Outside: reason = text(UnOutside).arg(line, refusal.folder, refusal.subject); break;
+        case InstallListRefusal::Symlinked:
+            reason = text(UnSymlinked).arg(line, refusal.folder, refusal.subject);
+            break;
+        case InstallListRefusal::Unreadable: reason = text(UnUnreadable).arg(refusal.subject); break;
     }
     return text(UnListRefused).arg(ShownWithControls(listPath)) + u'\r' + reason;
 }

@@ -13,7 +13,7 @@ std::uint16_t WindowsLanguageId(const QString& locale) {
         {"fr_FR", 0x040C}, {"fr_CA", 0x0C0C}, {"fr_CH", 0x100C}, {"fr_LU", 0x140C}, {"fr_BE", 0x080C},
         {"fr_MC", 0x180C}, {"de_DE", 0x0407}, {"de_CH", 0x0807}, {"de_AT", 0x0C07}, {"de_LU", 0x1007},
         {"de_LI", 0x1407}, {"en_US", 0x0409}, {"en_GB", 0x0809}, {"en_AU", 0x0C09}, {"en_CA", 0x1009},
-        {"it_IT", 0x0410}, {"es_ES", 0x0C0A}, {"nl_NL", 0x0413}, {"fr", 0x040C}, {"de", 0x0407},
+        {"it_IT", 0x0410}, {"es_ES", 0x0C0A}, {"nl_NL", 0x0413}, {"fr", 0x040C},    {"de", 0x0407},
     };
     const QString name = locale.section(u'.', 0, 0).section(u'@', 0, 0);
     for (const auto& [prefix, id] : kIds) {

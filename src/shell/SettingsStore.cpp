@@ -61,8 +61,10 @@ void SettingsStore::readLong(const QString& name, long long& value) const {
 void SettingsStore::readBool(const QString& name, bool& value) const {
     const auto text = this->value(name);
     if (!text) return;
-    if (text->compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0) value = true;
-    else if (text->compare(QStringLiteral("false"), Qt::CaseInsensitive) == 0) value = false;
+    if (text->compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
+        value = true;
+    else if (text->compare(QStringLiteral("false"), Qt::CaseInsensitive) == 0)
+        value = false;
 }
 
 void SettingsStore::readString(const QString& name, QString& value) const {
@@ -81,7 +83,8 @@ void SettingsStore::readList(const QString& name, QStringList& values) const {
 
 void SettingsStore::writeList(const QString& name, const QStringList& values) {
     const auto before = value(name + QStringLiteral("_Count"));
-    for (int i = static_cast<int>(values.size()) + 1; before && i <= before->toInt(); ++i) remove(name + u'_' + QString::number(i));
+    for (int i = static_cast<int>(values.size()) + 1; before && i <= before->toInt(); ++i)
+        remove(name + u'_' + QString::number(i));
     write(name + QStringLiteral("_Count"), static_cast<long long>(values.size()));
     for (qsizetype i = 0; i < values.size(); ++i) write(name + u'_' + QString::number(i + 1), values[i]);
 }
@@ -169,8 +172,11 @@ std::array<int, 4> FourInts(const QString& text, const std::array<int, 4>& fallb
 void WritePosition(SettingsStore& store, const WindowPlacement& p) {
     const QString suffix = SizeSuffix(p.screen);
     const QString minMax = QStringLiteral("-1,-1,-1,-1");
-    const QString normal = QStringLiteral("%1,%2,%3,%4").arg(p.normal.left()).arg(p.normal.top())
-                               .arg(p.normal.left() + p.normal.width()).arg(p.normal.top() + p.normal.height());
+    const QString normal = QStringLiteral("%1,%2,%3,%4")
+                               .arg(p.normal.left())
+                               .arg(p.normal.top())
+                               .arg(p.normal.left() + p.normal.width())
+                               .arg(p.normal.top() + p.normal.height());
     store.write(QStringLiteral("Flags"), 0);
     store.write(QStringLiteral("ShowCmd"), p.minimized ? 2 : 1);
     store.write(QStringLiteral("PixelsPerInch"), p.pixelsPerInch);
@@ -182,7 +188,8 @@ void WritePosition(SettingsStore& store, const WindowPlacement& p) {
     store.sync();
 }
 
-std::optional<QRect> ReadPosition(const SettingsStore& store, const QRect& current, int pixelsPerInch, const QSize& screen) {
+std::optional<QRect> ReadPosition(const SettingsStore& store, const QRect& current, int pixelsPerInch,
+                                  const QSize& screen) {
     auto normal = store.value(QStringLiteral("NormPos") + SizeSuffix(screen));
     if (!normal) normal = store.value(QStringLiteral("NormPos"));
     if (!normal) return std::nullopt;
@@ -192,8 +199,8 @@ std::optional<QRect> ReadPosition(const SettingsStore& store, const QRect& curre
         const int value = text->startsWith(QStringLiteral("0x")) ? text->mid(2).toInt(&ok, 16) : text->toInt(&ok);
         if (ok) storedPpi = value;
     }
-    const auto edges = FourInts(*normal, {current.left(), current.top(), current.left() + current.width(),
-                                          current.top() + current.height()});
+    const auto edges = FourInts(
+        *normal, {current.left(), current.top(), current.left() + current.width(), current.top() + current.height()});
     if (storedPpi != pixelsPerInch || edges[0] >= edges[2]) return std::nullopt;
     return QRect(QPoint(edges[0], edges[1]), QSize(edges[2] - edges[0], edges[3] - edges[1]));
 }

@@ -40,7 +40,9 @@ public:
     void writeList(const QString& name, const QStringList& values);
     void write(const QString& name, const QString& text);
     void write(const QString& name, long long value) { write(name, QString::number(value)); }
-    void writeBool(const QString& name, bool value) { write(name, value ? QStringLiteral("True") : QStringLiteral("False")); }
+    void writeBool(const QString& name, bool value) {
+        write(name, value ? QStringLiteral("True") : QStringLiteral("False"));
+    }
     std::optional<QString> value(const QString& name) const;
     void remove(const QString& name);
     void sync() {
@@ -62,7 +64,7 @@ void WriteSettings(SettingsStore& store, const AppSettings& settings);
 
 // The normal window rectangle with the screen it was stored for.
 struct WindowPlacement {
-    QRect normal;          // left, top, right+1, bottom+1 as stored
+    QRect normal;  // left, top, right+1, bottom+1 as stored
     bool minimized = false;
     bool visible = true;
     int pixelsPerInch = 96;
@@ -71,6 +73,7 @@ struct WindowPlacement {
 
 void WritePosition(SettingsStore& store, const WindowPlacement& placement);
 // The rectangle to apply, when one was stored for this pixel density with left < right.
-std::optional<QRect> ReadPosition(const SettingsStore& store, const QRect& current, int pixelsPerInch, const QSize& screen);
+std::optional<QRect> ReadPosition(const SettingsStore& store, const QRect& current, int pixelsPerInch,
+                                  const QSize& screen);
 
 }  // namespace restallow

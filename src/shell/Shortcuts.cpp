@@ -47,7 +47,8 @@ QString DesktopFolder() {
 }  // namespace
 
 std::array<QString, 3> ShortcutFolders() {
-    return {DesktopFolder(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications"),
+    return {DesktopFolder(),
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications"),
             ConfigHome() + QStringLiteral("/autostart")};
 }
 
@@ -73,14 +74,18 @@ QString ShellQuote(const QString& text) {
 }
 
 void WriteShortcut(const QString& fileName, const ShortcutTarget& target) {
-    const QByteArray text = QStringLiteral("[Desktop Entry]\nType=Application\nName=Resource Tallowin+\nComment=%1\nExec=%2\nIcon=%3\nPath=%4\nTerminal=false\nCategories=Development;\n")
-                                .arg(target.description, DesktopExecQuote(target.target), target.icon, target.workingDir)
-                                .toUtf8();
+    const QByteArray text =
+        QStringLiteral(
+            "[Desktop Entry]\nType=Application\nName=Resource "
+            "Tallowin+\nComment=%1\nExec=%2\nIcon=%3\nPath=%4\nTerminal=false\nCategories=Development;\n")
+            .arg(target.description, DesktopExecQuote(target.target), target.icon, target.workingDir)
+            .toUtf8();
     WriteWhole(fileName, text, "Erreur en écriture.");
     QFile::setPermissions(fileName, QFile::permissions(fileName) | QFile::ExeOwner);
 }
 
-void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target, const std::array<bool, 3>& which) {
+void CreateOrRemoveShortcuts(const std::array<bool, 3>& flags, const ShortcutTarget& target,
+                             const std::array<bool, 3>& which) {
     const std::array<QString, 3> folders = ShortcutFolders();
     for (std::size_t i = 0; i < folders.size(); ++i) {
         if (!which[i]) continue;

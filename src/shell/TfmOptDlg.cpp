@@ -32,8 +32,10 @@ std::array<Button*, 3> Buttons(QGroupBox* group, MegaPanel* labels, const std::a
         area->setGeometry(25, 33 + 29 * i - 16, 60, 25);
         QObject::connect(area, &LabelArea::released, buttons[i], [button = buttons[i]] {
             button->setFocus();
-            if constexpr (std::is_same_v<Button, QRadioButton>) button->click();
-            else button->toggle();
+            if constexpr (std::is_same_v<Button, QRadioButton>)
+                button->click();
+            else
+                button->toggle();
         });
     }
     (void)group;
@@ -54,7 +56,11 @@ QGroupBox* Group(QWidget* parent, int x, int width, MegaPanel** labels) {
 }  // namespace
 
 TfmOptDlg::TfmOptDlg(const OptionsState& state, PointerMover movePointer, UninstallQuestion ask, QWidget* parent)
-    : QDialog(parent), store_(QStringLiteral("Options")), pointer_(std::move(movePointer)), ask_(std::move(ask)), packaged_(state.packaged) {
+    : QDialog(parent),
+      store_(QStringLiteral("Options")),
+      pointer_(std::move(movePointer)),
+      ask_(std::move(ask)),
+      packaged_(state.packaged) {
     setFixedSize(376, 410);
     setFont(WindowFont());  // the sizes below are laid out for the window's font
     panel_ = new MegaPanel(this);
@@ -95,7 +101,8 @@ void TfmOptDlg::BuildTopRow() {
     cbQuery->setGeometry(27, 17, 16, 16);
     cbHints = new QCheckBox(panel_);
     cbHints->setGeometry(27, 50, 16, 16);
-    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {{{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
+    const std::array<std::pair<QCheckBox*, QRect>, 2> areas = {
+        {{cbQuery, QRect(40, 12, 146, 30)}, {cbHints, QRect(40, 45, 66, 25)}}};
     for (const auto& [box, rect] : areas) {
         auto* area = new LabelArea(panel_);
         area->setGeometry(rect);
@@ -172,14 +179,17 @@ void TfmOptDlg::reject() {
 // OK with a line that is no define keeps the dialog open and says which line it is.
 void TfmOptDlg::done(int result) {
     if (result == QDialog::Accepted && !compiler->firstBadDefine().isEmpty()) {
-        if (notice_) notice_(MsgText(language_, MsgDefineRefused) + u'\r' + compiler->firstBadDefine(), QString::fromUtf8(OptionsDialogStrings(language_)[OptCaption]));
+        if (notice_)
+            notice_(MsgText(language_, MsgDefineRefused) + u'\r' + compiler->firstBadDefine(),
+                    QString::fromUtf8(OptionsDialogStrings(language_)[OptCaption]));
         compiler->defineLines->setFocus();
         return;
     }
     // A settings file too large to read is replaced only when a box was changed.
     const std::array<bool, 3> changed = Outcome().linksChanged;
     if (store_.oversized() && std::find(changed.begin(), changed.end(), true) != changed.end()) store_.TakeOver();
-    for (int i = 0; i < 3; ++i) store_.writeBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), links[i]->isChecked());
+    for (int i = 0; i < 3; ++i)
+        store_.writeBool(QString::fromLatin1(kLinkNames[i]) + QStringLiteral("_Checked"), links[i]->isChecked());
     store_.sync();
     QDialog::done(result);
 }
@@ -188,8 +198,9 @@ void TfmOptDlg::UninstallClick() {
     const OptionsDialogTable& text = OptionsDialogStrings(language_);
     // A packaged build removes only the settings and shortcuts and says who removes the rest.
     const char* removal = packaged_ ? UninstallStrings(language_)[UnPackaged] : text[OptUninstallQuestion2];
-    const QString question = QString::fromUtf8(text[OptUninstallQuestion1]) + QStringLiteral("\r\r") + QString::fromUtf8(removal) +
-                             QStringLiteral("\r\r") + QString::fromUtf8(text[OptUninstallQuestion3]);
+    const QString question = QString::fromUtf8(text[OptUninstallQuestion1]) + QStringLiteral("\r\r") +
+                             QString::fromUtf8(removal) + QStringLiteral("\r\r") +
+                             QString::fromUtf8(text[OptUninstallQuestion3]);
     if (!ask_ || !ask_(question, QString::fromUtf8(text[OptUninstallCaption]))) return;
     uninstall_ = true;
     store_.setEnabled(false);
@@ -198,7 +209,9 @@ void TfmOptDlg::UninstallClick() {
 
 OptionsOutcome TfmOptDlg::Outcome() const {
     OptionsOutcome out;
-    out.result = uninstall_ ? OptionsOutcome::Uninstall : result() == QDialog::Accepted ? OptionsOutcome::Ok : OptionsOutcome::Cancel;
+    out.result = uninstall_                      ? OptionsOutcome::Uninstall
+                 : result() == QDialog::Accepted ? OptionsOutcome::Ok
+                                                 : OptionsOutcome::Cancel;
     out.language = language_;
     out.background = background_;
     out.noHints = cbHints->isChecked();

@@ -23,7 +23,8 @@ constexpr const char* kInsertBehind = "eMail: ";
 // The program's name in large italics over the memo.
 void AddTitle(QWidget* frame) {
     auto* title = new QLabel(QApplication::applicationName().isEmpty() ? QStringLiteral("Resource Tallowin+")
-                                                                       : QApplication::applicationName(), frame);
+                                                                       : QApplication::applicationName(),
+                             frame);
     QFont titleFont(QStringLiteral("AmericanTypewriter-Light"), 18);
     titleFont.setBold(true);
     titleFont.setItalic(true);

@@ -30,7 +30,6 @@ protected:
     void showEvent(QShowEvent* event) override;  // Escape closes it as OK does, the box as it stands
 
 private:
-
     QPlainTextEdit* text_;
     QCheckBox* check_;
     QPushButton* ok_;

@@ -18,12 +18,21 @@ namespace restallow {
 namespace {
 
 bool IsProtectedFolder(const QString& folder) {
-    static const QSet<QString> kSystem = {QStringLiteral("/"), QStringLiteral("/usr"), QStringLiteral("/usr/local"),
-                                          QStringLiteral("/opt"), QStringLiteral("/home"), QStringLiteral("/bin"),
-                                          QStringLiteral("/usr/bin"), QStringLiteral("/usr/share"), QStringLiteral("/usr/local/bin"),
-                                          QStringLiteral("/usr/local/share"), QStringLiteral("/etc"), QStringLiteral("/var")};
+    static const QSet<QString> kSystem = {QStringLiteral("/"),
+                                          QStringLiteral("/usr"),
+                                          QStringLiteral("/usr/local"),
+                                          QStringLiteral("/opt"),
+                                          QStringLiteral("/home"),
+                                          QStringLiteral("/bin"),
+                                          QStringLiteral("/usr/bin"),
+                                          QStringLiteral("/usr/share"),
+                                          QStringLiteral("/usr/local/bin"),
+                                          QStringLiteral("/usr/local/share"),
+                                          QStringLiteral("/etc"),
+                                          QStringLiteral("/var")};
     const QString clean = QDir::cleanPath(folder);
-    return clean.isEmpty() || kSystem.contains(clean) || clean == QDir::cleanPath(QDir::homePath()) || clean.count(u'/') < 2;
+    return clean.isEmpty() || kSystem.contains(clean) || clean == QDir::cleanPath(QDir::homePath()) ||
+           clean.count(u'/') < 2;
 }
 
 // What the script does before it removes anything: a path is removed only when it lies below
@@ -56,8 +65,10 @@ void RemoveSettingsAndShortcuts(const QString& settingsFile) {
 bool PackagedBuild() { return RESTALLOW_PACKAGED != 0; }
 
 QString RemovalScript(const QStringList& files, const QString& prefix, const QString& entry, const QString& script) {
-    QStringList lines{QStringLiteral("#!/bin/sh"), QStringLiteral("# Removes Resource Tallowin+ as it was installed; each path is checked again now."),
-                      QStringLiteral("prefix=") + ShellQuote(prefix)};
+    QStringList lines{
+        QStringLiteral("#!/bin/sh"),
+        QStringLiteral("# Removes Resource Tallowin+ as it was installed; each path is checked again now."),
+        QStringLiteral("prefix=") + ShellQuote(prefix)};
     for (const char* check : kChecks) lines << QString::fromLatin1(check);
     QStringList folders;
     for (const QString& file : files) {
@@ -69,7 +80,8 @@ QString RemovalScript(const QStringList& files, const QString& prefix, const QSt
     }
     if (!IsProtectedFolder(prefix) && !prefix.isEmpty()) folders << prefix;
     // Deepest first; rmdir leaves every folder that still holds something.
-    std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.count(u'/') > b.count(u'/'); });
+    std::sort(folders.begin(), folders.end(),
+              [](const QString& a, const QString& b) { return a.count(u'/') > b.count(u'/'); });
     for (const QString& folder : folders) lines << QStringLiteral("prune ") + ShellQuote(folder);
     lines << QStringLiteral("rm -f -- ") + ShellQuote(entry) << QStringLiteral("rm -f -- ") + ShellQuote(script);
     return lines.join(u'\n') + u'\n';
@@ -94,8 +106,11 @@ UninstallResult Uninstall(const UninstallRequest& request) {
     const QString entry = ShortcutFolders()[2] + u'/' + QString::fromLatin1(kRemovalEntry);
     if (!QDir().mkpath(folder) || !WriteText(script, RemovalScript(list.files, prefix, entry, script))) return result;
     if (!QDir().mkpath(ShortcutFolders()[2])) return result;
-    result.done = WriteText(entry, QStringLiteral("[Desktop Entry]\nType=Application\nName=Delete ResTallow\nExec=sh %1\nTerminal=false\nNoDisplay=true\n")
-                                       .arg(DesktopExecQuote(script)));
+    result.done = WriteText(
+        entry,
+        QStringLiteral(
+            "[Desktop Entry]\nType=Application\nName=Delete ResTallow\nExec=sh %1\nTerminal=false\nNoDisplay=true\n")
+            .arg(DesktopExecQuote(script)));
     return result;
 }
 

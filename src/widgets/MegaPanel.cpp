@@ -18,7 +18,10 @@ constexpr const char* kHintProperty = "restallowHint";
 MegaPanel::MegaPanel(QWidget* parent) : QWidget(parent), color_(palette().color(QPalette::Button)) {}
 
 // Each look is stored as given and the panel repaints.
-void MegaPanel::setGradient(const QColor& top, const QColor& bottom) { Restyle(top_, top); Restyle(bottom_, bottom); }
+void MegaPanel::setGradient(const QColor& top, const QColor& bottom) {
+    Restyle(top_, top);
+    Restyle(bottom_, bottom);
+}
 void MegaPanel::setColor(const QColor& color) { Restyle(color_, color); }
 void MegaPanel::setPicture(const QPixmap& picture) { Restyle(picture_, picture); }
 void MegaPanel::setBevel(const QColor& highlight, const QColor& shadow, int border) {
@@ -26,7 +29,10 @@ void MegaPanel::setBevel(const QColor& highlight, const QColor& shadow, int bord
     Restyle(shadow_, shadow);
     Restyle(border_, border);
 }
-void MegaPanel::setLabelSide(LabelSide side, int labelWidth) { Restyle(side_, side); Restyle(labelWidth_, labelWidth); }
+void MegaPanel::setLabelSide(LabelSide side, int labelWidth) {
+    Restyle(side_, side);
+    Restyle(labelWidth_, labelWidth);
+}
 void MegaPanel::setFrame(const QRect& rect) { Restyle(frame_, rect); }
 void MegaPanel::setFrameColor(const QColor& face) { Restyle(frameFace_, face); }
 
@@ -46,7 +52,8 @@ void MegaPanel::paintFrame(QPainter& painter) const {
 // show their disabled texts in the same colour.
 void MegaPanel::setDisabledLabelColor(const QColor& color) {
     QPalette colours = palette();
-    const QColor text = color.isValid() ? color : QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    const QColor text =
+        color.isValid() ? color : QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
     colours.setColor(QPalette::Disabled, QPalette::WindowText, text);
     setPalette(colours);
 }
@@ -78,18 +85,19 @@ QRect MegaPanel::labelRect(const QWidget* child) const {
     const QRect g = child->geometry();
     const int height = fontMetrics().height() * 3 + 2;  // room for a label of up to three lines
     switch (side_) {
-    case LabelSide::Left: return {g.left() - labelWidth_ - 4, g.center().y() - height / 2, labelWidth_, height};
-    case LabelSide::Above: return {g.left(), g.top() - fontMetrics().height() - 2, labelWidth_, fontMetrics().height() + 2};
-    case LabelSide::Right: break;
+        case LabelSide::Left: return {g.left() - labelWidth_ - 4, g.center().y() - height / 2, labelWidth_, height};
+        case LabelSide::Above:
+            return {g.left(), g.top() - fontMetrics().height() - 2, labelWidth_, fontMetrics().height() + 2};
+        case LabelSide::Right: break;
     }
     return {g.right() + 6, g.center().y() - height / 2, labelWidth_, height};
 }
 
 Qt::Alignment MegaPanel::labelAlignment() const {
     switch (side_) {
-    case LabelSide::Left: return Qt::AlignRight | Qt::AlignVCenter;
-    case LabelSide::Above: return Qt::AlignLeft | Qt::AlignBottom;
-    case LabelSide::Right: break;
+        case LabelSide::Left: return Qt::AlignRight | Qt::AlignVCenter;
+        case LabelSide::Above: return Qt::AlignLeft | Qt::AlignBottom;
+        case LabelSide::Right: break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
 }

@@ -27,7 +27,8 @@ ReportListView::ReportListView(QWidget* parent) : QTreeView(parent) {
 }
 
 void ReportListView::SetColumnWidths(const std::vector<int>& widths) {
-    for (std::size_t column = 0; column < widths.size(); ++column) setColumnWidth(static_cast<int>(column), widths[column]);
+    for (std::size_t column = 0; column < widths.size(); ++column)
+        setColumnWidth(static_cast<int>(column), widths[column]);
 }
 
 bool ReportListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {

@@ -11,9 +11,18 @@ RoundButton::RoundButton(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
 }
 
-void RoundButton::setBorderColor(const QColor& color) { border_ = color; update(); }
-void RoundButton::setFaceColor(const QColor& color) { face_ = color; update(); }
-void RoundButton::setShaded(bool shaded) { shaded_ = shaded; update(); }
+void RoundButton::setBorderColor(const QColor& color) {
+    border_ = color;
+    update();
+}
+void RoundButton::setFaceColor(const QColor& color) {
+    face_ = color;
+    update();
+}
+void RoundButton::setShaded(bool shaded) {
+    shaded_ = shaded;
+    update();
+}
 
 bool RoundButton::hitButton(const QPoint& pos) const {
     const QPointF centre = QRectF(rect()).center();

@@ -7,7 +7,16 @@
 namespace restallow {
 
 // Button tags, by the order of the buttons: Expand .. Close.
-enum ToolTag { TagExpand = 1, TagMinimize = 2, TagCompile = 3, TagAdd = 4, TagDelete = 5, TagClear = 6, TagScript = 7, TagClose = 8 };
+enum ToolTag {
+    TagExpand = 1,
+    TagMinimize = 2,
+    TagCompile = 3,
+    TagAdd = 4,
+    TagDelete = 5,
+    TagClear = 6,
+    TagScript = 7,
+    TagClose = 8
+};
 
 // Label-area tags, by the order of the areas down the column: the Readme area comes first and the
 // Preview area sits between Compile and Add.

@@ -35,7 +35,8 @@ public:
 
 class CommandSafetyTest : public ::testing::Test {
 protected:
-    CommandSafetyTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
+    CommandSafetyTest()
+        : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
         window.show();
     }
     ~CommandSafetyTest() override {
@@ -59,7 +60,8 @@ protected:
     // A registered "Delphi" whose compiler notes each run in a log, then takes `seconds`.
     QString SlowCompiler(const char* seconds) {
         const std::string log = dir.stdPath("runs.log");
-        const std::string compiler = dir.write("delphi/Bin/brcc32", "#!/bin/sh\necho run >> '" + log + "'\nsleep " + seconds + "\n");
+        const std::string compiler =
+            dir.write("delphi/Bin/brcc32", "#!/bin/sh\necho run >> '" + log + "'\nsleep " + seconds + "\n");
         ::chmod(compiler.c_str(), 0755);
         dir.write("machine/Borland/Delphi.conf", "[3.0]\nRootDir=" + dir.stdPath("delphi") + "\n");
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.path(QStringLiteral("machine")));
@@ -84,7 +86,8 @@ TEST_F(CommandSafetyTest, ScriptWhoseStringTableNamesAFolderFifoOrDeviceShowsThe
         window.Layout().filename1->setText(ScriptNaming(text));
         ASSERT_EQ(prompter.messages.size(), 1u) << text;
         EXPECT_TRUE(prompter.messages[0].text.contains(QString::fromStdString(text)));
-        EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("not a file"))) << prompter.messages[0].text.toStdString();
+        EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("not a file")))
+            << prompter.messages[0].text.toStdString();
         EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
     }
 }

@@ -20,7 +20,9 @@ namespace restallow {
 namespace {
 
 TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDefine) {
-    TfmOptDlg dialog({1, 6, false, false, true, false, {QStringLiteral("/a"), QStringLiteral("/b")}, {QStringLiteral("X=1")}}, {}, {});
+    TfmOptDlg dialog(
+        {1, 6, false, false, true, false, {QStringLiteral("/a"), QStringLiteral("/b")}, {QStringLiteral("X=1")}}, {},
+        {});
     std::vector<QString> notices;
     dialog.SetNotice([&](const QString& text, const QString&) { notices.push_back(text); });
     QStringList offered = {QStringLiteral("/c"), QStringLiteral("/a"), QString()};  // the chooser's answers
@@ -46,7 +48,8 @@ TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDef
     EXPECT_TRUE(notices[0].endsWith(QStringLiteral("\r9bad=2")));
     const OptionsOutcome outcome = dialog.Outcome();
     EXPECT_EQ(outcome.includeDirs, (QStringList{QStringLiteral("/b"), QStringLiteral("/c")}));
-    EXPECT_EQ(outcome.defines, (QStringList{QStringLiteral("X=1"), QStringLiteral("WANTED"), QStringLiteral("TEXT=\"a b\"")}));
+    EXPECT_EQ(outcome.defines,
+              (QStringList{QStringLiteral("X=1"), QStringLiteral("WANTED"), QStringLiteral("TEXT=\"a b\"")}));
     dialog.ApplyDialogTable(3);
     EXPECT_EQ(box.title(), QStringLiteral("Compiler"));
     EXPECT_EQ(box.addButton->text(), QStringLiteral("&Hinzufügen..."));
@@ -57,16 +60,20 @@ TEST(CompilerSettings, TheDialogKeepsFoldersAndDefinesAndRefusesALineThatIsNoDef
 // The bundled compiler takes "-i DIR" and "-D NAME"; a registered brcc32 its own "-iDIR" and
 // "-dNAME". The script's folder comes first once the user named folders of his own.
 TEST(CompilerSettings, ParametersNameTheScriptsFolderFirstThenTheUsersFoldersAndDefines) {
-    const CompilerSearch search{QStringLiteral("/my scripts"), {QStringLiteral("/inc"), QStringLiteral("/other inc")},
-                                {QStringLiteral("A"), QStringLiteral("B=\"x y\"")}, true};
+    const CompilerSearch search{QStringLiteral("/my scripts"),
+                                {QStringLiteral("/inc"), QStringLiteral("/other inc")},
+                                {QStringLiteral("A"), QStringLiteral("B=\"x y\"")},
+                                true};
     EXPECT_EQ(CompileParameters(true, QStringLiteral("/my scripts/a.rc"), QStringLiteral("/o.res"), search),
-              QStringLiteral("-31 -i \"/my scripts\" -i /inc -i \"/other inc\" -D A -D \"B=\\\"x y\\\"\" \"/my scripts/a.rc\" -fo /o.res"));
+              QStringLiteral("-31 -i \"/my scripts\" -i /inc -i \"/other inc\" -D A -D \"B=\\\"x y\\\"\" \"/my "
+                             "scripts/a.rc\" -fo /o.res"));
     CompilerSearch brcc = search;
     brcc.bundled = false;
     EXPECT_EQ(CompileParameters(false, QStringLiteral("a.rc"), QStringLiteral("o.res"), brcc),
               QStringLiteral("\"-i/my scripts\" -i/inc \"-i/other inc\" -dA \"-dB=\\\"x y\\\"\" a.rc -fo o.res"));
-    EXPECT_EQ(CompileParameters(false, QStringLiteral("a.rc"), QStringLiteral("o.res"), {QStringLiteral("/s"), {}, {}, true}),
-              QStringLiteral("a.rc -fo o.res"));
+    EXPECT_EQ(
+        CompileParameters(false, QStringLiteral("a.rc"), QStringLiteral("o.res"), {QStringLiteral("/s"), {}, {}, true}),
+        QStringLiteral("a.rc -fo o.res"));
 }
 
 class CompilerSettingsTest : public ::testing::Test {
@@ -125,7 +132,8 @@ TEST_F(CompilerSettingsTest, FoldersAndDefinesAreStoredAndReachTheCompilerAfterT
     prompter.messageAnswers.push_back(MsgButton::Ok);
     window->BtnAddClick(TagCompile);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("only_here.h"))) << prompter.messages[0].text.toStdString();
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("only_here.h")))
+        << prompter.messages[0].text.toStdString();
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/TfmTallow.h"
 #include "files/FileFields.h"
@@ -105,7 +105,8 @@ TEST_F(FilePanelTest, AFailedCompileIsReportedWithTheCompilersWords) {
     prompter.messageAnswers.push_back(MsgButton::Ok);
     window.BtnAddClick(TagCompile);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("broken.rc(1): error: cannot open file \"missing.bmp\"")));
+    EXPECT_TRUE(
+        prompter.messages[0].text.contains(QStringLiteral("broken.rc(1): error: cannot open file \"missing.bmp\"")));
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(window.Layout().memo2->toPlainText(), QStringLiteral("File doesn't exist yet"));
 }
@@ -217,7 +218,8 @@ TEST_F(FilePanelTest, BrowseOpensInTheFolderOfTheFieldsFileOrTheOneUsedLast) {
     prompter.openAnswers.push_back(std::nullopt);
     input()->browseButton()->click();
     EXPECT_EQ(prompter.openRequests.back().directory, dir.path(QStringLiteral("sub/")));
-    prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(QString::fromStdString(dir.write("other/two.tx_", "x"))));
+    prompter.openAnswers.push_back(
+        test::ScriptedPrompter::Chosen(QString::fromStdString(dir.write("other/two.tx_", "x"))));
     input()->browseButton()->click();
     input()->setText(QString());
     prompter.openAnswers.push_back(std::nullopt);
@@ -241,9 +243,12 @@ TEST_F(FilePanelTest, OnlyAWindowsNeProgramPassesThe16BitTest) {
     output()->setText(dir.path(QStringLiteral("small.exe")));
     EXPECT_TRUE(window.Layout().Tool(TagMinimize)->isEnabled());
 
-    const std::pair<const char*, std::string> others[] = {
-        {"os2.exe", test::NeProgram(1)}, {"dos.exe", test::DosProgram()}, {"pe32.exe", test::PeProgram(0x14C)},
-        {"pe64.exe", test::PeProgram(0x8664)}, {"cut.exe", test::NeProgram(2).substr(0, 0x90)}, {"empty.exe", ""}};
+    const std::pair<const char*, std::string> others[] = {{"os2.exe", test::NeProgram(1)},
+                                                          {"dos.exe", test::DosProgram()},
+                                                          {"pe32.exe", test::PeProgram(0x14C)},
+                                                          {"pe64.exe", test::PeProgram(0x8664)},
+                                                          {"cut.exe", test::NeProgram(2).substr(0, 0x90)},
+                                                          {"empty.exe", ""}};
     for (const auto& [name, bytes] : others) {
         SCOPED_TRACE(name);
         const std::string path = dir.write(QString::fromLatin1(name), bytes);

@@ -57,19 +57,21 @@ struct Reference : Snapshot {
 
 class ListPropertyTest : public ::testing::Test {
 protected:
-    ListPropertyTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
+    ListPropertyTest()
+        : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
         window.show();
-        const std::pair<const char*, const char*> kinds[] = {{"bmp", "Bitmap_"}, {"ico", "Icon_"}, {"cur", "Cursor_"},
+        const std::pair<const char*, const char*> kinds[] = {{"bmp", "Bitmap_"}, {"ico", "Icon_"},  {"cur", "Cursor_"},
                                                              {"jpg", "JPEG_"},   {"jpeg", "JPEG_"}, {"dat", "RCDATA_"}};
         const char* keywords[] = {" BITMAP ", " ICON ", " CURSOR ", " JPEG ", " JPEG ", " RCDATA "};
         for (int i = 0; i < 24; ++i) {
             const int kind = i % 6;
-            pool.push_back({"/art/" + std::string(i % 4 ? "b" : "B") + "file " + std::to_string(i) + "." + kinds[kind].first,
-                            kinds[kind].second, keywords[kind]});
+            pool.push_back(
+                {"/art/" + std::string(i % 4 ? "b" : "B") + "file " + std::to_string(i) + "." + kinds[kind].first,
+                 kinds[kind].second, keywords[kind]});
         }
         for (int i = 0; i < 3; ++i) {
-            pool.push_back({dir.write(QStringLiteral("text%1.txt").arg(i), std::string(i + 1, 'x') + "\r\n"), "Strings_",
-                            " STRINGTABLE ", true});
+            pool.push_back({dir.write(QStringLiteral("text%1.txt").arg(i), std::string(i + 1, 'x') + "\r\n"),
+                            "Strings_", " STRINGTABLE ", true});
         }
     }
     ~ListPropertyTest() override { window.List().setListSaved(true); }
@@ -98,10 +100,13 @@ protected:
             prompter.startIdAnswers.push_back(QString::fromStdString(stringId));
         }
         const std::string quoted = " \"" + file.path + "\"";
-        const bool duplicate = std::any_of(ref.rows.begin(), ref.rows.end(), [&](const ResourceEntry& e) { return e.file == quoted; });
+        const bool duplicate =
+            std::any_of(ref.rows.begin(), ref.rows.end(), [&](const ResourceEntry& e) { return e.file == quoted; });
         if (duplicate) prompter.messageAnswers.push_back(MsgButton::Ok);
-        if (byKey) QTest::keyRelease(window.Script(), Qt::Key_Insert);
-        else window.BtnAddClick(TagAdd);
+        if (byKey)
+            QTest::keyRelease(window.Script(), Qt::Key_Insert);
+        else
+            window.BtnAddClick(TagAdd);
         const Snapshot before = ref;
         ref.rows.push_back({file.prefix + std::to_string(++ref.counters[file.prefix]), file.keyword, stringId, quoted});
         ref.saved = false;
@@ -121,8 +126,10 @@ protected:
             chosen.select(model().index(r, 0), model().index(r, 3));
         }
         window.List().selection().select(chosen, QItemSelectionModel::ClearAndSelect);
-        if (Pick(2)) QTest::keyRelease(window.Script(), Qt::Key_Delete);
-        else window.BtnAddClick(TagDelete);
+        if (Pick(2))
+            QTest::keyRelease(window.Script(), Qt::Key_Delete);
+        else
+            window.BtnAddClick(TagDelete);
         const Snapshot before = ref;
         std::vector<ResourceEntry> kept;
         for (std::size_t row = 0; row < ref.rows.size(); ++row) {
@@ -147,8 +154,10 @@ protected:
 
     // Ctrl+Z or Ctrl+Y as the user presses them in the list.
     void HistoryStep(bool back) {
-        if (back) QTest::keyClick(window.Script(), Qt::Key_Z, Qt::ControlModifier);
-        else QTest::keyClick(window.Script(), Qt::Key_Y, Qt::ControlModifier);
+        if (back)
+            QTest::keyClick(window.Script(), Qt::Key_Z, Qt::ControlModifier);
+        else
+            QTest::keyClick(window.Script(), Qt::Key_Y, Qt::ControlModifier);
         ref.Walk(back);
     }
 
@@ -177,8 +186,10 @@ protected:
     void SortStep() {
         const int column = static_cast<int>(Pick(4));
         emit window.Script()->header()->sectionClicked(column);
-        if (column == ref.column) ref.descending = !ref.descending;
-        else ref.column = column;
+        if (column == ref.column)
+            ref.descending = !ref.descending;
+        else
+            ref.column = column;
         SortReference();
     }
 
@@ -187,9 +198,9 @@ protected:
         for (int row = 0; row < model().count(); ++row) {
             const ResourceEntry& shown = model().entry(row);
             const ResourceEntry& wanted = ref.rows[static_cast<std::size_t>(row)];
-            ASSERT_EQ(shown, wanted) << "step " << step << " row " << row << ": " << shown.name << "|" << shown.type << "|"
-                                     << shown.stringId << "|" << shown.file << " instead of " << wanted.name << "|"
-                                     << wanted.type << "|" << wanted.stringId << "|" << wanted.file;
+            ASSERT_EQ(shown, wanted) << "step " << step << " row " << row << ": " << shown.name << "|" << shown.type
+                                     << "|" << shown.stringId << "|" << shown.file << " instead of " << wanted.name
+                                     << "|" << wanted.type << "|" << wanted.stringId << "|" << wanted.file;
             ASSERT_EQ(model().index(row, 3).data().toString().toStdString(), wanted.file) << "step " << step;
         }
         ASSERT_EQ(window.List().ListSaved(), ref.saved) << "step " << step;
@@ -212,13 +223,20 @@ TEST_F(ListPropertyTest, TenThousandRandomEditsKeepExactlyTheEntriesTheyShould) 
     for (int step = 0; step < 10000; ++step) {
         // Adding outweighs deleting a little while the list is short, so it grows and shrinks.
         const std::size_t what = Pick(ref.rows.size() < 30 ? 14 : 12);
-        if (what < 3) DeleteStep();
-        else if (what < 5) RenameStep();
-        else if (what < 6) SortStep();
-        else if (what < 7) HistoryStep(true);
-        else if (what < 8) HistoryStep(Pick(3) == 0);
-        else if (what < 9 && Pick(6) == 0) ClearStep();
-        else AddStep(what % 2 == 0);
+        if (what < 3)
+            DeleteStep();
+        else if (what < 5)
+            RenameStep();
+        else if (what < 6)
+            SortStep();
+        else if (what < 7)
+            HistoryStep(true);
+        else if (what < 8)
+            HistoryStep(Pick(3) == 0);
+        else if (what < 9 && Pick(6) == 0)
+            ClearStep();
+        else
+            AddStep(what % 2 == 0);
         ExpectSame(step);
         if (HasFatalFailure()) return;
         prompter.messages.clear();

@@ -128,7 +128,7 @@ TEST_F(ListViewTest, LoadingAScriptClosesThePreviewOfTheOldList) {
     const QString other = dir.path(QStringLiteral("other.rc"));
     prompter.saveAnswers.push_back(test::ScriptedPrompter::Chosen(other));
     window.BtnAddClick(TagScript);
-    EXPECT_TRUE(window.Preview().isVisible());  // the reload of the same list keeps it
+    EXPECT_TRUE(window.Preview().isVisible());    // the reload of the same list keeps it
     window.List().model().setName(0, "Changed");  // the file now holds other entries
     window.List().setListSaved(true);
     window.SetInputFileText(QString());
@@ -144,12 +144,14 @@ TEST_F(ListViewTest, TheSmallestWindowShowsEveryControlWhole) {
     ASSERT_FALSE(window.minimumSize().isEmpty());
     const QRect inside = window.rect();
     const MainLayout& ui = window.Layout();
-    std::vector<QWidget*> controls = {ui.filename1, ui.filename2, ui.memo1, ui.memo2, ui.version, ui.preview, ui.readme, ui.script};
+    std::vector<QWidget*> controls = {ui.filename1, ui.filename2, ui.memo1,  ui.memo2,
+                                      ui.version,   ui.preview,   ui.readme, ui.script};
     for (int tag = TagExpand; tag <= TagClose; ++tag) controls.push_back(ui.Tool(tag));
     for (QWidget* control : controls) {
         const QRect placed(control->mapTo(&window, QPoint(0, 0)), control->size());
         EXPECT_TRUE(inside.contains(placed)) << control->objectName().toStdString();
-        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry())) << control->objectName().toStdString();
+        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+            << control->objectName().toStdString();
     }
     EXPECT_GE(ui.Tool(TagClose)->y(), ui.Tool(TagScript)->y() + ui.Tool(TagScript)->height());
     EXPECT_GE(ui.script->columnWidth(3), 100);

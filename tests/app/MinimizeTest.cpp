@@ -36,13 +36,15 @@ protected:
     // A stand-in minimizer that records its arguments, one per line, and keeps running.
     QString FakeMinimizer(const QString& folder) {
         const QString path = dataDir.path(folder + QStringLiteral("/w8loss"));
-        dataDir.write(folder + QStringLiteral("/w8loss"), "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + dataDir.stdPath(QStringLiteral("args")) +
-                                                            "'\nexec sleep 30\n");
+        dataDir.write(
+            folder + QStringLiteral("/w8loss"),
+            "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + dataDir.stdPath(QStringLiteral("args")) + "'\nexec sleep 30\n");
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
     void WriteDelphiIni(const QString& library) {
-        dataDir.write(QStringLiteral("restallow/Delphi.ini"), "[Library]\nComponentLibrary=" + library.toStdString() + "\n");
+        dataDir.write(QStringLiteral("restallow/Delphi.ini"),
+                      "[Library]\nComponentLibrary=" + library.toStdString() + "\n");
     }
     QString Arguments() {
         for (int i = 0; i < 200 && !QFile::exists(dataDir.path(QStringLiteral("args"))); ++i) QTest::qWait(10);
@@ -94,7 +96,7 @@ TEST_F(MinimizeTest, NothingFoundAsksAndTheChosenFileIsStored) {
     window.BtnAddClick(TagMinimize);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Program w8loss doesn't exist in path \"\".\r\r"
-                                                         "Do you want to look for it yourself?"));
+                                                        "Do you want to look for it yourself?"));
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(prompter.messages[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(prompter.openRequests.back().filterIndex, 1);

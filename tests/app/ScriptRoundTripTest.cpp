@@ -19,15 +19,34 @@ namespace {
 const std::string kData = RESTALLOW_TEST_DATA "/../tools/rc/data/";
 
 // Lines a text file of a string table may hold, each a trap for one part of a script string.
-const char* const kOddLines[] = {
-    "plain", "say \"hello\"", "\"", "\"\"", "C:\\new\\table", "ends in a backslash \\", "\\\"escaped\\\" quotes",
-    "octal \\777 and \\400", "UTF-8 caf\xc3\xa9 with \\xff and \\200", "Windows-1252 caf\xe9", "/* no comment */",
-    "// nor this", "#define X 1", "{", "}", " 1, \"two\"", "STRINGTABLE", "\tleading tab", "L\"wide\"", "", "   ",
-    "*/ closes nothing", "trailing blanks   "};
+const char* const kOddLines[] = {"plain",
+                                 "say \"hello\"",
+                                 "\"",
+                                 "\"\"",
+                                 "C:\\new\\table",
+                                 "ends in a backslash \\",
+                                 "\\\"escaped\\\" quotes",
+                                 "octal \\777 and \\400",
+                                 "UTF-8 caf\xc3\xa9 with \\xff and \\200",
+                                 "Windows-1252 caf\xe9",
+                                 "/* no comment */",
+                                 "// nor this",
+                                 "#define X 1",
+                                 "{",
+                                 "}",
+                                 " 1, \"two\"",
+                                 "STRINGTABLE",
+                                 "\tleading tab",
+                                 "L\"wide\"",
+                                 "",
+                                 "   ",
+                                 "*/ closes nothing",
+                                 "trailing blanks   "};
 
 class ScriptRoundTripTest : public ::testing::Test {
 protected:
-    ScriptRoundTripTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
+    ScriptRoundTripTest()
+        : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
         window.show();
     }
     ~ScriptRoundTripTest() override { window.List().setListSaved(true); }
@@ -54,21 +73,27 @@ protected:
 };
 
 TEST_F(ScriptRoundTripTest, EveryKindWithOddNamesAndTextsLoadsBackAndCompiles) {
-    const std::pair<const char*, const char*> files[] = {
-        {"anim.ani", "odd dir, #1 'x' {y} %z/a b,c.ani"}, {"clip.avi", "odd dir, #1 'x' {y} %z/$HOME;clip.avi"},
-        {"rle4.bmp", "star*/back\\slash.bmp"},         {"color.cur", "-dash x STRINGTABLE y.cur"},
-        {"pic.gif", "caf\xc3\xa9 \xe4\xb8\xad.gif"},   {"icon.ico", "semi;colon{1}.ICO"},
-        {"pic.jpg", "photo.jpg"},                      {"pic.jpg", "photo two.JPEG"},
-        {"tune.mid", "comment*/*start.mid"},           {"sound.wav", "double//slash.wav"},
-        {"font.ttf", "font, bold.ttf"},                {"raw.bin", "data.tar.gz"},
-        {"raw.bin", "defs.inc"}};
+    const std::pair<const char*, const char*> files[] = {{"anim.ani", "odd dir, #1 'x' {y} %z/a b,c.ani"},
+                                                         {"clip.avi", "odd dir, #1 'x' {y} %z/$HOME;clip.avi"},
+                                                         {"rle4.bmp", "star*/back\\slash.bmp"},
+                                                         {"color.cur", "-dash x STRINGTABLE y.cur"},
+                                                         {"pic.gif", "caf\xc3\xa9 \xe4\xb8\xad.gif"},
+                                                         {"icon.ico", "semi;colon{1}.ICO"},
+                                                         {"pic.jpg", "photo.jpg"},
+                                                         {"pic.jpg", "photo two.JPEG"},
+                                                         {"tune.mid", "comment*/*start.mid"},
+                                                         {"sound.wav", "double//slash.wav"},
+                                                         {"font.ttf", "font, bold.ttf"},
+                                                         {"raw.bin", "data.tar.gz"},
+                                                         {"raw.bin", "defs.inc"}};
     for (const auto& [fixture, name] : files) EXPECT_TRUE(AddCopy(fixture, QString::fromUtf8(name))) << name;
     std::string text;
     for (const char* line : kOddLines) text += std::string(line) + "\r\n";
     prompter.startIdAnswers.push_back(QStringLiteral("100"));
     EXPECT_TRUE(AddPath(QString::fromStdString(dir.write(QStringLiteral("odd lines.txt"), text))));
     prompter.startIdAnswers.push_back(QStringLiteral("0500"));
-    EXPECT_TRUE(AddPath(QString::fromStdString(dir.write(QStringLiteral("x STRINGTABLE y, \xc3\xa9.txt"), "one\rtwo\n"))));
+    EXPECT_TRUE(
+        AddPath(QString::fromStdString(dir.write(QStringLiteral("x STRINGTABLE y, \xc3\xa9.txt"), "one\rtwo\n"))));
     // Names a user may give that are still names.
     ResourceListModel& model = window.List().model();
     const char* names[] = {"_x.y", "65535", "Logo2"};
@@ -99,9 +124,9 @@ TEST_F(ScriptRoundTripTest, EveryKindWithOddNamesAndTextsLoadsBackAndCompiles) {
     const QString listing = QString::fromUtf8(dump.readAllStandardOutput());
     EXPECT_TRUE(listing.contains(QStringLiteral("32-bit resource file, 32 resources"))) << listing.toStdString();
     // The dump doubles a quote as the script does.
-    for (const char* shown : {"101 \"say \"\"hello\"\"\"", "102 \"\"\"\"", "105 \"ends in a backslash \\\"",
-                              "107 \"octal \\777 and \\400\"", "110 \"/* no comment */\"", "115 \" 1, \"\"two\"\"\"",
-                              "501 \"two\""}) {
+    for (const char* shown :
+         {"101 \"say \"\"hello\"\"\"", "102 \"\"\"\"", "105 \"ends in a backslash \\\"",
+          "107 \"octal \\777 and \\400\"", "110 \"/* no comment */\"", "115 \" 1, \"\"two\"\"\"", "501 \"two\""}) {
         EXPECT_TRUE(listing.contains(QString::fromUtf8(shown))) << shown << "\n" << listing.toStdString();
     }
 }

@@ -158,7 +158,7 @@ TEST_F(ShellTest, LanguageSwitchRewordsTheWindowAndLaterMessages) {
     window->close();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Möchten Sie Resource Tallowin+ beenden,\r"
-                                                         "ohne die momentane Ressourcen-Liste zu speichern?"));
+                                                        "ohne die momentane Ressourcen-Liste zu speichern?"));
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Bestätigen"));
     window->List().setListSaved(true);
 }
@@ -223,7 +223,8 @@ TEST(SettingsStoreLists, AreWrittenAsNumberedValuesAndShrinkWithoutLeftovers) {
     test::TempDir dir;
     test::IsolateSettings(dir);
     SettingsStore store(QStringLiteral("Params"));
-    store.writeList(QStringLiteral("Compiler_Include"), {QStringLiteral("/a"), QStringLiteral("/b c"), QStringLiteral("/d")});
+    store.writeList(QStringLiteral("Compiler_Include"),
+                    {QStringLiteral("/a"), QStringLiteral("/b c"), QStringLiteral("/d")});
     store.writeList(QStringLiteral("Compiler_Include"), {QStringLiteral("/b c")});
     store.sync();
     QStringList read = {QStringLiteral("unchanged")};

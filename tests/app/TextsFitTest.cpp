@@ -37,7 +37,8 @@ std::string Misfits(QWidget* top) {
             const QFontMetrics metrics = panel->fontMetrics();
             const QRect needed = metrics.boundingRect(place, Qt::TextWordWrap | panel->labelAlignment(), label);
             const int lines = static_cast<int>(label.count(u'\n')) + 1;
-            if (needed.height() > lines * metrics.lineSpacing() + metrics.height() / 2) report(label, QStringLiteral("wraps"));
+            if (needed.height() > lines * metrics.lineSpacing() + metrics.height() / 2)
+                report(label, QStringLiteral("wraps"));
             if (needed.width() > place.width()) report(label, QStringLiteral("too wide"));
             if (!panel->rect().contains(needed)) report(label, QStringLiteral("runs out of its panel"));
         }
@@ -48,7 +49,8 @@ std::string Misfits(QWidget* top) {
         if (text.isEmpty()) continue;
         // Radio buttons and check boxes carry their mark before the text; push buttons a margin.
         const int mark = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button) ? 22 : 4;
-        if (button->fontMetrics().horizontalAdvance(text) + mark > button->width()) report(text, QStringLiteral("button too narrow"));
+        if (button->fontMetrics().horizontalAdvance(text) + mark > button->width())
+            report(text, QStringLiteral("button too narrow"));
     }
     for (QLabel* label : top->findChildren<QLabel*>()) {
         if (label->text().isEmpty() || !label->pixmap().isNull() || !label->isVisibleTo(top)) continue;

@@ -9,12 +9,12 @@
 #include <QTreeView>
 
 #include "app/TfmTallow.h"
-#include "widgets/ReportListView.h"
-#include "widgets/RoundButton.h"
 #include "resources/TextLines.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TempDir.h"
 #include "support/Settings.h"
+#include "support/TempDir.h"
+#include "widgets/ReportListView.h"
+#include "widgets/RoundButton.h"
 
 namespace restallow {
 namespace {
@@ -22,7 +22,11 @@ namespace {
 // A window on settings of its own, with the readme of the first start already answered.
 class TfmTallowTest : public ::testing::Test {
 protected:
-    TfmTallowTest() : settingsDir(), window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) { window.show(); }
+    TfmTallowTest()
+        : settingsDir(),
+          window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {
+        window.show();
+    }
 
     void Add(const std::string& path) {
         if (window.List().isEmpty()) prompter.outputKindAnswers.push_back(kResOutput);
@@ -46,8 +50,7 @@ TEST_F(TfmTallowTest, ButtonsStartDisabledAndFollowTheList) {
     EXPECT_EQ(window.Script()->model()->index(0, 0).data().toString(), QStringLiteral("Bitmap_1"));
     EXPECT_TRUE(window.ListButton(TagClear)->isEnabled());
     EXPECT_TRUE(window.ListButton(TagDelete)->isEnabled());
-    EXPECT_EQ(prompter.pointerMoves.back(),
-              window.ListButton(TagAdd)->mapToGlobal(QPoint(16, 16)));
+    EXPECT_EQ(prompter.pointerMoves.back(), window.ListButton(TagAdd)->mapToGlobal(QPoint(16, 16)));
     QTest::mouseClick(window.ListButton(TagClear), Qt::LeftButton);
     EXPECT_EQ(window.Script()->model()->rowCount(), 0);
     EXPECT_FALSE(window.ListButton(TagScript)->isEnabled());
@@ -128,7 +131,7 @@ TEST_F(TfmTallowTest, CloseAsksOnlyForAnUnsavedListAndNoKeepsIt) {
     EXPECT_FALSE(unsaved.isAccepted());
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("Do you want to close Resource Tallowin+\r"
-                                                         "without to save your current Resource List?"));
+                                                        "without to save your current Resource List?"));
     EXPECT_EQ(prompter.messages[0].defaultButton, MsgButton::No);
 
     window.Settings().Queries = 1;

@@ -22,7 +22,8 @@ namespace {
 
 class TranslatedMessagesTest : public ::testing::Test {
 protected:
-    TranslatedMessagesTest() : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {}
+    TranslatedMessagesTest()
+        : window((test::IsolateSettings(settingsDir), prompter.readmeAnswers.push_back(false), prompter)) {}
     ~TranslatedMessagesTest() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settingsDir.path(QStringLiteral("none")));
     }
@@ -45,9 +46,10 @@ TEST_F(TranslatedMessagesTest, AFailedCompileSaysItsExitCodeInTheWindowsLanguage
     SilentFailingCompiler();
     window.Layout().filename1->setText(QString::fromStdString(dir.write("c.rc", "D RCDATA { 1 }\n")));
     window.Layout().filename2->setText(dir.path(QStringLiteral("c.res")));
-    const std::pair<int, const char*> expected[] = {{kFrench, "Le compilateur de ressources a échoué (code de sortie 3)."},
-                                                    {kGerman, "Der Ressourcen-Compiler ist gescheitert (Exit-Code 3)."},
-                                                    {kEnglish, "The resource compiler failed (exit code 3)."}};
+    const std::pair<int, const char*> expected[] = {
+        {kFrench, "Le compilateur de ressources a échoué (code de sortie 3)."},
+        {kGerman, "Der Ressourcen-Compiler ist gescheitert (Exit-Code 3)."},
+        {kEnglish, "The resource compiler failed (exit code 3)."}};
     for (const auto& [language, text] : expected) {
         window.ApplyLanguage(language);
         prompter.messages.clear();
@@ -61,9 +63,11 @@ TEST_F(TranslatedMessagesTest, AFailedCompileSaysItsExitCodeInTheWindowsLanguage
 
 TEST_F(TranslatedMessagesTest, WithoutTheMediaModuleAClipSaysSoInTheWindowsLanguage) {
     int language = kFrench;
-    PreviewWindow alone(prompter, {[] { return true; }, [] { return 1; }, [&language] { return language; }, {}, nullptr, {}}, nullptr,
-                        {QStringLiteral("/nonexistent/librestallow_media.so")});
-    const ResourceEntry clip{"Animation_1", " ANIMATION ", "", ResourceEntry::QuoteFile(RESTALLOW_TEST_DATA "/../preview/data/clip64x48.avi")};
+    PreviewWindow alone(prompter,
+                        {[] { return true; }, [] { return 1; }, [&language] { return language; }, {}, nullptr, {}},
+                        nullptr, {QStringLiteral("/nonexistent/librestallow_media.so")});
+    const ResourceEntry clip{"Animation_1", " ANIMATION ", "",
+                             ResourceEntry::QuoteFile(RESTALLOW_TEST_DATA "/../preview/data/clip64x48.avi")};
     prompter.messageAnswers.push_back(MsgButton::Ok);
     alone.PreviewEntry(&clip);
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -72,13 +76,15 @@ TEST_F(TranslatedMessagesTest, WithoutTheMediaModuleAClipSaysSoInTheWindowsLangu
                        "librestallow_media.so ne se trouve à aucun de ces endroits : /nonexistent.")))
         << prompter.messages[0].text.toStdString();
 
-    PreviewWindow german(prompter, {[] { return true; }, [] { return 1; }, [] { return int(kGerman); }, {}, nullptr, {}}, nullptr,
+    PreviewWindow german(prompter,
+                         {[] { return true; }, [] { return 1; }, [] { return int(kGerman); }, {}, nullptr, {}}, nullptr,
                          {QStringLiteral("/nonexistent/librestallow_media.so")});
     prompter.messageAnswers.push_back(MsgButton::Ok);
     german.PreviewEntry(&clip);
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(prompter.messages[1].text.contains(QStringLiteral("Das Medienmodul, das Klänge und AVI-Clips abspielt, kann nicht geladen werden: "
-                                                                  "librestallow_media.so liegt an keinem dieser Orte: /nonexistent.")))
+    EXPECT_TRUE(prompter.messages[1].text.contains(
+        QStringLiteral("Das Medienmodul, das Klänge und AVI-Clips abspielt, kann nicht geladen werden: "
+                       "librestallow_media.so liegt an keinem dieser Orte: /nonexistent.")))
         << prompter.messages[1].text.toStdString();
 }
 
@@ -111,7 +117,8 @@ TEST_F(TranslatedMessagesTest, AMissingQtCatalogueIsSaidOnceInTheOutputBoxAndSta
     if (QFile::exists(catalogue)) {
         EXPECT_FALSE(OutputBox().contains(QStringLiteral("qt6-translations-l10n"))) << OutputBox().toStdString();
     } else {
-        EXPECT_TRUE(OutputBox().contains(QStringLiteral("Les textes de Qt (boutons, dialogues de fichiers) restent en anglais : ") + catalogue));
+        EXPECT_TRUE(OutputBox().contains(
+            QStringLiteral("Les textes de Qt (boutons, dialogues de fichiers) restent en anglais : ") + catalogue));
     }
 }
 

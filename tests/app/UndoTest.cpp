@@ -36,7 +36,8 @@ protected:
     ResourceList& list() { return window.List(); }
     std::vector<ResourceEntry> Entries() { return list().model().entries(); }
     void Select(int row) {
-        list().selection().select(list().model().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list().selection().select(list().model().index(row, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     // Closes the window when the close question (if asked) is answered No: true when it asked.
     bool CloseAsks() {

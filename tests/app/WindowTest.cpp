@@ -7,18 +7,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QUrl>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QUrl>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -94,11 +94,13 @@ QImage Picture(const QIcon& icon) { return icon.pixmap(64, 64).toImage().convert
 // an edge pixel's alpha differently, so the pictures are compared premultiplied, within one step.
 bool SamePicture(const QImage& a, const QImage& b) {
     if (a.size() != b.size() || a.isNull()) return false;
-    const QImage p = a.convertToFormat(QImage::Format_ARGB32_Premultiplied), q = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage p = a.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 q = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             for (int shift : {0, 8, 16, 24}) {
-                if (std::abs(int((p.pixel(x, y) >> shift) & 0xFF) - int((q.pixel(x, y) >> shift) & 0xFF)) > 1) return false;
+                if (std::abs(int((p.pixel(x, y) >> shift) & 0xFF) - int((q.pixel(x, y) >> shift) & 0xFF)) > 1)
+                    return false;
             }
         }
     }
@@ -178,7 +180,8 @@ TEST_F(WindowTest, AStoredPlaceIsAppliedBeforeTheWindowAppearsAndFitsTheScreen) 
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const auto stored = [&](const QRect& rect) {
         SettingsStore store(QStringLiteral("Params"));
-        WritePosition(store, {rect, false, true, qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()), screen});
+        WritePosition(store,
+                      {rect, false, true, qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch()), screen});
     };
     stored(QRect(0, 0, 560, 480));
     {
@@ -212,8 +215,10 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
         TfmOptDlg dialog({1, 6, false, false, true, false, {}, {}}, {}, {});
         QTimer::singleShot(100, &dialog, [&] {
             dialog.links[2]->setChecked(true);
-            if (closeBox) dialog.close();
-            else QTest::keyClick(&dialog, Qt::Key_Escape);
+            if (closeBox)
+                dialog.close();
+            else
+                QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         dialog.exec();
         EXPECT_EQ(dialog.Outcome().result, OptionsOutcome::Cancel);
@@ -225,7 +230,8 @@ TEST_F(WindowTest, EscapeInTheOptionsIsCancelAndKeepsTheStoredShortcutBoxes) {
         dialog.okButton->click();
     });
     dialog.exec();
-    EXPECT_EQ(SettingsStore(QStringLiteral("Options")).value(QStringLiteral("cbStartup_Checked")), QStringLiteral("True"));
+    EXPECT_EQ(SettingsStore(QStringLiteral("Options")).value(QStringLiteral("cbStartup_Checked")),
+              QStringLiteral("True"));
 }
 
 TEST_F(WindowTest, InformationBoxesStandInsideTheFrameAndTheFieldsEndBeforeTheColumn) {
@@ -319,7 +325,8 @@ TEST_F(WindowTest, DisabledLabelsStayReadableOnThePurpleAndMarbleLooks) {
             // The panel's face where the labels stand, as it is painted.
             const QImage face = panel->grab().toImage();
             const QColor disabled = panel->labelColor(false);
-            EXPECT_GE(Contrast(disabled, Average(face)), 3.0) << "look " << outfit << " " << panel->objectName().toStdString();
+            EXPECT_GE(Contrast(disabled, Average(face)), 3.0)
+                << "look " << outfit << " " << panel->objectName().toStdString();
             EXPECT_NE(disabled, panel->labelColor(true));
         }
     }

@@ -41,7 +41,9 @@ class ExecFileTest : public ::testing::Test {
 protected:
     TExecFile runner;
     int failures = 0;
-    void SetUp() override { runner.OnFail = [this](TExecFile&) { ++failures; }; }
+    void SetUp() override {
+        runner.OnFail = [this](TExecFile&) { ++failures; };
+    }
 };
 
 TEST_F(ExecFileTest, WaitingReturnsTrueAndKeepsExitCodeAndOutput) {
@@ -145,7 +147,7 @@ TEST_F(ExecFileTest, InputDuringTheWaitIsDroppedAndACloseEndsTheProgramThenClose
     clock.start();
     EXPECT_TRUE(runner.Execute());
     EXPECT_LT(clock.elapsed(), 10000);  // the close ended the program long before its 60 s
-    EXPECT_TRUE(window.isVisible());     // closed only after Execute returned
+    EXPECT_TRUE(window.isVisible());    // closed only after Execute returned
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
 }
@@ -158,7 +160,9 @@ TEST_F(ExecFileTest, ACloseAsksTheProgramToEndAndKillsItOnlyAfterTheGrace) {
     runner.Wait = true;
     runner.CommandLine = QStringLiteral("/bin/sh");
     // A program that notes SIGTERM and goes on (for 30 s at most).
-    runner.Parameters = QStringLiteral("-c \"trap 'echo term >> %1' TERM; i=0; while [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\"").arg(asked);
+    runner.Parameters =
+        QStringLiteral("-c \"trap 'echo term >> %1' TERM; i=0; while [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\"")
+            .arg(asked);
     QElapsedTimer sinceClose;
     QTimer::singleShot(300, &window, [&] {
         sinceClose.start();
@@ -167,7 +171,7 @@ TEST_F(ExecFileTest, ACloseAsksTheProgramToEndAndKillsItOnlyAfterTheGrace) {
     EXPECT_TRUE(runner.Execute());
     const qint64 ended = sinceClose.elapsed();
     EXPECT_EQ(test::TempDir::read(asked.toStdString()), "term\n");  // asked first, once
-    EXPECT_FALSE(runner.FinishedNormally);                            // then killed
+    EXPECT_FALSE(runner.FinishedNormally);                          // then killed
     EXPECT_GE(ended, kEndGraceMs - 50);
     EXPECT_LT(ended, 20000);
 }
@@ -181,12 +185,14 @@ TEST_F(ExecFileTest, ACloseDuringACompileLeavesTheOldOutputAndNoTemporary) {
     window.show();
     runner.Wait = true;
     runner.CommandLine = QString::fromStdString(QuoteArgument(RESTALLOW_RC));
-    runner.Parameters = QStringLiteral("-fo %1 %2").arg(QString::fromStdString(QuoteArgument(output)),
-                                                       QString::fromStdString(QuoteArgument(dir.stdPath(QStringLiteral("in/big.rc")))));
+    runner.Parameters = QStringLiteral("-fo %1 %2")
+                            .arg(QString::fromStdString(QuoteArgument(output)),
+                                 QString::fromStdString(QuoteArgument(dir.stdPath(QStringLiteral("in/big.rc")))));
     bool closed = false;
     QTimer watch;  // closes the window once the compiler is writing its output
     QObject::connect(&watch, &QTimer::timeout, &window, [&] {
-        if (closed || !test::HoldsFileIn(static_cast<pid_t>(runner.ProcessId()), dir.stdPath(QStringLiteral("out")))) return;
+        if (closed || !test::HoldsFileIn(static_cast<pid_t>(runner.ProcessId()), dir.stdPath(QStringLiteral("out"))))
+            return;
         closed = true;
         window.close();
     });

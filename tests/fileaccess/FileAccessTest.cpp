@@ -186,7 +186,8 @@ TEST_F(FileAccess, APipeNamedThroughDevFdIsWrittenInPlaceAndAnOpenPipeIsReadToIt
     ASSERT_FALSE(tooMuch.ok());
     EXPECT_EQ(tooMuch.error().kind, ErrorKind::TooLarge);
     EXPECT_EQ(tooMuch.error().message, "Cannot read \"standard input\": it gives more than 9 bytes");
-    EXPECT_EQ(ReadDescriptor(-1, "standard input", 9).error().message, "Cannot read \"standard input\": Bad file descriptor");
+    EXPECT_EQ(ReadDescriptor(-1, "standard input", 9).error().message,
+              "Cannot read \"standard input\": Bad file descriptor");
 }
 
 TEST_F(FileAccess, FailedOrUncommittedOutputLeavesTheOldFileAndNoTemporary) {

@@ -52,7 +52,8 @@ protected:
     }
     std::vector<std::string> Names(const std::string& folder = {}) const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder.empty() ? dir_ : Path(folder))) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(folder.empty() ? dir_ : Path(folder)))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -149,10 +150,15 @@ TEST_F(OutputEnding, OnlyOurOwnTemporariesOfEndedWritersAreRemoved) {
     fs::create_directory(Path(base + tag + "." + dead + ".GGGGGG"));
 
     ASSERT_TRUE(WriteFile(Path("out.res"), "new").ok());
-    std::vector<std::string> kept = {base + tag + "." + dead + ".EEEEEE.bak", base + tag + "." + dead + ".FFFFFF",
-                                     base + tag + "." + dead + ".GGGGGG",     base + tag + "." + own + ".BBBBBB",
-                                     base + tag + ".x" + dead + ".EEEEEE",    base + other + "." + dead + ".CCCCCC",
-                                     "out.res", "out.res.tmpABC123", "victim.txt"};
+    std::vector<std::string> kept = {base + tag + "." + dead + ".EEEEEE.bak",
+                                     base + tag + "." + dead + ".FFFFFF",
+                                     base + tag + "." + dead + ".GGGGGG",
+                                     base + tag + "." + own + ".BBBBBB",
+                                     base + tag + ".x" + dead + ".EEEEEE",
+                                     base + other + "." + dead + ".CCCCCC",
+                                     "out.res",
+                                     "out.res.tmpABC123",
+                                     "victim.txt"};
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(Names(), kept);
     EXPECT_EQ(Read(Path("victim.txt")), "bytes");
@@ -181,8 +187,8 @@ bool BecomeAnOrdinaryUser() {
 }
 
 TEST_F(OutputEnding, AFolderThatTakesNoNewFileGetsTheWholeOutputInPlace) {
-    fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
-                              fs::perms::others_exec);
+    fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
     fs::create_directory(Path("locked"));
     const std::string target = Write("locked/out.res", "the old output, longer than the new one");
     ::chmod(target.c_str(), 0646);

@@ -39,12 +39,14 @@ TEST(ToolOutputEnding, TheResourceCompilerEndedByAnySignalLeavesNoTemporary) {
         if (child == 0) {
             const rlimit noCore{0, 0};
             ::setrlimit(RLIMIT_CORE, &noCore);
-            ::execl(RESTALLOW_RC, RESTALLOW_RC, "-fo", output.c_str(), (dir + "/in/big.rc").c_str(), static_cast<char*>(nullptr));
+            ::execl(RESTALLOW_RC, RESTALLOW_RC, "-fo", output.c_str(), (dir + "/in/big.rc").c_str(),
+                    static_cast<char*>(nullptr));
             _exit(127);
         }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         bool writing = false;
-        while (!(writing = restallow::test::HoldsFileIn(child, dir + "/out")) && std::chrono::steady_clock::now() < deadline) {
+        while (!(writing = restallow::test::HoldsFileIn(child, dir + "/out")) &&
+               std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         }
         EXPECT_TRUE(writing);  // ended in the middle of its output, not before
@@ -53,7 +55,8 @@ TEST(ToolOutputEnding, TheResourceCompilerEndedByAnySignalLeavesNoTemporary) {
         ::waitpid(child, &status, 0);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "status " << status;
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir + "/out")) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir + "/out"))
+            names.push_back(entry.path().filename().string());
         EXPECT_EQ(names, std::vector<std::string>{"big.res"});
         std::ifstream in(output, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "old");

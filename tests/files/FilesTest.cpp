@@ -1,11 +1,11 @@
 // The 16-bit program test, the file field rules and the information box lines.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "files/ExeType.h"
 #include "files/FileFields.h"
@@ -63,8 +63,10 @@ TEST(FileFields, OutputNamesGetTheirMarkerBeforeTheExtensionsDot) {
 
 TEST(FileFields, ActionButtonsFollowTheInput) {
     const auto states = [](const char* ext, std::uint32_t type, const char* in, const char* out) {
-        const ActionStates s = ComputeActionStates(QString::fromLatin1(ext), type, QString::fromLatin1(in), QString::fromLatin1(out));
-        return std::string(s.compile ? "C" : "-") + (s.output ? "O" : "-") + (s.minimize ? "M" : "-") + (s.expand ? "E" : "-");
+        const ActionStates s =
+            ComputeActionStates(QString::fromLatin1(ext), type, QString::fromLatin1(in), QString::fromLatin1(out));
+        return std::string(s.compile ? "C" : "-") + (s.output ? "O" : "-") + (s.minimize ? "M" : "-") +
+               (s.expand ? "E" : "-");
     };
     EXPECT_EQ(states(".rc", 0, "/w/demo.rc", "/w/demo32.res"), "CO--");
     EXPECT_EQ(states(".RC", 0, "/W/DEMO.RC", ""), "CO--");  // extensions compare in any letter case
@@ -97,8 +99,10 @@ TEST(FileFields, AQuotedTextNamesTheFileInside) {
 TEST(FileInfo, LinesForMissingExistingAndHugeFiles) {
     test::TempDir dir;
     EXPECT_TRUE(FileInfoLines(QString(), kEnglish).isEmpty());
-    EXPECT_EQ(FileInfoLines(dir.path(QStringLiteral("gone.res")), kEnglish), QStringList{QStringLiteral("File doesn't exist yet")});
-    EXPECT_EQ(FileInfoLines(dir.path(QString()), kEnglish), QStringList{QStringLiteral("File doesn't exist yet")});  // a folder
+    EXPECT_EQ(FileInfoLines(dir.path(QStringLiteral("gone.res")), kEnglish),
+              QStringList{QStringLiteral("File doesn't exist yet")});
+    EXPECT_EQ(FileInfoLines(dir.path(QString()), kEnglish),
+              QStringList{QStringLiteral("File doesn't exist yet")});  // a folder
     const std::string huge = dir.write("huge.bin", "");
     ASSERT_EQ(::truncate(huge.c_str(), 3000000000LL), 0);  // sparse: takes no room
     const QStringList lines = FileInfoLines(QString::fromStdString(huge), kGerman);
@@ -122,7 +126,8 @@ TEST(FileInfo, TimesCarryNoTimeZone) {
     const QDateTime time(QDate(2026, 12, 8), QTime(9, 24, 57), QTimeZone::utc());
     EXPECT_EQ(FileTimeText(time, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("08.12.26 09:24:57"));
     EXPECT_EQ(FileTimeText(time, QLocale(QLocale::French, QLocale::France)), QStringLiteral("08/12/2026 09:24:57"));
-    EXPECT_EQ(FileTimeText(time, QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("12/8/26 9:24:57 AM"));
+    EXPECT_EQ(FileTimeText(time, QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("12/8/26 9:24:57 AM"));
 }
 
 }  // namespace

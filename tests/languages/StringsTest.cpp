@@ -51,14 +51,16 @@ TEST(MessageStrings, EveryMessageIsThereInEachLanguageWithTheEnglishPlaceholders
 }
 
 TEST(MessageStrings, TheCompilerTheMediaModuleAndQtsTextsInFrenchAndGerman) {
-    EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerFailed], "Le compilateur de ressources a échoué (code de sortie %1).");
+    EXPECT_STREQ(MessageStrings(kFrench)[MsgCompilerFailed],
+                 "Le compilateur de ressources a échoué (code de sortie %1).");
     EXPECT_STREQ(MessageStrings(kGerman)[MsgCompilerFailed], "Der Ressourcen-Compiler ist gescheitert (Exit-Code %1).");
     EXPECT_STREQ(MessageStrings(kFrench)[MsgMediaNotLoaded],
                  "Le module multimédia qui joue les sons et les clips AVI ne peut pas être chargé : %1.");
     EXPECT_STREQ(MessageStrings(kGerman)[MsgMediaNotLoaded],
                  "Das Medienmodul, das Klänge und AVI-Clips abspielt, kann nicht geladen werden: %1.");
-    EXPECT_STREQ(MessageStrings(kGerman)[MsgQtTextsMissing],
-                 "Die Texte von Qt (Schaltflächen, Dateidialoge) bleiben englisch: %1 fehlt (Paket qt6-translations-l10n).");
+    EXPECT_STREQ(
+        MessageStrings(kGerman)[MsgQtTextsMissing],
+        "Die Texte von Qt (Schaltflächen, Dateidialoge) bleiben englisch: %1 fehlt (Paket qt6-translations-l10n).");
 }
 
 // The texts of names a script cannot hold, the settings file and the compiler settings: French

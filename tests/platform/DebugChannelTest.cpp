@@ -1,10 +1,10 @@
 // The debug channel's socket lives where only the user can reach it, and a viewer that takes
 // nothing never holds the window.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -25,13 +25,16 @@ namespace {
 class DebugChannelSocket : public ::testing::Test {
 protected:
     DebugChannelSocket() {
-        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"})
+            saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
         qputenv("TMPDIR", temporary.path().toLocal8Bit());  // the fallback folder is this test's own
     }
     ~DebugChannelSocket() override {
         for (const Saved& saved : saved_) {
-            if (saved.set) qputenv(saved.name, saved.value);
-            else qunsetenv(saved.name);
+            if (saved.set)
+                qputenv(saved.name, saved.value);
+            else
+                qunsetenv(saved.name);
         }
     }
     QTemporaryDir temporary;
@@ -114,7 +117,8 @@ int LostLinesToldToTheNextViewer() {
     QByteArray received;
     for (int connection = 0; connection < 2 && viewer.waitForNewConnection(1000); ++connection) {
         QLocalSocket* client = viewer.nextPendingConnection();
-        while (client->state() == QLocalSocket::ConnectedState && client->waitForReadyRead(1000)) received += client->readAll();
+        while (client->state() == QLocalSocket::ConnectedState && client->waitForReadyRead(1000))
+            received += client->readAll();
         received += client->readAll();
     }
     const QByteArray tail(" trace lines were dropped)\0after\0", 33);
@@ -150,8 +154,10 @@ TEST_F(DebugChannelSocket, AViewerThatReadsNothingLosesLongLinesButNeverHoldsThe
     std::thread acceptor([&] {  // takes every connection and never reads from one
         while (!stop) {
             const int client = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK);
-            if (client >= 0) accepted.push_back(client);
-            else std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (client >= 0)
+                accepted.push_back(client);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     });
     const std::uint64_t before = DebugLinesDropped();

@@ -14,13 +14,13 @@ std::string Le32(std::uint32_t value);
 
 // A BMP file header and info header for width x height at bits per pixel, the palette (0xRRGGBB
 // words) and the pixel bytes; dataOffset 0 puts the pixels right after the palette.
-std::string BmpFile(int width, int height, int bits, const std::vector<std::uint32_t>& palette, const std::string& pixels,
-                    std::uint32_t dataOffset = 0);
+std::string BmpFile(int width, int height, int bits, const std::vector<std::uint32_t>& palette,
+                    const std::string& pixels, std::uint32_t dataOffset = 0);
 
 // An icon (or cursor) file of one DIB image from its header, palette, XOR rows and AND rows.
 std::string IconFileOf(const std::vector<std::string>& images, bool cursor);
-std::string DibImage(int width, int height, int bits, const std::vector<std::uint32_t>& palette, const std::string& xorRows,
-                     const std::string& andRows);
+std::string DibImage(int width, int height, int bits, const std::vector<std::uint32_t>& palette,
+                     const std::string& xorRows, const std::string& andRows);
 // A PNG held as an icon image, and an animated cursor of such frames at a rate in jiffies.
 std::string PngBytes(const QImage& image);
 std::string AnimatedCursorOf(const std::vector<std::string>& frames, std::uint32_t rateJiffies);

@@ -21,7 +21,9 @@ namespace restallow {
 namespace {
 
 QString Wine(const QString& name) { return QStringLiteral(RESTALLOW_TEST_DATA "/../preview/data/wine/") + name; }
-QString Data(const char* name) { return QStringLiteral(RESTALLOW_TEST_DATA "/../preview/data/") + QString::fromLatin1(name); }
+QString Data(const char* name) {
+    return QStringLiteral(RESTALLOW_TEST_DATA "/../preview/data/") + QString::fromLatin1(name);
+}
 constexpr std::uint32_t kBackground = 0x336699;  // the reference script's
 
 FitSize Fit(int width, int height) {
@@ -40,9 +42,11 @@ void ExpectSamePixels(const QImage& ours, const QImage& reference, bool premulti
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
             if (qAlpha(p) == 0 && qAlpha(q) == 0) continue;
-            const bool same = std::abs(qRed(p) - qRed(q)) <= tolerance && std::abs(qGreen(p) - qGreen(q)) <= tolerance &&
-                              std::abs(qBlue(p) - qBlue(q)) <= tolerance && std::abs(qAlpha(p) - qAlpha(q)) <= tolerance;
-            if (!same && different++ < 3) ADD_FAILURE() << "pixel " << x << "," << y << ": " << std::hex << p << " against " << q;
+            const bool same =
+                std::abs(qRed(p) - qRed(q)) <= tolerance && std::abs(qGreen(p) - qGreen(q)) <= tolerance &&
+                std::abs(qBlue(p) - qBlue(q)) <= tolerance && std::abs(qAlpha(p) - qAlpha(q)) <= tolerance;
+            if (!same && different++ < 3)
+                ADD_FAILURE() << "pixel " << x << "," << y << ": " << std::hex << p << " against " << q;
         }
     }
     EXPECT_EQ(different, 0);
@@ -80,17 +84,19 @@ TEST(IconImages, EveryWineIconAndCursorShowsTheImageWindowsPicksAsTheReferenceDr
 TEST(IconImages, ChoiceTakesTheLargestNotAboveTheSizeElseTheSmallestAboveThenTheDisplayDepth) {
     const auto entry = [](int size, int bits) { return IconEntry{size, size, bits, false, {}}; };
     EXPECT_EQ(ChooseIconImage({entry(16, 32), entry(32, 4), entry(48, 32), entry(32, 32), entry(32, 8)}, 32, 32), 3u);
-    EXPECT_EQ(ChooseIconImage({entry(16, 4), entry(32, 4), entry(32, 8)}, 32, 32), 2u);   // deepest below the display
-    EXPECT_EQ(ChooseIconImage({entry(32, 32), entry(32, 8)}, 32, 16), 1u);                // deepest not above 16 bits
+    EXPECT_EQ(ChooseIconImage({entry(16, 4), entry(32, 4), entry(32, 8)}, 32, 32), 2u);     // deepest below the display
+    EXPECT_EQ(ChooseIconImage({entry(32, 32), entry(32, 8)}, 32, 16), 1u);                  // deepest not above 16 bits
     EXPECT_EQ(ChooseIconImage({entry(64, 32), entry(48, 4), entry(256, 32)}, 32, 32), 1u);  // none fits: the smallest
     EXPECT_EQ(ChooseIconImage({entry(16, 32)}, 32, 32), 0u);
 }
 
 TEST(IconImages, MonochromeMasksDrawBlackWhiteTransparentAndInvertedPixels) {
-    // One row of four pixels per case (AND, XOR): (0,0) black, (0,1) white, (1,0) the screen, (1,1) the screen inverted.
+    // One row of four pixels per case (AND, XOR): (0,0) black, (0,1) white, (1,0) the screen, (1,1) the screen
+    // inverted.
     const std::string xorRows = std::string(1, '\x50') + std::string(3, '\0');  // 0101....
     const std::string andRows = std::string(1, '\x30') + std::string(3, '\0');  // 0011....
-    const std::string cursor = test::IconFileOf({test::DibImage(4, 1, 1, {0x000000, 0xFFFFFF}, xorRows, andRows)}, true);
+    const std::string cursor =
+        test::IconFileOf({test::DibImage(4, 1, 1, {0x000000, 0xFFFFFF}, xorRows, andRows)}, true);
     const auto icon = ReadIconFile(cursor);
     ASSERT_TRUE(icon.ok());
     const IconEntry& image = icon->images.at(0);
@@ -99,7 +105,8 @@ TEST(IconImages, MonochromeMasksDrawBlackWhiteTransparentAndInvertedPixels) {
     const Decoded<Picture> drawn4 = DrawIconImage(image, 4, 1, kBackground);
     ASSERT_TRUE(drawn4.ok()) << drawn4.error().message;
     const Picture& drawn = *drawn4;
-    EXPECT_EQ(drawn.argb, (std::vector<std::uint32_t>{0xFF000000u, 0xFFFFFFFFu, 0u, 0xFF000000u | (kBackground ^ 0xFFFFFF)}));
+    EXPECT_EQ(drawn.argb,
+              (std::vector<std::uint32_t>{0xFF000000u, 0xFFFFFFFFu, 0u, 0xFF000000u | (kBackground ^ 0xFFFFFF)}));
 }
 
 TEST(IconImages, SoftEdgedPngFramesKeepTheirColourWhenReducedAndAreReadAtTheDrawnSize) {
@@ -126,8 +133,9 @@ TEST(IconImages, SoftEdgedPngFramesKeepTheirColourWhenReducedAndAreReadAtTheDraw
 }
 
 TEST(Bitmaps, RealAndGeneratedBitmapsMatchQtsDecode) {
-    const QString files[] = {Wine(QStringLiteral("comctl32.dll_2_401_0.bmp")), Wine(QStringLiteral("comctl32.dll_2_402_0.bmp")),
-                             Data("bmp320x240.bmp"), Data("bmp10x10.bmp")};
+    const QString files[] = {Wine(QStringLiteral("comctl32.dll_2_401_0.bmp")),
+                             Wine(QStringLiteral("comctl32.dll_2_402_0.bmp")), Data("bmp320x240.bmp"),
+                             Data("bmp10x10.bmp")};
     for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         const QImage qt(file, "BMP");
@@ -181,7 +189,8 @@ TEST(Bitmaps, AOneBitBitmapBeyondQtsLimitIsReducedWhileRead) {
     std::string pixels;
     pixels.reserve(static_cast<std::size_t>(stride) * height);
     for (int y = 0; y < height; ++y) pixels += row;
-    const std::string path = dir.write(QStringLiteral("big.bmp"), test::BmpFile(width, height, 1, {0x000000, 0xFFFFFF}, pixels));
+    const std::string path =
+        dir.write(QStringLiteral("big.bmp"), test::BmpFile(width, height, 1, {0x000000, 0xFFFFFF}, pixels));
     const auto shown = ReadBmpFile(path, Fit(320, 240));
     ASSERT_TRUE(shown.ok()) << shown.error().message;
     const Picture& picture = shown->picture;
@@ -195,13 +204,15 @@ TEST(Bitmaps, DamagedBitmapsAreErrorsNotNoise) {
     test::TempDir dir;
     const std::string pixels(4 * 4 * 3, '\x7F');
     // bmp_offset_past_end: the data offset points past the end of the file.
-    const std::string offset = dir.write(QStringLiteral("bmp_offset_past_end.bmp"), test::BmpFile(4, 4, 24, {}, pixels, 5000));
+    const std::string offset =
+        dir.write(QStringLiteral("bmp_offset_past_end.bmp"), test::BmpFile(4, 4, 24, {}, pixels, 5000));
     // bmp_pixels_cut_short: the header promises more rows than the file holds.
     std::string shortFile = test::BmpFile(4, 4, 24, {}, pixels);
     shortFile.resize(shortFile.size() - 10);
     const std::string cut = dir.write(QStringLiteral("bmp_pixels_cut_short.bmp"), shortFile);
     // bmp_too_wide_for_the_ceiling: one row of 20 million pixels would need 80 MB to decode.
-    const std::string wide = dir.write(QStringLiteral("bmp_too_wide.bmp"), test::BmpFile(20'000'000, 1, 1, {0, 0xFFFFFF}, std::string(2'500'000, '\0')));
+    const std::string wide = dir.write(QStringLiteral("bmp_too_wide.bmp"),
+                                       test::BmpFile(20'000'000, 1, 1, {0, 0xFFFFFF}, std::string(2'500'000, '\0')));
     const std::pair<std::string, const char*> cases[] = {
         {offset, "the bitmap's pixel data offset lies outside the file"},
         {cut, "the bitmap's pixel data runs past the end of the file"},
@@ -253,7 +264,8 @@ TEST(PreviewLimits, FilesAndScaledPicturesStayWithinTheCeiling) {
     const auto refused = ReadFileBytes(path, 999);
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.error().kind, fileaccess::ErrorKind::TooLarge);
-    EXPECT_EQ(refused.error().message, "the file is too large to be previewed (it would need more than 64 MB of memory)");
+    EXPECT_EQ(refused.error().message,
+              "the file is too large to be previewed (it would need more than 64 MB of memory)");
     EXPECT_EQ(ReadFileRange(path, 990, 100).size(), 10u);
     // A reduction by area: four pixels, one transparent, give their alpha-weighted mean.
     AreaScaler scaler(2, 2, 1, 1);

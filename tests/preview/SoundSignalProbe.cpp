@@ -1,8 +1,8 @@
 // A child process for the signal test: opens a sound on the audio device as the preview does,
 // says "open", and waits for a signal to end it.
+#include <unistd.h>
 #include <QCoreApplication>
 #include <cstdio>
-#include <unistd.h>
 
 #include "preview/MediaLibrary.h"
 #include "preview/SoundPlayer.h"

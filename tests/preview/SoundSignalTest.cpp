@@ -17,7 +17,8 @@ void ExpectEndedBy(int signal) {
     probe.start(QStringLiteral(SOUND_SIGNAL_PROBE), {QStringLiteral(RESTALLOW_TEST_DATA "/../preview/data/sound.wav")});
     ASSERT_TRUE(probe.waitForStarted(5000));
     ASSERT_TRUE(probe.waitForReadyRead(10000)) << probe.readAllStandardError().toStdString();
-    ASSERT_EQ(probe.readAllStandardOutput().trimmed(), QByteArray("open")) << probe.readAllStandardError().toStdString();
+    ASSERT_EQ(probe.readAllStandardOutput().trimmed(), QByteArray("open"))
+        << probe.readAllStandardError().toStdString();
     ::kill(static_cast<pid_t>(probe.processId()), signal);
     const bool ended = probe.waitForFinished(5000);
     if (!ended) {

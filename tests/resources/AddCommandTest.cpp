@@ -1,8 +1,8 @@
 // The Add command through the prompter double: output kind, open dialog, Start-ID and duplicates.
 #include <filesystem>
 
-#include "languages/MainStrings.h"
 #include "fileaccess/FileError.h"
+#include "languages/MainStrings.h"
 #include "resources/TextLines.h"
 #include "support/ListFixture.h"
 
@@ -28,9 +28,10 @@ TEST_F(AddCommandTest, OutputKindIsAskedOnlyForAnEmptyList) {
 TEST_F(AddCommandTest, AFileWhoseNameNoScriptCanHoldIsRefusedWithAMessage) {
     AddFile("/a/one.bmp");
     const QString lone = QStringLiteral("/a/x") + QChar(0xD800) + QStringLiteral(".bmp");
-    for (const QString& refused : {QStringLiteral("/a/two\nlines.bmp"), QStringLiteral("/a/say\"hi\".ico"),
-                                   QString::fromUtf8("/a/star*/t.txt"), QStringLiteral("/a/x") + QChar(0xFFFD) + QStringLiteral(".bmp"), lone,
-                                   QString::fromUtf8(std::string("/a/n\0l.bmp", 10).c_str(), 10)}) {
+    for (const QString& refused :
+         {QStringLiteral("/a/two\nlines.bmp"), QStringLiteral("/a/say\"hi\".ico"), QString::fromUtf8("/a/star*/t.txt"),
+          QStringLiteral("/a/x") + QChar(0xFFFD) + QStringLiteral(".bmp"), lone,
+          QString::fromUtf8(std::string("/a/n\0l.bmp", 10).c_str(), 10)}) {
         prompter.messageAnswers.push_back(MsgButton::Ok);
         prompter.openAnswers.push_back(test::ScriptedPrompter::Chosen(refused));  // as the dialog gives it
         add.AddResourceFile();
@@ -40,7 +41,7 @@ TEST_F(AddCommandTest, AFileWhoseNameNoScriptCanHoldIsRefusedWithAMessage) {
         EXPECT_EQ(prompter.messages.back().icon, MsgIcon::Warning);
     }
     EXPECT_TRUE(prompter.startIdProposals.empty());  // refused before the Start-ID is asked
-    AddFile("/a/star*/b.bmp");  // "*/" harms only the comment that names a text file
+    AddFile("/a/star*/b.bmp");                       // "*/" harms only the comment that names a text file
     EXPECT_EQ(list.model().count(), 2);
 }
 
@@ -97,7 +98,7 @@ TEST_F(AddCommandTest, DuplicatesAreAddedSelectedAndReported) {
     EXPECT_EQ(prompter.beeps.back(), BeepKind::Information);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, QStringLiteral("The selected items are more than one time in the list.\r"
-                                                         "Each file should be chosen only once."));
+                                                        "Each file should be chosen only once."));
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("Information"));
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Information);
     const std::vector<int> selected = list.SelectedRows();
@@ -145,13 +146,15 @@ TEST_F(AddCommandTest, StartIdWhoseTablePassesTheSixteenBitIdsIsRefusedAndAskedA
     const std::string text = dir.write("five.txt", "1\r2\r3\r4\r5\r");
     settings.StartID = 2000;
     // 65532 + 5 lines would need id 65536; 99999999 lies outside anyway.
-    for (const char* typed : {"65532", "99999999", "65531"}) prompter.startIdAnswers.push_back(QString::fromLatin1(typed));
+    for (const char* typed : {"65532", "99999999", "65531"})
+        prompter.startIdAnswers.push_back(QString::fromLatin1(typed));
     prompter.messageAnswers = {MsgButton::Ok, MsgButton::Ok};
     AddFile(text);
     ASSERT_EQ(list.model().count(), 1);
     EXPECT_EQ(list.model().entry(0).stringId, "65531");
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("65532 with 5 lines does not fit"))) << prompter.messages[0].text.toStdString();
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("65532 with 5 lines does not fit")))
+        << prompter.messages[0].text.toStdString();
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("from 0 to 65531")));
     EXPECT_EQ(prompter.messages[0].icon, MsgIcon::Error);
     EXPECT_EQ(prompter.startIdProposals, (std::vector<QString>{"2000", "65532", "99999999"}));

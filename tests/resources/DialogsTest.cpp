@@ -100,8 +100,10 @@ TEST(TfmResDlg, EscapeAndTheCloseBoxCloseItAsCancelDoes) {
         TfmResDlg dialog(kEnglish, 0, [&](const QPoint& p) { moves.push_back(p); });
         QTimer::singleShot(200, &dialog, [&] {
             dialog.rbDcr()->click();
-            if (escape) QTest::keyClick(dialog.rbDcr(), Qt::Key_Escape);
-            else dialog.close();
+            if (escape)
+                QTest::keyClick(dialog.rbDcr(), Qt::Key_Escape);
+            else
+                dialog.close();
         });
         EXPECT_EQ(dialog.exec(), QDialog::Rejected) << escape;
         ASSERT_GE(moves.size(), 2u);  // once after showing, once after the click on a choice

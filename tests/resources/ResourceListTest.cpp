@@ -89,7 +89,8 @@ TEST_F(ResourceListTest, RenameCutsBlanksAndRefusesANameNoScriptCanHold) {
         EXPECT_EQ(list.model().entry(0).name, accepted);
     }
     EXPECT_TRUE(prompter.messages.empty());
-    for (const char* refused : {"   ", "65536", "2abc", "a-b", "say\"hi", "a/*b", "LANGUAGE", "stringtable", "caf\xc3\xa9"}) {
+    for (const char* refused :
+         {"   ", "65536", "2abc", "a-b", "say\"hi", "a/*b", "LANGUAGE", "stringtable", "caf\xc3\xa9"}) {
         prompter.messageAnswers.push_back(MsgButton::Ok);
         list.model().setData(list.model().index(0, 0), QString::fromUtf8(refused), Qt::EditRole);
         EXPECT_EQ(list.model().entry(0).name, "Logo2") << refused;
@@ -179,7 +180,8 @@ TEST(ResourceListModelRemoval, RemovesEachRunOnceAndStaysConsistentBetweenRuns) 
     std::vector<std::pair<int, int>> removals;
     QObject::connect(&model, &QAbstractItemModel::rowsAboutToBeRemoved, [&](const QModelIndex&, int first, int last) {
         EXPECT_EQ(model.count(), static_cast<int>(shown.size()));
-        for (int row = 0; row < model.count(); ++row) EXPECT_EQ(model.entry(row).name, shown[static_cast<std::size_t>(row)]);
+        for (int row = 0; row < model.count(); ++row)
+            EXPECT_EQ(model.entry(row).name, shown[static_cast<std::size_t>(row)]);
         shown.erase(shown.begin() + first, shown.begin() + last + 1);
     });
     QObject::connect(&model, &QAbstractItemModel::rowsRemoved, [&](const QModelIndex&, int first, int last) {
@@ -194,7 +196,8 @@ TEST(ResourceListModelRemoval, RemovesEachRunOnceAndStaysConsistentBetweenRuns) 
     EXPECT_EQ(removals, (std::vector<std::pair<int, int>>{{0, 2}, {2, 2}, {3, 4}}));
     ASSERT_EQ(model.count(), 4);
     EXPECT_EQ(model.entries().size(), 4u);
-    for (int row = 0; row < 4; ++row) EXPECT_EQ(model.entry(row).name, (std::vector<std::string>{"e3", "e4", "e6", "e9"})[row]);
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(model.entry(row).name, (std::vector<std::string>{"e3", "e4", "e6", "e9"})[row]);
     EXPECT_EQ(model.rowOfSerial(model.serial(3)), 3);
 }
 

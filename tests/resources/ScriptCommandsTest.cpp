@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "resources/ScriptWriter.h"
 #include "fileaccess/FileError.h"
+#include "resources/ScriptWriter.h"
 #include "resources/TextLines.h"
 #include "support/ListFixture.h"
 
@@ -39,7 +39,8 @@ TEST_F(ScriptCommandsTest, SavingThroughTheDialogWritesReloadsAndMarksSaved) {
     EXPECT_EQ(list.counters().value(kStringTableKind), 1);
     EXPECT_EQ(settings.StartID, 2010);
     EXPECT_EQ(prompter.pointerMoves.back(), host.ReturnPoint(ReturnButton::Compile));
-    EXPECT_EQ(test::TempDir::read(target.toStdString()), WriteScriptText(list.model().entries(), target.toStdString()).value_or("none"));
+    EXPECT_EQ(test::TempDir::read(target.toStdString()),
+              WriteScriptText(list.model().entries(), target.toStdString()).value_or("none"));
 }
 
 TEST_F(ScriptCommandsTest, ExistingInputScriptIsOverwrittenOnlyOnYes) {

@@ -26,7 +26,9 @@ std::string Written(const std::vector<ResourceEntry>& entries, std::string_view 
 }
 
 // Why the loading stopped; empty when it read the whole script.
-std::string Problem(const LoadedScript& loaded) { return loaded.status ? std::string() : loaded.status.error().message; }
+std::string Problem(const LoadedScript& loaded) {
+    return loaded.status ? std::string() : loaded.status.error().message;
+}
 
 class ScriptReaderTest : public ::testing::Test {
 protected:
@@ -37,13 +39,20 @@ TEST_F(ScriptReaderTest, EveryKindLoadsBackToTheSameEntriesCountersAndBytes) {
     const std::string texts = dir.write("texts/greet.txt", "Hello\r\nsay STRINGTABLE here, \"STRINGTABLE\" x\r\n");
     const std::string more = dir.write("more strings.txt", "1\n2\n3\n");
     std::vector<ResourceEntry> plain = {
-        Entry("AniCursor_1", " ANICURSOR ", "/r/a.ani"),   Entry("Animation_1", " ANIMATION ", "/r/a.avi"),
-        Entry("Bitmap_1", " BITMAP ", "/r/b b.bmp"),       Entry("Cursor_1", " CURSOR ", "/r/c.cur"),
-        Entry("GIF_1", " GIF ", "/r/g.gif"),               Entry("Icon_1", " ICON ", "/r/i.ico"),
-        Entry("Inclusion_1", " INCLUDE ", "/r/defs.inc"),  Entry("JPEG_1", " JPEG ", "/r/j.jpg"),
-        Entry("JPEG_2", " JPEG ", "/r/k.jpeg"),            Entry("MIDI_1", " MIDI ", "/r/m.mid"),
-        Entry("Wave_1", " WAVE ", "/r/w,1.wav"),           Entry("Font_1", " TTFONT ", "/r/f.ttf"),
-        Entry("RCDATA_1", " RCDATA ", "/r/data.tar.gz"),   Entry("my\"name", " BITMAP ", "/r/q\"uote.bmp"),
+        Entry("AniCursor_1", " ANICURSOR ", "/r/a.ani"),
+        Entry("Animation_1", " ANIMATION ", "/r/a.avi"),
+        Entry("Bitmap_1", " BITMAP ", "/r/b b.bmp"),
+        Entry("Cursor_1", " CURSOR ", "/r/c.cur"),
+        Entry("GIF_1", " GIF ", "/r/g.gif"),
+        Entry("Icon_1", " ICON ", "/r/i.ico"),
+        Entry("Inclusion_1", " INCLUDE ", "/r/defs.inc"),
+        Entry("JPEG_1", " JPEG ", "/r/j.jpg"),
+        Entry("JPEG_2", " JPEG ", "/r/k.jpeg"),
+        Entry("MIDI_1", " MIDI ", "/r/m.mid"),
+        Entry("Wave_1", " WAVE ", "/r/w,1.wav"),
+        Entry("Font_1", " TTFONT ", "/r/f.ttf"),
+        Entry("RCDATA_1", " RCDATA ", "/r/data.tar.gz"),
+        Entry("my\"name", " BITMAP ", "/r/q\"uote.bmp"),
     };
     std::vector<ResourceEntry> entries = plain;
     entries.push_back(Entry("Strings_1", " STRINGTABLE ", texts, "2000"));
@@ -56,7 +65,10 @@ TEST_F(ScriptReaderTest, EveryKindLoadsBackToTheSameEntriesCountersAndBytes) {
     EXPECT_EQ(loaded.entries, entries);
     EXPECT_EQ(loaded.startId, NextStartID(100, 3));
     for (int kind = 0; kind < kKindCount; ++kind) {
-        const int expected = kind == 2 ? 2 : kind == kJpgKind || kind == kJpegKind ? 2 : kind == kStringTableKind ? 2 : 1;
+        const int expected = kind == 2                               ? 2
+                             : kind == kJpgKind || kind == kJpegKind ? 2
+                             : kind == kStringTableKind              ? 2
+                                                                     : 1;
         EXPECT_EQ(loaded.counters.value(kind), expected) << "kind " << kind;
     }
     EXPECT_EQ(Written(loaded.entries, "all.rc"), script);
@@ -85,8 +97,9 @@ TEST_F(ScriptReaderTest, StartIdFollowsTheLastStringTable) {
     std::string twentyFiveLines;
     for (int i = 0; i < 25; ++i) twentyFiveLines += "line\r\n";
     const std::string many = dir.write("many.txt", twentyFiveLines);
-    const LoadedScript loaded = ParseScript(Written(
-        {Entry("Strings_1", " STRINGTABLE ", five, "2000"), Entry("Strings_2", " STRINGTABLE ", many, "3000")}, "t.rc"));
+    const LoadedScript loaded = ParseScript(
+        Written({Entry("Strings_1", " STRINGTABLE ", five, "2000"), Entry("Strings_2", " STRINGTABLE ", many, "3000")},
+                "t.rc"));
     EXPECT_EQ(loaded.startId, 3030);
 }
 
@@ -132,15 +145,16 @@ TEST_F(ScriptReaderTest, LinesEndingInLineFeedsOnlyLoadToo) {
 TEST_F(ScriptReaderTest, StringIdOutsideTheSixteenBitsIsRefusedLikeAnUnreadableTextFile) {
     const std::string ten = dir.write("ten.txt", "0\r1\r2\r3\r4\r5\r6\r7\r8\r9\r");
     const auto script = [&](const std::string& id) {
-        return Written({Entry("Bitmap_1", " BITMAP ", "/a.bmp")}, "t.rc") + "/* Strings_1 STRINGTABLE " + id +
-               " \"" + ten + "\" */\r\n";
+        return Written({Entry("Bitmap_1", " BITMAP ", "/a.bmp")}, "t.rc") + "/* Strings_1 STRINGTABLE " + id + " \"" +
+               ten + "\" */\r\n";
     };
     const LoadedScript fits = ParseScript(script("65526"));
     EXPECT_EQ(Problem(fits), "");
     EXPECT_EQ(fits.entries.size(), 2u);
     for (const std::string id : {"65527", "-1", "99999999999999999999", "9223372036854775807"}) {
         const LoadedScript refused = ParseScript(script(id));
-        EXPECT_NE(Problem(refused).find("does not fit the string ids 0 to 65535"), std::string::npos) << id << Problem(refused);
+        EXPECT_NE(Problem(refused).find("does not fit the string ids 0 to 65535"), std::string::npos)
+            << id << Problem(refused);
         EXPECT_NE(Problem(refused).find(id), std::string::npos) << Problem(refused);
         ASSERT_EQ(refused.entries.size(), 1u) << id;  // the entries before it stay
         EXPECT_FALSE(refused.startId.has_value()) << id;

@@ -21,9 +21,12 @@ TEST(ScriptSafety, FileNamesThatWouldEndALineTheScriptOrTheirStringAreRefused) {
 }
 
 TEST(ScriptSafety, NamesAreNumbersOrWordsThatBeginNoStatement) {
-    for (const char* name : {"Bitmap_1", "_x", "a.b", "Z9", "0", "65535", "begin", "BITMAP"}) EXPECT_TRUE(IsScriptName(name)) << name;
-    for (const char* name : {"", "65536", "000000", "1a", "-1", "a-b", "a b", "a\"b", "a/b", "a:b", "\xc3\xa9", "LANGUAGE",
-                             "Stringtable", "version", "characteristics", "rcinclude", "MenuItem", "popup", "VALUE", "block"}) {
+    for (const char* name : {"Bitmap_1", "_x", "a.b", "Z9", "0", "65535", "begin", "BITMAP"})
+        EXPECT_TRUE(IsScriptName(name)) << name;
+    for (const char* name : {"",          "65536",    "000000",      "1a",      "-1",
+                             "a-b",       "a b",      "a\"b",        "a/b",     "a:b",
+                             "\xc3\xa9",  "LANGUAGE", "Stringtable", "version", "characteristics",
+                             "rcinclude", "MenuItem", "popup",       "VALUE",   "block"}) {
         EXPECT_FALSE(IsScriptName(name)) << name;
     }
 }

@@ -30,7 +30,8 @@ std::string Refusal(const std::vector<ResourceEntry>& entries) {
 TEST(ScriptWriter, OneBitmapSavedAsDemoGivesTheThirteenLineScript) {
     const std::string expected = test::TempDir::read(RESTALLOW_TEST_DATA "/demo.rc");
     ASSERT_FALSE(expected.empty());
-    const std::string script = Written({Entry("Bitmap_1", " BITMAP ", "C:\\Art\\logo.bmp")}, "/home/me/projects/demo.rc");
+    const std::string script =
+        Written({Entry("Bitmap_1", " BITMAP ", "C:\\Art\\logo.bmp")}, "/home/me/projects/demo.rc");
     EXPECT_EQ(script, expected);
     EXPECT_EQ(SplitLines(script).size(), 13u);
 }
@@ -55,23 +56,25 @@ TEST(ScriptWriter, HeaderLinesAreSeventyNineCharactersUnlessTheNameIsLonger) {
 TEST(ScriptWriter, PlainEntriesComeFirstThenStringTablesAndIncludesStay) {
     test::TempDir dir;
     const std::string text = dir.write("greet.txt", "Hello\r\nWorld\r\n");
-    const std::string script = Written(
-        {Entry("Strings_1", " STRINGTABLE ", text, "2000"), Entry("Bitmap_1", " BITMAP ", "/a/logo.bmp"),
-         Entry("Inclusion_1", " INCLUDE ", "/a/defs.inc"), Entry("Icon_1", " ICON ", "/a/i.ico")},
-        "x.rc");
+    const std::string script =
+        Written({Entry("Strings_1", " STRINGTABLE ", text, "2000"), Entry("Bitmap_1", " BITMAP ", "/a/logo.bmp"),
+                 Entry("Inclusion_1", " INCLUDE ", "/a/defs.inc"), Entry("Icon_1", " ICON ", "/a/i.ico")},
+                "x.rc");
     const std::string body = script.substr(ScriptHeader("x.rc").size());
     EXPECT_EQ(body,
               "Bitmap_1 BITMAP  \"/a/logo.bmp\"\r\n"
               "Inclusion_1 INCLUDE  \"/a/defs.inc\"\r\n"
               "Icon_1 ICON  \"/a/i.ico\"\r\n"
               "\r\n"
-              "/* Strings_1 STRINGTABLE 2000 \"" + text + "\" */\r\n"
-              "\r\n"
-              "STRINGTABLE\r\n"
-              "{\r\n"
-              " 2000, \"Hello\"\r\n"
-              " 2001, \"World\"\r\n"
-              "}\r\n");
+              "/* Strings_1 STRINGTABLE 2000 \"" +
+                  text +
+                  "\" */\r\n"
+                  "\r\n"
+                  "STRINGTABLE\r\n"
+                  "{\r\n"
+                  " 2000, \"Hello\"\r\n"
+                  " 2001, \"World\"\r\n"
+                  "}\r\n");
 }
 
 TEST(ScriptWriter, StringLinesAreWrittenAsScriptStringsAndNumberedFromTheStartId) {
@@ -91,10 +94,10 @@ TEST(ScriptWriter, EscapesWhatAScriptStringNeeds) {
     EXPECT_EQ(EscapeStringText("plain text"), "plain text");
     EXPECT_EQ(EscapeStringText("\"quoted\" \"\""), "\"\"quoted\"\" \"\"\"\"");
     EXPECT_EQ(EscapeStringText("line\\n tab\\t \\x41 \\101 end\\"), "line\\n tab\\t \\x41 \\101 end\\");
-    EXPECT_EQ(EscapeStringText("\\777 \\400 \\377"), "\\\\777 \\\\400 \\377");  // octal above 255
+    EXPECT_EQ(EscapeStringText("\\777 \\400 \\377"), "\\\\777 \\\\400 \\377");                    // octal above 255
     EXPECT_EQ(EscapeStringText("\xc3\xa9 \\xff \\x7f \\200"), "\xc3\xa9 \\\\xff \\x7f \\\\200");  // UTF-8 text
     EXPECT_EQ(EscapeStringText("\xe9 \\xff"), "\xe9 \\xff");  // Windows-1252 text takes any byte
-    EXPECT_EQ(EscapeStringText("\\\\777"), "\\\\777");  // an escaped backslash, then text
+    EXPECT_EQ(EscapeStringText("\\\\777"), "\\\\777");        // an escaped backslash, then text
 }
 
 TEST(ScriptWriter, UnreadableTextFileOrBadStringIdStopsTheWriting) {
@@ -114,7 +117,9 @@ TEST(ScriptWriter, TextFileReplacedByAFolderAndIdsPastSixteenBitsAreErrors) {
     const std::string two = dir.write("two.txt", "a\rb\r");
     EXPECT_EQ(Refusal({Entry("S", " STRINGTABLE ", two, "65534")}), "");
     for (const char* id : {"65535", "-5", "9223372036854775807"}) {
-        EXPECT_NE(Refusal({Entry("S", " STRINGTABLE ", two, id)}).find("does not fit the string ids"), std::string::npos) << id;
+        EXPECT_NE(Refusal({Entry("S", " STRINGTABLE ", two, id)}).find("does not fit the string ids"),
+                  std::string::npos)
+            << id;
     }
 }
 

@@ -24,7 +24,9 @@ TEST(SplitLines, EmptyTextHasNoLinesAndAFinalLineEndAddsNone) {
 
 TEST(SplitLines, ByteTwentySixEndsTheText) {
     EXPECT_EQ(SplitLines("a\r\nb\x1a\r\nc\r\n"), (Lines{"a", "b"}));
-    EXPECT_TRUE(SplitLines("\x1a" "abc").empty());
+    EXPECT_TRUE(SplitLines("\x1a"
+                           "abc")
+                    .empty());
 }
 
 TEST(NextStartID, IsTheNextMultipleOfTenAboveTheLastIdUsed) {

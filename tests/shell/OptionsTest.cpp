@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QCoreApplication>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
@@ -42,7 +42,10 @@ using ShortcutsTest = IsolatedHome;
 
 TEST_F(ShortcutsTest, FirstConfirmationCreatesTheTickedOnesAndLaterOnesKeepThem) {
     QDir().mkpath(home.path(QStringLiteral("Desktop")));
-    const ShortcutTarget target{QStringLiteral("/opt/my tools/restallow"), QStringLiteral("/opt/icon.png"), QStringLiteral("Resource Tallowin+ 1.0"), {}};
+    const ShortcutTarget target{QStringLiteral("/opt/my tools/restallow"),
+                                QStringLiteral("/opt/icon.png"),
+                                QStringLiteral("Resource Tallowin+ 1.0"),
+                                {}};
     CreateOrRemoveShortcuts({true, true, false}, target);
     EXPECT_TRUE(QFile::exists(Shortcut(0)));
     EXPECT_TRUE(QFile::exists(Shortcut(1)));
@@ -72,7 +75,8 @@ TEST_F(ShortcutsTest, AMissingDesktopFolderIsNoError) {
 
 TEST(DesktopExec, QuotesSoThatNoNameRunsACommand) {
     EXPECT_EQ(DesktopExecQuote(QStringLiteral("/a b/c")), QStringLiteral("\"/a b/c\""));
-    EXPECT_EQ(DesktopExecQuote(QStringLiteral("/x/$(rm -rf)`q`\"%")), QStringLiteral("\"/x/\\\\$(rm -rf)\\\\`q\\\\`\\\\\"%%\""));
+    EXPECT_EQ(DesktopExecQuote(QStringLiteral("/x/$(rm -rf)`q`\"%")),
+              QStringLiteral("\"/x/\\\\$(rm -rf)\\\\`q\\\\`\\\\\"%%\""));
     EXPECT_EQ(ShellQuote(QStringLiteral("it's; $(x)")), QStringLiteral("'it'\\''s; $(x)'"));
 }
 
@@ -82,12 +86,14 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     const QString prefix = home.path(QStringLiteral("pre fix 'q' $(touch pwned); x"));
     QProcess install;
     install.setWorkingDirectory(home.path(QString()));
-    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(RESTALLOW_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+    install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(RESTALLOW_BUILD_DIR),
+                                            QStringLiteral("--prefix"), prefix});
     ASSERT_TRUE(install.waitForFinished(60000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAll().toStdString();
     const QString manifest = prefix + QStringLiteral("/share/restallow/install-manifest.txt");
     ASSERT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));
-    EXPECT_EQ(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).symLinkTarget(), prefix + QStringLiteral("/bin/restallow-rc"));
+    EXPECT_EQ(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).symLinkTarget(),
+              prefix + QStringLiteral("/bin/restallow-rc"));
     home.write(QStringLiteral("pre fix 'q' $(touch pwned); x/bin/mine.txt"), "the user's own file");
 
     QDir().mkpath(ShortcutFolders()[1]);
@@ -108,11 +114,13 @@ TEST_F(UninstallTest, RemovesOnlyWhatWasInstalledAndRunsNothingItDidNotMean) {
     removal.setWorkingDirectory(home.path(QString()));
     removal.start(QStringLiteral("sh"), {ProgramDataFolder() + QStringLiteral("/DelResTa.sh")});
     ASSERT_TRUE(removal.waitForFinished(10000));
-    EXPECT_FALSE(QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).isSymLink());  // the link itself is gone too
+    EXPECT_FALSE(
+        QFileInfo(prefix + QStringLiteral("/bin/restallow-windres")).isSymLink());  // the link itself is gone too
     // Every file that was installed is named by the install list and goes, and so do the folders
     // it leaves empty; the user's own file stays, with its folder.
     QStringList left;
-    for (QDirIterator it(prefix, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+    for (QDirIterator it(prefix, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
         left << QDir(prefix).relativeFilePath(it.next());
     }
     left.sort();
@@ -135,7 +143,8 @@ TEST_F(UninstallTest, AStartBeforeTheRemovalCancelsIt) {
 TEST_F(UninstallTest, APackagedBuildRemovesOnlyTheSettingsAndShortcuts) {
     home.write(QStringLiteral("usr/bin/restallow"), "program");
     const QString prefix = QFileInfo(home.path(QStringLiteral("usr"))).canonicalFilePath();
-    home.write(QStringLiteral("usr/share/restallow/install-manifest.txt"), "prefix=" + prefix.toStdString() + "\nbin/restallow\n");
+    home.write(QStringLiteral("usr/share/restallow/install-manifest.txt"),
+               "prefix=" + prefix.toStdString() + "\nbin/restallow\n");
     QDir().mkpath(ShortcutFolders()[1]);
     for (const bool packaged : {true, false}) {
         SCOPED_TRACE(packaged ? "packaged" : "own install");
@@ -152,7 +161,8 @@ TEST_F(UninstallTest, APackagedBuildRemovesOnlyTheSettingsAndShortcuts) {
         if (!packaged) {
             EXPECT_NE(test::TempDir::read(script.toStdString()).find("/bin/restallow'"), std::string::npos);
         }
-        EXPECT_TRUE(QFile::exists(prefix + QStringLiteral("/bin/restallow")));  // the package manager's, or the script's at log-in
+        EXPECT_TRUE(QFile::exists(
+            prefix + QStringLiteral("/bin/restallow")));  // the package manager's, or the script's at log-in
     }
 }
 
@@ -163,20 +173,23 @@ TEST_F(OptionsTest, APackagedBuildsDialogSaysThatThePackageManagerRemovesTheProg
     for (const bool packaged : {false, true}) {
         for (const int language : {kEnglish, kFrench, kGerman}) {
             QString asked;
-            TfmOptDlg dialog({language, 6, false, false, true, packaged, {}, {}}, {}, [&asked](const QString& text, const QString&) {
-                asked = text;
-                return false;
-            });
+            TfmOptDlg dialog({language, 6, false, false, true, packaged, {}, {}}, {},
+                             [&asked](const QString& text, const QString&) {
+                                 asked = text;
+                                 return false;
+                             });
             dialog.uninstallButton->click();
             const QString byPackage = QString::fromUtf8(UninstallStrings(language)[UnPackaged]);
             EXPECT_EQ(asked.contains(byPackage), packaged) << asked.toStdString();
-            EXPECT_EQ(asked.contains(QString::fromUtf8(OptionsDialogStrings(language)[OptUninstallQuestion2])), !packaged);
+            EXPECT_EQ(asked.contains(QString::fromUtf8(OptionsDialogStrings(language)[OptUninstallQuestion2])),
+                      !packaged);
             EXPECT_EQ(dialog.uninstallButton->toolTip(), packaged ? byPackage : QString());
             EXPECT_FALSE(dialog.uninstallRequested());
         }
     }
     EXPECT_STREQ(UninstallStrings(kFrench)[UnPackaged],
-                 "Resource Tallowin+ a été installé par un paquet : votre gestionnaire de paquets supprime le programme lui-même.");
+                 "Resource Tallowin+ a été installé par un paquet : votre gestionnaire de paquets supprime le "
+                 "programme lui-même.");
     EXPECT_STREQ(UninstallStrings(kGerman)[UnPackaged],
                  "Resource Tallowin+ wurde als Paket installiert: Ihre Paketverwaltung entfernt das Programm selbst.");
 

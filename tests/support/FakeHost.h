@@ -18,7 +18,9 @@ public:
     std::vector<int> shownRows;
 
     QPoint ReturnPoint(ReturnButton button) const override {
-        return button == ReturnButton::Add ? QPoint(116, 16) : button == ReturnButton::Clear ? QPoint(216, 16) : QPoint(316, 16);
+        return button == ReturnButton::Add     ? QPoint(116, 16)
+               : button == ReturnButton::Clear ? QPoint(216, 16)
+                                               : QPoint(316, 16);
     }
     void SetListButtons(bool clear, bool del, bool script) override {
         clearEnabled = clear;

@@ -17,7 +17,8 @@ namespace restallow::test {
 class IsolatedHome : public ::testing::Test {
 protected:
     IsolatedHome() {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) saved_.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            saved_.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
         setenv("HOME", home.stdPath(QString()).c_str(), 1);
         setenv("XDG_CONFIG_HOME", home.stdPath(QStringLiteral(".config")).c_str(), 1);
         setenv("XDG_DATA_HOME", home.stdPath(QStringLiteral(".local/share")).c_str(), 1);

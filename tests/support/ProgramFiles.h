@@ -33,8 +33,11 @@ inline std::string NeProgram(std::uint8_t targetOs) {
     for (int field : {0x28, 0x2A}) header[field] = 0x48;
     header[0x04] = 0x49;
     header[0x06] = 2;
-    header += std::string("\x04" "DEMO\0\0\0", 8);  // resident names
-    header += std::string(3, '\0');                  // imported names, entry table
+    header += std::string(
+        "\x04"
+        "DEMO\0\0\0",
+        8);                          // resident names
+    header += std::string(3, '\0');  // imported names, entry table
     return MzWith(header);
 }
 

@@ -12,8 +12,10 @@ namespace {
 TEST(DroppedFiles, LocalFilesComeInDragOrderAndWebAddressesAreLeftOut) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QStringLiteral("/art/b.bmp")), QUrl(QStringLiteral("https://example.org/a.bmp")),
-                  QUrl::fromLocalFile(QStringLiteral("/art/a file.ico")), QUrl::fromLocalFile(QStringLiteral("/art/b.bmp"))});
-    EXPECT_EQ(DroppedFiles(&data), (QStringList{QStringLiteral("/art/b.bmp"), QStringLiteral("/art/a file.ico"), QStringLiteral("/art/b.bmp")}));
+                  QUrl::fromLocalFile(QStringLiteral("/art/a file.ico")),
+                  QUrl::fromLocalFile(QStringLiteral("/art/b.bmp"))});
+    EXPECT_EQ(DroppedFiles(&data), (QStringList{QStringLiteral("/art/b.bmp"), QStringLiteral("/art/a file.ico"),
+                                                QStringLiteral("/art/b.bmp")}));
 }
 
 TEST(DroppedFiles, TextOrNothingCarriesNoFile) {

@@ -21,7 +21,8 @@ TEST(ElideFolder, ANarrowColumnShortensTheFolderInItsMiddleAndKeepsTheFileName) 
     const QFontMetrics metrics(QApplication::font());
     const QString text = QStringLiteral(" \"/home/user/projects/windows/resources/art/logo.bmp\"");
     const QString tail = QStringLiteral("/logo.bmp\"");
-    const int width = metrics.horizontalAdvance(tail) + metrics.horizontalAdvance(QStringLiteral(" \"/home") + kEllipsis + QStringLiteral("art"));
+    const int width = metrics.horizontalAdvance(tail) +
+                      metrics.horizontalAdvance(QStringLiteral(" \"/home") + kEllipsis + QStringLiteral("art"));
     const QString shown = ElideFolder(text, metrics, width);
     EXPECT_TRUE(shown.endsWith(tail)) << shown.toStdString();
     EXPECT_TRUE(shown.startsWith(QStringLiteral(" \"/"))) << shown.toStdString();

@@ -21,7 +21,7 @@ struct Block {
     enum Kind { SegmentData, ResourceData, NonResident } kind;
     std::size_t index;
     std::uint64_t oldOffset;
-    std::uint64_t size;      // bytes it takes in the new file (the old file may hold fewer at its end)
+    std::uint64_t size;  // bytes it takes in the new file (the old file may hold fewer at its end)
     std::uint64_t newOffset = 0;
 };
 
@@ -54,7 +54,8 @@ bool Layout(std::vector<Block>& blocks, const Program& p, std::uint64_t headerSi
         if (block.kind != Block::NonResident) position = (position + unit - 1) / unit * unit;
         block.newOffset = position;
         if (block.kind != Block::NonResident && (position >> shift) > 0xFFFF) return false;
-        if (block.kind == Block::ResourceData && (p.resources[block.index].size + unit - 1) / unit > 0xFFFF) return false;
+        if (block.kind == Block::ResourceData && (p.resources[block.index].size + unit - 1) / unit > 0xFFFF)
+            return false;
         position += block.size;
     }
     return true;
@@ -73,7 +74,8 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
     }
     std::vector<Block> blocks = BlocksOf(p);
     std::uint64_t dataEnd = headerSize;
-    for (const Block& block : blocks) dataEnd = std::max(dataEnd, std::min<std::uint64_t>(block.oldOffset + block.size, file.size()));
+    for (const Block& block : blocks)
+        dataEnd = std::max(dataEnd, std::min<std::uint64_t>(block.oldOffset + block.size, file.size()));
 
     unsigned shift = 1;  // a segment shift of 0 would mean 512-byte sectors
     while (shift < 16 && !Layout(blocks, p, headerSize, shift)) ++shift;
@@ -86,7 +88,8 @@ fileaccess::Result<std::string> Minimize(std::string_view file) {
     // The gang-load area names file sectors that no longer hold what it describes.
     PatchU16(out, p.neOffset + kGangLoadOffset, 0);
     PatchU16(out, p.neOffset + kGangLoadSize, 0);
-    out[p.neOffset + kOtherFlags] = static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + kOtherFlags]) & ~kHasGangLoadArea);
+    out[p.neOffset + kOtherFlags] =
+        static_cast<char>(static_cast<std::uint8_t>(out[p.neOffset + kOtherFlags]) & ~kHasGangLoadArea);
     for (const Block& block : blocks) {
         out.resize(block.newOffset, '\0');
         out.append(file.substr(block.oldOffset, block.size));  // what the file holds of it

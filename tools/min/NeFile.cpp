@@ -36,7 +36,8 @@ void ReadSegments(std::string_view file, const byteformat::NeHeader& header, Pro
                 const std::uint64_t at = s.offset + s.size;
                 Require(at + 2 <= file.size(), "a segment's relocation records lie beyond the end of the file");
                 s.relocSize = 2 + 8u * byteformat::ReadU16(file, static_cast<std::size_t>(at));
-                Require(at + s.relocSize <= file.size(), "a segment's relocation records lie beyond the end of the file");
+                Require(at + s.relocSize <= file.size(),
+                        "a segment's relocation records lie beyond the end of the file");
             }
         }
         p.segments.push_back(s);
@@ -99,7 +100,8 @@ bool NamesOverRewrittenFields(const Program& p) {
     const std::uint64_t begin = p.nonResidentOffset, end = begin + p.nonResidentSize;
     const auto overlaps = [&](std::uint64_t from, std::uint64_t to) { return begin < to && from < end; };
     if (overlaps(p.neOffset, p.neOffset + kNeHeaderSize)) return true;
-    if (!p.segments.empty() && overlaps(p.segments.front().entryAt, p.segments.back().entryAt + kSegmentEntrySize)) return true;
+    if (!p.segments.empty() && overlaps(p.segments.front().entryAt, p.segments.back().entryAt + kSegmentEntrySize))
+        return true;
     return p.resourceTableAt != 0 && overlaps(p.resourceTableAt, p.resourceTypesEnd);
 }
 
@@ -130,22 +132,27 @@ fileaccess::Result<Program> ReadProgram(std::string_view file) {
         ReadSegments(file, *header, p);
         ReadResources(file, *header, p);
         p.headerEnd = end;
-        for (const Segment& s : p.segments) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + kSegmentEntrySize);
-        for (const Resource& r : p.resources) p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + kResourceEntrySize);
+        for (const Segment& s : p.segments)
+            p.headerEnd = std::max<std::uint64_t>(p.headerEnd, s.entryAt + kSegmentEntrySize);
+        for (const Resource& r : p.resources)
+            p.headerEnd = std::max<std::uint64_t>(p.headerEnd, r.entryAt + kResourceEntrySize);
         if (p.resourceTableAt != 0) {
             const std::size_t namesEnd = ResourceNamesEnd(file, p.resourceTypesEnd);
             // Packing rewrites the segment entries; were they also resource names, the
             // rewritten program would read other names and another header end.
             if (!p.segments.empty()) {
-                const std::size_t segmentsAt = p.segments.front().entryAt, segmentsEnd = p.segments.back().entryAt + kSegmentEntrySize;
-                Require(namesEnd <= segmentsAt || p.resourceTableAt >= segmentsEnd, "the segment table and the resource table overlap");
+                const std::size_t segmentsAt = p.segments.front().entryAt,
+                                  segmentsEnd = p.segments.back().entryAt + kSegmentEntrySize;
+                Require(namesEnd <= segmentsAt || p.resourceTableAt >= segmentsEnd,
+                        "the segment table and the resource table overlap");
             }
             p.headerEnd = std::max<std::uint64_t>(p.headerEnd, namesEnd);
         }
         p.nonResidentOffset = header->nonResidentNames;
         p.nonResidentSize = header->nonResidentSize;
         if (p.nonResidentSize != 0) {
-            Require(p.nonResidentOffset + p.nonResidentSize <= file.size(), "the non-resident name table lies beyond the end of the file");
+            Require(p.nonResidentOffset + p.nonResidentSize <= file.size(),
+                    "the non-resident name table lies beyond the end of the file");
             Require(!NamesOverRewrittenFields(p), "the non-resident name table overlaps the NE header or its tables");
         }
         CheckOverlaps(p);

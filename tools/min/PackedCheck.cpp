@@ -28,7 +28,8 @@ fileaccess::Status CheckPacked(std::string_view original, std::string_view packe
     for (std::size_t i = 0; i < before->segments.size(); ++i) {
         const Segment& a = before->segments[i];
         const Segment& b = after->segments[i];
-        if (a.flags != b.flags || Held(original, a.offset, a.size + a.relocSize) != Held(packed, b.offset, b.size + b.relocSize)) {
+        if (a.flags != b.flags ||
+            Held(original, a.offset, a.size + a.relocSize) != Held(packed, b.offset, b.size + b.relocSize)) {
             return Differs("changed segment " + std::to_string(i + 1));
         }
     }
@@ -37,11 +38,13 @@ fileaccess::Status CheckPacked(std::string_view original, std::string_view packe
         const Resource& a = before->resources[i];
         const Resource& b = after->resources[i];
         const std::string_view bytes = Held(original, a.offset, a.size);
-        if (a.typeId != b.typeId || a.id != b.id || b.size < bytes.size() || Held(packed, b.offset, bytes.size()) != bytes) {
+        if (a.typeId != b.typeId || a.id != b.id || b.size < bytes.size() ||
+            Held(packed, b.offset, bytes.size()) != bytes) {
             return Differs("changed resource " + std::to_string(i + 1));
         }
     }
-    if (Held(original, before->nonResidentOffset, before->nonResidentSize) != Held(packed, after->nonResidentOffset, after->nonResidentSize)) {
+    if (Held(original, before->nonResidentOffset, before->nonResidentSize) !=
+        Held(packed, after->nonResidentOffset, after->nonResidentSize)) {
         return Differs("changed the non-resident names");
     }
     return fileaccess::Ok();

@@ -27,9 +27,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::puts("usage: restallow-min INPUT OUTPUT\n"
-                  "Writes a packed copy of the 16-bit Windows (NE) program INPUT to OUTPUT: segments and\n"
-                  "resources get the smallest alignment that still addresses them; every byte of them stays.");
+        std::puts(
+            "usage: restallow-min INPUT OUTPUT\n"
+            "Writes a packed copy of the 16-bit Windows (NE) program INPUT to OUTPUT: segments and\n"
+            "resources get the smallest alignment that still addresses them; every byte of them stays.");
         return 0;
     }
     if (argc != 3) {

@@ -20,12 +20,14 @@ public:
 
     std::string Open(const std::string& path, std::size_t maxFrameBytes) override {
         Close();
-        if (avformat_open_input(&format_, path.c_str(), nullptr, nullptr) < 0 || avformat_find_stream_info(format_, nullptr) < 0) {
+        if (avformat_open_input(&format_, path.c_str(), nullptr, nullptr) < 0 ||
+            avformat_find_stream_info(format_, nullptr) < 0) {
             Close();
             return "The AVI clip cannot be opened.";
         }
         stream_ = av_find_best_stream(format_, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-        const AVCodec* decoder = stream_ >= 0 ? avcodec_find_decoder(format_->streams[stream_]->codecpar->codec_id) : nullptr;
+        const AVCodec* decoder =
+            stream_ >= 0 ? avcodec_find_decoder(format_->streams[stream_]->codecpar->codec_id) : nullptr;
         if (!decoder) {
             Close();
             return "The AVI clip holds no video that can be decoded.";
@@ -37,8 +39,8 @@ public:
             return "The AVI clip's frames are too large to be shown.";
         }
         codec_ = avcodec_alloc_context3(decoder);
-        if (!codec_ || avcodec_parameters_to_context(codec_, parameters) < 0 || avcodec_open2(codec_, decoder, nullptr) < 0 ||
-            codec_->width <= 0 || codec_->height <= 0) {
+        if (!codec_ || avcodec_parameters_to_context(codec_, parameters) < 0 ||
+            avcodec_open2(codec_, decoder, nullptr) < 0 || codec_->width <= 0 || codec_->height <= 0) {
             Close();
             return "The AVI clip's video cannot be decoded.";
         }
@@ -74,8 +76,8 @@ private:
     bool Convert(Frame& frame) {
         const int width = frame_->width, height = frame_->height;
         if (width <= 0 || height <= 0 || std::size_t(width) * std::size_t(height) * 4 > maxFrameBytes_) return false;
-        scaler_ = sws_getCachedContext(scaler_, width, height, static_cast<AVPixelFormat>(frame_->format), width, height,
-                                       AV_PIX_FMT_RGB32, SWS_POINT, nullptr, nullptr, nullptr);
+        scaler_ = sws_getCachedContext(scaler_, width, height, static_cast<AVPixelFormat>(frame_->format), width,
+                                       height, AV_PIX_FMT_RGB32, SWS_POINT, nullptr, nullptr, nullptr);
         if (!scaler_) return false;
         pixels_.resize(std::size_t(width) * height * 4);
         std::uint8_t* planes[1] = {pixels_.data()};

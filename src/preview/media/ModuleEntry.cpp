@@ -7,7 +7,7 @@ std::unique_ptr<SoundDevice> NewSdlSoundDevice();
 }  // namespace restallow::media
 
 extern "C" __attribute__((visibility("default"))) const restallow::media::Module* restallow_media_module() {
-    static const restallow::media::Module module{restallow::media::kModuleVersion, restallow::media::NewFfmpegVideoDecoder,
-                                                 restallow::media::NewSdlSoundDevice};
+    static const restallow::media::Module module{
+        restallow::media::kModuleVersion, restallow::media::NewFfmpegVideoDecoder, restallow::media::NewSdlSoundDevice};
     return &module;
 }

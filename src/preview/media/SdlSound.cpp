@@ -3,8 +3,8 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
-#include <cstdlib>
 #include <sys/stat.h>
+#include <cstdlib>
 
 #include "preview/media/MediaModule.h"
 
@@ -26,7 +26,7 @@ public:
 
     std::string OpenDevice() override {
         if (open_) return {};
-        struct stat info{};
+        struct stat info {};
         if (!std::getenv("SDL_SOUNDFONTS") && stat(kSoundFont, &info) == 0) setenv("SDL_SOUNDFONTS", kSoundFont, 0);
         // The audio brings SDL's event loop, which would take SIGINT and SIGTERM for a quit
         // event nobody reads: the program keeps its own handling of them.

@@ -29,9 +29,9 @@ test::ProgramLayout Layout(int segments, bool resources, unsigned shift = 9) {
     for (int i = 0; i < segments; ++i) layout.segments.push_back({Pattern(100 + 37 * i, i), i % 3 == 0 ? 2 + i : 0});
     if (resources) {
         layout.resources = {{0x8003, 0x8001, Pattern(744, 50)},  // an icon image
-                          {0x800E, 0x8001, Pattern(20, 51)},   // its group
-                          {0x8006, 0x8002, Pattern(33, 52)},   // a string block
-                          {0x800A, 0x8007, Pattern(1000, 53)}};
+                            {0x800E, 0x8001, Pattern(20, 51)},   // its group
+                            {0x8006, 0x8002, Pattern(33, 52)},   // a string block
+                            {0x800A, 0x8007, Pattern(1000, 53)}};
     }
     return layout;
 }
@@ -54,17 +54,20 @@ void ExpectSameContent(const std::string& before, const std::string& after, cons
     }
     ASSERT_EQ(b.resources.size(), layout.resources.size());
     for (std::size_t i = 0; i < layout.resources.size(); ++i) {
-        EXPECT_EQ(after.substr(b.resources[i].offset, layout.resources[i].data.size()), layout.resources[i].data) << "resource " << i;
+        EXPECT_EQ(after.substr(b.resources[i].offset, layout.resources[i].data.size()), layout.resources[i].data)
+            << "resource " << i;
         EXPECT_GE(b.resources[i].size, layout.resources[i].data.size());
     }
-    EXPECT_EQ(before.substr(a.nonResidentOffset, a.nonResidentSize), after.substr(b.nonResidentOffset, b.nonResidentSize));
+    EXPECT_EQ(before.substr(a.nonResidentOffset, a.nonResidentSize),
+              after.substr(b.nonResidentOffset, b.nonResidentSize));
 }
 
 TEST(Minimizer, PackedProgramsKeepEveryByteAndShrinkWhenThereWasSlack) {
     for (int segments : {1, 2, 5, 20}) {
         for (bool resources : {false, true}) {
             for (bool nonResidentAtEnd : {false, true}) {
-                SCOPED_TRACE(testing::Message() << segments << " segments, resources " << resources << ", names at end " << nonResidentAtEnd);
+                SCOPED_TRACE(testing::Message() << segments << " segments, resources " << resources << ", names at end "
+                                                << nonResidentAtEnd);
                 ProgramLayout layout = Layout(segments, resources);
                 layout.nonResidentAtEnd = nonResidentAtEnd;
                 layout.appended = "OVERLAY DATA";
@@ -112,7 +115,8 @@ TEST(Minimizer, RefusesWhatIsNoWellFormedNeProgram) {
     using fileaccess::ErrorKind;
     const std::tuple<std::string, std::string, ErrorKind> cases[] = {
         {pe, "a 32-bit or 64-bit program (PE), not a 16-bit one", ErrorKind::Signature},
-        {std::string("MZ") + std::string(0x80, '\0'), "a DOS program, not a 16-bit Windows program", ErrorKind::Signature},
+        {std::string("MZ") + std::string(0x80, '\0'), "a DOS program, not a 16-bit Windows program",
+         ErrorKind::Signature},
         {good.substr(0, 0x40 + 0x20), "the NE header is truncated", ErrorKind::Format},
         {beyond, "a segment lies beyond the end of the file", ErrorKind::Format},
         {overlapping, "segments or resources overlap", ErrorKind::Format},
@@ -144,7 +148,8 @@ TEST(Minimizer, FuzzFindingsArePackedSoundlyOrRefused) {
             for (std::size_t i = 0; i < before->segments.size(); ++i) {
                 const Segment& a = before->segments[i];
                 const Segment& b = after->segments[i];
-                EXPECT_EQ(bytes.substr(a.offset, a.size + a.relocSize), packed->substr(b.offset, b.size + b.relocSize)) << entry.path();
+                EXPECT_EQ(bytes.substr(a.offset, a.size + a.relocSize), packed->substr(b.offset, b.size + b.relocSize))
+                    << entry.path();
             }
         }
         ++checked;
@@ -207,7 +212,8 @@ TEST(Minimizer, ThePackedCheckNamesWhatDiffers) {
         {segment, "the packed program changed segment 2"},
         {resource, "the packed program changed resource 3"},
         {names, "the packed program changed the non-resident names"},
-        {packed.substr(0, after.resources[3].offset), "the packed program does not read back: a resource lies beyond the end of the file"},
+        {packed.substr(0, after.resources[3].offset),
+         "the packed program does not read back: a resource lies beyond the end of the file"},
     };
     for (const auto& [bytes, message] : cases) {
         const fileaccess::Status checked = CheckPacked(before, bytes);
@@ -242,14 +248,17 @@ protected:
     ~MinimizerCommand() override { std::filesystem::remove_all(dir); }
 
     int Run(const std::string& arguments) {
-        const int status = std::system(("'" RESTALLOW_MIN "' " + arguments + " >/dev/null 2>'" + (dir / "err").string() + "'").c_str());
+        const int status = std::system(
+            ("'" RESTALLOW_MIN "' " + arguments + " >/dev/null 2>'" + (dir / "err").string() + "'").c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     static std::string ReadFile(const std::filesystem::path& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
-    void Write(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
+    void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
 
     std::filesystem::path dir;
 };
@@ -260,9 +269,11 @@ TEST_F(MinimizerCommand, WritesThePackedCopyOrNothing) {
     ASSERT_EQ(Run("'" + (dir / "in put.exe").string() + "' '" + (dir / "out.exe").string() + "'"), 0);
     ExpectSameContent(ReadFile(dir / "in put.exe"), ReadFile(dir / "out.exe"), layout);
 
-    Write("pe.exe", std::string("MZ") + std::string(0x3A, '\0') + std::string("\x40\0\0\0PE\0\0", 8) + std::string(64, '\0'));
+    Write("pe.exe",
+          std::string("MZ") + std::string(0x3A, '\0') + std::string("\x40\0\0\0PE\0\0", 8) + std::string(64, '\0'));
     EXPECT_EQ(Run("'" + (dir / "pe.exe").string() + "' '" + (dir / "pe.out").string() + "'"), 1);
-    EXPECT_NE(ReadFile(dir / "err").find("error: a 32-bit or 64-bit program (PE), not a 16-bit one"), std::string::npos);
+    EXPECT_NE(ReadFile(dir / "err").find("error: a 32-bit or 64-bit program (PE), not a 16-bit one"),
+              std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "pe.out"));
     EXPECT_EQ(Run("only-one"), 2);
 }
@@ -270,7 +281,8 @@ TEST_F(MinimizerCommand, WritesThePackedCopyOrNothing) {
 TEST_F(MinimizerCommand, ALastResourceCutShortIsPackedIntoAProgramThatReadsBack) {
     const std::string before = CutShortWithNamesInside();
     Write("cut.exe", before);
-    ASSERT_EQ(Run("'" + (dir / "cut.exe").string() + "' '" + (dir / "cut.out").string() + "'"), 0) << ReadFile(dir / "err");
+    ASSERT_EQ(Run("'" + (dir / "cut.exe").string() + "' '" + (dir / "cut.out").string() + "'"), 0)
+        << ReadFile(dir / "err");
     const std::string after = ReadFile(dir / "cut.out");
     const fileaccess::Status checked = CheckPacked(before, after);
     EXPECT_TRUE(checked) << checked.error().message;
@@ -284,8 +296,8 @@ TEST_F(MinimizerCommand, AProgramItCannotPackSoundlyLeavesNoOutput) {
     Write("names.exe", file);
     Write("old.exe", "older");
     EXPECT_EQ(Run("'" + (dir / "names.exe").string() + "' '" + (dir / "old.exe").string() + "'"), 1);
-    EXPECT_EQ(ReadFile(dir / "err"),
-              "restallow-min: " + (dir / "names.exe").string() + ": error: the non-resident name table overlaps the NE header or its tables\n");
+    EXPECT_EQ(ReadFile(dir / "err"), "restallow-min: " + (dir / "names.exe").string() +
+                                         ": error: the non-resident name table overlaps the NE header or its tables\n");
     EXPECT_EQ(ReadFile(dir / "old.exe"), "older");
 }
 
@@ -297,8 +309,9 @@ TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {
     std::string listings[2];
     for (int i = 0; i < 2; ++i) {
         const std::string name = i == 0 ? "in" : "out";
-        const std::string command = "cd '" + dir.string() + "' && wrestool -l " + name + ".exe > " + name + ".list 2>&1 && mkdir -p x" +
-                                    name + " && wrestool -x --raw -o x" + name + " " + name + ".exe";
+        const std::string command = "cd '" + dir.string() + "' && wrestool -l " + name + ".exe > " + name +
+                                    ".list 2>&1 && mkdir -p x" + name + " && wrestool -x --raw -o x" + name + " " +
+                                    name + ".exe";
         ASSERT_EQ(std::system(command.c_str()), 0) << name;
         listings[i] = ReadFile(dir / (name + ".list"));
         // Offsets differ by design; types, names and sizes must not.
@@ -322,7 +335,8 @@ TEST_F(MinimizerCommand, WrestoolListsTheSameResourcesForInputAndOutput) {
 TEST_F(MinimizerCommand, FolderFifoAndDeviceInputsAreRefusedAtOnceAndOutputsKeepModes) {
     std::filesystem::create_directory(dir / "folder.exe");
     ASSERT_EQ(::mkfifo((dir / "fifo.exe").c_str(), 0600), 0);
-    for (const std::string& input : {(dir / "folder.exe").string(), (dir / "fifo.exe").string(), std::string("/dev/zero")}) {
+    for (const std::string& input :
+         {(dir / "folder.exe").string(), (dir / "fifo.exe").string(), std::string("/dev/zero")}) {
         EXPECT_EQ(Run("'" + input + "' '" + (dir / "x.exe").string() + "'"), 1) << input;
         EXPECT_NE(ReadFile(dir / "err").find("not a file"), std::string::npos) << ReadFile(dir / "err");
     }

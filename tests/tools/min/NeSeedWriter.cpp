@@ -66,7 +66,9 @@ int main(int argc, char** argv) {
     ProgramLayout many;
     many.segments = {{Pattern(40, 30), 2}};
     many.resourceShift = 2;
-    for (unsigned i = 0; i < 24; ++i) many.resources.push_back({static_cast<std::uint16_t>(0x8001 + i % 5), static_cast<std::uint16_t>(0x8001 + i), Pattern(5 + 3 * i, 40 + i)});
+    for (unsigned i = 0; i < 24; ++i)
+        many.resources.push_back({static_cast<std::uint16_t>(0x8001 + i % 5), static_cast<std::uint16_t>(0x8001 + i),
+                                  Pattern(5 + 3 * i, 40 + i)});
     Write(folder, "many-resources.exe", NeWriter::Build(many));
     return 0;
 }

@@ -42,8 +42,8 @@ constexpr std::size_t kNe = kDosHeaderSize;  // the NE header right behind the D
 
 struct Tables {
     std::string bytes;
-    std::size_t segmentTable = 0;        // offsets into bytes
-    std::vector<std::size_t> nameInfo;   // one per resource
+    std::size_t segmentTable = 0;       // offsets into bytes
+    std::vector<std::size_t> nameInfo;  // one per resource
 };
 
 std::string HeaderFor(const ProgramLayout& layout) {

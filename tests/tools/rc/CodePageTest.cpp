@@ -29,16 +29,20 @@ const std::string kHebrew1255 = "\xF9\xEC\xE5\xED";
 
 TEST(CodePage, PragmaCodePageReadsTheScriptInAnyWindowsCodePage) {
     for (const auto& [page, bytes, text] : {std::tuple{"1251", kCyrillic1251, std::u16string(u"Привет")},
-                                           std::tuple{"1255", kHebrew1255, std::u16string(u"שלום")}}) {
+                                            std::tuple{"1255", kHebrew1255, std::u16string(u"שלום")}}) {
         SCOPED_TRACE(page);
-        const OwnedRes res = ReadRes(CompileText(std::string("#pragma code_page(") + page + ")\nSTRINGTABLE { 0, \"" + bytes + "\" }\n"
-                                                 "1 DIALOG 0, 0, 9, 9 CAPTION \"" + bytes + "\" {}\n"));
+        const OwnedRes res =
+            ReadRes(CompileText(std::string("#pragma code_page(") + page + ")\nSTRINGTABLE { 0, \"" + bytes +
+                                "\" }\n"
+                                "1 DIALOG 0, 0, 9, 9 CAPTION \"" +
+                                bytes + "\" {}\n"));
         const ResEntry* strings = Entry(res, 6);
         ASSERT_NE(strings, nullptr);
         EXPECT_EQ(FirstString(strings->data), text);
         const ResEntry* dialog = Entry(res, 5);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->data.substr(22, text.size() * 2), std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+        EXPECT_EQ(dialog->data.substr(22, text.size() * 2),
+                  std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
     }
 }
 
@@ -80,7 +84,8 @@ TEST_F(CodePageErrorTest, CodePagesTheSystemCannotConvert) {
     ExpectEach({
         {"no such code page", "#pragma code_page(4)\n", 1, "unsupported code page '4'"},
         {"leading zero", "\n#pragma code_page(01252)\n", 2, "unsupported code page '01252'"},
-        {"no parentheses", "#pragma code_page 1252\n", 1, "#pragma code_page needs a code page in parentheses: #pragma code_page 1252"},
+        {"no parentheses", "#pragma code_page 1252\n", 1,
+         "#pragma code_page needs a code page in parentheses: #pragma code_page 1252"},
     });
 }
 

@@ -49,7 +49,7 @@ TEST(CoffWriter, NoResourcesGiveAnEmptyDirectoryAndNoRelocations) {
     EXPECT_EQ(ReadU32(object, 20 + 16), 16u);  // the section: the root table alone
     EXPECT_EQ(ReadU32(object, 20 + 24), 0u);   // no relocations ...
     EXPECT_EQ(ReadU16(object, 20 + 32), 0u);
-    EXPECT_EQ(ReadU32(object, 8), 60u + 16);   // ... so the symbols follow the section
+    EXPECT_EQ(ReadU32(object, 8), 60u + 16);  // ... so the symbols follow the section
     EXPECT_EQ(object.substr(60, 16), std::string(16, '\0'));
 }
 
@@ -66,17 +66,20 @@ TEST(CoffWriter, RefusesWhatAnObjectCannotHold) {
 
     ResFile numbers;
     for (std::uint32_t id = 0; id <= 0xFFFF; ++id) {
-        numbers.entries.push_back(Entry(ResourceId::Number(10), ResourceId::Number(static_cast<std::uint16_t>(id)), 0, ""));
+        numbers.entries.push_back(
+            Entry(ResourceId::Number(10), ResourceId::Number(static_cast<std::uint16_t>(id)), 0, ""));
     }
-    EXPECT_EQ(Refusal(numbers), "more than 65535 resources of type RCDATA with numbers, or with names: a COFF directory "
-                                "counts each in 16 bits");
+    EXPECT_EQ(Refusal(numbers),
+              "more than 65535 resources of type RCDATA with numbers, or with names: a COFF directory "
+              "counts each in 16 bits");
 }
 
 // Past 65534 relocations the section says so in a flag, and the first relocation holds the count.
 TEST(CoffWriter, ManyResourcesCountTheirRelocationsInTheFirstOne) {
     ResFile many;
     for (std::uint16_t id = 1; id <= 35000; ++id) {
-        for (std::uint16_t type : {10, 23}) many.entries.push_back(Entry(ResourceId::Number(type), ResourceId::Number(id), 0x409, "x"));
+        for (std::uint16_t type : {10, 23})
+            many.entries.push_back(Entry(ResourceId::Number(type), ResourceId::Number(id), 0x409, "x"));
     }
     const std::string object = Object(many, CoffMachine::I386);
     ASSERT_GT(object.size(), 60u);
@@ -85,11 +88,12 @@ TEST(CoffWriter, ManyResourcesCountTheirRelocationsInTheFirstOne) {
     const std::uint32_t relocations = ReadU32(object, 20 + 24);
     EXPECT_EQ(ReadU32(object, relocations), 70001u);
     EXPECT_EQ(ReadU32(object, 8), relocations + 10 * 70001);  // the symbols after all of them
-    if (std::system("command -v i686-w64-mingw32-objdump >/dev/null 2>&1") != 0) GTEST_SKIP() << "no MinGW objdump to read it back";
+    if (std::system("command -v i686-w64-mingw32-objdump >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no MinGW objdump to read it back";
     ScratchDir dir;
     dir.write("many.o", object);
-    const std::string command = "i686-w64-mingw32-objdump -r '" + dir.path("many.o").string() + "' | grep -c rva32 > '" +
-                                dir.path("count.txt").string() + "'";
+    const std::string command = "i686-w64-mingw32-objdump -r '" + dir.path("many.o").string() +
+                                "' | grep -c rva32 > '" + dir.path("count.txt").string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadBytes(dir.path("count.txt")), "70000\n");
 }

@@ -16,7 +16,8 @@ TEST(CommandLine, HelpVersionAndUsageErrors) {
     const CommandRun help = Command(dir, "--help");
     EXPECT_EQ(help.exit, 0);
     EXPECT_NE(help.out.find("usage: restallow-rc [-31] [-fo OUTPUT]"), std::string::npos);
-    EXPECT_EQ(Command(dir, "--version").out, "restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe) and llvm-rc\n");
+    EXPECT_EQ(Command(dir, "--version").out,
+              "restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe) and llvm-rc\n");
     const CommandRun none = Command(dir, "");
     EXPECT_EQ(none.exit, 2);
     EXPECT_NE(none.err.find("no script given"), std::string::npos);
@@ -90,7 +91,8 @@ TEST(CommandLine, DefinesUndefinesAndPreprocessOnly) {
     // Preprocessed text that cannot be written is an error, not a success.
     if (std::filesystem::exists("/dev/full")) {
         dir.write("w.rc", "A B\n");
-        const int status = std::system(("cd '" + dir.path("").string() + "' && '" RESTALLOW_RC "' -E w.rc >/dev/full 2>stderr.txt").c_str());
+        const int status = std::system(
+            ("cd '" + dir.path("").string() + "' && '" RESTALLOW_RC "' -E w.rc >/dev/full 2>stderr.txt").c_str());
         EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
         EXPECT_NE(ReadBytes(dir.path("stderr.txt")).find("cannot write the preprocessed text"), std::string::npos);
     }

@@ -15,7 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 int RunRc(const ScratchDir& dir, const std::string& arguments) {
-    const std::string command = "cd '" + dir.path("").string() + "' && '" RESTALLOW_RC "' " + arguments + " >/dev/null 2>err.txt";
+    const std::string command =
+        "cd '" + dir.path("").string() + "' && '" RESTALLOW_RC "' " + arguments + " >/dev/null 2>err.txt";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -68,7 +69,8 @@ TEST(HostileInput, ScriptIsParsedWholeBeforeTheOutputIsMade) {
     const CompileResult result = Compile(script, dir.path("out.res"));
     EXPECT_EQ(result.error, script.string() + "(3): error: unterminated string");
     const auto good = dir.write("good.rc", "A RCDATA { 1 }\n");
-    EXPECT_EQ(Compile(good, dir.path("out.res")).error, "error: Cannot create file \"" + dir.path("out.res").string() + "\": it is a folder");
+    EXPECT_EQ(Compile(good, dir.path("out.res")).error,
+              "error: Cannot create file \"" + dir.path("out.res").string() + "\": it is a folder");
 }
 
 TEST(HostileInput, AScriptThatFailsInAnyWayLeavesNoTemporaryBehind) {
@@ -93,10 +95,10 @@ TEST(HostileInput, IconFileMuchLargerThanItsDirectoryIsNotReadWhole) {
     ASSERT_EQ(::truncate(sparse.c_str(), 3LL << 30), 0);  // 3 GB, nearly all of it a hole
     const auto script = dir.write("s.rc", "I ICON \"huge.ico\"\n");
     const auto normal = dir.write("n.rc", "I ICON \"" + (DataDir() / "icon.ico").string() + "\"\n");
-    rusage before {};
+    rusage before{};
     ::getrusage(RUSAGE_SELF, &before);
     const CompileResult result = Compile(script, dir.path("huge.res"));
-    rusage after {};
+    rusage after{};
     ::getrusage(RUSAGE_SELF, &after);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 256 * 1024) << "kilobytes more at the peak";

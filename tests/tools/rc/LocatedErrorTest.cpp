@@ -29,8 +29,10 @@ std::string Thrown(Work work) {
 }
 
 TEST(LocatedError, ConditionsMacrosAndExpansionsNameTheLineTheyWereGiven) {
-    EXPECT_EQ(Thrown([] { EvaluateCondition(LexLine("1 / 0"), kWhere); }), "dir/s.rc(7): error: division by zero in #if");
-    EXPECT_EQ(Thrown([] { EvaluateCondition(LexLine("0x"), kWhere); }), "dir/s.rc(7): error: invalid number '0x' in #if");
+    EXPECT_EQ(Thrown([] { EvaluateCondition(LexLine("1 / 0"), kWhere); }),
+              "dir/s.rc(7): error: division by zero in #if");
+    EXPECT_EQ(Thrown([] { EvaluateCondition(LexLine("0x"), kWhere); }),
+              "dir/s.rc(7): error: invalid number '0x' in #if");
     EXPECT_EQ(Thrown([] { EvaluateCondition(LexLine(std::string(1000, '(') + "1"), kWhere); }),
               "dir/s.rc(7): error: #if expression nested too deeply");
     MacroTable macros;
@@ -40,7 +42,8 @@ TEST(LocatedError, ConditionsMacrosAndExpansionsNameTheLineTheyWereGiven) {
               "dir/s.rc(7): error: 'defined' cannot be a macro name");
     macros.Define(LexLine("#define G(a, b) a b"), 2, kWhere);
     MacroExpander expander(macros, kWhere);
-    EXPECT_EQ(Thrown([&] { expander.Expand(LexLine("G(1)")); }), "dir/s.rc(7): error: macro 'G' takes 2 arguments, 1 given");
+    EXPECT_EQ(Thrown([&] { expander.Expand(LexLine("G(1)")); }),
+              "dir/s.rc(7): error: macro 'G' takes 2 arguments, 1 given");
     // __LINE__ and __FILE__ read the same place.
     expander.Start({kWhere.file, 12});
     const std::vector<PpToken> expanded = expander.Expand(LexLine("__LINE__ __FILE__"));

@@ -39,10 +39,14 @@ TEST_F(LongTokenMessages, ParserMessagesCutTheTokenTheyQuote) {
 TEST_F(LongTokenMessages, PreprocessorMessagesCutTheTokenTheyQuote) {
     ExpectEach({
         {"directive", "#" + kBig + "\n", 1, "unknown preprocessor directive #" + kShown},
-        {"parameter", "#define F(" + kBig + ", " + kBig + ") 1\n", 1, "duplicate parameter '" + kShown + "' of macro 'F'"},
-        {"#if number", "#if 0" + kBig + "\n#endif\n", 1, "invalid number '0" + kShown.substr(0, 39) + "..." + kShown.substr(43) + "' in #if"},
-        {"arguments", "#define " + kBig + "(a) a\n" + kBig + "(1, 2)\n", 2, "macro '" + kShown + "' takes 1 argument, 2 given"},
-        {"pasting", "#define P(a, b) a ## b\nP(" + kBig + ", +)\n", 2, "pasting \"" + kShown + "\" and \"+\" in macro 'P' does not give one token"},
+        {"parameter", "#define F(" + kBig + ", " + kBig + ") 1\n", 1,
+         "duplicate parameter '" + kShown + "' of macro 'F'"},
+        {"#if number", "#if 0" + kBig + "\n#endif\n", 1,
+         "invalid number '0" + kShown.substr(0, 39) + "..." + kShown.substr(43) + "' in #if"},
+        {"arguments", "#define " + kBig + "(a) a\n" + kBig + "(1, 2)\n", 2,
+         "macro '" + kShown + "' takes 1 argument, 2 given"},
+        {"pasting", "#define P(a, b) a ## b\nP(" + kBig + ", +)\n", 2,
+         "pasting \"" + kShown + "\" and \"+\" in macro 'P' does not give one token"},
         {"include", "#include \"" + kBig + "\"\n", 1, "cannot find include file \"" + kShown + "\""},
         {"system include", "#include <" + kBig + ">\n", 1, "cannot find include file <" + kShown + ">"},
     });

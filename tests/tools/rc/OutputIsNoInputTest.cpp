@@ -26,8 +26,12 @@ protected:
     // `message`; every input keeps its bytes and no temporary is left in either folder.
     void ExpectRefused(const std::string& output, const std::string& message, OutputFormat format = OutputFormat::Res) {
         SCOPED_TRACE(output);
-        const std::string before[] = {ReadBytes(script), ReadBytes(dir.path("app.ico")), ReadBytes(dir.path("sub/logo.bmp")),
-                                      ReadBytes(dir.path("raw.bin")), ReadBytes(dir.path("defs.h")), ReadBytes(dir.path("more.rc"))};
+        const std::string before[] = {ReadBytes(script),
+                                      ReadBytes(dir.path("app.ico")),
+                                      ReadBytes(dir.path("sub/logo.bmp")),
+                                      ReadBytes(dir.path("raw.bin")),
+                                      ReadBytes(dir.path("defs.h")),
+                                      ReadBytes(dir.path("more.rc"))};
         const std::size_t files = dir.countFiles();
         CompileOptions options;
         options.script = script.string();
@@ -37,8 +41,12 @@ protected:
         const CompileResult result = CompileScript(options);
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.error, message);
-        const std::string after[] = {ReadBytes(script), ReadBytes(dir.path("app.ico")), ReadBytes(dir.path("sub/logo.bmp")),
-                                     ReadBytes(dir.path("raw.bin")), ReadBytes(dir.path("defs.h")), ReadBytes(dir.path("more.rc"))};
+        const std::string after[] = {ReadBytes(script),
+                                     ReadBytes(dir.path("app.ico")),
+                                     ReadBytes(dir.path("sub/logo.bmp")),
+                                     ReadBytes(dir.path("raw.bin")),
+                                     ReadBytes(dir.path("defs.h")),
+                                     ReadBytes(dir.path("more.rc"))};
         for (int i = 0; i < 6; ++i) EXPECT_EQ(after[i], before[i]) << "input " << i;
         EXPECT_EQ(dir.countFiles(), files);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("sub")), {}), 1);
@@ -63,7 +71,8 @@ TEST_F(OutputIsNoInput, TheScriptByItsNameALinkOrAnotherSpellingIsRefused) {
 TEST_F(OutputIsNoInput, AnIncludedFileIsRefused) {
     for (const char* name : {"defs.h", "more.rc"}) {
         ExpectRefused(dir.path(name).string(),
-                      "error: " + Refusal(dir.path(name).string(), "the file \"" + dir.path(name).string() + "\" that the compile reads"));
+                      "error: " + Refusal(dir.path(name).string(),
+                                          "the file \"" + dir.path(name).string() + "\" that the compile reads"));
     }
 }
 
@@ -74,14 +83,16 @@ TEST_F(OutputIsNoInput, AResourceFileIsRefused) {
     };
     ExpectRefused(dir.path("app.ico").string(), refusal(dir.path("app.ico").string(), dir.path("app.ico").string()));
     // Found through the include folder, named through a link.
-    ExpectRefused(dir.path("logo-link.res").string(), refusal(dir.path("logo-link.res").string(), dir.path("sub/logo.bmp").string()));
+    ExpectRefused(dir.path("logo-link.res").string(),
+                  refusal(dir.path("logo-link.res").string(), dir.path("sub/logo.bmp").string()));
     ExpectRefused(dir.path("raw.bin").string(), refusal(dir.path("raw.bin").string(), dir.path("raw.bin").string()));
 }
 
 TEST_F(OutputIsNoInput, ACoffObjectOrAConvertedResFileIsRefusedToo) {
     ExpectRefused(script.string(), "error: " + Refusal(script.string(), "the script itself"), OutputFormat::Coff);
     ExpectRefused(dir.path("raw.bin").string(),
-                  "error: " + Refusal(dir.path("raw.bin").string(), "the file \"" + dir.path("raw.bin").string() + "\" that the compile reads"),
+                  "error: " + Refusal(dir.path("raw.bin").string(),
+                                      "the file \"" + dir.path("raw.bin").string() + "\" that the compile reads"),
                   OutputFormat::Coff);
     const auto res = dir.path("in.res");
     ASSERT_TRUE(Compile(dir.write("small.rc", "A RCDATA { 1 }\n"), res).ok);
@@ -92,7 +103,8 @@ TEST_F(OutputIsNoInput, ACoffObjectOrAConvertedResFileIsRefusedToo) {
         options.output = dir.path("./in.res").string();
         options.format = format;
         const CompileResult result = ConvertResFile(options);
-        EXPECT_EQ(result.error, "error: " + Refusal(options.output, "the file \"" + res.string() + "\" that the compile reads"));
+        EXPECT_EQ(result.error,
+                  "error: " + Refusal(options.output, "the file \"" + res.string() + "\" that the compile reads"));
         EXPECT_EQ(ReadBytes(res), bytes);
     }
 }

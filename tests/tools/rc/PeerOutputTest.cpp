@@ -90,9 +90,11 @@ TEST(PeerOutput, Win16FormatHoldsTheSameResourcesAsWrc) {
 // PURE's place; a FONT MOVEABLE DISCARDABLE. (The 32-bit rules are rc.exe's: zig/icons.rc.)
 TEST(PeerOutput, Win16IconGroupsAndFontsKeepTheirFlags) {
     const std::string icon = (DataDir() / "icon.ico").string(), font = (DataDir() / "small.fnt").string();
-    const OwnedRes res = ReadRes(CompileText("1 ICON DISCARDABLE PRELOAD \"" + icon + "\"\n2 FONT \"" + font + "\"\n", true));
-    const auto group = std::find_if(res.entries().begin(), res.entries().end(),
-                                    [](const ResEntry& entry) { return entry.type == ResourceId::Number(RtGroupIcon); });
+    const OwnedRes res =
+        ReadRes(CompileText("1 ICON DISCARDABLE PRELOAD \"" + icon + "\"\n2 FONT \"" + font + "\"\n", true));
+    const auto group = std::find_if(res.entries().begin(), res.entries().end(), [](const ResEntry& entry) {
+        return entry.type == ResourceId::Number(RtGroupIcon);
+    });
     ASSERT_NE(group, res.entries().end());
     EXPECT_EQ(group->flags, MfMoveable | MfDiscardable | MfPreload);
     const auto fontEntry = std::find_if(res.entries().begin(), res.entries().end(),
@@ -103,11 +105,16 @@ TEST(PeerOutput, Win16IconGroupsAndFontsKeepTheirFlags) {
 
 TEST(PeerOutput, Win16StringsAreCodePage1252BytesWithByteLengths) {
     ScratchDir dir;
-    const auto script = dir.write("s.rc", "STRINGTABLE { 1, \"Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\" }\n");
+    const auto script = dir.write("s.rc",
+                                  "STRINGTABLE { 1, \"Gr\xC3\xBC\xC3\x9F"
+                                  "e \xE2\x82\xAC\" }\n");
     ASSERT_TRUE(Compile(script, dir.path("s.res"), true).ok);
     const OwnedRes file = ReadRes(ReadBytes(dir.path("s.res")));
     ASSERT_EQ(file.entries().size(), 1u);
-    EXPECT_EQ(std::string(file.entries()[0].data), std::string("\0\x07Gr\xFC\xDF" "e \x80", 9) + std::string(14, '\0'));
+    EXPECT_EQ(std::string(file.entries()[0].data), std::string("\0\x07Gr\xFC\xDF"
+                                                               "e \x80",
+                                                               9) +
+                                                       std::string(14, '\0'));
 }
 
 }  // namespace

@@ -9,8 +9,8 @@ namespace rc::test {
 
 struct PpRun {
     bool ok = false;
-    std::string text;   // the output without line markers and blank lines
-    std::string raw;    // the output as it is
+    std::string text;  // the output without line markers and blank lines
+    std::string raw;   // the output as it is
     std::string error;
 };
 

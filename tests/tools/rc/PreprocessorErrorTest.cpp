@@ -28,11 +28,13 @@ TEST_F(PreprocessorError, ConditionalsThatDoNotPair) {
 TEST_F(PreprocessorError, MacrosThatCannotExpand) {
     // Doubling at each level would give 2^40 tokens.
     std::string doubling = "#define M0 x\n";
-    for (int i = 1; i <= 40; ++i) doubling += "#define M" + std::to_string(i) + " M" + std::to_string(i - 1) + " M" + std::to_string(i - 1) + "\n";
+    for (int i = 1; i <= 40; ++i)
+        doubling +=
+            "#define M" + std::to_string(i) + " M" + std::to_string(i - 1) + " M" + std::to_string(i - 1) + "\n";
     ExpectEach({
         // A name inside its own expansion stays a name, as in C: here one that is no number.
         {"", "#define A B\n#define B A\nX RCDATA { A }\n", 3,
-             "'A' is not defined: a number is expected here (is the header that defines it included?)"},
+         "'A' is not defined: a number is expected here (is the header that defines it included?)"},
         {"", "#define F(a, b) a b\nF(1, 2, 3)\n", 2, "macro 'F' takes 2 arguments, 3 given"},
         {"", "#define G(a) a\nG()\nG(1, 2)\n", 3, "macro 'G' takes 1 argument, 2 given"},
         {"", "#define F(a) a\nF(1,\n", 2, "unterminated argument list of macro 'F'"},
@@ -49,7 +51,7 @@ TEST_F(PreprocessorError, ExpressionsThatCannotBeEvaluated) {
         {"", "#if 1 / (2 - 2)\n#endif\n", 1, "division by zero in #if"},
         {"", "#if 5 % 0\n#endif\n", 1, "division by zero in #if"},
         {"", "#if " + std::string(100000, '(') + "1" + std::string(100000, ')') + "\n#endif\n", 1,
-             "#if expression nested too deeply"},
+         "#if expression nested too deeply"},
         {"", "#if " + std::string(100000, '!') + "1\n#endif\n", 1, "#if expression nested too deeply"},
         {"", "#if --1\n#endif\n", 1, "unexpected '--' in #if"},
         {"", "#if 1 +\n#endif\n", 1, "#if expression ends too early"},
@@ -69,7 +71,8 @@ TEST_F(PreprocessorError, IncludesThatCannotBeRead) {
         {"", "#include \"nothere.rc\"\n", 1, "cannot find include file \"nothere.rc\""},
         {"", "#include nothere.rc\n", 1, "#include needs a file name in double quotes or angle brackets"},
         {"", "#include \"folder.h\"\n", 1, "cannot read include file \"folder.h\": it is a folder, not a file"},
-        {"", "#include \"pipe.rc\"\n", 1, "cannot read include file \"pipe.rc\": it is a FIFO (named pipe), not a file"},
+        {"", "#include \"pipe.rc\"\n", 1,
+         "cannot read include file \"pipe.rc\": it is a FIFO (named pipe), not a file"},
         {"", "rcinclude /dev/null\n", 1, "cannot read include file \"/dev/null\": it is a device, not a file"},
     });
     // The script itself is read the same way.
@@ -80,7 +83,8 @@ TEST_F(PreprocessorError, IncludesThatCannotBeRead) {
 }
 
 TEST_F(PreprocessorError, IncludesNestedTooDeeplyOrIncludingThemselves) {
-    for (int i = 0; i < 70; ++i) dir.write("n" + std::to_string(i) + ".rc", "#include \"n" + std::to_string(i + 1) + ".rc\"\n");
+    for (int i = 0; i < 70; ++i)
+        dir.write("n" + std::to_string(i) + ".rc", "#include \"n" + std::to_string(i + 1) + ".rc\"\n");
     dir.write("n70.rc", "END\n");
     ExpectEach({
         {"", "A\n#include \"bad.rc\"\n", 2, "#include nested more than 64 deep (\"bad.rc\" includes itself)"},

@@ -14,7 +14,8 @@ TEST_F(Preprocessor, ObjectAndFunctionLikeMacrosExpandWhereTheScriptUsesThem) {
     EXPECT_EQ(Text("#define STR(x) #x\n#define XSTR(x) STR(x)\n#define V 1.2\nS STR(a \"b\\\" c\") XSTR(V)\n"),
               "S \"a \\\"b\\\\\\\" c\\\"\" \"1.2\"\n");
     EXPECT_EQ(Text("#define CAT(a, b) a##b\n#define IDS_ 5\nCAT(IDS_, ) CAT(0x, 1F) CAT(, x)\n"), "5 0x1F x\n");
-    EXPECT_EQ(Text("#define LIST(first, ...) first: __VA_ARGS__\n#define OPT(f, ...) f(0, ## __VA_ARGS__)\nLIST(a, b, c) OPT(g)\n"),
+    EXPECT_EQ(Text("#define LIST(first, ...) first: __VA_ARGS__\n#define OPT(f, ...) f(0, ## __VA_ARGS__)\nLIST(a, b, "
+                   "c) OPT(g)\n"),
               "a: b, c g(0)\n");
     // A call may run over lines; the macro's name without "(" stays a name.
     EXPECT_EQ(Text("#define ADD(a, b) a + b\nX ADD(1,\n  2) ADD\n"), "X 1 + 2 ADD\n");
@@ -34,7 +35,8 @@ TEST_F(Preprocessor, ConditionalsTakeOneBranchWithCIntegerRules) {
     const std::string script =
         "#define TWO 2\n"
         "#if defined(TWO) && defined TWO && !defined(NONE) && NONE == 0\nyes1\n#endif\n"
-        "#if TWO > 3\nno\n#elif (TWO << 4) == 32 && (0x30 >> 4 | 1) == 3 && (7 & ~2) == 5 && (6 ^ 3) == 5\nyes2\n#else\nno\n#endif\n"
+        "#if TWO > 3\nno\n#elif (TWO << 4) == 32 && (0x30 >> 4 | 1) == 3 && (7 & ~2) == 5 && (6 ^ 3) == "
+        "5\nyes2\n#else\nno\n#endif\n"
         "#if -1 > 0U && -1 < 0 && 10 / 3 == 3 && -7 % 3 == -1 && 0xFFFFFFFFL + 1 == 0x100000000\nyes3\n#endif\n"
         "#if (TWO ? 'A' : 0) == 65 && '\\n' == 10 && 1 ? 0 : 1\nno\n#else\nyes4\n#endif\n"
         "#if 0 && 1 / 0 || 1 || 1 / 0\nyes5\n#endif\n"
@@ -101,7 +103,8 @@ TEST_F(Preprocessor, QuotedIncludesSearchTheIncludersFolderThenScriptThenOptions
 TEST_F(Preprocessor, BackslashesSeparateFoldersAndLetterCaseIsIgnoredWhenTheNameIsMissing) {
     dir.write("Res/Defs.H", "#define DEFS found\n");
     dir.write("dialogs.dlg", "DLG\n");
-    EXPECT_EQ(Text("#include \"res\\defs.h\"\nDEFS\nrcinclude DIALOGS.DLG\nrcinclude \"dialogs.dlg\"\n"), "found\nDLG\nDLG\n");
+    EXPECT_EQ(Text("#include \"res\\defs.h\"\nDEFS\nrcinclude DIALOGS.DLG\nrcinclude \"dialogs.dlg\"\n"),
+              "found\nDLG\nDLG\n");
 }
 
 // Resource files follow the include rules too: a Windows script names "TOOLBAR.BMP" where the
@@ -137,7 +140,9 @@ TEST_F(Preprocessor, AHeaderOnTheIncludePathWinsOverTheBuiltInOne) {
 TEST_F(Preprocessor, IncludeNamedByAMacroAndPragmaOnce) {
     dir.write("once.h", "#pragma once\n#pragma warning(disable: 4000)\nONCE RCDATA { 1 }\n");
     dir.write("once.rc", "#pragma once\nONCE\n");
-    EXPECT_EQ(Text("#define FILE \"once.rc\"\n#include FILE\n#include FILE\n#include \"once.h\"\n#include \"once.h\"\n"), "ONCE\n");
+    EXPECT_EQ(
+        Text("#define FILE \"once.rc\"\n#include FILE\n#include FILE\n#include \"once.h\"\n#include \"once.h\"\n"),
+        "ONCE\n");
 }
 
 TEST_F(Preprocessor, AFileIncludedAgainIsSkippedOnlyWhenAllOfItIsInsideItsDefinedGuard) {
@@ -153,7 +158,8 @@ TEST_F(Preprocessor, AFileIncludedAgainIsSkippedOnlyWhenAllOfItIsInsideItsDefine
 TEST_F(Preprocessor, LineMarkersNameTheFileAndLineEachLineCameFrom) {
     dir.write("inc/part.rc", "\n\nPART\n");
     options.includeDirs = {Path("inc")};
-    const PpRun run = Run("FIRST\n#include \"part.rc\"\nLAST\n#pragma code_page(65001)\n#line 40 \"renamed.rc\"\nFORTY\n");
+    const PpRun run =
+        Run("FIRST\n#include \"part.rc\"\nLAST\n#pragma code_page(65001)\n#line 40 \"renamed.rc\"\nFORTY\n");
     ASSERT_TRUE(run.ok) << run.error;
     EXPECT_EQ(run.raw, "# 1 \"" + Path("main.rc") + "\"\nFIRST\n# 3 \"" + Path("inc/part.rc") + "\"\nPART\n# 3 \"" +
                            Path("main.rc") + "\"\nLAST\n#pragma code_page(65001)\n# 40 \"renamed.rc\"\nFORTY\n");
@@ -185,7 +191,8 @@ TEST_F(Preprocessor, MacrosRedefinedAndUndefinedManyTimesKeepTheirCurrentMeaning
     std::string expected;
     for (int i = 0; i < 3000; ++i) script += "#define NAME_" + std::to_string(i) + " value_" + std::to_string(i) + "\n";
     for (int round = 0; round < 3; ++round) {
-        script += "#undef M\n#define M(a) a##_" + std::to_string(round) + " NAME_" + std::to_string(round * 1000) + "\nM(x)\n";
+        script += "#undef M\n#define M(a) a##_" + std::to_string(round) + " NAME_" + std::to_string(round * 1000) +
+                  "\nM(x)\n";
         expected += "x_" + std::to_string(round) + " value_" + std::to_string(round * 1000) + "\n";
         script += "#undef NAME_" + std::to_string(round * 1000) + "\nM(y)\n";
         expected += "y_" + std::to_string(round) + " NAME_" + std::to_string(round * 1000) + "\n";
@@ -202,8 +209,9 @@ TEST_F(Preprocessor, ErrorsAfterPreprocessingNameTheIncludedFileAndItsLine) {
 }
 
 TEST_F(Preprocessor, DefinesReachTheCompiledResources) {
-    const auto script = dir.write("main.rc", "#include <windows.h>\n#define BASE 10\nLANGUAGE LANG_GERMAN, SUBLANG_GERMAN\n"
-                                             "STRINGTABLE { BASE + 1, \"eleven\" }\nD RCDATA { WS_VISIBLE, BASE }\n");
+    const auto script = dir.write("main.rc",
+                                  "#include <windows.h>\n#define BASE 10\nLANGUAGE LANG_GERMAN, SUBLANG_GERMAN\n"
+                                  "STRINGTABLE { BASE + 1, \"eleven\" }\nD RCDATA { WS_VISIBLE, BASE }\n");
     const CompileResult result = Compile(script, dir.path("out.res"));
     ASSERT_TRUE(result.ok) << result.error;
     const OwnedRes file = ReadRes(ReadBytes(dir.path("out.res")));

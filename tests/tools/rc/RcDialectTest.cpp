@@ -18,7 +18,9 @@ protected:
         base = ReadBytes(dir.path("base.res"));
         ASSERT_FALSE(base.empty());
     }
-    CommandRun Run(const std::string& arguments, const std::string& more = "") { return RunIn(dir, RESTALLOW_RC, arguments, more); }
+    CommandRun Run(const std::string& arguments, const std::string& more = "") {
+        return RunIn(dir, RESTALLOW_RC, arguments, more);
+    }
     std::string Output(const std::string& name) const { return ReadBytes(dir.path(name)); }
     // The data of the first resource of `type` in the .res file `name`.
     std::string Data(const std::string& name, std::uint16_t type) const {
@@ -35,8 +37,9 @@ protected:
 };
 
 TEST_F(RcDialect, OptionsInAnyCaseWithSlashOrDashValuesGluedOrApart) {
-    for (const char* arguments : {"/FO out.res /I inc s.rc", "/foout.res /iinc s.rc", "-Fo out.res -I inc /nologo /r s.rc",
-                                  "/i inc /fo out.res -- s.rc", "/I inc /D VALUE=5 /L 409 /C 65001 /fo out.res s.rc"}) {
+    for (const char* arguments :
+         {"/FO out.res /I inc s.rc", "/foout.res /iinc s.rc", "-Fo out.res -I inc /nologo /r s.rc",
+          "/i inc /fo out.res -- s.rc", "/I inc /D VALUE=5 /L 409 /C 65001 /fo out.res s.rc"}) {
         SCOPED_TRACE(arguments);
         std::filesystem::remove(dir.path("out.res"));
         const CommandRun run = Run(arguments);
@@ -78,7 +81,8 @@ TEST_F(RcDialect, NullTerminatedStringsAndTheIncludeVariableLeftOut) {
 TEST_F(RcDialect, HelpNamesTheCompilerItStandsInForAndTheRcOptions) {
     const CommandRun help = Run("/?");
     EXPECT_EQ(help.exit, 0);
-    EXPECT_TRUE(help.out.starts_with("restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe)"));
+    EXPECT_TRUE(
+        help.out.starts_with("restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe)"));
     for (const char* option : {"-fo OUTPUT", "-nologo", "/:depfile FILE", "-31", "-x ", "-n "}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
@@ -128,7 +132,8 @@ TEST_F(RcDialect, UsageErrorsAreOneLineAndExitTwo) {
         {"-31 -O coff s.rc -o out.o", "-31 writes the 16-bit .res format, which a COFF object cannot hold"},
         {"/fo nowhere/out.res s.rc", "the folder of the output nowhere/out.res does not exist"},
         {"s.rc other.rc", "more than one script: s.rc and other.rc"},
-        {"/tmp/no-such-folder-here/x.rc", "unknown option /tmp/no-such-folder-here/x.rc (nor a file; put -- before a script path that begins with /)"},
+        {"/tmp/no-such-folder-here/x.rc",
+         "unknown option /tmp/no-such-folder-here/x.rc (nor a file; put -- before a script path that begins with /)"},
         {"/:depfile-fmt yaml s.rc", "unknown /:depfile-fmt yaml: make or json"},
         {"/c 12x s.rc", "bad value for /c: 12x"},
     };

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "driver/Compiler.h"
-#include "resformat/ResourceTypes.h"
 #include "resformat/ResReader.h"
+#include "resformat/ResourceTypes.h"
 
 namespace rc::test {
 
@@ -47,7 +47,8 @@ private:
     std::filesystem::path path_;
 };
 
-inline CompileResult Compile(const std::filesystem::path& script, const std::filesystem::path& output, bool win16 = false) {
+inline CompileResult Compile(const std::filesystem::path& script, const std::filesystem::path& output,
+                             bool win16 = false) {
     CompileOptions options;
     options.script = script.string();
     options.output = output.string();
@@ -84,18 +85,22 @@ struct CommandRun {
 
 // Runs `program` with `arguments` (shell words) in `dir`; `more` comes after the arguments
 // (a redirection of standard input, say).
-inline CommandRun RunIn(const ScratchDir& dir, const std::string& program, const std::string& arguments, const std::string& more = "") {
+inline CommandRun RunIn(const ScratchDir& dir, const std::string& program, const std::string& arguments,
+                        const std::string& more = "") {
     const std::string command = "cd '" + dir.path("").string() + "' && '" + program + "' " + arguments + " " + more +
                                 " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
-    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.path("stdout.txt")), ReadBytes(dir.path("stderr.txt"))};
+    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(dir.path("stdout.txt")),
+                   ReadBytes(dir.path("stderr.txt"))};
     std::filesystem::remove(dir.path("stdout.txt"));
     std::filesystem::remove(dir.path("stderr.txt"));
     return run;
 }
 
 // restallow-windres: the link to restallow-rc beside it.
-inline std::string WindresPath() { return (std::filesystem::path(RESTALLOW_RC).parent_path() / "restallow-windres").string(); }
+inline std::string WindresPath() {
+    return (std::filesystem::path(RESTALLOW_RC).parent_path() / "restallow-windres").string();
+}
 
 inline bool HasLlvmRc() { return std::system("command -v llvm-rc >/dev/null 2>&1") == 0; }
 
@@ -106,10 +111,12 @@ inline std::string ZigProgram() {
 }
 
 // zig rc's output for a script of `folder` (code page 65001 unless another is given).
-inline std::string ZigOutput(const std::filesystem::path& folder, const std::string& script, const std::string& options = "/c 65001") {
+inline std::string ZigOutput(const std::filesystem::path& folder, const std::string& script,
+                             const std::string& options = "/c 65001") {
     ScratchDir dir;
-    const std::string command = "cd '" + folder.string() + "' && '" + ZigProgram() + "' rc /:auto-includes none " + options +
-                                " /fo '" + dir.path("zig.res").string() + "' -- '" + script + "' >/dev/null 2>&1";
+    const std::string command = "cd '" + folder.string() + "' && '" + ZigProgram() + "' rc /:auto-includes none " +
+                                options + " /fo '" + dir.path("zig.res").string() + "' -- '" + script +
+                                "' >/dev/null 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     return ReadBytes(dir.path("zig.res"));
 }

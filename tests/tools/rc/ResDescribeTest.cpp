@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "dump/ResDescribe.h"
 #include "RcTestSupport.h"
+#include "dump/ResDescribe.h"
 
 namespace rc::test {
 namespace {
@@ -27,10 +27,11 @@ TEST(ResDescribe, VersionAndAcceleratorsOfTheGoldenRead) {
     const OwnedRes res = ReadRes(ReadBytes(DataDir() / "statements.zig.res"));
     std::string all;
     for (const ResEntry& entry : res.entries()) all += DescribeResource(entry, false);
-    for (const char* line : {"  FILEVERSION 1,2,3,4\n", "  PRODUCTVERSION 5,6,0,0\n", "  FILEFLAGS 0x3\n",
-                             "      VALUE \"Joined\", \"ab\", \"c\"\n", "      VALUE \"Wide\", \"\xE2\x98\xBA\"\n",
-                             "    VALUE \"Long\", 0x1, 0x0, 0x2, 0x5678, 0x1234\n", "        VALUE \"Deepest\", 0x1\n",
-                             "  \"^C\", 2, ASCII\n", "  0x41, 4, VIRTKEY, SHIFT, CONTROL, ALT\n", "  0x4B, 7, VIRTKEY, ALT\n"}) {
+    for (const char* line :
+         {"  FILEVERSION 1,2,3,4\n", "  PRODUCTVERSION 5,6,0,0\n", "  FILEFLAGS 0x3\n",
+          "      VALUE \"Joined\", \"ab\", \"c\"\n", "      VALUE \"Wide\", \"\xE2\x98\xBA\"\n",
+          "    VALUE \"Long\", 0x1, 0x0, 0x2, 0x5678, 0x1234\n", "        VALUE \"Deepest\", 0x1\n",
+          "  \"^C\", 2, ASCII\n", "  0x41, 4, VIRTKEY, SHIFT, CONTROL, ALT\n", "  0x4B, 7, VIRTKEY, ALT\n"}) {
         EXPECT_NE(all.find(line), std::string::npos) << line << all;
     }
 }
@@ -47,7 +48,8 @@ TEST(ResDescribe, BothFormatsOfOneScriptReadTheSame) {
         EXPECT_FALSE(text.empty());
         std::string expected = DescribeResource(narrow.entries()[i], true);
         const std::string empty = "VALUE \"Empty\", \"\"";
-        if (const auto at = expected.find(empty); at != std::string::npos) expected.replace(at, empty.size(), "BLOCK \"Empty\"");
+        if (const auto at = expected.find(empty); at != std::string::npos)
+            expected.replace(at, empty.size(), "BLOCK \"Empty\"");
         EXPECT_EQ(text, expected);
     }
     EXPECT_NE(DescribeResource(narrow.entries()[1], true).find("\"caf\xC3\xA9\""), std::string::npos);  // the MENU
@@ -62,7 +64,8 @@ TEST(ResDescribe, CutBodiesSayTheyCannotBeReadInsteadOfReadingPastTheEnd) {
             const std::string text = DescribeResource(cut, false);
             const bool emptyMenu = entry.type == ResourceId::Number(4) && size == 4;  // a whole menu without items
             if ((entry.type == ResourceId::Number(4) && !emptyMenu) || entry.type == ResourceId::Number(16)) {
-                EXPECT_NE(text.find("(cannot be read: "), std::string::npos) << TypeText(entry.type) << " cut at " << size;
+                EXPECT_NE(text.find("(cannot be read: "), std::string::npos)
+                    << TypeText(entry.type) << " cut at " << size;
             }
         }
     }
@@ -90,7 +93,8 @@ TEST(ResDescribe, TheFuzzSeedsAreWellFormedInBothFormats) {
 }
 
 TEST(ResDescribe, ResdumpVerbosePrintsEachResourceWithItsContents) {
-    const std::string command = std::string(RESTALLOW_RC) + " --dump -v '" + (DataDir() / "statements.zig.res").string() + "'";
+    const std::string command =
+        std::string(RESTALLOW_RC) + " --dump -v '" + (DataDir() / "statements.zig.res").string() + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(pipe);
     std::string out;

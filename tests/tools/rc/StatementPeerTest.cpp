@@ -28,7 +28,8 @@ TEST(StatementPeer, MenuVersionAndAcceleratorsMatchZigRcByteForByte) {
 
 TEST(StatementPeer, LiveZigRcAgreesWhenZigIsGiven) {
     if (ZigProgram().empty()) GTEST_SKIP() << "ZIG does not name the zig program";
-    for (const char* name : {"statements.rc", "font.rc"}) EXPECT_TRUE(ZigOutput(DataDir(), name) == CompileUtf8Data(name)) << name;
+    for (const char* name : {"statements.rc", "font.rc"})
+        EXPECT_TRUE(ZigOutput(DataDir(), name) == CompileUtf8Data(name)) << name;
 }
 
 // windres marks every resource DISCARDABLE; the memory flags here are rc.exe's defaults, so
@@ -46,11 +47,13 @@ TEST(StatementPeer, FormsRcExeRefusesHoldWhatWindresWrites) {
 }
 
 TEST(StatementPeer, KeywordTypesKeepTheirNumbersIn16Bits) {
-    const OwnedRes res = ReadRes(CompileText("1 MESSAGETABLE { 1 }\n2 DLGINCLUDE { 2 }\n3 PLUGPLAY { 3 }\n4 VXD { 4 }\n"
-                                             "5 HTML { 5 }\n6 MANIFEST { 6 }\n7 DLGINIT { 7 }\n8 TEXTINCLUDE { 8 }\n", true));
+    const OwnedRes res =
+        ReadRes(CompileText("1 MESSAGETABLE { 1 }\n2 DLGINCLUDE { 2 }\n3 PLUGPLAY { 3 }\n4 VXD { 4 }\n"
+                            "5 HTML { 5 }\n6 MANIFEST { 6 }\n7 DLGINIT { 7 }\n8 TEXTINCLUDE { 8 }\n",
+                            true));
     ASSERT_EQ(res.entries().size(), 8u);
-    const ResourceId types[] = {ResourceId::Number(11), ResourceId::Number(17), ResourceId::Number(19),
-                                ResourceId::Number(20), ResourceId::Number(23), ResourceId::Number(24),
+    const ResourceId types[] = {ResourceId::Number(11),  ResourceId::Number(17),          ResourceId::Number(19),
+                                ResourceId::Number(20),  ResourceId::Number(23),          ResourceId::Number(24),
                                 ResourceId::Number(240), ResourceId::Text(u"TEXTINCLUDE")};
     for (std::size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(res.entries()[i].type, types[i]) << i;
@@ -84,7 +87,8 @@ TEST(StatementPeer, FontsAndTheirDirectoryMatchZigRc) {
     ASSERT_NE(dir, nullptr);
     const std::string font = ReadBytes(DataDir() / "small.fnt");
     std::string expected = std::string("\x02\x00", 2);
-    for (char ordinal : {'\x05', '\x06'}) expected += std::string(1, ordinal) + '\0' + font.substr(0, 148) + std::string(2, '\0');
+    for (char ordinal : {'\x05', '\x06'})
+        expected += std::string(1, ordinal) + '\0' + font.substr(0, 148) + std::string(2, '\0');
     EXPECT_TRUE(dir->data == expected);
     EXPECT_EQ(dir->flags, MfMoveable | MfPreload);
 }
@@ -183,7 +187,8 @@ TEST(StatementPeer, ANulInsideAMenuOrDialogTextEndsIt) {
     const OwnedRes menu = ReadRes(CompileText("1 MENU { MENUITEM \"a\\0b\", 1\n MENUITEM \"c\", 2 }"));
     ASSERT_EQ(menu.entries().size(), 1u);
     EXPECT_EQ(menu.entries()[0].data, std::string_view("\0\0\0\0\0\0\x01\0a\0\0\0\x80\0\x02\0c\0\0\0", 20));
-    const OwnedRes dialog = ReadRes(CompileText("1 DIALOG 0, 0, 9, 9 CAPTION \"x\\0y\" { LTEXT \"a\\0b\", 1, 0, 0, 1, 1 }"));
+    const OwnedRes dialog =
+        ReadRes(CompileText("1 DIALOG 0, 0, 9, 9 CAPTION \"x\\0y\" { LTEXT \"a\\0b\", 1, 0, 0, 1, 1 }"));
     ASSERT_EQ(dialog.entries().size(), 1u);
     EXPECT_EQ(dialog.entries()[0].data.substr(22, 4), std::string_view("x\0\0\0", 4));
     EXPECT_EQ(dialog.entries()[0].data.substr(dialog.entries()[0].data.size() - 6), std::string_view("a\0\0\0\0\0", 6));

@@ -2,9 +2,9 @@
 // needs them: the bytes, the places and the order of errors stay those of a whole read.
 #include <string>
 
+#include "RcTestSupport.h"
 #include "parse/Literal.h"
 #include "parse/Parser.h"
-#include "RcTestSupport.h"
 #include "resformat/TextCodec.h"
 
 namespace rc::test {
@@ -27,7 +27,8 @@ std::string Error(const std::string& script) {
 
 std::string Words(std::initializer_list<std::uint16_t> values) {
     std::string bytes;
-    for (const std::uint16_t value : values) bytes += std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    for (const std::uint16_t value : values)
+        bytes += std::string{static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
     return bytes;
 }
 
@@ -37,7 +38,8 @@ TEST(StreamedData, StringsReadAsTheirCodePagesSayWithTabsQuotesAndEscapes) {
     // byte, a character outside ASCII is read in the input code page and written in the output one.
     EXPECT_EQ(DataOf("X RCDATA { \"a\tb\", \"\tc\" }\n"), "a   b   c");
     EXPECT_EQ(DataOf("X RCDATA { \"say \"\"hi\"\"\", \"\\x41\\\\\" }\n"), "say \"hi\"A\\");
-    EXPECT_EQ(DataOf("X RCDATA { L\"ab\", L\"\\x263a\",\nL\"a\tb\" }\n"), Words({'a', 'b', 0x263A, 'a', ' ', ' ', ' ', ' ', ' ', 'b'}));
+    EXPECT_EQ(DataOf("X RCDATA { L\"ab\", L\"\\x263a\",\nL\"a\tb\" }\n"),
+              Words({'a', 'b', 0x263A, 'a', ' ', ' ', ' ', ' ', ' ', 'b'}));
     EXPECT_EQ(DataOf("X RCDATA { \"plain text 123\" }\n"), "plain text 123");
     EXPECT_EQ(DataOf("X RCDATA { L\"say \"\"hi\"\"\" }\n"), Words({'s', 'a', 'y', ' ', '"', 'h', 'i', '"'}));
     // A string over two lines counts its tab from where it starts, in its first line.
@@ -84,16 +86,20 @@ TEST(StreamedData, AControlWithALargeDataBlockKeepsTheDialogWhole) {
 TEST(StreamedData, AnErrorOfTheTokensLaterInTheScriptComesBeforeAStatementError) {
     // The script is read whole before it is compiled: a string never closed or a byte no token
     // may hold is reported wherever it stands, before the bad statement above it.
-    EXPECT_EQ(Error("X RCDATA { 1 2 NOPE }\nY RCDATA { 3 }\nZ RCDATA { \"open\n"), "s.rc(3): error: unterminated string");
-    EXPECT_EQ(Error("X ICON\nY RCDATA { 1 }\nZ RCDATA { @ }\n"), "s.rc(3): error: unexpected character '@' outside a string");
+    EXPECT_EQ(Error("X RCDATA { 1 2 NOPE }\nY RCDATA { 3 }\nZ RCDATA { \"open\n"),
+              "s.rc(3): error: unterminated string");
+    EXPECT_EQ(Error("X ICON\nY RCDATA { 1 }\nZ RCDATA { @ }\n"),
+              "s.rc(3): error: unexpected character '@' outside a string");
     // Without such an error the statement's own error is given.
-    EXPECT_EQ(Error("X RCDATA { 1 NOPE }\nY RCDATA { 3 }\n"),
-              "s.rc(1): error: 'NOPE' is not defined: a number is expected here (is the header that defines it included?)");
+    EXPECT_EQ(
+        Error("X RCDATA { 1 NOPE }\nY RCDATA { 3 }\n"),
+        "s.rc(1): error: 'NOPE' is not defined: a number is expected here (is the header that defines it included?)");
 }
 
 TEST(StreamedData, TheParserReadsTextAsItReadsTheTokensOfTheWholeText) {
-    const std::string text = "#pragma code_page(1251)\nA RCDATA { -1, 2L, \"\xC6\", L\"w\" }\nSTRINGTABLE { 1, \"s\" }\n"
-                             "B DIALOG 0, 0, 9, 9 { CONTROL \"c\", 1, \"BUTTON\", 0, 0, 0, 1, 1 { 5 } }\n";
+    const std::string text =
+        "#pragma code_page(1251)\nA RCDATA { -1, 2L, \"\xC6\", L\"w\" }\nSTRINGTABLE { 1, \"s\" }\n"
+        "B DIALOG 0, 0, 9, 9 { CONTROL \"c\", 1, \"BUTTON\", 0, 0, 0, 1, 1 { 5 } }\n";
     Parser streamed(text, "t.rc", {});
     Parser whole(Tokenize(text, "t.rc"), {});
     int statements = 0;

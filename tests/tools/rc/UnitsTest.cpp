@@ -1,8 +1,8 @@
 // Pieces of the compiler: text decoding and escapes, the icon directory, the .res reader.
+#include "RcTestSupport.h"
 #include "encode/IconFile.h"
 #include "parse/Literal.h"
 #include "parse/Parser.h"
-#include "RcTestSupport.h"
 #include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
@@ -42,17 +42,22 @@ TEST(TextCodec, NarrowTextIsItsCodePagesBytesOrAQuestionMark) {
     EXPECT_EQ(out, "\x80?\xE2\x82\xAC\xCF?");
 }
 
-std::u16string Narrow(std::string_view body, int column = 0) { return LiteralText(body, false, kCp1252, NullHandling::Keep, column); }
+std::u16string Narrow(std::string_view body, int column = 0) {
+    return LiteralText(body, false, kCp1252, NullHandling::Keep, column);
+}
 
 TEST(Literal, EscapesAsRcExeReadsThem) {
     EXPECT_EQ(Narrow(R"(a\nb\tc\\d""e\x41\101\q\A)"), u"a\nb\tc\\d\"eAA\\q\b");
     EXPECT_EQ(LiteralText(R"(\x263a\q)", true, kCp1252, NullHandling::Keep), u"\u263A");
-    EXPECT_EQ(LiteralText(R"(ab\0cd\0\0ef)", false, kCp1252, NullHandling::CutAtDoubleNull), std::u16string(u"ab\0cd", 5));
+    EXPECT_EQ(LiteralText(R"(ab\0cd\0\0ef)", false, kCp1252, NullHandling::CutAtDoubleNull),
+              std::u16string(u"ab\0cd", 5));
     // An escaped number is a value, not a character of the code page: \x80 is U+0080, not the euro.
     EXPECT_EQ(Narrow(R"(\251 1993\x80)"), u"\u00A9 1993\u0080");
     EXPECT_EQ(LiteralText(R"(\xC3)", false, kCpUtf8, NullHandling::Keep), u"\u00C3");
     // A narrow escape takes three octal or two hex digits at most and keeps 16 bits of what it reads.
-    EXPECT_EQ(Narrow(R"(\777\x1234)"), u"\u01FF\u0012" u"34");
+    EXPECT_EQ(Narrow(R"(\777\x1234)"),
+              u"\u01FF\u0012"
+              u"34");
     EXPECT_EQ(LiteralDataBytes({R"(\777\x80)", false, kCp1252, kCp1252, 0, {}}), "\xFF\x80");
 }
 
@@ -94,7 +99,8 @@ TEST(IconFile, ChecksEveryImageAgainstTheFile) {
     EXPECT_EQ(kind(IconFileWith(1, 40, 22, 61)), fileaccess::ErrorKind::Format);
     EXPECT_EQ(message(IconFileWith(1, 40, 22, 61)), "image 1 lies beyond the end of the file");
     EXPECT_EQ(message(IconFileWith(1, 0xFFFFFFFF, 22, 62)), "image 1 lies beyond the end of the file");
-    EXPECT_EQ(message(IconFileWith(2, 40, 38, 30)), "truncated icon directory: 2 images announced, the file ends before their entries");
+    EXPECT_EQ(message(IconFileWith(2, 40, 38, 30)),
+              "truncated icon directory: 2 images announced, the file ends before their entries");
     EXPECT_EQ(message("\0\0"), "truncated icon directory: the file is shorter than its header");
     EXPECT_EQ(message(std::string("\0\0\3\0\0\0", 6)), "not an icon or cursor file (unknown type)");
     std::string shortHeader = IconFileWith(1, 20, 22, 42);

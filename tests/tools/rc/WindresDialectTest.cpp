@@ -22,7 +22,9 @@ protected:
         base = ReadBytes(dir.path("base.res"));
         ASSERT_FALSE(base.empty());
     }
-    CommandRun Run(const std::string& arguments, const std::string& more = "") { return RunIn(dir, WindresPath(), arguments, more); }
+    CommandRun Run(const std::string& arguments, const std::string& more = "") {
+        return RunIn(dir, WindresPath(), arguments, more);
+    }
     std::string Output(const std::string& name) const { return ReadBytes(dir.path(name)); }
     // The COFF object of base.res, as the writer makes it.
     std::string Object(CoffMachine machine) const {
@@ -42,17 +44,25 @@ TEST_F(WindresDialect, ObjectsFromAScriptOrAResEqualWindresForBothMachines) {
     ASSERT_EQ(Run("--include-dir=inc --target=pe-x86-64 -i s.rc -o s64.o").exit, 0);
     EXPECT_TRUE(Output("s64.o") == Object(CoffMachine::X86_64));
     if (!HasWindres()) GTEST_SKIP() << "GNU windres (binutils-mingw-w64-i686) is not installed";
-    ASSERT_EQ(std::system(("cd '" + dir.path("").string() + "' && i686-w64-mingw32-windres -I inc -O coff s.rc windres.o").c_str()), 0);
+    ASSERT_EQ(
+        std::system(
+            ("cd '" + dir.path("").string() + "' && i686-w64-mingw32-windres -I inc -O coff s.rc windres.o").c_str()),
+        0);
     EXPECT_TRUE(Output("windres.o") == Output("s.o"));
     if (std::system("command -v x86_64-w64-mingw32-windres >/dev/null 2>&1") != 0) return;
-    ASSERT_EQ(std::system(("cd '" + dir.path("").string() + "' && x86_64-w64-mingw32-windres -I inc s.rc windres64.o").c_str()), 0);
+    ASSERT_EQ(std::system(
+                  ("cd '" + dir.path("").string() + "' && x86_64-w64-mingw32-windres -I inc s.rc windres64.o").c_str()),
+              0);
     EXPECT_TRUE(Output("windres64.o") == Output("s64.o"));
 }
 
 TEST_F(WindresDialect, OptionsAsGetoptReadsThem) {
     dir.write("args.txt", "-I 'in'c -D\"OTHER=7\" --output=at.o\n");
-    const char* same[] = {"-Iinc -ocoff.o s.rc", "--include-dir inc --output coff.o --input s.rc", "-I inc -O coff -J rc s.rc coff.o",
-                          "--inc=inc --output-f=COFF --input=s.rc coff.o", "-I inc --preprocessor=cpp --use-temp-file -r -c 65001 -l 409 s.rc coff.o",
+    const char* same[] = {"-Iinc -ocoff.o s.rc",
+                          "--include-dir inc --output coff.o --input s.rc",
+                          "-I inc -O coff -J rc s.rc coff.o",
+                          "--inc=inc --output-f=COFF --input=s.rc coff.o",
+                          "-I inc --preprocessor=cpp --use-temp-file -r -c 65001 -l 409 s.rc coff.o",
                           "--preprocessor-arg=-Iinc --no-use-temp-file -c 0xfde9 --language=0x409 s.rc coff.o"};
     for (const char* arguments : same) {
         SCOPED_TRACE(arguments);
@@ -90,7 +100,8 @@ TEST_F(WindresDialect, FormatsFollowTheNamesAndStandardStreams) {
     // A toolchain's prefix names the machine, and the x86-64 compiler's _WIN64 is defined.
     ASSERT_EQ(::symlink(WindresPath().c_str(), dir.path("x86_64-w64-mingw32-restallow-windres").c_str()), 0);
     dir.write("w64.rc", "#ifdef _WIN64\n#include \"defs.h\"\n#endif\nD RCDATA { VALUE }\n");
-    const CommandRun prefixed = RunIn(dir, dir.path("x86_64-w64-mingw32-restallow-windres").string(), "-I inc -O rc w64.rc");
+    const CommandRun prefixed =
+        RunIn(dir, dir.path("x86_64-w64-mingw32-restallow-windres").string(), "-I inc -O rc w64.rc");
     EXPECT_NE(prefixed.out.find("D RCDATA { 5 }"), std::string::npos) << prefixed.err;
     ASSERT_EQ(RunIn(dir, dir.path("x86_64-w64-mingw32-restallow-windres").string(), "-I inc s.rc x.o").exit, 0);
     EXPECT_TRUE(Output("x.o") == Object(CoffMachine::X86_64));
@@ -98,13 +109,18 @@ TEST_F(WindresDialect, FormatsFollowTheNamesAndStandardStreams) {
 
 TEST_F(WindresDialect, DependencyFilesThroughThePreprocessorArguments) {
     // Meson's arguments: -MD, -MQ the output, -MF the file.
-    ASSERT_EQ(Run("-I inc s.rc 'out $1.o' --preprocessor-arg=-MD '--preprocessor-arg=-MQout $1.o' --preprocessor-arg=-MFdeps.d").exit, 0);
+    ASSERT_EQ(Run("-I inc s.rc 'out $1.o' --preprocessor-arg=-MD '--preprocessor-arg=-MQout $1.o' "
+                  "--preprocessor-arg=-MFdeps.d")
+                  .exit,
+              0);
     EXPECT_EQ(Output("deps.d"), "out\\ $$1.o: \\\n  s.rc \\\n  inc/defs.h \\\n  icon.ico\n");
     // -MD alone: the output's name with .d; -MF and -MT apart; -MP adds a rule for each file.
     ASSERT_EQ(Run("-I inc s.rc plain.o --preprocessor-arg=-MD").exit, 0);
     EXPECT_EQ(Output("plain.d"), "plain.o: \\\n  s.rc \\\n  inc/defs.h \\\n  icon.ico\n");
     ASSERT_EQ(Run("-I inc s.rc p.o --preprocessor-arg=-MMD --preprocessor-arg=-MF --preprocessor-arg=p.dep "
-                  "--preprocessor-arg=-MT --preprocessor-arg='a$b' --preprocessor-arg=-MP").exit, 0);
+                  "--preprocessor-arg=-MT --preprocessor-arg='a$b' --preprocessor-arg=-MP")
+                  .exit,
+              0);
     EXPECT_EQ(Output("p.dep"), "a$b: \\\n  s.rc \\\n  inc/defs.h \\\n  icon.ico\n\ninc/defs.h:\n\nicon.ico:\n");
 }
 
@@ -140,12 +156,15 @@ TEST_F(WindresDialect, UsageErrorsAreOneLineAndExitTwo) {
         {"-J coff x.o y.res", "restallow-windres reads scripts and .res files, not COFF objects (-J coff)"},
         {"x.o y.res", "restallow-windres reads scripts and .res files, not COFF objects: x.o"},
         {"-F pe-arm s.rc x.o", "unknown target pe-arm (pe-i386 or pe-x86-64)"},
-        {"--preprocessor-arg=-P s.rc x.o", "--preprocessor-arg=-P: the built-in preprocessor takes -D, -U, -I, -MD, -MMD, -MF, -MT, -MQ and -MP"},
+        {"--preprocessor-arg=-P s.rc x.o",
+         "--preprocessor-arg=-P: the built-in preprocessor takes -D, -U, -I, -MD, -MMD, -MF, -MT, -MQ and -MP"},
         {"--preprocessor-arg=-MF s.rc x.o", "--preprocessor-arg=-MF needs its value in the next --preprocessor-arg"},
-        {"--preprocessor-arg=-MD s.rc", "--preprocessor-arg=-MD needs -MF FILE when the output goes to standard output"},
+        {"--preprocessor-arg=-MD s.rc",
+         "--preprocessor-arg=-MD needs -MF FILE when the output goes to standard output"},
         {"--verbose=yes s.rc", "option --verbose takes no value"},
         {"-J res -O rc base.res", "a .res cannot be written as a script (restallow-resdump -v lists it)"},
-        {"@missing.txt", "cannot read the response file @missing.txt: Cannot open file \"missing.txt\": No such file or directory"},
+        {"@missing.txt",
+         "cannot read the response file @missing.txt: Cannot open file \"missing.txt\": No such file or directory"},
         {"@self.txt", "response files nested more than 16 deep: @self.txt"},
         {"@open.txt", "a quote is not closed in a response file"},
     };
@@ -156,7 +175,8 @@ TEST_F(WindresDialect, UsageErrorsAreOneLineAndExitTwo) {
         const std::size_t files = dir.countFiles();
         const CommandRun run = Run(c.arguments);
         EXPECT_EQ(run.exit, 2);
-        EXPECT_EQ(run.err, std::string("restallow-windres: ") + c.message + " (restallow-windres --help lists the options)\n");
+        EXPECT_EQ(run.err,
+                  std::string("restallow-windres: ") + c.message + " (restallow-windres --help lists the options)\n");
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(dir.countFiles(), files);
     }
@@ -164,7 +184,8 @@ TEST_F(WindresDialect, UsageErrorsAreOneLineAndExitTwo) {
     ASSERT_EQ(RunIn(dir, RESTALLOW_RC, "-31 -fo old.res s.rc -i inc").exit, 0);
     const CommandRun old = Run("-J res -O coff old.res old.o");
     EXPECT_EQ(old.exit, 1);
-    EXPECT_EQ(old.err, "error: \"old.res\": a 16-bit .res cannot go into a COFF object: its resources are 32-bit ones\n");
+    EXPECT_EQ(old.err,
+              "error: \"old.res\": a 16-bit .res cannot go into a COFF object: its resources are 32-bit ones\n");
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST(ZigGolden, EveryCaseMatchesZigRcByteForByte) {
 TEST(ZigGolden, LiveZigRcAgreesWhenZigIsGiven) {
     if (ZigProgram().empty()) GTEST_SKIP() << "ZIG does not name the zig program";
     ScratchDir dir;
-    const std::string command = "'" + (ZigCases() / "make_zig_goldens.sh").string() + "' '" + dir.path("").string() + "' >/dev/null 2>&1";
+    const std::string command =
+        "'" + (ZigCases() / "make_zig_goldens.sh").string() + "' '" + dir.path("").string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const std::string& name : CaseNames()) {
         EXPECT_TRUE(CompileCase(name) == ReadBytes(dir.path(name + ".res"))) << name;

@@ -11,9 +11,10 @@
 namespace rc {
 namespace {
 
-constexpr const char* kWindresLong[] = {"--input", "--output", "--input-format", "--output-format", "--target", "--preprocessor",
-                                        "--include-dir", "--define", "--undefine", "--codepage", "--language",
-                                        "--use-temp-file", "--no-use-temp-file", "--verbose"};
+constexpr const char* kWindresLong[] = {
+    "--input",        "--output",        "--input-format",     "--output-format", "--target",
+    "--preprocessor", "--include-dir",   "--define",           "--undefine",      "--codepage",
+    "--language",     "--use-temp-file", "--no-use-temp-file", "--verbose"};
 
 std::string BaseName(const std::string& program) {
     const std::size_t slash = program.rfind('/');
@@ -58,7 +59,8 @@ void Check(const ToolOptions& options) {
 
 bool IsWindresOnly(const std::string& argument) {
     if (argument == "-o" || argument == "-O" || argument == "-J" || argument == "-F") return true;
-    if (argument.size() > 2 && argument[0] == '-' && (argument[1] == 'o' || argument[1] == 'O' || argument[1] == 'J')) return true;
+    if (argument.size() > 2 && argument[0] == '-' && (argument[1] == 'o' || argument[1] == 'O' || argument[1] == 'J'))
+        return true;
     // "-Fpe-i386", but "-Fo" and "-FO" are rc's /fo
     if (argument.size() > 2 && argument.starts_with("-F") && argument[2] != 'o' && argument[2] != 'O') return true;
     if (argument.starts_with("--preprocessor-arg")) return true;
@@ -79,7 +81,8 @@ ToolOptions ReadCommandLine(const std::string& program, const std::vector<std::s
         if (name.starts_with("x86_64-") || name.starts_with("amd64-")) options.compile.machine = CoffMachine::X86_64;
         ReadWindresDialect(expanded, options);
         // As the x86-64 compiler that windres runs as its preprocessor defines it.
-        if (options.compile.machine == CoffMachine::X86_64) options.compile.macros.insert(options.compile.macros.begin(), {"_WIN64", "1", false});
+        if (options.compile.machine == CoffMachine::X86_64)
+            options.compile.macros.insert(options.compile.macros.begin(), {"_WIN64", "1", false});
     } else {
         ReadRcDialect(expanded, options);
         if (options.action == ToolOptions::Action::Compile) RcDefaults(options);

@@ -24,7 +24,9 @@ constexpr std::uint64_t kStandardInputLimit = 256 * fileaccess::kMiB;  // as for
 constexpr std::uint64_t kResLimit = 4096 * fileaccess::kMiB;           // a COFF object holds no more
 constexpr const char* kStandardInput = "<stdin>";
 
-std::string ScriptName(const CompileOptions& options) { return options.script == "-" ? kStandardInput : options.script; }
+std::string ScriptName(const CompileOptions& options) {
+    return options.script == "-" ? kStandardInput : options.script;
+}
 
 fileaccess::Result<std::string> ReadInput(const CompileOptions& options, std::uint64_t limit) {
     if (options.script == "-") return fileaccess::ReadDescriptor(0, "standard input", limit);
@@ -34,7 +36,8 @@ fileaccess::Result<std::string> ReadInput(const CompileOptions& options, std::ui
 
 std::string OpenError(const CompileOptions& options, const fileaccess::Error& error) {
     if (options.script == "-") return "cannot read the script from standard input: " + error.message;
-    return "cannot open script \"" + options.script + "\": " + (error.missing() ? "No such file or directory" : error.what());
+    return "cannot open script \"" + options.script +
+           "\": " + (error.missing() ? "No such file or directory" : error.what());
 }
 
 // The script's text after the preprocessor; what it read and warned of goes to `result`, also
@@ -45,13 +48,15 @@ std::string Preprocessed(const CompileOptions& options, Result& result, std::set
     if (!text) throw CompileError({}, OpenError(options, text.error()));
     if (options.script != "-") result.filesRead.push_back(options.script);
     PreprocessOptions pp;
-    pp.search = {options.script == "-" ? std::string() : ParentFolder(options.script), options.includeDirs, options.envIncludeDirs};
+    pp.search = {options.script == "-" ? std::string() : ParentFolder(options.script), options.includeDirs,
+                 options.envIncludeDirs};
     pp.macros = options.macros;
     pp.win16 = options.win16;
     pp.load = options.load ? options.load : FileLoader(LoadTextFile);
     Preprocessor preprocessor(std::move(pp));
     const auto gather = [&] {
-        result.filesRead.insert(result.filesRead.end(), preprocessor.filesRead().begin(), preprocessor.filesRead().end());
+        result.filesRead.insert(result.filesRead.end(), preprocessor.filesRead().begin(),
+                                preprocessor.filesRead().end());
         result.warnings = preprocessor.warnings();
     };
     try {
@@ -73,8 +78,8 @@ void Put(std::FILE* out, std::string_view bytes) {
 
 // The COFF object of the .res `bytes`, written to the output.
 // `script`: the compiled script, empty for a converted .res file.
-void WriteObject(std::string_view bytes, const CompileOptions& options, const std::string& source, const CompileResult& result,
-                 const std::string& script) {
+void WriteObject(std::string_view bytes, const CompileOptions& options, const std::string& source,
+                 const CompileResult& result, const std::string& script) {
     const fileaccess::Result<ResFile> res = ReadResFile(bytes);
     if (!res) throw CompileError({}, source + ": " + res.error().message);
     const fileaccess::Result<CoffObject> object = CoffObject::Build(*res, options.machine);
@@ -94,8 +99,10 @@ void WriteResources(const std::vector<Statement>& statements, const CompileOptio
     }
     TemporaryOutput output(options.output);
     std::unique_ptr<ResWriter> writer;
-    if (options.win16) writer = std::make_unique<Res16Writer>(output.file());
-    else writer = std::make_unique<Res32Writer>(output.file());
+    if (options.win16)
+        writer = std::make_unique<Res16Writer>(output.file());
+    else
+        writer = std::make_unique<Res32Writer>(output.file());
     result.resources = CompileStatements(statements, options, *writer, result.filesRead);
     RefuseOutputThatIsAnInput(options.output, options.script, result.filesRead);
     output.Commit();
@@ -123,7 +130,8 @@ Result Guarded(Work work) {
 CompileResult CompileScript(const CompileOptions& options) {
     return Guarded<CompileResult>([&options](CompileResult& result) {
         if (!IsSupportedCodePage(options.codePage)) {
-            throw CompileError({}, "unsupported code page " + std::to_string(options.codePage) + " (the system cannot convert it)");
+            throw CompileError(
+                {}, "unsupported code page " + std::to_string(options.codePage) + " (the system cannot convert it)");
         }
         if (options.output.empty()) throw CompileError({}, "no output file named");
         if (options.win16 && options.format == OutputFormat::Coff) {
@@ -144,8 +152,9 @@ CompileResult ConvertResFile(const CompileOptions& options) {
     return Guarded<CompileResult>([&options](CompileResult& result) {
         if (options.output.empty()) throw CompileError({}, "no output file named");
         const std::string name = options.script == "-" ? "standard input" : "\"" + options.script + "\"";
-        fileaccess::Result<std::string> bytes = options.script == "-" ? fileaccess::ReadDescriptor(0, "standard input", kResLimit)
-                                                                      : fileaccess::ReadFile(options.script, kResLimit);
+        fileaccess::Result<std::string> bytes = options.script == "-"
+                                                    ? fileaccess::ReadDescriptor(0, "standard input", kResLimit)
+                                                    : fileaccess::ReadFile(options.script, kResLimit);
         if (!bytes) throw CompileError({}, bytes.error().what());
         if (options.script != "-") result.filesRead.push_back(options.script);
         const fileaccess::Result<ResFile> res = ReadResFile(*bytes);
@@ -160,7 +169,8 @@ CompileResult ConvertResFile(const CompileOptions& options) {
 }
 
 PreprocessResult PreprocessScript(const CompileOptions& options) {
-    return Guarded<PreprocessResult>([&options](PreprocessResult& result) { result.text = Preprocessed(options, result); });
+    return Guarded<PreprocessResult>(
+        [&options](PreprocessResult& result) { result.text = Preprocessed(options, result); });
 }
 
 }  // namespace rc

@@ -55,7 +55,11 @@ std::string DlgIncludeBytes(const StringLiteral& name) {
 class Compiler {
 public:
     Compiler(const CompileOptions& options, ResWriter& writer, std::vector<std::string>& filesRead)
-        : options_(options), writer_(writer), filesRead_(filesRead), language_(options.language), fonts_(options.win16),
+        : options_(options),
+          writer_(writer),
+          filesRead_(filesRead),
+          language_(options.language),
+          fonts_(options.win16),
           strings_(options.nullTerminateStrings) {}
 
     std::size_t Run(const std::vector<Statement>& statements) {
@@ -64,7 +68,8 @@ public:
             std::visit([this](auto& stmt) { Visit(stmt); }, statement);
         }
         WriteFontDirectory();
-        for (const StringTables::Block* block : strings_.Blocks()) Emit(block->header, {}, writer_.EncodeStrings(block->bundle));
+        for (const StringTables::Block* block : strings_.Blocks())
+            Emit(block->header, {}, writer_.EncodeStrings(block->bundle));
         return count_;
     }
 
@@ -75,7 +80,9 @@ private:
         characteristics_ = stmt.characteristics.value_or(characteristics_);
     }
 
-    void Visit(const StringTableStmt& stmt) { strings_.Add(stmt, stmt.language.value_or(language_), version_, characteristics_); }
+    void Visit(const StringTableStmt& stmt) {
+        strings_.Add(stmt, stmt.language.value_or(language_), version_, characteristics_);
+    }
 
     void Visit(const ResourceStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
@@ -83,35 +90,40 @@ private:
         ResourceHeader header = HeaderOf(stmt.type, stmt);
         using Kind = ResourceStmt::Kind;
         if (stmt.kind == Kind::Font) return Font(stmt, header);
-        if (stmt.kind == Kind::DlgInclude) return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : stmt.data);
+        if (stmt.kind == Kind::DlgInclude)
+            return Emit(header, {}, stmt.includeName ? DlgIncludeBytes(*stmt.includeName) : stmt.data);
         if (!stmt.file) return Emit(header, {}, stmt.data);
         const SourceFile file = Open(stmt);
         switch (stmt.kind) {
-        case Kind::Bitmap: return Bitmap(stmt, header, file);
-        case Kind::Icon:
-        case Kind::Cursor:
-            if (IsAnimated(file)) {
-                const bool cursor = stmt.kind == Kind::Cursor;
-                header.type = ResourceId::Number(cursor ? RtAniCursor : RtAniIcon);
-                header.flags = ApplyMemoryWords(MfMoveable | MfDiscardable, stmt.memoryWords);
-                return EmitFile(header, file, 0);
-            }
-            buffer_ = ReadIconBytes(file, *stmt.file, stmt.where);
-            return IconGroup(stmt, header, buffer_);
-        default: return EmitFile(header, file, 0);
+            case Kind::Bitmap: return Bitmap(stmt, header, file);
+            case Kind::Icon:
+            case Kind::Cursor:
+                if (IsAnimated(file)) {
+                    const bool cursor = stmt.kind == Kind::Cursor;
+                    header.type = ResourceId::Number(cursor ? RtAniCursor : RtAniIcon);
+                    header.flags = ApplyMemoryWords(MfMoveable | MfDiscardable, stmt.memoryWords);
+                    return EmitFile(header, file, 0);
+                }
+                buffer_ = ReadIconBytes(file, *stmt.file, stmt.where);
+                return IconGroup(stmt, header, buffer_);
+            default: return EmitFile(header, file, 0);
         }
     }
 
     void Visit(const DialogStmt& stmt) {
         writer_.CheckId(stmt.name, stmt.where);
-        Emit(HeaderOf(ResourceId::Number(kDialogType), stmt), {}, options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
+        Emit(HeaderOf(ResourceId::Number(kDialogType), stmt), {},
+             options_.win16 ? EncodeDialog16(stmt) : EncodeDialog32(stmt));
     }
 
     void Visit(const MenuStmt& stmt) {
         if (stmt.extended && options_.win16) {
-            throw CompileError(stmt.head.where, "MENUEX needs 32-bit output: Windows 3.x has no MENUEX resource (compile without -31)");
+            throw CompileError(stmt.head.where,
+                               "MENUEX needs 32-bit output: Windows 3.x has no MENUEX resource (compile without -31)");
         }
-        const std::string body = stmt.extended ? EncodeMenuEx(stmt) : options_.win16 ? EncodeMenu16(stmt) : EncodeMenu32(stmt);
+        const std::string body = stmt.extended    ? EncodeMenuEx(stmt)
+                                 : options_.win16 ? EncodeMenu16(stmt)
+                                                  : EncodeMenu32(stmt);
         EmitBody(stmt.head, RtMenu, body);
     }
 
@@ -131,15 +143,20 @@ private:
     }
 
     ResourceHeader HeaderOf(const ResourceId& type, const ResourceAttributes& attributes) const {
-        return {type, attributes.name, attributes.flags, attributes.language.value_or(language_),
-                attributes.version.value_or(version_), attributes.characteristics.value_or(characteristics_)};
+        return {type,
+                attributes.name,
+                attributes.flags,
+                attributes.language.value_or(language_),
+                attributes.version.value_or(version_),
+                attributes.characteristics.value_or(characteristics_)};
     }
 
     // A short colour table is padded with zeros before the pixels, as rc.exe writes it.
     void Bitmap(const ResourceStmt& stmt, const ResourceHeader& header, const SourceFile& file) {
         const std::string head = file.ReadAt(0, 54);
         if (file.size() < 14 || head.substr(0, 2) != "BM") {
-            throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is not a bitmap file (it does not start with \"BM\")");
+            throw CompileError(stmt.where,
+                               QuotedText(*stmt.file, '"') + " is not a bitmap file (it does not start with \"BM\")");
         }
         const std::uint64_t missing = options_.win16 ? 0 : MissingPaletteBytes(head, file.size());
         if (missing == 0) return EmitFile(header, file, 14);  // without the file header
@@ -151,10 +168,10 @@ private:
 
     // A font also gets its entry in the font directory, which refers to it by number.
     void Font(const ResourceStmt& stmt, const ResourceHeader& header) {
-        if (!stmt.name.isNumber) throw CompileError(stmt.where, "a FONT needs a number as its name: the font directory refers to it by number");
-        const std::string bytes = stmt.file ? ReadWholeFile(Open(stmt),
-                                                            *stmt.file, stmt.where)
-                                            : stmt.data;
+        if (!stmt.name.isNumber)
+            throw CompileError(stmt.where,
+                               "a FONT needs a number as its name: the font directory refers to it by number");
+        const std::string bytes = stmt.file ? ReadWholeFile(Open(stmt), *stmt.file, stmt.where) : stmt.data;
         fonts_.Add(stmt.name.number, bytes, stmt.where);
         Emit(header, {}, bytes);
     }
@@ -162,8 +179,9 @@ private:
     void WriteFontDirectory() {
         if (fonts_.empty()) return;
         const std::uint16_t flags = options_.win16 ? MfMoveable | MfDiscardable : MfMoveable | MfPreload;
-        Emit({ResourceId::Number(RtFontDir), ResourceId::Text(u"FONTDIR"), flags, language_, version_, characteristics_}, {},
-             fonts_.Encode());
+        Emit(
+            {ResourceId::Number(RtFontDir), ResourceId::Text(u"FONTDIR"), flags, language_, version_, characteristics_},
+            {}, fonts_.Encode());
     }
 
     void IconGroup(const ResourceStmt& stmt, ResourceHeader header, std::string_view bytes) {
@@ -172,9 +190,12 @@ private:
         if (!read) throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + ": " + read.error().message);
         const IconDirectory& directory = *read;
         if (directory.type != (cursor ? 2 : 1)) {
-            throw CompileError(stmt.where, QuotedText(*stmt.file, '"') + " is " + (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
+            throw CompileError(stmt.where,
+                               QuotedText(*stmt.file, '"') + " is " +
+                                   (cursor ? "an icon file, not a cursor file" : "a cursor file, not an icon file"));
         }
-        if (nextImageId_ + directory.images.size() > 0x10000) throw CompileError(stmt.where, "more than 65535 icon and cursor images");
+        if (nextImageId_ + directory.images.size() > 0x10000)
+            throw CompileError(stmt.where, "more than 65535 icon and cursor images");
         std::string group;
         PutU16(group, 0);
         PutU16(group, directory.type);
@@ -228,8 +249,8 @@ private:
 
 }  // namespace
 
-std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options, ResWriter& writer,
-                              std::vector<std::string>& filesRead) {
+std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options,
+                              ResWriter& writer, std::vector<std::string>& filesRead) {
     return Compiler(options, writer, filesRead).Run(statements);
 }
 

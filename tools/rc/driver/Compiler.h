@@ -14,14 +14,14 @@ namespace rc {
 enum class OutputFormat { Res, Coff };
 
 struct CompileOptions {
-    std::string script;               // "-": standard input
-    std::string output;               // "-": standard output
-    bool win16 = false;               // Windows 3.x format
+    std::string script;  // "-": standard input
+    std::string output;  // "-": standard output
+    bool win16 = false;  // Windows 3.x format
     OutputFormat format = OutputFormat::Res;
     CoffMachine machine = CoffMachine::I386;  // of a COFF object
     bool nullTerminateStrings = false;        // each string of a string table ends with a NUL (rc /n)
-    int codePage = 0;                 // 0: UTF-8 when valid, else Windows-1252
-    std::uint16_t language = 0x0409;  // until a LANGUAGE statement says otherwise
+    int codePage = 0;                         // 0: UTF-8 when valid, else Windows-1252
+    std::uint16_t language = 0x0409;          // until a LANGUAGE statement says otherwise
     std::vector<std::string> includeDirs;
     std::vector<std::string> envIncludeDirs;  // from the INCLUDE environment variable
     std::vector<MacroOption> macros;          // -D and -U

@@ -28,7 +28,8 @@ std::string JsonString(const std::string& text) {
 
 }  // namespace
 
-std::string DependencyText(const DependencyOptions& options, const std::string& output, const std::vector<std::string>& files) {
+std::string DependencyText(const DependencyOptions& options, const std::string& output,
+                           const std::vector<std::string>& files) {
     std::vector<std::string> unique;
     std::set<std::string> seen;
     for (const std::string& file : files) {

@@ -10,6 +10,7 @@
 namespace rc {
 
 // `files` in the order read, each named once; the targets are `options.targets`, else `output`.
-std::string DependencyText(const DependencyOptions& options, const std::string& output, const std::vector<std::string>& files);
+std::string DependencyText(const DependencyOptions& options, const std::string& output,
+                           const std::vector<std::string>& files);
 
 }  // namespace rc

@@ -24,17 +24,26 @@ std::vector<std::string> Words(const std::string& text) {
             word += text[++i];
             inWord = true;
         } else if (single) {
-            if (c == '\'') single = false; else word += c;
+            if (c == '\'')
+                single = false;
+            else
+                word += c;
         } else if (dual) {
-            if (c == '"') dual = false; else word += c;
+            if (c == '"')
+                dual = false;
+            else
+                word += c;
         } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
             if (inWord) words.push_back(std::move(word));
             word.clear();
             inWord = false;
         } else {
-            if (c == '\'') single = true;
-            else if (c == '"') dual = true;
-            else word += c;
+            if (c == '\'')
+                single = true;
+            else if (c == '"')
+                dual = true;
+            else
+                word += c;
             inWord = true;
         }
     }
@@ -62,7 +71,8 @@ unsigned long OptionNumber(const std::string& text, int base, const std::string&
     char* end = nullptr;
     errno = 0;
     const unsigned long value = std::strtoul(text.c_str(), &end, base);
-    if (text.empty() || text[0] == '-' || *end != '\0' || errno != 0) throw UsageError("bad value for " + option + ": " + text);
+    if (text.empty() || text[0] == '-' || *end != '\0' || errno != 0)
+        throw UsageError("bad value for " + option + ": " + text);
     return value;
 }
 

@@ -10,6 +10,7 @@ namespace rc {
 // compile read (an include file, a resource file, the .res file converted). Files are compared
 // by device and inode, so a symlink, a hard link or another spelling of a path is the same file.
 // Called before the output replaces anything, once every input has been read.
-void RefuseOutputThatIsAnInput(const std::string& output, const std::string& script, const std::vector<std::string>& filesRead);
+void RefuseOutputThatIsAnInput(const std::string& output, const std::string& script,
+                               const std::vector<std::string>& filesRead);
 
 }  // namespace rc

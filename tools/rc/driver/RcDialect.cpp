@@ -12,7 +12,8 @@ namespace rc {
 namespace {
 
 std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
@@ -27,7 +28,8 @@ bool IsOption(const std::string& argument) {
 
 class RcReader {
 public:
-    RcReader(const std::vector<std::string>& arguments, ToolOptions& options) : arguments_(arguments), options_(options) {}
+    RcReader(const std::vector<std::string>& arguments, ToolOptions& options)
+        : arguments_(arguments), options_(options) {}
 
     void Read() {
         bool optionsEnd = false;
@@ -71,7 +73,8 @@ private:
             // rc.exe's banner and its "write a .res" (the only thing it writes): nothing to do
         } else if (!ValueOption(argument, word)) {
             std::string hint;
-            if (argument[0] == '/' && argument.find('/', 1) != std::string::npos) hint = " (nor a file; put -- before a script path that begins with /)";
+            if (argument[0] == '/' && argument.find('/', 1) != std::string::npos)
+                hint = " (nor a file; put -- before a script path that begins with /)";
             throw UsageError("unknown option " + argument + hint);
         }
     }
@@ -80,13 +83,15 @@ private:
         CompileOptions& compile = options_.compile;
         if (Takes(word, ":depfile-fmt")) {
             const std::string format = Lower(Value(argument));
-            if (format != "json" && format != "make") throw UsageError("unknown /:depfile-fmt " + format + ": make or json");
+            if (format != "json" && format != "make")
+                throw UsageError("unknown /:depfile-fmt " + format + ": make or json");
             options_.dependencies.json = format == "json";
         } else if (Takes(word, ":depfile")) {
             options_.dependencies.file = Value(argument);
         } else if (Takes(word, "fo")) {
             compile.output = Value(argument);
-            if (compile.output.empty()) throw UsageError(argument.substr(0, 3) + " needs an output file name, not an empty one");
+            if (compile.output.empty())
+                throw UsageError(argument.substr(0, 3) + " needs an output file name, not an empty one");
         } else if (Takes(word, "i")) {
             compile.includeDirs.push_back(Value(argument));
         } else if (Takes(word, "d")) {
@@ -127,6 +132,8 @@ private:
 
 }  // namespace
 
-void ReadRcDialect(const std::vector<std::string>& arguments, ToolOptions& options) { RcReader(arguments, options).Read(); }
+void ReadRcDialect(const std::vector<std::string>& arguments, ToolOptions& options) {
+    RcReader(arguments, options).Read();
+}
 
 }  // namespace rc

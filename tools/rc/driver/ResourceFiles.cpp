@@ -1,9 +1,9 @@
 // File search for resource statements, as rc.exe searches (with Linux's paths and letter case).
 #include "driver/ResourceFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -53,11 +53,12 @@ SourceFile OpenResourceFile(const std::string& name, const Location& where, cons
         if (!file.error().missing()) {
             const std::string message = file.error().what();
             const auto reason = message.rfind("\": ");
-            throw CompileError(where, "cannot read file " + QuotedText(asWritten.empty() ? name : asWritten, '"') + ": " +
-                                          (reason == std::string::npos ? message : message.substr(reason + 3)));
+            throw CompileError(where, "cannot read file " + QuotedText(asWritten.empty() ? name : asWritten, '"') +
+                                          ": " + (reason == std::string::npos ? message : message.substr(reason + 3)));
         }
     }
-    throw CompileError(where, "cannot open file " + QuotedText(asWritten.empty() ? name : asWritten, '"') + ": " + std::strerror(ENOENT));
+    throw CompileError(where, "cannot open file " + QuotedText(asWritten.empty() ? name : asWritten, '"') + ": " +
+                                  std::strerror(ENOENT));
 }
 
 std::string ReadIconBytes(const SourceFile& file, const std::string& name, const Location& where) {
@@ -70,12 +71,14 @@ std::string ReadIconBytes(const SourceFile& file, const std::string& name, const
         end = std::max<std::uint64_t>(end, std::uint64_t{ReadU32(head, at + 12)} + ReadU32(head, at + 8));
     }
     end = std::min(end, file.size());
-    if (end > kResourceFileLimit) throw CompileError(where, QuotedText(name, '"') + ": the images of this icon file are larger than 256 MiB");
+    if (end > kResourceFileLimit)
+        throw CompileError(where, QuotedText(name, '"') + ": the images of this icon file are larger than 256 MiB");
     return file.ReadAt(0, static_cast<std::size_t>(end));
 }
 
 std::string ReadWholeFile(const SourceFile& file, const std::string& name, const Location& where) {
-    if (file.size() > kResourceFileLimit) throw CompileError(where, QuotedText(name, '"') + ": a file larger than 256 MiB");
+    if (file.size() > kResourceFileLimit)
+        throw CompileError(where, QuotedText(name, '"') + ": a file larger than 256 MiB");
     return file.ReadAt(0, static_cast<std::size_t>(file.size()));
 }
 

@@ -12,7 +12,7 @@ namespace rc {
 
 // Writes every statement's resources, then the font directory and the string tables; the
 // resource files it reads are added to `filesRead`. Gives the number of resources; throws CompileError.
-std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options, ResWriter& writer,
-                              std::vector<std::string>& filesRead);
+std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options,
+                              ResWriter& writer, std::vector<std::string>& filesRead);
 
 }  // namespace rc

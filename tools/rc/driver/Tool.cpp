@@ -42,7 +42,8 @@ CompileResult Run(const ToolOptions& options) {
     if (options.resInput) return ConvertResFile(options.compile);
     if (!options.preprocessOnly) return CompileScript(options.compile);
     PreprocessResult preprocessed = PreprocessScript(options.compile);
-    CompileResult result{preprocessed.ok, preprocessed.error, 0, std::move(preprocessed.filesRead), std::move(preprocessed.warnings)};
+    CompileResult result{preprocessed.ok, preprocessed.error, 0, std::move(preprocessed.filesRead),
+                         std::move(preprocessed.warnings)};
     if (result.ok && !WriteText(options.compile.output, preprocessed.text)) result.ok = false;
     return result;
 }
@@ -51,11 +52,14 @@ CompileResult Run(const ToolOptions& options) {
 
 int RunTool(const ToolOptions& options) {
     if (options.action == ToolOptions::Action::Help) return std::fputs(UsageText(options.dialect).c_str(), stdout) < 0;
-    if (options.action == ToolOptions::Action::Version) return std::fputs(VersionText(options.dialect).c_str(), stdout) < 0;
+    if (options.action == ToolOptions::Action::Version)
+        return std::fputs(VersionText(options.dialect).c_str(), stdout) < 0;
     const CompileOptions& compile = options.compile;
     if (options.verbose) {
-        std::fprintf(stderr, "%s: %s into %s as %s\n", options.dialect == Dialect::Rc ? "restallow-rc" : "restallow-windres",
-                     compile.script == "-" ? "standard input" : compile.script.c_str(), Shown(compile.output).c_str(), FormatName(options));
+        std::fprintf(stderr, "%s: %s into %s as %s\n",
+                     options.dialect == Dialect::Rc ? "restallow-rc" : "restallow-windres",
+                     compile.script == "-" ? "standard input" : compile.script.c_str(), Shown(compile.output).c_str(),
+                     FormatName(options));
     }
     const CompileResult result = Run(options);
     for (const std::string& warning : result.warnings) std::fprintf(stderr, "%s\n", warning.c_str());

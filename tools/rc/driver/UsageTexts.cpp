@@ -6,7 +6,8 @@ namespace {
 
 // Meson tells resource compilers apart by these words: "Microsoft ... Resource Compiler" in
 // the answer to /?, "GNU windres" in the answer to --version.
-constexpr const char* kRcVersion = "restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe) and llvm-rc\n";
+constexpr const char* kRcVersion =
+    "restallow-rc 1.0, compatible with the Microsoft Windows Resource Compiler (rc.exe) and llvm-rc\n";
 constexpr const char* kWindresVersion = "restallow-windres 1.0, compatible with GNU windres\n";
 
 constexpr const char* kRcUsage =

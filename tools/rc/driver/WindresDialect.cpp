@@ -17,12 +17,23 @@ struct LongOption {
 };
 
 constexpr LongOption kLongOptions[] = {
-    {"input", 'i', true},          {"output", 'o', true},           {"input-format", 'J', true},
-    {"output-format", 'O', true},  {"target", 'F', true},           {"preprocessor", 'p', true},
-    {"preprocessor-arg", 'a', true}, {"include-dir", 'I', true},    {"define", 'D', true},
-    {"undefine", 'U', true},       {"codepage", 'c', true},         {"language", 'l', true},
-    {"use-temp-file", 't', false}, {"no-use-temp-file", 't', false}, {"verbose", 'v', false},
-    {"version", 'V', false},       {"help", 'h', false},
+    {"input", 'i', true},
+    {"output", 'o', true},
+    {"input-format", 'J', true},
+    {"output-format", 'O', true},
+    {"target", 'F', true},
+    {"preprocessor", 'p', true},
+    {"preprocessor-arg", 'a', true},
+    {"include-dir", 'I', true},
+    {"define", 'D', true},
+    {"undefine", 'U', true},
+    {"codepage", 'c', true},
+    {"language", 'l', true},
+    {"use-temp-file", 't', false},
+    {"no-use-temp-file", 't', false},
+    {"verbose", 'v', false},
+    {"version", 'V', false},
+    {"help", 'h', false},
 };
 constexpr std::string_view kShortWithValue = "ioJOFIDUcl";
 constexpr std::string_view kShortFlags = "vVhr";
@@ -54,11 +65,14 @@ std::string LowerExtension(const std::string& name) {
     return extension;
 }
 
-bool IsObjectName(const std::string& extension) { return extension == ".o" || extension == ".obj" || extension == ".exe"; }
+bool IsObjectName(const std::string& extension) {
+    return extension == ".o" || extension == ".obj" || extension == ".exe";
+}
 
 class WindresReader {
 public:
-    WindresReader(const std::vector<std::string>& arguments, ToolOptions& options) : arguments_(arguments), options_(options) {}
+    WindresReader(const std::vector<std::string>& arguments, ToolOptions& options)
+        : arguments_(arguments), options_(options) {}
 
     void Read() {
         bool optionsEnd = false;
@@ -77,7 +91,8 @@ public:
             }
         }
         if (!pendingPreprocessorOption_.empty()) {
-            throw UsageError("--preprocessor-arg=" + pendingPreprocessorOption_ + " needs its value in the next --preprocessor-arg");
+            throw UsageError("--preprocessor-arg=" + pendingPreprocessorOption_ +
+                             " needs its value in the next --preprocessor-arg");
         }
         Names();
         Formats();
@@ -85,7 +100,8 @@ public:
         if (dependenciesWanted_ && dependencies.file.empty()) {
             // gcc's -MD: the output's name with .d
             const std::string& output = options_.compile.output;
-            if (output == "-") throw UsageError("--preprocessor-arg=-MD needs -MF FILE when the output goes to standard output");
+            if (output == "-")
+                throw UsageError("--preprocessor-arg=-MD needs -MF FILE when the output goes to standard output");
             const std::string extension = LowerExtension(output);
             dependencies.file = output.substr(0, output.size() - extension.size()) + ".d";
         }
@@ -94,7 +110,8 @@ public:
 private:
     void Long(const std::string& argument) {
         const std::size_t equals = argument.find('=');
-        const LongOption& option = FindLong(argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2), argument);
+        const LongOption& option =
+            FindLong(argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2), argument);
         const std::string shown = std::string("--") + option.name;
         if (!option.value) {
             if (equals != std::string::npos) throw UsageError("option " + shown + " takes no value");
@@ -110,7 +127,8 @@ private:
         if (kShortWithValue.find(key) != std::string_view::npos) {
             return Apply(key, argument.size() > 2 ? argument.substr(2) : Next(shown), shown);
         }
-        if (kShortFlags.find(key) == std::string_view::npos || argument.size() > 2) throw UsageError("unknown option " + argument);
+        if (kShortFlags.find(key) == std::string_view::npos || argument.size() > 2)
+            throw UsageError("unknown option " + argument);
         Apply(key, {}, shown);
     }
 
@@ -139,35 +157,38 @@ private:
 void WindresReader::Apply(char key, const std::string& value, const std::string& option) {
     CompileOptions& compile = options_.compile;
     switch (key) {
-    case 'i':
-        if (inputGiven_) throw UsageError("more than one input: " + compile.script + " and " + value);
-        compile.script = value;
-        inputGiven_ = true;
-        break;
-    case 'o':
-        if (outputGiven_) throw UsageError("more than one output: " + compile.output + " and " + value);
-        compile.output = value;
-        outputGiven_ = true;
-        break;
-    case 'J': case 'O': case 'F': return Format(key, value);
-    case 'a': return PreprocessorArgument(value);
-    case 'I': compile.includeDirs.push_back(value); break;
-    case 'D': case 'U': compile.macros.push_back(MacroArgument(value, key == 'U', option)); break;
-    case 'c': {
-        const bool hex = value.starts_with("0x") || value.starts_with("0X");
-        compile.codePage = static_cast<int>(OptionNumber(hex ? value.substr(2) : value, hex ? 16 : 10, option));
-        break;
-    }
-    case 'l': {
-        const unsigned long language = OptionNumber(value, 16, option);
-        if (language > 0xFFFF) throw UsageError("language id does not fit in 16 bits: " + value);
-        compile.language = static_cast<std::uint16_t>(language);
-        break;
-    }
-    case 'v': options_.verbose = true; break;
-    case 'V': options_.action = ToolOptions::Action::Version; break;
-    case 'h': options_.action = ToolOptions::Action::Help; break;
-    default: break;  // --preprocessor (the script is preprocessed here), the temporary-file choice, -r
+        case 'i':
+            if (inputGiven_) throw UsageError("more than one input: " + compile.script + " and " + value);
+            compile.script = value;
+            inputGiven_ = true;
+            break;
+        case 'o':
+            if (outputGiven_) throw UsageError("more than one output: " + compile.output + " and " + value);
+            compile.output = value;
+            outputGiven_ = true;
+            break;
+        case 'J':
+        case 'O':
+        case 'F': return Format(key, value);
+        case 'a': return PreprocessorArgument(value);
+        case 'I': compile.includeDirs.push_back(value); break;
+        case 'D':
+        case 'U': compile.macros.push_back(MacroArgument(value, key == 'U', option)); break;
+        case 'c': {
+            const bool hex = value.starts_with("0x") || value.starts_with("0X");
+            compile.codePage = static_cast<int>(OptionNumber(hex ? value.substr(2) : value, hex ? 16 : 10, option));
+            break;
+        }
+        case 'l': {
+            const unsigned long language = OptionNumber(value, 16, option);
+            if (language > 0xFFFF) throw UsageError("language id does not fit in 16 bits: " + value);
+            compile.language = static_cast<std::uint16_t>(language);
+            break;
+        }
+        case 'v': options_.verbose = true; break;
+        case 'V': options_.action = ToolOptions::Action::Version; break;
+        case 'h': options_.action = ToolOptions::Action::Help; break;
+        default: break;  // --preprocessor (the script is preprocessed here), the temporary-file choice, -r
     }
 }
 
@@ -176,12 +197,14 @@ void WindresReader::Format(char key, const std::string& value) {
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     CompileOptions& compile = options_.compile;
     if (key == 'J') {
-        if (name == "coff") throw UsageError("restallow-windres reads scripts and .res files, not COFF objects (-J coff)");
+        if (name == "coff")
+            throw UsageError("restallow-windres reads scripts and .res files, not COFF objects (-J coff)");
         if (name != "rc" && name != "res") throw UsageError("unknown input format " + value + " (rc or res)");
         options_.resInput = name == "res";
         inputFormatGiven_ = true;
     } else if (key == 'O') {
-        if (name != "rc" && name != "res" && name != "coff") throw UsageError("unknown output format " + value + " (res, coff or rc)");
+        if (name != "rc" && name != "res" && name != "coff")
+            throw UsageError("unknown output format " + value + " (res, coff or rc)");
         options_.preprocessOnly = name == "rc";
         compile.format = name == "coff" ? OutputFormat::Coff : OutputFormat::Res;
         outputFormatGiven_ = true;
@@ -207,22 +230,31 @@ void WindresReader::PreprocessorArgument(const std::string& value) {
     } else if (value == "-MP") {
         options_.dependencies.phony = true;
     } else if (value.starts_with("-MF") || value.starts_with("-MT") || value.starts_with("-MQ")) {
-        if (value.size() == 3) pendingPreprocessorOption_ = value;
-        else PreprocessorValue(value.substr(0, 3), value.substr(3));
+        if (value.size() == 3)
+            pendingPreprocessorOption_ = value;
+        else
+            PreprocessorValue(value.substr(0, 3), value.substr(3));
     } else if (value.starts_with("-D") || value.starts_with("-U") || value.starts_with("-I")) {
-        if (value.size() == 2) pendingPreprocessorOption_ = value;
-        else PreprocessorValue(value.substr(0, 2), value.substr(2));
+        if (value.size() == 2)
+            pendingPreprocessorOption_ = value;
+        else
+            PreprocessorValue(value.substr(0, 2), value.substr(2));
     } else {
-        throw UsageError("--preprocessor-arg=" + value + ": the built-in preprocessor takes -D, -U, -I, -MD, -MMD, -MF, -MT, -MQ and -MP");
+        throw UsageError("--preprocessor-arg=" + value +
+                         ": the built-in preprocessor takes -D, -U, -I, -MD, -MMD, -MF, -MT, -MQ and -MP");
     }
 }
 
 void WindresReader::PreprocessorValue(const std::string& option, const std::string& value) {
     DependencyOptions& dependencies = options_.dependencies;
-    if (option == "-MF") dependencies.file = value;
-    else if (option == "-MT") dependencies.targets.push_back(value);
-    else if (option == "-MQ") dependencies.targets.push_back(MakeQuoted(value));
-    else Apply(option[1], value, "--preprocessor-arg=" + option);
+    if (option == "-MF")
+        dependencies.file = value;
+    else if (option == "-MT")
+        dependencies.targets.push_back(value);
+    else if (option == "-MQ")
+        dependencies.targets.push_back(MakeQuoted(value));
+    else
+        Apply(option[1], value, "--preprocessor-arg=" + option);
 }
 
 // INPUT and OUTPUT as plain names fill what -i and -o left open.
@@ -249,7 +281,8 @@ void WindresReader::Formats() {
     CompileOptions& compile = options_.compile;
     const std::string in = LowerExtension(compile.script);
     if (!inputFormatGiven_) {
-        if (IsObjectName(in)) throw UsageError("restallow-windres reads scripts and .res files, not COFF objects: " + compile.script);
+        if (IsObjectName(in))
+            throw UsageError("restallow-windres reads scripts and .res files, not COFF objects: " + compile.script);
         options_.resInput = in == ".res";
     }
     if (outputFormatGiven_) return;
@@ -260,6 +293,8 @@ void WindresReader::Formats() {
 
 }  // namespace
 
-void ReadWindresDialect(const std::vector<std::string>& arguments, ToolOptions& options) { WindresReader(arguments, options).Read(); }
+void ReadWindresDialect(const std::vector<std::string>& arguments, ToolOptions& options) {
+    WindresReader(arguments, options).Read();
+}
 
 }  // namespace rc

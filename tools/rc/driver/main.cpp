@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     const std::string program = argc > 0 ? argv[0] : "restallow-rc";
     const std::string name = program.substr(program.rfind('/') + 1);  // npos + 1: all of it
     try {
-        return rc::RunTool(rc::ReadCommandLine(program, std::vector<std::string>(argv + std::min(argc, 1), argv + argc)));
+        return rc::RunTool(
+            rc::ReadCommandLine(program, std::vector<std::string>(argv + std::min(argc, 1), argv + argc)));
     } catch (const rc::UsageError& usage) {
         std::fprintf(stderr, "%s: %s (%s --help lists the options)\n", name.c_str(), usage.what(), name.c_str());
         return 2;

@@ -121,8 +121,8 @@ std::string Control(TemplateReader& in, bool win16, bool extended) {
     const std::string text = in.NameOrOrdinal(false, false);
     const auto shownId = extended ? static_cast<std::int32_t>(id) : static_cast<std::int16_t>(id);
     const std::size_t dataSize = win16 ? in.U8() : in.U16();
-    std::string line = windowClass + " text " + text + " id " + std::to_string(shownId) + " " + frame +
-                       " style " + Hex(style);
+    std::string line =
+        windowClass + " text " + text + " id " + std::to_string(shownId) + " " + frame + " style " + Hex(style);
     if (!win16) line += " exstyle " + Hex(exStyle);
     if (extended) line += " help " + std::to_string(help);
     if (dataSize > 0) line += " data" + in.Data(dataSize);
@@ -165,7 +165,8 @@ std::string DescribeDialog(std::string_view bytes, bool win16) {
             }
             out += " " + Quoted(in.String()) + "\n";
         }
-        for (std::size_t i = 0; i < count; ++i) out += "  " + std::to_string(i + 1) + ": " + Control(in, win16, extended) + "\n";
+        for (std::size_t i = 0; i < count; ++i)
+            out += "  " + std::to_string(i + 1) + ": " + Control(in, win16, extended) + "\n";
         in.Align();
         if (!in.AtEnd()) out += "error: bytes after the last control\n";
     } catch (const byteformat::OutOfBounds& truncated) {

@@ -15,7 +15,11 @@ std::string Quoted(std::u16string_view text) {
         plain.clear();
     };
     for (char16_t unit : text) {
-        const char* escape = unit == u'"' ? "\"\"" : unit == u'\n' ? "\\n" : unit == u'\t' ? "\\t" : unit == u'\r' ? "\\r" : nullptr;
+        const char* escape = unit == u'"'    ? "\"\""
+                             : unit == u'\n' ? "\\n"
+                             : unit == u'\t' ? "\\t"
+                             : unit == u'\r' ? "\\r"
+                                             : nullptr;
         if (!escape && unit >= 0x20) {
             plain += unit;
             continue;

@@ -13,7 +13,7 @@ struct FlagName {
 };
 
 constexpr FlagName kFlagNames[] = {
-    {MfChecked, "CHECKED"},     {MfGrayed, "GRAYED"},       {MfHelp, "HELP"},           {MfInactive, "INACTIVE"},
+    {MfChecked, "CHECKED"},           {MfGrayed, "GRAYED"},       {MfHelp, "HELP"},           {MfInactive, "INACTIVE"},
     {MfMenuBarBreak, "MENUBARBREAK"}, {MfMenuBreak, "MENUBREAK"}, {MfOwnerDraw, "OWNERDRAW"}, {MfBitmap, "BITMAP"},
 };
 
@@ -27,8 +27,10 @@ void Items(BodyReader& in, std::string& out, int depth) {
         const std::uint16_t id = popup ? 0 : in.U16();
         const std::u16string text = in.Text();
         std::string line = Indent(depth);
-        if (!popup && (flags & ~MfEnd) == 0 && id == 0 && text.empty()) line += "MENUITEM SEPARATOR";
-        else line += (popup ? "POPUP " : "MENUITEM ") + Quoted(text) + (popup ? "" : ", " + std::to_string(id));
+        if (!popup && (flags & ~MfEnd) == 0 && id == 0 && text.empty())
+            line += "MENUITEM SEPARATOR";
+        else
+            line += (popup ? "POPUP " : "MENUITEM ") + Quoted(text) + (popup ? "" : ", " + std::to_string(id));
         for (const FlagName& name : kFlagNames) {
             if (flags & name.flag) line += std::string(", ") + name.name;
         }

@@ -11,12 +11,13 @@ std::string DescribeResource(const ResEntry& entry, bool win16) {
     if (!entry.type.isNumber) return {};
     try {
         switch (entry.type.number) {
-        case kDialogType: return DescribeDialog(entry.data, win16);
-        case RtMenu: return DescribeMenu(entry.data, win16);
-        case RtAccelerators: return DescribeAccelerators(entry.data, win16);
-        case RtVersion: return DescribeVersion(entry.data, win16);
-        case RtString: return entry.name.isNumber ? DescribeStrings(entry.data, entry.name.number, win16) : std::string();
-        default: return {};
+            case kDialogType: return DescribeDialog(entry.data, win16);
+            case RtMenu: return DescribeMenu(entry.data, win16);
+            case RtAccelerators: return DescribeAccelerators(entry.data, win16);
+            case RtVersion: return DescribeVersion(entry.data, win16);
+            case RtString:
+                return entry.name.isNumber ? DescribeStrings(entry.data, entry.name.number, win16) : std::string();
+            default: return {};
         }
     } catch (const MalformedBody& error) {
         return std::string("  (cannot be read: ") + error.what() + ")\n";

@@ -18,7 +18,9 @@ std::string DescribeStrings(std::string_view body, std::uint16_t block, bool win
             text.clear();
             for (unsigned char c : bytes) text += Cp1252ToUnicode(c);
         }
-        if (length) out += "  " + std::to_string((static_cast<std::uint32_t>(block) - 1) * 16 + slot) + " " + Quoted(text) + "\n";
+        if (length)
+            out +=
+                "  " + std::to_string((static_cast<std::uint32_t>(block) - 1) * 16 + slot) + " " + Quoted(text) + "\n";
     }
     return out;
 }

@@ -30,7 +30,8 @@ std::string EncodeAccelerators16(const AcceleratorStmt& table) {
         const Accelerator& entry = table.entries[i];
         std::uint16_t key = entry.key;
         if (entry.character && key >= 0x80) {
-            key = static_cast<std::uint8_t>(NarrowText(std::u16string(1, static_cast<char16_t>(key)), entry.where, "the accelerator")[0]);
+            key = static_cast<std::uint8_t>(
+                NarrowText(std::u16string(1, static_cast<char16_t>(key)), entry.where, "the accelerator")[0]);
         }
         PutU8(out, static_cast<std::uint8_t>(FlagsOf(table, i)));
         PutU16(out, key);

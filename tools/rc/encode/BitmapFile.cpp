@@ -10,7 +10,8 @@ namespace {
 constexpr std::size_t kFileHeader = 14;
 
 // The colours the table should hold, and the bytes of each; 0 colours where none is needed.
-bool Palette(std::string_view head, std::uint32_t headerSize, std::uint64_t& colors, unsigned& elementSize, unsigned& masks) {
+bool Palette(std::string_view head, std::uint32_t headerSize, std::uint64_t& colors, unsigned& elementSize,
+             unsigned& masks) {
     if (headerSize == 12) {
         if (head.size() < kFileHeader + 12) return false;
         const std::uint16_t bits = ReadU16(head, kFileHeader + 10);

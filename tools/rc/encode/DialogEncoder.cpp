@@ -79,7 +79,8 @@ void PutString32(std::string& out, const std::u16string& text) {
 
 // A field that holds a name or a number: a name beginning with 0xFFFF would read as a number.
 void PutName32(std::string& out, const std::u16string& text, const Location& where, const char* what) {
-    if (!text.empty() && text[0] == 0xFFFF) throw CompileError(where, std::string(what) + " cannot begin with U+FFFF: it would read as a number");
+    if (!text.empty() && text[0] == 0xFFFF)
+        throw CompileError(where, std::string(what) + " cannot begin with U+FFFF: it would read as a number");
     PutString32(out, text);
 }
 
@@ -90,8 +91,10 @@ void PutOrdinal32(std::string& out, std::uint32_t ordinal) {
 }
 
 void PutClass32(std::string& out, const WindowClass& windowClass, NullHandling nulls) {
-    if (windowClass.isOrdinal) PutOrdinal32(out, windowClass.ordinal);
-    else PutName32(out, Text(windowClass.name, nulls), windowClass.name.where, "the class name");
+    if (windowClass.isOrdinal)
+        PutOrdinal32(out, windowClass.ordinal);
+    else
+        PutName32(out, Text(windowClass.name, nulls), windowClass.name.where, "the class name");
 }
 
 void PutFrame32(std::string& out, const std::uint32_t (&frame)[4]) {
@@ -109,12 +112,17 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
         PutU32(out, control.exStyle.value_or(0));
     }
     PutFrame32(out, {control.x, control.y, control.width, control.height});
-    if (extended) PutU32(out, control.id);
-    else PutU16(out, static_cast<std::uint16_t>(control.id));
+    if (extended)
+        PutU32(out, control.id);
+    else
+        PutU16(out, static_cast<std::uint16_t>(control.id));
     PutClass32(out, control.windowClass, NullHandling::CutAtNull);
-    if (!control.text) PutU16(out, 0);
-    else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal32(out, control.text->ordinal);
-    else PutName32(out, TextOf(*control.text), control.text->where, "the control text");
+    if (!control.text)
+        PutU16(out, 0);
+    else if (control.text->kind == DialogText::Kind::Ordinal)
+        PutOrdinal32(out, control.text->ordinal);
+    else
+        PutName32(out, TextOf(*control.text), control.text->where, "the control text");
     const std::string data = control.data.value_or(std::string());
     PutU16(out, Unsigned16(static_cast<std::uint32_t>(data.size()), "control data size", control.where));
     out += data;
@@ -135,7 +143,8 @@ std::string Name16(const std::u16string& text, const Location& where, const char
     if (static_cast<std::uint8_t>(bytes[0]) >= marker) {
         char shown[8];
         std::snprintf(shown, sizeof shown, "0x%02X", static_cast<unsigned>(static_cast<std::uint8_t>(bytes[0])));
-        throw CompileError(where, std::string(what) + " cannot begin with the byte " + shown + " in a 16-bit dialog: it would read as a number");
+        throw CompileError(where, std::string(what) + " cannot begin with the byte " + shown +
+                                      " in a 16-bit dialog: it would read as a number");
     }
     return bytes;
 }
@@ -169,8 +178,10 @@ void PutControlClass16(std::string& out, const ControlStmt& control) {
         return;
     }
     const std::u16string name = Text(windowClass.name);
-    if (const auto byte = ClassByte(name)) PutU8(out, *byte);
-    else out += Name16(name, windowClass.name.where, "the class name", 0x80);
+    if (const auto byte = ClassByte(name))
+        PutU8(out, *byte);
+    else
+        out += Name16(name, windowClass.name.where, "the class name", 0x80);
 }
 
 void PutControl16(std::string& out, const ControlStmt& control) {
@@ -178,12 +189,16 @@ void PutControl16(std::string& out, const ControlStmt& control) {
     PutU16(out, control.id == kNoId ? 0xFFFF : Unsigned16(control.id, "control id", control.where));
     PutU32(out, ControlStyle(control));
     PutControlClass16(out, control);
-    if (!control.text) PutU8(out, 0);
-    else if (control.text->kind == DialogText::Kind::Ordinal) PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
-    else out += Name16(TextOf(*control.text), control.text->where, "the control text");
+    if (!control.text)
+        PutU8(out, 0);
+    else if (control.text->kind == DialogText::Kind::Ordinal)
+        PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
+    else
+        out += Name16(TextOf(*control.text), control.text->where, "the control text");
     const std::string data = control.data.value_or(std::string());
     if (data.size() > 0xFF) {
-        throw CompileError(control.where, "control data of " + std::to_string(data.size()) + " bytes; a 16-bit dialog holds at most 255");
+        throw CompileError(control.where, "control data of " + std::to_string(data.size()) +
+                                              " bytes; a 16-bit dialog holds at most 255");
     }
     PutU8(out, static_cast<std::uint8_t>(data.size()));
     out += data;
@@ -195,8 +210,9 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
     std::string out;
     const std::uint32_t style = DialogStyle(dialog);
     // Only the extended template holds control data: a DIALOG with data becomes one, as windres makes it.
-    const bool extended = dialog.extended || std::any_of(dialog.controls.begin(), dialog.controls.end(),
-                                                         [](const ControlStmt& control) { return control.data.has_value(); });
+    const bool extended =
+        dialog.extended || std::any_of(dialog.controls.begin(), dialog.controls.end(),
+                                       [](const ControlStmt& control) { return control.data.has_value(); });
     if (extended) {
         PutU16(out, 1);
         PutU16(out, 0xFFFF);
@@ -205,18 +221,24 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
         PutU32(out, style);
     } else {
         // A DIALOG whose style began with 0xFFFF would read as a DIALOGEX.
-        if ((style >> 16) == 0xFFFF) throw CompileError(dialog.where, "the upper 16 bits of a DIALOG style cannot be 0xFFFF");
+        if ((style >> 16) == 0xFFFF)
+            throw CompileError(dialog.where, "the upper 16 bits of a DIALOG style cannot be 0xFFFF");
         PutU32(out, style);
         PutU32(out, dialog.exStyle);
     }
     CheckCount(dialog, 0xFFFF, "a dialog");
     PutU16(out, static_cast<std::uint16_t>(dialog.controls.size()));
     PutFrame32(out, {dialog.x, dialog.y, dialog.width, dialog.height});
-    if (!dialog.menu) PutU16(out, 0);
-    else if (dialog.menu->isNumber) PutOrdinal32(out, dialog.menu->number);
-    else PutName32(out, dialog.menu->text, dialog.where, "the menu name");
-    if (dialog.windowClass) PutClass32(out, *dialog.windowClass, NullHandling::CutAtNull);
-    else PutU16(out, 0);
+    if (!dialog.menu)
+        PutU16(out, 0);
+    else if (dialog.menu->isNumber)
+        PutOrdinal32(out, dialog.menu->number);
+    else
+        PutName32(out, dialog.menu->text, dialog.where, "the menu name");
+    if (dialog.windowClass)
+        PutClass32(out, *dialog.windowClass, NullHandling::CutAtNull);
+    else
+        PutU16(out, 0);
     PutString32(out, dialog.caption ? Text(*dialog.caption) : std::u16string());
     if (dialog.font) {
         PutU16(out, static_cast<std::uint16_t>(dialog.font->size));
@@ -236,18 +258,25 @@ std::string EncodeDialog32(const DialogStmt& dialog) {
 namespace rc {
 
 std::string EncodeDialog16(const DialogStmt& dialog) {
-    if (dialog.extended) throw CompileError(dialog.where, "DIALOGEX needs 32-bit output; Windows 3.x has only DIALOG (leave out -31)");
+    if (dialog.extended)
+        throw CompileError(dialog.where, "DIALOGEX needs 32-bit output; Windows 3.x has only DIALOG (leave out -31)");
     std::string out;
     PutU32(out, DialogStyle(dialog));
     CheckCount(dialog, 0xFF, "a 16-bit dialog");
     PutU8(out, static_cast<std::uint8_t>(dialog.controls.size()));
     PutFrame(out, {dialog.x, dialog.y, dialog.width, dialog.height}, "dialog", dialog.where);
-    if (!dialog.menu) PutU8(out, 0);
-    else if (dialog.menu->isNumber) PutOrdinal16(out, dialog.menu->number, "menu number", dialog.where);
-    else out += Name16(dialog.menu->text, dialog.where, "the menu name");
-    if (!dialog.windowClass) PutU8(out, 0);
-    else if (dialog.windowClass->isOrdinal) PutOrdinal16(out, dialog.windowClass->ordinal, "class number", dialog.where);
-    else out += Name16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
+    if (!dialog.menu)
+        PutU8(out, 0);
+    else if (dialog.menu->isNumber)
+        PutOrdinal16(out, dialog.menu->number, "menu number", dialog.where);
+    else
+        out += Name16(dialog.menu->text, dialog.where, "the menu name");
+    if (!dialog.windowClass)
+        PutU8(out, 0);
+    else if (dialog.windowClass->isOrdinal)
+        PutOrdinal16(out, dialog.windowClass->ordinal, "class number", dialog.where);
+    else
+        out += Name16(Text(dialog.windowClass->name), dialog.windowClass->name.where, "the class name");
     out += dialog.caption ? Bytes16(Text(*dialog.caption), dialog.caption->where, "the caption") : std::string(1, '\0');
     if (dialog.font) {
         PutU16(out, Unsigned16(dialog.font->size, "font size", dialog.where));

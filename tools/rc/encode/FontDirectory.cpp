@@ -32,8 +32,8 @@ void FontDirectory::Add(std::uint16_t ordinal, std::string_view font, const Loca
         return;
     }
     if (font.size() < kHeaderSize) {
-        throw CompileError(where, "not a Windows font file: " + std::to_string(font.size()) + " bytes, shorter than the " +
-                                      std::to_string(kHeaderSize) + "-byte font header");
+        throw CompileError(where, "not a Windows font file: " + std::to_string(font.size()) +
+                                      " bytes, shorter than the " + std::to_string(kHeaderSize) + "-byte font header");
     }
     ++count_;
     PutU16(entries_, ordinal);

@@ -23,8 +23,10 @@ void PutText(std::string& out, const MenuItem& item, bool win16) {
             for (char16_t unit : text) PutU16(out, unit);
         }
     }
-    if (win16) PutU8(out, 0);
-    else PutU16(out, 0);
+    if (win16)
+        PutU8(out, 0);
+    else
+        PutU16(out, 0);
 }
 
 void PutItems(std::string& out, const std::vector<MenuItem>& items, bool win16) {

@@ -8,13 +8,15 @@
 namespace rc {
 
 StringTables::Language& StringTables::LanguageOf(std::uint16_t id) {
-    const auto found = std::find_if(languages_.begin(), languages_.end(), [&](const Language& language) { return language.id == id; });
+    const auto found =
+        std::find_if(languages_.begin(), languages_.end(), [&](const Language& language) { return language.id == id; });
     if (found != languages_.end()) return *found;
     languages_.push_back({id, {}, {}});
     return languages_.back();
 }
 
-void StringTables::Add(const StringTableStmt& stmt, std::uint16_t language, std::uint32_t version, std::uint32_t characteristics) {
+void StringTables::Add(const StringTableStmt& stmt, std::uint16_t language, std::uint32_t version,
+                       std::uint32_t characteristics) {
     Language& table = LanguageOf(language);
     for (const StringEntry& entry : stmt.entries) {
         const auto id = static_cast<std::uint16_t>(entry.id);
@@ -22,8 +24,12 @@ void StringTables::Add(const StringTableStmt& stmt, std::uint16_t language, std:
         auto [block, created] = table.blocks.try_emplace(number);
         if (created) {
             table.order.push_back(number);
-            block->second.header = {ResourceId::Number(RtString), ResourceId::Number(number), stmt.flags, language,
-                                    stmt.version.value_or(version), stmt.characteristics.value_or(characteristics)};
+            block->second.header = {ResourceId::Number(RtString),
+                                    ResourceId::Number(number),
+                                    stmt.flags,
+                                    language,
+                                    stmt.version.value_or(version),
+                                    stmt.characteristics.value_or(characteristics)};
         }
         StringBundle& bundle = block->second.bundle;
         const std::size_t slot = id & 15;

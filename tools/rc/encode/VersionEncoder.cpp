@@ -76,8 +76,10 @@ private:
         for (std::size_t i = 0; i < node.parts.size(); ++i) {
             const VersionValuePart& part = node.parts[i];
             if (!part.isString) {
-                if (part.isLong) PutU32(out_, part.number);
-                else PutU16(out_, static_cast<std::uint16_t>(part.number));
+                if (part.isLong)
+                    PutU32(out_, part.number);
+                else
+                    PutU16(out_, static_cast<std::uint16_t>(part.number));
                 length += part.isLong ? 4 : 2;
                 continue;
             }
@@ -100,10 +102,13 @@ private:
             const VersionValuePart& part = node.parts[i];
             if (!part.isString) {
                 if (!part.isLong && part.number > 0xFFFF) {
-                    throw CompileError(node.where, "number " + std::to_string(part.number) + " does not fit in 16 bits (write it with L)");
+                    throw CompileError(node.where, "number " + std::to_string(part.number) +
+                                                       " does not fit in 16 bits (write it with L)");
                 }
-                if (part.isLong) PutU32(out_, part.number);
-                else PutU16(out_, static_cast<std::uint16_t>(part.number));
+                if (part.isLong)
+                    PutU32(out_, part.number);
+                else
+                    PutU16(out_, static_cast<std::uint16_t>(part.number));
                 continue;
             }
             const bool joined = !part.trailingComma && i + 1 < node.parts.size() && node.parts[i + 1].isString;
@@ -124,7 +129,9 @@ private:
 
     void SetLength(std::size_t start, const Location& where, const char* what) {
         const std::size_t length = out_.size() - start;
-        if (length > 0xFFFF) throw CompileError(where, std::string(what) + " of " + std::to_string(length) + " bytes; at most 65535 fit");
+        if (length > 0xFFFF)
+            throw CompileError(where,
+                               std::string(what) + " of " + std::to_string(length) + " bytes; at most 65535 fit");
         PatchU16(out_, start, static_cast<std::uint16_t>(length));
     }
 

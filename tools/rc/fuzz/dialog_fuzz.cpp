@@ -23,12 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     const std::string bytes = win16 ? rc::EncodeDialog16(*dialog) : rc::EncodeDialog32(*dialog);
                     // What the encoder writes must read back whole: no line of the dump is an error.
                     const std::string description = rc::DescribeDialog(bytes, win16);
-                    if (description.rfind("error:", 0) == 0 || description.find("\nerror:") != std::string::npos) __builtin_trap();
-                } catch (const rc::CompileError&) {
-                }
+                    if (description.rfind("error:", 0) == 0 || description.find("\nerror:") != std::string::npos)
+                        __builtin_trap();
+                } catch (const rc::CompileError&) {}
             }
         }
-    } catch (const rc::CompileError&) {
-    }
+    } catch (const rc::CompileError&) {}
     return 0;
 }

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto read = rc::ReadIconDirectory(file);
     if (read) {
         for (const rc::IconImage& image : read->images) {
-            if (image.bytes.data() < file.data() || image.bytes.data() + image.bytes.size() > file.data() + file.size()) {
+            if (image.bytes.data() < file.data() ||
+                image.bytes.data() + image.bytes.size() > file.data() + file.size()) {
                 std::abort();
             }
             rc::ImageFormat(image.bytes);

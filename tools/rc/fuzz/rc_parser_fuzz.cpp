@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "parse/Parser.h"
 #include "parse/Literal.h"
+#include "parse/Parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
@@ -21,7 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
             }
         }
-    } catch (const rc::CompileError&) {
-    }
+    } catch (const rc::CompileError&) {}
     return 0;
 }

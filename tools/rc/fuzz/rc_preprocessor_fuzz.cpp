@@ -15,7 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     try {
         rc::Preprocessor(options).Run("fuzz.rc", text);
-    } catch (const rc::CompileError&) {
-    }
+    } catch (const rc::CompileError&) {}
     return 0;
 }

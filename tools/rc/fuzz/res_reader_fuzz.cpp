@@ -24,7 +24,8 @@ std::string Rewritten(const rc::ResFile& file) {
     bool written = true;
     try {
         const std::unique_ptr<rc::ResWriter> writer =
-            file.win16 ? std::unique_ptr<rc::ResWriter>(std::make_unique<rc::Res16Writer>(out)) : std::make_unique<rc::Res32Writer>(out);
+            file.win16 ? std::unique_ptr<rc::ResWriter>(std::make_unique<rc::Res16Writer>(out))
+                       : std::make_unique<rc::Res32Writer>(out);
         writer->Begin();
         for (const rc::ResEntry& entry : file.entries) {
             writer->CheckId(entry.type, {});
@@ -51,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto read = rc::ReadResFile(bytes);
     if (!read) return 0;
     for (const rc::ResEntry& entry : read->entries) {
-        if (entry.data.data() < bytes.data() || entry.data.data() + entry.data.size() > bytes.data() + bytes.size()) std::abort();
+        if (entry.data.data() < bytes.data() || entry.data.data() + entry.data.size() > bytes.data() + bytes.size())
+            std::abort();
         rc::DescribeResource(entry, read->win16);
     }
     rc::ListResFile(*read);

@@ -15,8 +15,22 @@ const char* BlockWordContext(const std::string& upperWord);
 
 // What the word after a resource's name makes of the statement.
 enum class ResourceKind {
-    Data, Bitmap, Icon, Cursor, AniCursor, AniIcon, Font, DlgInclude, Dialog, DialogEx, Menu, MenuEx, VersionInfo,
-    Accelerators, Toolbar, StringTable,
+    Data,
+    Bitmap,
+    Icon,
+    Cursor,
+    AniCursor,
+    AniIcon,
+    Font,
+    DlgInclude,
+    Dialog,
+    DialogEx,
+    Menu,
+    MenuEx,
+    VersionInfo,
+    Accelerators,
+    Toolbar,
+    StringTable,
 };
 
 struct ResourceTypeWord {

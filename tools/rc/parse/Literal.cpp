@@ -19,12 +19,16 @@ int HexDigit(char32_t c) {
 }
 
 // The blanks that a line end inside a literal swallows, and those after an escaped line end.
-bool LineBlank(char32_t c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == 0xA0; }
+bool LineBlank(char32_t c) {
+    return c == '\r' || c == '\n' || c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == 0xA0;
+}
 
 class LiteralReader {
 public:
     LiteralReader(std::string_view body, bool wide, int codePage, int column)
-        : chars_(DecodeCodePoints(body, codePage)), wide_(wide), column_(static_cast<std::size_t>(column) + (wide ? 2 : 1)) {}
+        : chars_(DecodeCodePoints(body, codePage)),
+          wide_(wide),
+          column_(static_cast<std::size_t>(column) + (wide ? 2 : 1)) {}
 
     std::vector<LiteralChar> Run() {
         while (pos_ < chars_.size()) {
@@ -69,19 +73,21 @@ private:
             return Number(16, wide_ ? 4 : 2);
         }
         switch (c) {
-        case 'a': case 'A': Take(); return Put('\b');
-        case 'n': Take(); return Put('\n');
-        case 'r': Take(); return Put('\r');
-        case 't': case 'T': Take(); return Put('\t');
-        case '\\': Take(); return Put('\\');
-        case '"':
-            // \" is a quote (the form of old scripts), and \"" one quote too
-            Take();
-            if (pos_ < chars_.size() && Peek() == '"') Take();
-            return Put('"');
-        default:
-            if (wide_) return Take();  // a wide string drops an unknown escape
-            return Put('\\');          // a narrow one keeps it; the character follows as itself
+            case 'a':
+            case 'A': Take(); return Put('\b');
+            case 'n': Take(); return Put('\n');
+            case 'r': Take(); return Put('\r');
+            case 't':
+            case 'T': Take(); return Put('\t');
+            case '\\': Take(); return Put('\\');
+            case '"':
+                // \" is a quote (the form of old scripts), and \"" one quote too
+                Take();
+                if (pos_ < chars_.size() && Peek() == '"') Take();
+                return Put('"');
+            default:
+                if (wide_) return Take();  // a wide string drops an unknown escape
+                return Put('\\');          // a narrow one keeps it; the character follows as itself
         }
     }
 
@@ -114,7 +120,9 @@ private:
 // Printable ASCII without backslashes is itself in these code pages, read or written, but for
 // a doubled quote that is one: most strings of data blocks skip the reader.
 bool ReadsAsItself(const StringLiteral& literal) {
-    const auto plain = [](int codePage) { return codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8; };
+    const auto plain = [](int codePage) {
+        return codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8;
+    };
     if (!plain(literal.codePage) || (!literal.wide && !plain(literal.outputCodePage))) return false;
     for (const char c : literal.body) {
         if (c < 0x20 || c > 0x7E || c == '\\') return false;
@@ -152,8 +160,10 @@ std::u16string LiteralText(std::string_view body, bool wide, int codePage, NullH
     std::u16string text;
     text.reserve(body.size());
     for (const LiteralChar& c : ReadLiteral(body, wide, codePage, column)) {
-        if (c.escaped) text += static_cast<char16_t>(c.value);
-        else AppendUtf16(text, c.value);
+        if (c.escaped)
+            text += static_cast<char16_t>(c.value);
+        else
+            AppendUtf16(text, c.value);
     }
     CutAtNulls(text, nulls);
     return text;
@@ -178,10 +188,13 @@ std::string LiteralFileName(const StringLiteral& literal) {
         const bool hex = kind == 'x' || kind == 'X';
         if (hex || (kind >= '0' && kind <= '7')) {
             const std::size_t most = hex ? (literal.wide ? 4 : 2) : (literal.wide ? 6 : 2);
-            for (std::size_t n = 0; n < most && end < body.size() && (hex ? HexDigit(body[end]) >= 0 : IsOctal(body[end])); ++n) ++end;
+            for (std::size_t n = 0;
+                 n < most && end < body.size() && (hex ? HexDigit(body[end]) >= 0 : IsOctal(body[end])); ++n)
+                ++end;
         }
         std::u16string text;
-        for (const LiteralChar& c : ReadLiteral(body.substr(i, end - i), literal.wide, kCp1252)) AppendUtf16(text, c.value);
+        for (const LiteralChar& c : ReadLiteral(body.substr(i, end - i), literal.wide, kCp1252))
+            AppendUtf16(text, c.value);
         name += Utf16ToUtf8(text);
         i = end - 1;
     }
@@ -191,15 +204,18 @@ std::string LiteralFileName(const StringLiteral& literal) {
 std::string LiteralNarrowBytes(const StringLiteral& literal, int outputCodePage) {
     std::string bytes;
     for (const LiteralChar& c : ReadLiteral(literal.body, literal.wide, literal.codePage, literal.column)) {
-        if (c.escaped && !literal.wide) bytes += static_cast<char>(c.value & 0xFF);
-        else AppendNarrow(bytes, c.value, outputCodePage);
+        if (c.escaped && !literal.wide)
+            bytes += static_cast<char>(c.value & 0xFF);
+        else
+            AppendNarrow(bytes, c.value, outputCodePage);
     }
     return bytes;
 }
 
 void AppendDataBytes(std::string& out, const StringLiteral& literal) {
     if (ReadsAsItself(literal)) {
-        if (literal.wide) return ReadPlain(literal.body, [&out](char c) { PutU16(out, static_cast<std::uint16_t>(c)); });
+        if (literal.wide)
+            return ReadPlain(literal.body, [&out](char c) { PutU16(out, static_cast<std::uint16_t>(c)); });
         if (literal.body.find('"') == std::string::npos) return static_cast<void>(out += literal.body);
         return ReadPlain(literal.body, [&out](char c) { out += c; });
     }

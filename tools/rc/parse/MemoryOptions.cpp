@@ -20,13 +20,13 @@ std::optional<MemoryWord> MemoryWordOf(std::string_view word) {
 
 std::uint16_t ApplyMemoryWord(std::uint16_t flags, MemoryWord word) {
     switch (word) {
-    case MemoryWord::Moveable: return flags | MfMoveable;
-    case MemoryWord::Fixed: return flags & ~(MfMoveable | MfDiscardable);
-    case MemoryWord::Pure: return flags | MfPure;
-    case MemoryWord::Impure: return flags & ~(MfPure | MfDiscardable);
-    case MemoryWord::Preload: return flags | MfPreload;
-    case MemoryWord::LoadOnCall: return flags & ~MfPreload;
-    case MemoryWord::Discardable: return flags | MfDiscardable | MfMoveable | MfPure;
+        case MemoryWord::Moveable: return flags | MfMoveable;
+        case MemoryWord::Fixed: return flags & ~(MfMoveable | MfDiscardable);
+        case MemoryWord::Pure: return flags | MfPure;
+        case MemoryWord::Impure: return flags & ~(MfPure | MfDiscardable);
+        case MemoryWord::Preload: return flags | MfPreload;
+        case MemoryWord::LoadOnCall: return flags & ~MfPreload;
+        case MemoryWord::Discardable: return flags | MfDiscardable | MfMoveable | MfPure;
     }
     return flags;
 }

@@ -24,7 +24,7 @@ struct MenuItem {
 
 struct MenuStmt {
     ResourceAttributes head;
-    bool extended = false;  // MENUEX
+    bool extended = false;     // MENUEX
     std::uint32_t helpId = 0;  // MENUEX
     std::vector<MenuItem> items;
 };

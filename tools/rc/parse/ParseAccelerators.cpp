@@ -41,7 +41,8 @@ std::uint16_t StringKey(const StringLiteral& literal, bool virtKey) {
         key = (key & 0x3FF) + 0xDC00 + ((key - 0x10000) / 0x400) * 0x100;
     }
     if (second && *second == 0) return Fit16(key);
-    if (chars.size() > 2 && chars[2] != 0) throw CompileError(literal.where, shown + " is too long: one character, or two");
+    if (chars.size() > 2 && chars[2] != 0)
+        throw CompileError(literal.where, shown + " is too long: one character, or two");
     if (second) {
         if (*second >= 0x10000) throw CompileError(literal.where, shown + " is too long: one character, or two");
         key = (key << 8) + *second;
@@ -77,7 +78,8 @@ Accelerator Parser::ParseAccelerator() {
         number = ParseExpression();
     } else {
         if (Peek().kind == TokenKind::Identifier && !IsKeyword(Peek().text)) NotANumber(Peek());
-        throw CompileError(entry.where, "expected an accelerator key (a string or a number), found " + Described(Peek()));
+        throw CompileError(entry.where,
+                           "expected an accelerator key (a string or a number), found " + Described(Peek()));
     }
     Expect(TokenKind::Comma, "',' and the command id of the accelerator");
     entry.id = Fit16(ParseExpression());
@@ -85,12 +87,18 @@ Accelerator Parser::ParseAccelerator() {
         Take();
         const Token word = Take();
         if (IsWord(word, "ASCII")) continue;
-        if (IsWord(word, "VIRTKEY")) entry.flags |= AfVirtKey;
-        else if (IsWord(word, "NOINVERT")) entry.flags |= AfNoInvert;
-        else if (IsWord(word, "SHIFT")) entry.flags |= AfShift;
-        else if (IsWord(word, "CONTROL")) entry.flags |= AfControl;
-        else if (IsWord(word, "ALT")) entry.flags |= AfAlt;
-        else Unexpected(word, "ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT");
+        if (IsWord(word, "VIRTKEY"))
+            entry.flags |= AfVirtKey;
+        else if (IsWord(word, "NOINVERT"))
+            entry.flags |= AfNoInvert;
+        else if (IsWord(word, "SHIFT"))
+            entry.flags |= AfShift;
+        else if (IsWord(word, "CONTROL"))
+            entry.flags |= AfControl;
+        else if (IsWord(word, "ALT"))
+            entry.flags |= AfAlt;
+        else
+            Unexpected(word, "ASCII, VIRTKEY, NOINVERT, SHIFT, CONTROL or ALT");
     }
     entry.key = event ? StringKey(*event, (entry.flags & AfVirtKey) != 0) : Fit16(number);
     entry.character = event && !(entry.flags & AfVirtKey);

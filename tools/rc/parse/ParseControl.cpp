@@ -7,8 +7,8 @@
 #include <iterator>
 
 #include "parse/Keywords.h"
-#include "parse/Parser.h"
 #include "parse/Literal.h"
+#include "parse/Parser.h"
 #include "resformat/TextCodec.h"
 
 namespace rc {
@@ -90,7 +90,8 @@ WindowClass Parser::ParseWindowClass(bool forControl) {
     const Token& next = Peek();
     if (next.kind == TokenKind::String) {
         result.name = Literal(Take());
-        const std::optional<std::uint16_t> ordinal = forControl ? ClassOrdinal(DecodeLiteral(result.name, NullHandling::CutAtNull)) : std::nullopt;
+        const std::optional<std::uint16_t> ordinal =
+            forControl ? ClassOrdinal(DecodeLiteral(result.name, NullHandling::CutAtNull)) : std::nullopt;
         if (ordinal) result = {true, *ordinal, {}};
     } else if (next.kind == TokenKind::Identifier && !IsWord(next, "NOT")) {
         const Token word = Take();
@@ -126,7 +127,8 @@ ControlStmt Parser::ParseControl(const Token& keyword) {
     if (kind->classOrdinal != 0 || (penEdit && !options_.win16)) {
         control.windowClass = {true, kind->classOrdinal != 0 ? kind->classOrdinal : 0x81u, {}};
     } else {
-        control.windowClass.name = {upper, false, InputCodePage(keyword.where), outputCodePage_, keyword.column, keyword.where};
+        control.windowClass.name = {upper,           false,          InputCodePage(keyword.where),
+                                    outputCodePage_, keyword.column, keyword.where};
     }
     SkipCommas();
     if (kind->text == TextRule::Required || (kind->text == TextRule::Optional && Peek().kind == TokenKind::String)) {
@@ -206,8 +208,8 @@ DialogText Parser::ParseControlText(const Token& keyword) {
 // missing; a name that is no keyword is one that no #define gave a value.
 void Parser::CheckArgument(const ControlStmt& control, const char* arguments) {
     const Token& next = Peek();
-    const bool missing = next.kind == TokenKind::End || next.kind == TokenKind::RightBrace || next.kind == TokenKind::LeftBrace ||
-                         next.kind == TokenKind::Comma ||
+    const bool missing = next.kind == TokenKind::End || next.kind == TokenKind::RightBrace ||
+                         next.kind == TokenKind::LeftBrace || next.kind == TokenKind::Comma ||
                          (next.kind == TokenKind::Identifier && IsKeyword(next.text) && !IsWord(next, "NOT"));
     if (missing) throw CompileError(control.where, "too few arguments for " + control.keyword + " (" + arguments + ")");
 }

@@ -36,9 +36,10 @@ NumberValue ReadNumber(std::string_view text) {
             number.isLong = true;
             break;
         }
-        const unsigned digit = c >= '0' && c <= '9' ? static_cast<unsigned>(c - '0')
-                             : c >= 'a' && c <= 'z' ? static_cast<unsigned>(c - 'a' + 10)
-                             : c >= 'A' && c <= 'Z' ? static_cast<unsigned>(c - 'A' + 10) : 99;
+        const unsigned digit = c >= '0' && c <= '9'   ? static_cast<unsigned>(c - '0')
+                               : c >= 'a' && c <= 'z' ? static_cast<unsigned>(c - 'a' + 10)
+                               : c >= 'A' && c <= 'Z' ? static_cast<unsigned>(c - 'A' + 10)
+                                                      : 99;
         if (digit >= base) break;
         number.value = number.value * base + digit;
     }
@@ -50,8 +51,9 @@ NumberValue ReadNumber(std::string_view text) {
 // A name where a number belongs is mostly one that no #define gave a value.
 void Parser::NotANumber(const Token& token) {
     if (token.kind == TokenKind::Identifier && !IsKeyword(token.text)) {
-        throw CompileError(token.where, QuotedText(token.text) + " is not defined: a number is expected here (is the header "
-                                        "that defines it included?)");
+        throw CompileError(token.where, QuotedText(token.text) +
+                                            " is not defined: a number is expected here (is the header "
+                                            "that defines it included?)");
     }
     Unexpected(token, std::string("a ") + TokenKindName(TokenKind::Int));
 }

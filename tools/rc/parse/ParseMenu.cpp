@@ -17,9 +17,8 @@ struct MenuOption {
 };
 
 constexpr MenuOption kMenuOptions[] = {
-    {"CHECKED", MfChecked},     {"GRAYED", MfGrayed},         {"HELP", MfHelp},
-    {"INACTIVE", MfInactive},   {"MENUBARBREAK", MfMenuBarBreak}, {"MENUBREAK", MfMenuBreak},
-    {"OWNERDRAW", MfOwnerDraw}, {"BITMAP", MfBitmap},
+    {"CHECKED", MfChecked},           {"GRAYED", MfGrayed},       {"HELP", MfHelp},           {"INACTIVE", MfInactive},
+    {"MENUBARBREAK", MfMenuBarBreak}, {"MENUBREAK", MfMenuBreak}, {"OWNERDRAW", MfOwnerDraw}, {"BITMAP", MfBitmap},
 };
 
 const MenuOption* FindMenuOption(const Token& token) {
@@ -29,7 +28,6 @@ const MenuOption* FindMenuOption(const Token& token) {
     }
     return nullptr;
 }
-
 
 }  // namespace
 
@@ -58,7 +56,8 @@ void Parser::ParseMenuItems(bool extended, std::vector<MenuItem>& items, const L
         items.push_back(ParseMenuItem(extended, keyword));
         if (!popup) continue;
         if (depth >= kMaxNesting) {
-            throw CompileError(keyword.where, "POPUP nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
+            throw CompileError(keyword.where,
+                               "POPUP nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
         }
         const Location open = OpenBlock("POPUP");
         ParseMenuItems(extended, items.back().children, open, depth + 1);

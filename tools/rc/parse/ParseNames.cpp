@@ -14,7 +14,10 @@ namespace {
 constexpr std::size_t kMaxNameLength = 256;  // UTF-16 units
 
 int DigitValue(char c, int base) {
-    int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
+    int digit = c >= '0' && c <= '9'   ? c - '0'
+                : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                       : 99;
     return digit < base ? digit : -1;
 }
 

@@ -12,7 +12,8 @@ namespace rc {
 VersionStmt Parser::ParseVersionInfo(const Token& nameToken) {
     VersionStmt stmt;
     stmt.head = ParseHead(nameToken, MfMoveable | MfPure);
-    std::uint32_t* const numbers[] = {&stmt.fileFlagsMask, &stmt.fileFlags, &stmt.fileOs, &stmt.fileType, &stmt.fileSubtype};
+    std::uint32_t* const numbers[] = {&stmt.fileFlagsMask, &stmt.fileFlags, &stmt.fileOs, &stmt.fileType,
+                                      &stmt.fileSubtype};
     const char* const words[] = {"FILEFLAGSMASK", "FILEFLAGS", "FILEOS", "FILETYPE", "FILESUBTYPE"};
     while (Peek().kind == TokenKind::Identifier && !AtBlockStart()) {
         const Token field = Take();
@@ -32,8 +33,9 @@ VersionStmt Parser::ParseVersionInfo(const Token& nameToken) {
             }
         }
         if (!known) {
-            Unexpected(field, "a VERSIONINFO field (FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, "
-                                            "FILEFLAGS, FILEOS, FILETYPE, FILESUBTYPE) or BEGIN");
+            Unexpected(field,
+                       "a VERSIONINFO field (FILEVERSION, PRODUCTVERSION, FILEFLAGSMASK, "
+                       "FILEFLAGS, FILEOS, FILETYPE, FILESUBTYPE) or BEGIN");
         }
     }
     const Location start = OpenBlock("VERSIONINFO");
@@ -60,7 +62,8 @@ void Parser::ParseVersionNodes(std::vector<VersionNode>& nodes, const Location& 
         const bool isBlock = IsWord(keyword, "BLOCK");
         if (!isBlock && !IsWord(keyword, "VALUE")) Unexpected(keyword, "BLOCK, VALUE or END");
         if (isBlock && depth >= kMaxNesting) {
-            throw CompileError(keyword.where, "BLOCK nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
+            throw CompileError(keyword.where,
+                               "BLOCK nested too deeply (more than " + std::to_string(kMaxNesting) + " levels)");
         }
         VersionNode node = ParseVersionValue(keyword, isBlock);
         if (isBlock) {

@@ -1,9 +1,9 @@
 // The statement parser: resource lines, RCDATA blocks, string tables, LANGUAGE and #pragma code_page.
 #include "parse/Parser.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <cctype>
-#include <strings.h>
 
 #include "parse/Keywords.h"
 #include "parse/Literal.h"
@@ -118,14 +118,17 @@ void Parser::CodePageDirective(const Token& token, std::string_view line) {
         throw CompileError(token.where, "#pragma code_page needs a code page in parentheses: " + ShortText(token.text));
     }
     std::string value(line.substr(open + 1, close - open - 1));
-    value.erase(std::remove_if(value.begin(), value.end(), [](unsigned char c) { return std::isspace(c); }), value.end());
+    value.erase(std::remove_if(value.begin(), value.end(), [](unsigned char c) { return std::isspace(c); }),
+                value.end());
     int codePage = -1;
     if (strcasecmp(value.c_str(), "DEFAULT") == 0) {
         codePage = options_.codePage;
-    } else if (!value.empty() && value.size() <= 5 && std::all_of(value.begin(), value.end(), ::isdigit) && value[0] != '0') {
+    } else if (!value.empty() && value.size() <= 5 && std::all_of(value.begin(), value.end(), ::isdigit) &&
+               value[0] != '0') {
         codePage = std::stoi(value);
     }
-    if (codePage < 0 || !IsSupportedCodePage(codePage)) throw CompileError(token.where, "unsupported code page " + QuotedText(value));
+    if (codePage < 0 || !IsSupportedCodePage(codePage))
+        throw CompileError(token.where, "unsupported code page " + QuotedText(value));
     codePage_ = codePage;
     if (++codePagePragmas_ > 1) outputCodePage_ = codePage;
 }
@@ -156,14 +159,18 @@ std::optional<Statement> Parser::ParseStatement() {
     if (Peek().kind == TokenKind::End) return std::nullopt;
     const ResourceTypeWord type = ParseTypeWord();
     switch (type.kind) {
-    case ResourceKind::Dialog: case ResourceKind::DialogEx: return ParseDialog(name, type.kind == ResourceKind::DialogEx);
-    case ResourceKind::Menu: case ResourceKind::MenuEx: return ParseMenu(name, type.kind == ResourceKind::MenuEx);
-    case ResourceKind::VersionInfo: return ParseVersionInfo(name);
-    case ResourceKind::Accelerators: return ParseAccelerators(name);
-    case ResourceKind::Toolbar: return ParseToolbar(name);
-    case ResourceKind::StringTable:
-        throw CompileError(name.where, "a string table has no name, and the type 6 is its own: write STRINGTABLE { id, \"text\" }");
-    default: return ParseResource(name, type);
+        case ResourceKind::Dialog:
+        case ResourceKind::DialogEx: return ParseDialog(name, type.kind == ResourceKind::DialogEx);
+        case ResourceKind::Menu:
+        case ResourceKind::MenuEx: return ParseMenu(name, type.kind == ResourceKind::MenuEx);
+        case ResourceKind::VersionInfo: return ParseVersionInfo(name);
+        case ResourceKind::Accelerators: return ParseAccelerators(name);
+        case ResourceKind::Toolbar: return ParseToolbar(name);
+        case ResourceKind::StringTable:
+            throw CompileError(
+                name.where,
+                "a string table has no name, and the type 6 is its own: write STRINGTABLE { id, \"text\" }");
+        default: return ParseResource(name, type);
     }
 }
 
@@ -181,9 +188,12 @@ void Parser::ParseOptions(ResourceOptions& options, bool memoryOnly) {
 bool Parser::ParseStatementOption(const std::string& word, ResourceOptions& options) {
     if (word != "LANGUAGE" && word != "VERSION" && word != "CHARACTERISTICS") return false;
     Take();
-    if (word == "LANGUAGE") options.language = ParseLanguage();
-    else if (word == "VERSION") options.version = ParseExpression();
-    else options.characteristics = ParseExpression();
+    if (word == "LANGUAGE")
+        options.language = ParseLanguage();
+    else if (word == "VERSION")
+        options.version = ParseExpression();
+    else
+        options.characteristics = ParseExpression();
     return true;
 }
 
@@ -213,14 +223,14 @@ Statement Parser::ParseResource(const Token& nameToken, const ResourceTypeWord& 
     stmt.type = type.type;
     using Kind = ResourceStmt::Kind;
     switch (type.kind) {
-    case ResourceKind::Bitmap: stmt.kind = Kind::Bitmap; break;
-    case ResourceKind::Icon: stmt.kind = Kind::Icon; break;
-    case ResourceKind::Cursor: stmt.kind = Kind::Cursor; break;
-    case ResourceKind::AniCursor: stmt.kind = Kind::AniCursor; break;
-    case ResourceKind::AniIcon: stmt.kind = Kind::AniIcon; break;
-    case ResourceKind::Font: stmt.kind = Kind::Font; break;
-    case ResourceKind::DlgInclude: stmt.kind = Kind::DlgInclude; break;
-    default: stmt.kind = Kind::Data; break;
+        case ResourceKind::Bitmap: stmt.kind = Kind::Bitmap; break;
+        case ResourceKind::Icon: stmt.kind = Kind::Icon; break;
+        case ResourceKind::Cursor: stmt.kind = Kind::Cursor; break;
+        case ResourceKind::AniCursor: stmt.kind = Kind::AniCursor; break;
+        case ResourceKind::AniIcon: stmt.kind = Kind::AniIcon; break;
+        case ResourceKind::Font: stmt.kind = Kind::Font; break;
+        case ResourceKind::DlgInclude: stmt.kind = Kind::DlgInclude; break;
+        default: stmt.kind = Kind::Data; break;
     }
     stmt.flags = DefaultMemoryFlags(stmt.type);
     // The keywords ANICURSOR and ANIICON start from the flags brcc32 and windres give them; a
@@ -246,7 +256,8 @@ Statement Parser::ParseResource(const Token& nameToken, const ResourceTypeWord& 
     stmt.file = file.kind == TokenKind::String ? LiteralFileName(Literal(file)) : SpelledWord(file);
     if (file.kind == TokenKind::String && file.text.find('\\') != std::string::npos) stmt.fileAsWritten = file.text;
     if (stmt.file->empty()) throw CompileError(file.where, "empty file name");
-    if (stmt.file->find('\0') != std::string::npos) throw CompileError(file.where, "a file name cannot hold a NUL character");
+    if (stmt.file->find('\0') != std::string::npos)
+        throw CompileError(file.where, "a file name cannot hold a NUL character");
     return stmt;
 }
 
@@ -264,8 +275,10 @@ std::string Parser::ParseData(const Location& start) {
         } else {
             bool isLong = false;
             const std::uint32_t value = ParseExpression(&isLong);
-            if (isLong) PutU32(bytes, value);
-            else PutU16(bytes, static_cast<std::uint16_t>(value));
+            if (isLong)
+                PutU32(bytes, value);
+            else
+                PutU16(bytes, static_cast<std::uint16_t>(value));
         }
     }
     Take();

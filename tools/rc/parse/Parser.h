@@ -16,9 +16,9 @@
 namespace rc {
 
 struct ParserOptions {
-    int codePage = 0;       // 0: UTF-8 when valid, else Windows-1252
-    std::string rootFile;   // the script itself: its #pragma code_page lines count, an included file's do not
-    bool win16 = false;     // the keywords of the Windows 3.x compilers (MANIFEST, FONTDIR) name types
+    int codePage = 0;      // 0: UTF-8 when valid, else Windows-1252
+    std::string rootFile;  // the script itself: its #pragma code_page lines count, an included file's do not
+    bool win16 = false;    // the keywords of the Windows 3.x compilers (MANIFEST, FONTDIR) name types
     std::set<std::string> unicodeFiles;  // files that were UTF-16: read as UTF-8 whatever the code page
 };
 
@@ -53,7 +53,9 @@ private:
 
     std::optional<Statement> ParseStatement();
     // The token `ahead` places after the next one, directives included.
-    const Token& Ahead(std::size_t ahead) { return next_ + ahead < tokens_.size() ? tokens_[next_ + ahead] : ReadAhead(ahead); }
+    const Token& Ahead(std::size_t ahead) {
+        return next_ + ahead < tokens_.size() ? tokens_[next_ + ahead] : ReadAhead(ahead);
+    }
     const Token& ReadAhead(std::size_t ahead);
     // Drops the tokens taken. No reference to a token may be held across it.
     void Forget();
@@ -138,7 +140,7 @@ private:
     std::optional<Tokenizer> tokenizer_;  // none when the tokens were given whole
     TokenQueue tokens_;                   // read and not yet dropped; next_ is the next one
     std::size_t next_ = 0;
-    const Token* peeked_ = nullptr;       // what Peek found at next_, until it is taken
+    const Token* peeked_ = nullptr;  // what Peek found at next_, until it is taken
     ParserOptions options_;
     int codePage_;
     int outputCodePage_;

@@ -20,11 +20,11 @@ namespace rc {
 struct ResourceStmt : ResourceAttributes {
     enum class Kind { Bitmap, Icon, Cursor, AniCursor, AniIcon, Font, DlgInclude, Data };
     Kind kind = Kind::Data;
-    ResourceId type;  // the type written for Bitmap, AniCursor, AniIcon, Font, DlgInclude and Data
+    ResourceId type;                  // the type written for Bitmap, AniCursor, AniIcon, Font, DlgInclude and Data
     std::optional<std::string> file;  // else the inline data
     std::string fileAsWritten;        // a quoted name without its escapes read: tried when `file` is not found
     std::optional<StringLiteral> includeName;  // DLGINCLUDE: the header it names
-    std::string data;  // the inline data's bytes
+    std::string data;                          // the inline data's bytes
 };
 
 struct StringEntry {

@@ -15,9 +15,23 @@ bool IsBlank(unsigned char c) {
 // What ends a word (a name, a keyword or a number), as rc.exe reads it.
 bool EndsWord(unsigned char c) {
     switch (c) {
-    case '"': case ',': case '{': case '}': case '+': case '-': case '|': case '&': case '~':
-    case '(': case ')': case '\'': case ';': case '=': case '\0': case 0x7F: return true;
-    default: return IsBlank(c);
+        case '"':
+        case ',':
+        case '{':
+        case '}':
+        case '+':
+        case '-':
+        case '|':
+        case '&':
+        case '~':
+        case '(':
+        case ')':
+        case '\'':
+        case ';':
+        case '=':
+        case '\0':
+        case 0x7F: return true;
+        default: return IsBlank(c);
     }
 }
 
@@ -28,17 +42,17 @@ bool Forbidden(unsigned char c) { return c == '\0' || (c >= 0x01 && c <= 0x04) |
 
 const char* TokenKindName(TokenKind kind) {
     switch (kind) {
-    case TokenKind::Identifier: return "identifier";
-    case TokenKind::Int: return "number";
-    case TokenKind::String: return "string";
-    case TokenKind::Comma: return "','";
-    case TokenKind::LeftParen: return "'('";
-    case TokenKind::RightParen: return "')'";
-    case TokenKind::LeftBrace: return "'{'";
-    case TokenKind::RightBrace: return "'}'";
-    case TokenKind::Operator: return "operator";
-    case TokenKind::Directive: return "preprocessor line";
-    case TokenKind::End: return "end of file";
+        case TokenKind::Identifier: return "identifier";
+        case TokenKind::Int: return "number";
+        case TokenKind::String: return "string";
+        case TokenKind::Comma: return "','";
+        case TokenKind::LeftParen: return "'('";
+        case TokenKind::RightParen: return "')'";
+        case TokenKind::LeftBrace: return "'{'";
+        case TokenKind::RightBrace: return "'}'";
+        case TokenKind::Operator: return "operator";
+        case TokenKind::Directive: return "preprocessor line";
+        case TokenKind::End: return "end of file";
     }
     return "token";
 }
@@ -54,7 +68,8 @@ std::string Described(const Token& token) {
 
 // A UTF-8 byte-order mark is not part of the script.
 Tokenizer::Tokenizer(std::string_view text, const std::string& fileName)
-    : text_(text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text), file_(std::make_shared<const std::string>(fileName)) {}
+    : text_(text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text),
+      file_(std::make_shared<const std::string>(fileName)) {}
 
 Token Tokenizer::Next() {
     Token token;
@@ -94,11 +109,13 @@ bool Tokenizer::Scan(unsigned char c, Token& out) {
     if (c == '#' && atLineStart_) return Directive(out);
     if (c == '"' || ((c == 'L' || c == 'l') && Peek(1) == '"')) return String(out);
     if (std::isdigit(c)) return Word(TokenKind::Int, out);
-    if (c == ',' || c == '(' || c == ')' || c == '{' || c == '}' || c == '+' || c == '-' || c == '|' || c == '&' || c == '~') {
+    if (c == ',' || c == '(' || c == ')' || c == '{' || c == '}' || c == '+' || c == '-' || c == '|' || c == '&' ||
+        c == '~') {
         return Punctuation(c, out);
     }
     if (Forbidden(c)) {
-        const std::string shown = c >= 0x20 && c < 0x7F ? std::string("'") + static_cast<char>(c) + "'" : "byte " + std::to_string(c);
+        const std::string shown =
+            c >= 0x20 && c < 0x7F ? std::string("'") + static_cast<char>(c) + "'" : "byte " + std::to_string(c);
         throw CompileError({file_, line_}, "unexpected character " + shown + " outside a string");
     }
     return Word(TokenKind::Identifier, out);
@@ -246,12 +263,12 @@ bool Tokenizer::Word(TokenKind kind, Token& out) {
 bool Tokenizer::Punctuation(unsigned char c, Token& out) {
     TokenKind kind = TokenKind::Operator;
     switch (c) {
-    case ',': kind = TokenKind::Comma; break;
-    case '(': kind = TokenKind::LeftParen; break;
-    case ')': kind = TokenKind::RightParen; break;
-    case '{': kind = TokenKind::LeftBrace; break;
-    case '}': kind = TokenKind::RightBrace; break;
-    default: break;
+        case ',': kind = TokenKind::Comma; break;
+        case '(': kind = TokenKind::LeftParen; break;
+        case ')': kind = TokenKind::RightParen; break;
+        case '{': kind = TokenKind::LeftBrace; break;
+        case '}': kind = TokenKind::RightBrace; break;
+        default: break;
     }
     ++pos_;
     return Made(out, kind, text_.substr(start_, 1), false, line_);

@@ -18,10 +18,10 @@ enum class TokenKind {
     Comma,
     LeftParen,
     RightParen,
-    LeftBrace,   // "{" (BEGIN stays an identifier)
+    LeftBrace,  // "{" (BEGIN stays an identifier)
     RightBrace,
-    Operator,    // + - | & ~
-    Directive,   // a whole "#..." line
+    Operator,   // + - | & ~
+    Directive,  // a whole "#..." line
     End,
 };
 
@@ -29,8 +29,8 @@ const char* TokenKindName(TokenKind kind);
 
 struct Token {
     TokenKind kind = TokenKind::End;
-    std::string text;  // identifiers and numbers as written; strings without L and outer quotes
-    bool wide = false; // L"..."
+    std::string text;    // identifiers and numbers as written; strings without L and outer quotes
+    bool wide = false;   // L"..."
     bool glued = false;  // no blank or line end between it and the token before
     int column = 0;      // where a string that holds a tab starts in its line (tabs counted to the next
                          // multiple of 8); 0 for any other token
@@ -81,9 +81,9 @@ private:
     std::string_view text_;
     std::shared_ptr<const std::string> file_;
     std::size_t pos_ = 0;
-    std::size_t start_ = 0;      // of the token being read
-    std::size_t end_ = 0;        // of the token before
-    std::size_t lineStart_ = 0;  // of the line being read
+    std::size_t start_ = 0;       // of the token being read
+    std::size_t end_ = 0;         // of the token before
+    std::size_t lineStart_ = 0;   // of the line being read
     std::size_t columnLine_ = 0;  // the start of the line column_ was counted in
     std::size_t columnAt_ = 0;    // where column_ was counted to
     int column_ = 0;

@@ -13,8 +13,8 @@ struct VersionValuePart {
     bool isString = false;
     StringLiteral string;
     std::uint32_t number = 0;
-    bool isLong = false;          // written as 32 bits
-    bool trailingComma = false;   // a comma follows it: a string before a comma or at the end gets its NUL
+    bool isLong = false;         // written as 32 bits
+    bool trailingComma = false;  // a comma follows it: a string before a comma or at the end gets its NUL
 };
 
 struct VersionNode {

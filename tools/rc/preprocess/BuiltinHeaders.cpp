@@ -1,8 +1,8 @@
 // Looks names up in the tables that the build makes from the files in headers/.
 #include "preprocess/BuiltinHeaders.h"
 
-#include <cstddef>
 #include <strings.h>
+#include <cstddef>
 
 namespace rc {
 
@@ -15,7 +15,8 @@ extern const std::size_t kBuiltinHeaderCount, kBuiltinRunCount, kBuiltinDefiniti
 std::optional<BuiltinHeader> FindBuiltinHeader(std::string_view name) {
     for (std::size_t i = 0; i < kBuiltinHeaderCount; ++i) {
         const BuiltinHeader& header = kBuiltinHeaders[i];
-        if (header.name.size() == name.size() && strncasecmp(header.name.data(), name.data(), name.size()) == 0) return header;
+        if (header.name.size() == name.size() && strncasecmp(header.name.data(), name.data(), name.size()) == 0)
+            return header;
     }
     return std::nullopt;
 }

@@ -12,8 +12,10 @@ void IncludeGuard::Before(std::string_view directive, std::string_view text, std
     } else if (!started_) {
         started_ = true;
         const std::vector<PpToken> tokens = LexLine(text);
-        if (directive == "ifndef" && tokens.size() == 3 && tokens[2].kind == PpKind::Identifier) name_ = std::string(tokens[2].text);
-        else possible_ = false;
+        if (directive == "ifndef" && tokens.size() == 3 && tokens[2].kind == PpKind::Identifier)
+            name_ = std::string(tokens[2].text);
+        else
+            possible_ = false;
     }
 }
 

@@ -1,10 +1,10 @@
 // Include search over folders, with a case-insensitive second look for names written on Windows.
 #include "preprocess/IncludeResolver.h"
 
-#include <algorithm>
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <algorithm>
 
 namespace rc {
 
@@ -34,7 +34,8 @@ const std::string* FirstFolded(const std::vector<std::string>& entries, std::str
 
 }  // namespace
 
-std::optional<std::string> IncludeResolver::Find(const std::string& written, bool quoted, const std::string& includerDir,
+std::optional<std::string> IncludeResolver::Find(const std::string& written, bool quoted,
+                                                 const std::string& includerDir,
                                                  const std::function<bool(const std::string&)>& refused) {
     const std::string name = SlashedName(written);
     if (!name.empty() && name.front() == '/') return InFolder("/", name.substr(1), refused);

@@ -35,7 +35,7 @@ private:
     const std::vector<std::string>& Listing(const std::string& dir);
 
     IncludeSearch search_;
-    std::map<std::string, std::vector<std::string>> listings_;  // folder -> its entries
+    std::map<std::string, std::vector<std::string>> listings_;           // folder -> its entries
     std::unordered_map<std::string, std::optional<std::string>> found_;  // path as written -> the file there
 };
 

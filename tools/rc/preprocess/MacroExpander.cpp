@@ -78,7 +78,8 @@ bool MacroExpander::Special(PpToken& token) {
     }
     if (token.text == "__FILE__") {
         std::string text = "\"";
-        for (char c : where_.file ? std::string_view(*where_.file) : std::string_view()) text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+        for (char c : where_.file ? std::string_view(*where_.file) : std::string_view())
+            text += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
         token = {PpKind::String, token.space, Keep(text + "\""), nullptr};
         return true;
     }
@@ -137,7 +138,8 @@ void MacroExpander::Expand(std::vector<PpToken>& input, std::vector<PpToken>& ou
 
 // Puts a macro's replacement in front of the rest of the input, to be scanned again. Only a name
 // can be expanded again: the other tokens need no hide set.
-void MacroExpander::PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden, bool space) {
+void MacroExpander::PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement,
+                                    const HiddenSet* hidden, bool space) {
     if (replacement.empty()) {
         if (!input.empty()) input.back().space = input.back().space || space;
         return;
@@ -159,7 +161,8 @@ void MacroExpander::KeepDefinedOperand(std::vector<PpToken>& input, std::vector<
 }
 
 // Takes "( ... )" from the input; arguments are split at commas outside inner parentheses.
-MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden) {
+MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<PpToken>& input,
+                                               const HiddenSet*& closeHidden) {
     input.pop_back();  // "("
     Args args(1);
     int depth = 0;
@@ -185,8 +188,9 @@ MacroExpander::Args MacroExpander::CollectArgs(const Macro& macro, std::vector<P
     if (args.size() == 1 && args[0].empty() && wanted == 0) args.clear();
     if (macro.variadic && args.size() + 1 == wanted) args.emplace_back();  // nothing for the "..."
     if (args.size() != wanted) {
-        throw CompileError(where_, "macro " + QuotedText(macro.name) + " takes " + std::to_string(wanted) + " argument" +
-                                 (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) + " given");
+        throw CompileError(where_, "macro " + QuotedText(macro.name) + " takes " + std::to_string(wanted) +
+                                       " argument" + (wanted == 1 ? "" : "s") + ", " + std::to_string(args.size()) +
+                                       " given");
     }
     return args;
 }
@@ -207,7 +211,8 @@ std::vector<PpToken> MacroExpander::Substitute(const Macro& macro, const Args& a
         } else if (token.Is("##")) {
             const PpToken& next = body[++i];
             const int rightParam = macro.functionLike ? macro.ParamIndex(next.text) : -1;
-            std::vector<PpToken> right = rightParam >= 0 ? args[static_cast<std::size_t>(rightParam)] : std::vector<PpToken>{next};
+            std::vector<PpToken> right =
+                rightParam >= 0 ? args[static_cast<std::size_t>(rightParam)] : std::vector<PpToken>{next};
             if (right.empty() && !result.empty() && result.back().Is(",") && next.text == "__VA_ARGS__" && !lastEmpty) {
                 result.pop_back();  // ", ## __VA_ARGS__" without arguments drops the comma
             } else if (lastEmpty || result.empty()) {
@@ -238,8 +243,9 @@ void MacroExpander::Paste(std::vector<PpToken>& result, std::vector<PpToken> rig
     const std::string_view pasted = Keep(std::string(left.text).append(right.front().text));
     std::vector<PpToken> joined = LexLine(pasted);
     if (joined.size() != 1) {
-        throw CompileError(where_, "pasting " + QuotedText(left.text, '"') + " and " + QuotedText(right.front().text, '"') +
-                                 " in macro " + QuotedText(macro.name) + " does not give one token");
+        throw CompileError(where_, "pasting " + QuotedText(left.text, '"') + " and " +
+                                       QuotedText(right.front().text, '"') + " in macro " + QuotedText(macro.name) +
+                                       " does not give one token");
     }
     joined.front().space = left.space;
     Charge(joined);

@@ -46,7 +46,8 @@ private:
     void KeepDefinedOperand(std::vector<PpToken>& input, std::vector<PpToken>& out) const;
     Args CollectArgs(const Macro& macro, std::vector<PpToken>& input, const HiddenSet*& closeHidden);
     std::vector<PpToken> Substitute(const Macro& macro, const Args& args, int depth);
-    void PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden, bool space);
+    void PushReplacement(std::vector<PpToken>& input, std::span<const PpToken> replacement, const HiddenSet* hidden,
+                         bool space);
     void Paste(std::vector<PpToken>& result, std::vector<PpToken> right, const Macro& macro);
     void Charge(std::span<const PpToken> produced);
     void Append(std::vector<PpToken>& result, std::span<const PpToken> produced);

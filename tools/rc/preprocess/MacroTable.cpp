@@ -38,13 +38,16 @@ std::span<T> KeptAll(std::pmr::memory_resource& arena, std::span<const T> items,
 
 // Reads "(a, b, ...)" starting at the "("; returns the index after the ")". The parameters
 // refer to the line's text.
-std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro& macro, std::vector<std::string_view>& params,
-                        const Location& where) {
-    const auto known = [&](std::string_view word) { return std::find(params.begin(), params.end(), word) != params.end(); };
+std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro& macro,
+                        std::vector<std::string_view>& params, const Location& where) {
+    const auto known = [&](std::string_view word) {
+        return std::find(params.begin(), params.end(), word) != params.end();
+    };
     ++i;
     if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
     while (true) {
-        if (i >= tokens.size()) throw CompileError(where, "missing ')' in the parameters of macro " + QuotedText(macro.name));
+        if (i >= tokens.size())
+            throw CompileError(where, "missing ')' in the parameters of macro " + QuotedText(macro.name));
         const PpToken& token = tokens[i];
         if (token.Is("...")) {
             macro.variadic = true;
@@ -52,7 +55,8 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
             ++i;
         } else if (token.kind == PpKind::Identifier) {
             if (known(token.text)) {
-                throw CompileError(where, "duplicate parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
+                throw CompileError(
+                    where, "duplicate parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
             }
             params.push_back(token.text);
             ++i;
@@ -61,7 +65,8 @@ std::size_t ParseParams(const std::vector<PpToken>& tokens, std::size_t i, Macro
                 ++i;
             }
         } else {
-            throw CompileError(where, "bad parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
+            throw CompileError(where,
+                               "bad parameter " + QuotedText(token.text) + " of macro " + QuotedText(macro.name));
         }
         if (i < tokens.size() && tokens[i].Is(")")) return i + 1;
         if (macro.variadic || i >= tokens.size() || !tokens[i].Is(",")) {
@@ -87,7 +92,8 @@ void CheckBody(Macro& macro, const Location& where) {
 
 }  // namespace
 
-Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::memory_resource& arena, const Location& where) {
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::memory_resource& arena,
+                  const Location& where) {
     if (i >= tokens.size()) throw CompileError(where, "#define needs a macro name");
     if (tokens[i].kind != PpKind::Identifier) {
         throw CompileError(where, "macro name must be an identifier, not " + QuotedText(tokens[i].text));
@@ -107,7 +113,8 @@ Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t i, std::pmr::m
     // Checked while it refers to the line; kept once it is sound.
     macro.name = Kept(arena, macro.name);
     macro.params = KeptAll(arena, macro.params, [](std::string_view& text) -> std::string_view& { return text; });
-    const std::span<PpToken> body = KeptAll(arena, macro.body, [](PpToken& token) -> std::string_view& { return token.text; });
+    const std::span<PpToken> body =
+        KeptAll(arena, macro.body, [](PpToken& token) -> std::string_view& { return token.text; });
     if (!body.empty()) body.front().space = false;
     macro.body = body;
     return macro;

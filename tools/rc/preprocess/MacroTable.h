@@ -22,8 +22,8 @@ class Macro {
 public:
     std::string_view name;
     bool functionLike = false;
-    bool variadic = false;                    // the last parameter takes the rest ("..." or "name...")
-    bool pastes = false;                      // the body holds a "##"
+    bool variadic = false;                     // the last parameter takes the rest ("..." or "name...")
+    bool pastes = false;                       // the body holds a "##"
     std::span<const std::string_view> params;  // "__VA_ARGS__" for a plain "..."
     std::span<const PpToken> body;
 
@@ -34,7 +34,8 @@ public:
 // (no blank between) starts a parameter list. Name, parameters and body are copied into `arena`
 // with their text: the tokens may refer to a line that is gone once the macro is defined.
 // Throws CompileError at `where`, the #define line.
-Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first, std::pmr::memory_resource& arena, const Location& where);
+Macro ParseDefine(const std::vector<PpToken>& tokens, std::size_t first, std::pmr::memory_resource& arena,
+                  const Location& where);
 
 // The macros defined by the script, the command line and the built-in headers. A built-in
 // header's runs of definitions are not copied in: each run applied gets a number in the order of

@@ -31,9 +31,12 @@ Value Number(const PpToken& token, const Location& where) {
     }
     int base = 10;
     std::size_t i = 0;
-    if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) base = 16, i = 2;
-    else if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'b' || digits[1] == 'B')) base = 2, i = 2;
-    else if (digits.size() > 1 && digits[0] == '0') base = 8, i = 1;
+    if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'))
+        base = 16, i = 2;
+    else if (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'b' || digits[1] == 'B'))
+        base = 2, i = 2;
+    else if (digits.size() > 1 && digits[0] == '0')
+        base = 8, i = 1;
     if (i == digits.size()) throw CompileError(where, "invalid number " + QuotedText(token.text) + " in #if");
     std::uint64_t value = 0;
     for (; i < digits.size(); ++i) {
@@ -56,15 +59,15 @@ Value Character(const PpToken& token) {
         if (c == '\\' && i + 1 < text.size()) {
             const char e = text[++i];
             switch (e) {
-            case 'n': c = '\n'; break;
-            case 't': c = '\t'; break;
-            case 'r': c = '\r'; break;
-            case 'a': c = '\a'; break;
-            case 'b': c = '\b'; break;
-            case 'f': c = '\f'; break;
-            case 'v': c = '\v'; break;
-            case '0': c = 0; break;
-            default: c = static_cast<unsigned char>(e);
+                case 'n': c = '\n'; break;
+                case 't': c = '\t'; break;
+                case 'r': c = '\r'; break;
+                case 'a': c = '\a'; break;
+                case 'b': c = '\b'; break;
+                case 'f': c = '\f'; break;
+                case 'v': c = '\v'; break;
+                case '0': c = 0; break;
+                default: c = static_cast<unsigned char>(e);
             }
         }
         value = (value << 8) | c;
@@ -79,7 +82,8 @@ public:
     bool Run() {
         if (tokens_.empty()) throw CompileError(where_, "#if needs an expression");
         const Value value = Conditional();
-        if (pos_ < tokens_.size()) throw CompileError(where_, "unexpected " + QuotedText(tokens_[pos_].text) + " in #if");
+        if (pos_ < tokens_.size())
+            throw CompileError(where_, "unexpected " + QuotedText(tokens_[pos_].text) + " in #if");
         return value.IsTrue();
     }
 
@@ -125,19 +129,19 @@ private:
         const char second = op.size() > 1 ? op[1] : '\0';
         if (op.size() > 2) return -1;
         switch (op[0]) {
-        case '|': return second == '|' ? 0 : second ? -1 : 2;
-        case '&': return second == '&' ? 1 : second ? -1 : 4;
-        case '^': return second ? -1 : 3;
-        case '=': return second == '=' ? 5 : -1;
-        case '!': return second == '=' ? 5 : -1;
-        case '<':
-        case '>': return second == op[0] ? 7 : (!second || second == '=') ? 6 : -1;
-        case '+':
-        case '-': return second ? -1 : 8;
-        case '*':
-        case '/':
-        case '%': return second ? -1 : 9;
-        default: return -1;
+            case '|': return second == '|' ? 0 : second ? -1 : 2;
+            case '&': return second == '&' ? 1 : second ? -1 : 4;
+            case '^': return second ? -1 : 3;
+            case '=': return second == '=' ? 5 : -1;
+            case '!': return second == '=' ? 5 : -1;
+            case '<':
+            case '>': return second == op[0] ? 7 : (!second || second == '=') ? 6 : -1;
+            case '+':
+            case '-': return second ? -1 : 8;
+            case '*':
+            case '/':
+            case '%': return second ? -1 : 9;
+            default: return -1;
         }
     }
 
@@ -197,9 +201,15 @@ private:
         Nest nest(depth_, where_);
         if (pos_ >= tokens_.size()) throw CompileError(where_, "#if expression ends too early");
         const PpToken& token = tokens_[pos_++];
-        if (token.Is("-")) { const Value v = Unary(); return {0 - v.bits, v.isUnsigned}; }
+        if (token.Is("-")) {
+            const Value v = Unary();
+            return {0 - v.bits, v.isUnsigned};
+        }
         if (token.Is("+")) return Unary();
-        if (token.Is("~")) { const Value v = Unary(); return {~v.bits, v.isUnsigned}; }
+        if (token.Is("~")) {
+            const Value v = Unary();
+            return {~v.bits, v.isUnsigned};
+        }
         if (token.Is("!")) return {Unary().IsTrue() ? 0u : 1u, false};
         if (token.Is("(")) {
             const Value inner = Conditional();
@@ -221,6 +231,8 @@ private:
 
 }  // namespace
 
-bool EvaluateCondition(const std::vector<PpToken>& tokens, const Location& where) { return Evaluator(tokens, where).Run(); }
+bool EvaluateCondition(const std::vector<PpToken>& tokens, const Location& where) {
+    return Evaluator(tokens, where).Run();
+}
 
 }  // namespace rc

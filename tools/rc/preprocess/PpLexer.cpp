@@ -49,7 +49,8 @@ unsigned SpecialMask(const char* p) {
 std::size_t FindSpecial(std::string_view text, std::size_t at) {
 #if defined(__SSE2__)
     for (; text.size() - at >= 16; at += 16) {
-        if (const unsigned mask = SpecialMask(text.data() + at)) return at + static_cast<std::size_t>(__builtin_ctz(mask));
+        if (const unsigned mask = SpecialMask(text.data() + at))
+            return at + static_cast<std::size_t>(__builtin_ctz(mask));
     }
 #endif
     while (at < text.size() && !IsSpecial(text[at])) ++at;
@@ -60,10 +61,13 @@ std::size_t FindSpecial(std::string_view text, std::size_t at) {
 std::size_t PunctLength(std::string_view s) {
     if (s.size() < 2) return 1;
     const char a = s[0], b = s[1];
-    if (s.size() >= 3 && ((a == '.' && b == '.' && s[2] == '.') || ((a == '<' || a == '>') && b == a && s[2] == '='))) return 3;
-    if (b == a && (a == '#' || a == '&' || a == '|' || a == '<' || a == '>' || a == '+' || a == '-' || a == '=')) return 2;
+    if (s.size() >= 3 && ((a == '.' && b == '.' && s[2] == '.') || ((a == '<' || a == '>') && b == a && s[2] == '=')))
+        return 3;
+    if (b == a && (a == '#' || a == '&' || a == '|' || a == '<' || a == '>' || a == '+' || a == '-' || a == '='))
+        return 2;
     if (b == '=' && (a == '!' || a == '<' || a == '>' || a == '+' || a == '-' || a == '*' || a == '/' || a == '%' ||
-                     a == '&' || a == '|' || a == '^')) return 2;
+                     a == '&' || a == '|' || a == '^'))
+        return 2;
     if (a == '-' && b == '>') return 2;
     return 1;
 }
@@ -84,7 +88,6 @@ void LineReader::SkipSplices() {
         ++line_;
     }
 }
-
 
 // Copies a quoted literal whose opening quote is already copied; stops before a line end.
 void LineReader::CopyQuoted(char quote, std::string& out) {
@@ -107,7 +110,8 @@ bool LineReader::SkipBlockComment() {
     const std::size_t end = text_.find("*/", pos_);
     const std::size_t stop = end == std::string_view::npos ? text_.size() : end + 2;
     const int start = line_;
-    line_ += static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(pos_), text_.begin() + static_cast<std::ptrdiff_t>(stop), '\n'));
+    line_ += static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(pos_),
+                                         text_.begin() + static_cast<std::ptrdiff_t>(stop), '\n'));
     pos_ = stop;
     if (end != std::string_view::npos) return true;
     openCommentLine_ = start;
@@ -160,7 +164,7 @@ std::size_t LineReader::ClosedQuoteEnd(std::size_t at) const {
 // they lie, a "//" comment at the end left out (the copy would make it one trailing blank).
 bool LineReader::TakePlainLine(LogicalLine& line) {
     const std::size_t size = text_.size();
-    std::size_t end = pos_;  // of the line's text
+    std::size_t end = pos_;                     // of the line's text
     std::size_t next = std::string_view::npos;  // where the next line starts, once known
     while (next == std::string_view::npos) {
         end = FindSpecial(text_, end);
@@ -317,7 +321,8 @@ std::string_view DirectiveName(std::string_view text) {
     std::size_t i = text.find('#') + 1;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     std::size_t end = i;
-    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= '0' && text[end] <= '9'))) ++end;
+    while (end < text.size() && ((text[end] >= 'a' && text[end] <= 'z') || (text[end] >= '0' && text[end] <= '9')))
+        ++end;
     return text.substr(i, end - i);
 }
 

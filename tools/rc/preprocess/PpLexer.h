@@ -13,8 +13,8 @@ namespace rc {
 struct LogicalLine {
     std::string text;         // the line joined and cleaned, for any other line
     std::string_view source;  // the plain line inside the file's text; empty otherwise
-    int line = 0;   // physical line it starts on
-    int lines = 0;  // physical lines it spans
+    int line = 0;             // physical line it starts on
+    int lines = 0;            // physical lines it spans
 
     std::string_view view() const { return source.empty() ? std::string_view(text) : source; }
 };

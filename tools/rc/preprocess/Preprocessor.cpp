@@ -2,10 +2,10 @@
 // being read; the other lines of active groups are macro-expanded into the output.
 #include "preprocess/Preprocessor.h"
 
-#include <algorithm>
-#include <forward_list>
-#include <charconv>
 #include <strings.h>
+#include <algorithm>
+#include <charconv>
+#include <forward_list>
 
 #include "preprocess/BuiltinHeaders.h"
 #include "preprocess/IncludeGuard.h"
@@ -140,10 +140,12 @@ bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& l
     return false;
 }
 
-void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, LineReader& reader, int depth) {
+void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, LineReader& reader,
+                            int depth) {
     if (tokens.empty()) return;  // only blanks such as a Ctrl+Z at the end
     const Location where = Where(file, line.line);
-    if (tokens.front().kind == PpKind::Identifier && tokens.front().text.size() == 9 && strncasecmp(tokens.front().text.data(), "rcinclude", 9) == 0) {
+    if (tokens.front().kind == PpKind::Identifier && tokens.front().text.size() == 9 &&
+        strncasecmp(tokens.front().text.data(), "rcinclude", 9) == 0) {
         std::string name = Render(tokens, 1);
         if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
         if (name.empty()) throw CompileError(where, "rcinclude needs a file name");
@@ -175,7 +177,8 @@ void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const Logi
 void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth) {
     if (!Active(file)) {
         const std::string_view word = DirectiveName(line.view());
-        if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif") return;
+        if (word != "if" && word != "ifdef" && word != "ifndef" && word != "elif" && word != "else" && word != "endif")
+            return;
     }
     LexLine(line.view(), tokens);
     const Location where = Where(file, line.line);
@@ -190,7 +193,8 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
     } else if (name == "define") {
         macros_.Define(tokens, 2, where);
     } else if (name == "undef") {
-        if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, "#undef needs a macro name");
+        if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier)
+            throw CompileError(where, "#undef needs a macro name");
         macros_.Undefine(tokens[2].text);
     } else if (name == "include") {
         IncludeDirective(file, line, tokens, where, depth);
@@ -199,7 +203,8 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
     } else if (name == "error") {
         throw CompileError(where, "#error " + Render(tokens, 2));
     } else if (name == "warning") {
-        warnings_.push_back(where.fileName() + "(" + std::to_string(where.line) + "): warning: #warning " + Render(tokens, 2));
+        warnings_.push_back(where.fileName() + "(" + std::to_string(where.line) + "): warning: #warning " +
+                            Render(tokens, 2));
     } else if (name == "pragma") {
         const std::string_view pragma = tokens.size() > 2 ? tokens[2].text : std::string_view();
         if (pragma == "once") onceOnly_.insert(file.identity);
@@ -209,7 +214,8 @@ void Preprocessor::Directive(File& file, const LogicalLine& line, std::vector<Pp
     }
 }
 
-void Preprocessor::Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where) {
+void Preprocessor::Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens,
+                                const Location& where) {
     const std::string directive = std::string("#").append(name);  // short: no allocation
     if (name == "if" || name == "ifdef" || name == "ifndef") {
         const bool parent = Active(file);
@@ -217,7 +223,8 @@ void Preprocessor::Conditionals(File& file, std::string_view name, const std::ve
         if (parent && name == "if") {
             value = Condition(file, tokens, where);
         } else if (parent) {
-            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier) throw CompileError(where, directive + " needs a macro name");
+            if (tokens.size() < 3 || tokens[2].kind != PpKind::Identifier)
+                throw CompileError(where, directive + " needs a macro name");
             value = Defined(tokens[2].text) == (name == "ifdef");
         }
         file.conditions.push_back({where, directive, parent, value, value});
@@ -226,7 +233,8 @@ void Preprocessor::Conditionals(File& file, std::string_view name, const std::ve
     if (file.conditions.empty()) throw CompileError(where, directive + " without #if");
     Conditional& open = file.conditions.back();
     const auto afterElse = [&] {
-        return CompileError(where, directive + " after #else (the first #else is at line " + std::to_string(open.elseLine) + ")");
+        return CompileError(
+            where, directive + " after #else (the first #else is at line " + std::to_string(open.elseLine) + ")");
     };
     if (name == "elif") {
         if (open.elseLine) throw afterElse();
@@ -260,8 +268,10 @@ std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens, c
         }
         const bool paren = i + 1 < tokens.size() && tokens[i + 1].Is("(");
         const std::size_t at = i + (paren ? 2 : 1);
-        if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier) throw CompileError(where, "'defined' needs a macro name");
-        if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")"))) throw CompileError(where, "missing ')' after 'defined'");
+        if (at >= tokens.size() || tokens[at].kind != PpKind::Identifier)
+            throw CompileError(where, "'defined' needs a macro name");
+        if (paren && (at + 1 >= tokens.size() || !tokens[at + 1].Is(")")))
+            throw CompileError(where, "missing ')' after 'defined'");
         out.push_back(Flag(Defined(tokens[at].text)));
         i = at + (paren ? 1 : 0);
     }
@@ -269,13 +279,15 @@ std::vector<PpToken> Preprocessor::ReplaceDefined(std::vector<PpToken> tokens, c
 }
 
 // "#line N "file"" and the "# N "file"" markers of preprocessed text: the next line is line N.
-void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line,
-                                 const Location& where) {
-    if (at >= tokens.size() || tokens[at].kind != PpKind::Number) throw CompileError(where, "#line needs a line number");
+void Preprocessor::LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at,
+                                 const LogicalLine& line, const Location& where) {
+    if (at >= tokens.size() || tokens[at].kind != PpKind::Number)
+        throw CompileError(where, "#line needs a line number");
     int number = 0;
     const std::string digits(tokens[at].text);
     const auto [end, failed] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (failed != std::errc() || end == digits.data()) throw CompileError(where, "bad line number " + QuotedText(tokens[at].text));
+    if (failed != std::errc() || end == digits.data())
+        throw CompileError(where, "bad line number " + QuotedText(tokens[at].text));
     file.lineDelta = number - (line.line + line.lines);
     if (at + 1 < tokens.size() && tokens[at + 1].kind == PpKind::String && tokens[at + 1].text.front() == '"') {
         const std::string_view quoted = tokens[at + 1].text;

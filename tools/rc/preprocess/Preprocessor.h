@@ -62,9 +62,9 @@ private:
         std::string dir;                          // searched first for "name"
         bool directivesOnly = false;              // .h and .c files: their other text is dropped
         bool builtin = false;
-        const BuiltinRun* runs = nullptr;         // a built-in header's runs of definitions
+        const BuiltinRun* runs = nullptr;  // a built-in header's runs of definitions
         std::size_t runCount = 0;
-        int lineDelta = 0;                        // set by #line
+        int lineDelta = 0;  // set by #line
         std::vector<Conditional> conditions;
     };
 
@@ -74,7 +74,8 @@ private:
     bool TakeRun(File& file, class LineReader& reader, std::size_t& nextRun, class IncludeGuard& guard);
     bool Skipped(const std::string& identity) const;
     bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
-    void TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, class LineReader& reader, int depth);
+    void TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, class LineReader& reader,
+                  int depth);
     void Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth);
     void Conditionals(File& file, std::string_view name, const std::vector<PpToken>& tokens, const Location& where);
     bool Condition(const File& file, const std::vector<PpToken>& tokens, const Location& where);
@@ -84,8 +85,10 @@ private:
     bool Findable(const File& file, const std::string& name, bool quoted);
     bool Defined(std::string_view name) const { return macros_.Defined(name) || name == "__has_include"; }
     void Include(File& file, const std::string& written, bool quoted, const Location& where, int depth);
-    void IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& tokens, const Location& where, int depth);
-    void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line, const Location& where);
+    void IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& tokens,
+                          const Location& where, int depth);
+    void LineDirective(File& file, const std::vector<PpToken>& tokens, std::size_t at, const LogicalLine& line,
+                       const Location& where);
     bool Active(const File& file) const { return file.conditions.empty() || file.conditions.back().active; }
     Location Where(const File& file, int line) const { return {file.name, line + file.lineDelta}; }
 
@@ -93,12 +96,12 @@ private:
     IncludeResolver resolver_;
     MacroTable macros_;
     PpOutput out_;
-    MacroExpander expander_{macros_};     // for text lines and conditions, kept from line to line
-    std::vector<PpToken> expanded_;      // a text line's expansion, its storage kept from line to line
-    std::vector<std::string> open_;      // identities of the files being read, outermost first
-    std::set<std::string> onceOnly_;     // files that said #pragma once
-    std::set<std::string> unicodeFiles_;       // as named in the output
-    std::set<std::string> unicodeIdentities_;  // identities of the include files read from UTF-16
+    MacroExpander expander_{macros_};            // for text lines and conditions, kept from line to line
+    std::vector<PpToken> expanded_;              // a text line's expansion, its storage kept from line to line
+    std::vector<std::string> open_;              // identities of the files being read, outermost first
+    std::set<std::string> onceOnly_;             // files that said #pragma once
+    std::set<std::string> unicodeFiles_;         // as named in the output
+    std::set<std::string> unicodeIdentities_;    // identities of the include files read from UTF-16
     std::map<std::string, std::string> guards_;  // file -> the macro its include guard tests
     std::unordered_map<std::string, std::string> identities_;  // path -> its file's identity
     std::unordered_map<std::string, std::string> texts_;       // identity -> the file's text

@@ -4,9 +4,9 @@
 
 #include <sys/stat.h>
 
+#include <strings.h>
 #include <algorithm>
 #include <cerrno>
-#include <strings.h>
 
 #include "preprocess/BuiltinHeaders.h"
 #include "preprocess/MacroExpander.h"
@@ -22,7 +22,8 @@ bool DirectivesOnly(const std::string& name) {
     const std::size_t dot = name.find_last_of('.');
     if (dot == std::string::npos || dot <= base) return false;  // none, or a name such as ".h"
     const std::string_view extension = std::string_view(name).substr(dot);
-    return extension.size() == 2 && (strncasecmp(extension.data(), ".h", 2) == 0 || strncasecmp(extension.data(), ".c", 2) == 0);
+    return extension.size() == 2 &&
+           (strncasecmp(extension.data(), ".h", 2) == 0 || strncasecmp(extension.data(), ".c", 2) == 0);
 }
 
 }  // namespace
@@ -33,7 +34,8 @@ const std::string& Preprocessor::Identity(const std::string& path) {
     auto [known, created] = identities_.try_emplace(path);
     if (created) {
         struct stat info {};
-        known->second = ::stat(path.c_str(), &info) != 0 ? path : std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+        known->second =
+            ::stat(path.c_str(), &info) != 0 ? path : std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
     }
     return known->second;
 }
@@ -58,7 +60,8 @@ std::string Preprocessor::Run(const std::string& scriptPath, const std::string& 
     return out_.Take();
 }
 
-void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& directive, const Location& where, int depth) {
+void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, const std::vector<PpToken>& directive,
+                                    const Location& where, int depth) {
     std::vector<PpToken> tokens(directive.begin() + 2, directive.end());
     // <name> is taken as written between the brackets, backslashes and blanks included.
     const std::string_view written = line.view();
@@ -70,7 +73,8 @@ void Preprocessor::IncludeDirective(File& file, const LogicalLine& line, const s
     }
     if (!tokens.empty() && tokens.front().kind == PpKind::String && tokens.front().text.front() == '"') {
         const std::string name(tokens.front().text);
-        if (name.size() < 2 || name.back() != '"') throw CompileError(where, "#include file name is not closed by '\"'");
+        if (name.size() < 2 || name.back() != '"')
+            throw CompileError(where, "#include file name is not closed by '\"'");
         return Include(file, name.substr(1, name.size() - 2), true, where, depth);
     }
     if (!tokens.empty() && tokens.front().Is("<")) {
@@ -108,7 +112,9 @@ void Preprocessor::Include(File& file, const std::string& written, bool quoted, 
         child.dir = ParentFolder(*path);
     } else {
         const std::optional<BuiltinHeader> builtin = FindBuiltinHeader(SlashedName(written));
-        if (!builtin) throw CompileError(where, "cannot find include file " + (quoted ? QuotedText(written, '"') : "<" + ShortText(written) + ">"));
+        if (!builtin)
+            throw CompileError(where, "cannot find include file " +
+                                          (quoted ? QuotedText(written, '"') : "<" + ShortText(written) + ">"));
         child.identity = "<built-in>/" + std::string(builtin->name);
         if (Skipped(child.identity)) return;
         if (depth + 1 >= kMaxIncludeDepth) throw CompileError(where, "#include nested more than 64 deep");
@@ -128,8 +134,10 @@ std::string_view Preprocessor::Load(const std::string& path, const std::string& 
     if (known != texts_.end()) return known->second;
     fileaccess::Result<std::string> read =
         options_.load ? options_.load(path) : fileaccess::Error{fileaccess::ErrorKind::Open, ENOENT, {}};
-    if (!read && read.error().missing()) throw CompileError(where, "cannot open include file " + QuotedText(written, '"'));
-    if (!read) throw CompileError(where, "cannot read include file " + QuotedText(written, '"') + ": " + read.error().what());
+    if (!read && read.error().missing())
+        throw CompileError(where, "cannot open include file " + QuotedText(written, '"'));
+    if (!read)
+        throw CompileError(where, "cannot read include file " + QuotedText(written, '"') + ": " + read.error().what());
     filesRead_.push_back(path);
     std::string text = std::move(read).value();
     if (Utf16ToUtf8Text(text)) unicodeIdentities_.insert(Identity(path));

@@ -62,7 +62,8 @@ void Patch(std::string& out, std::size_t at, std::size_t value) {
 }
 
 fileaccess::Result<Types> Tree(const ResFile& file) {
-    if (file.win16) return fileaccess::FormatError("a 16-bit .res cannot go into a COFF object: its resources are 32-bit ones");
+    if (file.win16)
+        return fileaccess::FormatError("a 16-bit .res cannot go into a COFF object: its resources are 32-bit ones");
     Types types;
     for (const ResEntry& entry : file.entries) {
         const std::uint16_t language = entry.language.value_or(0);
@@ -70,8 +71,8 @@ fileaccess::Result<Types> Tree(const ResFile& file) {
         if (!added) {
             char number[8];
             std::snprintf(number, sizeof number, "0x%04x", language);
-            return fileaccess::FormatError("two resources " + TypeText(entry.type) + " " + IdText(entry.name) + " of language " +
-                                           number + ": a program holds only one of them");
+            return fileaccess::FormatError("two resources " + TypeText(entry.type) + " " + IdText(entry.name) +
+                                           " of language " + number + ": a program holds only one of them");
         }
     }
     // A table counts its named and its numbered entries in 16 bits each.
@@ -159,7 +160,8 @@ fileaccess::Result<CoffObject> CoffObject::Build(const ResFile& file, CoffMachin
     const std::size_t relocations = dir.leaves.size() + (dir.leaves.size() >= 0xFFFF ? 1 : 0);
     const std::size_t symbolsAt = kHeaders + dir.sectionSize + kRelocation * relocations;
     // Offsets are 32-bit; the sizes were added up without a cut, so nothing wrapped unseen.
-    if (symbolsAt + 64 > 0xFFFFFFFFu) return fileaccess::FormatError("the resources do not fit in a COFF object: more than 4 GB");
+    if (symbolsAt + 64 > 0xFFFFFFFFu)
+        return fileaccess::FormatError("the resources do not fit in a COFF object: more than 4 GB");
 
     CoffObject object;
     std::string& head = object.head_;
@@ -167,8 +169,8 @@ fileaccess::Result<CoffObject> CoffObject::Build(const ResFile& file, CoffMachin
     PutU16(head, 1);  // sections
     PutU32(head, 0);  // time stamp
     PutU32(head, static_cast<std::uint32_t>(symbolsAt));
-    PutU32(head, 1);  // symbols
-    PutU16(head, 0);  // optional header
+    PutU32(head, 1);                                               // symbols
+    PutU16(head, 0);                                               // optional header
     PutU16(head, machine == CoffMachine::I386 ? 0x0104 : 0x0004);  // no line numbers; 32-bit words
     head += std::string_view(".rsrc\0\0\0", 8);
     PutU32(head, 0);  // virtual size
@@ -190,19 +192,20 @@ fileaccess::Result<CoffObject> CoffObject::Build(const ResFile& file, CoffMachin
         PutU32(tail, 0);
         PutU16(tail, 0);
     }
-    const std::uint16_t type = machine == CoffMachine::I386 ? 7 : 3;  // IMAGE_REL_I386_DIR32NB, IMAGE_REL_AMD64_ADDR32NB
+    const std::uint16_t type =
+        machine == CoffMachine::I386 ? 7 : 3;  // IMAGE_REL_I386_DIR32NB, IMAGE_REL_AMD64_ADDR32NB
     for (std::size_t i = 0; i < dir.leaves.size(); ++i) {
         PutU32(tail, static_cast<std::uint32_t>(dir.entriesAt + kDataEntry * i));
         PutU32(tail, 0);  // the section's symbol
         PutU16(tail, type);
     }
     tail += std::string_view(".rsrc\0\0\0", 8);
-    PutU32(tail, 0);      // value
-    PutU16(tail, 1);      // section number
-    PutU16(tail, 0);      // type
-    PutU8(tail, 3);       // static
-    PutU8(tail, 0);       // no auxiliary records
-    PutU32(tail, 4);      // an empty string table: its size alone
+    PutU32(tail, 0);  // value
+    PutU16(tail, 1);  // section number
+    PutU16(tail, 0);  // type
+    PutU8(tail, 3);   // static
+    PutU8(tail, 0);   // no auxiliary records
+    PutU32(tail, 4);  // an empty string table: its size alone
     return object;
 }
 

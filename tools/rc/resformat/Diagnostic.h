@@ -1,8 +1,8 @@
 // Where a problem was found and what it is: "file(line): error: text".
 #pragma once
 
-#include <memory>
 #include <exception>
+#include <memory>
 #include <string>
 #include <string_view>
 

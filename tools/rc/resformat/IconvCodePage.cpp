@@ -14,11 +14,11 @@ namespace rc {
 
 std::string IconvCodePage::NameOf(int codePage) {
     static const std::pair<int, const char*> kNames[] = {
-        {10000, "MACINTOSH"}, {20127, "ASCII"},         {20866, "KOI8-R"},    {21866, "KOI8-U"},
-        {20932, "EUC-JP"},    {51932, "EUC-JP"},        {51949, "EUC-KR"},    {51936, "EUC-CN"},
+        {10000, "MACINTOSH"},   {20127, "ASCII"},         {20866, "KOI8-R"},      {21866, "KOI8-U"},
+        {20932, "EUC-JP"},      {51932, "EUC-JP"},        {51949, "EUC-KR"},      {51936, "EUC-CN"},
         {50220, "ISO-2022-JP"}, {50221, "ISO-2022-JP-1"}, {50222, "ISO-2022-JP"}, {50225, "ISO-2022-KR"},
-        {52936, "HZ"},        {54936, "GB18030"},       {65000, "UTF-7"},     {1200, "UTF-16LE"},
-        {1201, "UTF-16BE"},   {12000, "UTF-32LE"},      {12001, "UTF-32BE"},  {1361, "JOHAB"},
+        {52936, "HZ"},          {54936, "GB18030"},       {65000, "UTF-7"},       {1200, "UTF-16LE"},
+        {1201, "UTF-16BE"},     {12000, "UTF-32LE"},      {12001, "UTF-32BE"},    {1361, "JOHAB"},
     };
     for (const auto& [number, name] : kNames) {
         if (number == codePage) return name;

@@ -54,14 +54,17 @@ bool ReadId16(std::string_view bytes, std::size_t& at, ResourceId& id) {
     return true;
 }
 
-fileaccess::Error Broken(std::size_t at) { return fileaccess::FormatError("broken resource file at offset " + std::to_string(at)); }
+fileaccess::Error Broken(std::size_t at) {
+    return fileaccess::FormatError("broken resource file at offset " + std::to_string(at));
+}
 
 fileaccess::Result<ResFile> Read32(std::string_view bytes) {
     ResFile file;
     for (std::size_t at = 32; at < bytes.size();) {
         if (at + 8 > bytes.size()) return Broken(at);
         const std::uint32_t dataSize = ReadU32(bytes, at), headerSize = ReadU32(bytes, at + 4);
-        if (headerSize < 16 || headerSize > bytes.size() - at || dataSize > bytes.size() - at - headerSize) return Broken(at);
+        if (headerSize < 16 || headerSize > bytes.size() - at || dataSize > bytes.size() - at - headerSize)
+            return Broken(at);
         ResEntry entry;
         std::size_t field = at + 8;
         if (!ReadId32(bytes, field, entry.type) || !ReadId32(bytes, field, entry.name)) return Broken(at);
@@ -105,20 +108,20 @@ fileaccess::Result<ResFile> ReadResFile(std::string_view bytes) {
 std::string TypeText(const ResourceId& type) {
     if (!type.isNumber) return Utf16ToUtf8(type.text);
     switch (type.number) {
-    case RtCursor: return "CURSOR";
-    case RtBitmap: return "BITMAP";
-    case RtIcon: return "ICON";
-    case 4: return "MENU";
-    case 5: return "DIALOG";
-    case RtString: return "STRINGTABLE";
-    case 9: return "ACCELERATORS";
-    case RtRcData: return "RCDATA";
-    case RtGroupCursor: return "GROUP_CURSOR";
-    case RtGroupIcon: return "GROUP_ICON";
-    case 16: return "VERSIONINFO";
-    case RtAniCursor: return "ANICURSOR";
-    case RtAniIcon: return "ANIICON";
-    default: return "#" + std::to_string(type.number);
+        case RtCursor: return "CURSOR";
+        case RtBitmap: return "BITMAP";
+        case RtIcon: return "ICON";
+        case 4: return "MENU";
+        case 5: return "DIALOG";
+        case RtString: return "STRINGTABLE";
+        case 9: return "ACCELERATORS";
+        case RtRcData: return "RCDATA";
+        case RtGroupCursor: return "GROUP_CURSOR";
+        case RtGroupIcon: return "GROUP_ICON";
+        case 16: return "VERSIONINFO";
+        case RtAniCursor: return "ANICURSOR";
+        case RtAniIcon: return "ANIICON";
+        default: return "#" + std::to_string(type.number);
     }
 }
 

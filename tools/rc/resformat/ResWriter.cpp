@@ -48,12 +48,14 @@ std::string NarrowText(std::u16string_view text, const Location& where, const ch
     bytes.reserve(text.size());
     for (char16_t unit : text) {
         // U+0080 to U+009F come from escaped bytes (\x80): they stand for themselves.
-        const std::optional<std::uint8_t> byte =
-            unit >= 0x80 && unit <= 0x9F ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(unit)) : UnicodeToCp1252(unit);
+        const std::optional<std::uint8_t> byte = unit >= 0x80 && unit <= 0x9F
+                                                     ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(unit))
+                                                     : UnicodeToCp1252(unit);
         if (!byte) {
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(unit));
-            throw CompileError(where, std::string(what) + " holds a character that code page 1252 cannot hold (" + code + ")");
+            throw CompileError(where,
+                               std::string(what) + " holds a character that code page 1252 cannot hold (" + code + ")");
         }
         bytes += static_cast<char>(*byte);
     }
@@ -85,8 +87,8 @@ void ResWriter::Copy(const SourceFile& file, std::uint64_t offset) {
 #ifdef __linux__
     // A stream in memory (the .res on its way into a COFF object) has no descriptor.
     while (position < end && fileno(out_) >= 0) {
-        const ssize_t copied = ::copy_file_range(file.fd(), &position, fileno(out_), nullptr,
-                                                 static_cast<std::size_t>(end - position), 0);
+        const ssize_t copied =
+            ::copy_file_range(file.fd(), &position, fileno(out_), nullptr, static_cast<std::size_t>(end - position), 0);
         if (copied > 0) continue;
         if (copied < 0 && errno == EINTR) continue;
         if (copied == 0 || errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
@@ -172,7 +174,8 @@ void Res16Writer::Head(const ResourceHeader& header, std::uint64_t size) {
 std::string Res16Writer::EncodeStrings(const StringBundle& bundle) const {
     std::string out;
     for (std::size_t i = 0; i < bundle.strings.size(); ++i) {
-        const std::string bytes = bundle.strings[i] ? Cp1252Bytes(*bundle.strings[i], bundle.where[i], "the string") : "";
+        const std::string bytes =
+            bundle.strings[i] ? Cp1252Bytes(*bundle.strings[i], bundle.where[i], "the string") : "";
         if (bytes.size() > 255) {
             throw CompileError(bundle.where[i], "string of " + std::to_string(bytes.size()) +
                                                     " bytes; a 16-bit string table holds at most 255");

@@ -8,21 +8,21 @@
 namespace rc {
 namespace {
 
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
-    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
+constexpr std::array<char16_t, 32> kCp1252High = {0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021,
+                                                  0x02c6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008d, 0x017d, 0x008f,
+                                                  0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022, 0x2013, 0x2014,
+                                                  0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
 
 bool Continuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
 
 // The second byte of a sequence has narrower ranges after some lead bytes (Table 3-7).
 bool ValidSecond(unsigned char lead, unsigned char byte) {
     switch (lead) {
-    case 0xE0: return byte >= 0xA0 && byte <= 0xBF;
-    case 0xED: return byte >= 0x80 && byte <= 0x9F;
-    case 0xF0: return byte >= 0x90 && byte <= 0xBF;
-    case 0xF4: return byte >= 0x80 && byte <= 0x8F;
-    default: return Continuation(byte);
+        case 0xE0: return byte >= 0xA0 && byte <= 0xBF;
+        case 0xED: return byte >= 0x80 && byte <= 0x9F;
+        case 0xF0: return byte >= 0x90 && byte <= 0xBF;
+        case 0xF4: return byte >= 0x80 && byte <= 0x8F;
+        default: return Continuation(byte);
     }
 }
 
@@ -30,8 +30,11 @@ bool ValidSecond(unsigned char lead, unsigned char byte) {
 // to the first that does not fit, that byte included when it is a continuation byte.
 CodePoint DecodeUtf8(std::string_view bytes) {
     const auto lead = static_cast<unsigned char>(bytes[0]);
-    const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                     : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    const int length = lead < 0x80                    ? 1
+                       : lead >= 0xC2 && lead <= 0xDF ? 2
+                       : lead >= 0xE0 && lead <= 0xEF ? 3
+                       : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                      : 0;
     if (length == 0) return {kReplacementCharacter, 1};
     if (length == 1) return {lead, 1};
     char32_t value = lead & (0x7F >> length);
@@ -63,9 +66,7 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-char16_t Cp1252ToUnicode(std::uint8_t byte) {
-    return byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80] : byte;
-}
+char16_t Cp1252ToUnicode(std::uint8_t byte) { return byte >= 0x80 && byte <= 0x9F ? kCp1252High[byte - 0x80] : byte; }
 
 std::optional<std::uint8_t> UnicodeToCp1252(char16_t unit) {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<std::uint8_t>(unit);

@@ -1,3 +1,3 @@
 // Below the main window and using only what lies beneath it: the layer check lets it pass.
-#include "fileaccess/InputFile.h"
 #include <QString>
+#include "fileaccess/InputFile.h"
