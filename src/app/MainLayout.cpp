@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
+#include <array>
+#include <optional>
 #include <tuple>
 
 #include "languages/MainStrings.h"
@@ -233,49 +235,53 @@ void ApplyMainTexts(MainLayout& l, int language) {
     for (FileEdit* field : {l.filename1, l.filename2}) field->browseButton()->setToolTip(text(UiBrowseTitle));
 }
 
-void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
-    const std::array<MegaPanel*, 5> pictured = {l.outer, l.right, l.top, l.lower, l.strip};
-    const QPalette system = l.outer->palette();
+namespace {
+
+// The colours and pictures of one background look.
+struct Look {
+    QColor highlight, shadow, right, frame, border, face;
+    bool gradient, marble, shaded;
+    QColor disabledLabel;  // invalid: the system's; the purple and marble faces need a darker one
+};
+
+// The look of `outfit` on a screen of that depth; none for an outfit that keeps the panels as
+// they are.
+std::optional<Look> LookOf(int outfit, int screenDepth, const QPalette& system) {
     const QColor btnFace = system.color(QPalette::Button), highlight = system.color(QPalette::Light),
                  shadow = system.color(QPalette::Dark);
-    struct Look {
-        QColor highlight, shadow, right, frame, border, face;
-        bool gradient, marble, shaded;
-        QColor disabledLabel;  // invalid: the system's; the purple and marble faces need a darker one
-    };
-    Look look;
-    if (screenDepth <= 8) {
-        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, false, QColor()};
-        l.progress->setBarColor(QColor(0xFF, 0, 0));
-    } else if (outfit == OutfitGradient) {
-        look = {QColor(0xF1, 0xE3, 0xFF),
-                QColor(0x80, 0x58, 0xA8),
-                QColor(0xE9, 0xD2, 0xFF),
-                QColor(0xC2, 0x86, 0xFF),
-                QColor(0xC2, 0x86, 0xFF),
-                QColor(0xC2, 0x86, 0xFF),
-                true,
-                false,
-                true,
-                kGradientDisabledLabel};
-    } else if (outfit == OutfitMarbled) {
-        look = {Qt::white,
-                QColor(0x80, 0x80, 0x80),
-                QColor(0xC0, 0xC0, 0xC0),
-                QColor(0xC0, 0xC0, 0xC0),
-                QColor(0x80, 0x80, 0x80),
-                QColor(0x80, 0x80, 0x80),
-                false,
-                true,
-                true,
-                kMarbleDisabledLabel};
-    } else if (outfit == OutfitBtnFace) {
-        look = {highlight, shadow, btnFace, btnFace, shadow, QColor(0x80, 0x80, 0x80), false, false, true, QColor()};
-    } else {
+    const QColor grey(0x80, 0x80, 0x80), silver(0xC0, 0xC0, 0xC0), purple(0xC2, 0x86, 0xFF);
+    if (screenDepth <= 8) return Look{highlight, shadow, btnFace, btnFace, shadow, grey, false, false, false, QColor()};
+    if (outfit == OutfitGradient)
+        return Look{QColor(0xF1, 0xE3, 0xFF),
+                    QColor(0x80, 0x58, 0xA8),
+                    QColor(0xE9, 0xD2, 0xFF),
+                    purple,
+                    purple,
+                    purple,
+                    true,
+                    false,
+                    true,
+                    kGradientDisabledLabel};
+    if (outfit == OutfitMarbled)
+        return Look{Qt::white, grey, silver, silver, grey, grey, false, true, true, kMarbleDisabledLabel};
+    if (outfit == OutfitBtnFace)
+        return Look{highlight, shadow, btnFace, btnFace, shadow, grey, false, false, true, QColor()};
+    return std::nullopt;
+}
+
+}  // namespace
+
+void ApplyBackground(MainLayout& l, int outfit, int screenDepth) {
+    const std::array<MegaPanel*, 5> pictured = {l.outer, l.right, l.top, l.lower, l.strip};
+    const QColor btnFace = l.outer->palette().color(QPalette::Button);
+    const std::optional<Look> chosen = LookOf(outfit, screenDepth, l.outer->palette());
+    if (screenDepth <= 8) l.progress->setBarColor(QColor(0xFF, 0, 0));
+    if (!chosen) {
         l.readme->setFaceColor(kReadmeFace);
         l.Tool(TagClose)->setFaceColor(kCloseFace);
         return;
     }
+    const Look& look = *chosen;
     l.outer->setBevel(look.highlight, look.shadow, kOuterBorder);
     for (MegaPanel* panel : {l.outer, l.top, l.lower, l.strip, l.listPanel}) {
         panel->setColor(btnFace);
