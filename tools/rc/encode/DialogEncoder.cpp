@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iterator>
 #include <optional>
+#include <string_view>
 
 #include "parse/Literal.h"
 #include "resformat/Bytes.h"
@@ -43,26 +44,30 @@ std::uint32_t DialogStyle(const DialogStmt& dialog) {
 
 std::uint32_t ControlStyle(const ControlStmt& control) { return control.style; }
 
-std::uint16_t Signed16(std::uint32_t value, const std::string& what, bool canBeNegative, const Location& where) {
+// `owner` and `what` name the field in the message, built only when there is one to give.
+std::uint16_t Signed16(std::uint32_t value, std::string_view owner, std::string_view what, bool canBeNegative,
+                       const Location& where) {
     const auto number = static_cast<std::int32_t>(value);
+    const auto field = [&] { return std::string(owner) + " " + std::string(what); };
     if (number < -32768 || number > 32767) {
-        throw CompileError(where, what + " " + std::to_string(number) + " does not fit in 16 bits (-32768 to 32767)");
+        throw CompileError(where,
+                           field() + " " + std::to_string(number) + " does not fit in 16 bits (-32768 to 32767)");
     }
-    if (!canBeNegative && number < 0) throw CompileError(where, what + " cannot be negative");
+    if (!canBeNegative && number < 0) throw CompileError(where, field() + " cannot be negative");
     return static_cast<std::uint16_t>(value);
 }
 
-std::uint16_t Unsigned16(std::uint32_t value, const std::string& what, const Location& where) {
-    if (value > 0xFFFF) throw CompileError(where, what + " " + std::to_string(value) + " does not fit in 16 bits");
+std::uint16_t Unsigned16(std::uint32_t value, std::string_view what, const Location& where) {
+    if (value > 0xFFFF)
+        throw CompileError(where, std::string(what) + " " + std::to_string(value) + " does not fit in 16 bits");
     return static_cast<std::uint16_t>(value);
 }
 
 void PutFrame(std::string& out, const std::uint32_t (&frame)[4], const char* owner, const Location& where) {
-    const std::string name(owner);
-    PutU16(out, Signed16(frame[0], name + " x-coordinate", true, where));
-    PutU16(out, Signed16(frame[1], name + " y-coordinate", true, where));
-    PutU16(out, Signed16(frame[2], name + " width", false, where));
-    PutU16(out, Signed16(frame[3], name + " height", false, where));
+    PutU16(out, Signed16(frame[0], owner, "x-coordinate", true, where));
+    PutU16(out, Signed16(frame[1], owner, "y-coordinate", true, where));
+    PutU16(out, Signed16(frame[2], owner, "width", false, where));
+    PutU16(out, Signed16(frame[3], owner, "height", false, where));
 }
 
 void CheckCount(const DialogStmt& dialog, std::size_t limit, const char* format) {
@@ -123,7 +128,7 @@ void PutControl32(std::string& out, const ControlStmt& control, bool extended) {
         PutOrdinal32(out, control.text->ordinal);
     else
         PutName32(out, TextOf(*control.text), control.text->where, "the control text");
-    const std::string data = control.data.value_or(std::string());
+    const std::string_view data = control.data ? std::string_view(*control.data) : std::string_view();
     PutU16(out, Unsigned16(static_cast<std::uint32_t>(data.size()), "control data size", control.where));
     out += data;
 }
@@ -149,7 +154,7 @@ std::string Name16(const std::u16string& text, const Location& where, const char
     return bytes;
 }
 
-void PutOrdinal16(std::string& out, std::uint32_t ordinal, const std::string& what, const Location& where) {
+void PutOrdinal16(std::string& out, std::uint32_t ordinal, std::string_view what, const Location& where) {
     PutU8(out, 0xFF);
     PutU16(out, Unsigned16(ordinal, what, where));
 }
@@ -195,7 +200,7 @@ void PutControl16(std::string& out, const ControlStmt& control) {
         PutOrdinal16(out, control.text->ordinal, "control text number", control.where);
     else
         out += Name16(TextOf(*control.text), control.text->where, "the control text");
-    const std::string data = control.data.value_or(std::string());
+    const std::string_view data = control.data ? std::string_view(*control.data) : std::string_view();
     if (data.size() > 0xFF) {
         throw CompileError(control.where, "control data of " + std::to_string(data.size()) +
                                               " bytes; a 16-bit dialog holds at most 255");

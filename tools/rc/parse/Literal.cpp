@@ -1,6 +1,8 @@
 // The escapes, tabs and line ends of string literals, and their text or bytes.
 #include "parse/Literal.h"
 
+#include <algorithm>
+
 #include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
@@ -118,16 +120,16 @@ private:
 };
 
 // Printable ASCII without backslashes is itself in these code pages, read or written, but for
-// a doubled quote that is one: most strings of data blocks skip the reader.
+// a doubled quote that is one: most strings skip the reader.
+bool PlainCodePage(int codePage) { return codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8; }
+
+bool PlainBody(std::string_view body) {
+    return std::all_of(body.begin(), body.end(), [](char c) { return c >= 0x20 && c <= 0x7E && c != '\\'; });
+}
+
 bool ReadsAsItself(const StringLiteral& literal) {
-    const auto plain = [](int codePage) {
-        return codePage == kAutoCodePage || codePage == kCp1252 || codePage == kCpUtf8;
-    };
-    if (!plain(literal.codePage) || (!literal.wide && !plain(literal.outputCodePage))) return false;
-    for (const char c : literal.body) {
-        if (c < 0x20 || c > 0x7E || c == '\\') return false;
-    }
-    return true;
+    if (!PlainCodePage(literal.codePage) || (!literal.wide && !PlainCodePage(literal.outputCodePage))) return false;
+    return PlainBody(literal.body);
 }
 
 // The characters of such a literal, each given to `put`.
@@ -159,6 +161,10 @@ std::vector<LiteralChar> ReadLiteral(std::string_view body, bool wide, int codeP
 std::u16string LiteralText(std::string_view body, bool wide, int codePage, NullHandling nulls, int column) {
     std::u16string text;
     text.reserve(body.size());
+    if (PlainCodePage(codePage) && PlainBody(body)) {
+        ReadPlain(body, [&text](char c) { text += static_cast<char16_t>(c); });
+        return text;  // printable ASCII holds no NUL to cut at
+    }
     for (const LiteralChar& c : ReadLiteral(body, wide, codePage, column)) {
         if (c.escaped)
             text += static_cast<char16_t>(c.value);
