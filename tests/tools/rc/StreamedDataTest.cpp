@@ -96,6 +96,19 @@ TEST(StreamedData, AnErrorOfTheTokensLaterInTheScriptComesBeforeAStatementError)
         "s.rc(1): error: 'NOPE' is not defined: a number is expected here (is the header that defines it included?)");
 }
 
+TEST(StreamedData, StatementsCompiledAsParsedStillGiveASyntaxErrorBelowThemFirst) {
+    // Each statement is compiled once parsed; its error waits for the rest of the script, so a
+    // missing file or a duplicate string id above a syntax error does not hide that error.
+    const std::string syntax =
+        "s.rc(3): error: 'NOPE' is not defined: a number is expected here (is the header that defines it included?)";
+    EXPECT_EQ(Error("1 ICON \"missing.ico\"\n2 RCDATA { 1 }\n3 RCDATA { 1 NOPE }\n"), syntax);
+    EXPECT_EQ(Error("STRINGTABLE { 1, \"a\" }\nSTRINGTABLE { 1, \"b\" }\n3 RCDATA { 1 NOPE }\n"), syntax);
+    // Without one, the first statement error is given, not a later one.
+    const std::string first = Error("1 ICON \"first.ico\"\n2 ICON \"second.ico\"\n");
+    EXPECT_NE(first.find("first.ico"), std::string::npos) << first;
+    EXPECT_EQ(first.find("second.ico"), std::string::npos) << first;
+}
+
 TEST(StreamedData, TheParserReadsTextAsItReadsTheTokensOfTheWholeText) {
     const std::string text =
         "#pragma code_page(1251)\nA RCDATA { -1, 2L, \"\xC6\", L\"w\" }\nSTRINGTABLE { 1, \"s\" }\n"

@@ -2,6 +2,7 @@
 // written as a .res, or gathered as one in memory and written as a COFF object.
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <set>
@@ -90,11 +91,29 @@ void WriteObject(std::string_view bytes, const CompileOptions& options, const st
     output.Commit();
 }
 
-void WriteResources(const std::vector<Statement>& statements, const CompileOptions& options, CompileResult& result) {
+// Compiles each statement as soon as it is parsed, so that a large script is never held whole.
+// A statement's compile error waits until the rest of the script has parsed: a syntax error
+// anywhere comes first, as when the whole script was parsed before any of it was compiled.
+std::size_t CompileParsed(Parser& parser, const CompileOptions& options, ResWriter& writer, CompileResult& result) {
+    StatementCompiler compiler(options, writer, result.filesRead);
+    std::exception_ptr failure;
+    while (std::optional<Statement> statement = parser.Next()) {
+        if (failure) continue;
+        try {
+            compiler.Add(*statement);
+        } catch (const CompileError&) {
+            failure = std::current_exception();
+        }
+    }
+    if (failure) std::rethrow_exception(failure);
+    return compiler.Finish();
+}
+
+void WriteResources(Parser& parser, const CompileOptions& options, CompileResult& result) {
     if (options.format == OutputFormat::Coff) {
         MemoryStream res;
         Res32Writer writer(res.file());
-        result.resources = CompileStatements(statements, options, writer, result.filesRead);
+        result.resources = CompileParsed(parser, options, writer, result);
         return WriteObject(res.Finish(), options, ScriptName(options), result, options.script);
     }
     TemporaryOutput output(options.output);
@@ -103,7 +122,7 @@ void WriteResources(const std::vector<Statement>& statements, const CompileOptio
         writer = std::make_unique<Res16Writer>(output.file());
     else
         writer = std::make_unique<Res32Writer>(output.file());
-    result.resources = CompileStatements(statements, options, *writer, result.filesRead);
+    result.resources = CompileParsed(parser, options, *writer, result);
     RefuseOutputThatIsAnInput(options.output, options.script, result.filesRead);
     output.Commit();
 }
@@ -140,11 +159,9 @@ CompileResult CompileScript(const CompileOptions& options) {
         ParserOptions parse{options.codePage, ScriptName(options), options.win16, {}};
         const std::string text = Preprocessed(options, result, &parse.unicodeFiles);
         Parser parser(text, ScriptName(options), std::move(parse));
-        // The whole script is parsed before the output is made, so a script error leaves no trace.
-        // Statements name their resource files; the files' bytes are read only by the writer.
-        std::vector<Statement> statements;
-        while (std::optional<Statement> statement = parser.Next()) statements.push_back(std::move(*statement));
-        WriteResources(statements, options, result);
+        // The output is a temporary file until the whole script has compiled, so a script error
+        // leaves no trace. Statements name their resource files; the writer reads their bytes.
+        WriteResources(parser, options, result);
     });
 }
 

@@ -2,6 +2,7 @@
 #include "driver/StatementCompiler.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "driver/ResourceFiles.h"
@@ -60,13 +61,15 @@ public:
           filesRead_(filesRead),
           language_(options.language),
           fonts_(options.win16),
-          strings_(options.nullTerminateStrings) {}
-
-    std::size_t Run(const std::vector<Statement>& statements) {
+          strings_(options.nullTerminateStrings) {
         writer_.Begin();
-        for (const Statement& statement : statements) {
-            std::visit([this](auto& stmt) { Visit(stmt); }, statement);
-        }
+    }
+
+    void Add(const Statement& statement) {
+        std::visit([this](auto& stmt) { Visit(stmt); }, statement);
+    }
+
+    std::size_t Finish() {
         WriteFontDirectory();
         for (const StringTables::Block* block : strings_.Blocks())
             Emit(block->header, {}, writer_.EncodeStrings(block->bundle));
@@ -249,9 +252,18 @@ private:
 
 }  // namespace
 
-std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options,
-                              ResWriter& writer, std::vector<std::string>& filesRead) {
-    return Compiler(options, writer, filesRead).Run(statements);
-}
+class StatementCompiler::Impl : public Compiler {
+    using Compiler::Compiler;
+};
+
+StatementCompiler::StatementCompiler(const CompileOptions& options, ResWriter& writer,
+                                     std::vector<std::string>& filesRead)
+    : impl_(std::make_unique<Impl>(options, writer, filesRead)) {}
+
+StatementCompiler::~StatementCompiler() = default;
+
+void StatementCompiler::Add(const Statement& statement) { impl_->Add(statement); }
+
+std::size_t StatementCompiler::Finish() { return impl_->Finish(); }
 
 }  // namespace rc

@@ -1,6 +1,7 @@
 // The resources of a script's statements, written through a .res writer.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,9 +11,20 @@
 
 namespace rc {
 
-// Writes every statement's resources, then the font directory and the string tables; the
-// resource files it reads are added to `filesRead`. Gives the number of resources; throws CompileError.
-std::size_t CompileStatements(const std::vector<Statement>& statements, const CompileOptions& options,
-                              ResWriter& writer, std::vector<std::string>& filesRead);
+// Writes each statement's resources as it is given, then the font directory and the string
+// tables; the resource files it reads are added to `filesRead`. Throws CompileError.
+class StatementCompiler {
+public:
+    StatementCompiler(const CompileOptions& options, ResWriter& writer, std::vector<std::string>& filesRead);
+    ~StatementCompiler();
+
+    void Add(const Statement& statement);
+    // Gives the number of resources written.
+    std::size_t Finish();
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace rc
