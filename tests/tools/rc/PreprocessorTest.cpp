@@ -22,6 +22,41 @@ TEST_F(Preprocessor, ObjectAndFunctionLikeMacrosExpandWhereTheScriptUsesThem) {
     EXPECT_EQ(Text("#undef NOTHING\n#define A 1\n#undef A\nA __LINE__\n"), "A 4\n");
 }
 
+TEST(PlainLines, ALineThatNamesNoMacroIsWrittenAsItsTokensWouldBe) {
+    // Lines without a macro skip the lexer's token list: their text and their names must be
+    // those of the tokens, whatever quotes, numbers and blanks they hold.
+    const std::vector<std::string> lines = {
+        "  1 RCDATA   { 2,\t3 }  ",
+        "L\"wide\"L'c' l\"x\"",
+        "a 'lone apostrophe b",
+        "\"open string c d",
+        "1e+5 0x1Fe-2 .5e+x ...e5 x",
+        "caf\xC3\xA9 \x1A\f\v tail",
+        "id\"str\"id 'q'L",
+        "\"esc \\\" quote\" after",
+        "a+++b->c<<=d##e",
+        "",
+    };
+    std::string out;
+    std::vector<std::string_view> names;
+    for (const std::string& line : lines) {
+        const std::vector<PpToken> tokens = LexLine(line);
+        RenderLine(line, out, names);
+        EXPECT_EQ(out, Render(tokens)) << line;
+        std::vector<std::string_view> identifiers;
+        for (const PpToken& token : tokens)
+            if (token.kind == PpKind::Identifier) identifiers.push_back(token.text);
+        EXPECT_EQ(names, identifiers) << line;
+    }
+}
+
+TEST_F(Preprocessor, LinesThatNameAMacroAnywhereAreStillExpanded) {
+    EXPECT_EQ(Text("#define LATE 7\nX RCDATA { 1, \"LATE\", LATE }\n"), "X RCDATA { 1, \"LATE\", 7 }\n");
+    EXPECT_EQ(Text("  A   __LINE__\t\n"), "A 1\n");
+    EXPECT_NE(Text("B __FILE__\n").find("main.rc\"\n"), std::string::npos);
+    EXPECT_EQ(Text("  X rcinclude\n"), "X rcinclude\n");
+}
+
 TEST_F(Preprocessor, MacrosFromTheCommandLineAndThePredefinedOnes) {
     options.macros = {{"VER", std::string("3"), false}, {"FLAG", std::nullopt, false}, {"_WIN32", std::nullopt, true}};
     EXPECT_EQ(Text("VER FLAG RC_INVOKED _WIN32\n"), "3 1 1 _WIN32\n");

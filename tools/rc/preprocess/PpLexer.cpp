@@ -317,6 +317,39 @@ void LexLine(std::string_view s, std::vector<PpToken>& tokens) {
     }
 }
 
+// Reads the tokens as LexLine does, but copies their text rather than listing them.
+void RenderLine(std::string_view s, std::string& out, std::vector<std::string_view>& names) {
+    out.clear();
+    names.clear();
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    bool space = false;
+    while (p < end) {
+        const char c = *p;
+        if (Has(c, kBlank)) {
+            space = true;
+            ++p;
+            continue;
+        }
+        const char* const start = p;
+        const bool wideQuote = (c == 'L' || c == 'l') && p + 1 < end && (p[1] == '"' || p[1] == '\'');
+        if (c == '"' || c == '\'' || wideQuote) {
+            const char* const quoted = QuotedEnd(p + (wideQuote ? 1 : 0), end);
+            p = quoted ? quoted : start + 1;
+        } else if (IsIdentStart(c)) {
+            while (++p < end && IsIdentChar(*p)) {}
+            names.emplace_back(start, static_cast<std::size_t>(p - start));
+        } else if (IsDigit(c) || (c == '.' && p + 1 < end && IsDigit(p[1]))) {
+            p = NumberEnd(p, end);
+        } else {
+            ++p;  // how punctuators group changes no blank between them
+        }
+        if (space && !out.empty()) out += ' ';
+        out.append(start, p);
+        space = false;
+    }
+}
+
 std::string_view DirectiveName(std::string_view text) {
     std::size_t i = text.find('#') + 1;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

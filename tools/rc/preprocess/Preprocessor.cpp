@@ -99,7 +99,7 @@ void Preprocessor::ProcessFile(File& file, std::string_view text, int depth) {
         guard.Before(directive ? DirectiveName(text) : std::string_view(), text, file.conditions.size());
         if (directive) {
             Directive(file, line, tokens, depth);
-        } else if (Active(file) && !file.directivesOnly) {
+        } else if (Active(file) && !file.directivesOnly && !PlainLine(file, line)) {
             LexLine(text, tokens);
             TextLine(file, tokens, line, reader, depth);
         }
@@ -138,6 +138,18 @@ bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& l
     if (reader.Next(line)) return true;
     if (reader.openCommentLine()) throw CompileError(Where(file, reader.openCommentLine()), "unterminated comment");
     return false;
+}
+
+// Most lines of a script name no macro: they are written as rendered, without the expander.
+// False for a line that names one, or a name the expander or rcinclude replaces.
+bool Preprocessor::PlainLine(const File& file, const LogicalLine& line) {
+    RenderLine(line.view(), plain_, names_);
+    for (const std::string_view name : names_) {
+        if (name.starts_with("__") || macros_.Find(name)) return false;  // __LINE__, __FILE__
+        if (name.size() == 9 && strncasecmp(name.data(), "rcinclude", 9) == 0) return false;
+    }
+    if (!plain_.empty()) out_.Line(file.name, Where(file, line.line).line, plain_);
+    return true;
 }
 
 void Preprocessor::TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, LineReader& reader,

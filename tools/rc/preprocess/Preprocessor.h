@@ -74,6 +74,7 @@ private:
     bool TakeRun(File& file, class LineReader& reader, std::size_t& nextRun, class IncludeGuard& guard);
     bool Skipped(const std::string& identity) const;
     bool NextLine(const File& file, class LineReader& reader, LogicalLine& line) const;
+    bool PlainLine(const File& file, const LogicalLine& line);
     void TextLine(File& file, std::vector<PpToken>& tokens, const LogicalLine& line, class LineReader& reader,
                   int depth);
     void Directive(File& file, const LogicalLine& line, std::vector<PpToken>& tokens, int depth);
@@ -98,6 +99,8 @@ private:
     PpOutput out_;
     MacroExpander expander_{macros_};            // for text lines and conditions, kept from line to line
     std::vector<PpToken> expanded_;              // a text line's expansion, its storage kept from line to line
+    std::string plain_;                          // a line that names no macro, as written out
+    std::vector<std::string_view> names_;        // the identifiers of that line
     std::vector<std::string> open_;              // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;             // files that said #pragma once
     std::set<std::string> unicodeFiles_;         // as named in the output
