@@ -1,9 +1,12 @@
 // Little-endian numbers appended to a byte string, or written over bytes it already holds.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "byteformat/ByteReader.h"
 
@@ -14,6 +17,21 @@ inline void PutU8(std::string& out, std::uint8_t value) { out += static_cast<cha
 inline void PutU16(std::string& out, std::uint16_t value) {
     out += static_cast<char>(value & 0xFF);
     out += static_cast<char>(value >> 8);
+}
+
+// Each unit of `text` as PutU16 writes it, the string grown once.
+inline void PutU16s(std::string& out, std::u16string_view text) {
+    const std::size_t at = out.size();
+    out.resize(at + 2 * text.size());
+    char* bytes = out.data() + at;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (!text.empty()) std::memcpy(bytes, text.data(), 2 * text.size());  // the units as they lie
+        return;
+    }
+    for (const char16_t unit : text) {
+        *bytes++ = static_cast<char>(unit & 0xFF);
+        *bytes++ = static_cast<char>(unit >> 8);
+    }
 }
 
 inline void PutU32(std::string& out, std::uint32_t value) {

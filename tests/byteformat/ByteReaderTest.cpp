@@ -112,6 +112,13 @@ TEST(Writer, AppendsLittleEndianAndPatchesOnlyBytesItHolds) {
     EXPECT_EQ(out, before) << "a patch that does not fit changes nothing";
 }
 
+TEST(Writer, AppendsUtf16UnitsLowByteFirstAfterWhatItHolds) {
+    std::string out = "x";
+    PutU16s(out, u"A\u263A\xFFFE");
+    PutU16s(out, u"");
+    EXPECT_EQ(out, std::string("xA\x00\x3A\x26\xFE\xFF", 7));
+}
+
 TEST(Parsed, GivesItsValueOrItsFaultAndRefusesToMixThemUp) {
     enum class Fault { Broken };
     const Parsed<int, Fault> value(7), fault(Fault::Broken);

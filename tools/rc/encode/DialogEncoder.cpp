@@ -78,7 +78,7 @@ void CheckCount(const DialogStmt& dialog, std::size_t limit, const char* format)
 // --- Win32 ---
 
 void PutString32(std::string& out, const std::u16string& text) {
-    for (char16_t unit : text) PutU16(out, unit);
+    PutU16s(out, text);
     PutU16(out, 0);
 }
 

@@ -20,7 +20,7 @@ void PutText(std::string& out, const MenuItem& item, bool win16) {
         if (win16) {
             out += NarrowText(text, item.text.where, "the menu text");
         } else {
-            for (char16_t unit : text) PutU16(out, unit);
+            PutU16s(out, text);
         }
     }
     if (win16)

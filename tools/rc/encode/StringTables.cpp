@@ -7,6 +7,21 @@
 
 namespace rc {
 
+namespace {
+
+// The pieces of an entry as one string, cut at its first pair of NULs, its NULs at the end dropped.
+std::u16string Joined(const std::vector<StringLiteral>& pieces) {
+    if (pieces.size() == 1) return DecodeLiteral(pieces[0], NullHandling::CutAtDoubleNull);
+    std::u16string text;
+    for (const StringLiteral& piece : pieces) text += DecodeLiteral(piece, NullHandling::Keep);
+    const auto pair = text.find(std::u16string_view(u"\0\0", 2));
+    if (pair != std::u16string::npos) text.resize(pair);
+    while (!text.empty() && text.back() == u'\0') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
 StringTables::Language& StringTables::LanguageOf(std::uint16_t id) {
     const auto found =
         std::find_if(languages_.begin(), languages_.end(), [&](const Language& language) { return language.id == id; });
@@ -21,28 +36,28 @@ void StringTables::Add(const StringTableStmt& stmt, std::uint16_t language, std:
     for (const StringEntry& entry : stmt.entries) {
         const auto id = static_cast<std::uint16_t>(entry.id);
         const auto number = static_cast<std::uint16_t>(id / 16 + 1);
-        auto [block, created] = table.blocks.try_emplace(number);
-        if (created) {
-            table.order.push_back(number);
-            block->second.header = {ResourceId::Number(RtString),
-                                    ResourceId::Number(number),
-                                    stmt.flags,
-                                    language,
-                                    stmt.version.value_or(version),
-                                    stmt.characteristics.value_or(characteristics)};
+        if (!table.last || table.lastNumber != number) {
+            auto [block, created] = table.blocks.try_emplace(number);
+            if (created) {
+                table.order.push_back(number);
+                block->second.header = {ResourceId::Number(RtString),
+                                        ResourceId::Number(number),
+                                        stmt.flags,
+                                        language,
+                                        stmt.version.value_or(version),
+                                        stmt.characteristics.value_or(characteristics)};
+            }
+            table.last = &block->second;  // a map's elements stay where they are
+            table.lastNumber = number;
         }
-        StringBundle& bundle = block->second.bundle;
+        StringBundle& bundle = table.last->bundle;
         const std::size_t slot = id & 15;
         if (bundle.strings[slot]) {
             const Location& first = bundle.where[slot];
             throw CompileError(entry.where, "duplicate string id " + std::to_string(id) + " (first defined at " +
                                                 first.fileName() + "(" + std::to_string(first.line) + "))");
         }
-        std::u16string text;
-        for (const StringLiteral& piece : entry.pieces) text += DecodeLiteral(piece, NullHandling::Keep);
-        const auto pair = text.find(std::u16string(2, u'\0'));
-        if (pair != std::u16string::npos) text.resize(pair);
-        while (!text.empty() && text.back() == u'\0') text.pop_back();
+        std::u16string text = Joined(entry.pieces);
         if (nullTerminate_) text += u'\0';
         bundle.strings[slot] = std::move(text);
         bundle.where[slot] = entry.where;

@@ -34,6 +34,8 @@ private:
         std::uint16_t id = 0;
         std::vector<std::uint16_t> order;
         std::map<std::uint16_t, Block> blocks;
+        Block* last = nullptr;  // the block filled last: a table's strings mostly follow one another
+        std::uint16_t lastNumber = 0;
     };
     Language& LanguageOf(std::uint16_t id);
 

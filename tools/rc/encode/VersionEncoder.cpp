@@ -123,7 +123,7 @@ private:
             if (terminate) PutU8(out_, 0);
             return;
         }
-        for (char16_t unit : text) PutU16(out_, unit);
+        PutU16s(out_, text);
         if (terminate) PutU16(out_, 0);
     }
 

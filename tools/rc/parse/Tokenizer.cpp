@@ -1,39 +1,41 @@
 // The script tokenizer: comments are dropped, preprocessor lines are kept whole.
 #include "parse/Tokenizer.h"
 
+#include <array>
 #include <cctype>
 #include <optional>
+
+#include "resformat/ByteScan.h"
 
 namespace rc {
 namespace {
 
-bool IsBlank(unsigned char c) {
+// rc.exe's blanks: the line end, and the control characters but NUL, 1 to 4 and 0x1A.
+constexpr bool Blank(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || (c >= 0x05 && c <= 0x08) || c == 0x0B || c == 0x0C ||
            (c >= 0x0E && c <= 0x1F);
 }
 
 // What ends a word (a name, a keyword or a number), as rc.exe reads it.
-bool EndsWord(unsigned char c) {
-    switch (c) {
-        case '"':
-        case ',':
-        case '{':
-        case '}':
-        case '+':
-        case '-':
-        case '|':
-        case '&':
-        case '~':
-        case '(':
-        case ')':
-        case '\'':
-        case ';':
-        case '=':
-        case '\0':
-        case 0x7F: return true;
-        default: return IsBlank(c);
-    }
+constexpr bool WordEnd(unsigned char c) {
+    return Blank(c) || std::string_view("\",{}+-|&~()';=\x7F").find(static_cast<char>(c)) != std::string_view::npos ||
+           c == '\0';
 }
+
+// One table look-up a character: the tokenizer looks at every byte of a script.
+enum : unsigned char { kBlank = 1, kEndsWord = 2 };
+constexpr std::array<unsigned char, 256> kClasses = [] {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        classes[byte] = static_cast<unsigned char>((Blank(byte) ? kBlank : 0) | (WordEnd(byte) ? kEndsWord : 0));
+    }
+    return classes;
+}();
+
+bool IsBlank(unsigned char c) { return (kClasses[c] & kBlank) != 0; }
+bool EndsWord(unsigned char c) { return (kClasses[c] & kEndsWord) != 0; }
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 // Bytes that no token outside a string may hold (rc.exe's preprocessor refuses @ and `).
 bool Forbidden(unsigned char c) { return c == '\0' || (c >= 0x01 && c <= 0x04) || c == 0x7F || c == '@' || c == '`'; }
@@ -108,7 +110,7 @@ bool Tokenizer::Scan(unsigned char c, Token& out) {
     start_ = pos_;
     if (c == '#' && atLineStart_) return Directive(out);
     if (c == '"' || ((c == 'L' || c == 'l') && Peek(1) == '"')) return String(out);
-    if (std::isdigit(c)) return Word(TokenKind::Int, out);
+    if (IsDigit(c)) return Word(TokenKind::Int, out);
     if (c == ',' || c == '(' || c == ')' || c == '{' || c == '}' || c == '+' || c == '-' || c == '|' || c == '&' ||
         c == '~') {
         return Punctuation(c, out);
@@ -224,6 +226,7 @@ bool Tokenizer::String(Token& out) {
     if (wide) ++pos_;
     const std::size_t start = ++pos_;
     while (true) {
+        SkipPlainStringText();
         if (pos_ >= text_.size()) throw CompileError({file_, line}, "unterminated string");
         const char c = text_[pos_];
         if (c == '\\' && (Peek(1) == '\\' || (Peek(1) == '"' && Peek(2) != '"' && QuoteFollows(pos_ + 2)))) {
@@ -245,6 +248,9 @@ bool Tokenizer::String(Token& out) {
     if (body.find('\t') != std::string_view::npos) out.column = ColumnOf(at, lineStart);
     return true;
 }
+
+// The characters up to the next quote, backslash or line end stand for themselves.
+void Tokenizer::SkipPlainStringText() { pos_ = FindFirstOf(text_, pos_, '"', '\\', '\n'); }
 
 bool Tokenizer::QuoteFollows(std::size_t from) const {
     for (std::size_t i = from; i < text_.size() && text_[i] != '\n'; ++i) {

@@ -77,6 +77,7 @@ private:
     bool LineMarker(std::string_view line);
     int ColumnOf(std::size_t at, std::size_t lineStart);
     bool QuoteFollows(std::size_t from) const;
+    void SkipPlainStringText();
 
     std::string_view text_;
     std::shared_ptr<const std::string> file_;

@@ -148,7 +148,7 @@ void LineReader::SkipLineComment() {
 // before a line end; npos otherwise, for the copy to handle.
 std::size_t LineReader::ClosedQuoteEnd(std::size_t at) const {
     const char quote = text_[at];
-    for (std::size_t i = at + 1; i < text_.size(); ++i) {
+    for (std::size_t i = FindSpecial(text_, at + 1); i < text_.size(); i = FindSpecial(text_, i + 1)) {
         const char c = text_[i];
         if (c == quote) return i + 1;
         if (c == '\n' || c == '\r') return std::string_view::npos;
@@ -264,6 +264,7 @@ namespace {
 // end of the line. Nothing for a lone apostrophe.
 const char* QuotedEnd(const char* p, const char* end) {
     const char quote = *p++;
+    p += FindSpecial(std::string_view(p, static_cast<std::size_t>(end - p)), 0);  // plain characters
     while (p < end && *p != quote) p += *p == '\\' && p + 1 < end ? 2 : 1;
     if (p < end) return p + 1;
     return quote == '"' ? end : nullptr;

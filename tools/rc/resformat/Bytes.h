@@ -10,6 +10,7 @@ namespace rc {
 using byteformat::PatchU16;
 using byteformat::PatchU32;
 using byteformat::PutU16;
+using byteformat::PutU16s;
 using byteformat::PutU32;
 using byteformat::PutU8;
 using byteformat::ReadU16;

@@ -112,7 +112,7 @@ Directory Lay(const Types& types) {
         if (id.isNumber) return id.number;
         const std::size_t at = tablesSize + strings.size();
         PutU16(strings, static_cast<std::uint16_t>(id.text.size()));
-        for (char16_t unit : id.text) PutU16(strings, unit);
+        PutU16s(strings, id.text);
         return kHighBit | at;
     };
     std::vector<std::size_t> leafFields;  // each language entry's value, once the data entries' place is known

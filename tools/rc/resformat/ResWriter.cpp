@@ -23,7 +23,7 @@ void PutId32(std::string& out, const ResourceId& id) {
         PutU16(out, id.number);
         return;
     }
-    for (char16_t unit : id.text) PutU16(out, unit);
+    PutU16s(out, id.text);
     PutU16(out, 0);
 }
 
@@ -147,12 +147,15 @@ void Res32Writer::Tail(std::uint64_t size) {
 
 std::string Res32Writer::EncodeStrings(const StringBundle& bundle) const {
     std::string out;
+    std::size_t size = 0;
+    for (const auto& text : bundle.strings) size += 2 + (text ? 2 * text->size() : 0);
+    out.reserve(size);
     for (std::size_t i = 0; i < bundle.strings.size(); ++i) {
-        const std::u16string empty;
-        const std::u16string& text = bundle.strings[i] ? *bundle.strings[i] : empty;
+        const std::u16string_view text =
+            bundle.strings[i] ? std::u16string_view(*bundle.strings[i]) : std::u16string_view();
         if (text.size() > 0xFFFF) throw CompileError(bundle.where[i], "string longer than 65535 characters");
         PutU16(out, static_cast<std::uint16_t>(text.size()));
-        for (char16_t unit : text) PutU16(out, unit);
+        PutU16s(out, text);
     }
     return out;
 }
