@@ -1,7 +1,6 @@
 // Little-endian numbers appended to a byte string, or written over bytes it already holds.
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -24,14 +23,14 @@ inline void PutU16s(std::string& out, std::u16string_view text) {
     const std::size_t at = out.size();
     out.resize(at + 2 * text.size());
     char* bytes = out.data() + at;
-    if constexpr (std::endian::native == std::endian::little) {
-        if (!text.empty()) std::memcpy(bytes, text.data(), 2 * text.size());  // the units as they lie
-        return;
-    }
+#if (defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__) || defined(_WIN32)
+    if (!text.empty()) std::memcpy(bytes, text.data(), 2 * text.size());  // the units as they lie
+#else
     for (const char16_t unit : text) {
         *bytes++ = static_cast<char>(unit & 0xFF);
         *bytes++ = static_cast<char>(unit >> 8);
     }
+#endif
 }
 
 inline void PutU32(std::string& out, std::uint32_t value) {

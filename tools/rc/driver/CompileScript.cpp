@@ -116,15 +116,21 @@ void WriteResources(Parser& parser, const CompileOptions& options, CompileResult
         result.resources = CompileParsed(parser, options, writer, result);
         return WriteObject(res.Finish(), options, ScriptName(options), result, options.script);
     }
-    TemporaryOutput output(options.output);
+    std::optional<TemporaryOutput> output;
+    try {
+        output.emplace(options.output);
+    } catch (const CompileError&) {
+        while (parser.Next()) {}  // an error of the script comes before one of the output
+        throw;
+    }
     std::unique_ptr<ResWriter> writer;
     if (options.win16)
-        writer = std::make_unique<Res16Writer>(output.file());
+        writer = std::make_unique<Res16Writer>(output->file());
     else
-        writer = std::make_unique<Res32Writer>(output.file());
+        writer = std::make_unique<Res32Writer>(output->file());
     result.resources = CompileParsed(parser, options, *writer, result);
     RefuseOutputThatIsAnInput(options.output, options.script, result.filesRead);
-    output.Commit();
+    output->Commit();
 }
 
 // Runs `work`, turning what it throws into the result's error.

@@ -3,6 +3,7 @@
 
 #include <strings.h>
 
+#include <cstring>
 #include <utility>
 
 #include "resformat/ResourceTypes.h"
@@ -112,10 +113,22 @@ ResourceTypeWord TypeOfNumber(std::uint16_t number) {
     return {kind, ResourceId::Number(number)};
 }
 
-bool IsKeyword(const std::string& word) {
-    if (KeywordType(word, true)) return true;
+std::string Upper(std::string_view word) {
+    std::string upper(word);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+bool SameWord(std::string_view word, const char* keyword) {
+    return word.size() == std::strlen(keyword) && strncasecmp(word.data(), keyword, word.size()) == 0;
+}
+
+bool IsKeyword(std::string_view word) {
+    if (KeywordType(std::string(word), true)) return true;
     for (const char* keyword : kOtherKeywords) {
-        if (strcasecmp(word.c_str(), keyword) == 0) return true;
+        if (SameWord(word, keyword)) return true;
     }
     return false;
 }

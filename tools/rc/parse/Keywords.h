@@ -46,9 +46,15 @@ std::optional<ResourceTypeWord> KeywordType(const std::string& word, bool legacy
 // DIALOG, 14 an ICON, ...); any other number is data of that type.
 ResourceTypeWord TypeOfNumber(std::uint16_t number);
 
+// Whether the word is the keyword in any letter case.
+bool SameWord(std::string_view word, const char* keyword);
+
+// The word in upper case (ASCII letters only, as keywords are written).
+std::string Upper(std::string_view word);
+
 // A word that the language itself uses (a statement, option or control keyword), so a script
 // cannot mean it as the name of a number.
-bool IsKeyword(const std::string& word);
+bool IsKeyword(std::string_view word);
 
 // The memory flags a resource of the type starts from, before its options.
 std::uint16_t DefaultMemoryFlags(const ResourceId& type);

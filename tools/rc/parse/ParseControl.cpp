@@ -57,11 +57,6 @@ constexpr ControlKind kControls[] = {
 // The classes a CONTROL names with their ordinals, as keywords or in quotes in any letter case.
 constexpr const char* kClassNames[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX"};
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
-
 const ControlKind* FindControl(const std::string& upper) {
     const auto match = std::find_if(std::begin(kControls), std::end(kControls),
                                     [&](const ControlKind& kind) { return upper == kind.keyword; });
@@ -196,7 +191,8 @@ DialogText Parser::ParseControlText(const Token& keyword) {
             Unexpected(next, "a text in double quotes for " + Upper(keyword.text));
         }
         text.kind = DialogText::Kind::Name;
-        text.string = {Take().text, false, InputCodePage(next.where), outputCodePage_, next.column, next.where};
+        text.string = {std::string(Take().text), false,       InputCodePage(next.where),
+                       outputCodePage_,          next.column, next.where};
     } else {
         text.kind = DialogText::Kind::Ordinal;
         text.ordinal = ParseExpression();

@@ -7,14 +7,7 @@
 #include "parse/Parser.h"
 
 namespace rc {
-namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // name DIALOG[EX] [options] x [,] y [,] width [,] height [, helpid] [statements] BEGIN controls END
 DialogStmt Parser::ParseDialog(const Token& nameToken, bool extended) {

@@ -68,8 +68,8 @@ bool Parser::AtSignedNumber() {
 
 NumberValue Parser::NumberToken() {
     if (!AtSignedNumber()) return ReadNumber(Take().text);
-    std::string spelled = Take().text;
-    return ReadNumber(spelled + Take().text);
+    std::string spelled(Take().text);
+    return ReadNumber(spelled.append(Take().text));
 }
 
 // expression := term { ("+" | "-" | "|" | "&") term }, evaluated from left to right.

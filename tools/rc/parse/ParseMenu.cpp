@@ -24,7 +24,7 @@ constexpr MenuOption kMenuOptions[] = {
 const MenuOption* FindMenuOption(const Token& token) {
     if (token.kind != TokenKind::Identifier) return nullptr;
     for (const MenuOption& option : kMenuOptions) {
-        if (strcasecmp(token.text.c_str(), option.word) == 0) return &option;
+        if (SameWord(token.text, option.word)) return &option;
     }
     return nullptr;
 }

@@ -57,7 +57,7 @@ std::string Parser::SpelledWord(const Token& first) {
     return word;
 }
 
-ResourceId Parser::NameFromWord(const std::string& word, const Location& where) const {
+ResourceId Parser::NameFromWord(std::string_view word, const Location& where) const {
     if (const std::optional<std::uint16_t> ordinal = OrdinalOf(word)) return ResourceId::Number(*ordinal);
     if (word.empty()) throw CompileError(where, "empty resource name");
     std::u16string name;

@@ -2,8 +2,10 @@
 #include "parse/Parser.h"
 
 #include <strings.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "parse/Keywords.h"
 #include "parse/Literal.h"
@@ -13,11 +15,6 @@
 
 namespace rc {
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
 
 // Applies a memory option; false when the word is none.
 bool ApplyMemoryOption(const std::string& word, ResourceOptions& options) {
@@ -88,7 +85,7 @@ void Parser::Unexpected(const Token& found, std::string_view what) {
 }
 
 bool Parser::IsWord(const Token& token, const char* word) const {
-    return token.kind == TokenKind::Identifier && strcasecmp(token.text.c_str(), word) == 0;
+    return token.kind == TokenKind::Identifier && SameWord(token.text, word);
 }
 
 int Parser::InputCodePage(const Location& where) const {
@@ -152,8 +149,9 @@ std::optional<Statement> Parser::ParseStatement() {
     if (IsWord(first, "STRINGTABLE")) return ParseStringTable(first);
     const std::string upper = first.kind == TokenKind::Identifier ? Upper(first.text) : std::string();
     if (const char* context = BlockWordContext(upper)) throw CompileError(first.where, upper + " " + context);
+    const std::string spelled = SpelledWord(first);
     Token name = first;
-    name.text = SpelledWord(first);
+    name.text = spelled;  // lives while the statement is parsed
     name.kind = TokenKind::Identifier;
     // rc.exe takes a word alone at the end of the script as nothing.
     if (Peek().kind == TokenKind::End) return std::nullopt;
@@ -209,7 +207,7 @@ bool Parser::AtBlockEnd() {
 
 StringLiteral Parser::Literal(Token token) const {
     const int codePage = InputCodePage(token.where);
-    return {std::move(token.text), token.wide, codePage, outputCodePage_, token.column, std::move(token.where)};
+    return {std::string(token.text), token.wide, codePage, outputCodePage_, token.column, std::move(token.where)};
 }
 
 void Parser::SkipCommas() {

@@ -75,7 +75,7 @@ private:
 
     // Names and types (ParseNames.cpp): a word up to the next blank, as rc.exe reads them.
     std::string SpelledWord(const Token& first);
-    ResourceId NameFromWord(const std::string& word, const Location& where) const;
+    ResourceId NameFromWord(std::string_view word, const Location& where) const;
     ResourceId ParseId(const Token& token, const char* what);
     ResourceTypeWord ParseTypeWord();
 

@@ -60,8 +60,8 @@ const char* TokenKindName(TokenKind kind) {
 }
 
 std::string Token::Spelled() const {
-    if (kind != TokenKind::String) return text;
-    return (wide ? "L\"" : "\"") + text + "\"";
+    if (kind != TokenKind::String) return std::string(text);
+    return (wide ? "L\"" : "\"") + std::string(text) + "\"";
 }
 
 std::string Described(const Token& token) {
@@ -160,7 +160,7 @@ bool Tokenizer::SkipBlanksAndComments() {
 
 bool Tokenizer::Made(Token& out, TokenKind kind, std::string_view text, bool wide, int line) {
     out.kind = kind;
-    out.text.assign(text);
+    out.text = text;
     out.wide = wide;
     out.glued = any_ && start_ == end_;
     out.column = 0;

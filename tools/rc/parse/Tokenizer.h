@@ -29,11 +29,11 @@ const char* TokenKindName(TokenKind kind);
 
 struct Token {
     TokenKind kind = TokenKind::End;
-    std::string text;    // identifiers and numbers as written; strings without L and outer quotes
-    bool wide = false;   // L"..."
-    bool glued = false;  // no blank or line end between it and the token before
-    int column = 0;      // where a string that holds a tab starts in its line (tabs counted to the next
-                         // multiple of 8); 0 for any other token
+    std::string_view text;  // identifiers and numbers as written; strings without L and outer quotes
+    bool wide = false;      // L"..."
+    bool glued = false;     // no blank or line end between it and the token before
+    int column = 0;         // where a string that holds a tab starts in its line (tabs counted to the next
+                            // multiple of 8); 0 for any other token
     Location where;
 
     // The token as the script spells it (a string with its L and quotes).
@@ -45,7 +45,7 @@ struct Token {
 std::string Described(const Token& token);
 
 // Reads the tokens of script text one at a time, so that a large script is never held as tokens
-// whole. The text must outlive the tokenizer.
+// whole. A token's text lies in the script text, which must outlive the tokenizer and its tokens.
 // The tokens of rc.exe's language: a word ends at a blank, a quote or one of , { } ( ) + - | & ~
 // ' ; =; a ';' starts a comment to the end of the line; a string may run over line ends.
 // Line markers ("# N "file"") of preprocessed text set the file and line of the tokens after them.
@@ -94,7 +94,7 @@ private:
     bool failed_ = false;  // an error was thrown
 };
 
-// All the tokens of the text, the End token last.
+// All the tokens of the text, the End token last. They refer to the text, which must outlive them.
 std::vector<Token> Tokenize(std::string_view text, const std::string& fileName);
 
 }  // namespace rc
