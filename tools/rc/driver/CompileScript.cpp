@@ -100,7 +100,7 @@ std::size_t CompileParsed(Parser& parser, const CompileOptions& options, ResWrit
     while (std::optional<Statement> statement = parser.Next()) {
         if (failure) continue;
         try {
-            compiler.Add(*statement);
+            compiler.Add(std::move(*statement));
         } catch (const CompileError&) {
             failure = std::current_exception();
         }

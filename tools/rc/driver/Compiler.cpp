@@ -65,8 +65,8 @@ public:
         writer_.Begin();
     }
 
-    void Add(const Statement& statement) {
-        std::visit([this](auto& stmt) { Visit(stmt); }, statement);
+    void Add(Statement&& statement) {
+        std::visit([this](auto& stmt) { Visit(std::move(stmt)); }, statement);
     }
 
     std::size_t Finish() {
@@ -83,8 +83,9 @@ private:
         characteristics_ = stmt.characteristics.value_or(characteristics_);
     }
 
-    void Visit(const StringTableStmt& stmt) {
-        strings_.Add(stmt, stmt.language.value_or(language_), version_, characteristics_);
+    void Visit(StringTableStmt&& stmt) {  // its strings are kept until the end
+        const std::uint16_t language = stmt.language.value_or(language_);
+        strings_.Add(std::move(stmt), language, version_, characteristics_);
     }
 
     void Visit(const ResourceStmt& stmt) {
@@ -262,7 +263,7 @@ StatementCompiler::StatementCompiler(const CompileOptions& options, ResWriter& w
 
 StatementCompiler::~StatementCompiler() = default;
 
-void StatementCompiler::Add(const Statement& statement) { impl_->Add(statement); }
+void StatementCompiler::Add(Statement&& statement) { impl_->Add(std::move(statement)); }
 
 std::size_t StatementCompiler::Finish() { return impl_->Finish(); }
 

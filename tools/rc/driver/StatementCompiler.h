@@ -18,7 +18,7 @@ public:
     StatementCompiler(const CompileOptions& options, ResWriter& writer, std::vector<std::string>& filesRead);
     ~StatementCompiler();
 
-    void Add(const Statement& statement);
+    void Add(Statement&& statement);
     // Gives the number of resources written.
     std::size_t Finish();
 

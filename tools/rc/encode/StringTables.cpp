@@ -7,21 +7,6 @@
 
 namespace rc {
 
-namespace {
-
-// The pieces of an entry as one string, cut at its first pair of NULs, its NULs at the end dropped.
-std::u16string Joined(const std::vector<StringLiteral>& pieces) {
-    if (pieces.size() == 1) return DecodeLiteral(pieces[0], NullHandling::CutAtDoubleNull);
-    std::u16string text;
-    for (const StringLiteral& piece : pieces) text += DecodeLiteral(piece, NullHandling::Keep);
-    const auto pair = text.find(std::u16string_view(u"\0\0", 2));
-    if (pair != std::u16string::npos) text.resize(pair);
-    while (!text.empty() && text.back() == u'\0') text.pop_back();
-    return text;
-}
-
-}  // namespace
-
 StringTables::Language& StringTables::LanguageOf(std::uint16_t id) {
     const auto found =
         std::find_if(languages_.begin(), languages_.end(), [&](const Language& language) { return language.id == id; });
@@ -30,10 +15,10 @@ StringTables::Language& StringTables::LanguageOf(std::uint16_t id) {
     return languages_.back();
 }
 
-void StringTables::Add(const StringTableStmt& stmt, std::uint16_t language, std::uint32_t version,
+void StringTables::Add(StringTableStmt&& stmt, std::uint16_t language, std::uint32_t version,
                        std::uint32_t characteristics) {
     Language& table = LanguageOf(language);
-    for (const StringEntry& entry : stmt.entries) {
+    for (StringEntry& entry : stmt.entries) {
         const auto id = static_cast<std::uint16_t>(entry.id);
         const auto number = static_cast<std::uint16_t>(id / 16 + 1);
         if (!table.last || table.lastNumber != number) {
@@ -57,7 +42,7 @@ void StringTables::Add(const StringTableStmt& stmt, std::uint16_t language, std:
             throw CompileError(entry.where, "duplicate string id " + std::to_string(id) + " (first defined at " +
                                                 first.fileName() + "(" + std::to_string(first.line) + "))");
         }
-        std::u16string text = Joined(entry.pieces);
+        std::u16string text = std::move(entry.text);
         if (nullTerminate_) text += u'\0';
         bundle.strings[slot] = std::move(text);
         bundle.where[slot] = entry.where;

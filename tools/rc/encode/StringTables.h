@@ -23,7 +23,7 @@ public:
     // The block's header takes its options from the STRINGTABLE that first fills it; the
     // version and characteristics given are those in force there. Throws CompileError for an
     // id given twice in one language.
-    void Add(const StringTableStmt& stmt, std::uint16_t language, std::uint32_t version, std::uint32_t characteristics);
+    void Add(StringTableStmt&& stmt, std::uint16_t language, std::uint32_t version, std::uint32_t characteristics);
 
     // The blocks as rc.exe writes them: language by language in the order each first appears,
     // and each language's blocks in the order they are first filled.

@@ -144,17 +144,6 @@ void ReadPlain(std::string_view body, Put put) {
     }
 }
 
-void CutAtNulls(std::u16string& text, NullHandling nulls) {
-    if (nulls == NullHandling::CutAtNull) {
-        const auto nul = text.find(u'\0');
-        if (nul != std::u16string::npos) text.resize(nul);
-    } else if (nulls == NullHandling::CutAtDoubleNull) {
-        const auto pair = text.find(std::u16string(2, u'\0'));
-        if (pair != std::u16string::npos) text.resize(pair);
-        while (!text.empty() && text.back() == u'\0') text.pop_back();
-    }
-}
-
 // A literal of printable ASCII without backslashes as UTF-16, read in one pass; false, with
 // `text` to be discarded, at the first other character.
 bool PlainText(std::string_view body, std::u16string& text) {
@@ -184,6 +173,17 @@ bool PlainText(std::string_view body, std::u16string& text) {
 }
 
 }  // namespace
+
+void CutAtNulls(std::u16string& text, NullHandling nulls) {
+    if (nulls == NullHandling::CutAtNull) {
+        const auto nul = text.find(u'\0');
+        if (nul != std::u16string::npos) text.resize(nul);
+    } else if (nulls == NullHandling::CutAtDoubleNull) {
+        const auto pair = text.find(std::u16string(2, u'\0'));
+        if (pair != std::u16string::npos) text.resize(pair);
+        while (!text.empty() && text.back() == u'\0') text.pop_back();
+    }
+}
 
 std::vector<LiteralChar> ReadLiteral(std::string_view body, bool wide, int codePage, int column) {
     return LiteralReader(body, wide, codePage, column).Run();

@@ -29,6 +29,9 @@ struct LiteralChar {
 // and the blanks after it are a blank and a line feed.
 std::vector<LiteralChar> ReadLiteral(std::string_view body, bool wide, int codePage, int column = 0);
 
+// Cuts the text as `nulls` says.
+void CutAtNulls(std::u16string& text, NullHandling nulls);
+
 // The literal as UTF-16: escaped values truncated to 16 bits.
 std::u16string LiteralText(std::string_view body, bool wide, int codePage, NullHandling nulls, int column = 0);
 std::u16string DecodeLiteral(const StringLiteral& literal, NullHandling nulls);

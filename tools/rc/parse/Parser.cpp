@@ -283,6 +283,19 @@ std::string Parser::ParseData(const Location& start) {
     return bytes;
 }
 
+// The literals that make a string-table entry, as one text.
+std::u16string Parser::StringText() {
+    const auto read = [this](const Token& token, NullHandling nulls) {
+        return LiteralText(token.text, token.wide, InputCodePage(token.where), nulls, token.column);
+    };
+    const Token& first = Take();  // stays where it is while the parser reads on
+    if (Peek().kind != TokenKind::String) return read(first, NullHandling::CutAtDoubleNull);
+    std::u16string text = read(first, NullHandling::Keep);
+    while (Peek().kind == TokenKind::String) text += read(Take(), NullHandling::Keep);
+    CutAtNulls(text, NullHandling::CutAtDoubleNull);
+    return text;
+}
+
 StringTableStmt Parser::ParseStringTable(const Token& keyword) {
     StringTableStmt stmt;
     stmt.where = keyword.where;
@@ -297,8 +310,9 @@ StringTableStmt Parser::ParseStringTable(const Token& keyword) {
         entry.where = next.where;
         entry.id = ParseExpression();
         if (Peek().kind == TokenKind::Comma) Take();
-        while (Peek().kind == TokenKind::String) entry.pieces.push_back(Literal(Take()));
-        if (entry.pieces.empty()) Unexpected(Peek(), "a string for id " + std::to_string(entry.id & 0xFFFF));
+        if (Peek().kind != TokenKind::String)
+            Unexpected(Peek(), "a string for id " + std::to_string(entry.id & 0xFFFF));
+        entry.text = StringText();
         stmt.entries.push_back(std::move(entry));
     }
     Take();

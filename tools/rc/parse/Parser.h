@@ -103,6 +103,7 @@ private:
 
     Statement ParseResource(const Token& nameToken, const ResourceTypeWord& type);
     StringTableStmt ParseStringTable(const Token& keyword);
+    std::u16string StringText();
     // The bytes of a data block: numbers as WORDs (DWORDs when written with L), strings as
     // LiteralDataBytes gives them.
     std::string ParseData(const Location& start);

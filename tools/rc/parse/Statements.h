@@ -27,9 +27,11 @@ struct ResourceStmt : ResourceAttributes {
     std::string data;                          // the inline data's bytes
 };
 
+// A string's literals are read where they stand, with the code page in force there: adjacent
+// ones joined, the text cut at its first pair of NULs and the NULs at its end dropped.
 struct StringEntry {
     std::uint32_t id = 0;
-    std::vector<StringLiteral> pieces;  // adjacent literals are joined
+    std::u16string text;
     Location where;
 };
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -318,9 +319,12 @@ void LexLine(std::string_view s, std::vector<PpToken>& tokens) {
     }
 }
 
-// Reads the tokens as LexLine does, but copies their text rather than listing them.
+// Reads the tokens as LexLine does, but copies their text rather than listing them. The text
+// is never longer than the line: a blank is written only where the line has one or more.
 void RenderLine(std::string_view s, std::string& out, std::vector<std::string_view>& names) {
-    out.clear();
+    out.resize(s.size());
+    char* const begin = out.data();
+    char* written = begin;
     names.clear();
     const char* p = s.data();
     const char* const end = p + s.size();
@@ -345,10 +349,12 @@ void RenderLine(std::string_view s, std::string& out, std::vector<std::string_vi
         } else {
             ++p;  // how punctuators group changes no blank between them
         }
-        if (space && !out.empty()) out += ' ';
-        out.append(start, p);
+        if (space && written != begin) *written++ = ' ';
+        std::memcpy(written, start, static_cast<std::size_t>(p - start));
+        written += p - start;
         space = false;
     }
+    out.resize(static_cast<std::size_t>(written - begin));
 }
 
 std::string_view DirectiveName(std::string_view text) {
