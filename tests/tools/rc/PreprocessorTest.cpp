@@ -41,8 +41,7 @@ TEST(PlainLines, ALineThatNamesNoMacroIsWrittenAsItsTokensWouldBe) {
     std::vector<std::string_view> names;
     for (const std::string& line : lines) {
         const std::vector<PpToken> tokens = LexLine(line);
-        RenderLine(line, out, names);
-        EXPECT_EQ(out, Render(tokens)) << line;
+        EXPECT_EQ(RenderLine(line, out, names), Render(tokens)) << line;
         std::vector<std::string_view> identifiers;
         for (const PpToken& token : tokens)
             if (token.kind == PpKind::Identifier) identifiers.push_back(token.text);

@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         const std::string_view line = std::string_view(text).substr(start, end - start);
-        rc::RenderLine(line, rendered, names);
-        if (rendered != rc::Render(rc::LexLine(line))) std::abort();
+        if (rc::RenderLine(line, rendered, names) != rc::Render(rc::LexLine(line))) std::abort();
         start = end + 1;
     }
     try {

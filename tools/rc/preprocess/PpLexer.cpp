@@ -319,21 +319,28 @@ void LexLine(std::string_view s, std::vector<PpToken>& tokens) {
     }
 }
 
-// Reads the tokens as LexLine does, but copies their text rather than listing them. The text
-// is never longer than the line: a blank is written only where the line has one or more.
-void RenderLine(std::string_view s, std::string& out, std::vector<std::string_view>& names) {
-    out.resize(s.size());
-    char* const begin = out.data();
+// Reads the tokens as LexLine does, but copies the text between runs of blanks rather than
+// listing them. The text is never longer than the line: a blank is written only where the line
+// has one or more.
+std::string_view RenderLine(std::string_view s, std::string& buffer, std::vector<std::string_view>& names) {
+    if (buffer.size() < s.size()) buffer.resize(s.size());
+    char* const begin = buffer.data();
     char* written = begin;
     names.clear();
     const char* p = s.data();
     const char* const end = p + s.size();
-    bool space = false;
+    const char* copied = p;  // the text from here to p is written as it stands
+    const auto copy = [&] {
+        std::memcpy(written, copied, static_cast<std::size_t>(p - copied));
+        written += p - copied;
+    };
     while (p < end) {
         const char c = *p;
-        if (Has(c, kBlank)) {
-            space = true;
-            ++p;
+        if (Has(c, kBlank)) {  // a run of blanks between tokens is one blank; none at either end
+            copy();
+            while (p < end && Has(*p, kBlank)) ++p;
+            if (written != begin && p < end) *written++ = ' ';
+            copied = p;
             continue;
         }
         const char* const start = p;
@@ -349,12 +356,9 @@ void RenderLine(std::string_view s, std::string& out, std::vector<std::string_vi
         } else {
             ++p;  // how punctuators group changes no blank between them
         }
-        if (space && written != begin) *written++ = ' ';
-        std::memcpy(written, start, static_cast<std::size_t>(p - start));
-        written += p - start;
-        space = false;
     }
-    out.resize(static_cast<std::size_t>(written - begin));
+    copy();
+    return {begin, static_cast<std::size_t>(written - begin)};
 }
 
 std::string_view DirectiveName(std::string_view text) {

@@ -87,9 +87,10 @@ void LexLine(std::string_view line, std::vector<PpToken>& tokens);
 // The word after the "#" of a directive line, read without lexing the line.
 std::string_view DirectiveName(std::string_view line);
 
-// The line as Render would write its tokens, into `out`, and the identifiers among them into
-// `names`, each emptied first: a line that names no macro needs no tokens of its own.
-void RenderLine(std::string_view line, std::string& out, std::vector<std::string_view>& names);
+// The line as Render would write its tokens, written in `buffer` (grown as need be, never
+// shrunk), and the identifiers among them into `names`, emptied first: a line that names no
+// macro needs no tokens of its own.
+std::string_view RenderLine(std::string_view line, std::string& buffer, std::vector<std::string_view>& names);
 
 // The tokens written back as text: one blank where the source had white space.
 std::string Render(const std::vector<PpToken>& tokens, std::size_t from = 0);

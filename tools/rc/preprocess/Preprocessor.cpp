@@ -143,12 +143,12 @@ bool Preprocessor::NextLine(const File& file, LineReader& reader, LogicalLine& l
 // Most lines of a script name no macro: they are written as rendered, without the expander.
 // False for a line that names one, or a name the expander or rcinclude replaces.
 bool Preprocessor::PlainLine(const File& file, const LogicalLine& line) {
-    RenderLine(line.view(), plain_, names_);
+    const std::string_view rendered = RenderLine(line.view(), plain_, names_);
     for (const std::string_view name : names_) {
         if (name.starts_with("__") || macros_.Find(name)) return false;  // __LINE__, __FILE__
         if (name.size() == 9 && strncasecmp(name.data(), "rcinclude", 9) == 0) return false;
     }
-    if (!plain_.empty()) out_.Line(file.name, Where(file, line.line).line, plain_);
+    if (!rendered.empty()) out_.Line(file.name, Where(file, line.line).line, rendered);
     return true;
 }
 

@@ -99,7 +99,7 @@ private:
     PpOutput out_;
     MacroExpander expander_{macros_};            // for text lines and conditions, kept from line to line
     std::vector<PpToken> expanded_;              // a text line's expansion, its storage kept from line to line
-    std::string plain_;                          // a line that names no macro, as written out
+    std::string plain_;                          // room for a line that names no macro, as written out
     std::vector<std::string_view> names_;        // the identifiers of that line
     std::vector<std::string> open_;              // identities of the files being read, outermost first
     std::set<std::string> onceOnly_;             // files that said #pragma once
