@@ -213,6 +213,7 @@ void PutControl16(std::string& out, const ControlStmt& control) {
 
 std::string EncodeDialog32(const DialogStmt& dialog) {
     std::string out;
+    out.reserve(64 + 64 * dialog.controls.size());  // a control with a short text takes about 50 bytes
     const std::uint32_t style = DialogStyle(dialog);
     // Only the extended template holds control data: a DIALOG with data becomes one, as windres makes it.
     const bool extended =

@@ -32,6 +32,7 @@ DialogStmt Parser::ParseDialog(const Token& nameToken, bool extended) {
         if (!ParseDialogOption(stmt)) Unexpected(Peek(), std::string("a ") + keyword + " option or BEGIN");
     }
     const Location start = Take().where;
+    stmt.controls.reserve(8);  // most dialogs hold a few controls: room for them at once
     while (!AtBlockEnd()) {
         const Token keywordToken = Take();
         if (keywordToken.kind == TokenKind::End) {

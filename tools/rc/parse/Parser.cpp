@@ -298,6 +298,7 @@ std::u16string Parser::StringText() {
 
 StringTableStmt Parser::ParseStringTable(const Token& keyword) {
     StringTableStmt stmt;
+    stmt.entries.reserve(16);  // a table mostly fills one block of 16 strings
     stmt.where = keyword.where;
     stmt.flags = MfMoveable | MfPure | MfDiscardable;
     ParseOptions(stmt, false);
