@@ -3,6 +3,7 @@
 #include "encode/IconFile.h"
 #include "parse/Literal.h"
 #include "parse/Parser.h"
+#include "resformat/ByteScan.h"
 #include "resformat/Bytes.h"
 #include "resformat/TextCodec.h"
 
@@ -84,6 +85,36 @@ std::string IconFileWith(std::uint16_t count, std::uint32_t size, std::uint32_t 
     }
     file.resize(fileSize, '\0');
     return file;
+}
+
+TEST(Literal, PlainAndOtherCharactersOnEitherSideOfEverySixteenByteStep) {
+    // Plain text is widened sixteen characters a step: whatever stands at any place of a step,
+    // the text is that of the character-by-character reader.
+    for (const char odd : {'\\', '"', '\t', '\x7F', '\xE9', '\x01'}) {
+        for (std::size_t at = 0; at < 40; ++at) {
+            std::string body(40, 'a');
+            body[at] = odd;
+            if (odd == '"') body.insert(at, 1, '"');  // a quote inside a literal is doubled
+            const std::u16string read = LiteralText(body, false, kCp1252, NullHandling::Keep);
+            std::u16string expected;
+            for (const LiteralChar& c : ReadLiteral(body, false, kCp1252)) AppendUtf16(expected, c.value);
+            EXPECT_EQ(read, expected) << "byte " << static_cast<int>(odd) << " at " << at;
+        }
+    }
+}
+
+TEST(ByteScan, FindsTheFirstOfThreeBytesAtAnyPlaceOrNone) {
+    for (std::size_t size : {0u, 1u, 15u, 16u, 17u, 33u}) {
+        const std::string none(size, 'x');
+        EXPECT_EQ(FindFirstOf(none, 0, '"', '\\', '\n'), size);
+        for (std::size_t at = 0; at < size; ++at) {
+            std::string text = none;
+            text[at] = "\"\\\n"[at % 3];
+            if (at + 1 < size) text[size - 1] = '"';  // a later one is not the first
+            EXPECT_EQ(FindFirstOf(text, 0, '"', '\\', '\n'), at) << size << " " << at;
+            EXPECT_EQ(FindFirstOf(text, at + 1, '"', '\\', '\n'), at + 1 < size ? size - 1 : size);
+        }
+    }
 }
 
 TEST(IconFile, ChecksEveryImageAgainstTheFile) {
