@@ -191,7 +191,8 @@ bool TExecFile::Execute() {
         process_->waitForFinished(-1);
     } else {
         InputBlocker blocker;
-        while (!process_->waitForFinished(10)) {
+        // The event loop may take note of the end first; a wait after it finds nothing to wait for.
+        while (process_->state() != QProcess::NotRunning && !process_->waitForFinished(10)) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             if (blocker.closing) EndGroup();
         }

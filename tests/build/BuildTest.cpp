@@ -152,6 +152,24 @@ TEST_F(ExecFileTest, InputDuringTheWaitIsDroppedAndACloseEndsTheProgramThenClose
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(ExecFileTest, AProgramWhoseEndTheEventLoopSawFirstEndsTheWait) {
+    // The wait runs the event loop between its short waits. Here the loop is busy until the
+    // program has ended and the loop has taken note of it: the next short wait then finds no
+    // program to wait for, and the wait must end there rather than go on for ever.
+    runner.Wait = true;
+    runner.CommandLine = QStringLiteral("/bin/sleep");
+    runner.Parameters = QStringLiteral("0.1");
+    QObject context;
+    QTimer::singleShot(0, &context, [] {
+        QElapsedTimer busy;
+        busy.start();
+        while (busy.elapsed() < 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    });
+    EXPECT_TRUE(runner.Execute());
+    EXPECT_TRUE(runner.ProcessEnded);
+    EXPECT_EQ(runner.FinishedExitCode, 0);
+}
+
 TEST_F(ExecFileTest, ACloseAsksTheProgramToEndAndKillsItOnlyAfterTheGrace) {
     test::TempDir dir;
     const QString asked = dir.path(QStringLiteral("asked"));
